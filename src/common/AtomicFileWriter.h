@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+// What became of a save: on failure, `error` says why in words the user can act on
+// ("No space left on device").
+struct WriteOutcome
+{
+    bool ok = true;
+    std::string error;
+};
+
+// Replaces a file so that a crash, a kill or a full disk leaves either the old content or the
+// new one, never a mix: the bytes go to a temporary file in the same folder, which is flushed
+// to disk and then renamed over the target.
+class CAtomicFileWriter
+{
+public:
+    virtual ~CAtomicFileWriter() = default;
+
+    WriteOutcome Write(const std::string& path, std::string_view bytes);
+
+    // Removes the temporary files that an interrupted Write left beside `path`.
+    static void RemoveLeftovers(const std::string& path);
+
+protected:
+    // One write(2); tests override it to fail part-way through.
+    virtual ssize_t WriteSome(int fd, const char* data, size_t size);
+
+private:
+    WriteOutcome WriteAll(int fd, std::string_view bytes);
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "directory_db/FormField.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class MessagePresenter;
+class CDatabaseDocument;
+
+// The loaded dirdata.xml and the questions the program asks of it. Every query answers from
+// the document as it was when the query started, so a reload while a query waits on one of
+// its messages never pulls the document out from under it.
+class CDirectoryDatabase
+{
+public:
+    // Messages of the queries go to `presenter`, which must outlive the database.
+    explicit CDirectoryDatabase(MessagePresenter& presenter);
+    ~CDirectoryDatabase();
+
+    CDirectoryDatabase(const CDirectoryDatabase&) = delete;
+    CDirectoryDatabase& operator=(const CDirectoryDatabase&) = delete;
+
+    // Loads dirdata.xml from the executable's folder.
+    bool Load();
+    // True when the file was read and parsed; a missing, malformed or hostile file gives false,
+    // no message, and an empty document.
+    bool LoadFile(const std::string& path);
+
+    // False when nothing was ever loaded (`names` untouched); true otherwise, errors included.
+    bool GetDirectoryNames(std::vector<std::string>& names) const;
+    // The submission page address with the directory's variables put in; empty on error.
+    std::string GetDirectorySubmitPage(const std::string& name, const std::string& category,
+                                       const std::string& subcategory) const;
+    // The confirmation text; nullopt (after the message) when the directory has none, so that a
+    // caller can tell a missing text from an empty one.
+    std::optional<std::string> GetDirectoryOnSubmit(const std::string& name) const;
+    // Works out the directory's variables for a category and subcategory into `variables`.
+    void GetDirectoryVariables(const std::string& name, const std::string& category,
+                               const std::string& subcategory, VariableMap& variables) const;
+    // Appends the directory's form fields; false when nothing was ever loaded.
+    bool GetDirectoryItems(const std::string& name, const std::string& category,
+                           const std::string& subcategory, std::vector<FormField>& fields) const;
+
+private:
+    MessagePresenter& m_presenter;
+    std::shared_ptr<const CDatabaseDocument> m_document;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWebEngineView>
+
+class QWebChannel;
+class QWebEnginePage;
+
+// The hosted web browser. The program learns that a page has loaded only by reading the ready
+// state; everything it does to a page goes through the document handle, on the QWebChannel
+// and scripts that live in the page's isolated ApplicationWorld.
+class CBrowserCtrl : public QWebEngineView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kReadyStateLoading = 1;
+    static constexpr int kReadyStateComplete = 4;
+
+    explicit CBrowserCtrl(QWidget* parent = nullptr);
+
+    void Navigate(const QString& url);
+    // 4 once the current page has finished loading, 1 while it loads.
+    int GetReadyState() const;
+    // The current page, through which scripts run and the HTML is read; null when there is none.
+    QWebEnginePage* GetDocument() const;
+    // The channel the injected scripts talk to C++ over; objects registered on it are
+    // visible only to Kestrine's own scripts, never to the page's.
+    QWebChannel* Channel() const;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// What the directory list shows after a directory's name.
+enum class SentMarker
+{
+    None,    // no current profile: the bare name
+    Sent,    // " [sent]"
+    NotSent, // " [not sent]"
+};
+
+std::string MakeDirectoryListEntry(const std::string& directoryName, SentMarker marker);
+
+// The directory name an entry stands for: its text before the first " [".
+std::string DirectoryNameFromEntry(const std::string& entry);
+
+// The entry cut at its first " [" and ending in " [sent]".
+std::string MarkEntrySent(const std::string& entry);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "profiles/ProfileRecord.h"
+
+#include <cstddef>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// The program's one list of profiles, in insertion order. Profiles are addressed by name,
+// compared exactly; names need not be unique and every lookup takes the first match.
+class CProfileStore
+{
+public:
+    void GetProfileNames(std::vector<std::string>& names) const;
+    bool GetProfile(const std::string& name, ProfileRecord& profile) const;
+    bool IsSent(const std::string& profileName, const std::string& directoryName) const;
+    bool MarkSent(const std::string& profileName, const std::string& directoryName);
+
+    // The profile section of sv.dat (everything after its first line).
+    bool LoadProfiles(std::istream& in);
+    bool SaveProfiles(std::ostream& out) const;
+
+    // The Profile Manager's commands.
+    void AddProfile(const ProfileRecord& profile);
+    // Replaces the ten text fields of the first profile named `name`, keeping its place and its
+    // sent set; false when there is none.
+    bool EditProfile(const std::string& name, const ProfileRecord& fields);
+    // Erases the first profile named `name`; false when there is none.
+    bool RemoveProfile(const std::string& name);
+
+    const std::vector<ProfileRecord>& Profiles() const { return m_profiles; }
+
+private:
+    std::vector<ProfileRecord> m_profiles;
+};

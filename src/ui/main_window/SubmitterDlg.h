@@ -1,0 +1,113 @@
+#pragma once
+
+#include "common/MillisecondClock.h"
+#include "directory_db/DirectoryDatabase.h"
+#include "profiles/ProfileRecord.h"
+#include "profiles/ProfilesConfigurator.h"
+#include "ui/main_window/MessageBoxPresenter.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QTimer>
+#include <cstdint>
+#include <string>
+
+class CBrowserCtrl;
+class CSubmitEventSink;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QWebEnginePage;
+struct WriteOutcome;
+
+// Where the main window finds its files and its vendor, and what it tells the time with.
+// The program uses the defaults; tests point them at a temporary folder and a local server.
+struct SubmitterEnvironment
+{
+    std::string programFolder; // holds sv.dat and dirdata.xml; ends in '/'
+    std::string vendorHost;    // host[:port] of the start page, help pages and updates
+    MillisecondClock clock;
+    // Where messages go; null means real message boxes (owned by the window, or, for the
+    // database's messages, by no window).
+    MessagePresenter* windowMessages = nullptr;
+    MessagePresenter* databaseMessages = nullptr;
+
+    static SubmitterEnvironment Default();
+};
+
+// The main window: the browser, the directory list, the profile selector and the Fill button,
+// and the little state that ties a browser page to a submission.
+class CSubmitterDlg : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CSubmitterDlg(SubmitterEnvironment environment = SubmitterEnvironment::Default(),
+                           QWidget* parent = nullptr);
+    ~CSubmitterDlg() override;
+
+    // Settings > Manage Profiles (also reachable for tests without the menu).
+    void OnManageProfiles();
+    void OnUpdateDatabase();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Start-up, layout and closing.
+    void OnInitDialog();
+    void CreateControls();
+    void CreateMenu();
+    void OnSize(int cx, int cy);
+    void OnExit();
+    WriteOutcome SaveStateFile();
+    // Saves sv.dat and, when that fails, tells the user why; true when saved.
+    bool SaveStateFileOrWarn();
+    std::string StateFilePath() const;
+    QString VendorUrl(const char* path) const;
+
+    // Directory list and profile selection.
+    void OnSelchangeDirectoryList();
+    void OnSelchangeProfileCombo();
+    void RebuildDirectoryList(const std::string& markingProfileName);
+    void SelectProfileByName(const std::string& name);
+
+    // Page filling and submission tracking.
+    // Puts the submit sink on the browser's channel; called once while the window initialises.
+    void InstallSubmitEventSink();
+    void OnFill();
+    void OnTimer();
+    void FillCurrentPage(QWebEnginePage* document);
+    void CheckSubmission(QWebEnginePage* document);
+    void OnFormSubmit();
+
+    // Help menu.
+    void OnAbout();
+    void OnUserGuide();
+    void OnSupport();
+
+    SubmitterEnvironment m_environment;
+    CMessageBoxPresenter m_windowBoxes;   // boxes owned by this window
+    CMessageBoxPresenter m_unownedBoxes;  // the database's boxes, which have no owner
+    MessagePresenter& m_presenter;         // m_windowBoxes unless a test stands in
+    MessagePresenter& m_databasePresenter; // m_unownedBoxes unless a test stands in
+    QIcon m_hIcon;
+    CProfilesConfigurator m_profileManager;
+    ProfileRecord m_currentProfile;
+    CDirectoryDatabase m_database;
+    bool m_hasProfile = false;
+    std::string m_currentDirectory;
+    CBrowserCtrl* m_browser = nullptr;
+    QListWidget* m_directoryList = nullptr;
+    bool m_fillPending = false;
+    bool m_submitted = false;
+    uint32_t m_submitTime = 0;
+    QComboBox* m_profileCombo = nullptr;
+    QLabel* m_profileLabel = nullptr;
+    QPushButton* m_fillButton = nullptr;
+    CSubmitEventSink* m_submitSink = nullptr;
+    QTimer m_timer;
+};
