@@ -34,7 +34,9 @@ std::string FileNameOf(const std::string& path)
 // New files get the permissions an ordinary save would give them; a replaced file keeps its own.
 mode_t ModeFor(const std::string& path)
 {
-    struct stat existing {};
+    struct stat existing
+    {
+    };
     if (stat(path.c_str(), &existing) == 0)
         return existing.st_mode & 07777;
     const mode_t mask = umask(0);

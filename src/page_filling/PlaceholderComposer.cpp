@@ -14,10 +14,10 @@ struct Placeholder
 };
 
 constexpr Placeholder kPlaceholders[] = {
-    {"#url#", &ProfileRecord::url},           {"#title#", &ProfileRecord::title},
-    {"#desc#", &ProfileRecord::desc},         {"#cat#", &ProfileRecord::cat},
-    {"#subcat#", &ProfileRecord::subcat},     {"#keywords#", &ProfileRecord::keywords},
-    {"#email#", &ProfileRecord::email},       {"#fname#", &ProfileRecord::fname},
+    {"#url#", &ProfileRecord::url},       {"#title#", &ProfileRecord::title},
+    {"#desc#", &ProfileRecord::desc},     {"#cat#", &ProfileRecord::cat},
+    {"#subcat#", &ProfileRecord::subcat}, {"#keywords#", &ProfileRecord::keywords},
+    {"#email#", &ProfileRecord::email},   {"#fname#", &ProfileRecord::fname},
     {"#lname#", &ProfileRecord::lname},
 };
 

@@ -7,7 +7,8 @@ bool IsSubmissionCheckDue(uint32_t submitTime, uint32_t now)
     return MillisecondsBetween(submitTime, now) > kSubmissionSettleMilliseconds;
 }
 
-bool IsSubmissionConfirmed(std::string_view pageHtml, const std::optional<std::string>& confirmation)
+bool IsSubmissionConfirmed(std::string_view pageHtml,
+                           const std::optional<std::string>& confirmation)
 {
     if (!confirmation)
         return false;

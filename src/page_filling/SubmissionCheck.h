@@ -15,4 +15,5 @@ bool IsSubmissionCheckDue(uint32_t submitTime, uint32_t now);
 // True when the result page holds the directory's confirmation text, byte for byte and in the
 // same letter case. The page counts up to its first zero byte. A directory that has no
 // confirmation text (nullopt) never counts as confirmed; an empty text always does.
-bool IsSubmissionConfirmed(std::string_view pageHtml, const std::optional<std::string>& confirmation);
+bool IsSubmissionConfirmed(std::string_view pageHtml,
+                           const std::optional<std::string>& confirmation);

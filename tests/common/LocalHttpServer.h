@@ -1,7 +1,6 @@
 #pragma once
 
 #include <httplib.h>
-
 #include <mutex>
 #include <string>
 #include <thread>

@@ -19,8 +19,7 @@ public:
         bool operator==(const Message&) const = default;
     };
 
-    void ShowMessage(const std::string& text, const std::string& caption,
-                     MessageIcon icon) override
+    void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override
     {
         messages.push_back({text, caption, icon});
         if (onMessage)

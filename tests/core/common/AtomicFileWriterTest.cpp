@@ -1,10 +1,9 @@
 #include "common/AtomicFileWriter.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <sys/stat.h>
 

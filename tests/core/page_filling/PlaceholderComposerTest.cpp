@@ -1,4 +1,5 @@
 #include "page_filling/PlaceholderComposer.h"
+
 #include "profiles/ProfileRecord.h"
 
 #include <gtest/gtest.h>
