@@ -1,0 +1,125 @@
+#include "profiles/ProfileData.h"
+
+#include "ui_ProfileData.h"
+
+#include <QStringList>
+#include <limits>
+
+namespace {
+
+// In the order in which they are offered; the box sorts them.
+const char* const kCategories[] = {
+    "Accounting",
+    "Aerospace and Defense",
+    "Agriculture and Forestry",
+    "Arts",
+    "Entertainment",
+    "Associations",
+    "Automotive",
+    "Biotechnology and Pharmaceuticals",
+    "Business",
+    "Society",
+    "Business Services",
+    "Chemicals",
+    "Construction and Maintenance",
+    "Consumer Goods and Services",
+    "Cooperatives",
+    "Customer Service",
+    "Directories",
+    "E-Commerce",
+    "Education and Training",
+    "Electronics and Electrical",
+    "Employment",
+    "Energy and Environment",
+    "Financial Services",
+    "Food and Related Products",
+    "Healthcare",
+    "Hospitality",
+    "Human Resources",
+    "Industrial Goods and Services",
+    "Information Technology",
+    "International Business and Trade",
+    "Investing",
+    "Major Companies",
+    "Management",
+    "Marketing and Advertising",
+    "Mining and Drilling",
+    "News and Media",
+    "Opportunities",
+    "Publishing and Printing",
+    "Real Estate",
+    "Resources",
+    "Retail Trade",
+    "Small Business",
+    "Telecommunications",
+    "Textiles and Nonwovens",
+    "Transportation and Logistics",
+    "Wholesale Trade",
+};
+
+} // namespace
+
+CProfileData::CProfileData(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::ProfileData>())
+{
+    m_ui->setupUi(this);
+    connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter or Space at once keeps the profile as it stands.
+    m_ui->okButton->setFocus();
+
+    // A description may be long; QLineEdit would otherwise cut every text at 32767 characters.
+    for (const FieldBinding& binding : Bindings())
+        binding.edit->setMaxLength(std::numeric_limits<int>::max());
+
+    AddCategories();
+    SetValues(ProfileRecord{});
+}
+
+CProfileData::~CProfileData() = default;
+
+void CProfileData::SetValues(const ProfileRecord& profile)
+{
+    m_loaded = profile;
+    for (const FieldBinding& binding : Bindings())
+        binding.edit->setText(QString::fromStdString(profile.*binding.field));
+}
+
+ProfileRecord CProfileData::Values() const
+{
+    ProfileRecord values;
+    for (const FieldBinding& binding : Bindings()) {
+        const QString text = binding.edit->text();
+        const std::string& loaded = m_loaded.*binding.field;
+        values.*binding.field =
+            text == QString::fromStdString(loaded) ? loaded : text.toStdString();
+    }
+    return values;
+}
+
+// The category and subcategory travel in the edit text of their hidden boxes, which the user
+// never reaches, so they come back exactly as they went in, listed category or not.
+std::array<CProfileData::FieldBinding, 10> CProfileData::Bindings() const
+{
+    return {{
+        {&ProfileRecord::name, m_ui->nameEdit},
+        {&ProfileRecord::url, m_ui->urlEdit},
+        {&ProfileRecord::title, m_ui->titleEdit},
+        {&ProfileRecord::desc, m_ui->descEdit},
+        {&ProfileRecord::keywords, m_ui->tagsEdit},
+        {&ProfileRecord::email, m_ui->emailEdit},
+        {&ProfileRecord::fname, m_ui->firstNameEdit},
+        {&ProfileRecord::lname, m_ui->lastNameEdit},
+        {&ProfileRecord::cat, m_ui->categoryBox->lineEdit()},
+        {&ProfileRecord::subcat, m_ui->subcategoryBox->lineEdit()},
+    }};
+}
+
+void CProfileData::AddCategories()
+{
+    QStringList names;
+    for (const char* name : kCategories)
+        names.append(QString::fromUtf8(name));
+    m_ui->categoryBox->addItems(names);
+    m_ui->categoryBox->model()->sort(0);
+}

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class CStateLineReader;
+
 // The program's one list of profiles, in insertion order. Profiles are addressed by name,
 // compared exactly; names need not be unique and every lookup takes the first match.
 class CProfileStore
@@ -18,9 +20,14 @@ public:
     bool IsSent(const std::string& profileName, const std::string& directoryName) const;
     bool MarkSent(const std::string& profileName, const std::string& directoryName);
 
-    // The profile section of sv.dat (everything after its first line).
+    // The profile section of sv.dat (everything after its first line). Loading replaces the
+    // store; it returns false, with the store untouched, when the stream failed before it began.
+    // Saving returns false when the stream failed.
     bool LoadProfiles(std::istream& in);
+    void LoadProfiles(CStateLineReader& lines);
     bool SaveProfiles(std::ostream& out) const;
+    // The same bytes SaveProfiles writes, appended to `bytes`.
+    void AppendProfiles(std::string& bytes) const;
 
     // The Profile Manager's commands.
     void AddProfile(const ProfileRecord& profile);

@@ -1,0 +1,189 @@
+#include "profiles/StateFile.h"
+
+#include "StateFileTestFolder.h"
+#include "profiles/ProfileStore.h"
+
+#include <cerrno>
+
+namespace {
+
+class StateFileTest : public StateFileTestFolder
+{
+};
+
+// Gives out `budget` bytes, then fails the way a full disk does.
+class DiskFillsUpWriter final : public CAtomicFileWriter
+{
+public:
+    explicit DiskFillsUpWriter(size_t budget) : m_budget(budget) {}
+
+protected:
+    ssize_t WriteSome(int fd, const char* data, size_t size) override
+    {
+        if (m_budget == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const size_t chunk = std::min(size, m_budget);
+        m_budget -= chunk;
+        return CAtomicFileWriter::WriteSome(fd, data, chunk);
+    }
+
+private:
+    size_t m_budget;
+};
+
+CProfileStore StoreWithBlog()
+{
+    CProfileStore store;
+    ProfileRecord blog;
+    blog.name = "Blog";
+    blog.sent = {"beta", "Alpha"};
+    store.AddProfile(blog);
+    return store;
+}
+
+} // namespace
+
+TEST_F(StateFileTest, EmptyStoreWithoutCurrentProfileIsFiveBytes)
+{
+    ASSERT_TRUE(state_file::Save(StatePath(), "", CProfileStore()).ok);
+    EXPECT_EQ(ReadAll(StatePath()), "\r\n0\r\n");
+}
+
+TEST_F(StateFileTest, BlogExampleIsWrittenByteForByte)
+{
+    ASSERT_TRUE(state_file::Save(StatePath(), "Blog", StoreWithBlog()).ok);
+    EXPECT_EQ(ReadAll(StatePath()), TestData("blog.sv.dat"));
+}
+
+TEST_F(StateFileTest, UnchangedFilesAreReproducedByteForByte)
+{
+    for (const char* fixture : {"blog.sv.dat", "three_profiles.sv.dat"}) {
+        SCOPED_TRACE(fixture);
+        const std::string original = TestData(fixture);
+        ASSERT_FALSE(original.empty());
+        WriteRaw(StatePath(), original);
+
+        std::string current;
+        CProfileStore store;
+        ASSERT_TRUE(state_file::Load(StatePath(), current, store));
+        ASSERT_TRUE(state_file::Save(StatePath(), current, store).ok);
+
+        EXPECT_EQ(ReadAll(StatePath()), original);
+    }
+}
+
+TEST_F(StateFileTest, LoadReadsTheCurrentNameAndEveryProfile)
+{
+    WriteRaw(StatePath(), TestData("three_profiles.sv.dat"));
+    std::string current;
+    CProfileStore store;
+    ASSERT_TRUE(state_file::Load(StatePath(), current, store));
+
+    EXPECT_EQ(current, "News");
+    ASSERT_EQ(store.Profiles().size(), 3u);
+    EXPECT_EQ(store.Profiles()[0].title, "  Daily News  ");
+    EXPECT_EQ(store.Profiles()[0].lname, "O'Neil");
+    EXPECT_TRUE(store.IsSent("News", "Feeds"));
+    EXPECT_TRUE(store.IsSent("News", "Zeta")) << "the second profile named News";
+    EXPECT_FALSE(store.IsSent("Podcast", "Feeds"));
+}
+
+TEST_F(StateFileTest, CurrentNameWithoutAProfileStillLoadsThemAll)
+{
+    WriteRaw(StatePath(), "Gone\n2\nA\n\n\n\n\n\n\n\n\n\n0\nB\n\n\n\n\n\n\n\n\n\n0\n");
+    std::string current;
+    CProfileStore store;
+    ASSERT_TRUE(state_file::Load(StatePath(), current, store));
+    EXPECT_EQ(current, "Gone");
+    std::vector<std::string> names;
+    store.GetProfileNames(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"A", "B"}));
+}
+
+TEST_F(StateFileTest, MissingFileLeavesBothUntouched)
+{
+    std::string current = "before";
+    CProfileStore store = StoreWithBlog();
+    EXPECT_FALSE(state_file::Load(StatePath(), current, store));
+    EXPECT_EQ(current, "before");
+    EXPECT_EQ(store.Profiles().size(), 1u);
+}
+
+TEST_F(StateFileTest, EmptyFileEmptiesTheStore)
+{
+    WriteRaw(StatePath(), "");
+    std::string current = "before";
+    CProfileStore store = StoreWithBlog();
+    EXPECT_TRUE(state_file::Load(StatePath(), current, store));
+    EXPECT_EQ(current, "");
+    EXPECT_TRUE(store.Profiles().empty());
+}
+
+TEST_F(StateFileTest, CurrentNameLineTakesLineFeedOrCrLf)
+{
+    for (const char* file : {"Blog\n0\n", "Blog\r\n0\r\n", "Blog"}) {
+        WriteRaw(StatePath(), file);
+        std::string current;
+        CProfileStore store;
+        ASSERT_TRUE(state_file::Load(StatePath(), current, store));
+        EXPECT_EQ(current, "Blog");
+    }
+}
+
+TEST_F(StateFileTest, LoadRemovesTemporariesThatACrashLeft)
+{
+    WriteRaw(StatePath(), TestData("blog.sv.dat"));
+    WriteRaw(PathOf("sv.dat.tmp-Ab12Cd"), "half a save");
+    WriteRaw(PathOf("sv.dat.tmp-x9Y8z7"), "");
+
+    std::string current;
+    CProfileStore store;
+    ASSERT_TRUE(state_file::Load(StatePath(), current, store));
+
+    EXPECT_EQ(current, "Blog");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(StateFileTest, LoadRemovesTemporariesEvenWithoutAStateFile)
+{
+    WriteRaw(PathOf("sv.dat.tmp-Ab12Cd"), "half of the first save");
+    std::string current;
+    CProfileStore store;
+    EXPECT_FALSE(state_file::Load(StatePath(), current, store));
+    EXPECT_EQ(FilesInFolder(), 0u);
+}
+
+TEST_F(StateFileTest, FailedWriteKeepsTheOldFileAndSaysWhy)
+{
+    const std::string old = TestData("three_profiles.sv.dat");
+    WriteRaw(StatePath(), old);
+
+    for (size_t budget : {size_t{0}, size_t{1}, size_t{7}, size_t{20}}) {
+        SCOPED_TRACE(budget);
+        DiskFillsUpWriter writer(budget);
+        const WriteOutcome outcome = state_file::Save(StatePath(), "Blog", StoreWithBlog(), writer);
+
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_EQ(outcome.error, "No space left on device");
+        EXPECT_EQ(ReadAll(StatePath()), old);
+        EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file must go";
+    }
+}
+
+TEST_F(StateFileTest, FolderThatCannotBeWrittenIsReported)
+{
+    const WriteOutcome outcome =
+        state_file::Save(PathOf("no such folder/sv.dat"), "Blog", StoreWithBlog());
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.error, "No such file or directory");
+}
+
+TEST_F(StateFileTest, DefaultPathLiesBesideTheExecutable)
+{
+    const std::string path = state_file::DefaultPath();
+    ASSERT_GT(path.size(), 7u);
+    EXPECT_EQ(path.substr(path.size() - 7), "/sv.dat");
+    EXPECT_TRUE(std::filesystem::exists(path.substr(0, path.size() - 6) + "profiles_tests"));
+}

@@ -1,0 +1,273 @@
+#include "DialogChild.h"
+#include "ModalDialogDriver.h"
+#include "gui/common/SubmitterTestEnvironment.h"
+#include "profiles/ProfileData.h"
+#include "profiles/ProfilesConfigurator.h"
+#include "ui/main_window/SubmitterDlg.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+QStringList Entries(const QListWidget& list)
+{
+    QStringList entries;
+    for (int row = 0; row < list.count(); ++row)
+        entries.append(list.item(row)->text());
+    return entries;
+}
+
+QStringList Items(const QComboBox& combo)
+{
+    QStringList items;
+    for (int index = 0; index < combo.count(); ++index)
+        items.append(combo.itemText(index));
+    return items;
+}
+
+std::string FirstLine(const std::string& bytes)
+{
+    return bytes.substr(0, bytes.find("\r\n"));
+}
+
+QListWidget& ProfileList(CProfilesConfigurator& manager)
+{
+    return DialogChild<QListWidget>(manager, "profileList");
+}
+
+// Selects the first entry showing `name` and clicks `button`.
+void ActOnEntry(CProfilesConfigurator& manager, const QString& name, const char* button)
+{
+    const QList<QListWidgetItem*> found = ProfileList(manager).findItems(name, Qt::MatchExactly);
+    if (!found.isEmpty())
+        ProfileList(manager).setCurrentItem(found.front());
+    DialogChild<QPushButton>(manager, button).click();
+}
+
+void Close(CProfilesConfigurator& manager)
+{
+    DialogChild<QPushButton>(manager, "closeButton").click();
+}
+
+// Types into the editor's fields by object name, then presses OK.
+void FillAndAccept(CProfileData& editor,
+                   std::initializer_list<std::pair<const char*, QString>> fields)
+{
+    for (const auto& [edit, text] : fields)
+        DialogChild<QLineEdit>(editor, edit).setText(text);
+    DialogChild<QPushButton>(editor, "okButton").click();
+}
+
+// Store order Zed, Blog, Able; Blog is current.
+const std::string kThreeProfiles =
+    StateFileLines({"Blog", "3"}) + ProfileBlock("Zed", "Arts", {"Beta"}) +
+    ProfileBlock("Blog", "Business", {"Alpha"}) + ProfileBlock("Able", "", {});
+
+} // namespace
+
+class ManageProfilesTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A window on two directories, with sv.dat holding `stateFile` (none when empty).
+    static std::unique_ptr<CSubmitterDlg> OpenWindow(SubmitterTestEnvironment& env,
+                                                     const std::string& stateFile)
+    {
+        env.Start();
+        env.WriteProgramFile("dirdata.xml",
+                             DirectoryDatabaseXml({PlainDirectory("Alpha", env.server.Url("/a")),
+                                                   PlainDirectory("Beta", env.server.Url("/b"))}));
+        if (!stateFile.empty())
+            env.WriteProgramFile("sv.dat", stateFile);
+        auto window = std::make_unique<CSubmitterDlg>(env.Environment());
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("the main window was not exposed");
+        return window;
+    }
+
+    // Runs Settings > Manage Profiles with the driver's script.
+    static void ManageProfiles(CSubmitterDlg& window, ModalDialogDriver& driver)
+    {
+        for (QAction* menu : window.menuBar()->actions()) {
+            for (QAction* action : menu->menu()->actions()) {
+                if (action->text() == QStringLiteral("Manage Profiles"))
+                    action->trigger();
+            }
+        }
+        QVERIFY(driver.Finished());
+    }
+
+    // The selector's entries and choice, the current profile and the list after the command.
+    static void VerifyCurrent(CSubmitterDlg& window, const QStringList& selectorItems,
+                              const QString& current, const QStringList& entries)
+    {
+        QCOMPARE(Items(*window.m_profileCombo), selectorItems);
+        QCOMPARE(window.m_profileCombo->currentText(), current);
+        QCOMPARE(window.m_hasProfile, !current.isEmpty());
+        if (window.m_hasProfile)
+            QCOMPARE(QString::fromStdString(window.m_currentProfile.name), current);
+        QCOMPARE(Entries(*window.m_directoryList), entries);
+    }
+
+private slots:
+    void removingTheCurrentProfileFallsBackToTheFirstInStoreOrder();
+    void renamingTheCurrentProfileFallsBackToTheFirstInStoreOrder();
+    void removingTheLastProfileLeavesNoCurrentProfile();
+    void creatingTheFirstProfileMakesItCurrent();
+    void editsReachTheCurrentCopy();
+    void selectsTheCurrentProfileByExactName();
+    void closingWithoutChangeStillRewritesTheStateFile();
+    void aFailedWriteIsShown();
+};
+
+void ManageProfilesTest::removingTheCurrentProfileFallsBackToTheFirstInStoreOrder()
+{
+    SubmitterTestEnvironment env;
+    auto window = OpenWindow(env, kThreeProfiles);
+
+    ModalDialogDriver driver;
+    driver.Then<CProfilesConfigurator>([](auto& manager) {
+        ActOnEntry(manager, QStringLiteral("Blog"), "removeButton");
+        Close(manager);
+    });
+    ManageProfiles(*window, driver);
+
+    VerifyCurrent(*window, {"Able", "Zed"}, "Zed", {"Alpha [not sent]", "Beta [sent]"});
+    QCOMPARE(FirstLine(env.ReadProgramFile("sv.dat").value_or("")), std::string("Zed"));
+    QVERIFY(env.windowMessages.messages.empty());
+}
+
+void ManageProfilesTest::renamingTheCurrentProfileFallsBackToTheFirstInStoreOrder()
+{
+    SubmitterTestEnvironment env;
+    auto window = OpenWindow(env, kThreeProfiles);
+
+    ModalDialogDriver driver;
+    driver.Then<CProfilesConfigurator>(
+        [](auto& manager) { ActOnEntry(manager, QStringLiteral("Blog"), "editButton"); });
+    driver.Then<CProfileData>([](CProfileData& editor) {
+        FillAndAccept(editor, {{"nameEdit", "Blog Two"}});
+    });
+    driver.Then<CProfilesConfigurator>(Close);
+    ManageProfiles(*window, driver);
+
+    VerifyCurrent(*window, {"Able", "Blog Two", "Zed"}, "Zed", {"Alpha [not sent]", "Beta [sent]"});
+    QCOMPARE(FirstLine(env.ReadProgramFile("sv.dat").value_or("")), std::string("Zed"));
+}
+
+void ManageProfilesTest::removingTheLastProfileLeavesNoCurrentProfile()
+{
+    SubmitterTestEnvironment env;
+    auto window = OpenWindow(env, StateFileLines({"Solo", "1"}) + ProfileBlock("Solo", "Arts"));
+    QVERIFY(window->m_hasProfile);
+
+    ModalDialogDriver driver;
+    driver.Then<CProfilesConfigurator>([](auto& manager) {
+        ActOnEntry(manager, QStringLiteral("Solo"), "removeButton");
+        Close(manager);
+    });
+    ManageProfiles(*window, driver);
+
+    VerifyCurrent(*window, {}, "", {"Alpha", "Beta"});
+    QCOMPARE(env.ReadProgramFile("sv.dat"), std::optional(StateFileLines({"", "0"})));
+}
+
+void ManageProfilesTest::creatingTheFirstProfileMakesItCurrent()
+{
+    SubmitterTestEnvironment env;
+    auto window = OpenWindow(env, "");
+    QVERIFY(!window->m_hasProfile);
+
+    ModalDialogDriver driver;
+    driver.Then<CProfilesConfigurator>(
+        [](auto& manager) { DialogChild<QPushButton>(manager, "addButton").click(); });
+    driver.Then<CProfileData>([](CProfileData& editor) {
+        FillAndAccept(editor, {{"nameEdit", "Mine"}, {"urlEdit", "http://mine.example/feed"}});
+    });
+    driver.Then<CProfilesConfigurator>(Close);
+    ManageProfiles(*window, driver);
+
+    VerifyCurrent(*window, {"Mine"}, "Mine", {"Alpha [not sent]", "Beta [not sent]"});
+    QCOMPARE(window->m_currentProfile.url, std::string("http://mine.example/feed"));
+    QCOMPARE(FirstLine(env.ReadProgramFile("sv.dat").value_or("")), std::string("Mine"));
+}
+
+void ManageProfilesTest::editsReachTheCurrentCopy()
+{
+    SubmitterTestEnvironment env;
+    auto window = OpenWindow(env, kThreeProfiles);
+
+    ModalDialogDriver driver;
+    driver.Then<CProfilesConfigurator>(
+        [](auto& manager) { ActOnEntry(manager, QStringLiteral("Blog"), "editButton"); });
+    driver.Then<CProfileData>([](CProfileData& editor) {
+        FillAndAccept(editor, {{"urlEdit", "http://moved.example/rss"}});
+    });
+    driver.Then<CProfilesConfigurator>(Close);
+    ManageProfiles(*window, driver);
+
+    VerifyCurrent(*window, {"Able", "Blog", "Zed"}, "Blog", {"Alpha [sent]", "Beta [not sent]"});
+    QCOMPARE(window->m_currentProfile.url, std::string("http://moved.example/rss"));
+    QCOMPARE(window->m_currentProfile.cat, std::string("Business"));
+}
+
+void ManageProfilesTest::selectsTheCurrentProfileByExactName()
+{
+    // A prefix search without regard to case would find "ann lee" first, searching from the
+    // selector's second entry.
+    SubmitterTestEnvironment env;
+    auto window = OpenWindow(env, StateFileLines({"Ann", "2"}) + ProfileBlock("Ann", "Arts") +
+                                      ProfileBlock("ann lee", "Arts", {"Alpha"}));
+
+    ModalDialogDriver driver;
+    driver.Then<CProfilesConfigurator>(Close);
+    ManageProfiles(*window, driver);
+
+    VerifyCurrent(*window, {"Ann", "ann lee"}, "Ann", {"Alpha [not sent]", "Beta [not sent]"});
+}
+
+void ManageProfilesTest::closingWithoutChangeStillRewritesTheStateFile()
+{
+    SubmitterTestEnvironment env;
+    auto window = OpenWindow(env, kThreeProfiles);
+    QVERIFY(QFile::remove(QString::fromStdString(env.ProgramFolder() + "sv.dat")));
+
+    ModalDialogDriver driver;
+    driver.Then<CProfilesConfigurator>([](auto& manager) { manager.reject(); });
+    ManageProfiles(*window, driver);
+
+    QCOMPARE(env.ReadProgramFile("sv.dat"), std::optional(kThreeProfiles));
+    VerifyCurrent(*window, {"Able", "Blog", "Zed"}, "Blog", {"Alpha [sent]", "Beta [not sent]"});
+}
+
+void ManageProfilesTest::aFailedWriteIsShown()
+{
+    SubmitterTestEnvironment env;
+    auto window = OpenWindow(env, kThreeProfiles);
+    // A folder where sv.dat should be: the new file cannot take its place.
+    const QString stateFile = QString::fromStdString(env.ProgramFolder() + "sv.dat");
+    QVERIFY(QFile::remove(stateFile));
+    QVERIFY(QDir().mkdir(stateFile));
+
+    ModalDialogDriver driver;
+    driver.Then<CProfilesConfigurator>(Close);
+    ManageProfiles(*window, driver);
+
+    QCOMPARE(env.windowMessages.messages.size(), size_t(1));
+    QCOMPARE(env.windowMessages.messages.front().caption, std::string("Error"));
+    QVERIFY(QFileInfo(stateFile).isDir());
+}
+
+QTEST_MAIN(ManageProfilesTest)
+#include "ManageProfilesTest.moc"

@@ -1,0 +1,231 @@
+#include "profiles/ProfileData.h"
+
+#include "DialogChild.h"
+#include "ModalDialogDriver.h"
+#include "profiles/ProfileTextFields.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+Q_DECLARE_METATYPE(ProfileRecord)
+
+namespace {
+
+ProfileRecord Profile(const std::string& name, const std::string& cat, const std::string& subcat)
+{
+    ProfileRecord profile;
+    profile.name = name;
+    profile.url = "http://feeds.example.test/" + name + ".xml";
+    profile.title = name + " news";
+    profile.desc = "All about " + name;
+    profile.cat = cat;
+    profile.subcat = subcat;
+    profile.keywords = "one, two";
+    profile.email = name + "@example.test";
+    profile.fname = "Ada";
+    profile.lname = "Lovelace";
+    return profile;
+}
+
+// Every one of the ten text fields set to `text`.
+ProfileRecord Uniform(const std::string& text)
+{
+    ProfileRecord profile;
+    for (std::string ProfileRecord::*field : kProfileTextFields)
+        profile.*field = text;
+    return profile;
+}
+
+void CompareTextFields(const ProfileRecord& actual, const ProfileRecord& expected)
+{
+    for (size_t i = 0; i < kProfileTextFields.size(); ++i) {
+        const std::string ProfileRecord::*field = kProfileTextFields[i];
+        QVERIFY2(actual.*field == expected.*field,
+                 qPrintable(QStringLiteral("text field %1").arg(i)));
+    }
+}
+
+QPushButton& OkButton(CProfileData& editor)
+{
+    return DialogChild<QPushButton>(editor, "okButton");
+}
+
+} // namespace
+
+class ProfileDataTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTheTemplate();
+    void offersTheCategoriesSorted();
+    void focusStartsOnOk();
+    void returnsWhatItWasGiven_data();
+    void returnsWhatItWasGiven();
+    void freshEditorReturnsTenEmptyValues();
+    void returnsWhatTheUserTyped();
+    void enterAcceptsAndEscapeOrCloseCancel();
+};
+
+void ProfileDataTest::showsTheTemplate()
+{
+    CProfileData editor;
+    QCOMPARE(editor.windowTitle(), QStringLiteral("Profile Data"));
+    QVERIFY(OkButton(editor).isDefault());
+    QCOMPARE(OkButton(editor).text(), QStringLiteral("OK"));
+    QCOMPARE(DialogChild<QPushButton>(editor, "cancelButton").text(), QStringLiteral("Cancel"));
+
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    const struct
+    {
+        const char* label;
+        const char* text;
+        bool visible;
+    } labels[] = {
+        {"nameLabel", "Profile name:", true},
+        {"urlLabel", "RSS Feed URL:", true},
+        {"titleLabel", "RSS Link title:", true},
+        {"descLabel", "Description:", true},
+        {"categoryLabel", "Category:", false},
+        {"subcategoryLabel", "Subcategory:", false},
+        {"tagsLabel", "Tags:", true},
+        {"emailLabel", "Email:", true},
+        {"firstNameLabel", "First name:", true},
+        {"lastNameLabel", "Last name:", true},
+    };
+    for (const auto& expected : labels) {
+        const QLabel& label = DialogChild<QLabel>(editor, expected.label);
+        QCOMPARE(label.text(), QString::fromUtf8(expected.text));
+        QCOMPARE(label.isVisible(), expected.visible);
+    }
+    QVERIFY(!DialogChild<QComboBox>(editor, "categoryBox").isVisible());
+    QVERIFY(!DialogChild<QComboBox>(editor, "subcategoryBox").isVisible());
+    // The hidden rows share their cells with the Tags and Email rows.
+    const QGridLayout& grid = DialogChild<QGridLayout>(editor, "fieldsLayout");
+    const auto sameCell = [&grid](const QWidget& first, const QWidget& second) {
+        int firstRow, firstColumn, secondRow, secondColumn, span;
+        grid.getItemPosition(grid.indexOf(&first), &firstRow, &firstColumn, &span, &span);
+        grid.getItemPosition(grid.indexOf(&second), &secondRow, &secondColumn, &span, &span);
+        return firstRow == secondRow && firstColumn == secondColumn;
+    };
+    QVERIFY(sameCell(DialogChild<QComboBox>(editor, "categoryBox"),
+                     DialogChild<QLineEdit>(editor, "tagsEdit")));
+    QVERIFY(sameCell(DialogChild<QLabel>(editor, "subcategoryLabel"),
+                     DialogChild<QLabel>(editor, "emailLabel")));
+}
+
+void ProfileDataTest::offersTheCategoriesSorted()
+{
+    CProfileData editor;
+    const QComboBox& categories = DialogChild<QComboBox>(editor, "categoryBox");
+    QStringList names;
+    for (int i = 0; i < categories.count(); ++i)
+        names.append(categories.itemText(i));
+    QCOMPARE(names.size(), 46);
+    QStringList sorted = names;
+    sorted.sort();
+    QCOMPARE(names, sorted);
+    QCOMPARE(names.front(), QStringLiteral("Accounting"));
+    QCOMPARE(names.back(), QStringLiteral("Wholesale Trade"));
+    QVERIFY(names.contains(QStringLiteral("Healthcare")));
+    QVERIFY(names.contains(QStringLiteral("Society")));
+    QCOMPARE(DialogChild<QComboBox>(editor, "subcategoryBox").count(), 0);
+}
+
+void ProfileDataTest::focusStartsOnOk()
+{
+    CProfileData editor;
+    editor.SetValues(Profile("feed", "Arts", ""));
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), &OkButton(editor), 5000);
+}
+
+void ProfileDataTest::returnsWhatItWasGiven_data()
+{
+    QTest::addColumn<ProfileRecord>("profile");
+
+    QTest::newRow("listed category, unknown subcategory")
+        << Profile("health", "Healthcare", "Nowhere In The List");
+    // A prefix of a listed name must not be completed to it.
+    QTest::newRow("lower-case prefix of a category") << Profile("h", "health", "arts");
+    QTest::newRow("category not listed") << Profile("x", "Underwater Basketry", "Deep End");
+    QTest::newRow("empty category") << Profile("nocat", "", "");
+    QTest::newRow("leading and trailing spaces") << Uniform("  padded value   ");
+    QTest::newRow("several hundred characters") << Uniform(std::string(700, 'w') + "!");
+    QTest::newRow("longer than a line edit's default limit") << Uniform(std::string(40000, 'd'));
+    QTest::newRow("non-ASCII UTF-8") << Uniform("Zoë Łukasz — 東京 ✓");
+    QTest::newRow("bytes that are not UTF-8") << Uniform("caf\xe9 \xff\xfe");
+}
+
+void ProfileDataTest::returnsWhatItWasGiven()
+{
+    QFETCH(ProfileRecord, profile);
+    CProfileData editor;
+    editor.SetValues(profile);
+
+    ModalDialogDriver driver;
+    driver.Then<CProfileData>([](CProfileData& dialog) { OkButton(dialog).click(); });
+    QCOMPARE(editor.exec(), int(QDialog::Accepted));
+    QVERIFY(driver.Finished());
+    CompareTextFields(editor.Values(), profile);
+    QVERIFY(editor.Values().sent.empty());
+}
+
+void ProfileDataTest::freshEditorReturnsTenEmptyValues()
+{
+    CProfileData editor;
+    ModalDialogDriver driver;
+    driver.Then<CProfileData>([](CProfileData& dialog) { OkButton(dialog).click(); });
+    QCOMPARE(editor.exec(), int(QDialog::Accepted));
+    QVERIFY(driver.Finished());
+    CompareTextFields(editor.Values(), ProfileRecord{});
+}
+
+void ProfileDataTest::returnsWhatTheUserTyped()
+{
+    CProfileData editor;
+    editor.SetValues(Profile("old", "Arts", "Music"));
+
+    ModalDialogDriver driver;
+    driver.Then<CProfileData>([](CProfileData& dialog) {
+        QLineEdit& name = DialogChild<QLineEdit>(dialog, "nameEdit");
+        name.selectAll();
+        QTest::keyClicks(&name, QStringLiteral(" new name "));
+        QTest::keyClicks(&DialogChild<QLineEdit>(dialog, "lastNameEdit"), QStringLiteral("-King"));
+        OkButton(dialog).click();
+    });
+    QCOMPARE(editor.exec(), int(QDialog::Accepted));
+    QVERIFY(driver.Finished());
+
+    ProfileRecord expected = Profile("old", "Arts", "Music");
+    expected.name = " new name ";
+    expected.lname = "Lovelace-King";
+    CompareTextFields(editor.Values(), expected);
+}
+
+void ProfileDataTest::enterAcceptsAndEscapeOrCloseCancel()
+{
+    CProfileData editor;
+    ModalDialogDriver driver;
+    driver.Then<CProfileData>([](CProfileData& dialog) {
+        QTest::keyClick(&DialogChild<QLineEdit>(dialog, "urlEdit"), Qt::Key_Return);
+    });
+    driver.Then<CProfileData>([](CProfileData& dialog) {
+        QTest::keyClicks(&DialogChild<QLineEdit>(dialog, "nameEdit"), QStringLiteral("typed"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    driver.Then<CProfileData>([](CProfileData& dialog) { dialog.close(); });
+    QCOMPARE(editor.exec(), int(QDialog::Accepted));
+    QCOMPARE(editor.exec(), int(QDialog::Rejected));
+    QCOMPARE(editor.exec(), int(QDialog::Rejected));
+    QVERIFY(driver.Finished());
+}
+
+QTEST_MAIN(ProfileDataTest)
+#include "ProfileDataTest.moc"
