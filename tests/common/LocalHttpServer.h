@@ -41,8 +41,10 @@ public:
     void Start()
     {
         m_port = server.bind_to_any_port("127.0.0.1");
-        // The socket already listens once bound, so clients may connect at once.
         m_thread = std::thread([this] { server.listen_after_bind(); });
+        // The socket listens once bound, but stop() is ignored until the accept loop runs.
+        while (!server.is_running())
+            std::this_thread::yield();
     }
 
     void Stop()

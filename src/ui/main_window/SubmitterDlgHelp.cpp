@@ -1,6 +1,22 @@
-// PLACEHOLDER: the about/help helper replaces this file.
+#include "page_filling/BrowserCtrl.h"
+#include "ui/about/AboutDlg.h"
 #include "ui/main_window/SubmitterDlg.h"
 
-void CSubmitterDlg::OnAbout() {}
-void CSubmitterDlg::OnUserGuide() {}
-void CSubmitterDlg::OnSupport() {}
+// Help menu. The help pages replace whatever the main browser shows; the submission state is
+// left alone, so a pending fill still applies to the next page the browser completes.
+
+void CSubmitterDlg::OnAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CSubmitterDlg::OnUserGuide()
+{
+    m_browser->Navigate(VendorUrl("/faqs/help.shtml"));
+}
+
+void CSubmitterDlg::OnSupport()
+{
+    m_browser->Navigate(VendorUrl("/contact/"));
+}

@@ -1,4 +1,28 @@
-// PLACEHOLDER: the update helper replaces this file.
+#include "page_filling/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "update/UpdateDialog.h"
+#include "update/UpdateResult.h"
 
-void CSubmitterDlg::OnUpdateDatabase() {}
+void CSubmitterDlg::OnUpdateDatabase()
+{
+    CUpdateDialog dialog(this);
+    dialog.m_destination = m_environment.programFolder + "dirdata.xml";
+    dialog.m_url = VendorUrl("/updates/demo.xml").toStdString();
+
+    switch (dialog.exec()) {
+    case kUpdateInternalError:
+        m_presenter.ShowMessage("Internal error", "Error", MessageIcon::Error);
+        break;
+    case kUpdateSucceeded:
+        // The open page may belong to a directory the new database no longer has.
+        m_browser->Navigate(QStringLiteral("about:blank"));
+        m_database.LoadFile(m_environment.programFolder + "dirdata.xml");
+        RebuildDirectoryList(m_currentProfile.name);
+        m_presenter.ShowMessage("Update successful", "Update", MessageIcon::None);
+        break;
+    case kUpdateFailed:
+        m_presenter.ShowMessage("The update could not be retrieved", "Error",
+                                MessageIcon::Exclamation);
+        break;
+    }
+}

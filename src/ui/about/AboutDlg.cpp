@@ -1,0 +1,71 @@
+#include "ui/about/AboutDlg.h"
+
+#include "page_filling/BrowserCtrl.h"
+#include "ui/about/ResourceScheme.h"
+#include "ui/about/ResourceSchemeHandler.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+
+namespace {
+
+constexpr int kIconSize = 32;
+// The page holds one line of 8 pt text; the browser is sized to show just that.
+constexpr QSize kBrowserSize(210, 20);
+
+} // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent, const std::string& modulePath) : QDialog(parent)
+{
+    CreateControls();
+    CResourceSchemeHandler::InstallOn(m_browser->page()->profile());
+    m_browser->Navigate(HomeLinkAddress(modulePath).toString(QUrl::FullyEncoded));
+}
+
+QUrl CAboutDlg::HomeLinkAddress(std::string modulePath)
+{
+    if (modulePath.starts_with('"')) {
+        modulePath.erase(0, 1);
+        // Only a closing quote goes too; a path without one keeps its last character.
+        if (modulePath.ends_with('"'))
+            modulePath.pop_back();
+    }
+    // Encoded byte for byte: a Linux path need not be valid UTF-8.
+    const QByteArray path = QByteArray::fromStdString(modulePath).toPercentEncoding("/");
+    return QUrl::fromEncoded("res://" + path + "/home_link.html", QUrl::StrictMode);
+}
+
+void CAboutDlg::CreateControls()
+{
+    setWindowTitle(tr("About Kestrine"));
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/kestrine.svg")).pixmap(kIconSize, kIconSize));
+
+    auto* product = new QLabel(this);
+    // Shown exactly as written: an ampersand here is not a mnemonic.
+    product->setTextFormat(Qt::PlainText);
+    product->setText(QStringLiteral("Kestrine V1.0"));
+
+    m_browser = new CBrowserCtrl(this);
+    m_browser->setFixedSize(kBrowserSize);
+    m_browser->setContextMenuPolicy(Qt::NoContextMenu);
+    // Until the page paints, the browser shows the dialog's own colour rather than white.
+    m_browser->page()->setBackgroundColor(palette().color(QPalette::Window));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Vertical, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignCenter);
+    layout->addWidget(product, 0, 1);
+    layout->addWidget(m_browser, 1, 1);
+    layout->addWidget(buttons, 0, 2, 2, 1, Qt::AlignTop);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

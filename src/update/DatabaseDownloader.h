@@ -1,0 +1,35 @@
+#pragma once
+
+#include "update/DownloadLimits.h"
+#include "update/DownloadSink.h"
+#include "update/UpdateResult.h"
+
+#include <string>
+
+// Fetches a new directory database over HTTP and puts it in place of the old one. The answer
+// first goes to a temporary file; the database file is replaced, in one atomic step, only by
+// a complete answer with status 200 that is a directory database.
+class CDatabaseDownloader final
+{
+public:
+    static constexpr const char* kUserAgent =
+        "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; .NET CLR 1.1.4322)";
+
+    explicit CDatabaseDownloader(DownloadLimits limits = {});
+
+    // Called on the downloading thread as bytes arrive.
+    void SetProgressCallback(DownloadProgress progress);
+
+    // kUpdateInternalError (nothing attempted) when `url` or `destination` is empty.
+    UpdateResult Download(const std::string& url, const std::string& destination,
+                          const std::string& temporaryPath) const;
+
+    // "ddupdate.xml" in the user's temporary folder.
+    static std::string DefaultTemporaryPath();
+
+private:
+    bool Transfer(const std::string& url, CDownloadSink& sink) const;
+
+    DownloadLimits m_limits;
+    DownloadProgress m_progress;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Where an update comes from, as the request needs it.
+struct UpdateUrl
+{
+    std::string host; // may carry a port: "host:port"
+    std::string path; // starts with '/'
+};
+
+// Drops a leading "http://" (exact case) and cuts the rest at its first '/'; without one the
+// path is "/". Nothing else is parsed.
+UpdateUrl SplitUpdateUrl(const std::string& url);

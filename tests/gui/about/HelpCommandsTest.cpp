@@ -1,0 +1,158 @@
+#include "gui/common/SubmitterTestEnvironment.h"
+#include "page_filling/BrowserCtrl.h"
+#include "ui/about/AboutDlg.h"
+#include "ui/about/ResourceScheme.h"
+#include "ui/main_window/SubmitterDlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+constexpr int kLoadTimeoutMs = 15000;
+
+// The Help menu's item with this text, or null.
+QAction* HelpAction(const QMainWindow& window, const QString& text)
+{
+    for (QAction* menu : window.menuBar()->actions()) {
+        if (menu->text() != QStringLiteral("&Help") || menu->menu() == nullptr)
+            continue;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->text() == text)
+                return item;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class HelpCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void helpPagesReplaceThePageAndKeepTheSubmissionState_data();
+    void helpPagesReplaceThePageAndKeepTheSubmissionState();
+    void aboutOpensTheAboutBox();
+
+private:
+    bool LoadedPage(const std::string& path) const;
+
+    std::unique_ptr<SubmitterTestEnvironment> m_environment;
+    std::unique_ptr<CSubmitterDlg> m_window;
+};
+
+void HelpCommandsTest::init()
+{
+    m_environment = std::make_unique<SubmitterTestEnvironment>();
+    for (const char* path : {"/submit", "/faqs/help.shtml", "/contact/"}) {
+        m_environment->server.server.Get(
+            path, [path](const httplib::Request&, httplib::Response& response) {
+                response.set_content(std::string("<html><body>") + path + "</body></html>",
+                                     "text/html");
+            });
+    }
+    m_environment->Start();
+    m_window = std::make_unique<CSubmitterDlg>(m_environment->Environment());
+    m_window->show();
+    QVERIFY(LoadedPage("/updates/"));
+}
+
+void HelpCommandsTest::cleanup()
+{
+    m_window.reset();
+    m_environment.reset();
+}
+
+bool HelpCommandsTest::LoadedPage(const std::string& path) const
+{
+    const QUrl expected(QString::fromStdString(m_environment->server.Url(path)));
+    CBrowserCtrl* browser = m_window->m_browser;
+    return QTest::qWaitFor(
+        [&] {
+            return browser->url() == expected &&
+                   browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete;
+        },
+        kLoadTimeoutMs);
+}
+
+void HelpCommandsTest::helpPagesReplaceThePageAndKeepTheSubmissionState_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("User Guide") << "User Guide"
+                                << "/faqs/help.shtml";
+    QTest::newRow("Support") << "Support"
+                             << "/contact/";
+}
+
+void HelpCommandsTest::helpPagesReplaceThePageAndKeepTheSubmissionState()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, path);
+
+    // A directory's submission page is shown, its fill still pending and a submission noted.
+    // The timer that would act on them is stopped: only the help command may touch them here.
+    m_window->m_timer.stop();
+    m_window->m_browser->Navigate(QString::fromStdString(m_environment->server.Url("/submit")));
+    QVERIFY(LoadedPage("/submit"));
+    m_window->m_currentDirectory = "Some Directory";
+    m_window->m_fillPending = true;
+    m_window->m_submitted = true;
+
+    QAction* action = HelpAction(*m_window, command);
+    QVERIFY(action != nullptr);
+    action->trigger();
+
+    QVERIFY(m_environment->WaitForRequest(path.toStdString()).has_value());
+    QVERIFY(LoadedPage(path.toStdString()));
+    QCOMPARE(m_window->m_currentDirectory, std::string("Some Directory"));
+    QVERIFY(m_window->m_fillPending);
+    QVERIFY(m_window->m_submitted);
+}
+
+void HelpCommandsTest::aboutOpensTheAboutBox()
+{
+    QAction* action = HelpAction(*m_window, QStringLiteral("&About Kestrine"));
+    QVERIFY(action != nullptr);
+
+    // The box runs modally: a timer looks for it, notes it and closes it, or gives up.
+    QString shownCaption;
+    QTimer watcher;
+    const QDeadlineTimer deadline(kLoadTimeoutMs);
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        if (auto* box = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
+            shownCaption = box->windowTitle();
+            box->accept();
+        } else if (deadline.hasExpired()) {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        }
+    });
+    watcher.start(10);
+    action->trigger();
+    watcher.stop();
+
+    QCOMPARE(shownCaption, QStringLiteral("About Kestrine"));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+int main(int argc, char* argv[])
+{
+    RegisterResourceScheme();
+    QApplication application(argc, argv);
+    HelpCommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "HelpCommandsTest.moc"
