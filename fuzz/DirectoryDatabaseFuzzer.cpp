@@ -1,0 +1,75 @@
+// Loads arbitrary bytes as dirdata.xml and asks every query about every directory: nothing may
+// crash, fetch, or answer inconsistently with what the loader accepted.
+#include "common/MessagePresenter.h"
+#include "directory_db/DirectoryDatabase.h"
+#include "directory_db/UntrustedXml.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+class SilentPresenter final : public MessagePresenter
+{
+public:
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+};
+
+// The database reads files, so each input goes through a scratch file that lives as long as
+// the load.
+bool LoadThroughFile(CDirectoryDatabase& database, const std::string& bytes)
+{
+    std::string path = "/tmp/kestrine-db-fuzz-XXXXXX";
+    const int fd = mkstemp(path.data());
+    if (fd < 0)
+        std::abort();
+    close(fd);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    const bool loaded = database.LoadFile(path);
+    unlink(path.c_str());
+    return loaded;
+}
+
+void QueryDirectory(const CDirectoryDatabase& database, const std::string& name)
+{
+    for (const char* category : {"", "Business"}) {
+        database.GetDirectorySubmitPage(name, category, "Marketing");
+        std::vector<FormField> fields;
+        if (!database.GetDirectoryItems(name, category, "", fields))
+            std::abort();
+        VariableMap variables;
+        database.GetDirectoryVariables(name, category, "", variables);
+        for (const auto& [variable, value] : variables) {
+            if (variable.empty() || value.empty())
+                std::abort();
+        }
+    }
+    database.GetDirectoryOnSubmit(name);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    SilentPresenter presenter;
+    CDirectoryDatabase database(presenter);
+    const bool loaded = LoadThroughFile(database, bytes);
+    if (loaded != (ParseUntrustedXml(bytes) != nullptr))
+        std::abort();
+
+    std::vector<std::string> names;
+    if (!database.GetDirectoryNames(names))
+        std::abort();
+    // Every directory takes more than a dozen bytes of the file; entities cannot add any.
+    if (names.size() > size / 12 || (!names.empty() && !IsDirectoryDatabaseDocument(bytes)))
+        std::abort();
+    for (size_t i = 0; i < names.size() && i < 64; ++i)
+        QueryDirectory(database, names[i]);
+    QueryDirectory(database, "x' or '1'='1");
+    return 0;
+}

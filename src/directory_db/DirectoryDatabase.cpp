@@ -1,0 +1,119 @@
+#include "directory_db/DirectoryDatabase.h"
+
+#include "common/ExecutablePath.h"
+#include "common/MessagePresenter.h"
+#include "directory_db/DatabaseDocument.h"
+#include "directory_db/DatabaseFile.h"
+#include "directory_db/FormFieldList.h"
+#include "directory_db/VariableTable.h"
+
+#include <exception>
+
+// Every query copies m_document first and works on that copy only: a message box it shows lets
+// the main window reload the database meanwhile, and the copy keeps the old document alive.
+
+CDirectoryDatabase::CDirectoryDatabase(MessagePresenter& presenter) : m_presenter(presenter) {}
+
+CDirectoryDatabase::~CDirectoryDatabase() = default;
+
+bool CDirectoryDatabase::Load()
+{
+    return LoadFile(ExecutableDirectory() + "dirdata.xml");
+}
+
+bool CDirectoryDatabase::LoadFile(const std::string& path)
+{
+    m_document.reset();
+    try {
+        const std::optional<std::string> bytes = ReadDatabaseFile(path);
+        XmlDocumentPtr doc = bytes ? ParseUntrustedXml(*bytes) : nullptr;
+        if (!doc) {
+            m_document = std::make_shared<const CDatabaseDocument>();
+            return false;
+        }
+        m_document = std::make_shared<const CDatabaseDocument>(std::move(doc));
+        return true;
+    } catch (const std::exception&) {
+        m_presenter.ShowMessage("exception on load", "", MessageIcon::None);
+        return false;
+    }
+}
+
+bool CDirectoryDatabase::GetDirectoryNames(std::vector<std::string>& names) const
+{
+    const std::shared_ptr<const CDatabaseDocument> document = m_document;
+    if (!document)
+        return false;
+    try {
+        names.clear();
+        for (const std::string& name : document->DirectoryNames())
+            names.push_back(name);
+    } catch (const std::exception&) {
+        m_presenter.ShowMessage("Error while retrieving directory names", "Error",
+                                MessageIcon::Error);
+    }
+    return true;
+}
+
+std::string CDirectoryDatabase::GetDirectorySubmitPage(const std::string& name,
+                                                       const std::string& category,
+                                                       const std::string& subcategory) const
+{
+    const std::shared_ptr<const CDatabaseDocument> document = m_document;
+    if (!document)
+        return {};
+    try {
+        VariableMap variables;
+        WorkOutVariables(*document, name, category, subcategory, variables, m_presenter);
+        if (std::optional<std::string> address =
+                document->FirstDirectoryAttribute(name, "submiturl")) {
+            PutVariables(*address, variables);
+            return std::move(*address);
+        }
+    } catch (const std::exception&) {
+        // A half-composed address is no address to open; the caller gets none.
+    }
+    m_presenter.ShowMessage("Error while GetDirectorySubmitPage", "Error", MessageIcon::Error);
+    return {};
+}
+
+std::optional<std::string> CDirectoryDatabase::GetDirectoryOnSubmit(const std::string& name) const
+{
+    // Nothing loaded is not an empty confirmation text: that would confirm every submission.
+    const std::shared_ptr<const CDatabaseDocument> document = m_document;
+    if (!document)
+        return std::nullopt;
+    try {
+        if (std::optional<std::string> text = document->FirstDirectoryAttribute(name, "onsubmit"))
+            return text;
+    } catch (const std::exception&) {
+    }
+    m_presenter.ShowMessage("Error while retrieving directory names", "Error", MessageIcon::Error);
+    return std::nullopt;
+}
+
+void CDirectoryDatabase::GetDirectoryVariables(const std::string& name, const std::string& category,
+                                               const std::string& subcategory,
+                                               VariableMap& variables) const
+{
+    const std::shared_ptr<const CDatabaseDocument> document = m_document;
+    if (document)
+        WorkOutVariables(*document, name, category, subcategory, variables, m_presenter);
+}
+
+bool CDirectoryDatabase::GetDirectoryItems(const std::string& name, const std::string& category,
+                                           const std::string& subcategory,
+                                           std::vector<FormField>& fields) const
+{
+    const std::shared_ptr<const CDatabaseDocument> document = m_document;
+    if (!document)
+        return false;
+    try {
+        VariableMap variables;
+        WorkOutVariables(*document, name, category, subcategory, variables, m_presenter);
+        AppendFormFields(*document, name, variables, fields, m_presenter);
+    } catch (const std::exception&) {
+        m_presenter.ShowMessage("Error while GetDirectorySubmitPage", name, MessageIcon::Error);
+    }
+    return true;
+}

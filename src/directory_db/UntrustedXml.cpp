@@ -1,0 +1,95 @@
+#include "directory_db/UntrustedXml.h"
+
+#include "directory_db/EntityExpansionMeter.h"
+#include "directory_db/XmlNodes.h"
+
+#include <algorithm>
+#include <libxml/parser.h>
+#include <mutex>
+
+namespace {
+
+// Expanded attribute text may grow to this many times the file's size, up to the size cap.
+constexpr size_t kExpansionFactor = 8;
+
+// No options that fetch or substitute: external entities, DTDs and XInclude stay unread, and
+// entity references stay references, so a reader expands only the attributes it asks for.
+constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+
+xmlParserInputPtr RefuseExternalEntity(const char*, const char*, xmlParserCtxtPtr)
+{
+    return nullptr;
+}
+
+// The loader is process-wide in libxml2; nothing in this program wants external resources.
+void RefuseExternalEntities()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        xmlInitParser();
+        xmlSetExternalEntityLoader(RefuseExternalEntity);
+    });
+}
+
+struct ParserContextFree
+{
+    void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
+};
+
+// The one-shot xmlReadMemory refuses well-formed files of more than 10 MB whose elements carry
+// long attributes ("Huge input lookup"); fed in pieces, the parser's window stays small.
+XmlDocumentPtr ParseInPieces(std::string_view bytes)
+{
+    constexpr size_t kPiece = 64 * 1024;
+    // The first bytes go in at once so that the parser can tell the encoding from them.
+    const size_t head = std::min<size_t>(bytes.size(), 4);
+    const std::unique_ptr<xmlParserCtxt, ParserContextFree> context(
+        xmlCreatePushParserCtxt(nullptr, nullptr, bytes.data(), static_cast<int>(head), nullptr));
+    if (!context)
+        return nullptr;
+    xmlCtxtUseOptions(context.get(), kParseOptions);
+    int error = 0;
+    for (size_t at = head; at < bytes.size() && error == 0; at += kPiece) {
+        const size_t piece = std::min(kPiece, bytes.size() - at);
+        error = xmlParseChunk(context.get(), bytes.data() + at, static_cast<int>(piece), 0);
+    }
+    if (error == 0)
+        xmlParseChunk(context.get(), nullptr, 0, 1);
+    XmlDocumentPtr doc(context->myDoc);
+    context->myDoc = nullptr;
+    if (!context->wellFormed)
+        return nullptr;
+    return doc;
+}
+
+size_t ExpansionBudget(size_t fileSize)
+{
+    return std::min(fileSize * kExpansionFactor, kMaxUntrustedXmlBytes);
+}
+
+} // namespace
+
+void XmlDocFree::operator()(xmlDoc* doc) const
+{
+    xmlFreeDoc(doc);
+}
+
+XmlDocumentPtr ParseUntrustedXml(std::string_view bytes)
+{
+    if (bytes.size() > kMaxUntrustedXmlBytes)
+        return nullptr;
+    RefuseExternalEntities();
+    XmlDocumentPtr doc = ParseInPieces(bytes);
+    if (!doc)
+        return nullptr;
+    CEntityExpansionMeter meter(ExpansionBudget(bytes.size()));
+    if (!meter.FitsBudget(*doc))
+        return nullptr;
+    return doc;
+}
+
+bool IsDirectoryDatabaseDocument(std::string_view bytes)
+{
+    const XmlDocumentPtr doc = ParseUntrustedXml(bytes);
+    return doc && IsElementNamed(xmlDocGetRootElement(doc.get()), "r");
+}
