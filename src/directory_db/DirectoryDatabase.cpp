@@ -5,6 +5,7 @@
 #include "directory_db/DatabaseDocument.h"
 #include "directory_db/DatabaseFile.h"
 #include "directory_db/FormFieldList.h"
+#include "directory_db/UntrustedXml.h"
 #include "directory_db/VariableTable.h"
 
 #include <exception>
@@ -12,7 +13,10 @@
 // Every query copies m_document first and works on that copy only: a message box it shows lets
 // the main window reload the database meanwhile, and the copy keeps the old document alive.
 
-CDirectoryDatabase::CDirectoryDatabase(MessagePresenter& presenter) : m_presenter(presenter) {}
+CDirectoryDatabase::CDirectoryDatabase(MessagePresenter& presenter) : m_presenter(presenter)
+{
+    InitUntrustedXml();
+}
 
 CDirectoryDatabase::~CDirectoryDatabase() = default;
 
@@ -23,20 +27,32 @@ bool CDirectoryDatabase::Load()
 
 bool CDirectoryDatabase::LoadFile(const std::string& path)
 {
+    // The old document goes first, so that two large ones are never held at once.
     m_document.reset();
+    return Adopt(ReadFile(path));
+}
+
+DatabaseRead CDirectoryDatabase::ReadFile(const std::string& path)
+{
     try {
         const std::optional<std::string> bytes = ReadDatabaseFile(path);
         XmlDocumentPtr doc = bytes ? ParseUntrustedXml(*bytes) : nullptr;
-        if (!doc) {
-            m_document = std::make_shared<const CDatabaseDocument>();
-            return false;
-        }
-        m_document = std::make_shared<const CDatabaseDocument>(std::move(doc));
-        return true;
+        if (!doc)
+            return {std::make_shared<const CDatabaseDocument>(), false};
+        return {std::make_shared<const CDatabaseDocument>(std::move(doc)), true};
     } catch (const std::exception&) {
+        return {};
+    }
+}
+
+bool CDirectoryDatabase::Adopt(DatabaseRead read)
+{
+    m_document = std::move(read.document);
+    if (!m_document) {
         m_presenter.ShowMessage("exception on load", "", MessageIcon::None);
         return false;
     }
+    return read.loaded;
 }
 
 bool CDirectoryDatabase::GetDirectoryNames(std::vector<std::string>& names) const

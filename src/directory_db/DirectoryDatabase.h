@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory_db/DatabaseRead.h"
 #include "directory_db/FormField.h"
 
 #include <memory>
@@ -16,7 +17,8 @@ class CDatabaseDocument;
 class CDirectoryDatabase
 {
 public:
-    // Messages of the queries go to `presenter`, which must outlive the database.
+    // Messages of the queries go to `presenter`, which must outlive the database. The first
+    // database sets libxml2 up, so construct it on the main thread before ReadFile runs elsewhere.
     explicit CDirectoryDatabase(MessagePresenter& presenter);
     ~CDirectoryDatabase();
 
@@ -28,6 +30,12 @@ public:
     // True when the file was read and parsed; a missing, malformed or hostile file gives false,
     // no message, and an empty document.
     bool LoadFile(const std::string& path);
+
+    // LoadFile in two steps, so that the slow one can run on a worker thread. ReadFile touches no
+    // database and shows nothing; Adopt makes its result the current document, tells the user
+    // when the reading itself failed, and returns whether the file loaded.
+    static DatabaseRead ReadFile(const std::string& path);
+    bool Adopt(DatabaseRead read);
 
     // False when nothing was ever loaded (`names` untouched); true otherwise, errors included.
     bool GetDirectoryNames(std::vector<std::string>& names) const;

@@ -21,16 +21,6 @@ xmlParserInputPtr RefuseExternalEntity(const char*, const char*, xmlParserCtxtPt
     return nullptr;
 }
 
-// The loader is process-wide in libxml2; nothing in this program wants external resources.
-void RefuseExternalEntities()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        xmlInitParser();
-        xmlSetExternalEntityLoader(RefuseExternalEntity);
-    });
-}
-
 struct ParserContextFree
 {
     void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
@@ -69,6 +59,16 @@ size_t ExpansionBudget(size_t fileSize)
 
 } // namespace
 
+// The loader is process-wide in libxml2; nothing in this program wants external resources.
+void InitUntrustedXml()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        xmlInitParser();
+        xmlSetExternalEntityLoader(RefuseExternalEntity);
+    });
+}
+
 void XmlDocFree::operator()(xmlDoc* doc) const
 {
     xmlFreeDoc(doc);
@@ -78,7 +78,7 @@ XmlDocumentPtr ParseUntrustedXml(std::string_view bytes)
 {
     if (bytes.size() > kMaxUntrustedXmlBytes)
         return nullptr;
-    RefuseExternalEntities();
+    InitUntrustedXml();
     XmlDocumentPtr doc = ParseInPieces(bytes);
     if (!doc)
         return nullptr;

@@ -14,6 +14,10 @@ struct XmlDocFree
 };
 using XmlDocumentPtr = std::unique_ptr<xmlDoc, XmlDocFree>;
 
+// Sets libxml2 up for the whole process, once. Call it on the main thread before any other
+// thread parses; ParseUntrustedXml calls it too, for programs that parse on one thread only.
+void InitUntrustedXml();
+
 // Parses bytes that came from outside: no network, no external entities or DTD loading, a size
 // cap, an entity-expansion budget. Null when any rule is broken or the text is not well-formed.
 XmlDocumentPtr ParseUntrustedXml(std::string_view bytes);

@@ -2,8 +2,8 @@
 
 #include <QWebEngineView>
 
+class CBrowserPage;
 class QWebChannel;
-class QWebEnginePage;
 
 // The hosted web browser. The program learns that a page has loaded only by reading the ready
 // state; everything it does to a page goes through the document handle, on the QWebChannel
@@ -13,17 +13,26 @@ class CBrowserCtrl : public QWebEngineView
     Q_OBJECT
 
 public:
+    static constexpr int kReadyStateUninitialized = 0;
     static constexpr int kReadyStateLoading = 1;
     static constexpr int kReadyStateComplete = 4;
 
     explicit CBrowserCtrl(QWidget* parent = nullptr);
 
     void Navigate(const QString& url);
-    // 4 once the current page has finished loading, 1 while it loads.
+    // 4 once the current page has finished loading, 1 while it loads, 0 before the first page.
     int GetReadyState() const;
     // The current page, through which scripts run and the HTML is read; null when there is none.
-    QWebEnginePage* GetDocument() const;
+    CBrowserPage* GetDocument() const;
     // The channel the injected scripts talk to C++ over; objects registered on it are
     // visible only to Kestrine's own scripts, never to the page's.
     QWebChannel* Channel() const;
+
+private:
+    void InjectScripts();
+    void OnRenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
+
+    CBrowserPage* m_page = nullptr;
+    QWebChannel* m_channel = nullptr;
+    int m_readyState = kReadyStateUninitialized;
 };

@@ -1,0 +1,200 @@
+#include "ui/main_window/SubmitterDlg.h"
+
+#include "common/BuildConfig.h"
+#include "common/ExecutablePath.h"
+#include "page_filling/BrowserCtrl.h"
+#include "profiles/StateFile.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QResizeEvent>
+
+namespace {
+
+// The window was drawn in dialog units of an 8 pt "MS Shell Dlg", whose character cell is
+// about 6 × 13 pixels: a horizontal unit is a quarter of its width, a vertical one an eighth of
+// its height.
+constexpr QSize kInitialClientSize(618 * 6 / 4, 397 * 13 / 8);
+
+// Below this the layout would give the browser or the list a negative size.
+constexpr QSize kMinimumClientSize(260, 85);
+
+constexpr int kTimerPeriodMs = 100;
+
+} // namespace
+
+// The icon lives in the program's resources, which a static library holds: the linker keeps
+// them only when something refers to them. (Q_INIT_RESOURCE cannot be used in a namespace.)
+static void InitIconResource()
+{
+    Q_INIT_RESOURCE(kestrine);
+}
+
+SubmitterEnvironment SubmitterEnvironment::Default()
+{
+    return {.programFolder = ExecutableDirectory(),
+            .vendorHost = kestrine::kVendorHost,
+            .clock = SystemMilliseconds};
+}
+
+CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
+    : QMainWindow(parent), m_environment(std::move(environment)), m_windowBoxes(this),
+      m_unownedBoxes(nullptr),
+      m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
+      m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
+                                                         : m_unownedBoxes),
+      m_database(m_databasePresenter)
+{
+    // Parsing a large database takes about as long as the browser engine takes to start, so
+    // the two overlap: the file is read on a worker while the window and the browser are built.
+    std::future<DatabaseRead> database =
+        std::async(std::launch::async, &CDirectoryDatabase::ReadFile, DatabasePath());
+    InitIconResource();
+    m_hIcon = QIcon(QStringLiteral(":/icons/kestrine.svg"));
+    setWindowTitle(tr("Kestrine V1.0"));
+    setWindowIcon(m_hIcon);
+    CreateControls();
+    CreateMenu();
+    const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+    resize(kInitialClientSize + QSize(0, menuHeight));
+    OnInitDialog(std::move(database));
+}
+
+CSubmitterDlg::~CSubmitterDlg() = default;
+
+void CSubmitterDlg::CreateControls()
+{
+    auto* client = new QWidget(this);
+    client->setMinimumSize(kMinimumClientSize);
+    setCentralWidget(client);
+
+    // Created in tab order.
+    m_browser = new CBrowserCtrl(client);
+    m_directoryList = new QListWidget(client);
+    m_directoryList->setUniformItemSizes(true);
+    m_profileCombo = new QComboBox(client);
+    m_profileLabel = new QLabel(tr("Profile:"), client);
+    m_fillButton = new QPushButton(tr("&Fill current page"), client);
+
+    // Programmatic changes block these signals, so the handlers see only the user's choices.
+    connect(m_directoryList, &QListWidget::itemSelectionChanged, this,
+            &CSubmitterDlg::OnSelchangeDirectoryList);
+    connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
+            &CSubmitterDlg::OnSelchangeProfileCombo);
+    connect(m_fillButton, &QPushButton::clicked, this, &CSubmitterDlg::OnFill);
+    connect(&m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
+    client->installEventFilter(this);
+}
+
+void CSubmitterDlg::CreateMenu()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("E&xit"), this, &CSubmitterDlg::OnExit);
+
+    QMenu* settings = menuBar()->addMenu(tr("&Settings"));
+    settings->addAction(tr("Manage Profiles"), this, &CSubmitterDlg::OnManageProfiles);
+    settings->addAction(tr("Update RSS Directory Database"), this,
+                        &CSubmitterDlg::OnUpdateDatabase);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("User Guide"), this, &CSubmitterDlg::OnUserGuide);
+    help->addAction(tr("Support"), this, &CSubmitterDlg::OnSupport);
+    help->addAction(tr("&About Kestrine"), this, &CSubmitterDlg::OnAbout);
+}
+
+void CSubmitterDlg::OnInitDialog(std::future<DatabaseRead> database)
+{
+    std::string rememberedName;
+    state_file::Load(StateFilePath(), rememberedName, m_profileManager.Profiles());
+    if (!rememberedName.empty()) {
+        // Current even when no stored profile carries the name: every entry then shows
+        // " [not sent]" until the user picks or manages a profile.
+        m_profileManager.Profiles().GetProfile(rememberedName, m_currentProfile);
+        m_hasProfile = true;
+    }
+
+    FillProfileCombo();
+    if (m_hasProfile)
+        SelectProfileByName(rememberedName);
+
+    // The start page loads in the engine's own threads and processes while the database is
+    // read; nothing on the page depends on it.
+    InstallSubmitEventSink();
+    m_browser->Navigate(VendorUrl("/updates/"));
+
+    m_database.Adopt(database.get());
+    RebuildDirectoryList(rememberedName);
+    m_timer.start(kTimerPeriodMs);
+}
+
+bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        const QSize client = static_cast<QResizeEvent*>(event)->size();
+        OnSize(client.width(), client.height());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CSubmitterDlg::OnSize(int cx, int cy)
+{
+    // The right-hand column keeps to the right edge; the browser takes the rest.
+    m_directoryList->setGeometry(cx - 235, 70, 220, cy - 85);
+    m_profileLabel->setGeometry(cx - 230, 14, 35, 15);
+    m_fillButton->setGeometry(cx - 190, 40, 140, 22);
+    m_profileCombo->setGeometry(cx - 180, 11, 150, 20);
+    m_browser->setGeometry(10, 10, cx - 260, cy - 25);
+}
+
+void CSubmitterDlg::closeEvent(QCloseEvent* event)
+{
+    if (m_exitWithoutSaving || SaveStateFileOrWarn())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CSubmitterDlg::OnExit()
+{
+    m_exitWithoutSaving = true;
+    close();
+}
+
+WriteOutcome CSubmitterDlg::SaveStateFile()
+{
+    // The copy's name, not the selector's text: that is the profile the window works with.
+    const std::string currentName = m_hasProfile ? m_currentProfile.name : std::string();
+    return state_file::Save(StateFilePath(), currentName, m_profileManager.Profiles());
+}
+
+bool CSubmitterDlg::SaveStateFileOrWarn()
+{
+    const WriteOutcome outcome = SaveStateFile();
+    if (!outcome.ok) {
+        m_presenter.ShowMessage(
+            "Kestrine could not save your profiles to sv.dat: " + outcome.error +
+                ". Fix the problem and close the window again, or choose "
+                "File > Exit to quit without saving.",
+            "Error", MessageIcon::Exclamation);
+    }
+    return outcome.ok;
+}
+
+std::string CSubmitterDlg::StateFilePath() const
+{
+    return m_environment.programFolder + "sv.dat";
+}
+
+std::string CSubmitterDlg::DatabasePath() const
+{
+    return m_environment.programFolder + "dirdata.xml";
+}
+
+QString CSubmitterDlg::VendorUrl(const char* path) const
+{
+    return QString::fromStdString("http://" + m_environment.vendorHost + path);
+}

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <cstdint>
+#include <future>
 #include <string>
 
 class CBrowserCtrl;
@@ -52,13 +53,22 @@ public:
     void OnUpdateDatabase();
 
 protected:
+    // The close box and Alt+F4 save sv.dat first; the window stays open if that fails.
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    // Lays out the controls whenever the client area (the central widget) changes size.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Start-up, layout and closing.
-    void OnInitDialog();
+    friend class SubmitterDlgTest;
+    friend class HelpCommandsTest;
+    friend class SubmissionTrackingTest;
+    friend class FillLatencyProbe;
+    friend class ManageProfilesTest;
+    friend class DemoEndToEndTest;
+    friend class UpdateDatabaseTest;
+
+    // Start-up, layout and closing. `database` is dirdata.xml being read on a worker thread.
+    void OnInitDialog(std::future<DatabaseRead> database);
     void CreateControls();
     void CreateMenu();
     void OnSize(int cx, int cy);
@@ -67,12 +77,19 @@ private:
     // Saves sv.dat and, when that fails, tells the user why; true when saved.
     bool SaveStateFileOrWarn();
     std::string StateFilePath() const;
+    std::string DatabasePath() const;
     QString VendorUrl(const char* path) const;
 
     // Directory list and profile selection.
     void OnSelchangeDirectoryList();
     void OnSelchangeProfileCombo();
     void RebuildDirectoryList(const std::string& markingProfileName);
+    // The selected entry's row, or -1. Selection, not the current item: the list makes an item
+    // current by itself when it gains focus, which is nobody's choice.
+    int SelectedDirectoryRow() const;
+    // Refills the selector with the store's names, sorted, and leaves nothing selected.
+    void FillProfileCombo();
+    // Selects the entry with exactly this name, or none when no entry has it.
     void SelectProfileByName(const std::string& name);
 
     // Page filling and submission tracking.
@@ -90,8 +107,8 @@ private:
     void OnSupport();
 
     SubmitterEnvironment m_environment;
-    CMessageBoxPresenter m_windowBoxes;   // boxes owned by this window
-    CMessageBoxPresenter m_unownedBoxes;  // the database's boxes, which have no owner
+    CMessageBoxPresenter m_windowBoxes;    // boxes owned by this window
+    CMessageBoxPresenter m_unownedBoxes;   // the database's boxes, which have no owner
     MessagePresenter& m_presenter;         // m_windowBoxes unless a test stands in
     MessagePresenter& m_databasePresenter; // m_unownedBoxes unless a test stands in
     QIcon m_hIcon;
@@ -110,4 +127,5 @@ private:
     QPushButton* m_fillButton = nullptr;
     CSubmitEventSink* m_submitSink = nullptr;
     QTimer m_timer;
+    bool m_exitWithoutSaving = false; // File > Exit is closing the window
 };

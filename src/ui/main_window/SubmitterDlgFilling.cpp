@@ -1,9 +1,131 @@
-// PLACEHOLDER: the page-filling helper replaces this file.
+#include "common/ExecutablePath.h"
+#include "page_filling/BrowserCtrl.h"
+#include "page_filling/BrowserPage.h"
+#include "page_filling/DirectoryListEntry.h"
+#include "page_filling/PageFiller.h"
+#include "page_filling/PageHtmlReader.h"
+#include "page_filling/PlaceholderComposer.h"
+#include "page_filling/SubmissionCheck.h"
+#include "ui/main_window/SubmitEventSink.h"
 #include "ui/main_window/SubmitterDlg.h"
 
-void CSubmitterDlg::InstallSubmitEventSink() {}
-void CSubmitterDlg::OnFill() {}
-void CSubmitterDlg::OnTimer() {}
-void CSubmitterDlg::FillCurrentPage(QWebEnginePage*) {}
-void CSubmitterDlg::CheckSubmission(QWebEnginePage*) {}
-void CSubmitterDlg::OnFormSubmit() {}
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QWebChannel>
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+// The caption of the window's own notices: the executable's file name without its extension.
+std::string ApplicationName()
+{
+    return std::filesystem::path(ExecutableFilePath()).stem().string();
+}
+
+// The entry that stands for `directory`, by its exact name: another directory whose name
+// merely begins with it ("A" and "A Extra") is a different directory. The selected entry is
+// tried first, as that is where the user is.
+QListWidgetItem* FindDirectoryEntry(const QListWidget& list, const std::string& directory)
+{
+    const auto standsFor = [&directory](const QListWidgetItem* entry) {
+        return entry && DirectoryNameFromEntry(entry->text().toStdString()) == directory;
+    };
+    if (standsFor(list.currentItem()))
+        return list.currentItem();
+    for (int row = 0; row < list.count(); ++row) {
+        if (standsFor(list.item(row)))
+            return list.item(row);
+    }
+    return nullptr;
+}
+
+// Marks the entry sent and selects it; the list stays silent, so the browser keeps the result
+// page instead of opening the directory again.
+void ShowEntrySent(QListWidget& list, const std::string& directory)
+{
+    QListWidgetItem* entry = FindDirectoryEntry(list, directory);
+    if (!entry)
+        return;
+    const QSignalBlocker blocker(&list);
+    entry->setText(QString::fromStdString(MarkEntrySent(entry->text().toStdString())));
+    list.setCurrentItem(entry);
+}
+
+} // namespace
+
+void CSubmitterDlg::InstallSubmitEventSink()
+{
+    m_submitSink = new CSubmitEventSink(this);
+    m_browser->Channel()->registerObject(QString::fromLatin1(kSubmitSinkChannelName), m_submitSink);
+    connect(m_submitSink, &CSubmitEventSink::formSubmitted, this, &CSubmitterDlg::OnFormSubmit);
+    // A page's own form.submit() fires no event for the sink to hear; the browser page notices
+    // the navigation it starts instead.
+    connect(m_browser->GetDocument(), &CBrowserPage::armedFormSubmitted, m_submitSink,
+            &CSubmitEventSink::invoke);
+}
+
+void CSubmitterDlg::OnFill()
+{
+    if (m_browser->GetReadyState() != CBrowserCtrl::kReadyStateComplete) {
+        m_presenter.ShowMessage("Please allow the page to load completly", ApplicationName(),
+                                MessageIcon::None);
+        return;
+    }
+    if (QWebEnginePage* document = m_browser->GetDocument())
+        FillCurrentPage(document);
+}
+
+void CSubmitterDlg::OnTimer()
+{
+    if (m_fillPending && m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete) {
+        m_fillPending = false;
+        if (QWebEnginePage* document = m_browser->GetDocument())
+            FillCurrentPage(document);
+    }
+    if (m_submitted && IsSubmissionCheckDue(m_submitTime, m_environment.clock()) &&
+        m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete) {
+        m_submitted = false;
+        if (QWebEnginePage* document = m_browser->GetDocument())
+            CheckSubmission(document);
+    }
+}
+
+void CSubmitterDlg::FillCurrentPage(QWebEnginePage* document)
+{
+    auto* page = qobject_cast<CBrowserPage*>(document);
+    if (!page)
+        return;
+    std::vector<FormField> fields;
+    m_database.GetDirectoryItems(m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat,
+                                 fields);
+    for (FormField& field : fields)
+        field.value = ComposeFieldValue(field.value, m_currentProfile);
+    CPageFiller(*page).Fill(fields, this);
+}
+
+void CSubmitterDlg::CheckSubmission(QWebEnginePage* document)
+{
+    const std::string directory = m_currentDirectory;
+    const std::string profile = m_currentProfile.name;
+    CPageHtmlReader(*document).Read(this, [this, directory, profile](const std::string& html) {
+        // The page is read asynchronously: a directory or profile chosen meanwhile is not the
+        // one this result page answers for.
+        if (!m_hasProfile || directory != m_currentDirectory || profile != m_currentProfile.name)
+            return;
+        if (!IsSubmissionConfirmed(html, m_database.GetDirectoryOnSubmit(directory)))
+            return;
+        if (!m_profileManager.Profiles().MarkSent(profile, directory))
+            return;
+        // Written at once: a crash or File > Exit must not lose the mark and invite the user
+        // to submit the same feed twice.
+        SaveStateFileOrWarn();
+        ShowEntrySent(*m_directoryList, directory);
+    });
+}
+
+void CSubmitterDlg::OnFormSubmit()
+{
+    m_submitted = true;
+    m_submitTime = m_environment.clock();
+}

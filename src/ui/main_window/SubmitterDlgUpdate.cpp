@@ -6,7 +6,7 @@
 void CSubmitterDlg::OnUpdateDatabase()
 {
     CUpdateDialog dialog(this);
-    dialog.m_destination = m_environment.programFolder + "dirdata.xml";
+    dialog.m_destination = DatabasePath();
     dialog.m_url = VendorUrl("/updates/demo.xml").toStdString();
 
     switch (dialog.exec()) {
@@ -16,7 +16,7 @@ void CSubmitterDlg::OnUpdateDatabase()
     case kUpdateSucceeded:
         // The open page may belong to a directory the new database no longer has.
         m_browser->Navigate(QStringLiteral("about:blank"));
-        m_database.LoadFile(m_environment.programFolder + "dirdata.xml");
+        m_database.LoadFile(DatabasePath());
         RebuildDirectoryList(m_currentProfile.name);
         m_presenter.ShowMessage("Update successful", "Update", MessageIcon::None);
         break;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/main_window/SubmitterDlg.h"
+
+#include <vector>
+
+// Opens one directory's page again and again through the main window, as a user picking it in
+// the list would, and times each automatic fill: from the page's load finishing until the page
+// reports every field set (its title turns "filled").
+class FillLatencyProbe
+{
+public:
+    explicit FillLatencyProbe(CSubmitterDlg& window) : m_window(window) {}
+
+    // Milliseconds per load; empty when a load or a fill did not finish in time.
+    std::vector<double> Measure(int loads);
+
+private:
+    bool MeasureOne(std::vector<double>& latencies);
+
+    CSubmitterDlg& m_window;
+};

@@ -1,0 +1,227 @@
+// Spawns a bare QWebEngineView program (kestrine_startup_baseline) and the real program
+// (kestrine_startup_probe) in turn and times each from process start until it reports that it
+// is ready. Both load the same start page from a server on 127.0.0.1, offscreen.
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <httplib.h>
+#include <map>
+#include <memory>
+#include <optional>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kProfileCount = 100;
+constexpr int kSentPerProfile = 50;
+
+std::string DirectoryName(int index)
+{
+    return "Directory " + std::to_string(index);
+}
+
+// A directory as the real database has them: a variable and a handful of fields.
+std::string DirectoryXml(int index)
+{
+    const std::string name = DirectoryName(index);
+    return "<directory name=\"" + name + "\" submiturl=\"http://127.0.0.1:1/submit/" +
+           std::to_string(index) +
+           "?cat=CATID\" onsubmit=\"Thank you\">"
+           "<variable name=\"CATID\"><cond category=\"Business\" value=\"100\"/>"
+           "<cond value=\"1\"/></variable>"
+           "<item name=\"url\" index=\"0\" value=\"#url#\" type=\"edit\"/>"
+           "<item name=\"title\" index=\"0\" value=\"#title#\" type=\"edit\"/>"
+           "<item name=\"desc\" index=\"0\" value=\"#desc#\" type=\"edit\"/>"
+           "<item name=\"cat\" index=\"0\" value=\"CATID\" type=\"combobox\"/>"
+           "<item name=\"email\" index=\"0\" value=\"#email#\" type=\"edit\"/></directory>\n";
+}
+
+std::string DirectoryDatabase(int directories)
+{
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<r>\n";
+    for (int index = 0; index < directories; ++index)
+        xml += DirectoryXml(index);
+    return xml + "</r>\n";
+}
+
+// sv.dat with kProfileCount profiles, the first one current, each sent to some directories.
+std::string StateFile()
+{
+    std::string bytes = "Profile 0\r\n" + std::to_string(kProfileCount) + "\r\n";
+    for (int profile = 0; profile < kProfileCount; ++profile) {
+        const std::string name = "Profile " + std::to_string(profile);
+        for (const std::string& field :
+             {name, "http://example.com/" + name + ".xml", name + " title", name + " description",
+              std::string("Business"), std::string("Marketing"), std::string("news, feeds"),
+              std::string("owner@example.com"), std::string("Ann"), std::string("Owner")})
+            bytes += field + "\r\n";
+        bytes += std::to_string(kSentPerProfile) + "\r\n";
+        for (int sent = 0; sent < kSentPerProfile; ++sent)
+            bytes += DirectoryName(profile + sent * 7) + "\r\n";
+    }
+    return bytes;
+}
+
+// The vendor's start page, served on 127.0.0.1 for the whole run.
+class StartPageServer
+{
+public:
+    StartPageServer()
+    {
+        m_server.Get("/updates/", [](const httplib::Request&, httplib::Response& response) {
+            response.set_content("<html><head><title>Kestrine</title></head>"
+                                 "<body><h1>RSS directory updates</h1></body></html>",
+                                 "text/html");
+        });
+        m_port = m_server.bind_to_any_port("127.0.0.1");
+        m_thread = std::thread([this] { m_server.listen_after_bind(); });
+    }
+    ~StartPageServer()
+    {
+        m_server.stop();
+        m_thread.join();
+    }
+
+    std::string HostAndPort() const { return "127.0.0.1:" + std::to_string(m_port); }
+
+private:
+    httplib::Server m_server;
+    std::thread m_thread;
+    int m_port = 0;
+};
+
+StartPageServer& Server()
+{
+    static StartPageServer server;
+    return server;
+}
+
+// A program folder with dirdata.xml of `directories` entries and the profiles' sv.dat.
+class ProgramFolder
+{
+public:
+    explicit ProgramFolder(int directories)
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kestrine-bench-XXXXXX");
+        m_path = std::string(mkdtemp(pattern.data())) + '/';
+        std::ofstream(m_path + "dirdata.xml", std::ios::binary) << DirectoryDatabase(directories);
+        std::ofstream(m_path + "sv.dat", std::ios::binary) << StateFile();
+    }
+    ~ProgramFolder() { std::filesystem::remove_all(m_path); }
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+const ProgramFolder& FolderWith(int directories)
+{
+    static std::map<int, std::unique_ptr<ProgramFolder>> folders;
+    auto& folder = folders[directories];
+    if (!folder)
+        folder = std::make_unique<ProgramFolder>(directories);
+    return *folder;
+}
+
+// Seconds from spawning `arguments` until it prints its first line, or nullopt when it ends
+// without saying "ready". The program's exit is awaited outside the timed span.
+std::optional<double> SecondsUntilReady(std::vector<std::string> arguments)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return std::nullopt;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    std::string line;
+    char byte = 0;
+    while (spawned == 0 && read(pipeEnds[0], &byte, 1) == 1 && byte != '\n')
+        line += byte;
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    close(pipeEnds[0]);
+    if (spawned == 0)
+        waitpid(pid, nullptr, 0);
+    if (line != "ready")
+        return std::nullopt;
+    return elapsed.count();
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Each iteration starts the bare browser and then Kestrine, so that both meet the same load on
+// a shared machine; the figure is the median of the per-pair ratios.
+void BM_StartupVersusBareBrowser(benchmark::State& state)
+{
+    const std::vector<std::string> bare{KESTRINE_STARTUP_BASELINE,
+                                        "http://" + Server().HostAndPort() + "/updates/"};
+    const std::vector<std::string> kestrine{KESTRINE_STARTUP_PROBE,
+                                            FolderWith(static_cast<int>(state.range(0))).Path(),
+                                            Server().HostAndPort()};
+    std::vector<double> bareMs, kestrineMs, ratios;
+    for (auto _ : state) {
+        const std::optional<double> bareSeconds = SecondsUntilReady(bare);
+        const std::optional<double> kestrineSeconds = SecondsUntilReady(kestrine);
+        if (!bareSeconds || !kestrineSeconds) {
+            state.SkipWithError("a program did not report ready");
+            return;
+        }
+        state.SetIterationTime(*kestrineSeconds);
+        bareMs.push_back(*bareSeconds * 1000);
+        kestrineMs.push_back(*kestrineSeconds * 1000);
+        ratios.push_back(*kestrineSeconds / *bareSeconds);
+    }
+    state.counters["bare_ms"] = Median(bareMs);
+    state.counters["kestrine_ms"] = Median(kestrineMs);
+    state.counters["ratio"] = Median(ratios);
+}
+
+void SetUpHeadlessEnvironment()
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The browser engine refuses its sandbox as root.
+    if (geteuid() == 0)
+        setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+}
+
+} // namespace
+
+BENCHMARK(BM_StartupVersusBareBrowser)
+    ->Arg(500)
+    ->Arg(5000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(9);
+
+int main(int argc, char** argv)
+{
+    SetUpHeadlessEnvironment();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,102 @@
+#include "page_filling/BrowserCtrl.h"
+
+#include "page_filling/BrowserPage.h"
+
+#include <QWebChannel>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+
+// The scripts are resources of this library; linked from a static library nothing would refer
+// to them, and the linker would leave them out.
+static void RegisterScriptResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(kestrine_browser_scripts);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace {
+
+QWebEngineScript ApplicationWorldScript(const QString& name, const QString& sourceUrl)
+{
+    QWebEngineScript script;
+    script.setName(name);
+    script.setSourceUrl(QUrl(sourceUrl));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    // Only the top-level document is ever filled or watched.
+    script.setRunsOnSubFrames(false);
+    return script;
+}
+
+} // namespace
+
+CBrowserCtrl::CBrowserCtrl(QWidget* parent)
+    : QWebEngineView(parent), m_page(new CBrowserPage(this)), m_channel(new QWebChannel(this))
+{
+    RegisterScriptResources();
+    setPage(m_page);
+    m_page->setWebChannel(m_channel, QWebEngineScript::ApplicationWorld);
+    InjectScripts();
+
+    connect(m_page, &QWebEnginePage::loadStarted, this,
+            [this] { m_readyState = kReadyStateLoading; });
+    // A page that fails to load still ends on an error page, which counts as complete.
+    connect(m_page, &QWebEnginePage::loadFinished, this,
+            [this] { m_readyState = kReadyStateComplete; });
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
+                OnRenderProcessTerminated(status);
+            });
+}
+
+void CBrowserCtrl::InjectScripts()
+{
+    // The channel's client library first: Kestrine's own scripts build on it.
+    QWebEngineScriptCollection& scripts = m_page->scripts();
+    scripts.insert(ApplicationWorldScript(QStringLiteral("qwebchannel"),
+                                          QStringLiteral("qrc:///qtwebchannel/qwebchannel.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-bridge"),
+                                          QStringLiteral("qrc:///kestrine/js/bridge.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-fill"),
+                                          QStringLiteral("qrc:///kestrine/js/fill.js")));
+}
+
+void CBrowserCtrl::Navigate(const QString& url)
+{
+    // The engine reports the start of the load a moment later; until then the old page must
+    // not look complete, or the new directory's fields would go into the previous page.
+    m_readyState = kReadyStateLoading;
+    load(QUrl(url));
+}
+
+int CBrowserCtrl::GetReadyState() const
+{
+    // isLoading() turns true as soon as the engine starts a load (a meta refresh, a link),
+    // before the queued loadStarted reaches this object.
+    if (m_readyState == kReadyStateComplete && m_page->isLoading())
+        return kReadyStateLoading;
+    return m_readyState;
+}
+
+CBrowserPage* CBrowserCtrl::GetDocument() const
+{
+    return m_page;
+}
+
+QWebChannel* CBrowserCtrl::Channel() const
+{
+    return m_channel;
+}
+
+void CBrowserCtrl::OnRenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status)
+{
+    if (status == QWebEnginePage::NormalTerminationStatus)
+        return;
+    // Reloading a page that brings its renderer down would do so again and again; a plain
+    // page of our own breaks that loop and leaves the program usable.
+    m_page->setHtml(QStringLiteral("<html><body><p>This page stopped working. Choose the "
+                                   "directory again to reload it.</p></body></html>"));
+}

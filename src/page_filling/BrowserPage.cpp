@@ -1,0 +1,90 @@
+#include "page_filling/BrowserPage.h"
+
+#include <QDesktopServices>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWebEngineNewWindowRequest>
+
+namespace {
+
+QString DialogCaption(const QUrl& securityOrigin)
+{
+    return securityOrigin.host().isEmpty() ? securityOrigin.toString() : securityOrigin.host();
+}
+
+} // namespace
+
+CBrowserPage::CBrowserPage(QWidget* dialogParent)
+    : QWebEnginePage(dialogParent), m_dialogParent(dialogParent)
+{
+    connect(this, &QWebEnginePage::newWindowRequested, this, &CBrowserPage::OpenInDefaultBrowser);
+}
+
+void CBrowserPage::ArmSubmissionFallback(uint64_t generation)
+{
+    if (generation == m_documentGeneration)
+        m_armedGeneration = generation;
+}
+
+bool CBrowserPage::acceptNavigationRequest(const QUrl&, NavigationType type, bool isMainFrame)
+{
+    if (!isMainFrame)
+        return true;
+    // form.submit() fires no submit event, but its navigation still passes here, before the
+    // result page starts loading.
+    const bool armedFormLeft = m_armedGeneration == m_documentGeneration;
+    ++m_documentGeneration;
+    if (armedFormLeft && type == NavigationTypeFormSubmitted)
+        emit armedFormSubmitted();
+    return true;
+}
+
+// The program has a single browser pane: pages that want a window of their own (target=_blank,
+// window.open) open in the user's web browser instead. Only web addresses leave the program;
+// a page must not make the desktop run file: or other handlers.
+void CBrowserPage::OpenInDefaultBrowser(QWebEngineNewWindowRequest& request)
+{
+    const QUrl url = request.requestedUrl();
+    if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"))
+        QDesktopServices::openUrl(url);
+}
+
+bool CBrowserPage::AskUser(const QUrl& securityOrigin, const QString& msg, bool withCancel)
+{
+    const auto buttons = withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::NoIcon, DialogCaption(securityOrigin),
+                                                msg, buttons, m_dialogParent);
+    // The page chooses the text; it must not be read as markup.
+    box->setTextFormat(Qt::PlainText);
+    const bool accepted = box->exec() == QMessageBox::Ok;
+    delete box; // null when the window went away while the box was open
+    return accepted;
+}
+
+void CBrowserPage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg)
+{
+    AskUser(securityOrigin, msg, false);
+}
+
+bool CBrowserPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg)
+{
+    return AskUser(securityOrigin, msg, true);
+}
+
+bool CBrowserPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
+                                    const QString& defaultValue, QString* result)
+{
+    QPointer<QInputDialog> dialog = new QInputDialog(m_dialogParent);
+    dialog->setWindowTitle(DialogCaption(securityOrigin));
+    dialog->setLabelText(msg);
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    dialog->setTextValue(defaultValue);
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
+    if (accepted)
+        *result = dialog->textValue();
+    delete dialog;
+    return accepted;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWebEnginePage>
+#include <cstdint>
+
+class QWebEngineNewWindowRequest;
+
+// The browser's page: what a web page may ask of the program (dialogs, new windows) and the
+// one navigation the filled form's scripts cannot report, a submission by form.submit().
+class CBrowserPage final : public QWebEnginePage
+{
+    Q_OBJECT
+
+public:
+    // `dialogParent` owns the page's alert, confirm and prompt boxes.
+    explicit CBrowserPage(QWidget* dialogParent);
+
+    // Counts the main frame's documents: it moves on with every navigation the page accepts,
+    // so work started on one document can tell that the page has moved on since.
+    uint64_t DocumentGeneration() const { return m_documentGeneration; }
+    // The form of document `generation` is being watched: a form submission that leaves that
+    // document counts as a submission even when no submit event fired.
+    void ArmSubmissionFallback(uint64_t generation);
+
+signals:
+    void armedFormSubmitted();
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
+    bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
+    bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
+                          const QString& defaultValue, QString* result) override;
+
+private:
+    static void OpenInDefaultBrowser(QWebEngineNewWindowRequest& request);
+    bool AskUser(const QUrl& securityOrigin, const QString& msg, bool withCancel);
+
+    QWidget* m_dialogParent;
+    uint64_t m_documentGeneration = 0;
+    uint64_t m_armedGeneration = UINT64_MAX;
+};

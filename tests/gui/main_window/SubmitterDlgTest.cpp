@@ -1,0 +1,518 @@
+#include "ui/main_window/SubmitterDlg.h"
+
+#include "gui/common/MessageBoxWatcher.h"
+#include "gui/common/SubmitterTestEnvironment.h"
+#include "page_filling/BrowserCtrl.h"
+#include "ui/main_window/MessageBoxPresenter.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+Q_DECLARE_METATYPE(MessageIcon)
+
+namespace {
+
+const char* const kStartPage = "/updates/";
+const std::string kNoProfileMessage = "Please create a profile first!";
+
+QStringList Entries(const QListWidget& list)
+{
+    QStringList entries;
+    for (int row = 0; row < list.count(); ++row)
+        entries.append(list.item(row)->text());
+    return entries;
+}
+
+QStringList Items(const QComboBox& combo)
+{
+    QStringList items;
+    for (int index = 0; index < combo.count(); ++index)
+        items.append(combo.itemText(index));
+    return items;
+}
+
+QAction* MenuAction(QMenuBar& menuBar, const QString& text)
+{
+    for (QAction* menu : menuBar.actions()) {
+        for (QAction* action : menu->menu()->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+std::string FirstLine(const std::string& bytes)
+{
+    return bytes.substr(0, bytes.find("\r\n"));
+}
+
+// Two directories, the first with a variable that depends on the profile's category.
+std::string SubmissionDatabase(const LocalHttpServer& server)
+{
+    return DirectoryDatabaseXml(
+        {"<directory name=\"Sample Directory\" submiturl=\"" + server.Url("/submit/sample") +
+             "?cat=CATID\" onsubmit=\"Thank you\">"
+             "<variable name=\"CATID\"><cond category=\"Business\" subcategory=\"Marketing\" "
+             "value=\"104\"/><cond category=\"Business\" value=\"100\"/><cond value=\"1\"/>"
+             "</variable></directory>",
+         PlainDirectory("Second", server.Url("/submit/second"))});
+}
+
+// Blog (category Business) is current and has sent to Second; News has sent to Sample.
+const std::string kTwoProfiles = StateFileLines({"Blog", "2"}) +
+                                 ProfileBlock("Blog", "Business", {"Second"}) +
+                                 ProfileBlock("News", "", {"Sample Directory"});
+
+} // namespace
+
+class SubmitterDlgTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static std::unique_ptr<CSubmitterDlg> OpenWindow(SubmitterTestEnvironment& env)
+    {
+        return OpenWindow(env.Environment());
+    }
+
+    static std::unique_ptr<CSubmitterDlg> OpenWindow(SubmitterEnvironment environment)
+    {
+        auto window = std::make_unique<CSubmitterDlg>(std::move(environment));
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("the main window was not exposed");
+        return window;
+    }
+
+    static void ServeSubmissionPages(SubmitterTestEnvironment& env)
+    {
+        env.server.server.Get(R"(/submit/.*)", [](const httplib::Request&,
+                                                  httplib::Response& response) {
+            response.set_content("<html><body><form><input name=\"feed_url\"></form></body></html>",
+                                 "text/html");
+        });
+    }
+
+    // The user clicks the list entry in `row`.
+    static void ClickEntry(CSubmitterDlg& window, int row)
+    {
+        QListWidget& list = *window.m_directoryList;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualItemRect(list.item(row)).center());
+    }
+
+private slots:
+    void startUp_data()
+    {
+        QTest::addColumn<QByteArray>("stateFile"); // null: there is no sv.dat
+        QTest::addColumn<QStringList>("profiles");
+        QTest::addColumn<QString>("selectedProfile");
+        QTest::addColumn<QStringList>("entries");
+
+        QTest::newRow("no sv.dat")
+            << QByteArray() << QStringList() << QString() << QStringList{"Gamma", "Alpha", "Beta"};
+        QTest::newRow("empty first line")
+            << QByteArray::fromStdString(StateFileLines({"", "2"}) + ProfileBlock("Zed", "") +
+                                         ProfileBlock("alpha", ""))
+            << QStringList{"alpha", "Zed"} << QString() << QStringList{"Gamma", "Alpha", "Beta"};
+        // A search by prefix would show "Blogger", whose name begins with "Blog".
+        QTest::newRow("current profile")
+            << QByteArray::fromStdString(StateFileLines({"Blog", "2"}) +
+                                         ProfileBlock("Blogger", "", {"Alpha"}) +
+                                         ProfileBlock("Blog", "", {"Beta"}))
+            << QStringList{"Blog", "Blogger"} << QStringLiteral("Blog")
+            << QStringList{"Gamma [not sent]", "Alpha [not sent]", "Beta [sent]"};
+        QTest::newRow("unknown current profile")
+            << QByteArray::fromStdString(StateFileLines({"Gone", "1"}) +
+                                         ProfileBlock("Blog", "", {"Beta"}))
+            << QStringList{"Blog"} << QString()
+            << QStringList{"Gamma [not sent]", "Alpha [not sent]", "Beta [not sent]"};
+    }
+
+    void startUp()
+    {
+        QFETCH(QByteArray, stateFile);
+        QFETCH(QStringList, profiles);
+        QFETCH(QString, selectedProfile);
+        QFETCH(QStringList, entries);
+
+        SubmitterTestEnvironment env;
+        env.Start();
+        env.WriteProgramFile("dirdata.xml",
+                             DirectoryDatabaseXml({PlainDirectory("Gamma", env.server.Url("/g")),
+                                                   PlainDirectory("Alpha", env.server.Url("/a")),
+                                                   PlainDirectory("Beta", env.server.Url("/b"))}));
+        if (!stateFile.isNull())
+            env.WriteProgramFile("sv.dat", stateFile.toStdString());
+        auto window = OpenWindow(env);
+
+        QCOMPARE(window->windowTitle(), QStringLiteral("Kestrine V1.0"));
+        QCOMPARE(Items(*window->m_profileCombo), profiles);
+        QCOMPARE(window->m_profileCombo->currentText(), selectedProfile);
+        QCOMPARE(Entries(*window->m_directoryList), entries);
+        QCOMPARE(window->SelectedDirectoryRow(), -1);
+        QVERIFY(window->m_timer.isActive());
+        QCOMPARE(window->m_timer.interval(), 100);
+        QVERIFY(env.windowMessages.messages.empty());
+        QVERIFY(env.databaseMessages.messages.empty());
+    }
+
+    void opensStartPageOfVendorHost()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        auto window = OpenWindow(env);
+
+        const auto request = env.WaitForRequest(kStartPage);
+        QVERIFY(request);
+        QCOMPARE(request->method, std::string("GET"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->m_browser->GetReadyState(),
+                                  CBrowserCtrl::kReadyStateComplete, 15000);
+        QCOMPARE(window->m_browser->url().toString().toStdString(), env.server.Url(kStartPage));
+    }
+
+    void menuAndControlTexts()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        auto window = OpenWindow(env);
+
+        QStringList menus;
+        for (QAction* menu : window->menuBar()->actions()) {
+            menus.append(menu->text());
+            for (QAction* action : menu->menu()->actions())
+                menus.append(QStringLiteral("  ") + action->text());
+        }
+        QCOMPARE(menus, (QStringList{"&File", "  E&xit", "&Settings", "  Manage Profiles",
+                                     "  Update RSS Directory Database", "&Help", "  User Guide",
+                                     "  Support", "  &About Kestrine"}));
+        QCOMPARE(window->m_profileLabel->text(), QStringLiteral("Profile:"));
+        QCOMPARE(window->m_fillButton->text(), QStringLiteral("&Fill current page"));
+        QVERIFY(!window->m_fillButton->isDefault());
+        QVERIFY(!window->m_profileCombo->isEditable());
+        QVERIFY(!window->m_directoryList->isSortingEnabled());
+        QVERIFY(!window->windowIcon().pixmap(32, 32).isNull());
+    }
+
+    void layoutFollowsClientArea()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        auto window = OpenWindow(env);
+        QWidget& client = *window->centralWidget();
+        // 618 × 397 dialog units of an 8 pt "MS Shell Dlg".
+        QCOMPARE(client.size(), QSize(927, 645));
+
+        const int frame = window->height() - client.height(); // the menu bar
+        window->resize(1000, 700 + frame);
+        QTRY_COMPARE(client.size(), QSize(1000, 700));
+        QCOMPARE(window->m_directoryList->geometry(), QRect(765, 70, 220, 615));
+        QCOMPARE(window->m_profileLabel->geometry(), QRect(770, 14, 35, 15));
+        QCOMPARE(window->m_fillButton->geometry(), QRect(810, 40, 140, 22));
+        QCOMPARE(window->m_profileCombo->geometry(), QRect(820, 11, 150, 20));
+        QCOMPARE(window->m_browser->geometry(), QRect(10, 10, 740, 675));
+        QCOMPARE(window->m_browser->parentWidget(), &client);
+    }
+
+    void shrinkingStopsBeforeSizesTurnNegative()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        auto window = OpenWindow(env);
+        QWidget& client = *window->centralWidget();
+
+        window->resize(100, 40);
+        QTRY_COMPARE(client.size(), QSize(260, 85));
+        QCOMPARE(window->m_directoryList->geometry(), QRect(25, 70, 220, 0));
+        QCOMPARE(window->m_browser->geometry(), QRect(10, 10, 0, 60));
+    }
+
+    void escapeAndEnterDoNothing()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        env.WriteProgramFile("dirdata.xml",
+                             DirectoryDatabaseXml({PlainDirectory("Alpha", env.server.Url("/a"))}));
+        auto window = OpenWindow(env);
+        window->activateWindow();
+        window->m_directoryList->setFocus();
+
+        for (QWidget* target :
+             {static_cast<QWidget*>(window->m_directoryList),
+              static_cast<QWidget*>(window->m_profileCombo), static_cast<QWidget*>(window.get())}) {
+            QTest::keyClick(target, Qt::Key_Escape);
+            QTest::keyClick(target, Qt::Key_Return);
+            QTest::keyClick(target, Qt::Key_Enter);
+        }
+        QCoreApplication::processEvents();
+
+        QVERIFY(window->isVisible());
+        QVERIFY(!env.ReadProgramFile("sv.dat"));
+        QVERIFY(env.windowMessages.messages.empty());
+    }
+
+    void closeWritesStateFile_data()
+    {
+        QTest::addColumn<QByteArray>("stateFile");
+        QTest::addColumn<QByteArray>("written");
+
+        QTest::newRow("no sv.dat") << QByteArray() << QByteArray("\r\n0\r\n");
+        const QByteArray twoProfiles = QByteArray::fromStdString(kTwoProfiles);
+        QTest::newRow("two profiles") << twoProfiles << twoProfiles;
+        // Line 1 is the name in the current profile's copy, which stayed empty.
+        QTest::newRow("unknown current profile")
+            << QByteArray::fromStdString(StateFileLines({"Gone", "1"}) + ProfileBlock("Blog", ""))
+            << QByteArray::fromStdString(StateFileLines({"", "1"}) + ProfileBlock("Blog", ""));
+        QTest::newRow("LF line ends")
+            << QByteArray("\n1\nBlog\n\n\n\n\n\n\n\n\n\n2\nb\na\n")
+            << QByteArray("\r\n1\r\nBlog\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n2\r\na\r\nb\r\n");
+    }
+
+    void closeWritesStateFile()
+    {
+        QFETCH(QByteArray, stateFile);
+        QFETCH(QByteArray, written);
+
+        SubmitterTestEnvironment env;
+        env.Start();
+        if (!stateFile.isNull())
+            env.WriteProgramFile("sv.dat", stateFile.toStdString());
+        auto window = OpenWindow(env);
+
+        QVERIFY(window->close());
+        QVERIFY(!window->isVisible());
+        QCOMPARE(env.ReadProgramFile("sv.dat"), std::optional(written.toStdString()));
+        QVERIFY(env.windowMessages.messages.empty());
+    }
+
+    void exitClosesWithoutWriting()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        // Any write would turn the LF line ends into CR LF.
+        const std::string stateFile = "Blog\n1\nBlog\n\n\n\n\n\n\n\n\n\n0\n";
+        env.WriteProgramFile("sv.dat", stateFile);
+        auto window = OpenWindow(env);
+
+        QAction* exit = MenuAction(*window->menuBar(), QStringLiteral("E&xit"));
+        QVERIFY(exit);
+        exit->trigger();
+
+        QTRY_VERIFY(!window->isVisible());
+        QCOMPARE(env.ReadProgramFile("sv.dat"), std::optional(stateFile));
+    }
+
+    void failedWriteKeepsWindowOpen()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        SubmitterEnvironment environment = env.Environment();
+        // A folder that does not exist fails even for root.
+        environment.programFolder = env.ProgramFolder() + "gone/";
+        auto window = OpenWindow(environment);
+
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QCOMPARE(env.windowMessages.messages.size(), size_t(1));
+        const RecordingPresenter::Message& message = env.windowMessages.messages.front();
+        const std::string prefix = "Kestrine could not save your profiles to sv.dat: ";
+        const std::string suffix = ". Fix the problem and close the window again, or choose "
+                                   "File > Exit to quit without saving.";
+        QVERIFY2(message.text.starts_with(prefix) && message.text.ends_with(suffix) &&
+                     message.text.size() > prefix.size() + suffix.size(),
+                 message.text.c_str());
+        QCOMPARE(message.caption, std::string("Error"));
+        QCOMPARE(message.icon, MessageIcon::Exclamation);
+
+        // Once the user has fixed the problem, closing again saves and closes.
+        QVERIFY(QDir().mkpath(QString::fromStdString(environment.programFolder)));
+        QVERIFY(window->close());
+        QCOMPARE(env.ReadProgramFile("gone/sv.dat"), std::optional<std::string>("\r\n0\r\n"));
+    }
+
+    void pickingDirectoryOpensItsSubmissionPage()
+    {
+        SubmitterTestEnvironment env;
+        ServeSubmissionPages(env);
+        env.Start();
+        env.WriteProgramFile("dirdata.xml", SubmissionDatabase(env.server));
+        env.WriteProgramFile("sv.dat", kTwoProfiles);
+        auto window = OpenWindow(env);
+        window->m_submitted = true;
+
+        ClickEntry(*window, 0);
+        QCOMPARE(window->m_currentDirectory, std::string("Sample Directory"));
+        QVERIFY(window->m_fillPending);
+        QVERIFY(!window->m_submitted);
+        const auto sample = env.WaitForRequest("/submit/sample");
+        QVERIFY(sample);
+        QCOMPARE(sample->query, std::string("cat=100"));
+
+        // The arrow keys pick too.
+        QTest::keyClick(window->m_directoryList, Qt::Key_Down);
+        QCOMPARE(window->m_currentDirectory, std::string("Second"));
+        QVERIFY(env.WaitForRequest("/submit/second"));
+        QVERIFY(env.windowMessages.messages.empty());
+    }
+
+    void pickingDirectoryWithoutProfileAsksForOne()
+    {
+        SubmitterTestEnvironment env;
+        ServeSubmissionPages(env);
+        env.Start();
+        env.WriteProgramFile("dirdata.xml", SubmissionDatabase(env.server));
+        auto window = OpenWindow(env);
+
+        ClickEntry(*window, 1);
+
+        const std::vector<RecordingPresenter::Message> expected{
+            {kNoProfileMessage, "Error", MessageIcon::Exclamation}};
+        QCOMPARE(env.windowMessages.messages, expected);
+        QVERIFY(window->m_currentDirectory.empty());
+        QVERIFY(!window->m_fillPending);
+    }
+
+    void programmaticSelectionIsNoPick()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        env.WriteProgramFile("dirdata.xml", SubmissionDatabase(env.server));
+        auto window = OpenWindow(env);
+        ClickEntry(*window, 1);
+        QCOMPARE(env.windowMessages.messages.size(), size_t(1));
+
+        // Rebuilding the list empties it and restores the index: neither is the user's choice.
+        window->OnSelchangeProfileCombo();
+
+        QCOMPARE(env.windowMessages.messages.size(), size_t(1));
+        QCOMPARE(window->SelectedDirectoryRow(), 1);
+        QCOMPARE(Entries(*window->m_directoryList), (QStringList{"Sample Directory", "Second"}));
+    }
+
+    void pickingProfileKeepsIndexRemarksAndReopens()
+    {
+        SubmitterTestEnvironment env;
+        ServeSubmissionPages(env);
+        env.Start();
+        env.WriteProgramFile("dirdata.xml", SubmissionDatabase(env.server));
+        env.WriteProgramFile("sv.dat", kTwoProfiles);
+        auto window = OpenWindow(env);
+        QCOMPARE(Entries(*window->m_directoryList),
+                 (QStringList{"Sample Directory [not sent]", "Second [sent]"}));
+        ClickEntry(*window, 0);
+        QVERIFY(env.WaitForRequest("/submit/sample"));
+        window->m_fillPending = false;
+
+        QTest::keyClick(window->m_profileCombo, Qt::Key_Down);
+
+        QCOMPARE(window->m_profileCombo->currentText(), QStringLiteral("News"));
+        QCOMPARE(window->m_currentProfile.name, std::string("News"));
+        QCOMPARE(Entries(*window->m_directoryList),
+                 (QStringList{"Sample Directory [sent]", "Second [not sent]"}));
+        QCOMPARE(window->SelectedDirectoryRow(), 0);
+        QVERIFY(window->m_fillPending);
+        // Re-opened for News, whose empty category selects another value.
+        const auto reopened = env.WaitForRequest("/submit/sample", 2);
+        QVERIFY(reopened);
+        QCOMPARE(reopened->query, std::string("cat=1"));
+
+        QVERIFY(window->close());
+        QCOMPARE(FirstLine(env.ReadProgramFile("sv.dat").value_or("")), std::string("News"));
+    }
+
+    void pickingProfileWhenNoneIsCurrentMakesItCurrent()
+    {
+        SubmitterTestEnvironment env;
+        ServeSubmissionPages(env);
+        env.Start();
+        env.WriteProgramFile("dirdata.xml", SubmissionDatabase(env.server));
+        env.WriteProgramFile("sv.dat",
+                             StateFileLines({"", "1"}) + ProfileBlock("News", "", {"Second"}));
+        auto window = OpenWindow(env);
+        QVERIFY(!window->m_hasProfile);
+
+        QTest::keyClick(window->m_profileCombo, Qt::Key_Down);
+
+        QVERIFY(window->m_hasProfile);
+        QCOMPARE(window->m_currentProfile.name, std::string("News"));
+        QCOMPARE(Entries(*window->m_directoryList),
+                 (QStringList{"Sample Directory [not sent]", "Second [sent]"}));
+        // Nothing was selected in the list, so nothing is opened.
+        QVERIFY(!window->m_fillPending);
+
+        ClickEntry(*window, 0);
+        const auto request = env.WaitForRequest("/submit/sample");
+        QVERIFY(request);
+        QCOMPARE(request->query, std::string("cat=1"));
+        QVERIFY(env.windowMessages.messages.empty());
+    }
+
+    void databaseBoxLeavesTimerRunning()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        env.WriteProgramFile(
+            "dirdata.xml", DirectoryDatabaseXml({"<directory name=\"No Page\" onsubmit=\"x\"/>"}));
+        env.WriteProgramFile("sv.dat", StateFileLines({"Blog", "1"}) + ProfileBlock("Blog", ""));
+        SubmitterEnvironment environment = env.Environment();
+        environment.databaseMessages = nullptr; // real boxes
+        auto window = OpenWindow(environment);
+
+        int ticks = 0;
+        connect(&window->m_timer, &QTimer::timeout, this, [&] { ++ticks; });
+        std::optional<int> ticksAtOpen;
+        MessageBoxWatcher watcher([&] {
+            if (!ticksAtOpen)
+                ticksAtOpen = ticks;
+            return ticks >= *ticksAtOpen + 3;
+        });
+
+        ClickEntry(*window, 0); // returns once the box is answered
+
+        QVERIFY(watcher.seen);
+        QCOMPARE(watcher.seen->owner, QPointer<QWidget>());
+        QCOMPARE(watcher.seen->modality, Qt::ApplicationModal);
+        QCOMPARE(watcher.seen->icon, QMessageBox::Critical);
+        QVERIFY(ticks >= *ticksAtOpen + 3);
+        QCOMPARE(window->m_currentDirectory, std::string("No Page"));
+    }
+
+    void messageBoxShowsTextCaptionAndIcon_data()
+    {
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<QMessageBox::Icon>("boxIcon");
+
+        QTest::newRow("none") << MessageIcon::None << QMessageBox::NoIcon;
+        QTest::newRow("exclamation") << MessageIcon::Exclamation << QMessageBox::Warning;
+        QTest::newRow("error") << MessageIcon::Error << QMessageBox::Critical;
+    }
+
+    void messageBoxShowsTextCaptionAndIcon()
+    {
+        QFETCH(MessageIcon, icon);
+        QFETCH(QMessageBox::Icon, boxIcon);
+        QWidget owner;
+        CMessageBoxPresenter presenter(&owner);
+        MessageBoxWatcher watcher;
+
+        presenter.ShowMessage("Update successful", "Update", icon);
+
+        QVERIFY(watcher.seen);
+        QCOMPARE(watcher.seen->text, QStringLiteral("Update successful"));
+        QCOMPARE(watcher.seen->caption, QStringLiteral("Update"));
+        QCOMPARE(watcher.seen->icon, boxIcon);
+        QCOMPARE(watcher.seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(watcher.seen->owner, QPointer<QWidget>(&owner));
+    }
+};
+
+QTEST_MAIN(SubmitterDlgTest)
+#include "SubmitterDlgTest.moc"

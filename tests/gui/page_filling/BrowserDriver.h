@@ -1,0 +1,86 @@
+#pragma once
+
+#include "page_filling/BrowserCtrl.h"
+#include "page_filling/BrowserPage.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+#include <QWebEngineScript>
+#include <memory>
+#include <optional>
+
+// Drives a browser the way a user and a page would, and waits for the engine, always on a
+// predicate with a time limit.
+class BrowserDriver
+{
+public:
+    static constexpr int kTimeoutMs = 15000;
+
+    explicit BrowserDriver(CBrowserCtrl& browser) : m_browser(browser) {}
+
+    bool WaitUntilComplete()
+    {
+        return QTest::qWaitFor(
+            [this] { return m_browser.GetReadyState() == CBrowserCtrl::kReadyStateComplete; },
+            kTimeoutMs);
+    }
+
+    bool Load(const QString& url)
+    {
+        m_browser.Navigate(url);
+        return WaitUntilComplete();
+    }
+
+    // Runs `source` in the given world and returns its result; nullopt when it never answers.
+    std::optional<QVariant> Run(const QString& source, quint32 world = QWebEngineScript::MainWorld)
+    {
+        // Shared with the callback, which may still come after a time-out.
+        auto result = std::make_shared<std::optional<QVariant>>();
+        m_browser.GetDocument()->runJavaScript(
+            source, world, [result](const QVariant& value) { *result = value; });
+        (void)QTest::qWaitFor([&result] { return result->has_value(); }, kTimeoutMs);
+        return *result;
+    }
+
+    QString RunText(const QString& source) { return Run(source).value_or(QVariant()).toString(); }
+
+    // Synthetic input can be lost before the page has drawn itself once; two animation frames
+    // reported over the channel (by an object registered as "probe") prove that it has.
+    bool WaitForRenderedFrame(const int& renderedFrames)
+    {
+        const int before = renderedFrames;
+        Run(QStringLiteral("requestAnimationFrame(() => requestAnimationFrame(() => "
+                           "kestrine.objects.probe.frameRendered()))"),
+            QWebEngineScript::ApplicationWorld);
+        return QTest::qWaitFor([&] { return renderedFrames > before; }, kTimeoutMs);
+    }
+
+    // A real mouse click in the middle of the element with this id.
+    void Click(const QString& id)
+    {
+        const QJsonObject box =
+            QJsonDocument::fromJson(RunText(QStringLiteral("JSON.stringify(document."
+                                                           "getElementById('%1')."
+                                                           "getBoundingClientRect())")
+                                                .arg(id))
+                                        .toUtf8())
+                .object();
+        const QPoint centre(box.value(QStringLiteral("x")).toDouble() +
+                                box.value(QStringLiteral("width")).toDouble() / 2,
+                            box.value(QStringLiteral("y")).toDouble() +
+                                box.value(QStringLiteral("height")).toDouble() / 2);
+        QTest::mouseClick(m_browser.focusProxy(), Qt::LeftButton, {}, centre);
+    }
+
+    // Focuses the element with this id and presses Enter in it, as typing would.
+    void PressEnterIn(const QString& id)
+    {
+        m_browser.setFocus();
+        Run(QStringLiteral("document.getElementById('%1').focus()").arg(id));
+        QTest::keyClick(m_browser.focusProxy(), Qt::Key_Return);
+    }
+
+private:
+    CBrowserCtrl& m_browser;
+};
