@@ -63,7 +63,6 @@ void BM_FillAfterLoad(benchmark::State& state)
     server.server.Get("/updates/", [](const httplib::Request&, httplib::Response& response) {
         response.set_content("<html><body>Start</body></html>", "text/html");
     });
-    server.server.set_keep_alive_max_count(1);
     server.Start();
     QTemporaryDir folder;
     const std::string programFolder = folder.path().toStdString() + '/';

@@ -48,6 +48,6 @@ bool FillLatencyProbe::MeasureOne(std::vector<double>& latencies)
     QObject::disconnect(onLoaded);
     QObject::disconnect(onTitle);
     if (done)
-        latencies.push_back(static_cast<double>(*filled - *loaded)), qWarning("loaded %lld filled %lld", *loaded, *filled);
+        latencies.push_back(static_cast<double>(*filled - *loaded));
     return done;
 }

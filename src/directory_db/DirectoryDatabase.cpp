@@ -9,14 +9,12 @@
 #include "directory_db/VariableTable.h"
 
 #include <exception>
+#include <system_error>
 
 // Every query copies m_document first and works on that copy only: a message box it shows lets
 // the main window reload the database meanwhile, and the copy keeps the old document alive.
 
-CDirectoryDatabase::CDirectoryDatabase(MessagePresenter& presenter) : m_presenter(presenter)
-{
-    InitUntrustedXml();
-}
+CDirectoryDatabase::CDirectoryDatabase(MessagePresenter& presenter) : m_presenter(presenter) {}
 
 CDirectoryDatabase::~CDirectoryDatabase() = default;
 
@@ -53,6 +51,17 @@ bool CDirectoryDatabase::Adopt(DatabaseRead read)
         return false;
     }
     return read.loaded;
+}
+
+std::future<DatabaseRead> CDirectoryDatabase::StartReadFile(const std::string& path)
+{
+    InitUntrustedXml();
+    try {
+        return std::async(std::launch::async, &CDirectoryDatabase::ReadFile, path);
+    } catch (const std::system_error&) {
+        // Without a thread to spare the file is read when its result is asked for.
+        return std::async(std::launch::deferred, &CDirectoryDatabase::ReadFile, path);
+    }
 }
 
 bool CDirectoryDatabase::GetDirectoryNames(std::vector<std::string>& names) const

@@ -3,6 +3,7 @@
 #include "directory_db/DatabaseRead.h"
 #include "directory_db/FormField.h"
 
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,8 +18,7 @@ class CDatabaseDocument;
 class CDirectoryDatabase
 {
 public:
-    // Messages of the queries go to `presenter`, which must outlive the database. The first
-    // database sets libxml2 up, so construct it on the main thread before ReadFile runs elsewhere.
+    // Messages of the queries go to `presenter`, which must outlive the database.
     explicit CDirectoryDatabase(MessagePresenter& presenter);
     ~CDirectoryDatabase();
 
@@ -36,6 +36,9 @@ public:
     // when the reading itself failed, and returns whether the file loaded.
     static DatabaseRead ReadFile(const std::string& path);
     bool Adopt(DatabaseRead read);
+    // ReadFile on a worker thread of its own. Call it on the main thread: libxml2 is set up there
+    // first.
+    static std::future<DatabaseRead> StartReadFile(const std::string& path);
 
     // False when nothing was ever loaded (`names` untouched); true otherwise, errors included.
     bool GetDirectoryNames(std::vector<std::string>& names) const;

@@ -1,36 +1,21 @@
 #include "profiles/StateLineReader.h"
 
+#include "common/AtoiText.h"
+
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
 namespace {
 
-bool IsAtoiSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
+// Counts are read as atoi reads them; a negative count means none.
 size_t ParseCount(std::string_view line)
 {
-    size_t pos = 0;
-    while (pos < line.size() && IsAtoiSpace(line[pos]))
-        ++pos;
-    bool negative = false;
-    if (pos < line.size() && (line[pos] == '+' || line[pos] == '-'))
-        negative = line[pos++] == '-';
-
-    constexpr size_t kLargest = std::numeric_limits<size_t>::max();
-    size_t value = 0;
-    for (; pos < line.size() && IsDigit(line[pos]); ++pos) {
-        const auto digit = static_cast<size_t>(line[pos] - '0');
-        value = value > (kLargest - digit) / 10 ? kLargest : value * 10 + digit;
-    }
-    return negative ? 0 : value;
+    const AtoiReading reading = ReadAtoi(line);
+    if (reading.negative)
+        return 0;
+    return static_cast<size_t>(
+        std::min<uint64_t>(reading.magnitude, std::numeric_limits<size_t>::max()));
 }
 
 constexpr size_t kChunkSize = 64 * 1024;

@@ -42,17 +42,14 @@ SubmitterEnvironment SubmitterEnvironment::Default()
 }
 
 CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
-    : QMainWindow(parent), m_environment(std::move(environment)), m_windowBoxes(this),
+    : QMainWindow(parent), m_environment(std::move(environment)),
+      m_startupDatabase(CDirectoryDatabase::StartReadFile(DatabasePath())), m_windowBoxes(this),
       m_unownedBoxes(nullptr),
       m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
       m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
                                                          : m_unownedBoxes),
       m_database(m_databasePresenter)
 {
-    // Parsing a large database takes about as long as the browser engine takes to start, so
-    // the two overlap: the file is read on a worker while the window and the browser are built.
-    std::future<DatabaseRead> database =
-        std::async(std::launch::async, &CDirectoryDatabase::ReadFile, DatabasePath());
     InitIconResource();
     m_hIcon = QIcon(QStringLiteral(":/icons/kestrine.svg"));
     setWindowTitle(tr("Kestrine V1.0"));
@@ -61,7 +58,7 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     CreateMenu();
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
     resize(kInitialClientSize + QSize(0, menuHeight));
-    OnInitDialog(std::move(database));
+    OnInitDialog();
 }
 
 CSubmitterDlg::~CSubmitterDlg() = default;
@@ -106,7 +103,7 @@ void CSubmitterDlg::CreateMenu()
     help->addAction(tr("&About Kestrine"), this, &CSubmitterDlg::OnAbout);
 }
 
-void CSubmitterDlg::OnInitDialog(std::future<DatabaseRead> database)
+void CSubmitterDlg::OnInitDialog()
 {
     std::string rememberedName;
     state_file::Load(StateFilePath(), rememberedName, m_profileManager.Profiles());
@@ -126,7 +123,7 @@ void CSubmitterDlg::OnInitDialog(std::future<DatabaseRead> database)
     InstallSubmitEventSink();
     m_browser->Navigate(VendorUrl("/updates/"));
 
-    m_database.Adopt(database.get());
+    m_database.Adopt(m_startupDatabase.get());
     RebuildDirectoryList(rememberedName);
     m_timer.start(kTimerPeriodMs);
 }

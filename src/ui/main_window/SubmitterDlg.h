@@ -67,8 +67,8 @@ private:
     friend class DemoEndToEndTest;
     friend class UpdateDatabaseTest;
 
-    // Start-up, layout and closing. `database` is dirdata.xml being read on a worker thread.
-    void OnInitDialog(std::future<DatabaseRead> database);
+    // Start-up, layout and closing.
+    void OnInitDialog();
     void CreateControls();
     void CreateMenu();
     void OnSize(int cx, int cy);
@@ -107,6 +107,9 @@ private:
     void OnSupport();
 
     SubmitterEnvironment m_environment;
+    // Parsing a large dirdata.xml takes about as long as the browser engine takes to start, so
+    // the file is read on a worker thread from the window's first moment; OnInitDialog adopts it.
+    std::future<DatabaseRead> m_startupDatabase;
     CMessageBoxPresenter m_windowBoxes;    // boxes owned by this window
     CMessageBoxPresenter m_unownedBoxes;   // the database's boxes, which have no owner
     MessagePresenter& m_presenter;         // m_windowBoxes unless a test stands in

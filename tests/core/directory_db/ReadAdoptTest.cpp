@@ -33,10 +33,10 @@ TEST_F(ReadAdoptTest, UnreadableFileIsAdoptedAsAnEmptyDocumentWithoutMessages)
 // Several files parsed at once on worker threads give what loading each on this thread gives.
 TEST_F(ReadAdoptTest, FilesReadOnWorkerThreadsLoadAsOnTheMainThread)
 {
-    std::string bomb = "<!ENTITY l0 \"lol\">";
+    std::string nested = "<!ENTITY l0 \"lol\">";
     for (int i = 1; i <= 9; ++i)
-        bomb += "<!ENTITY l" + std::to_string(i) + " \"" + std::string(10, 'x') + "&l" +
-                std::to_string(i - 1) + ";&l" + std::to_string(i - 1) + ";\">";
+        nested += "<!ENTITY l" + std::to_string(i) + " \"" + std::string(10, 'x') + "&l" +
+                  std::to_string(i - 1) + ";&l" + std::to_string(i - 1) + ";\">";
     std::string many;
     for (int i = 0; i < 2000; ++i)
         many += "<directory name=\"d" + std::to_string(i) + "\" submiturl=\"u\"/>";
@@ -46,7 +46,8 @@ TEST_F(ReadAdoptTest, FilesReadOnWorkerThreadsLoadAsOnTheMainThread)
         WriteFile("many.xml", "<r>" + many + "</r>"),
         WriteFile("external.xml", R"(<!DOCTYPE r [<!ENTITY e SYSTEM "file:///etc/hostname">]>)"
                                   R"(<r>&e;<directory name="d"/></r>)"),
-        WriteFile("expansion.xml", "<!DOCTYPE r [" + bomb + "]><r><directory name=\"&l9;\"/></r>"),
+        WriteFile("expansion.xml",
+                  "<!DOCTYPE r [" + nested + "]><r><directory name=\"&l9;\"/></r>"),
         WriteFile("malformed.xml", "<r><directory name=\"d\">"),
         PathOf("missing.xml"),
     };
@@ -60,7 +61,7 @@ TEST_F(ReadAdoptTest, FilesReadOnWorkerThreadsLoadAsOnTheMainThread)
     for (int round = 0; round < 4; ++round) {
         std::vector<std::future<DatabaseRead>> reads;
         for (const std::string& path : paths)
-            reads.push_back(std::async(std::launch::async, &CDirectoryDatabase::ReadFile, path));
+            reads.push_back(CDirectoryDatabase::StartReadFile(path));
         for (size_t i = 0; i < paths.size(); ++i) {
             SCOPED_TRACE(paths[i]);
             EXPECT_EQ(m_database.Adopt(reads[i].get()), loaded[i]);

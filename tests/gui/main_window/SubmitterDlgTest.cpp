@@ -2,6 +2,7 @@
 
 #include "gui/common/MessageBoxWatcher.h"
 #include "gui/common/SubmitterTestEnvironment.h"
+#include "gui/common/WidgetTexts.h"
 #include "page_filling/BrowserCtrl.h"
 #include "ui/main_window/MessageBoxPresenter.h"
 
@@ -21,22 +22,6 @@ namespace {
 
 const char* const kStartPage = "/updates/";
 const std::string kNoProfileMessage = "Please create a profile first!";
-
-QStringList Entries(const QListWidget& list)
-{
-    QStringList entries;
-    for (int row = 0; row < list.count(); ++row)
-        entries.append(list.item(row)->text());
-    return entries;
-}
-
-QStringList Items(const QComboBox& combo)
-{
-    QStringList items;
-    for (int index = 0; index < combo.count(); ++index)
-        items.append(combo.itemText(index));
-    return items;
-}
 
 QAction* MenuAction(QMenuBar& menuBar, const QString& text)
 {

@@ -1,6 +1,7 @@
 #include "DialogChild.h"
 #include "ModalDialogDriver.h"
 #include "gui/common/SubmitterTestEnvironment.h"
+#include "gui/common/WidgetTexts.h"
 #include "profiles/ProfileData.h"
 #include "profiles/ProfilesConfigurator.h"
 #include "ui/main_window/SubmitterDlg.h"
@@ -17,22 +18,6 @@
 #include <memory>
 
 namespace {
-
-QStringList Entries(const QListWidget& list)
-{
-    QStringList entries;
-    for (int row = 0; row < list.count(); ++row)
-        entries.append(list.item(row)->text());
-    return entries;
-}
-
-QStringList Items(const QComboBox& combo)
-{
-    QStringList items;
-    for (int index = 0; index < combo.count(); ++index)
-        items.append(combo.itemText(index));
-    return items;
-}
 
 std::string FirstLine(const std::string& bytes)
 {

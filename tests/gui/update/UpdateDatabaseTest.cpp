@@ -1,4 +1,5 @@
 #include "gui/common/SubmitterTestEnvironment.h"
+#include "gui/common/WidgetTexts.h"
 #include "page_filling/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "update/UpdateDialog.h"
@@ -23,14 +24,6 @@ const std::string kNewDatabase =
     DirectoryDatabaseXml({PlainDirectory("Gamma", "http://127.0.0.1:9/g"),
                           PlainDirectory("Beta", "http://127.0.0.1:9/b"),
                           PlainDirectory("Delta", "http://127.0.0.1:9/d")});
-
-QStringList Entries(const QListWidget& list)
-{
-    QStringList entries;
-    for (int row = 0; row < list.count(); ++row)
-        entries.append(list.item(row)->text());
-    return entries;
-}
 
 // Ends every update dialog with an internal error as soon as it shows, before its download
 // could start: what the user sees when the worker thread cannot be started.
