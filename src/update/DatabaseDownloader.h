@@ -1,5 +1,6 @@
 #pragma once
 
+#include "update/CurlLibrary.h"
 #include "update/DownloadLimits.h"
 #include "update/DownloadSink.h"
 #include "update/UpdateResult.h"
@@ -15,12 +16,15 @@ public:
     static constexpr const char* kUserAgent =
         "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; .NET CLR 1.1.4322)";
 
-    explicit CDatabaseDownloader(DownloadLimits limits = {});
+    // `library` must outlive the downloader.
+    explicit CDatabaseDownloader(DownloadLimits limits = {},
+                                 const CCurlLibrary& library = CCurlLibrary::Shared());
 
     // Called on the downloading thread as bytes arrive.
     void SetProgressCallback(DownloadProgress progress);
 
-    // kUpdateInternalError (nothing attempted) when `url` or `destination` is empty.
+    // kUpdateInternalError (nothing attempted) when `url` or `destination` is empty;
+    // kUpdateFailed, with nothing written, when libcurl cannot be loaded.
     UpdateResult Download(const std::string& url, const std::string& destination,
                           const std::string& temporaryPath) const;
 
@@ -31,5 +35,6 @@ private:
     bool Transfer(const std::string& url, CDownloadSink& sink) const;
 
     DownloadLimits m_limits;
+    const CCurlLibrary& m_library;
     DownloadProgress m_progress;
 };

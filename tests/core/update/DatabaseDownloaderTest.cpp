@@ -350,6 +350,19 @@ TEST_F(DatabaseDownloaderTest, FailsWhenTheTemporaryFileOrTheDatabaseCannotBeWri
     ExpectDatabaseUnchanged();
 }
 
+TEST_F(DatabaseDownloaderTest, FailsWithoutTouchingAnythingWhenLibcurlIsMissing)
+{
+    Serve(200, Database("New"));
+    StartServer();
+    const CCurlLibrary missing("libcurl-that-does-not-exist.so");
+    const CDatabaseDownloader downloader({}, missing);
+    EXPECT_EQ(downloader.Download(m_server.Url(kUpdatePath), Destination(), TemporaryPath()),
+              kUpdateFailed);
+    EXPECT_TRUE(m_server.Requests().empty());
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPath()));
+    ExpectDatabaseUnchanged();
+}
+
 TEST(DatabaseDownloaderPaths, PutsTheDownloadInTheTemporaryFolder)
 {
     EXPECT_EQ(CDatabaseDownloader::DefaultTemporaryPath(),
