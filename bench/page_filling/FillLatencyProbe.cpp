@@ -1,12 +1,13 @@
 #include "FillLatencyProbe.h"
 
+#include "gui/common/WaitUntil.h"
 #include "page_filling/BrowserCtrl.h"
 #include "page_filling/BrowserPage.h"
 
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QSignalBlocker>
-#include <QTest>
+#include <QTimer>
 #include <optional>
 
 namespace {
@@ -21,12 +22,28 @@ std::vector<double> FillLatencyProbe::Measure(int loads)
         const QSignalBlocker blocker(m_window.m_directoryList);
         m_window.m_directoryList->setCurrentRow(0);
     }
+    // A user picks a directory at any moment of the timer's period. Started straight after the
+    // previous fill, which itself follows a tick, every load would finish at the same point of
+    // the period and wait the same time for the next tick; so the starts are spread evenly over
+    // the period instead.
+    const int period = m_window.m_timer.interval();
     std::vector<double> latencies;
     for (int load = 0; load < loads; ++load) {
-        if (!MeasureOne(latencies))
+        if (!WaitForTimerPhase(load * period / loads) || !MeasureOne(latencies))
             return {};
     }
     return latencies;
+}
+
+bool FillLatencyProbe::WaitForTimerPhase(int phaseMs)
+{
+    bool due = false;
+    QObject context; // ends the connection and the single shot with this call
+    QObject::connect(&m_window.m_timer, &QTimer::timeout, &context, [&] {
+        QObject::disconnect(&m_window.m_timer, nullptr, &context, nullptr);
+        QTimer::singleShot(phaseMs, Qt::PreciseTimer, &context, [&due] { due = true; });
+    });
+    return WaitUntil([&due] { return due; }, kTimeoutMs);
 }
 
 bool FillLatencyProbe::MeasureOne(std::vector<double>& latencies)
@@ -44,7 +61,7 @@ bool FillLatencyProbe::MeasureOne(std::vector<double>& latencies)
         });
     clock.start();
     m_window.OnSelchangeDirectoryList();
-    const bool done = QTest::qWaitFor([&] { return loaded && filled; }, kTimeoutMs);
+    const bool done = WaitUntil([&] { return loaded && filled; }, kTimeoutMs);
     QObject::disconnect(onLoaded);
     QObject::disconnect(onTitle);
     if (done)

@@ -16,6 +16,8 @@ public:
     std::vector<double> Measure(int loads);
 
 private:
+    // Returns `phaseMs` after the window's timer next ticks; false when it never does.
+    bool WaitForTimerPhase(int phaseMs);
     bool MeasureOne(std::vector<double>& latencies);
 
     CSubmitterDlg& m_window;

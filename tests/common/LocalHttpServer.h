@@ -22,6 +22,11 @@ public:
 
     LocalHttpServer()
     {
+        // One request per connection. The browser engine keeps idle connections open, and a
+        // server thread waits on each for its next request for up to 5 s, so stopping the
+        // server took 5 s. A reused connection also held each response about 40 ms: the body
+        // waited behind the headers for the client's delayed acknowledgement.
+        server.set_keep_alive_max_count(1);
         server.set_logger([this](const httplib::Request& request, const httplib::Response&) {
             std::lock_guard lock(m_mutex);
             std::string query;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QWebChannel>
 #include <arpa/inet.h>
@@ -227,7 +228,11 @@ void BrowserCtrlTest::aCrashedPageLeavesAnErrorPageBehind()
     QVERIFY(m_driver->Load(Url("/plain")));
     const qint64 renderer = m_browser->GetDocument()->renderProcessPid();
     QVERIFY(renderer > 0);
+    QSignalSpy terminated(m_browser->GetDocument(), &QWebEnginePage::renderProcessTerminated);
     QCOMPARE(::kill(static_cast<pid_t>(renderer), SIGKILL), 0);
+    // A script sent to the killed renderer is never answered; the page is read once the engine
+    // has noticed the crash.
+    QVERIFY(WaitUntil([&terminated] { return !terminated.isEmpty(); }, BrowserDriver::kTimeoutMs));
     QTRY_VERIFY_WITH_TIMEOUT(m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
                                  m_driver->RunText(QStringLiteral("document.body.textContent"))
                                      .contains(QStringLiteral("stopped working")),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/common/WaitUntil.h"
 #include "page_filling/BrowserCtrl.h"
 #include "page_filling/BrowserPage.h"
 
@@ -21,7 +22,7 @@ public:
 
     bool WaitUntilComplete()
     {
-        return QTest::qWaitFor(
+        return WaitUntil(
             [this] { return m_browser.GetReadyState() == CBrowserCtrl::kReadyStateComplete; },
             kTimeoutMs);
     }
@@ -39,7 +40,7 @@ public:
         auto result = std::make_shared<std::optional<QVariant>>();
         m_browser.GetDocument()->runJavaScript(
             source, world, [result](const QVariant& value) { *result = value; });
-        (void)QTest::qWaitFor([&result] { return result->has_value(); }, kTimeoutMs);
+        (void)WaitUntil([&result] { return result->has_value(); }, kTimeoutMs);
         return *result;
     }
 
@@ -53,7 +54,7 @@ public:
         Run(QStringLiteral("requestAnimationFrame(() => requestAnimationFrame(() => "
                            "kestrine.objects.probe.frameRendered()))"),
             QWebEngineScript::ApplicationWorld);
-        return QTest::qWaitFor([&] { return renderedFrames > before; }, kTimeoutMs);
+        return WaitUntil([&] { return renderedFrames > before; }, kTimeoutMs);
     }
 
     // A real mouse click in the middle of the element with this id.

@@ -111,7 +111,7 @@ CPageFiller::Outcome PageFillerTest::Fill(const std::vector<FormField>& fields)
     std::optional<CPageFiller::Outcome> outcome;
     CPageFiller(*m_browser->GetDocument())
         .Fill(fields, this, [&outcome](const CPageFiller::Outcome& done) { outcome = done; });
-    if (!QTest::qWaitFor([&outcome] { return outcome.has_value(); }, BrowserDriver::kTimeoutMs))
+    if (!WaitUntil([&outcome] { return outcome.has_value(); }, BrowserDriver::kTimeoutMs))
         return {-1, false};
     return *outcome;
 }

@@ -158,7 +158,7 @@ bool SubmissionTrackingTest::ChooseDirectory(int row)
 
 bool SubmissionTrackingTest::WaitUntilFilled()
 {
-    return QTest::qWaitFor(
+    return WaitUntil(
         [this] {
             return !m_dlg->m_fillPending &&
                    !m_driver
@@ -173,7 +173,7 @@ bool SubmissionTrackingTest::SubmitByClick()
     if (!m_driver->WaitForRenderedFrame(m_probe.renderedFrames))
         return false;
     m_driver->Click(QStringLiteral("send"));
-    return QTest::qWaitFor([this] { return m_dlg->m_submitted; }, BrowserDriver::kTimeoutMs);
+    return WaitUntil([this] { return m_dlg->m_submitted; }, BrowserDriver::kTimeoutMs);
 }
 
 // The result page is complete within the 3000 ms; the check comes at the first tick after.
@@ -183,10 +183,10 @@ bool SubmissionTrackingTest::WaitForCheck()
         return m_dlg->m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
                m_dlg->m_browser->url().path().startsWith(QStringLiteral("/result/"));
     };
-    if (!QTest::qWaitFor(resultShown, BrowserDriver::kTimeoutMs) || !m_dlg->m_submitted)
+    if (!WaitUntil(resultShown, BrowserDriver::kTimeoutMs) || !m_dlg->m_submitted)
         return false;
     m_env->now = m_dlg->m_submitTime + 3001;
-    return QTest::qWaitFor([this] { return !m_dlg->m_submitted; }, BrowserDriver::kTimeoutMs) &&
+    return WaitUntil([this] { return !m_dlg->m_submitted; }, BrowserDriver::kTimeoutMs) &&
            FlushPageReads();
 }
 
@@ -197,7 +197,7 @@ bool SubmissionTrackingTest::FlushPageReads()
     CPageHtmlReader(*m_dlg->m_browser->GetDocument()).Read(this, [read](const std::string&) {
         *read = true;
     });
-    return QTest::qWaitFor([&read] { return *read; }, BrowserDriver::kTimeoutMs);
+    return WaitUntil([&read] { return *read; }, BrowserDriver::kTimeoutMs);
 }
 
 void SubmissionTrackingTest::fillsTheDirectoryPageFromTheProfile()
@@ -294,13 +294,13 @@ void SubmissionTrackingTest::aSlowResultPageIsExaminedOnceItHasLoaded()
     QVERIFY(ChooseDirectory(kSlow));
     QVERIFY(WaitUntilFilled());
     QVERIFY(SubmitByClick());
-    QVERIFY(QTest::qWaitFor(
+    QVERIFY(WaitUntil(
         [this] { return m_dlg->m_browser->GetReadyState() != CBrowserCtrl::kReadyStateComplete; },
         BrowserDriver::kTimeoutMs));
     m_env->now = m_dlg->m_submitTime + 60000;
     int ticks = 0;
     connect(&m_dlg->m_timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
-    QVERIFY(QTest::qWaitFor([&ticks] { return ticks >= 3; }, BrowserDriver::kTimeoutMs));
+    QVERIFY(WaitUntil([&ticks] { return ticks >= 3; }, BrowserDriver::kTimeoutMs));
     QVERIFY(m_dlg->m_submitted);
     QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->m_submitted, BrowserDriver::kTimeoutMs);
     QVERIFY(FlushPageReads());
