@@ -3,6 +3,7 @@
 #include "PageScript.h"
 #include "common/BuildConfig.h"
 #include "common/LocalHttpServer.h"
+#include "gui/common/WaitUntil.h"
 #include "page_filling/BrowserCtrl.h"
 #include "ui/about/ResourceScheme.h"
 #include "ui/about/ResourceSchemeHandler.h"
@@ -80,7 +81,7 @@ CBrowserCtrl* AboutDlgTest::LoadedBrowser(const CAboutDlg& dialog)
 {
     auto* browser = dialog.findChild<CBrowserCtrl*>();
     if (browser == nullptr ||
-        !QTest::qWaitFor(
+        !WaitUntil(
             [browser] { return browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete; },
             kLoadTimeoutMs))
         return nullptr;

@@ -1,4 +1,5 @@
 #include "gui/common/SubmitterTestEnvironment.h"
+#include "gui/common/WaitUntil.h"
 #include "page_filling/BrowserCtrl.h"
 #include "ui/about/AboutDlg.h"
 #include "ui/about/ResourceScheme.h"
@@ -77,7 +78,7 @@ bool HelpCommandsTest::LoadedPage(const std::string& path) const
 {
     const QUrl expected(QString::fromStdString(m_environment->server.Url(path)));
     CBrowserCtrl* browser = m_window->m_browser;
-    return QTest::qWaitFor(
+    return WaitUntil(
         [&] {
             return browser->url() == expected &&
                    browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/common/WaitUntil.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -18,7 +20,7 @@ inline std::optional<QJsonObject> EvaluateInPage(QWebEnginePage* page, const QSt
     auto answer = std::make_shared<std::optional<QString>>();
     page->runJavaScript(QStringLiteral("JSON.stringify(%1)").arg(expression),
                         [answer](const QVariant& result) { *answer = result.toString(); });
-    if (!QTest::qWaitFor([answer] { return answer->has_value(); }, kPageAnswerTimeoutMs))
+    if (!WaitUntil([answer] { return answer->has_value(); }, kPageAnswerTimeoutMs))
         return std::nullopt;
     return QJsonDocument::fromJson((*answer)->toUtf8()).object();
 }
@@ -28,7 +30,7 @@ inline QString PageHtml(QWebEnginePage* page)
 {
     auto html = std::make_shared<std::optional<QString>>();
     page->toHtml([html](const QString& text) { *html = text; });
-    if (!QTest::qWaitFor([html] { return html->has_value(); }, kPageAnswerTimeoutMs))
+    if (!WaitUntil([html] { return html->has_value(); }, kPageAnswerTimeoutMs))
         return {};
     return **html;
 }

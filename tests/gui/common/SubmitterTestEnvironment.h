@@ -2,6 +2,7 @@
 
 #include "common/LocalHttpServer.h"
 #include "common/RecordingPresenter.h"
+#include "gui/common/WaitUntil.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QTemporaryDir>
@@ -62,7 +63,7 @@ public:
     WaitForRequest(const std::string& path, size_t count = 1, int timeoutMs = 15000) const
     {
         std::optional<LocalHttpServer::Request> last;
-        const bool answered = QTest::qWaitFor(
+        const bool answered = WaitUntil(
             [&] {
                 size_t seen = 0;
                 for (const LocalHttpServer::Request& request : server.Requests()) {

@@ -2,6 +2,7 @@
 #include "common/MillisecondClock.h"
 #include "common/RecordingPresenter.h"
 #include "common/ReplaceAll.h"
+#include "gui/common/WaitUntil.h"
 #include "page_filling/BrowserCtrl.h"
 #include "page_filling/BrowserPage.h"
 #include "profiles/ProfileStore.h"
@@ -136,7 +137,7 @@ std::optional<QVariant> DemoEndToEndTest::Run(const QString& source) const
     auto result = std::make_shared<std::optional<QVariant>>();
     m_window->m_browser->GetDocument()->runJavaScript(
         source, QWebEngineScript::MainWorld, [result](const QVariant& value) { *result = value; });
-    (void)QTest::qWaitFor([&result] { return result->has_value(); }, kTimeoutMs);
+    (void)WaitUntil([&result] { return result->has_value(); }, kTimeoutMs);
     return *result;
 }
 
@@ -146,7 +147,7 @@ bool DemoEndToEndTest::WaitForFilledPage() const
     const QString filled =
         QStringLiteral("Array.from(document.querySelectorAll('input')).some(e => e.value === %1)")
             .arg(JsonString(DemoProfile().url));
-    return QTest::qWaitFor(
+    return WaitUntil(
         [&] {
             return m_window->m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
                    Run(filled).value_or(false).toBool();
@@ -159,7 +160,7 @@ bool DemoEndToEndTest::WaitForRenderedFrame() const
 {
     Run(QStringLiteral("window.framesForTest = 0; requestAnimationFrame(() => "
                        "requestAnimationFrame(() => { window.framesForTest = 2; }))"));
-    return QTest::qWaitFor(
+    return WaitUntil(
         [&] { return Run(QStringLiteral("window.framesForTest")).value_or(0).toInt() == 2; },
         kTimeoutMs);
 }
@@ -185,7 +186,7 @@ std::optional<DemoSubmission> DemoEndToEndTest::SubmitThroughTheWindow(const std
 
     const size_t before = m_site.Submissions().size();
     PressEnterInTheFeedField();
-    if (!QTest::qWaitFor([&] { return m_site.Submissions().size() > before; }, kTimeoutMs))
+    if (!WaitUntil([&] { return m_site.Submissions().size() > before; }, kTimeoutMs))
         return std::nullopt;
     return m_site.Submissions().back();
 }
@@ -201,7 +202,7 @@ void DemoEndToEndTest::VerifyMarked(const std::string& name, bool sent)
     // after it, the entry must still say " [not sent]".
     QVERIFY(m_window->m_submitted);
     QTRY_VERIFY_WITH_TIMEOUT(!m_window->m_submitted, kTimeoutMs);
-    QVERIFY(!QTest::qWaitFor([&] { return Entry(name)->text() == marked; }, 1000));
+    QVERIFY(!WaitUntil([&] { return Entry(name)->text() == marked; }, 1000));
     QCOMPARE(Entry(name)->text(), QString::fromStdString(name + " [not sent]"));
 }
 

@@ -1,4 +1,5 @@
 #include "gui/common/SubmitterTestEnvironment.h"
+#include "gui/common/WaitUntil.h"
 #include "gui/common/WidgetTexts.h"
 #include "page_filling/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
@@ -75,7 +76,7 @@ private:
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qWarning("the main window was not exposed");
-        const bool loaded = QTest::qWaitFor(
+        const bool loaded = WaitUntil(
             [&] {
                 return window->m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
                        window->m_browser->url().path() == kStartPage;
