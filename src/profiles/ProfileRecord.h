@@ -1,10 +1,10 @@
 #pragma once
 
-#include <set>
+#include "profiles/SentSet.h"
+
 #include <string>
 
 // One profile: the facts a submission form asks for, and the directories already sent this feed.
-// std::set<std::string> orders by unsigned bytes, a proper prefix first, as sv.dat lists them.
 struct ProfileRecord
 {
     std::string name;
@@ -17,5 +17,5 @@ struct ProfileRecord
     std::string email;
     std::string fname;
     std::string lname;
-    std::set<std::string> sent;
+    CSentSet sent;
 };

@@ -25,13 +25,13 @@ ProfileRecord ReadProfileBlock(CStateLineReader& lines)
     for (std::string ProfileRecord::*field : kProfileTextFields)
         profile.*field = lines.ReadLine();
     const size_t announced = lines.ReadCount();
-    size_t read = 0;
-    // The program writes the names in ascending order, so the hint makes each insertion cheap.
-    for (; read < announced && !lines.AtEnd(); ++read)
-        profile.sent.emplace_hint(profile.sent.end(), lines.ReadLine());
+    std::vector<std::string> names;
+    while (names.size() < announced && !lines.AtEnd())
+        names.push_back(lines.ReadLine());
     // Every name past the end reads as the empty one, which the set holds once.
-    if (read < announced)
-        profile.sent.emplace();
+    if (names.size() < announced)
+        names.emplace_back();
+    profile.sent = CSentSet(std::move(names));
     return profile;
 }
 
@@ -57,7 +57,7 @@ bool CProfileStore::GetProfile(const std::string& name, ProfileRecord& profile) 
 bool CProfileStore::IsSent(const std::string& profileName, const std::string& directoryName) const
 {
     return std::any_of(m_profiles.begin(), m_profiles.end(), [&](const ProfileRecord& profile) {
-        return profile.name == profileName && profile.sent.count(directoryName) != 0;
+        return profile.name == profileName && profile.sent.contains(directoryName);
     });
 }
 

@@ -8,8 +8,6 @@
 
 namespace {
 
-using Sent = std::set<std::string>;
-
 CProfileStore Loaded(const std::string& section)
 {
     std::istringstream in(section);
@@ -115,7 +113,7 @@ TEST(ProfileSectionTest, CountInTheSentBlockFollowsTheSameRules)
     const CProfileStore store =
         Loaded("2\r\n" + BlockWithCount("One", "2x", {"3x", "Alpha"}) + Block("Two"));
     ASSERT_EQ(store.Profiles().size(), 2u);
-    EXPECT_EQ(store.Profiles()[0].sent, (Sent{"3x", "Alpha"}));
+    EXPECT_EQ(store.Profiles()[0].sent, (CSentSet{"3x", "Alpha"}));
     EXPECT_EQ(store.Profiles()[1].name, "Two");
 }
 
@@ -132,7 +130,7 @@ TEST(ProfileSectionTest, FileCutShortStillYieldsTheAnnouncedProfiles)
     const CProfileStore store = Loaded("2\r\n" + Block("Blog", {"Alpha"}));
     ASSERT_EQ(store.Profiles().size(), 2u);
     EXPECT_EQ(store.Profiles()[0].name, "Blog");
-    EXPECT_EQ(store.Profiles()[0].sent, Sent{"Alpha"});
+    EXPECT_EQ(store.Profiles()[0].sent, CSentSet{"Alpha"});
     EXPECT_TRUE(IsEmpty(store.Profiles()[1]));
 }
 
@@ -164,14 +162,14 @@ TEST(ProfileSectionTest, CorruptSentCountReadsOnlyWhatFollows)
     const CProfileStore store =
         Loaded("1\r\n" + BlockWithCount("Blog", "4294967296", {"Zeta", "Alpha"}));
     ASSERT_EQ(store.Profiles().size(), 1u);
-    EXPECT_EQ(store.Profiles()[0].sent, (Sent{"", "Alpha", "Zeta"}))
+    EXPECT_EQ(store.Profiles()[0].sent, (CSentSet{"", "Alpha", "Zeta"}))
         << "names past the end read as the empty name";
 }
 
 TEST(ProfileSectionTest, DuplicateSentNamesAreHeldOnceAndWrittenSorted)
 {
     const CProfileStore store = Loaded("1\r\n" + Block("Blog", {"beta", "Alpha", "beta"}));
-    EXPECT_EQ(store.Profiles()[0].sent, (Sent{"Alpha", "beta"}));
+    EXPECT_EQ(store.Profiles()[0].sent, (CSentSet{"Alpha", "beta"}));
     EXPECT_EQ(Saved(store), "1\r\n" + Block("Blog", {"Alpha", "beta"}));
 }
 
@@ -213,7 +211,7 @@ TEST(ProfileSectionTest, ValuesKeepTheirSpacesAndInnerCarriageReturns)
     EXPECT_EQ(reloaded.Profiles()[0].name, "  Blog ");
     EXPECT_EQ(reloaded.Profiles()[0].desc, " two  spaces\tand a tab ");
     EXPECT_EQ(reloaded.Profiles()[0].title, "ends in CR\r");
-    EXPECT_EQ(reloaded.Profiles()[0].sent, (Sent{" padded dir ", "a\rb"}));
+    EXPECT_EQ(reloaded.Profiles()[0].sent, (CSentSet{" padded dir ", "a\rb"}));
 }
 
 TEST(ProfileSectionTest, LineFeedInsideAValueCannotShiftTheProfilesAfterIt)
@@ -232,7 +230,7 @@ TEST(ProfileSectionTest, LineFeedInsideAValueCannotShiftTheProfilesAfterIt)
     const CProfileStore reloaded = Loaded(Saved(store));
     ASSERT_EQ(reloaded.Profiles().size(), 2u);
     EXPECT_EQ(reloaded.Profiles()[0].desc, "two lines");
-    EXPECT_EQ(reloaded.Profiles()[0].sent, Sent{"Dir with a line feed"});
+    EXPECT_EQ(reloaded.Profiles()[0].sent, CSentSet{"Dir with a line feed"});
     EXPECT_EQ(reloaded.Profiles()[1].name, "Second");
     EXPECT_EQ(reloaded.Profiles()[1].url, "http://second");
 }

@@ -54,7 +54,7 @@ TEST(ProfileStoreTest, LookupsByDuplicateNameTakeTheFirstButIsSentAsksEveryOne)
     ProfileRecord found;
     ASSERT_TRUE(store.GetProfile("Blog", found));
     EXPECT_EQ(found.url, "http://first");
-    EXPECT_EQ(found.sent, std::set<std::string>{"First Dir"});
+    EXPECT_EQ(found.sent, CSentSet{"First Dir"});
 
     EXPECT_TRUE(store.IsSent("Blog", "First Dir"));
     EXPECT_TRUE(store.IsSent("Blog", "Second Dir")) << "a later profile of the name counts too";
@@ -62,8 +62,8 @@ TEST(ProfileStoreTest, LookupsByDuplicateNameTakeTheFirstButIsSentAsksEveryOne)
     EXPECT_FALSE(store.IsSent("Blog ", "First Dir"));
 
     EXPECT_TRUE(store.MarkSent("Blog", "New Dir"));
-    EXPECT_EQ(store.Profiles()[0].sent, (std::set<std::string>{"First Dir", "New Dir"}));
-    EXPECT_EQ(store.Profiles()[2].sent, std::set<std::string>{"Second Dir"});
+    EXPECT_EQ(store.Profiles()[0].sent, (CSentSet{"First Dir", "New Dir"}));
+    EXPECT_EQ(store.Profiles()[2].sent, CSentSet{"Second Dir"});
 }
 
 TEST(ProfileStoreTest, MissingProfileChangesNothing)
@@ -75,7 +75,7 @@ TEST(ProfileStoreTest, MissingProfileChangesNothing)
     ProfileRecord untouched = Profile("kept", {"kept dir"});
     EXPECT_FALSE(store.GetProfile("blog", untouched));
     EXPECT_EQ(untouched.name, "kept");
-    EXPECT_EQ(untouched.sent, std::set<std::string>{"kept dir"});
+    EXPECT_EQ(untouched.sent, CSentSet{"kept dir"});
 
     EXPECT_FALSE(store.MarkSent("Nobody", "Dir 2"));
     EXPECT_FALSE(store.IsSent("Nobody", "Dir"));
@@ -110,7 +110,7 @@ TEST(ProfileStoreTest, EditReplacesTheTextFieldsInPlaceAndKeepsSent)
     EXPECT_EQ(edited.url, "http://new");
     EXPECT_EQ(edited.cat, "News");
     EXPECT_EQ(edited.lname, "O'Neil");
-    EXPECT_EQ(edited.sent, (std::set<std::string>{"Alpha", "beta"}));
+    EXPECT_EQ(edited.sent, (CSentSet{"Alpha", "beta"}));
     EXPECT_TRUE(store.IsSent("Renamed blog", "Alpha"));
 }
 

@@ -20,7 +20,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 
 Q_DECLARE_METATYPE(std::string)
 
@@ -289,9 +288,8 @@ void DemoEndToEndTest::theSentMarksAreInTheStateFile()
     QCOMPARE(current, std::string("Demo"));
     ProfileRecord demo;
     QVERIFY(profiles.GetProfile("Demo", demo));
-    QCOMPARE(demo.sent,
-             (std::set<std::string>{"Blogrange", "Feedling Index", "Newsnest", "Open Feed Registry",
-                                    "Pingwell", "RSS Atlas", "Slowpoke Feeds"}));
+    QCOMPARE(demo.sent, (CSentSet{"Blogrange", "Feedling Index", "Newsnest", "Open Feed Registry",
+                                  "Pingwell", "RSS Atlas", "Slowpoke Feeds"}));
 }
 
 void DemoEndToEndTest::theUpdateAddsTheNewDirectoryAndItWorksToo()

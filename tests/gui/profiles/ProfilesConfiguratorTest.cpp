@@ -12,8 +12,7 @@
 
 namespace {
 
-ProfileRecord Profile(const std::string& name, const std::string& url,
-                      std::set<std::string> sent = {})
+ProfileRecord Profile(const std::string& name, const std::string& url, CSentSet sent = {})
 {
     ProfileRecord profile;
     profile.name = name;
@@ -221,7 +220,7 @@ void ProfilesConfiguratorTest::editRenamesInPlaceKeepingSentAndPosition()
     QCOMPARE(StoreNames(manager), std::vector<std::string>({"alpha", "zulu", "gamma"}));
     const ProfileRecord& renamed = manager.Profiles().Profiles()[1];
     QCOMPARE(renamed.url, std::string("b"));
-    QCOMPARE(renamed.sent, std::set<std::string>({"Dir One", "Dir Two"}));
+    QCOMPARE(renamed.sent, CSentSet({"Dir One", "Dir Two"}));
 }
 
 void ProfilesConfiguratorTest::editThenCancelChangesNothing()
@@ -246,7 +245,7 @@ void ProfilesConfiguratorTest::editThenCancelChangesNothing()
     const ProfileRecord& profile = manager.Profiles().Profiles().at(0);
     QCOMPARE(profile.name, std::string("only"));
     QCOMPARE(profile.url, std::string("u"));
-    QCOMPARE(profile.sent, std::set<std::string>({"Dir"}));
+    QCOMPARE(profile.sent, CSentSet({"Dir"}));
     QCOMPARE(Entries(manager), QStringList({"only"}));
 }
 
