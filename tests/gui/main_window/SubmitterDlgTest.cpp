@@ -86,6 +86,14 @@ private:
         });
     }
 
+    // The vendor's site serves the submission pages, and dirdata.xml lists their directories.
+    static void StartSubmissionSite(SubmitterTestEnvironment& env)
+    {
+        ServeSubmissionPages(env);
+        env.Start();
+        env.WriteProgramFile("dirdata.xml", SubmissionDatabase(env.server));
+    }
+
     // The user clicks the list entry in `row`.
     static void ClickEntry(CSubmitterDlg& window, int row)
     {
@@ -326,9 +334,7 @@ private slots:
     void pickingDirectoryOpensItsSubmissionPage()
     {
         SubmitterTestEnvironment env;
-        ServeSubmissionPages(env);
-        env.Start();
-        env.WriteProgramFile("dirdata.xml", SubmissionDatabase(env.server));
+        StartSubmissionSite(env);
         env.WriteProgramFile("sv.dat", kTwoProfiles);
         auto window = OpenWindow(env);
         window->m_submitted = true;
@@ -351,9 +357,7 @@ private slots:
     void pickingDirectoryWithoutProfileAsksForOne()
     {
         SubmitterTestEnvironment env;
-        ServeSubmissionPages(env);
-        env.Start();
-        env.WriteProgramFile("dirdata.xml", SubmissionDatabase(env.server));
+        StartSubmissionSite(env);
         auto window = OpenWindow(env);
 
         ClickEntry(*window, 1);
@@ -385,9 +389,7 @@ private slots:
     void pickingProfileKeepsIndexRemarksAndReopens()
     {
         SubmitterTestEnvironment env;
-        ServeSubmissionPages(env);
-        env.Start();
-        env.WriteProgramFile("dirdata.xml", SubmissionDatabase(env.server));
+        StartSubmissionSite(env);
         env.WriteProgramFile("sv.dat", kTwoProfiles);
         auto window = OpenWindow(env);
         QCOMPARE(Entries(*window->m_directoryList),
@@ -416,9 +418,7 @@ private slots:
     void pickingProfileWhenNoneIsCurrentMakesItCurrent()
     {
         SubmitterTestEnvironment env;
-        ServeSubmissionPages(env);
-        env.Start();
-        env.WriteProgramFile("dirdata.xml", SubmissionDatabase(env.server));
+        StartSubmissionSite(env);
         env.WriteProgramFile("sv.dat",
                              StateFileLines({"", "1"}) + ProfileBlock("News", "", {"Second"}));
         auto window = OpenWindow(env);

@@ -93,6 +93,19 @@ private:
         QVERIFY(driver.Finished());
     }
 
+    // Manage Profiles, in which the user edits the profile named `name` and presses OK.
+    static void EditInManager(CSubmitterDlg& window, const QString& name,
+                              std::initializer_list<std::pair<const char*, QString>> fields)
+    {
+        ModalDialogDriver driver;
+        driver.Then<CProfilesConfigurator>(
+            [name](auto& manager) { ActOnEntry(manager, name, "editButton"); });
+        driver.Then<CProfileData>(
+            [fields](CProfileData& editor) { FillAndAccept(editor, fields); });
+        driver.Then<CProfilesConfigurator>(Close);
+        ManageProfiles(window, driver);
+    }
+
     // The selector's entries and choice, the current profile and the list after the command.
     static void VerifyCurrent(CSubmitterDlg& window, const QStringList& selectorItems,
                               const QString& current, const QStringList& entries)
@@ -138,14 +151,7 @@ void ManageProfilesTest::renamingTheCurrentProfileFallsBackToTheFirstInStoreOrde
     SubmitterTestEnvironment env;
     auto window = OpenWindow(env, kThreeProfiles);
 
-    ModalDialogDriver driver;
-    driver.Then<CProfilesConfigurator>(
-        [](auto& manager) { ActOnEntry(manager, QStringLiteral("Blog"), "editButton"); });
-    driver.Then<CProfileData>([](CProfileData& editor) {
-        FillAndAccept(editor, {{"nameEdit", "Blog Two"}});
-    });
-    driver.Then<CProfilesConfigurator>(Close);
-    ManageProfiles(*window, driver);
+    EditInManager(*window, QStringLiteral("Blog"), {{"nameEdit", "Blog Two"}});
 
     VerifyCurrent(*window, {"Able", "Blog Two", "Zed"}, "Zed", {"Alpha [not sent]", "Beta [sent]"});
     QCOMPARE(FirstLine(env.ReadProgramFile("sv.dat").value_or("")), std::string("Zed"));
@@ -193,14 +199,7 @@ void ManageProfilesTest::editsReachTheCurrentCopy()
     SubmitterTestEnvironment env;
     auto window = OpenWindow(env, kThreeProfiles);
 
-    ModalDialogDriver driver;
-    driver.Then<CProfilesConfigurator>(
-        [](auto& manager) { ActOnEntry(manager, QStringLiteral("Blog"), "editButton"); });
-    driver.Then<CProfileData>([](CProfileData& editor) {
-        FillAndAccept(editor, {{"urlEdit", "http://moved.example/rss"}});
-    });
-    driver.Then<CProfilesConfigurator>(Close);
-    ManageProfiles(*window, driver);
+    EditInManager(*window, QStringLiteral("Blog"), {{"urlEdit", "http://moved.example/rss"}});
 
     VerifyCurrent(*window, {"Able", "Blog", "Zed"}, "Blog", {"Alpha [sent]", "Beta [not sent]"});
     QCOMPARE(window->m_currentProfile.url, std::string("http://moved.example/rss"));
