@@ -1,7 +1,7 @@
 // From a directory page's load finishing to every one of its ten fields set, over 50 loads,
 // through the main window's own path: the 100 ms timer notices the complete page and fills it.
 #include "FillLatencyProbe.h"
-#include "common/LocalHttpServer.h"
+#include "support/LocalHttpServer.h"
 
 #include <QApplication>
 #include <QListWidget>

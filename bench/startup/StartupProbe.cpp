@@ -1,8 +1,8 @@
 // Starts the real main window on a prepared program folder and prints "ready" once the
 // directory list is filled and the start page has loaded.
 //   kestrine_startup_probe <program folder ending in '/'> <vendor host:port>
-#include "page_filling/BrowserCtrl.h"
 #include "ui/about/ResourceScheme.h"
+#include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "ui/about/AboutDlg.h"
 
-#include "page_filling/BrowserCtrl.h"
 #include "ui/about/ResourceScheme.h"
 #include "ui/about/ResourceSchemeHandler.h"
+#include "ui/browser/BrowserCtrl.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -2,8 +2,8 @@
 
 #include "common/BuildConfig.h"
 #include "common/ExecutablePath.h"
-#include "page_filling/BrowserCtrl.h"
 #include "profiles/StateFile.h"
+#include "ui/browser/BrowserCtrl.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

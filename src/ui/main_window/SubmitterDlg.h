@@ -3,8 +3,8 @@
 #include "common/MillisecondClock.h"
 #include "directory_db/DirectoryDatabase.h"
 #include "profiles/ProfileRecord.h"
-#include "profiles/ProfilesConfigurator.h"
 #include "ui/main_window/MessageBoxPresenter.h"
+#include "ui/profiles/ProfilesConfigurator.h"
 
 #include <QIcon>
 #include <QMainWindow>

@@ -1,5 +1,5 @@
-#include "page_filling/BrowserCtrl.h"
 #include "ui/about/AboutDlg.h"
+#include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 // Help menu. The help pages replace whatever the main browser shows; the submission state is

@@ -1,5 +1,5 @@
-#include "page_filling/BrowserCtrl.h"
 #include "page_filling/DirectoryListEntry.h"
+#include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "page_filling/BrowserCtrl.h"
+#include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
-#include "update/UpdateDialog.h"
+#include "ui/update/UpdateDialog.h"
 #include "update/UpdateResult.h"
 
 void CSubmitterDlg::OnUpdateDatabase()

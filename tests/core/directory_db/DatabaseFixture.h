@@ -1,11 +1,10 @@
 #pragma once
 
-#include "common/RecordingPresenter.h"
 #include "directory_db/DirectoryDatabase.h"
+#include "support/FileBytes.h"
+#include "support/RecordingPresenter.h"
+#include "support/TemporaryFolder.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -17,21 +16,14 @@ class DatabaseFixture : public ::testing::Test
 protected:
     using Message = RecordingPresenter::Message;
 
-    void SetUp() override
-    {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kestrine-db-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
+    void SetUp() override { ASSERT_TRUE(m_folder.IsValid()); }
 
-    std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
+    std::string PathOf(const std::string& name) const { return m_folder.File(name); }
 
     std::string WriteFile(const std::string& name, const std::string& bytes) const
     {
         const std::string path = PathOf(name);
-        std::ofstream(path, std::ios::binary) << bytes;
+        WriteWholeFile(path, bytes);
         return path;
     }
 
@@ -70,7 +62,7 @@ protected:
         return variables;
     }
 
-    std::filesystem::path m_folder;
+    TemporaryFolder m_folder;
     RecordingPresenter m_presenter;
     CDirectoryDatabase m_database{m_presenter};
     int m_files = 0;

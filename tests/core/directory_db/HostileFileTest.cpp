@@ -1,8 +1,8 @@
 // Files written to hurt: external resources, entity bombs, deep nesting. None may fetch
 // anything, crash, or make a query expand more than the file's worth of text.
 #include "DatabaseFixture.h"
-#include "common/LocalHttpServer.h"
 #include "directory_db/UntrustedXml.h"
+#include "support/LocalHttpServer.h"
 
 #include <chrono>
 #include <gmock/gmock.h>

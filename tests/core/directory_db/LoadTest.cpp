@@ -31,7 +31,7 @@ TEST_F(LoadTest, UnreadableFilesLeaveAnEmptyDocumentWithoutMessages)
 {
     const std::vector<std::string> paths{
         PathOf("missing.xml"),
-        m_folder.string(),
+        m_folder.Path(),
         WriteFile("empty.xml", ""),
         WriteFile("truncated.xml", R"(<r><directory name="d" submiturl="http://127.0.0.1/">)"),
         WriteFile("two-roots.xml", "<r/><r/>"),

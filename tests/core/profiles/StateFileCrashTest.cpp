@@ -98,7 +98,7 @@ TEST_F(StateFileCrashTest, KilledSaveLeavesTheOldOrTheNewContent)
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped by itself";
 
-        const std::string content = ReadAll(StatePath());
+        const std::string content = ReadWholeFile(StatePath());
         ASSERT_TRUE(content == firstBytes || content == secondBytes)
             << "round " << round << ": sv.dat holds " << content.size() << " bytes of a mix";
         killedInsideASave += FilesInFolder() > 1;

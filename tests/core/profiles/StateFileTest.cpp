@@ -1,8 +1,8 @@
 #include "profiles/StateFile.h"
 
 #include "StateFileTestFolder.h"
-#include "common/DiskFillsUpWriter.h"
 #include "profiles/ProfileStore.h"
+#include "support/DiskFillsUpWriter.h"
 
 #include <cerrno>
 
@@ -27,13 +27,13 @@ CProfileStore StoreWithBlog()
 TEST_F(StateFileTest, EmptyStoreWithoutCurrentProfileIsFiveBytes)
 {
     ASSERT_TRUE(state_file::Save(StatePath(), "", CProfileStore()).ok);
-    EXPECT_EQ(ReadAll(StatePath()), "\r\n0\r\n");
+    EXPECT_EQ(ReadWholeFile(StatePath()), "\r\n0\r\n");
 }
 
 TEST_F(StateFileTest, BlogExampleIsWrittenByteForByte)
 {
     ASSERT_TRUE(state_file::Save(StatePath(), "Blog", StoreWithBlog()).ok);
-    EXPECT_EQ(ReadAll(StatePath()), TestData("blog.sv.dat"));
+    EXPECT_EQ(ReadWholeFile(StatePath()), TestData("blog.sv.dat"));
 }
 
 TEST_F(StateFileTest, UnchangedFilesAreReproducedByteForByte)
@@ -42,20 +42,20 @@ TEST_F(StateFileTest, UnchangedFilesAreReproducedByteForByte)
         SCOPED_TRACE(fixture);
         const std::string original = TestData(fixture);
         ASSERT_FALSE(original.empty());
-        WriteRaw(StatePath(), original);
+        WriteWholeFile(StatePath(), original);
 
         std::string current;
         CProfileStore store;
         ASSERT_TRUE(state_file::Load(StatePath(), current, store));
         ASSERT_TRUE(state_file::Save(StatePath(), current, store).ok);
 
-        EXPECT_EQ(ReadAll(StatePath()), original);
+        EXPECT_EQ(ReadWholeFile(StatePath()), original);
     }
 }
 
 TEST_F(StateFileTest, LoadReadsTheCurrentNameAndEveryProfile)
 {
-    WriteRaw(StatePath(), TestData("three_profiles.sv.dat"));
+    WriteWholeFile(StatePath(), TestData("three_profiles.sv.dat"));
     std::string current;
     CProfileStore store;
     ASSERT_TRUE(state_file::Load(StatePath(), current, store));
@@ -71,7 +71,7 @@ TEST_F(StateFileTest, LoadReadsTheCurrentNameAndEveryProfile)
 
 TEST_F(StateFileTest, CurrentNameWithoutAProfileStillLoadsThemAll)
 {
-    WriteRaw(StatePath(), "Gone\n2\nA\n\n\n\n\n\n\n\n\n\n0\nB\n\n\n\n\n\n\n\n\n\n0\n");
+    WriteWholeFile(StatePath(), "Gone\n2\nA\n\n\n\n\n\n\n\n\n\n0\nB\n\n\n\n\n\n\n\n\n\n0\n");
     std::string current;
     CProfileStore store;
     ASSERT_TRUE(state_file::Load(StatePath(), current, store));
@@ -92,7 +92,7 @@ TEST_F(StateFileTest, MissingFileLeavesBothUntouched)
 
 TEST_F(StateFileTest, EmptyFileEmptiesTheStore)
 {
-    WriteRaw(StatePath(), "");
+    WriteWholeFile(StatePath(), "");
     std::string current = "before";
     CProfileStore store = StoreWithBlog();
     EXPECT_TRUE(state_file::Load(StatePath(), current, store));
@@ -103,7 +103,7 @@ TEST_F(StateFileTest, EmptyFileEmptiesTheStore)
 TEST_F(StateFileTest, CurrentNameLineTakesLineFeedOrCrLf)
 {
     for (const char* file : {"Blog\n0\n", "Blog\r\n0\r\n", "Blog"}) {
-        WriteRaw(StatePath(), file);
+        WriteWholeFile(StatePath(), file);
         std::string current;
         CProfileStore store;
         ASSERT_TRUE(state_file::Load(StatePath(), current, store));
@@ -113,9 +113,9 @@ TEST_F(StateFileTest, CurrentNameLineTakesLineFeedOrCrLf)
 
 TEST_F(StateFileTest, LoadRemovesTemporariesThatACrashLeft)
 {
-    WriteRaw(StatePath(), TestData("blog.sv.dat"));
-    WriteRaw(PathOf("sv.dat.tmp-Ab12Cd"), "half a save");
-    WriteRaw(PathOf("sv.dat.tmp-x9Y8z7"), "");
+    WriteWholeFile(StatePath(), TestData("blog.sv.dat"));
+    WriteWholeFile(PathOf("sv.dat.tmp-Ab12Cd"), "half a save");
+    WriteWholeFile(PathOf("sv.dat.tmp-x9Y8z7"), "");
 
     std::string current;
     CProfileStore store;
@@ -127,7 +127,7 @@ TEST_F(StateFileTest, LoadRemovesTemporariesThatACrashLeft)
 
 TEST_F(StateFileTest, LoadRemovesTemporariesEvenWithoutAStateFile)
 {
-    WriteRaw(PathOf("sv.dat.tmp-Ab12Cd"), "half of the first save");
+    WriteWholeFile(PathOf("sv.dat.tmp-Ab12Cd"), "half of the first save");
     std::string current;
     CProfileStore store;
     EXPECT_FALSE(state_file::Load(StatePath(), current, store));
@@ -137,7 +137,7 @@ TEST_F(StateFileTest, LoadRemovesTemporariesEvenWithoutAStateFile)
 TEST_F(StateFileTest, FailedWriteKeepsTheOldFileAndSaysWhy)
 {
     const std::string old = TestData("three_profiles.sv.dat");
-    WriteRaw(StatePath(), old);
+    WriteWholeFile(StatePath(), old);
 
     for (size_t budget : {size_t{0}, size_t{1}, size_t{7}, size_t{20}}) {
         SCOPED_TRACE(budget);
@@ -146,7 +146,7 @@ TEST_F(StateFileTest, FailedWriteKeepsTheOldFileAndSaysWhy)
 
         EXPECT_FALSE(outcome.ok);
         EXPECT_EQ(outcome.error, "No space left on device");
-        EXPECT_EQ(ReadAll(StatePath()), old);
+        EXPECT_EQ(ReadWholeFile(StatePath()), old);
         EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file must go";
     }
 }

@@ -1,7 +1,8 @@
 #include "update/DatabaseDownloader.h"
 
-#include "TemporaryFolder.h"
-#include "common/LocalHttpServer.h"
+#include "support/FileBytes.h"
+#include "support/LocalHttpServer.h"
+#include "support/TemporaryFolder.h"
 
 #include <chrono>
 #include <condition_variable>

@@ -1,6 +1,7 @@
 #include "update/DownloadSink.h"
 
-#include "TemporaryFolder.h"
+#include "support/FileBytes.h"
+#include "support/TemporaryFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 
 #include "PageScript.h"
 #include "common/BuildConfig.h"
-#include "common/LocalHttpServer.h"
-#include "gui/common/WaitUntil.h"
-#include "page_filling/BrowserCtrl.h"
+#include "support/LocalHttpServer.h"
+#include "support/WaitUntil.h"
 #include "ui/about/ResourceScheme.h"
 #include "ui/about/ResourceSchemeHandler.h"
+#include "ui/browser/BrowserCtrl.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
-#include "gui/common/SubmitterTestEnvironment.h"
-#include "gui/common/WaitUntil.h"
-#include "page_filling/BrowserCtrl.h"
+#include "support/SubmitterTestEnvironment.h"
+#include "support/WaitUntil.h"
 #include "ui/about/AboutDlg.h"
 #include "ui/about/ResourceScheme.h"
+#include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/common/WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,12 +1,13 @@
 #include "DemoSite.h"
 #include "common/MillisecondClock.h"
-#include "common/RecordingPresenter.h"
 #include "common/ReplaceAll.h"
-#include "gui/common/WaitUntil.h"
-#include "page_filling/BrowserCtrl.h"
-#include "page_filling/BrowserPage.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/StateFile.h"
+#include "support/FileBytes.h"
+#include "support/RecordingPresenter.h"
+#include "support/WaitUntil.h"
+#include "ui/browser/BrowserCtrl.h"
+#include "ui/browser/BrowserPage.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QJsonArray>
@@ -15,8 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineScript>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -43,12 +42,6 @@ ProfileRecord DemoProfile()
             .email = "owner@example.org",
             .fname = "Ada",
             .lname = "Falk"};
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 QString JsonString(const std::string& text)
@@ -98,9 +91,9 @@ void DemoEndToEndTest::initTestCase()
     QVERIFY(m_site.Start());
     const std::string folder = m_folder.path().toStdString() + "/";
 
-    std::string database = ReadFile(KESTRINE_DEMO_SOURCE_DIR "/dirdata.xml");
+    std::string database = ReadWholeFile(KESTRINE_DEMO_SOURCE_DIR "/dirdata.xml");
     ReplaceAll(database, "127.0.0.1:8431", m_site.HostAndPort());
-    std::ofstream(folder + "dirdata.xml", std::ios::binary) << database;
+    WriteWholeFile(folder + "dirdata.xml", database);
 
     CProfileStore profiles;
     profiles.AddProfile(DemoProfile());

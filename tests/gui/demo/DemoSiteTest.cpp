@@ -1,13 +1,13 @@
 #include "DemoSite.h"
 
 #include "DemoDirectory.h"
-#include "common/RecordingPresenter.h"
 #include "directory_db/DirectoryDatabase.h"
+#include "support/FileBytes.h"
+#include "support/RecordingPresenter.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 #include <future>
 #include <memory>
 #include <optional>
@@ -90,7 +90,7 @@ void DemoSiteTest::initTestCase()
     QVERIFY(update);
     QCOMPARE(update->status, 200);
     const std::string updatePath = m_folder.filePath(QStringLiteral("demo.xml")).toStdString();
-    std::ofstream(updatePath, std::ios::binary) << update->body;
+    WriteWholeFile(updatePath, update->body);
     m_update = std::make_unique<CDirectoryDatabase>(m_messages);
     QVERIFY(m_update->LoadFile(updatePath));
     QVERIFY(m_messages.messages.empty());

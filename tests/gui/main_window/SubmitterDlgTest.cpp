@@ -1,9 +1,9 @@
 #include "ui/main_window/SubmitterDlg.h"
 
-#include "gui/common/MessageBoxWatcher.h"
-#include "gui/common/SubmitterTestEnvironment.h"
-#include "gui/common/WidgetTexts.h"
-#include "page_filling/BrowserCtrl.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/SubmitterTestEnvironment.h"
+#include "support/WidgetTexts.h"
+#include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/MessageBoxPresenter.h"
 
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "DialogChild.h"
 #include "ModalDialogDriver.h"
-#include "gui/common/SubmitterTestEnvironment.h"
-#include "gui/common/WidgetTexts.h"
-#include "profiles/ProfileData.h"
-#include "profiles/ProfilesConfigurator.h"
+#include "support/SubmitterTestEnvironment.h"
+#include "support/WidgetTexts.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/ProfileData.h"
+#include "ui/profiles/ProfilesConfigurator.h"
 
 #include <QComboBox>
 #include <QDir>

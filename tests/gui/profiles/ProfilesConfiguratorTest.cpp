@@ -1,9 +1,9 @@
-#include "profiles/ProfilesConfigurator.h"
+#include "ui/profiles/ProfilesConfigurator.h"
 
 #include "DialogChild.h"
 #include "ModalDialogDriver.h"
-#include "profiles/ProfileData.h"
 #include "profiles/ProfileTextFields.h"
+#include "ui/profiles/ProfileData.h"
 
 #include <QLineEdit>
 #include <QListWidget>

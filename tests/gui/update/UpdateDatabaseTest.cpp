@@ -1,9 +1,9 @@
-#include "gui/common/SubmitterTestEnvironment.h"
-#include "gui/common/WaitUntil.h"
-#include "gui/common/WidgetTexts.h"
-#include "page_filling/BrowserCtrl.h"
+#include "support/SubmitterTestEnvironment.h"
+#include "support/WaitUntil.h"
+#include "support/WidgetTexts.h"
+#include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
-#include "update/UpdateDialog.h"
+#include "ui/update/UpdateDialog.h"
 
 #include <QApplication>
 #include <QListWidget>

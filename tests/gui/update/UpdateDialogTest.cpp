@@ -1,6 +1,7 @@
-#include "update/UpdateDialog.h"
+#include "ui/update/UpdateDialog.h"
 
-#include "common/LocalHttpServer.h"
+#include "support/FileBytes.h"
+#include "support/LocalHttpServer.h"
 #include "update/UpdateResult.h"
 
 #include <QAbstractButton>
@@ -9,9 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
-#include <fstream>
 #include <future>
-#include <iterator>
 
 namespace {
 
@@ -20,12 +19,6 @@ using namespace std::chrono_literals;
 constexpr const char* kUpdatePath = "/updates/demo.xml";
 const std::string kOldDatabase = "<r><directory name=\"Old\"/></r>";
 const std::string kNewDatabase = "<r><directory name=\"New\"/></r>";
-
-std::string ReadFile(const QString& path)
-{
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 QStringList LabelTexts(const QDialog& dialog)
 {
@@ -45,7 +38,7 @@ private:
     // A dialog aimed at `server`'s update and at a dirdata.xml holding kOldDatabase.
     std::unique_ptr<CUpdateDialog> MakeDialog(const LocalHttpServer& server)
     {
-        std::ofstream(Destination().toStdString(), std::ios::binary) << kOldDatabase;
+        WriteWholeFile(Destination().toStdString(), kOldDatabase);
         auto dialog = std::make_unique<CUpdateDialog>();
         dialog->m_url = server.Url(kUpdatePath);
         dialog->m_destination = Destination().toStdString();
@@ -100,7 +93,7 @@ private slots:
 
         QCOMPARE(dialog->exec(), int(kUpdateInternalError));
         QVERIFY(server.Requests().empty());
-        QCOMPARE(ReadFile(Destination()), kOldDatabase);
+        QCOMPARE(ReadWholeFile(Destination().toStdString()), kOldDatabase);
     }
 
     void endsWithTheDownloadsResult_data()
@@ -129,8 +122,8 @@ private slots:
 
         QCOMPARE(dialog->exec(), result);
         QCOMPARE(server.Requests().size(), size_t{1});
-        QCOMPARE(ReadFile(Destination()), database.toStdString());
-        QCOMPARE(ReadFile(m_folder.filePath(QStringLiteral("ddupdate.xml"))),
+        QCOMPARE(ReadWholeFile(Destination().toStdString()), database.toStdString());
+        QCOMPARE(ReadWholeFile(m_folder.filePath(QStringLiteral("ddupdate.xml")).toStdString()),
                  status == 200 ? kNewDatabase : std::string());
     }
 
@@ -165,7 +158,7 @@ private slots:
         release.set_value();
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 10000);
         QCOMPARE(dialog->result(), int(kUpdateSucceeded));
-        QCOMPARE(ReadFile(Destination()), body + "</r>");
+        QCOMPARE(ReadWholeFile(Destination().toStdString()), body + "</r>");
     }
 };
 

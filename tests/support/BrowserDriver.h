@@ -1,8 +1,8 @@
 #pragma once
 
-#include "gui/common/WaitUntil.h"
-#include "page_filling/BrowserCtrl.h"
-#include "page_filling/BrowserPage.h"
+#include "support/WaitUntil.h"
+#include "ui/browser/BrowserCtrl.h"
+#include "ui/browser/BrowserPage.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,4 +1,4 @@
-#include "page_filling/BrowserPage.h"
+#include "ui/browser/BrowserPage.h"
 
 #include <QDesktopServices>
 #include <QInputDialog>

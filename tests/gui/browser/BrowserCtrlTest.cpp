@@ -1,7 +1,7 @@
-#include "BrowserDriver.h"
-#include "ChannelProbe.h"
 #include "UrlRecorder.h"
-#include "common/LocalHttpServer.h"
+#include "support/BrowserDriver.h"
+#include "support/ChannelProbe.h"
+#include "support/LocalHttpServer.h"
 
 #include <QApplication>
 #include <QDesktopServices>

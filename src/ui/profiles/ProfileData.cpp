@@ -1,4 +1,4 @@
-#include "profiles/ProfileData.h"
+#include "ui/profiles/ProfileData.h"
 
 #include "ui_ProfileData.h"
 

@@ -1,7 +1,7 @@
-#include "BrowserDriver.h"
-#include "ChannelProbe.h"
-#include "gui/common/SubmitterTestEnvironment.h"
-#include "page_filling/PageHtmlReader.h"
+#include "support/BrowserDriver.h"
+#include "support/ChannelProbe.h"
+#include "support/SubmitterTestEnvironment.h"
+#include "ui/browser/PageHtmlReader.h"
 
 #include <QListWidget>
 #include <QWebChannel>

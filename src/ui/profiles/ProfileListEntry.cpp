@@ -1,4 +1,4 @@
-#include "profiles/ProfileListEntry.h"
+#include "ui/profiles/ProfileListEntry.h"
 
 #include <QByteArray>
 

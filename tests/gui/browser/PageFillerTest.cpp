@@ -1,8 +1,8 @@
-#include "page_filling/PageFiller.h"
+#include "ui/browser/PageFiller.h"
 
-#include "BrowserDriver.h"
-#include "ChannelProbe.h"
-#include "common/LocalHttpServer.h"
+#include "support/BrowserDriver.h"
+#include "support/ChannelProbe.h"
+#include "support/LocalHttpServer.h"
 
 #include <QSignalSpy>
 #include <QTest>

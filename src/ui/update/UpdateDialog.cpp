@@ -1,4 +1,4 @@
-#include "update/UpdateDialog.h"
+#include "ui/update/UpdateDialog.h"
 
 #include "update/DatabaseDownloader.h"
 

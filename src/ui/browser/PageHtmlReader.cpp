@@ -1,4 +1,4 @@
-#include "page_filling/PageHtmlReader.h"
+#include "ui/browser/PageHtmlReader.h"
 
 #include <QPointer>
 #include <QWebEnginePage>

@@ -1,6 +1,6 @@
-#include "page_filling/BrowserCtrl.h"
+#include "ui/browser/BrowserCtrl.h"
 
-#include "page_filling/BrowserPage.h"
+#include "ui/browser/BrowserPage.h"
 
 #include <QWebChannel>
 #include <QWebEngineScript>

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "common/LocalHttpServer.h"
-#include "common/RecordingPresenter.h"
-#include "gui/common/WaitUntil.h"
+#include "support/FileBytes.h"
+#include "support/LocalHttpServer.h"
+#include "support/RecordingPresenter.h"
+#include "support/WaitUntil.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdint>
-#include <fstream>
+#include <filesystem>
 #include <initializer_list>
-#include <iterator>
 #include <optional>
 #include <string>
 
@@ -33,16 +33,16 @@ public:
 
     void WriteProgramFile(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(ProgramFolder() + name, std::ios::binary) << bytes;
+        WriteWholeFile(ProgramFolder() + name, bytes);
     }
 
     // The file's bytes, or nullopt when it does not exist.
     std::optional<std::string> ReadProgramFile(const std::string& name) const
     {
-        std::ifstream file(ProgramFolder() + name, std::ios::binary);
-        if (!file)
+        const std::string path = ProgramFolder() + name;
+        if (!std::filesystem::exists(path))
             return std::nullopt;
-        return std::string(std::istreambuf_iterator<char>(file), {});
+        return ReadWholeFile(path);
     }
 
     // What the main window is built with; the clock reads `now`.

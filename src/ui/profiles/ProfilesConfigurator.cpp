@@ -1,7 +1,7 @@
-#include "profiles/ProfilesConfigurator.h"
+#include "ui/profiles/ProfilesConfigurator.h"
 
-#include "profiles/ProfileData.h"
-#include "profiles/ProfileListEntry.h"
+#include "ui/profiles/ProfileData.h"
+#include "ui/profiles/ProfileListEntry.h"
 #include "ui_ProfilesConfigurator.h"
 
 CProfilesConfigurator::CProfilesConfigurator(QWidget* parent)

@@ -1,6 +1,6 @@
-#include "page_filling/PageFiller.h"
+#include "ui/browser/PageFiller.h"
 
-#include "page_filling/BrowserPage.h"
+#include "ui/browser/BrowserPage.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
