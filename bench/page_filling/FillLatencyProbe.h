@@ -4,13 +4,18 @@
 
 #include <vector>
 
+class CBrowserCtrl;
+class QListWidget;
+class QTimer;
+
 // Opens one directory's page again and again through the main window, as a user picking it in
 // the list would, and times each automatic fill: from the page's load finishing until the page
 // reports every field set (its title turns "filled").
 class FillLatencyProbe
 {
 public:
-    explicit FillLatencyProbe(CSubmitterDlg& window) : m_window(window) {}
+    // Finds the window's list, timer and browser by their object names, as a user finds them.
+    explicit FillLatencyProbe(CSubmitterDlg& window);
 
     // Milliseconds per load; empty when a load or a fill did not finish in time.
     std::vector<double> Measure(int loads);
@@ -20,5 +25,7 @@ private:
     bool WaitForTimerPhase(int phaseMs);
     bool MeasureOne(std::vector<double>& latencies);
 
-    CSubmitterDlg& m_window;
+    QListWidget* m_directoryList;
+    QTimer* m_timer;
+    CBrowserCtrl* m_browser;
 };

@@ -1,6 +1,5 @@
 #include "directory_db/DirectoryDatabase.h"
 
-#include "common/ExecutablePath.h"
 #include "common/MessagePresenter.h"
 #include "directory_db/DatabaseDocument.h"
 #include "directory_db/DatabaseFile.h"
@@ -17,11 +16,6 @@
 CDirectoryDatabase::CDirectoryDatabase(MessagePresenter& presenter) : m_presenter(presenter) {}
 
 CDirectoryDatabase::~CDirectoryDatabase() = default;
-
-bool CDirectoryDatabase::Load()
-{
-    return LoadFile(ExecutableDirectory() + "dirdata.xml");
-}
 
 bool CDirectoryDatabase::LoadFile(const std::string& path)
 {

@@ -25,8 +25,6 @@ public:
     CDirectoryDatabase(const CDirectoryDatabase&) = delete;
     CDirectoryDatabase& operator=(const CDirectoryDatabase&) = delete;
 
-    // Loads dirdata.xml from the executable's folder.
-    bool Load();
     // True when the file was read and parsed; a missing, malformed or hostile file gives false,
     // no message, and an empty document.
     bool LoadFile(const std::string& path);

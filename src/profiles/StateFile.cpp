@@ -1,6 +1,5 @@
 #include "profiles/StateFile.h"
 
-#include "common/ExecutablePath.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/StateLineReader.h"
 #include "profiles/StateLineWriter.h"
@@ -9,11 +8,6 @@
 #include <fstream>
 
 namespace state_file {
-
-std::string DefaultPath()
-{
-    return ExecutableDirectory() + "sv.dat";
-}
 
 bool Load(const std::string& path, std::string& currentName, CProfileStore& store)
 {

@@ -9,9 +9,6 @@ class CProfileStore;
 // sv.dat: the current profile's name on line 1, then the profile store. Lines end in CR LF.
 namespace state_file {
 
-// The path of sv.dat beside the executable.
-std::string DefaultPath();
-
 // Reads the file into `currentName` and `store`. False, with both untouched, when it cannot be
 // opened: a missing file is how a first start looks. First removes the temporary files that a
 // save cut short by a crash left beside it.

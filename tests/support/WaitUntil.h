@@ -29,3 +29,19 @@ template <typename Predicate> [[nodiscard]] bool WaitUntil(Predicate predicate, 
     }
     return true;
 }
+
+// The one way a GUI test function waits for a condition: the loop above, then the usual Qt Test
+// check, so that a timeout fails the test with the expression and its values. QTest::qWait and
+// the QTRY_ macros are not used in these tests for the reason given above; only
+// QTest::qWaitForWindowExposed and qWaitForWindowActive are, as they wait on the window system.
+#define WAIT_VERIFY(expression, timeoutMs)                                                         \
+    do {                                                                                           \
+        const bool held = WaitUntil([&] { return static_cast<bool>(expression); }, timeoutMs);     \
+        QVERIFY2(held, "timed out waiting for: " #expression);                                     \
+    } while (false)
+
+#define WAIT_COMPARE(actual, expected, timeoutMs)                                                  \
+    do {                                                                                           \
+        (void)WaitUntil([&] { return (actual) == (expected); }, timeoutMs);                        \
+        QCOMPARE(actual, expected);                                                                \
+    } while (false)

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTimer>
 
 namespace {
 
@@ -51,9 +52,9 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
       m_database(m_databasePresenter)
 {
     InitIconResource();
-    m_hIcon = QIcon(QStringLiteral(":/icons/kestrine.svg"));
+    m_icon = QIcon(QStringLiteral(":/icons/kestrine.svg"));
     setWindowTitle(tr("Kestrine V1.0"));
-    setWindowIcon(m_hIcon);
+    setWindowIcon(m_icon);
     CreateControls();
     CreateMenu();
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
@@ -69,13 +70,18 @@ void CSubmitterDlg::CreateControls()
     client->setMinimumSize(kMinimumClientSize);
     setCentralWidget(client);
 
-    // Created in tab order.
+    // Created in tab order. The object names let tests and accessibility tools find them.
     m_browser = new CBrowserCtrl(client);
+    m_browser->setObjectName(QStringLiteral("browser"));
     m_directoryList = new QListWidget(client);
+    m_directoryList->setObjectName(QStringLiteral("directoryList"));
     m_directoryList->setUniformItemSizes(true);
     m_profileCombo = new QComboBox(client);
+    m_profileCombo->setObjectName(QStringLiteral("profileCombo"));
     m_profileLabel = new QLabel(tr("Profile:"), client);
+    m_profileLabel->setObjectName(QStringLiteral("profileLabel"));
     m_fillButton = new QPushButton(tr("&Fill current page"), client);
+    m_fillButton->setObjectName(QStringLiteral("fillButton"));
 
     // Programmatic changes block these signals, so the handlers see only the user's choices.
     connect(m_directoryList, &QListWidget::itemSelectionChanged, this,
@@ -83,7 +89,9 @@ void CSubmitterDlg::CreateControls()
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
             &CSubmitterDlg::OnSelchangeProfileCombo);
     connect(m_fillButton, &QPushButton::clicked, this, &CSubmitterDlg::OnFill);
-    connect(&m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("submissionTimer"));
+    connect(m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
     client->installEventFilter(this);
 }
 
@@ -125,7 +133,7 @@ void CSubmitterDlg::OnInitDialog()
 
     m_database.Adopt(m_startupDatabase.get());
     RebuildDirectoryList(rememberedName);
-    m_timer.start(kTimerPeriodMs);
+    m_timer->start(kTimerPeriodMs);
 }
 
 bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)

@@ -8,17 +8,18 @@
 
 #include <QIcon>
 #include <QMainWindow>
-#include <QTimer>
 #include <cstdint>
 #include <future>
 #include <string>
 
 class CBrowserCtrl;
+class CBrowserPage;
 class CSubmitEventSink;
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTimer;
 class QWebEnginePage;
 struct WriteOutcome;
 
@@ -59,13 +60,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class SubmitterDlgTest;
-    friend class HelpCommandsTest;
-    friend class SubmissionTrackingTest;
-    friend class FillLatencyProbe;
-    friend class ManageProfilesTest;
-    friend class DemoEndToEndTest;
-    friend class UpdateDatabaseTest;
+    // Tests reach the widgets by object name; this one class reads and sets the per-page
+    // submission state, which no widget shows.
+    friend class SubmitterDlgInspector;
 
     // Start-up, layout and closing.
     void OnInitDialog();
@@ -97,8 +94,8 @@ private:
     void InstallSubmitEventSink();
     void OnFill();
     void OnTimer();
-    void FillCurrentPage(QWebEnginePage* document);
-    void CheckSubmission(QWebEnginePage* document);
+    void FillCurrentPage(CBrowserPage& page);
+    void CheckSubmission(CBrowserPage& page);
     void OnFormSubmit();
 
     // Help menu.
@@ -114,7 +111,7 @@ private:
     CMessageBoxPresenter m_unownedBoxes;   // the database's boxes, which have no owner
     MessagePresenter& m_presenter;         // m_windowBoxes unless a test stands in
     MessagePresenter& m_databasePresenter; // m_unownedBoxes unless a test stands in
-    QIcon m_hIcon;
+    QIcon m_icon;
     CProfilesConfigurator m_profileManager;
     ProfileRecord m_currentProfile;
     CDirectoryDatabase m_database;
@@ -129,6 +126,6 @@ private:
     QLabel* m_profileLabel = nullptr;
     QPushButton* m_fillButton = nullptr;
     CSubmitEventSink* m_submitSink = nullptr;
-    QTimer m_timer;
+    QTimer* m_timer = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window
 };

@@ -72,43 +72,40 @@ void CSubmitterDlg::OnFill()
                                 MessageIcon::None);
         return;
     }
-    if (QWebEnginePage* document = m_browser->GetDocument())
-        FillCurrentPage(document);
+    if (CBrowserPage* page = m_browser->GetDocument())
+        FillCurrentPage(*page);
 }
 
 void CSubmitterDlg::OnTimer()
 {
     if (m_fillPending && m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete) {
         m_fillPending = false;
-        if (QWebEnginePage* document = m_browser->GetDocument())
-            FillCurrentPage(document);
+        if (CBrowserPage* page = m_browser->GetDocument())
+            FillCurrentPage(*page);
     }
     if (m_submitted && IsSubmissionCheckDue(m_submitTime, m_environment.clock()) &&
         m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete) {
         m_submitted = false;
-        if (QWebEnginePage* document = m_browser->GetDocument())
-            CheckSubmission(document);
+        if (CBrowserPage* page = m_browser->GetDocument())
+            CheckSubmission(*page);
     }
 }
 
-void CSubmitterDlg::FillCurrentPage(QWebEnginePage* document)
+void CSubmitterDlg::FillCurrentPage(CBrowserPage& page)
 {
-    auto* page = qobject_cast<CBrowserPage*>(document);
-    if (!page)
-        return;
     std::vector<FormField> fields;
     m_database.GetDirectoryItems(m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat,
                                  fields);
     for (FormField& field : fields)
         field.value = ComposeFieldValue(field.value, m_currentProfile);
-    CPageFiller(*page).Fill(fields, this);
+    CPageFiller(page).Fill(fields, this);
 }
 
-void CSubmitterDlg::CheckSubmission(QWebEnginePage* document)
+void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
 {
     const std::string directory = m_currentDirectory;
     const std::string profile = m_currentProfile.name;
-    CPageHtmlReader(*document).Read(this, [this, directory, profile](const std::string& html) {
+    CPageHtmlReader(page).Read(this, [this, directory, profile](const std::string& html) {
         // The page is read asynchronously: a directory or profile chosen meanwhile is not the
         // one this result page answers for.
         if (!m_hasProfile || directory != m_currentDirectory || profile != m_currentProfile.name)

@@ -158,11 +158,3 @@ TEST_F(StateFileTest, FolderThatCannotBeWrittenIsReported)
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.error, "No such file or directory");
 }
-
-TEST_F(StateFileTest, DefaultPathLiesBesideTheExecutable)
-{
-    const std::string path = state_file::DefaultPath();
-    ASSERT_GT(path.size(), 7u);
-    EXPECT_EQ(path.substr(path.size() - 7), "/sv.dat");
-    EXPECT_TRUE(std::filesystem::exists(path.substr(0, path.size() - 6) + "profiles_tests"));
-}

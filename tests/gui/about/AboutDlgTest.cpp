@@ -236,7 +236,7 @@ void AboutDlgTest::schemeServesPagesByLastSegment()
     CResourceSchemeHandler::InstallOn(view.page()->profile());
     QSignalSpy finished(view.page(), &QWebEnginePage::loadFinished);
     view.load(QUrl(address));
-    QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), kLoadTimeoutMs);
+    WAIT_VERIFY(!finished.isEmpty(), kLoadTimeoutMs);
     QCOMPARE(finished.first().first().toBool(), served);
     QCOMPARE(PageHtml(view.page()).contains(VendorHomePage()), served);
 }
@@ -256,18 +256,17 @@ void AboutDlgTest::webPagesCannotOpenResources()
     CResourceSchemeHandler::InstallOn(page.profile());
     QSignalSpy finished(&page, &QWebEnginePage::loadFinished);
     view.load(webPage);
-    QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), kLoadTimeoutMs);
+    WAIT_VERIFY(!finished.isEmpty(), kLoadTimeoutMs);
 
     QVERIFY(EvaluateInPage(&page, QStringLiteral("(() => { location.href ="
                                                  " 'res:///usr/bin/kestrine/home_link.html';"
                                                  " return {}; })()"))
                 .has_value());
     // The engine refuses the navigation and says so on the page's console.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        page.url() != webPage ||
-            page.messages.join(QLatin1Char('\n'))
-                .contains(QStringLiteral("Not allowed to load local resource")),
-        kLoadTimeoutMs);
+    WAIT_VERIFY(page.url() != webPage ||
+                    page.messages.join(QLatin1Char('\n'))
+                        .contains(QStringLiteral("Not allowed to load local resource")),
+                kLoadTimeoutMs);
     QCOMPARE(page.url(), webPage);
 }
 
@@ -283,7 +282,7 @@ void AboutDlgTest::linkOpensInTheDefaultBrowser()
     QVERIFY(EvaluateInPage(browser->page(),
                            QStringLiteral("(() => { document.links[0].click(); return {}; })()"))
                 .has_value());
-    QTRY_COMPARE_WITH_TIMEOUT(desktop.opened.size(), 1, kLoadTimeoutMs);
+    WAIT_COMPARE(desktop.opened.size(), 1, kLoadTimeoutMs);
     QCOMPARE(desktop.opened.first(), QUrl(VendorHomePage()));
     // The box keeps showing its own page.
     QCOMPARE(browser->url(), aboutPage);

@@ -1,3 +1,4 @@
+#include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
 #include "support/WaitUntil.h"
 #include "ui/about/AboutDlg.h"
@@ -77,7 +78,7 @@ void HelpCommandsTest::cleanup()
 bool HelpCommandsTest::LoadedPage(const std::string& path) const
 {
     const QUrl expected(QString::fromStdString(m_environment->server.Url(path)));
-    CBrowserCtrl* browser = m_window->m_browser;
+    CBrowserCtrl* browser = Inspect(*m_window).Browser();
     return WaitUntil(
         [&] {
             return browser->url() == expected &&
@@ -104,12 +105,13 @@ void HelpCommandsTest::helpPagesReplaceThePageAndKeepTheSubmissionState()
 
     // A directory's submission page is shown, its fill still pending and a submission noted.
     // The timer that would act on them is stopped: only the help command may touch them here.
-    m_window->m_timer.stop();
-    m_window->m_browser->Navigate(QString::fromStdString(m_environment->server.Url("/submit")));
+    Inspect(*m_window).Timer()->stop();
+    Inspect(*m_window).Browser()->Navigate(
+        QString::fromStdString(m_environment->server.Url("/submit")));
     QVERIFY(LoadedPage("/submit"));
-    m_window->m_currentDirectory = "Some Directory";
-    m_window->m_fillPending = true;
-    m_window->m_submitted = true;
+    Inspect(*m_window).CurrentDirectory() = "Some Directory";
+    Inspect(*m_window).FillPending() = true;
+    Inspect(*m_window).Submitted() = true;
 
     QAction* action = HelpAction(*m_window, command);
     QVERIFY(action != nullptr);
@@ -117,9 +119,9 @@ void HelpCommandsTest::helpPagesReplaceThePageAndKeepTheSubmissionState()
 
     QVERIFY(m_environment->WaitForRequest(path.toStdString()).has_value());
     QVERIFY(LoadedPage(path.toStdString()));
-    QCOMPARE(m_window->m_currentDirectory, std::string("Some Directory"));
-    QVERIFY(m_window->m_fillPending);
-    QVERIFY(m_window->m_submitted);
+    QCOMPARE(Inspect(*m_window).CurrentDirectory(), std::string("Some Directory"));
+    QVERIFY(Inspect(*m_window).FillPending());
+    QVERIFY(Inspect(*m_window).Submitted());
 }
 
 void HelpCommandsTest::aboutOpensTheAboutBox()

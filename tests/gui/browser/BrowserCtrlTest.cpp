@@ -2,6 +2,7 @@
 #include "support/BrowserDriver.h"
 #include "support/ChannelProbe.h"
 #include "support/LocalHttpServer.h"
+#include "support/WaitUntil.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -153,7 +154,7 @@ void BrowserCtrlTest::kestrineScriptsAreHiddenFromThePage()
     QVERIFY(m_driver->Load(Url("/plain")));
     QCOMPARE(m_driver->RunText(QStringLiteral("typeof kestrine + ' ' + typeof qt")),
              QStringLiteral("undefined undefined"));
-    QTRY_COMPARE_WITH_TIMEOUT(
+    WAIT_COMPARE(
         m_driver
             ->Run(QStringLiteral("typeof kestrine.fill + ' ' + (kestrine.objects !== null)"),
                   QWebEngineScript::ApplicationWorld)
@@ -211,13 +212,13 @@ void BrowserCtrlTest::newWindowsOpenInTheUsersBrowser()
     m_userBrowser.opened.clear();
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
     m_driver->Click(QStringLiteral("link"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_userBrowser.opened.size(), size_t(1), BrowserDriver::kTimeoutMs);
+    WAIT_COMPARE(m_userBrowser.opened.size(), size_t(1), BrowserDriver::kTimeoutMs);
     QCOMPARE(m_userBrowser.opened[0], QUrl(Url("/elsewhere")));
     m_driver->Click(QStringLiteral("post"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_userBrowser.opened.size(), size_t(2), BrowserDriver::kTimeoutMs);
+    WAIT_COMPARE(m_userBrowser.opened.size(), size_t(2), BrowserDriver::kTimeoutMs);
     QCOMPARE(m_userBrowser.opened[1], QUrl(Url("/posted")));
     m_driver->Run(QStringLiteral("window.open('/popup')"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_userBrowser.opened.size(), size_t(3), BrowserDriver::kTimeoutMs);
+    WAIT_COMPARE(m_userBrowser.opened.size(), size_t(3), BrowserDriver::kTimeoutMs);
     QCOMPARE(m_userBrowser.opened[2], QUrl(Url("/popup")));
     // The pane itself stays where it was.
     QCOMPARE(m_browser->url(), QUrl(Url("/links")));
@@ -233,10 +234,10 @@ void BrowserCtrlTest::aCrashedPageLeavesAnErrorPageBehind()
     // A script sent to the killed renderer is never answered; the page is read once the engine
     // has noticed the crash.
     QVERIFY(WaitUntil([&terminated] { return !terminated.isEmpty(); }, BrowserDriver::kTimeoutMs));
-    QTRY_VERIFY_WITH_TIMEOUT(m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
-                                 m_driver->RunText(QStringLiteral("document.body.textContent"))
-                                     .contains(QStringLiteral("stopped working")),
-                             BrowserDriver::kTimeoutMs);
+    WAIT_VERIFY(m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
+                    m_driver->RunText(QStringLiteral("document.body.textContent"))
+                        .contains(QStringLiteral("stopped working")),
+                BrowserDriver::kTimeoutMs);
 }
 
 QTEST_MAIN(BrowserCtrlTest)

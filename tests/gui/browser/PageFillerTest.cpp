@@ -3,6 +3,7 @@
 #include "support/BrowserDriver.h"
 #include "support/ChannelProbe.h"
 #include "support/LocalHttpServer.h"
+#include "support/WaitUntil.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -197,11 +198,10 @@ void PageFillerTest::aClickOnTheSubmitButtonIsReportedOnceAndThePageHandlerStill
     QVERIFY(Fill({{"feed", FieldType::Edit, 1, "http://feed.example/rss"}}).formWatched);
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
     m_driver->Click(QStringLiteral("send"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_probe.submissions, 1, BrowserDriver::kTimeoutMs);
+    WAIT_COMPARE(m_probe.submissions, 1, BrowserDriver::kTimeoutMs);
     QVERIFY(m_driver->WaitUntilComplete());
-    QTRY_VERIFY_WITH_TIMEOUT(!m_server.Requests().empty() &&
-                                 m_server.Requests().back().path == "/result",
-                             BrowserDriver::kTimeoutMs);
+    WAIT_VERIFY(!m_server.Requests().empty() && m_server.Requests().back().path == "/result",
+                BrowserDriver::kTimeoutMs);
     const std::string body = m_server.Requests().back().body;
     QVERIFY2(body.find("echo=seen+http%3A%2F%2Ffeed.example%2Frss") != std::string::npos,
              body.c_str());
@@ -214,7 +214,7 @@ void PageFillerTest::enterInATextFieldIsReported()
     QVERIFY(Fill({{"tag", FieldType::Edit, 0, "x"}}).formWatched);
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
     m_driver->PressEnterIn(QStringLiteral("feedInput"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_probe.submissions, 1, BrowserDriver::kTimeoutMs);
+    WAIT_COMPARE(m_probe.submissions, 1, BrowserDriver::kTimeoutMs);
 }
 
 void PageFillerTest::filledTwiceTheFormStillReportsOnce()
@@ -223,7 +223,7 @@ void PageFillerTest::filledTwiceTheFormStillReportsOnce()
     QVERIFY(Fill({{"tag", FieldType::Edit, 0, "y"}}).formWatched);
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
     m_driver->Click(QStringLiteral("send"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_probe.submissions, 1, BrowserDriver::kTimeoutMs);
+    WAIT_COMPARE(m_probe.submissions, 1, BrowserDriver::kTimeoutMs);
     QVERIFY(m_driver->WaitUntilComplete());
     QCOMPARE(m_probe.submissions, 1);
 }
@@ -233,14 +233,14 @@ void PageFillerTest::aPageCallingFormSubmitIsReportedByItsNavigation()
     QSignalSpy fallback(m_browser->GetDocument(), &CBrowserPage::armedFormSubmitted);
     QVERIFY(Fill({{"tag", FieldType::Edit, 0, "x"}}).formWatched);
     m_driver->Run(QStringLiteral("document.getElementById('submission').submit()"));
-    QTRY_COMPARE_WITH_TIMEOUT(fallback.count(), 1, BrowserDriver::kTimeoutMs);
+    WAIT_COMPARE(fallback.count(), 1, BrowserDriver::kTimeoutMs);
     QVERIFY(m_driver->WaitUntilComplete());
     // The result page was not filled: its own navigations are no submissions.
     LoadFormPage();
     m_driver->Run(QStringLiteral("document.getElementById('submission').submit()"));
     QVERIFY(m_driver->WaitUntilComplete());
-    QTRY_COMPARE_WITH_TIMEOUT(m_server.Requests().back().path, std::string("/result"),
-                              BrowserDriver::kTimeoutMs);
+    WAIT_COMPARE(m_server.Requests().back().path, std::string("/result"),
+                 BrowserDriver::kTimeoutMs);
     QCOMPARE(fallback.count(), 1);
     QCOMPARE(m_probe.submissions, 0);
 }
@@ -254,8 +254,8 @@ void PageFillerTest::aLastFieldOutsideAnyFormWatchesNothing()
     QVERIFY(!outcome.formWatched);
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
     m_driver->Click(QStringLiteral("send"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_server.Requests().back().path, std::string("/result"),
-                              BrowserDriver::kTimeoutMs);
+    WAIT_COMPARE(m_server.Requests().back().path, std::string("/result"),
+                 BrowserDriver::kTimeoutMs);
     QVERIFY(m_driver->WaitUntilComplete());
     QCOMPARE(m_probe.submissions, 0);
     QCOMPARE(fallback.count(), 0);

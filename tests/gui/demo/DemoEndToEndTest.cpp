@@ -5,6 +5,7 @@
 #include "profiles/StateFile.h"
 #include "support/FileBytes.h"
 #include "support/RecordingPresenter.h"
+#include "support/SubmitterDlgInspector.h"
 #include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/BrowserPage.h"
@@ -107,7 +108,7 @@ void DemoEndToEndTest::initTestCase()
     m_window = std::make_unique<CSubmitterDlg>(std::move(env));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QCOMPARE(m_window->m_directoryList->count(), 8);
+    QCOMPARE(Inspect(*m_window).DirectoryList()->count(), 8);
 }
 
 void DemoEndToEndTest::cleanupTestCase()
@@ -118,7 +119,7 @@ void DemoEndToEndTest::cleanupTestCase()
 
 QListWidgetItem* DemoEndToEndTest::Entry(const std::string& name) const
 {
-    const QList<QListWidgetItem*> found = m_window->m_directoryList->findItems(
+    const QList<QListWidgetItem*> found = Inspect(*m_window).DirectoryList()->findItems(
         QString::fromStdString(name + " ["), Qt::MatchStartsWith | Qt::MatchCaseSensitive);
     return found.size() == 1 ? found.front() : nullptr;
 }
@@ -127,7 +128,7 @@ std::optional<QVariant> DemoEndToEndTest::Run(const QString& source) const
 {
     // Shared, so that an answer arriving after the time limit has somewhere to go.
     auto result = std::make_shared<std::optional<QVariant>>();
-    m_window->m_browser->GetDocument()->runJavaScript(
+    Inspect(*m_window).Browser()->GetDocument()->runJavaScript(
         source, QWebEngineScript::MainWorld, [result](const QVariant& value) { *result = value; });
     (void)WaitUntil([&result] { return result->has_value(); }, kTimeoutMs);
     return *result;
@@ -141,7 +142,8 @@ bool DemoEndToEndTest::WaitForFilledPage() const
             .arg(JsonString(DemoProfile().url));
     return WaitUntil(
         [&] {
-            return m_window->m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
+            return Inspect(*m_window).Browser()->GetReadyState() ==
+                       CBrowserCtrl::kReadyStateComplete &&
                    Run(filled).value_or(false).toBool();
         },
         kTimeoutMs);
@@ -160,11 +162,11 @@ bool DemoEndToEndTest::WaitForRenderedFrame() const
 // Enter in a text field sends its form through the form's submit button, as a user would.
 void DemoEndToEndTest::PressEnterInTheFeedField() const
 {
-    m_window->m_browser->setFocus();
+    Inspect(*m_window).Browser()->setFocus();
     Run(QStringLiteral("Array.from(document.querySelectorAll('input'))"
                        ".find(e => e.value === %1).focus()")
             .arg(JsonString(DemoProfile().url)));
-    QTest::keyClick(m_window->m_browser->focusProxy(), Qt::Key_Return);
+    QTest::keyClick(Inspect(*m_window).Browser()->focusProxy(), Qt::Key_Return);
 }
 
 std::optional<DemoSubmission> DemoEndToEndTest::SubmitThroughTheWindow(const std::string& name)
@@ -172,7 +174,7 @@ std::optional<DemoSubmission> DemoEndToEndTest::SubmitThroughTheWindow(const std
     QListWidgetItem* entry = Entry(name);
     if (!entry)
         return std::nullopt;
-    m_window->m_directoryList->setCurrentItem(entry);
+    Inspect(*m_window).DirectoryList()->setCurrentItem(entry);
     if (!WaitForFilledPage() || !WaitForRenderedFrame())
         return std::nullopt;
 
@@ -187,13 +189,13 @@ void DemoEndToEndTest::VerifyMarked(const std::string& name, bool sent)
 {
     const QString marked = QString::fromStdString(name + " [sent]");
     if (sent) {
-        QTRY_VERIFY_WITH_TIMEOUT(Entry(name) && Entry(name)->text() == marked, kTimeoutMs);
+        WAIT_VERIFY(Entry(name) && Entry(name)->text() == marked, kTimeoutMs);
         return;
     }
     // The check runs once the result page is complete, more than 3 s after the submission;
     // after it, the entry must still say " [not sent]".
-    QVERIFY(m_window->m_submitted);
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->m_submitted, kTimeoutMs);
+    QVERIFY(Inspect(*m_window).Submitted());
+    WAIT_VERIFY(!Inspect(*m_window).Submitted(), kTimeoutMs);
     QVERIFY(!WaitUntil([&] { return Entry(name)->text() == marked; }, 1000));
     QCOMPARE(Entry(name)->text(), QString::fromStdString(name + " [not sent]"));
 }
@@ -292,7 +294,7 @@ void DemoEndToEndTest::theUpdateAddsTheNewDirectoryAndItWorksToo()
     QCOMPARE(m_messages.messages.front().text, std::string("Update successful"));
     m_messages.messages.clear();
 
-    QListWidget& list = *m_window->m_directoryList;
+    QListWidget& list = *Inspect(*m_window).DirectoryList();
     QCOMPARE(list.count(), 9);
     QCOMPARE(list.item(8)->text(), QStringLiteral("Feedhaven [not sent]"));
     QCOMPARE(list.item(0)->text(), QStringLiteral("Feedling Index [sent]"));

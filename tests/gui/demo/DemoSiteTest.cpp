@@ -4,6 +4,7 @@
 #include "directory_db/DirectoryDatabase.h"
 #include "support/FileBytes.h"
 #include "support/RecordingPresenter.h"
+#include "support/WaitUntil.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -309,7 +310,7 @@ void DemoSiteTest::stoppingCutsASlowAnswerShort()
         httplib::Client client("127.0.0.1", port);
         (void)client.Post("/slowpoke/add-feed", httplib::Params{{"feed_name", "x"}});
     });
-    QVERIFY(QTest::qWaitFor([&site] { return !site.Submissions().empty(); }, 5000));
+    QVERIFY(WaitUntil([&site] { return !site.Submissions().empty(); }, 5000));
     QElapsedTimer clock;
     clock.start();
     site.Stop();

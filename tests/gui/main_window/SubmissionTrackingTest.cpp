@@ -1,6 +1,8 @@
 #include "support/BrowserDriver.h"
 #include "support/ChannelProbe.h"
+#include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
+#include "support/WaitUntil.h"
 #include "ui/browser/PageHtmlReader.h"
 
 #include <QListWidget>
@@ -97,7 +99,7 @@ private:
     [[nodiscard]] bool SubmitByClick();
     [[nodiscard]] bool WaitForCheck();
     [[nodiscard]] bool FlushPageReads();
-    QString Entry(int row) const { return m_dlg->m_directoryList->item(row)->text(); }
+    QString Entry(int row) const { return Inspect(*m_dlg).DirectoryList()->item(row)->text(); }
     std::string StateFile() const { return m_env->ReadProgramFile("sv.dat").value_or(""); }
 
     std::unique_ptr<SubmitterTestEnvironment> m_env;
@@ -136,10 +138,10 @@ void SubmissionTrackingTest::init()
                                   "news, tech", "alice@example.com", "Ann", "Lee", "0"}));
 
     m_dlg = std::make_unique<CSubmitterDlg>(m_env->Environment());
-    m_dlg->m_browser->Channel()->registerObject(QStringLiteral("probe"), &m_probe);
+    Inspect(*m_dlg).Browser()->Channel()->registerObject(QStringLiteral("probe"), &m_probe);
     m_dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
-    m_driver = std::make_unique<BrowserDriver>(*m_dlg->m_browser);
+    m_driver = std::make_unique<BrowserDriver>(*Inspect(*m_dlg).Browser());
     QVERIFY(m_driver->WaitUntilComplete());
 }
 
@@ -152,15 +154,15 @@ void SubmissionTrackingTest::cleanup()
 
 bool SubmissionTrackingTest::ChooseDirectory(int row)
 {
-    m_dlg->m_directoryList->setCurrentRow(row);
-    return m_dlg->m_fillPending;
+    Inspect(*m_dlg).DirectoryList()->setCurrentRow(row);
+    return Inspect(*m_dlg).FillPending();
 }
 
 bool SubmissionTrackingTest::WaitUntilFilled()
 {
     return WaitUntil(
         [this] {
-            return !m_dlg->m_fillPending &&
+            return !Inspect(*m_dlg).FillPending() &&
                    !m_driver
                         ->RunText(QStringLiteral("document.querySelector('[name=title]').value"))
                         .isEmpty();
@@ -173,20 +175,20 @@ bool SubmissionTrackingTest::SubmitByClick()
     if (!m_driver->WaitForRenderedFrame(m_probe.renderedFrames))
         return false;
     m_driver->Click(QStringLiteral("send"));
-    return WaitUntil([this] { return m_dlg->m_submitted; }, BrowserDriver::kTimeoutMs);
+    return WaitUntil([this] { return Inspect(*m_dlg).Submitted(); }, BrowserDriver::kTimeoutMs);
 }
 
 // The result page is complete within the 3000 ms; the check comes at the first tick after.
 bool SubmissionTrackingTest::WaitForCheck()
 {
     const auto resultShown = [this] {
-        return m_dlg->m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
-               m_dlg->m_browser->url().path().startsWith(QStringLiteral("/result/"));
+        return Inspect(*m_dlg).Browser()->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
+               Inspect(*m_dlg).Browser()->url().path().startsWith(QStringLiteral("/result/"));
     };
-    if (!WaitUntil(resultShown, BrowserDriver::kTimeoutMs) || !m_dlg->m_submitted)
+    if (!WaitUntil(resultShown, BrowserDriver::kTimeoutMs) || !Inspect(*m_dlg).Submitted())
         return false;
-    m_env->now = m_dlg->m_submitTime + 3001;
-    return WaitUntil([this] { return !m_dlg->m_submitted; }, BrowserDriver::kTimeoutMs) &&
+    m_env->now = Inspect(*m_dlg).SubmitTime() + 3001;
+    return WaitUntil([this] { return !Inspect(*m_dlg).Submitted(); }, BrowserDriver::kTimeoutMs) &&
            FlushPageReads();
 }
 
@@ -194,9 +196,8 @@ bool SubmissionTrackingTest::WaitForCheck()
 bool SubmissionTrackingTest::FlushPageReads()
 {
     auto read = std::make_shared<bool>(false);
-    CPageHtmlReader(*m_dlg->m_browser->GetDocument()).Read(this, [read](const std::string&) {
-        *read = true;
-    });
+    CPageHtmlReader(*Inspect(*m_dlg).Browser()->GetDocument())
+        .Read(this, [read](const std::string&) { *read = true; });
     return WaitUntil([&read] { return *read; }, BrowserDriver::kTimeoutMs);
 }
 
@@ -218,8 +219,8 @@ void SubmissionTrackingTest::fillsTheDirectoryPageFromTheProfile()
 
 void SubmissionTrackingTest::fillAsksToWaitWhileThePageLoads()
 {
-    m_dlg->m_browser->Navigate(QString::fromStdString(m_env->server.Url("/form/thanks")));
-    m_dlg->OnFill();
+    Inspect(*m_dlg).Browser()->Navigate(QString::fromStdString(m_env->server.Url("/form/thanks")));
+    Inspect(*m_dlg).FillButton()->click();
     const RecordingPresenter::Message expected{
         "Please allow the page to load completly",
         QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString(),
@@ -235,7 +236,7 @@ void SubmissionTrackingTest::aConfirmedSubmissionMarksTheEntryOnceAndSavesAtOnce
     QVERIFY(SubmitByClick());
     QVERIFY(WaitForCheck());
     QCOMPARE(Entry(kAlpha), QStringLiteral("Alpha [sent]"));
-    QCOMPARE(m_dlg->m_directoryList->currentRow(), int(kAlpha));
+    QCOMPARE(Inspect(*m_dlg).DirectoryList()->currentRow(), int(kAlpha));
     QVERIFY(StateFile().find("\r\n1\r\nAlpha\r\n") != std::string::npos);
     const std::string body = m_env->WaitForRequest("/result/thanks")->body;
     QVERIFY2(body.find("echo=seen+Feed+of+alice%40example.com") != std::string::npos, body.c_str());
@@ -244,7 +245,7 @@ void SubmissionTrackingTest::aConfirmedSubmissionMarksTheEntryOnceAndSavesAtOnce
 
     // Filled by the button and sent again: still one mark.
     QVERIFY(m_driver->Load(QString::fromStdString(m_env->server.Url("/form/thanks"))));
-    m_dlg->OnFill();
+    Inspect(*m_dlg).FillButton()->click();
     QVERIFY(WaitUntilFilled());
     QVERIFY(SubmitByClick());
     QVERIFY(WaitForCheck());
@@ -256,7 +257,7 @@ void SubmissionTrackingTest::aSubmissionByThePagesOwnScriptIsTracked()
     QVERIFY(ChooseDirectory(kA));
     QVERIFY(WaitUntilFilled());
     m_driver->Run(QStringLiteral("document.getElementById('submission').submit()"));
-    QTRY_VERIFY_WITH_TIMEOUT(m_dlg->m_submitted, BrowserDriver::kTimeoutMs);
+    WAIT_VERIFY(Inspect(*m_dlg).Submitted(), BrowserDriver::kTimeoutMs);
     QVERIFY(WaitForCheck());
     QCOMPARE(Entry(kA), QStringLiteral("A [sent]"));
 }
@@ -267,13 +268,13 @@ void SubmissionTrackingTest::theCheckComesOnlyMoreThan3000MillisecondsLater()
     QVERIFY(ChooseDirectory(kA));
     QVERIFY(WaitUntilFilled());
     QVERIFY(SubmitByClick());
-    QCOMPARE(m_dlg->m_submitTime, uint32_t(5000));
+    QCOMPARE(Inspect(*m_dlg).SubmitTime(), uint32_t(5000));
     QVERIFY(m_driver->WaitUntilComplete());
     m_env->now = 8000;
     int ticks = 0;
-    connect(&m_dlg->m_timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
-    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, BrowserDriver::kTimeoutMs);
-    QVERIFY(m_dlg->m_submitted);
+    connect(Inspect(*m_dlg).Timer(), &QTimer::timeout, this, [&ticks] { ++ticks; });
+    WAIT_VERIFY(ticks >= 3, BrowserDriver::kTimeoutMs);
+    QVERIFY(Inspect(*m_dlg).Submitted());
     QVERIFY(WaitForCheck());
     QCOMPARE(Entry(kA), QStringLiteral("A [sent]"));
 }
@@ -295,14 +296,16 @@ void SubmissionTrackingTest::aSlowResultPageIsExaminedOnceItHasLoaded()
     QVERIFY(WaitUntilFilled());
     QVERIFY(SubmitByClick());
     QVERIFY(WaitUntil(
-        [this] { return m_dlg->m_browser->GetReadyState() != CBrowserCtrl::kReadyStateComplete; },
+        [this] {
+            return Inspect(*m_dlg).Browser()->GetReadyState() != CBrowserCtrl::kReadyStateComplete;
+        },
         BrowserDriver::kTimeoutMs));
-    m_env->now = m_dlg->m_submitTime + 60000;
+    m_env->now = Inspect(*m_dlg).SubmitTime() + 60000;
     int ticks = 0;
-    connect(&m_dlg->m_timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
+    connect(Inspect(*m_dlg).Timer(), &QTimer::timeout, this, [&ticks] { ++ticks; });
     QVERIFY(WaitUntil([&ticks] { return ticks >= 3; }, BrowserDriver::kTimeoutMs));
-    QVERIFY(m_dlg->m_submitted);
-    QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->m_submitted, BrowserDriver::kTimeoutMs);
+    QVERIFY(Inspect(*m_dlg).Submitted());
+    WAIT_VERIFY(!Inspect(*m_dlg).Submitted(), BrowserDriver::kTimeoutMs);
     QVERIFY(FlushPageReads());
     QCOMPARE(Entry(kSlow), QStringLiteral("Slow [sent]"));
 }
@@ -335,13 +338,13 @@ void SubmissionTrackingTest::onlyTheEntryOfExactlyThatDirectoryIsRewritten()
     QVERIFY(SubmitByClick());
     // Another entry is selected meanwhile, without opening it: the mark still finds "A".
     {
-        const QSignalBlocker blocker(m_dlg->m_directoryList);
-        m_dlg->m_directoryList->setCurrentRow(kNoText);
+        const QSignalBlocker blocker(Inspect(*m_dlg).DirectoryList());
+        Inspect(*m_dlg).DirectoryList()->setCurrentRow(kNoText);
     }
     QVERIFY(WaitForCheck());
     QCOMPARE(Entry(kA), QStringLiteral("A [sent]"));
     QCOMPARE(Entry(kAExtra), QStringLiteral("A Extra [not sent]"));
-    QCOMPARE(m_dlg->m_directoryList->currentRow(), int(kA));
+    QCOMPARE(Inspect(*m_dlg).DirectoryList()->currentRow(), int(kA));
 }
 
 QTEST_MAIN(SubmissionTrackingTest)

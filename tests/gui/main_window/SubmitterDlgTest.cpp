@@ -1,7 +1,9 @@
 #include "ui/main_window/SubmitterDlg.h"
 
 #include "support/MessageBoxWatcher.h"
+#include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
+#include "support/WaitUntil.h"
 #include "support/WidgetTexts.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/MessageBoxPresenter.h"
@@ -97,7 +99,7 @@ private:
     // The user clicks the list entry in `row`.
     static void ClickEntry(CSubmitterDlg& window, int row)
     {
-        QListWidget& list = *window.m_directoryList;
+        QListWidget& list = *Inspect(window).DirectoryList();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                           list.visualItemRect(list.item(row)).center());
     }
@@ -148,12 +150,12 @@ private slots:
         auto window = OpenWindow(env);
 
         QCOMPARE(window->windowTitle(), QStringLiteral("Kestrine V1.0"));
-        QCOMPARE(Items(*window->m_profileCombo), profiles);
-        QCOMPARE(window->m_profileCombo->currentText(), selectedProfile);
-        QCOMPARE(Entries(*window->m_directoryList), entries);
-        QCOMPARE(window->SelectedDirectoryRow(), -1);
-        QVERIFY(window->m_timer.isActive());
-        QCOMPARE(window->m_timer.interval(), 100);
+        QCOMPARE(Items(*Inspect(*window).ProfileCombo()), profiles);
+        QCOMPARE(Inspect(*window).ProfileCombo()->currentText(), selectedProfile);
+        QCOMPARE(Entries(*Inspect(*window).DirectoryList()), entries);
+        QCOMPARE(Inspect(*window).SelectedDirectoryRow(), -1);
+        QVERIFY(Inspect(*window).Timer()->isActive());
+        QCOMPARE(Inspect(*window).Timer()->interval(), 100);
         QVERIFY(env.windowMessages.messages.empty());
         QVERIFY(env.databaseMessages.messages.empty());
     }
@@ -167,9 +169,10 @@ private slots:
         const auto request = env.WaitForRequest(kStartPage);
         QVERIFY(request);
         QCOMPARE(request->method, std::string("GET"));
-        QTRY_COMPARE_WITH_TIMEOUT(window->m_browser->GetReadyState(),
-                                  CBrowserCtrl::kReadyStateComplete, 15000);
-        QCOMPARE(window->m_browser->url().toString().toStdString(), env.server.Url(kStartPage));
+        WAIT_COMPARE(Inspect(*window).Browser()->GetReadyState(), CBrowserCtrl::kReadyStateComplete,
+                     15000);
+        QCOMPARE(Inspect(*window).Browser()->url().toString().toStdString(),
+                 env.server.Url(kStartPage));
     }
 
     void menuAndControlTexts()
@@ -187,11 +190,11 @@ private slots:
         QCOMPARE(menus, (QStringList{"&File", "  E&xit", "&Settings", "  Manage Profiles",
                                      "  Update RSS Directory Database", "&Help", "  User Guide",
                                      "  Support", "  &About Kestrine"}));
-        QCOMPARE(window->m_profileLabel->text(), QStringLiteral("Profile:"));
-        QCOMPARE(window->m_fillButton->text(), QStringLiteral("&Fill current page"));
-        QVERIFY(!window->m_fillButton->isDefault());
-        QVERIFY(!window->m_profileCombo->isEditable());
-        QVERIFY(!window->m_directoryList->isSortingEnabled());
+        QCOMPARE(Inspect(*window).ProfileLabel()->text(), QStringLiteral("Profile:"));
+        QCOMPARE(Inspect(*window).FillButton()->text(), QStringLiteral("&Fill current page"));
+        QVERIFY(!Inspect(*window).FillButton()->isDefault());
+        QVERIFY(!Inspect(*window).ProfileCombo()->isEditable());
+        QVERIFY(!Inspect(*window).DirectoryList()->isSortingEnabled());
         QVERIFY(!window->windowIcon().pixmap(32, 32).isNull());
     }
 
@@ -206,13 +209,13 @@ private slots:
 
         const int frame = window->height() - client.height(); // the menu bar
         window->resize(1000, 700 + frame);
-        QTRY_COMPARE(client.size(), QSize(1000, 700));
-        QCOMPARE(window->m_directoryList->geometry(), QRect(765, 70, 220, 615));
-        QCOMPARE(window->m_profileLabel->geometry(), QRect(770, 14, 35, 15));
-        QCOMPARE(window->m_fillButton->geometry(), QRect(810, 40, 140, 22));
-        QCOMPARE(window->m_profileCombo->geometry(), QRect(820, 11, 150, 20));
-        QCOMPARE(window->m_browser->geometry(), QRect(10, 10, 740, 675));
-        QCOMPARE(window->m_browser->parentWidget(), &client);
+        WAIT_COMPARE(client.size(), QSize(1000, 700), 5000);
+        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(765, 70, 220, 615));
+        QCOMPARE(Inspect(*window).ProfileLabel()->geometry(), QRect(770, 14, 35, 15));
+        QCOMPARE(Inspect(*window).FillButton()->geometry(), QRect(810, 40, 140, 22));
+        QCOMPARE(Inspect(*window).ProfileCombo()->geometry(), QRect(820, 11, 150, 20));
+        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 740, 675));
+        QCOMPARE(Inspect(*window).Browser()->parentWidget(), &client);
     }
 
     void shrinkingStopsBeforeSizesTurnNegative()
@@ -223,9 +226,9 @@ private slots:
         QWidget& client = *window->centralWidget();
 
         window->resize(100, 40);
-        QTRY_COMPARE(client.size(), QSize(260, 85));
-        QCOMPARE(window->m_directoryList->geometry(), QRect(25, 70, 220, 0));
-        QCOMPARE(window->m_browser->geometry(), QRect(10, 10, 0, 60));
+        WAIT_COMPARE(client.size(), QSize(260, 85), 5000);
+        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(25, 70, 220, 0));
+        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 60));
     }
 
     void escapeAndEnterDoNothing()
@@ -236,11 +239,11 @@ private slots:
                              DirectoryDatabaseXml({PlainDirectory("Alpha", env.server.Url("/a"))}));
         auto window = OpenWindow(env);
         window->activateWindow();
-        window->m_directoryList->setFocus();
+        Inspect(*window).DirectoryList()->setFocus();
 
-        for (QWidget* target :
-             {static_cast<QWidget*>(window->m_directoryList),
-              static_cast<QWidget*>(window->m_profileCombo), static_cast<QWidget*>(window.get())}) {
+        for (QWidget* target : {static_cast<QWidget*>(Inspect(*window).DirectoryList()),
+                                static_cast<QWidget*>(Inspect(*window).ProfileCombo()),
+                                static_cast<QWidget*>(window.get())}) {
             QTest::keyClick(target, Qt::Key_Escape);
             QTest::keyClick(target, Qt::Key_Return);
             QTest::keyClick(target, Qt::Key_Enter);
@@ -299,7 +302,7 @@ private slots:
         QVERIFY(exit);
         exit->trigger();
 
-        QTRY_VERIFY(!window->isVisible());
+        WAIT_VERIFY(!window->isVisible(), 5000);
         QCOMPARE(env.ReadProgramFile("sv.dat"), std::optional(stateFile));
     }
 
@@ -337,19 +340,19 @@ private slots:
         StartSubmissionSite(env);
         env.WriteProgramFile("sv.dat", kTwoProfiles);
         auto window = OpenWindow(env);
-        window->m_submitted = true;
+        Inspect(*window).Submitted() = true;
 
         ClickEntry(*window, 0);
-        QCOMPARE(window->m_currentDirectory, std::string("Sample Directory"));
-        QVERIFY(window->m_fillPending);
-        QVERIFY(!window->m_submitted);
+        QCOMPARE(Inspect(*window).CurrentDirectory(), std::string("Sample Directory"));
+        QVERIFY(Inspect(*window).FillPending());
+        QVERIFY(!Inspect(*window).Submitted());
         const auto sample = env.WaitForRequest("/submit/sample");
         QVERIFY(sample);
         QCOMPARE(sample->query, std::string("cat=100"));
 
         // The arrow keys pick too.
-        QTest::keyClick(window->m_directoryList, Qt::Key_Down);
-        QCOMPARE(window->m_currentDirectory, std::string("Second"));
+        QTest::keyClick(Inspect(*window).DirectoryList(), Qt::Key_Down);
+        QCOMPARE(Inspect(*window).CurrentDirectory(), std::string("Second"));
         QVERIFY(env.WaitForRequest("/submit/second"));
         QVERIFY(env.windowMessages.messages.empty());
     }
@@ -365,8 +368,8 @@ private slots:
         const std::vector<RecordingPresenter::Message> expected{
             {kNoProfileMessage, "Error", MessageIcon::Exclamation}};
         QCOMPARE(env.windowMessages.messages, expected);
-        QVERIFY(window->m_currentDirectory.empty());
-        QVERIFY(!window->m_fillPending);
+        QVERIFY(Inspect(*window).CurrentDirectory().empty());
+        QVERIFY(!Inspect(*window).FillPending());
     }
 
     void programmaticSelectionIsNoPick()
@@ -379,11 +382,13 @@ private slots:
         QCOMPARE(env.windowMessages.messages.size(), size_t(1));
 
         // Rebuilding the list empties it and restores the index: neither is the user's choice.
-        window->OnSelchangeProfileCombo();
+        QComboBox* profiles = Inspect(*window).ProfileCombo();
+        emit profiles->currentIndexChanged(profiles->currentIndex());
 
         QCOMPARE(env.windowMessages.messages.size(), size_t(1));
-        QCOMPARE(window->SelectedDirectoryRow(), 1);
-        QCOMPARE(Entries(*window->m_directoryList), (QStringList{"Sample Directory", "Second"}));
+        QCOMPARE(Inspect(*window).SelectedDirectoryRow(), 1);
+        QCOMPARE(Entries(*Inspect(*window).DirectoryList()),
+                 (QStringList{"Sample Directory", "Second"}));
     }
 
     void pickingProfileKeepsIndexRemarksAndReopens()
@@ -392,20 +397,20 @@ private slots:
         StartSubmissionSite(env);
         env.WriteProgramFile("sv.dat", kTwoProfiles);
         auto window = OpenWindow(env);
-        QCOMPARE(Entries(*window->m_directoryList),
+        QCOMPARE(Entries(*Inspect(*window).DirectoryList()),
                  (QStringList{"Sample Directory [not sent]", "Second [sent]"}));
         ClickEntry(*window, 0);
         QVERIFY(env.WaitForRequest("/submit/sample"));
-        window->m_fillPending = false;
+        Inspect(*window).FillPending() = false;
 
-        QTest::keyClick(window->m_profileCombo, Qt::Key_Down);
+        QTest::keyClick(Inspect(*window).ProfileCombo(), Qt::Key_Down);
 
-        QCOMPARE(window->m_profileCombo->currentText(), QStringLiteral("News"));
-        QCOMPARE(window->m_currentProfile.name, std::string("News"));
-        QCOMPARE(Entries(*window->m_directoryList),
+        QCOMPARE(Inspect(*window).ProfileCombo()->currentText(), QStringLiteral("News"));
+        QCOMPARE(Inspect(*window).CurrentProfile().name, std::string("News"));
+        QCOMPARE(Entries(*Inspect(*window).DirectoryList()),
                  (QStringList{"Sample Directory [sent]", "Second [not sent]"}));
-        QCOMPARE(window->SelectedDirectoryRow(), 0);
-        QVERIFY(window->m_fillPending);
+        QCOMPARE(Inspect(*window).SelectedDirectoryRow(), 0);
+        QVERIFY(Inspect(*window).FillPending());
         // Re-opened for News, whose empty category selects another value.
         const auto reopened = env.WaitForRequest("/submit/sample", 2);
         QVERIFY(reopened);
@@ -422,16 +427,16 @@ private slots:
         env.WriteProgramFile("sv.dat",
                              StateFileLines({"", "1"}) + ProfileBlock("News", "", {"Second"}));
         auto window = OpenWindow(env);
-        QVERIFY(!window->m_hasProfile);
+        QVERIFY(!Inspect(*window).HasProfile());
 
-        QTest::keyClick(window->m_profileCombo, Qt::Key_Down);
+        QTest::keyClick(Inspect(*window).ProfileCombo(), Qt::Key_Down);
 
-        QVERIFY(window->m_hasProfile);
-        QCOMPARE(window->m_currentProfile.name, std::string("News"));
-        QCOMPARE(Entries(*window->m_directoryList),
+        QVERIFY(Inspect(*window).HasProfile());
+        QCOMPARE(Inspect(*window).CurrentProfile().name, std::string("News"));
+        QCOMPARE(Entries(*Inspect(*window).DirectoryList()),
                  (QStringList{"Sample Directory [not sent]", "Second [sent]"}));
         // Nothing was selected in the list, so nothing is opened.
-        QVERIFY(!window->m_fillPending);
+        QVERIFY(!Inspect(*window).FillPending());
 
         ClickEntry(*window, 0);
         const auto request = env.WaitForRequest("/submit/sample");
@@ -452,7 +457,7 @@ private slots:
         auto window = OpenWindow(environment);
 
         int ticks = 0;
-        connect(&window->m_timer, &QTimer::timeout, this, [&] { ++ticks; });
+        connect(Inspect(*window).Timer(), &QTimer::timeout, this, [&] { ++ticks; });
         std::optional<int> ticksAtOpen;
         MessageBoxWatcher watcher([&] {
             if (!ticksAtOpen)
@@ -467,7 +472,7 @@ private slots:
         QCOMPARE(watcher.seen->modality, Qt::ApplicationModal);
         QCOMPARE(watcher.seen->icon, QMessageBox::Critical);
         QVERIFY(ticks >= *ticksAtOpen + 3);
-        QCOMPARE(window->m_currentDirectory, std::string("No Page"));
+        QCOMPARE(Inspect(*window).CurrentDirectory(), std::string("No Page"));
     }
 
     void messageBoxShowsTextCaptionAndIcon_data()

@@ -1,5 +1,6 @@
 #include "DialogChild.h"
 #include "ModalDialogDriver.h"
+#include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
 #include "support/WidgetTexts.h"
 #include "ui/main_window/SubmitterDlg.h"
@@ -110,12 +111,12 @@ private:
     static void VerifyCurrent(CSubmitterDlg& window, const QStringList& selectorItems,
                               const QString& current, const QStringList& entries)
     {
-        QCOMPARE(Items(*window.m_profileCombo), selectorItems);
-        QCOMPARE(window.m_profileCombo->currentText(), current);
-        QCOMPARE(window.m_hasProfile, !current.isEmpty());
-        if (window.m_hasProfile)
-            QCOMPARE(QString::fromStdString(window.m_currentProfile.name), current);
-        QCOMPARE(Entries(*window.m_directoryList), entries);
+        QCOMPARE(Items(*Inspect(window).ProfileCombo()), selectorItems);
+        QCOMPARE(Inspect(window).ProfileCombo()->currentText(), current);
+        QCOMPARE(Inspect(window).HasProfile(), !current.isEmpty());
+        if (Inspect(window).HasProfile())
+            QCOMPARE(QString::fromStdString(Inspect(window).CurrentProfile().name), current);
+        QCOMPARE(Entries(*Inspect(window).DirectoryList()), entries);
     }
 
 private slots:
@@ -161,7 +162,7 @@ void ManageProfilesTest::removingTheLastProfileLeavesNoCurrentProfile()
 {
     SubmitterTestEnvironment env;
     auto window = OpenWindow(env, StateFileLines({"Solo", "1"}) + ProfileBlock("Solo", "Arts"));
-    QVERIFY(window->m_hasProfile);
+    QVERIFY(Inspect(*window).HasProfile());
 
     ModalDialogDriver driver;
     driver.Then<CProfilesConfigurator>([](auto& manager) {
@@ -178,7 +179,7 @@ void ManageProfilesTest::creatingTheFirstProfileMakesItCurrent()
 {
     SubmitterTestEnvironment env;
     auto window = OpenWindow(env, "");
-    QVERIFY(!window->m_hasProfile);
+    QVERIFY(!Inspect(*window).HasProfile());
 
     ModalDialogDriver driver;
     driver.Then<CProfilesConfigurator>(
@@ -190,7 +191,7 @@ void ManageProfilesTest::creatingTheFirstProfileMakesItCurrent()
     ManageProfiles(*window, driver);
 
     VerifyCurrent(*window, {"Mine"}, "Mine", {"Alpha [not sent]", "Beta [not sent]"});
-    QCOMPARE(window->m_currentProfile.url, std::string("http://mine.example/feed"));
+    QCOMPARE(Inspect(*window).CurrentProfile().url, std::string("http://mine.example/feed"));
     QCOMPARE(FirstLine(env.ReadProgramFile("sv.dat").value_or("")), std::string("Mine"));
 }
 
@@ -202,8 +203,8 @@ void ManageProfilesTest::editsReachTheCurrentCopy()
     EditInManager(*window, QStringLiteral("Blog"), {{"urlEdit", "http://moved.example/rss"}});
 
     VerifyCurrent(*window, {"Able", "Blog", "Zed"}, "Blog", {"Alpha [sent]", "Beta [not sent]"});
-    QCOMPARE(window->m_currentProfile.url, std::string("http://moved.example/rss"));
-    QCOMPARE(window->m_currentProfile.cat, std::string("Business"));
+    QCOMPARE(Inspect(*window).CurrentProfile().url, std::string("http://moved.example/rss"));
+    QCOMPARE(Inspect(*window).CurrentProfile().cat, std::string("Business"));
 }
 
 void ManageProfilesTest::selectsTheCurrentProfileByExactName()

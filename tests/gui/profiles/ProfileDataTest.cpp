@@ -3,6 +3,7 @@
 #include "DialogChild.h"
 #include "ModalDialogDriver.h"
 #include "profiles/ProfileTextFields.h"
+#include "support/WaitUntil.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -143,7 +144,7 @@ void ProfileDataTest::focusStartsOnOk()
     editor.SetValues(Profile("feed", "Arts", ""));
     editor.show();
     QVERIFY(QTest::qWaitForWindowActive(&editor));
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), &OkButton(editor), 5000);
+    WAIT_COMPARE(QApplication::focusWidget(), &OkButton(editor), 5000);
 }
 
 void ProfileDataTest::returnsWhatItWasGiven_data()

@@ -3,6 +3,7 @@
 #include "DialogChild.h"
 #include "ModalDialogDriver.h"
 #include "profiles/ProfileTextFields.h"
+#include "support/WaitUntil.h"
 #include "ui/profiles/ProfileData.h"
 
 #include <QLineEdit>
@@ -101,8 +102,8 @@ void ProfilesConfiguratorTest::showsTheStoreSortedWithNothingSelected()
     // Without regard to case, like the main window's selector.
     QCOMPARE(Entries(manager), QStringList({"alpha", "Mid", "zeta"}));
     QVERIFY(List(manager).selectedItems().isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(),
-                              &DialogChild<QPushButton>(manager, "closeButton"), 5000);
+    WAIT_COMPARE(QApplication::focusWidget(), &DialogChild<QPushButton>(manager, "closeButton"),
+                 5000);
 }
 
 void ProfilesConfiguratorTest::addAppendsEvenWithEveryFieldEmpty()
@@ -338,9 +339,12 @@ void ProfilesConfiguratorTest::reopeningShowsOneEntryPerProfile()
     bool focusOnClose = false;
     driver.Then<CProfilesConfigurator>([&](auto& dialog) {
         shown = Entries(dialog);
-        focusOnClose = QTest::qWaitFor([&dialog] {
-            return QApplication::focusWidget() == &DialogChild<QPushButton>(dialog, "closeButton");
-        });
+        focusOnClose = WaitUntil(
+            [&dialog] {
+                return QApplication::focusWidget() ==
+                       &DialogChild<QPushButton>(dialog, "closeButton");
+            },
+            5000);
         Close(dialog);
     });
     manager.exec();

@@ -1,3 +1,4 @@
+#include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
 #include "support/WaitUntil.h"
 #include "support/WidgetTexts.h"
@@ -78,27 +79,28 @@ private:
             qWarning("the main window was not exposed");
         const bool loaded = WaitUntil(
             [&] {
-                return window->m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
-                       window->m_browser->url().path() == kStartPage;
+                return Inspect(*window).Browser()->GetReadyState() ==
+                           CBrowserCtrl::kReadyStateComplete &&
+                       Inspect(*window).Browser()->url().path() == kStartPage;
             },
             15000);
         if (!loaded)
             qWarning("the start page did not load");
         // The page-filling timer would act on the state below; only the update may touch it here.
-        window->m_timer.stop();
-        const QSignalBlocker blocker(window->m_directoryList);
-        window->m_directoryList->setCurrentRow(1);
-        window->m_currentDirectory = "Beta";
-        window->m_fillPending = true;
-        window->m_submitted = true;
+        Inspect(*window).Timer()->stop();
+        const QSignalBlocker blocker(Inspect(*window).DirectoryList());
+        Inspect(*window).DirectoryList()->setCurrentRow(1);
+        Inspect(*window).CurrentDirectory() = "Beta";
+        Inspect(*window).FillPending() = true;
+        Inspect(*window).Submitted() = true;
         return window;
     }
 
-    static void VerifyPageStateKept(const CSubmitterDlg& window)
+    static void VerifyPageStateKept(CSubmitterDlg& window)
     {
-        QCOMPARE(window.m_currentDirectory, std::string("Beta"));
-        QVERIFY(window.m_fillPending);
-        QVERIFY(window.m_submitted);
+        QCOMPARE(Inspect(window).CurrentDirectory(), std::string("Beta"));
+        QVERIFY(Inspect(window).FillPending());
+        QVERIFY(Inspect(window).Submitted());
     }
 
 private slots:
@@ -132,11 +134,10 @@ private slots:
                  (std::vector<RecordingPresenter::Message>{
                      {"Update successful", "Update", MessageIcon::None}}));
         QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
-        QCOMPARE(Entries(*window->m_directoryList), entries);
-        QCOMPARE(window->m_directoryList->currentRow(), -1);
-        QVERIFY(window->m_directoryList->selectedItems().isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(window->m_browser->url(), QUrl(QStringLiteral("about:blank")),
-                                  15000);
+        QCOMPARE(Entries(*Inspect(*window).DirectoryList()), entries);
+        QCOMPARE(Inspect(*window).DirectoryList()->currentRow(), -1);
+        QVERIFY(Inspect(*window).DirectoryList()->selectedItems().isEmpty());
+        WAIT_COMPARE(Inspect(*window).Browser()->url(), QUrl(QStringLiteral("about:blank")), 15000);
         VerifyPageStateKept(*window);
         const auto request = env.WaitForRequest(kUpdatePath);
         QVERIFY(request);
@@ -165,7 +166,7 @@ private slots:
         SubmitterTestEnvironment env;
         Prepare(env, 404);
         auto window = OpenWindow(env);
-        const QUrl page = window->m_browser->url();
+        const QUrl page = Inspect(*window).Browser()->url();
         std::optional<InternalErrorInjector> injector;
         if (internalError)
             injector.emplace();
@@ -176,10 +177,10 @@ private slots:
                  (std::vector<RecordingPresenter::Message>{{text.toStdString(), "Error", icon}}));
         QCOMPARE(env.RequestCount(kUpdatePath), size_t{internalError ? 0u : 1u});
         QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kOldDatabase));
-        QCOMPARE(Entries(*window->m_directoryList),
+        QCOMPARE(Entries(*Inspect(*window).DirectoryList()),
                  (QStringList{"Alpha [not sent]", "Beta [sent]"}));
-        QCOMPARE(window->m_directoryList->currentRow(), 1);
-        QCOMPARE(window->m_browser->url(), page);
+        QCOMPARE(Inspect(*window).DirectoryList()->currentRow(), 1);
+        QCOMPARE(Inspect(*window).Browser()->url(), page);
         VerifyPageStateKept(*window);
     }
 

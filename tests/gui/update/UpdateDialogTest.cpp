@@ -2,6 +2,7 @@
 
 #include "support/FileBytes.h"
 #include "support/LocalHttpServer.h"
+#include "support/WaitUntil.h"
 #include "update/UpdateResult.h"
 
 #include <QAbstractButton>
@@ -150,13 +151,13 @@ private slots:
         dialog->open();
 
         const QString progress = QLocale().toString(5000) + QStringLiteral(" bytes received");
-        QTRY_VERIFY_WITH_TIMEOUT(LabelTexts(*dialog).contains(progress), 10000);
+        WAIT_VERIFY(LabelTexts(*dialog).contains(progress), 10000);
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QVERIFY(!dialog->close());
         QVERIFY(dialog->isVisible());
 
         release.set_value();
-        QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 10000);
+        WAIT_VERIFY(!dialog->isVisible(), 10000);
         QCOMPARE(dialog->result(), int(kUpdateSucceeded));
         QCOMPARE(ReadWholeFile(Destination().toStdString()), body + "</r>");
     }
