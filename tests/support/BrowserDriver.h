@@ -27,10 +27,28 @@ public:
             kTimeoutMs);
     }
 
+    // Waits for this navigation's own load to finish. The ready state alone may still report the
+    // previous page, and a submission the last case made may land in between and cancel this
+    // load; then the page is asked for again.
     bool Load(const QString& url)
     {
-        m_browser.Navigate(url);
-        return WaitUntilComplete();
+        constexpr int kAttempts = 3;
+        const QUrl requested(url);
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            std::optional<bool> loadedHere;
+            const auto connection = QObject::connect(
+                m_browser.GetDocument(), &QWebEnginePage::loadFinished,
+                [this, &loadedHere, &requested] { loadedHere = m_browser.url() == requested; });
+            m_browser.Navigate(url);
+            const bool finished =
+                WaitUntil([&loadedHere] { return loadedHere.has_value(); }, kTimeoutMs);
+            QObject::disconnect(connection);
+            if (!finished)
+                return false;
+            if (*loadedHere)
+                return WaitUntilComplete();
+        }
+        return false;
     }
 
     // Runs `source` in the given world and returns its result; nullopt when it never answers.

@@ -215,6 +215,8 @@ void PageFillerTest::enterInATextFieldIsReported()
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
     m_driver->PressEnterIn(QStringLiteral("feedInput"));
     WAIT_COMPARE(m_probe.submissions, 1, BrowserDriver::kTimeoutMs);
+    // The submission's own navigation must end here, not under the next case's page.
+    WAIT_COMPARE(m_browser->url().path(), QStringLiteral("/result"), BrowserDriver::kTimeoutMs);
 }
 
 void PageFillerTest::filledTwiceTheFormStillReportsOnce()
