@@ -49,7 +49,7 @@ public:
     SubmitterEnvironment Environment()
     {
         SubmitterEnvironment environment;
-        environment.programFolder = ProgramFolder();
+        environment.dataFolder = DataFolder::At(ProgramFolder());
         environment.vendorHost = server.HostAndPort();
         environment.clock = [this] { return now; };
         environment.windowMessages = &windowMessages;
