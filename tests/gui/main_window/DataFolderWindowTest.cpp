@@ -71,9 +71,10 @@ private slots:
 
         auto window = OpenWindow(environment);
         // The profiles of a folder that can be read but not written still show.
-        QCOMPARE(Items(*window->findChild<QComboBox*>()), QStringList{QStringLiteral("Blog")});
+        QCOMPARE(Items(*window->findChild<QComboBox*>(QStringLiteral("profileCombo"))),
+                 QStringList{QStringLiteral("Blog")});
         QCOMPARE(
-            Entries(*window->findChild<QListWidget*>()),
+            Entries(*window->findChild<QListWidget*>(QStringLiteral("directoryList"))),
             (QStringList{QStringLiteral("Alpha [not sent]"), QStringLiteral("Beta [not sent]")}));
 
         std::vector<RecordingPresenter::Message> told;
@@ -107,7 +108,7 @@ private slots:
                                   .problem = "the folder cannot be created: Not a directory"};
 
         auto window = OpenWindow(environment);
-        QCOMPARE(Entries(*window->findChild<QListWidget*>()),
+        QCOMPARE(Entries(*window->findChild<QListWidget*>(QStringLiteral("directoryList"))),
                  (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta")}));
         QVERIFY(window->close());
         QVERIFY(!QDir(QString::fromStdString(env.ProgramFolder() + "gone")).exists());
