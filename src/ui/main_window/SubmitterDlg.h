@@ -73,7 +73,8 @@ private:
     void OnSize(int cx, int cy);
     void OnExit();
     WriteOutcome SaveStateFile();
-    // Saves sv.dat and, when that fails, tells the user why; true when saved.
+    // Saves sv.dat and, when that fails, tells the user why; true when saved, or when the data
+    // folder cannot take it (the user was told at start) and the window may close regardless.
     bool SaveStateFileOrWarn();
     std::string StateFilePath() const;
     // Tells the user, once the window shows, that profiles cannot be saved and why.
