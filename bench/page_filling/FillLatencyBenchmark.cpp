@@ -65,13 +65,13 @@ void BM_FillAfterLoad(benchmark::State& state)
     });
     server.Start();
     QTemporaryDir folder;
-    const std::string programFolder = folder.path().toStdString() + '/';
-    WriteFile(programFolder + "dirdata.xml", DirectoryDatabase(server.Url("/form")));
-    WriteFile(programFolder + "sv.dat", "Bench\r\n1\r\nBench\r\nhttp://feed.example/rss\r\n"
-                                        "Title\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n");
+    const std::string dataFolder = folder.path().toStdString() + '/';
+    WriteFile(dataFolder + "dirdata.xml", DirectoryDatabase(server.Url("/form")));
+    WriteFile(dataFolder + "sv.dat", "Bench\r\n1\r\nBench\r\nhttp://feed.example/rss\r\n"
+                                     "Title\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n");
 
     SubmitterEnvironment environment;
-    environment.programFolder = programFolder;
+    environment.dataFolder = DataFolder::At(dataFolder);
     environment.vendorHost = server.HostAndPort();
     environment.clock = SystemMilliseconds;
     auto window = std::make_unique<CSubmitterDlg>(environment);

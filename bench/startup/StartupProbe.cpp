@@ -1,6 +1,6 @@
-// Starts the real main window on a prepared program folder and prints "ready" once the
+// Starts the real main window on a prepared data folder and prints "ready" once the
 // directory list is filled and the start page has loaded.
-//   kestrine_startup_probe <program folder ending in '/'> <vendor host:port>
+//   kestrine_startup_probe <data folder> <vendor host:port>
 #include "ui/about/ResourceScheme.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
@@ -17,8 +17,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
 
-    SubmitterEnvironment environment = SubmitterEnvironment::Default();
-    environment.programFolder = argv[1];
+    SubmitterEnvironment environment = SubmitterEnvironment::Default(DataFolder::At(argv[1]));
     environment.vendorHost = argv[2];
     CSubmitterDlg window(environment);
     window.show();

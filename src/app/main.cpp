@@ -1,17 +1,43 @@
+#include "app/CommandLine.h"
+#include "app/TerminationSignals.h"
+#include "common/DataFolderResolver.h"
 #include "ui/about/ResourceScheme.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+
+int PrintAndExit(const CommandLineRequest& request)
+{
+    std::fputs(request.output.toLocal8Bit().constData(), stdout);
+    std::fputs(request.error.toLocal8Bit().constData(), stderr);
+    return request.exitCode;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    CCommandLine commandLine;
+    const CommandLineRequest request = commandLine.Parse(CCommandLine::Arguments(argc, argv));
+    if (request.action == CommandLineRequest::Action::Exit)
+        return PrintAndExit(request);
+
     // Both must be settled before the application object exists: the browser engine learns
     // its URL schemes once, and shares its OpenGL contexts with the widgets.
     RegisterResourceScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
+    // Caught before the data folder is made, so that from then on a kill still saves.
+    CTerminationSignals termination;
 
-    CSubmitterDlg window;
+    const DataFolder dataFolder =
+        CDataFolderResolver().Resolve(DataFolderInputs::FromProcess(request.dataFolder));
+    CSubmitterDlg window(SubmitterEnvironment::Default(dataFolder));
+    QObject::connect(&termination, &CTerminationSignals::terminationRequested, &window,
+                     &QWidget::close);
     window.show();
     // The program ends when its one window closes.
     return application.exec();

@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-// A program folder of its own, a vendor site on 127.0.0.1 and recorders for every message, so
+// A data folder of its own, a vendor site on 127.0.0.1 and recorders for every message, so
 // that a test runs a whole main window without touching anything outside its temporary folder.
 // Set routes on `server` before calling Start().
 class SubmitterTestEnvironment
@@ -49,7 +49,7 @@ public:
     SubmitterEnvironment Environment()
     {
         SubmitterEnvironment environment;
-        environment.programFolder = ProgramFolder();
+        environment.dataFolder = DataFolder::At(ProgramFolder());
         environment.vendorHost = server.HostAndPort();
         environment.clock = [this] { return now; };
         environment.windowMessages = &windowMessages;

@@ -5,6 +5,7 @@
 #include "ui/browser/BrowserCtrl.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
@@ -40,6 +41,13 @@ QUrl CAboutDlg::HomeLinkAddress(std::string modulePath)
     return QUrl::fromEncoded("res://" + path + "/home_link.html", QUrl::StrictMode);
 }
 
+void CAboutDlg::ShowDataFolder(const std::string& folder)
+{
+    m_dataFolder->setText(tr("Your profiles and the directory database are kept in\n%1")
+                              .arg(QFile::decodeName(QByteArray::fromStdString(folder))));
+    m_dataFolder->show();
+}
+
 void CAboutDlg::CreateControls()
 {
     setWindowTitle(tr("About Kestrine"));
@@ -58,6 +66,12 @@ void CAboutDlg::CreateControls()
     // Until the page paints, the browser shows the dialog's own colour rather than white.
     m_browser->page()->setBackgroundColor(palette().color(QPalette::Window));
 
+    m_dataFolder = new QLabel(this);
+    m_dataFolder->setObjectName(QStringLiteral("dataFolder"));
+    m_dataFolder->setTextFormat(Qt::PlainText);
+    m_dataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_dataFolder->hide();
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Vertical, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -67,5 +81,6 @@ void CAboutDlg::CreateControls()
     layout->addWidget(product, 0, 1);
     layout->addWidget(m_browser, 1, 1);
     layout->addWidget(buttons, 0, 2, 2, 1, Qt::AlignTop);
+    layout->addWidget(m_dataFolder, 2, 1, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

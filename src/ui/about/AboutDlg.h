@@ -7,6 +7,7 @@
 #include <string>
 
 class CBrowserCtrl;
+class QLabel;
 
 // The About box: the icon, the product name and version, and a one-line page from the
 // program's resources that links to the vendor's home page.
@@ -23,8 +24,13 @@ public:
     // is percent-encoded, so that spaces, '#', '?' or '%' in it cannot cut the address short.
     static QUrl HomeLinkAddress(std::string modulePath);
 
+    // Adds a line that says where the program keeps the user's files, so that the user can
+    // find them to back them up or move them.
+    void ShowDataFolder(const std::string& folder);
+
 private:
     void CreateControls();
 
     CBrowserCtrl* m_browser = nullptr;
+    QLabel* m_dataFolder = nullptr;
 };

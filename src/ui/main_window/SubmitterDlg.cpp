@@ -1,7 +1,6 @@
 #include "ui/main_window/SubmitterDlg.h"
 
 #include "common/BuildConfig.h"
-#include "common/ExecutablePath.h"
 #include "profiles/StateFile.h"
 #include "ui/browser/BrowserCtrl.h"
 
@@ -35,17 +34,17 @@ static void InitIconResource()
     Q_INIT_RESOURCE(kestrine);
 }
 
-SubmitterEnvironment SubmitterEnvironment::Default()
+SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
 {
-    return {.programFolder = ExecutableDirectory(),
+    return {.dataFolder = std::move(dataFolder),
             .vendorHost = kestrine::kVendorHost,
             .clock = SystemMilliseconds};
 }
 
 CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
-      m_startupDatabase(CDirectoryDatabase::StartReadFile(DatabasePath())), m_windowBoxes(this),
-      m_unownedBoxes(nullptr),
+      m_startupDatabase(CDirectoryDatabase::StartReadFile(m_environment.dataFolder.databaseFile)),
+      m_windowBoxes(this), m_unownedBoxes(nullptr),
       m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
       m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
                                                          : m_unownedBoxes),
@@ -114,7 +113,8 @@ void CSubmitterDlg::CreateMenu()
 void CSubmitterDlg::OnInitDialog()
 {
     std::string rememberedName;
-    state_file::Load(StateFilePath(), rememberedName, m_profileManager.Profiles());
+    if (!m_environment.dataFolder.path.empty())
+        state_file::Load(StateFilePath(), rememberedName, m_profileManager.Profiles());
     if (!rememberedName.empty()) {
         // Current even when no stored profile carries the name: every entry then shows
         // " [not sent]" until the user picks or manages a profile.
@@ -134,6 +134,18 @@ void CSubmitterDlg::OnInitDialog()
     m_database.Adopt(m_startupDatabase.get());
     RebuildDirectoryList(rememberedName);
     m_timer->start(kTimerPeriodMs);
+
+    if (!m_environment.dataFolder.problem.empty())
+        QTimer::singleShot(0, this, &CSubmitterDlg::WarnAboutDataFolder);
+}
+
+void CSubmitterDlg::WarnAboutDataFolder()
+{
+    m_presenter.ShowMessage(
+        "Kestrine cannot save your profiles: " + m_environment.dataFolder.problem +
+            ". You can go on working, but changes to your profiles and the "
+            "directories marked as sent will be lost when Kestrine closes.",
+        "Kestrine", MessageIcon::Exclamation);
 }
 
 bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)
@@ -178,6 +190,9 @@ WriteOutcome CSubmitterDlg::SaveStateFile()
 
 bool CSubmitterDlg::SaveStateFileOrWarn()
 {
+    // The user heard at start why nothing can be saved, and nothing is written anywhere else.
+    if (!m_environment.dataFolder.problem.empty())
+        return true;
     const WriteOutcome outcome = SaveStateFile();
     if (!outcome.ok) {
         m_presenter.ShowMessage(
@@ -191,12 +206,7 @@ bool CSubmitterDlg::SaveStateFileOrWarn()
 
 std::string CSubmitterDlg::StateFilePath() const
 {
-    return m_environment.programFolder + "sv.dat";
-}
-
-std::string CSubmitterDlg::DatabasePath() const
-{
-    return m_environment.programFolder + "dirdata.xml";
+    return m_environment.dataFolder.StateFile();
 }
 
 QString CSubmitterDlg::VendorUrl(const char* path) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DataFolder.h"
 #include "common/MillisecondClock.h"
 #include "directory_db/DirectoryDatabase.h"
 #include "profiles/ProfileRecord.h"
@@ -27,15 +28,17 @@ struct WriteOutcome;
 // The program uses the defaults; tests point them at a temporary folder and a local server.
 struct SubmitterEnvironment
 {
-    std::string programFolder; // holds sv.dat and dirdata.xml; ends in '/'
-    std::string vendorHost;    // host[:port] of the start page, help pages and updates
+    // Holds sv.dat and the dirdata.xml that updates replace. When it has a problem, the window
+    // says so once at start and never writes sv.dat.
+    DataFolder dataFolder;
+    std::string vendorHost; // host[:port] of the start page, help pages and updates
     MillisecondClock clock;
     // Where messages go; null means real message boxes (owned by the window, or, for the
     // database's messages, by no window).
     MessagePresenter* windowMessages = nullptr;
     MessagePresenter* databaseMessages = nullptr;
 
-    static SubmitterEnvironment Default();
+    static SubmitterEnvironment Default(DataFolder dataFolder);
 };
 
 // The main window: the browser, the directory list, the profile selector and the Fill button,
@@ -45,8 +48,7 @@ class CSubmitterDlg : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit CSubmitterDlg(SubmitterEnvironment environment = SubmitterEnvironment::Default(),
-                           QWidget* parent = nullptr);
+    explicit CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent = nullptr);
     ~CSubmitterDlg() override;
 
     // Settings > Manage Profiles (also reachable for tests without the menu).
@@ -71,10 +73,12 @@ private:
     void OnSize(int cx, int cy);
     void OnExit();
     WriteOutcome SaveStateFile();
-    // Saves sv.dat and, when that fails, tells the user why; true when saved.
+    // Saves sv.dat and, when that fails, tells the user why; true when saved, or when the data
+    // folder cannot take it (the user was told at start) and the window may close regardless.
     bool SaveStateFileOrWarn();
     std::string StateFilePath() const;
-    std::string DatabasePath() const;
+    // Tells the user, once the window shows, that profiles cannot be saved and why.
+    void WarnAboutDataFolder();
     QString VendorUrl(const char* path) const;
 
     // Directory list and profile selection.

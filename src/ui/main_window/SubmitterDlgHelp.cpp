@@ -8,6 +8,8 @@
 void CSubmitterDlg::OnAbout()
 {
     CAboutDlg about(this);
+    if (!m_environment.dataFolder.path.empty())
+        about.ShowDataFolder(m_environment.dataFolder.path);
     about.exec();
 }
 

@@ -6,7 +6,8 @@
 void CSubmitterDlg::OnUpdateDatabase()
 {
     CUpdateDialog dialog(this);
-    dialog.m_destination = DatabasePath();
+    // Always the data folder's own copy, never the installed one it may have started from.
+    dialog.m_destination = m_environment.dataFolder.UserDatabaseFile();
     dialog.m_url = VendorUrl("/updates/demo.xml").toStdString();
 
     switch (dialog.exec()) {
@@ -16,7 +17,7 @@ void CSubmitterDlg::OnUpdateDatabase()
     case kUpdateSucceeded:
         // The open page may belong to a directory the new database no longer has.
         m_browser->Navigate(QStringLiteral("about:blank"));
-        m_database.LoadFile(DatabasePath());
+        m_database.LoadFile(dialog.m_destination);
         RebuildDirectoryList(m_currentProfile.name);
         m_presenter.ShowMessage("Update successful", "Update", MessageIcon::None);
         break;

@@ -65,6 +65,7 @@ private slots:
     void addressCarriesTheProgramPath_data();
     void addressCarriesTheProgramPath();
     void boxShowsProductAndClosesOnOk();
+    void dataFolderIsShownAsWritten();
     void pageComesFromResources_data();
     void pageComesFromResources();
     void pageBlendsWithTheDialog();
@@ -145,6 +146,24 @@ void AboutDlgTest::boxShowsProductAndClosesOnOk()
     QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!dialog.isVisible());
+}
+
+void AboutDlgTest::dataFolderIsShownAsWritten()
+{
+    CAboutDlg dialog;
+    auto* line = dialog.findChild<QLabel*>(QStringLiteral("dataFolder"));
+    QVERIFY(line != nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY2(!line->isVisible(), "no line until the window says where its files are");
+
+    // Markup and mnemonics in a folder's name are shown as they are.
+    dialog.ShowDataFolder("/home/ann/<b>R&D</b> Données/kestrine/");
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->text(), QStringLiteral("Your profiles and the directory database are kept "
+                                          "in\n/home/ann/<b>R&D</b> Données/kestrine/"));
+    QCOMPARE(line->textFormat(), Qt::PlainText);
+    QVERIFY(line->textInteractionFlags() & Qt::TextSelectableByMouse);
 }
 
 void AboutDlgTest::pageComesFromResources_data()

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -131,11 +132,14 @@ void HelpCommandsTest::aboutOpensTheAboutBox()
 
     // The box runs modally: a timer looks for it, notes it and closes it, or gives up.
     QString shownCaption;
+    QString shownFolder;
     QTimer watcher;
     const QDeadlineTimer deadline(kLoadTimeoutMs);
     connect(&watcher, &QTimer::timeout, this, [&] {
         if (auto* box = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
             shownCaption = box->windowTitle();
+            if (auto* folder = box->findChild<QLabel*>(QStringLiteral("dataFolder")))
+                shownFolder = folder->isVisibleTo(box) ? folder->text() : QString();
             box->accept();
         } else if (deadline.hasExpired()) {
             if (QWidget* modal = QApplication::activeModalWidget())
@@ -147,6 +151,9 @@ void HelpCommandsTest::aboutOpensTheAboutBox()
     watcher.stop();
 
     QCOMPARE(shownCaption, QStringLiteral("About Kestrine"));
+    QVERIFY2(shownFolder.endsWith(QLatin1Char('\n') +
+                                  QString::fromStdString(m_environment->ProgramFolder())),
+             qPrintable(shownFolder));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -1,3 +1,6 @@
+#include "support/WaitUntil.h"
+
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -6,9 +9,12 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <functional>
+#include <sys/stat.h>
 
 // Installs this build into a temporary prefix, as a packager would, and checks what a desktop
-// needs to list and start the program.
+// needs to list and start the program, and what the installed program does with a user's files.
 class InstalledTreeTest : public QObject
 {
     Q_OBJECT
@@ -19,6 +25,13 @@ private slots:
     void iconIsInstalledInEverySize_data();
     void iconIsInstalledInEverySize();
     void desktopEntryIsValidAndPointsAtTheProgram();
+    void metainfoIsValidAndPointsAtTheEntry();
+    void manualPageIsCleanAndCoversTheOptions();
+    void databaseIsInstalledForUsersToStartFrom();
+    void commandLineAnswersBeforeAnyWindow_data();
+    void commandLineAnswersBeforeAnyWindow();
+    void firstStartMakesAPrivateDataFolder();
+    void laterStartKeepsTheUsersFiles();
 
 private:
     QString Installed(const QString& relativePath) const
@@ -27,13 +40,27 @@ private:
     }
     // The value of `key` in the entry's [Desktop Entry] group.
     static QString DesktopEntryValue(const QString& entry, const QString& key);
+    // Runs a tool to its end; its exit code and everything it printed.
+    static std::pair<int, QByteArray> RunTool(const QString& tool, const QStringList& arguments);
+    // Every file under the prefix with its size and time of change.
+    QStringList PrefixListing() const;
+    // Starts the installed program with its own home and data home, waits until `ready` holds,
+    // then ends it the way a session does, with SIGTERM.
+    void RunInstalledProgram(const std::function<bool()>& ready);
+    QString UserFile(const QString& name) const
+    {
+        return m_dataHome.path() + QStringLiteral("/kestrine/") + name;
+    }
 
     QTemporaryDir m_prefix;
+    QTemporaryDir m_dataHome;
+    QTemporaryDir m_home;
+    QStringList m_installedListing;
 };
 
 void InstalledTreeTest::initTestCase()
 {
-    QVERIFY(m_prefix.isValid());
+    QVERIFY(m_prefix.isValid() && m_dataHome.isValid() && m_home.isValid());
     QProcess install;
     install.setProcessChannelMode(QProcess::MergedChannels);
     install.start(QStringLiteral(KESTRINE_CMAKE_COMMAND),
@@ -42,6 +69,7 @@ void InstalledTreeTest::initTestCase()
     QVERIFY(install.waitForFinished(120000));
     QVERIFY2(install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0,
              install.readAll().constData());
+    m_installedListing = PrefixListing();
 }
 
 void InstalledTreeTest::programIsInstalled()
@@ -111,6 +139,225 @@ void InstalledTreeTest::desktopEntryIsValidAndPointsAtTheProgram()
     QVERIFY(
         QFileInfo(Installed(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(icon)))
             .isFile());
+}
+
+std::pair<int, QByteArray> InstalledTreeTest::RunTool(const QString& tool,
+                                                      const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {-1, process.readAll()};
+    return {process.exitCode(), process.readAll()};
+}
+
+void InstalledTreeTest::metainfoIsValidAndPointsAtTheEntry()
+{
+    const QString metainfo =
+        Installed(QStringLiteral("share/metainfo/org.kestrine.kestrine.metainfo.xml"));
+    QVERIFY(QFileInfo(metainfo).isFile());
+
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+    QVERIFY2(!validator.isEmpty(), "appstreamcli (appstream) is needed");
+    const auto [exitCode, complaints] =
+        RunTool(validator, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                            QStringLiteral("--pedantic"), metainfo});
+    QVERIFY2(exitCode == 0, complaints.constData());
+
+    QFile file(metainfo);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QVERIFY(content.contains("<launchable type=\"desktop-id\">kestrine.desktop</launchable>"));
+    QVERIFY(QFileInfo(Installed(QStringLiteral("share/applications/kestrine.desktop"))).isFile());
+    QVERIFY(content.contains("<binary>kestrine</binary>"));
+}
+
+void InstalledTreeTest::manualPageIsCleanAndCoversTheOptions()
+{
+    const QString page = Installed(QStringLiteral("share/man/man1/kestrine.1"));
+    QVERIFY(QFileInfo(page).isFile());
+
+    const QString groff = QStandardPaths::findExecutable(QStringLiteral("groff"));
+    QVERIFY2(!groff.isEmpty(), "groff (groff-base) is needed");
+    QProcess render;
+    render.start(groff, {QStringLiteral("-man"), QStringLiteral("-Tascii"), QStringLiteral("-ww"),
+                         QStringLiteral("-P-cbou"), page});
+    QVERIFY(render.waitForFinished(30000));
+    const QByteArray warnings = render.readAllStandardError();
+    QVERIFY2(render.exitCode() == 0 && warnings.isEmpty(), warnings.constData());
+    const QByteArray text = render.readAllStandardOutput();
+    for (const char* expected : {"SYNOPSIS", "OPTIONS", "FILES", "--data-dir folder", "--help",
+                                 "--version", "$XDG_DATA_HOME/kestrine", "sv.dat", "dirdata.xml"})
+        QVERIFY2(text.contains(expected), expected);
+}
+
+void InstalledTreeTest::databaseIsInstalledForUsersToStartFrom()
+{
+    QFile installed(Installed(QStringLiteral("share/kestrine/dirdata.xml")));
+    QFile demo(QStringLiteral(KESTRINE_DEMO_DATABASE));
+    QVERIFY(installed.open(QIODevice::ReadOnly));
+    QVERIFY(demo.open(QIODevice::ReadOnly));
+    QCOMPARE(installed.readAll(), demo.readAll());
+    QVERIFY2(!QFileInfo::exists(Installed(QStringLiteral("bin/dirdata.xml"))),
+             "a database beside the installed program would make it portable");
+}
+
+void InstalledTreeTest::commandLineAnswersBeforeAnyWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QByteArray>("error");
+
+    QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
+                          << QByteArray("Usage: kestrine [options]\n") << QByteArray();
+    QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0
+                             << QByteArray("Kestrine 1.0\nQt ") << QByteArray();
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 2 << QByteArray()
+                                    << QByteArray("kestrine: Unknown option 'bogus'.\n"
+                                                  "Try 'kestrine --help' for more information.\n");
+}
+
+void InstalledTreeTest::commandLineAnswersBeforeAnyWindow()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, output);
+    QFETCH(QByteArray, error);
+
+    QProcess program;
+    // A platform that does not exist: the program would abort if it made its application
+    // object, let alone a window, before answering.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                       m_home.path() + QStringLiteral("/untouched"));
+    program.setProcessEnvironment(environment);
+    program.start(Installed(QStringLiteral("bin/kestrine")), arguments);
+    QVERIFY(program.waitForFinished(30000));
+
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), exitCode);
+    const QByteArray printed = program.readAllStandardOutput();
+    QVERIFY2(printed.startsWith(output) && printed.isEmpty() == output.isEmpty(),
+             printed.constData());
+    QCOMPARE(program.readAllStandardError(), error);
+    QVERIFY(!QFileInfo::exists(m_home.path() + QStringLiteral("/untouched")));
+}
+
+QStringList InstalledTreeTest::PrefixListing() const
+{
+    QStringList listing;
+    QDirIterator files(m_prefix.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QFileInfo file(files.next());
+        listing << QStringLiteral("%1 %2 %3")
+                       .arg(file.filePath())
+                       .arg(file.size())
+                       .arg(file.lastModified().toMSecsSinceEpoch());
+    }
+    listing.sort();
+    return listing;
+}
+
+// A file's inode, which an atomic save changes; 0 when there is no such file.
+static ino_t Inode(const QString& path)
+{
+    struct stat file
+    {
+    };
+    return stat(QFile::encodeName(path).constData(), &file) == 0 ? file.st_ino : 0;
+}
+
+// True once the process has a handler for SIGTERM, so that the signal closes its window
+// instead of ending it on the spot.
+static bool CatchesSigterm(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+    }
+    return false;
+}
+
+void InstalledTreeTest::RunInstalledProgram(const std::function<bool()>& ready)
+{
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), m_home.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dataHome.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       m_home.path() + QStringLiteral("/config"));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.path() + QStringLiteral("/cache"));
+    program.setProcessEnvironment(environment);
+    program.start(Installed(QStringLiteral("bin/kestrine")), QStringList());
+    QVERIFY(program.waitForStarted(30000));
+
+    const bool reached =
+        WaitUntil([&] { return CatchesSigterm(program.processId()) && ready(); }, 60000);
+    // Held until the window runs, and then it closes the way its close box does.
+    program.terminate();
+    QVERIFY(program.waitForFinished(60000));
+    QVERIFY(reached);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+void InstalledTreeTest::firstStartMakesAPrivateDataFolder()
+{
+    RunInstalledProgram(
+        [this] { return QFileInfo::exists(UserFile(QStringLiteral("dirdata.xml"))); });
+
+    struct stat folder
+    {
+    };
+    QCOMPARE(stat(QFile::encodeName(UserFile(QString())).constData(), &folder), 0);
+    QCOMPARE(folder.st_mode & 0777, mode_t(0700));
+    QFile copy(UserFile(QStringLiteral("dirdata.xml")));
+    QFile installed(Installed(QStringLiteral("share/kestrine/dirdata.xml")));
+    QVERIFY(copy.open(QIODevice::ReadOnly) && installed.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), installed.readAll());
+    QFile state(UserFile(QStringLiteral("sv.dat")));
+    QVERIFY2(state.open(QIODevice::ReadOnly), "closing saves the profiles in the data folder");
+    QCOMPARE(state.readAll(), QByteArray("\r\n0\r\n"));
+    QCOMPARE(PrefixListing(), m_installedListing);
+}
+
+void InstalledTreeTest::laterStartKeepsTheUsersFiles()
+{
+    // As if the user had updated the database and saved a profile since the first start.
+    const QByteArray updated =
+        "<?xml version=\"1.0\"?>\n<r><directory name=\"Updated\" submiturl=\"http://127.0.0.1:9/\" "
+        "onsubmit=\"Thanks\"/></r>\n";
+    const QByteArray profiles =
+        "Blog\r\n1\r\nBlog\r\nhttp://blog.example/feed.xml\r\nBlog title\r\n"
+        "About cats\r\nPets\r\n\r\ncats\r\nann@example.com\r\nAnn\r\nLee\r\n"
+        "1\r\nUpdated\r\n";
+    for (const auto& [name, bytes] : {std::pair(QStringLiteral("dirdata.xml"), updated),
+                                      std::pair(QStringLiteral("sv.dat"), profiles)}) {
+        QFile file(UserFile(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    const ino_t writtenFile = Inode(UserFile(QStringLiteral("sv.dat")));
+
+    RunInstalledProgram([] { return true; });
+
+    QFile database(UserFile(QStringLiteral("dirdata.xml")));
+    QVERIFY(database.open(QIODevice::ReadOnly));
+    QCOMPARE(database.readAll(), updated);
+    QFile state(UserFile(QStringLiteral("sv.dat")));
+    QVERIFY(state.open(QIODevice::ReadOnly));
+    QCOMPARE(state.readAll(), profiles);
+    QVERIFY2(Inode(UserFile(QStringLiteral("sv.dat"))) != writtenFile,
+             "closing saved the profiles it had read, as a new file");
+    QCOMPARE(PrefixListing(), m_installedListing);
 }
 
 QTEST_GUILESS_MAIN(InstalledTreeTest)

@@ -101,7 +101,7 @@ void DemoEndToEndTest::initTestCase()
     QVERIFY(state_file::Save(folder + "sv.dat", "Demo", profiles).ok);
 
     SubmitterEnvironment env;
-    env.programFolder = folder;
+    env.dataFolder = DataFolder::At(folder);
     env.vendorHost = m_site.HostAndPort();
     env.clock = SystemMilliseconds;
     env.windowMessages = env.databaseMessages = &m_messages;

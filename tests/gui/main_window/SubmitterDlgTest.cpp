@@ -312,7 +312,7 @@ private slots:
         env.Start();
         SubmitterEnvironment environment = env.Environment();
         // A folder that does not exist fails even for root.
-        environment.programFolder = env.ProgramFolder() + "gone/";
+        environment.dataFolder = DataFolder::At(env.ProgramFolder() + "gone/");
         auto window = OpenWindow(environment);
 
         QVERIFY(!window->close());
@@ -329,7 +329,7 @@ private slots:
         QCOMPARE(message.icon, MessageIcon::Exclamation);
 
         // Once the user has fixed the problem, closing again saves and closes.
-        QVERIFY(QDir().mkpath(QString::fromStdString(environment.programFolder)));
+        QVERIFY(QDir().mkpath(QString::fromStdString(env.ProgramFolder() + "gone/")));
         QVERIFY(window->close());
         QCOMPARE(env.ReadProgramFile("gone/sv.dat"), std::optional<std::string>("\r\n0\r\n"));
     }

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 Q_DECLARE_METATYPE(MessageIcon)
@@ -144,6 +145,31 @@ private slots:
         QCOMPARE(request->headers.find("User-Agent")->second,
                  std::string("Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; .NET CLR "
                              "1.1.4322)"));
+    }
+
+    // A data folder that still reads the installed database it could not copy: the update
+    // gives the folder its own copy and leaves the installed one alone.
+    void updateReplacesTheUsersCopyNotTheInstalledOne()
+    {
+        SubmitterTestEnvironment env;
+        Prepare(env, 200);
+        env.WriteProgramFile("installed.xml", kOldDatabase);
+        QVERIFY(std::filesystem::remove(env.ProgramFolder() + "dirdata.xml"));
+        SubmitterEnvironment environment = env.Environment();
+        environment.dataFolder.databaseFile = env.ProgramFolder() + "installed.xml";
+        CSubmitterDlg window(environment);
+        QCOMPARE(Entries(*Inspect(window).DirectoryList()),
+                 (QStringList{"Alpha [not sent]", "Beta [sent]"}));
+
+        window.OnUpdateDatabase();
+
+        QCOMPARE(env.windowMessages.messages,
+                 (std::vector<RecordingPresenter::Message>{
+                     {"Update successful", "Update", MessageIcon::None}}));
+        QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
+        QCOMPARE(env.ReadProgramFile("installed.xml"), std::optional(kOldDatabase));
+        QCOMPARE(Entries(*Inspect(window).DirectoryList()),
+                 (QStringList{"Gamma [not sent]", "Beta [sent]", "Delta [not sent]"}));
     }
 
     void failuresLeaveDatabaseListAndPage_data()

@@ -1,0 +1,100 @@
+#include "app/CommandLine.h"
+
+#include "common/BuildConfig.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtWebEngineCore/qtwebenginecoreglobal.h>
+
+namespace {
+
+CommandLineRequest ExitWith(int exitCode, const QString& output, const QString& error)
+{
+    CommandLineRequest request;
+    request.action = CommandLineRequest::Action::Exit;
+    request.exitCode = exitCode;
+    request.output = output;
+    request.error = error;
+    return request;
+}
+
+} // namespace
+
+CCommandLine::CCommandLine()
+    : m_help({QStringLiteral("h"), QStringLiteral("help")},
+             QStringLiteral("Shows this help and exits.")),
+      m_version(
+          {QStringLiteral("v"), QStringLiteral("version")},
+          QStringLiteral("Shows the versions of Kestrine, Qt and its web engine, and exits.")),
+      m_dataDir(QStringLiteral("data-dir"),
+                QStringLiteral("Keeps the profiles (sv.dat) and the directory database "
+                               "(dirdata.xml) in <folder> instead of the usual place."),
+                QStringLiteral("folder"))
+{
+    m_parser.setApplicationDescription(
+        QStringLiteral("Kestrine helps you submit your RSS feed to RSS directory web sites."));
+    // "-platform" reads as one unknown option, not as eight unknown letters.
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    m_parser.addOption(m_help);
+    m_parser.addOption(m_version);
+    m_parser.addOption(m_dataDir);
+}
+
+QStringList CCommandLine::Arguments(int argc, const char* const* argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    return arguments;
+}
+
+CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
+{
+    const QString programName =
+        arguments.isEmpty() ? QStringLiteral("kestrine") : QFileInfo(arguments.first()).fileName();
+    if (!m_parser.parse(arguments))
+        return UsageError(programName, m_parser.errorText());
+    if (m_parser.isSet(m_help))
+        return Help(programName);
+    if (m_parser.isSet(m_version))
+        return Version();
+    if (!m_parser.positionalArguments().isEmpty()) {
+        return UsageError(programName, QStringLiteral("Unexpected argument '%1'.")
+                                           .arg(m_parser.positionalArguments().first()));
+    }
+
+    CommandLineRequest request;
+    if (m_parser.isSet(m_dataDir)) {
+        const QString folder = m_parser.value(m_dataDir);
+        if (folder.isEmpty())
+            return UsageError(programName, QStringLiteral("--data-dir needs a folder."));
+        request.dataFolder = QFile::encodeName(folder).toStdString();
+    }
+    return request;
+}
+
+CommandLineRequest CCommandLine::Help(const QString& programName) const
+{
+    // The parser's own usage line names the program only once the application object exists,
+    // and the command line is read before that.
+    const QString text = QStringLiteral("Usage: %1 [options]\n").arg(programName) +
+                         m_parser.helpText().section(QLatin1Char('\n'), 1);
+    return ExitWith(0, text, {});
+}
+
+CommandLineRequest CCommandLine::Version()
+{
+    const QString text =
+        QStringLiteral("Kestrine %1\nQt %2\nQt WebEngine %3 (Chromium %4)\n")
+            .arg(QString::fromUtf8(kestrine::kDisplayVersion), QString::fromUtf8(qVersion()),
+                 QString::fromUtf8(qWebEngineVersion()),
+                 QString::fromUtf8(qWebEngineChromiumVersion()));
+    return ExitWith(0, text, {});
+}
+
+CommandLineRequest CCommandLine::UsageError(const QString& programName, const QString& what)
+{
+    const QString text =
+        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(programName, what);
+    return ExitWith(kUsageError, {}, text);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+// What the command line asks the program to do.
+struct CommandLineRequest
+{
+    enum class Action
+    {
+        OpenWindow,
+        // Print `output` on standard output and `error` on standard error, then end with
+        // `exitCode`: --help, --version, or a mistake on the command line.
+        Exit,
+    };
+
+    Action action = Action::OpenWindow;
+    int exitCode = 0;
+    QString output;
+    QString error;
+    // --data-dir: the folder for sv.dat and dirdata.xml, as the file system spells it; empty
+    // for the usual folder.
+    std::string dataFolder;
+};
+
+// The program's options. Parsed before the application object exists, so that --help and
+// --version work without a display and a mistake ends the program before any window opens.
+class CCommandLine final
+{
+public:
+    // A mistake on the command line ends the program with this code.
+    static constexpr int kUsageError = 2;
+
+    CCommandLine();
+
+    // `arguments` as the program received them, its own path first.
+    CommandLineRequest Parse(const QStringList& arguments);
+
+    // argv as text, decoded as the file system encodes names.
+    static QStringList Arguments(int argc, const char* const* argv);
+
+private:
+    CommandLineRequest Help(const QString& programName) const;
+    static CommandLineRequest Version();
+    static CommandLineRequest UsageError(const QString& programName, const QString& what);
+
+    QCommandLineParser m_parser;
+    QCommandLineOption m_help;
+    QCommandLineOption m_version;
+    QCommandLineOption m_dataDir;
+};

@@ -1,0 +1,133 @@
+#include "app/CommandLine.h"
+
+#include <QTest>
+#include <QtWebEngineCore/qtwebenginecoreglobal.h>
+
+using Action = CommandLineRequest::Action;
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data();
+    void parse();
+    void helpListsEveryOptionUnderTheProgramsName();
+    void versionNamesKestrineQtAndTheEngine();
+    void argumentsKeepTheirBytes();
+};
+
+void CommandLineTest::parse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("dataFolder");
+
+    const auto args = [](std::initializer_list<const char*> list) {
+        QStringList arguments{QStringLiteral("/usr/bin/kestrine")};
+        for (const char* argument : list)
+            arguments << QString::fromUtf8(argument);
+        return arguments;
+    };
+    const auto mistake = [](const char* what) {
+        return QStringLiteral("kestrine: %1\nTry 'kestrine --help' for more information.\n")
+            .arg(QString::fromUtf8(what));
+    };
+
+    QTest::newRow("nothing") << args({}) << Action::OpenWindow << 0 << QString() << QString();
+    QTest::newRow("data folder") << args({"--data-dir", "/media/stick/kestrine"})
+                                 << Action::OpenWindow << 0 << QString()
+                                 << QStringLiteral("/media/stick/kestrine");
+    QTest::newRow("data folder with =") << args({"--data-dir=rel/data dir"}) << Action::OpenWindow
+                                        << 0 << QString() << QStringLiteral("rel/data dir");
+    QTest::newRow("last data folder counts")
+        << args({"--data-dir", "/a", "--data-dir", "/b"}) << Action::OpenWindow << 0 << QString()
+        << QStringLiteral("/b");
+    QTest::newRow("unknown long option") << args({"--bogus"}) << Action::Exit << 2
+                                         << mistake("Unknown option 'bogus'.") << QString();
+    QTest::newRow("unknown short option")
+        << args({"-x"}) << Action::Exit << 2 << mistake("Unknown option 'x'.") << QString();
+    QTest::newRow("unknown option beats help") << args({"--help", "--bogus"}) << Action::Exit << 2
+                                               << mistake("Unknown option 'bogus'.") << QString();
+    QTest::newRow("Qt's own option") << args({"-platform", "offscreen"}) << Action::Exit << 2
+                                     << mistake("Unknown option 'platform'.") << QString();
+    QTest::newRow("data folder without a value")
+        << args({"--data-dir"}) << Action::Exit << 2 << mistake("Missing value after '--data-dir'.")
+        << QString();
+    QTest::newRow("empty data folder") << args({"--data-dir", ""}) << Action::Exit << 2
+                                       << mistake("--data-dir needs a folder.") << QString();
+    QTest::newRow("stray argument") << args({"feed.xml"}) << Action::Exit << 2
+                                    << mistake("Unexpected argument 'feed.xml'.") << QString();
+}
+
+void CommandLineTest::parse()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    QFETCH(QString, dataFolder);
+
+    CCommandLine commandLine;
+    const CommandLineRequest request = commandLine.Parse(arguments);
+
+    QCOMPARE(request.action, action);
+    QCOMPARE(request.exitCode, exitCode);
+    QCOMPARE(request.error, error);
+    QVERIFY(request.output.isEmpty());
+    QCOMPARE(QString::fromStdString(request.dataFolder), dataFolder);
+}
+
+void CommandLineTest::helpListsEveryOptionUnderTheProgramsName()
+{
+    for (const char* option : {"--help", "-h"}) {
+        CCommandLine commandLine;
+        const CommandLineRequest request = commandLine.Parse(
+            {QStringLiteral("/opt/kestrine/bin/kestrine"), QString::fromUtf8(option)});
+
+        QCOMPARE(request.action, Action::Exit);
+        QCOMPARE(request.exitCode, 0);
+        QVERIFY(request.error.isEmpty());
+        const QString& help = request.output;
+        QVERIFY2(help.startsWith(QStringLiteral("Usage: kestrine [options]\n")), qPrintable(help));
+        for (const char* listed : {"-h, --help", "-v, --version", "--data-dir <folder>"})
+            QVERIFY2(help.contains(QString::fromUtf8(listed)), listed);
+        QVERIFY2(!help.contains(QStringLiteral("executable_name")), qPrintable(help));
+        QVERIFY2(!help.contains(QStringLiteral("--help-all")), "Qt's own options are not read");
+    }
+}
+
+void CommandLineTest::versionNamesKestrineQtAndTheEngine()
+{
+    for (const char* option : {"--version", "-v"}) {
+        CCommandLine commandLine;
+        const CommandLineRequest request =
+            commandLine.Parse({QStringLiteral("kestrine"), QString::fromUtf8(option)});
+
+        QCOMPARE(request.action, Action::Exit);
+        QCOMPARE(request.exitCode, 0);
+        const QStringList lines = request.output.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], QStringLiteral("Kestrine 1.0"));
+        QCOMPARE(lines[1], QStringLiteral("Qt ") + QString::fromUtf8(qVersion()));
+        QCOMPARE(lines[2], QStringLiteral("Qt WebEngine %1 (Chromium %2)")
+                               .arg(QString::fromUtf8(qWebEngineVersion()),
+                                    QString::fromUtf8(qWebEngineChromiumVersion())));
+        QVERIFY(lines[3].isEmpty());
+    }
+}
+
+void CommandLineTest::argumentsKeepTheirBytes()
+{
+    const char* argv[] = {"kestrine", "--data-dir", "/home/ann/Données kestrine"};
+    CCommandLine commandLine;
+    const CommandLineRequest request = commandLine.Parse(CCommandLine::Arguments(3, argv));
+    QCOMPARE(request.action, Action::OpenWindow);
+    QCOMPARE(request.dataFolder, std::string("/home/ann/Données kestrine"));
+}
+
+QTEST_APPLESS_MAIN(CommandLineTest)
+
+#include "CommandLineTest.moc"
