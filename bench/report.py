@@ -3,8 +3,8 @@
 
 Each row of ratios.tsv names a program, the benchmark measured, the baseline benchmark measured
 in the same run ("-" for a figure that stands alone), the metric (the benchmark's real time, or
-one of its counters) and the limit. A ratio is measured / baseline; a figure without baseline is
-the metric itself, in milliseconds for times.
+one of its counters) and the limit ("-" for a figure shown for information only). A ratio is
+measured / baseline; a figure without baseline is the metric itself, in milliseconds for times.
 """
 import argparse
 import csv
@@ -69,9 +69,13 @@ def main():
             value, unit = measured, " ms" if row["metric"] == "time" else ""
         else:
             value, unit = measured / metric(results[row["program"]][row["baseline"]], row["metric"]), "x"
-        within = value <= float(row["limit"])
-        failures += not within
-        print(f"{row['figure']:<72} {value:>9.2f}{unit:<2} {row['limit']:>7}  {'ok' if within else 'OVER'}")
+        if row["limit"] == "-":
+            verdict = ""
+        else:
+            within = value <= float(row["limit"])
+            failures += not within
+            verdict = "ok" if within else "OVER"
+        print(f"{row['figure']:<72} {value:>9.2f}{unit:<2} {row['limit']:>7}  {verdict}")
     return 1 if failures else 0
 
 

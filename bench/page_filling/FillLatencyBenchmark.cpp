@@ -1,5 +1,5 @@
-// From a directory page's load finishing to every one of its ten fields set, over 50 loads,
-// through the main window's own path: the 100 ms timer notices the complete page and fills it.
+// From a directory page's document being ready to every one of its ten fields set, over 50
+// loads, through the main window's own path.
 #include "FillLatencyProbe.h"
 #include "support/LocalHttpServer.h"
 
@@ -18,16 +18,20 @@ namespace {
 constexpr int kFields = 10;
 constexpr int kLoads = 50;
 
-// Ten inputs; the page retitles itself once the last one has its value.
+// Ten inputs. The page notes when its document is ready and, once the last input has its
+// value, retitles itself "filled <milliseconds since then>", timed by its own clock.
 std::string FormPage()
 {
     std::string page = "<!DOCTYPE html><html><head><title>form</title></head><body><form>";
     for (int field = 0; field < kFields; ++field)
         page += "<input name=\"f" + std::to_string(field) + "\">";
     return page + R"(</form><script>
+var ready = null;
+document.addEventListener('DOMContentLoaded', function () { ready = performance.now(); });
 document.addEventListener('change', function () {
-  if (Array.from(document.querySelectorAll('input')).every(function (i) { return i.value; }))
-    document.title = 'filled';
+  if (ready !== null && document.title === 'form' &&
+      Array.from(document.querySelectorAll('input')).every(function (i) { return i.value; }))
+    document.title = 'filled ' + (performance.now() - ready).toFixed(3);
 });
 </script></body></html>)";
 }
@@ -54,7 +58,7 @@ double Percentile(std::vector<double> values, double share)
     return values[static_cast<size_t>(share * static_cast<double>(values.size() - 1))];
 }
 
-void BM_FillAfterLoad(benchmark::State& state)
+void BM_FillWhenReady(benchmark::State& state)
 {
     LocalHttpServer server;
     server.server.Get("/form", [](const httplib::Request&, httplib::Response& response) {
@@ -89,7 +93,7 @@ void BM_FillAfterLoad(benchmark::State& state)
     state.counters["max_ms"] = Percentile(latencies, 1.0);
 }
 
-BENCHMARK(BM_FillAfterLoad)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillWhenReady)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void SetUpHeadlessEnvironment()
 {

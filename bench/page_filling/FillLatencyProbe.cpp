@@ -4,7 +4,6 @@
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/BrowserPage.h"
 
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -55,23 +54,17 @@ bool FillLatencyProbe::WaitForTimerPhase(int phaseMs)
 bool FillLatencyProbe::MeasureOne(std::vector<double>& latencies)
 {
     CBrowserPage* page = m_browser->GetDocument();
-    QElapsedTimer clock;
-    std::optional<qint64> loaded;
-    std::optional<qint64> filled;
-    const auto onLoaded =
-        QObject::connect(page, &QWebEnginePage::loadFinished, [&] { loaded = clock.elapsed(); });
+    std::optional<double> filled;
     const auto onTitle =
         QObject::connect(page, &QWebEnginePage::titleChanged, [&](const QString& title) {
-            if (title == QStringLiteral("filled"))
-                filled = clock.elapsed();
+            if (title.startsWith(QStringLiteral("filled ")))
+                filled = title.mid(7).toDouble();
         });
-    clock.start();
     // What the list tells the window when the user picks the selected entry again.
     emit m_directoryList->itemSelectionChanged();
-    const bool done = WaitUntil([&] { return loaded && filled; }, kTimeoutMs);
-    QObject::disconnect(onLoaded);
+    const bool done = WaitUntil([&] { return filled.has_value(); }, kTimeoutMs);
     QObject::disconnect(onTitle);
     if (done)
-        latencies.push_back(static_cast<double>(*filled - *loaded));
+        latencies.push_back(*filled);
     return done;
 }

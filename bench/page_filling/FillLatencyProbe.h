@@ -9,8 +9,8 @@ class QListWidget;
 class QTimer;
 
 // Opens one directory's page again and again through the main window, as a user picking it in
-// the list would, and times each automatic fill: from the page's load finishing until the page
-// reports every field set (its title turns "filled").
+// the list would, and times each automatic fill: from the page's document being ready until
+// every field is set, as the page itself measures and reports in its title.
 class FillLatencyProbe
 {
 public:

@@ -1,12 +1,18 @@
 // Spawns a bare QWebEngineView program (kestrine_startup_baseline) and the real program
 // (kestrine_startup_probe) in turn and times each from process start until it reports that it
-// is ready. Both load the same start page from a server on 127.0.0.1, offscreen.
+// is ready. Both load the same start page from a server on 127.0.0.1, offscreen. A second
+// benchmark compares the program's resident size after start-up at two database sizes with the
+// size of the larger database's parsed document.
+#include "directory_db/UntrustedXml.h"
+
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <httplib.h>
+#include <malloc.h>
 #include <map>
 #include <memory>
 #include <optional>
@@ -133,9 +139,15 @@ const ProgramFolder& FolderWith(int directories)
     return *folder;
 }
 
-// Seconds from spawning `arguments` until it prints its first line, or nullopt when it ends
+struct Readiness
+{
+    double seconds = 0;
+    std::string details; // what the program said after "ready"
+};
+
+// Time from spawning `arguments` until it prints its first line, or nullopt when it ends
 // without saying "ready". The program's exit is awaited outside the timed span.
-std::optional<double> SecondsUntilReady(std::vector<std::string> arguments)
+std::optional<Readiness> SecondsUntilReady(std::vector<std::string> arguments)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -162,9 +174,9 @@ std::optional<double> SecondsUntilReady(std::vector<std::string> arguments)
     close(pipeEnds[0]);
     if (spawned == 0)
         waitpid(pid, nullptr, 0);
-    if (line != "ready")
+    if (line.rfind("ready", 0) != 0)
         return std::nullopt;
-    return elapsed.count();
+    return Readiness{elapsed.count(), line.substr(std::min<size_t>(line.size(), 6))};
 }
 
 double Median(std::vector<double> values)
@@ -184,20 +196,66 @@ void BM_StartupVersusBareBrowser(benchmark::State& state)
                                             Server().HostAndPort()};
     std::vector<double> bareMs, kestrineMs, ratios;
     for (auto _ : state) {
-        const std::optional<double> bareSeconds = SecondsUntilReady(bare);
-        const std::optional<double> kestrineSeconds = SecondsUntilReady(kestrine);
-        if (!bareSeconds || !kestrineSeconds) {
+        const std::optional<Readiness> bareReady = SecondsUntilReady(bare);
+        const std::optional<Readiness> kestrineReady = SecondsUntilReady(kestrine);
+        if (!bareReady || !kestrineReady) {
             state.SkipWithError("a program did not report ready");
             return;
         }
-        state.SetIterationTime(*kestrineSeconds);
-        bareMs.push_back(*bareSeconds * 1000);
-        kestrineMs.push_back(*kestrineSeconds * 1000);
-        ratios.push_back(*kestrineSeconds / *bareSeconds);
+        state.SetIterationTime(kestrineReady->seconds);
+        bareMs.push_back(bareReady->seconds * 1000);
+        kestrineMs.push_back(kestrineReady->seconds * 1000);
+        ratios.push_back(kestrineReady->seconds / bareReady->seconds);
     }
     state.counters["bare_ms"] = Median(bareMs);
     state.counters["kestrine_ms"] = Median(kestrineMs);
     state.counters["ratio"] = Median(ratios);
+}
+
+// Resident size of the program once ready, in MB, as the probe reports it ("ready <kB>").
+std::optional<double> ResidentMbAfterStartup(int directories)
+{
+    const std::optional<Readiness> ready = SecondsUntilReady(
+        {KESTRINE_STARTUP_PROBE, FolderWith(directories).Path(), Server().HostAndPort()});
+    if (!ready || ready->details.empty())
+        return std::nullopt;
+    return std::stod(ready->details) / 1024;
+}
+
+// Heap taken by the parsed document of a database of `directories`, in MB.
+double ParsedDocumentMb(int directories)
+{
+    const std::string xml = DirectoryDatabase(directories);
+    const struct mallinfo2 before = mallinfo2();
+    XmlDocumentPtr doc = ParseUntrustedXml(xml);
+    const struct mallinfo2 after = mallinfo2();
+    const auto taken =
+        static_cast<double>((after.uordblks + after.hblkhd) - (before.uordblks + before.hblkhd));
+    return doc ? taken / (1024 * 1024) : 0;
+}
+
+// What a database of 50,000 directories adds to the resident size, against its parsed
+// document: the program should hold little beyond the document itself.
+void BM_StartupMemory(benchmark::State& state)
+{
+    constexpr int kSmall = 500;
+    constexpr int kLarge = 50000;
+    std::vector<double> small, large;
+    for (auto _ : state) {
+        const std::optional<double> smallMb = ResidentMbAfterStartup(kSmall);
+        const std::optional<double> largeMb = ResidentMbAfterStartup(kLarge);
+        if (!smallMb || !largeMb) {
+            state.SkipWithError("the program did not report its size");
+            return;
+        }
+        small.push_back(*smallMb);
+        large.push_back(*largeMb);
+    }
+    const double growth = Median(large) - Median(small);
+    const double parsed = ParsedDocumentMb(kLarge);
+    state.counters["rss_growth_mb"] = growth;
+    state.counters["parsed_document_mb"] = parsed;
+    state.counters["ratio"] = growth / parsed;
 }
 
 void SetUpHeadlessEnvironment()
@@ -213,9 +271,12 @@ void SetUpHeadlessEnvironment()
 BENCHMARK(BM_StartupVersusBareBrowser)
     ->Arg(500)
     ->Arg(5000)
+    ->Arg(50000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(9);
+
+BENCHMARK(BM_StartupMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {

@@ -1,5 +1,5 @@
-// Starts the real main window on a prepared data folder and prints "ready" once the
-// directory list is filled and the start page has loaded.
+// Starts the real main window on a prepared data folder and prints "ready" and its resident
+// size in kB once the directory list is filled and the start page has loaded.
 //   kestrine_startup_probe <data folder> <vendor host:port>
 #include "ui/about/ResourceScheme.h"
 #include "ui/browser/BrowserCtrl.h"
@@ -8,6 +8,20 @@
 #include <QApplication>
 #include <QListWidget>
 #include <cstdio>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+long ResidentKilobytes()
+{
+    long pages = 0;
+    long resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -27,7 +41,7 @@ int main(int argc, char* argv[])
     if (!list || !browser || list->count() == 0)
         return 1;
     QObject::connect(browser, &QWebEngineView::loadFinished, &application, [&] {
-        std::printf("ready\n");
+        std::printf("ready %ld\n", ResidentKilobytes());
         std::fflush(stdout);
         application.quit();
     });

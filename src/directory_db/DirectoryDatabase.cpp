@@ -58,6 +58,15 @@ std::future<DatabaseRead> CDirectoryDatabase::StartReadFile(const std::string& p
     }
 }
 
+std::shared_ptr<const std::vector<std::string>> CDirectoryDatabase::DirectoryNames() const
+{
+    const std::shared_ptr<const CDatabaseDocument> document = m_document;
+    if (!document)
+        return nullptr;
+    // Owned by the document: the pointer keeps the whole document alive.
+    return {document, &document->DirectoryNames()};
+}
+
 bool CDirectoryDatabase::GetDirectoryNames(std::vector<std::string>& names) const
 {
     const std::shared_ptr<const CDatabaseDocument> document = m_document;

@@ -38,6 +38,9 @@ public:
     // first.
     static std::future<DatabaseRead> StartReadFile(const std::string& path);
 
+    // The names in database order, shared with the document rather than copied: they stay valid
+    // for as long as the pointer is held, across a reload. Null when nothing was ever loaded.
+    std::shared_ptr<const std::vector<std::string>> DirectoryNames() const;
     // False when nothing was ever loaded (`names` untouched); true otherwise, errors included.
     bool GetDirectoryNames(std::vector<std::string>& names) const;
     // The submission page address with the directory's variables put in; empty on error.

@@ -61,6 +61,16 @@ bool CProfileStore::IsSent(const std::string& profileName, const std::string& di
     });
 }
 
+std::vector<const CSentSet*> CProfileStore::SentSetsOf(const std::string& profileName) const
+{
+    std::vector<const CSentSet*> sets;
+    for (const ProfileRecord& profile : m_profiles) {
+        if (profile.name == profileName)
+            sets.push_back(&profile.sent);
+    }
+    return sets;
+}
+
 bool CProfileStore::MarkSent(const std::string& profileName, const std::string& directoryName)
 {
     const auto found = FindByName(m_profiles, profileName);

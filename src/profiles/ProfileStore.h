@@ -18,6 +18,9 @@ public:
     void GetProfileNames(std::vector<std::string>& names) const;
     bool GetProfile(const std::string& name, ProfileRecord& profile) const;
     bool IsSent(const std::string& profileName, const std::string& directoryName) const;
+    // The sent sets IsSent asks for this name, one per profile carrying it, in store order; a
+    // caller marking many directories looks them up there without a profile search each time.
+    std::vector<const CSentSet*> SentSetsOf(const std::string& profileName) const;
     bool MarkSent(const std::string& profileName, const std::string& directoryName);
 
     // The profile section of sv.dat (everything after its first line). Loading replaces the

@@ -3,6 +3,7 @@
 #include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/BrowserPage.h"
+#include "ui/browser/PageFiller.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -63,6 +64,19 @@ public:
     }
 
     QString RunText(const QString& source) { return Run(source).value_or(QVariant()).toString(); }
+
+    // Fills the page from `fields` and returns the fill's report; fieldsSet is -1 when the
+    // report never came.
+    FillReport Fill(const std::vector<FormField>& fields)
+    {
+        QObject context;
+        std::optional<FillReport> report;
+        CPageFiller(*m_browser.GetDocument())
+            .Fill(fields, &context, [&report](const FillReport& done) { report = done; });
+        if (!WaitUntil([&report] { return report.has_value(); }, kTimeoutMs))
+            return FillReport{.fieldsSet = -1};
+        return *report;
+    }
 
     // Synthetic input can be lost before the page has drawn itself once; two animation frames
     // reported over the channel (by an object registered as "probe") prove that it has.

@@ -1,6 +1,7 @@
 #include "ui/browser/BrowserCtrl.h"
 
 #include "ui/browser/BrowserPage.h"
+#include "ui/browser/PageEvents.h"
 
 #include <QWebChannel>
 #include <QWebEngineScript>
@@ -34,12 +35,19 @@ QWebEngineScript ApplicationWorldScript(const QString& name, const QString& sour
 } // namespace
 
 CBrowserCtrl::CBrowserCtrl(QWidget* parent)
-    : QWebEngineView(parent), m_page(new CBrowserPage(this)), m_channel(new QWebChannel(this))
+    : QWebEngineView(parent), m_page(new CBrowserPage(this)), m_channel(new QWebChannel(this)),
+      m_pageEvents(new CPageEvents(this))
 {
     RegisterScriptResources();
     setPage(m_page);
+    m_channel->registerObject(QStringLiteral("pageEvents"), m_pageEvents);
     m_page->setWebChannel(m_channel, QWebEngineScript::ApplicationWorld);
     InjectScripts();
+    // A form that only late fields brought is watched like one filled at once.
+    connect(m_pageEvents, &CPageEvents::fillReported, this, [this](const FillReport& report) {
+        if (report.formWatched)
+            m_page->ArmSubmissionFallback(m_page->DocumentGeneration());
+    });
 
     connect(m_page, &QWebEnginePage::loadStarted, this,
             [this] { m_readyState = kReadyStateLoading; });
@@ -89,6 +97,11 @@ CBrowserPage* CBrowserCtrl::GetDocument() const
 QWebChannel* CBrowserCtrl::Channel() const
 {
     return m_channel;
+}
+
+CPageEvents* CBrowserCtrl::PageEvents() const
+{
+    return m_pageEvents;
 }
 
 void CBrowserCtrl::OnRenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status)

@@ -3,6 +3,7 @@
 #include <QWebEngineView>
 
 class CBrowserPage;
+class CPageEvents;
 class QWebChannel;
 
 // The hosted web browser. The program learns that a page has loaded only by reading the ready
@@ -27,6 +28,8 @@ public:
     // The channel the injected scripts talk to C++ over; objects registered on it are
     // visible only to Kestrine's own scripts, never to the page's.
     QWebChannel* Channel() const;
+    // What the page's scripts report unasked: the document ready to fill, late fills.
+    CPageEvents* PageEvents() const;
 
 private:
     void InjectScripts();
@@ -34,5 +37,6 @@ private:
 
     CBrowserPage* m_page = nullptr;
     QWebChannel* m_channel = nullptr;
+    CPageEvents* m_pageEvents = nullptr;
     int m_readyState = kReadyStateUninitialized;
 };

@@ -1,6 +1,7 @@
 #include "ui/browser/PageFiller.h"
 
 #include "ui/browser/BrowserPage.h"
+#include "ui/browser/FillReportJson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,16 +19,10 @@ QString FieldsAsJson(const std::vector<FormField>& fields)
             {QStringLiteral("name"), QString::fromStdString(field.name)},
             {QStringLiteral("index"), field.index},
             {QStringLiteral("value"), QString::fromStdString(field.value)},
+            {QStringLiteral("checkbox"), field.type == FieldType::CheckBox},
         });
     }
     return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
-}
-
-CPageFiller::Outcome OutcomeFromJson(const QVariant& result)
-{
-    const QJsonObject answer = QJsonDocument::fromJson(result.toString().toUtf8()).object();
-    return {answer.value(QStringLiteral("fieldsSet")).toInt(),
-            answer.value(QStringLiteral("armed")).toBool()};
 }
 
 } // namespace
@@ -50,11 +45,11 @@ void CPageFiller::Fill(const std::vector<FormField>& fields, QObject* context, C
         if (result.typeId() != QMetaType::QString || !page ||
             page->DocumentGeneration() != generation)
             return;
-        const Outcome outcome = OutcomeFromJson(result);
-        if (outcome.formWatched)
+        const FillReport report = FillReportFromJson(result.toString()).value_or(FillReport{});
+        if (report.formWatched)
             page->ArmSubmissionFallback(generation);
         if (guard && done)
-            done(outcome);
+            done(report);
     };
     m_page.runJavaScript(script, QWebEngineScript::ApplicationWorld, onResult);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "directory_db/FormField.h"
+#include "page_filling/FillReport.h"
 
 #include <functional>
 #include <vector>
@@ -12,16 +13,12 @@ class QObject;
 inline constexpr char kSubmitSinkChannelName[] = "submitSink";
 
 // Fills the browser's current page from form fields whose values are already composed, and
-// watches the form of the last field set for its submission.
+// watches the form of the last field set for its submission. For a while after the fill the
+// page goes on filling fields that its scripts add; the browser's page events report those.
 class CPageFiller final
 {
 public:
-    struct Outcome
-    {
-        int fieldsSet = 0;
-        bool formWatched = false;
-    };
-    using Completion = std::function<void(const Outcome&)>;
+    using Completion = std::function<void(const FillReport&)>;
 
     explicit CPageFiller(CBrowserPage& page);
 

@@ -30,6 +30,18 @@ TEST_F(ReadAdoptTest, UnreadableFileIsAdoptedAsAnEmptyDocumentWithoutMessages)
     EXPECT_THAT(m_presenter.messages, IsEmpty());
 }
 
+// The list shares the names with the document: they outlive a reload for whoever holds them.
+TEST_F(ReadAdoptTest, SharedNamesOutliveAReload)
+{
+    EXPECT_EQ(m_database.DirectoryNames(), nullptr);
+    ASSERT_TRUE(LoadDirectories(R"(<directory name="b"/><directory/><directory name="a"/>)"));
+    const auto names = m_database.DirectoryNames();
+    ASSERT_NE(names, nullptr);
+    ASSERT_TRUE(LoadDirectories(R"(<directory name="c"/>)"));
+    EXPECT_THAT(*names, ElementsAre("b", "a"));
+    EXPECT_THAT(*m_database.DirectoryNames(), ElementsAre("c"));
+}
+
 // Several files parsed at once on worker threads give what loading each on this thread gives.
 TEST_F(ReadAdoptTest, FilesReadOnWorkerThreadsLoadAsOnTheMainThread)
 {

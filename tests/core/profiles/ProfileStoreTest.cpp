@@ -60,6 +60,9 @@ TEST(ProfileStoreTest, LookupsByDuplicateNameTakeTheFirstButIsSentAsksEveryOne)
     EXPECT_TRUE(store.IsSent("Blog", "Second Dir")) << "a later profile of the name counts too";
     EXPECT_FALSE(store.IsSent("Blog", "Lower Dir")) << "names compare case-sensitively";
     EXPECT_FALSE(store.IsSent("Blog ", "First Dir"));
+    EXPECT_EQ(store.SentSetsOf("Blog"),
+              (std::vector<const CSentSet*>{&store.Profiles()[0].sent, &store.Profiles()[2].sent}));
+    EXPECT_TRUE(store.SentSetsOf("Blog ").empty());
 
     EXPECT_TRUE(store.MarkSent("Blog", "New Dir"));
     EXPECT_EQ(store.Profiles()[0].sent, (CSentSet{"First Dir", "New Dir"}));

@@ -67,7 +67,7 @@ private slots:
     void aSubmitEventMadeByAScriptIsIgnored();
 
 private:
-    CPageFiller::Outcome Fill(const std::vector<FormField>& fields);
+    FillReport Fill(const std::vector<FormField>& fields);
     QString Value(const QString& selector);
     void LoadFormPage();
 
@@ -107,14 +107,9 @@ void PageFillerTest::LoadFormPage()
     QVERIFY(m_driver->Load(QString::fromStdString(m_server.Url("/form"))));
 }
 
-CPageFiller::Outcome PageFillerTest::Fill(const std::vector<FormField>& fields)
+FillReport PageFillerTest::Fill(const std::vector<FormField>& fields)
 {
-    std::optional<CPageFiller::Outcome> outcome;
-    CPageFiller(*m_browser->GetDocument())
-        .Fill(fields, this, [&outcome](const CPageFiller::Outcome& done) { outcome = done; });
-    if (!WaitUntil([&outcome] { return outcome.has_value(); }, BrowserDriver::kTimeoutMs))
-        return {-1, false};
-    return *outcome;
+    return m_driver->Fill(fields);
 }
 
 QString PageFillerTest::Value(const QString& selector)
@@ -125,7 +120,7 @@ QString PageFillerTest::Value(const QString& selector)
 void PageFillerTest::setsInputsTextAreasSelectsAndIdsByNameAndIndex()
 {
     const std::string description = "Line one\nIt's \"quoted\", a \\ and </script> — ünïcode";
-    const CPageFiller::Outcome outcome = Fill({
+    const FillReport outcome = Fill({
         {"feed", FieldType::Edit, 1, "http://feed.example/rss"},
         {"tag", FieldType::Edit, 0, "first"},
         {"tag", FieldType::Edit, 1, "second"},
@@ -149,7 +144,7 @@ void PageFillerTest::choosesAnOptionByValueThenByTextAndKeepsItWithoutMatch()
     QCOMPARE(Fill({{"category", FieldType::ComboBox, 0, "News"}}).fieldsSet, 1);
     QCOMPARE(Value(QStringLiteral("select")), QStringLiteral("7"));
     // No option has this value or text: the choice stays, and the list still counts as set.
-    const CPageFiller::Outcome outcome = Fill({{"category", FieldType::ComboBox, 0, "Weather"}});
+    const FillReport outcome = Fill({{"category", FieldType::ComboBox, 0, "Weather"}});
     QCOMPARE(outcome.fieldsSet, 1);
     QVERIFY(outcome.formWatched);
     QCOMPARE(Value(QStringLiteral("select")), QStringLiteral("7"));
@@ -158,7 +153,7 @@ void PageFillerTest::choosesAnOptionByValueThenByTextAndKeepsItWithoutMatch()
 void PageFillerTest::skipsElementsThatTakeNoValueAndIndexesThatMatchNothing()
 {
     // Index 0 of "feed" is the paragraph; -1 and 5 match nothing; "framed" lives in a frame.
-    const CPageFiller::Outcome outcome = Fill({
+    const FillReport outcome = Fill({
         {"feed", FieldType::Edit, 0, "into the paragraph"},
         {"feed", FieldType::Edit, -1, "negative"},
         {"tag", FieldType::Edit, 5, "beyond"},
@@ -185,7 +180,7 @@ void PageFillerTest::announcesEachValueWithBubblingInputAndChangeEvents()
 
 void PageFillerTest::aFieldThatRefusesItsValueDoesNotStopTheRest()
 {
-    const CPageFiller::Outcome outcome =
+    const FillReport outcome =
         Fill({{"attachment", FieldType::Edit, 0, "/etc/passwd"}, {"tag", FieldType::Edit, 0, "x"}});
     QCOMPARE(outcome.fieldsSet, 2);
     QCOMPARE(Value(QStringLiteral("[name=attachment]")), QString());
@@ -250,7 +245,7 @@ void PageFillerTest::aPageCallingFormSubmitIsReportedByItsNavigation()
 void PageFillerTest::aLastFieldOutsideAnyFormWatchesNothing()
 {
     QSignalSpy fallback(m_browser->GetDocument(), &CBrowserPage::armedFormSubmitted);
-    const CPageFiller::Outcome outcome =
+    const FillReport outcome =
         Fill({{"tag", FieldType::Edit, 0, "x"}, {"outside", FieldType::Edit, 0, "y"}});
     QCOMPARE(outcome.fieldsSet, 2);
     QVERIFY(!outcome.formWatched);

@@ -7,6 +7,27 @@ var kestrine = {
     objects: null,
 };
 
-new QWebChannel(qt.webChannelTransport, function (channel) {
-    kestrine.objects = channel.objects;
-});
+(function () {
+    var documentReady = false;
+    var announced = false;
+
+    // The program fills a page as soon as its document is ready; the channel may come up just
+    // before or just after that moment, so whichever comes second tells the program, once.
+    function announceReady() {
+        var events = kestrine.objects && kestrine.objects.pageEvents;
+        if (announced || !documentReady || !events)
+            return;
+        announced = true;
+        events.documentReady();
+    }
+
+    document.addEventListener("DOMContentLoaded", function () {
+        documentReady = true;
+        announceReady();
+    });
+
+    new QWebChannel(qt.webChannelTransport, function (channel) {
+        kestrine.objects = channel.objects;
+        announceReady();
+    });
+})();

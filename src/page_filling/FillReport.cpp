@@ -1,0 +1,38 @@
+#include "page_filling/FillReport.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kSeparator = " \u00b7 ";
+
+// Each missing name once: a directory that fills two fields of one name lacks the name once.
+std::string MissingNames(const std::vector<std::string>& missing)
+{
+    std::vector<std::string> listed;
+    std::string text;
+    for (const std::string& name : missing) {
+        if (std::find(listed.begin(), listed.end(), name) != listed.end())
+            continue;
+        text += (listed.empty() ? "" : ", ") + name;
+        listed.push_back(name);
+    }
+    return text;
+}
+
+} // namespace
+
+StatusMessage DescribeFill(const FillReport& report)
+{
+    if (report.fieldsSet <= 0)
+        return {"No field of this directory was found on the page", true};
+    std::string text = "Filled " + std::to_string(report.fieldsSet) + " of " +
+                       std::to_string(report.fieldsTotal) + " fields";
+    if (!report.missing.empty())
+        text += kSeparator + std::string("not found: ") + MissingNames(report.missing);
+    // Without a watched form the sent mark can never come, which the user should know now
+    // rather than after submitting.
+    if (!report.formWatched)
+        text += kSeparator + std::string("the submission will not be noticed");
+    return {text, false};
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What one fill of a directory's page achieved, as the page's fill script reports it.
+struct FillReport
+{
+    int fieldsTotal = 0;              // the directory's form fields
+    int fieldsSet = 0;                // of those, the ones that got their value
+    std::vector<std::string> missing; // item names of the fields that were not set, in order
+    bool formWatched = false;         // a form now reports its submission
+};
+
+// A line for the status bar; `warning` asks for the warning colour.
+struct StatusMessage
+{
+    std::string text;
+    bool warning = false;
+};
+
+// "Filled 7 of 9 fields · not found: tags, email", or the warning that nothing was found.
+StatusMessage DescribeFill(const FillReport& report);

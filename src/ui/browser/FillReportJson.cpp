@@ -1,0 +1,20 @@
+#include "ui/browser/FillReportJson.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+std::optional<FillReport> FillReportFromJson(const QString& json)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
+    if (!document.isObject())
+        return std::nullopt;
+    const QJsonObject answer = document.object();
+    FillReport report;
+    report.fieldsTotal = answer.value(QStringLiteral("fieldsTotal")).toInt();
+    report.fieldsSet = answer.value(QStringLiteral("fieldsSet")).toInt();
+    report.formWatched = answer.value(QStringLiteral("armed")).toBool();
+    for (const QJsonValue& name : answer.value(QStringLiteral("missing")).toArray())
+        report.missing.push_back(name.toString().toStdString());
+    return report;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "page_filling/FillReport.h"
+
+#include <QString>
+#include <optional>
+
+// The fill script's report, {fieldsTotal, fieldsSet, missing: [names], armed}; nullopt for
+// text that is not such a report.
+std::optional<FillReport> FillReportFromJson(const QString& json);

@@ -1,0 +1,17 @@
+#include "ui/browser/PageEvents.h"
+
+#include "ui/browser/FillReportJson.h"
+
+CPageEvents::CPageEvents(QObject* parent) : QObject(parent) {}
+
+void CPageEvents::documentReady()
+{
+    emit pageReady();
+}
+
+void CPageEvents::fillUpdated(const QString& report)
+{
+    // The text comes from a page: anything that is not a report is dropped.
+    if (const std::optional<FillReport> parsed = FillReportFromJson(report))
+        emit fillReported(*parsed);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "page_filling/FillReport.h"
+
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+
+Q_DECLARE_METATYPE(FillReport)
+
+// What the page's scripts tell the program unasked: that the document is ready to be filled,
+// and that fields added late by the page were filled. Lives on the browser's channel, in
+// Kestrine's isolated world only.
+class CPageEvents final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CPageEvents(QObject* parent = nullptr);
+
+public slots:
+    // Called from the page once its document is ready and the channel is up.
+    void documentReady();
+    // Called from the page with the fill report (JSON) after late fields were filled.
+    void fillUpdated(const QString& report);
+
+signals:
+    void pageReady();
+    void fillReported(const FillReport& report);
+};
