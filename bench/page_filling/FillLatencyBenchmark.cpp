@@ -2,9 +2,9 @@
 // loads, through the main window's own path.
 #include "FillLatencyProbe.h"
 #include "support/LocalHttpServer.h"
+#include "support/WaitUntil.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -80,6 +80,10 @@ void BM_FillWhenReady(benchmark::State& state)
     environment.clock = SystemMilliseconds;
     auto window = std::make_unique<CSubmitterDlg>(environment);
     window->show();
+    if (!WaitUntil([&window] { return window->IsDatabaseLoaded(); }, 15000)) {
+        state.SkipWithError("the database did not load");
+        return;
+    }
 
     std::vector<double> latencies;
     for (auto _ : state) {

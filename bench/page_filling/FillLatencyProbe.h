@@ -5,8 +5,7 @@
 #include <vector>
 
 class CBrowserCtrl;
-class QListWidget;
-class QTimer;
+class QListView;
 
 // Opens one directory's page again and again through the main window, as a user picking it in
 // the list would, and times each automatic fill: from the page's document being ready until
@@ -14,18 +13,16 @@ class QTimer;
 class FillLatencyProbe
 {
 public:
-    // Finds the window's list, timer and browser by their object names, as a user finds them.
+    // Finds the window's list and browser by their object names, as a user finds them.
     explicit FillLatencyProbe(CSubmitterDlg& window);
 
     // Milliseconds per load; empty when a load or a fill did not finish in time.
     std::vector<double> Measure(int loads);
 
 private:
-    // Returns `phaseMs` after the window's timer next ticks; false when it never does.
-    bool WaitForTimerPhase(int phaseMs);
+    // Opens the selected directory again and adds the fill's time; false when it never came.
     bool MeasureOne(std::vector<double>& latencies);
 
-    QListWidget* m_directoryList;
-    QTimer* m_timer;
+    QListView* m_directoryList;
     CBrowserCtrl* m_browser;
 };

@@ -6,7 +6,7 @@
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <cstdio>
 #include <fstream>
 #include <unistd.h>
@@ -36,14 +36,27 @@ int main(int argc, char* argv[])
     CSubmitterDlg window(environment);
     window.show();
 
-    auto* list = window.findChild<QListWidget*>();
+    // Ready once the start page has loaded and the list is filled, in whichever order.
+    auto* list = window.findChild<QListView*>(QStringLiteral("directoryList"));
     auto* browser = window.findChild<CBrowserCtrl*>();
-    if (!list || !browser || list->count() == 0)
+    if (!list || !browser)
         return 1;
-    QObject::connect(browser, &QWebEngineView::loadFinished, &application, [&] {
+    bool pageLoaded = false;
+    const auto reportWhenReady = [&] {
+        if (!pageLoaded || !window.IsDatabaseLoaded())
+            return;
+        if (list->model()->rowCount() == 0) {
+            application.exit(1);
+            return;
+        }
         std::printf("ready %ld\n", ResidentKilobytes());
         std::fflush(stdout);
         application.quit();
+    };
+    QObject::connect(browser, &QWebEngineView::loadFinished, &application, [&] {
+        pageLoaded = true;
+        reportWhenReady();
     });
+    QObject::connect(&window, &CSubmitterDlg::databaseLoaded, &application, reportWhenReady);
     return application.exec();
 }

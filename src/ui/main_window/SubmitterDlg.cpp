@@ -1,17 +1,24 @@
 #include "ui/main_window/SubmitterDlg.h"
 
 #include "common/BuildConfig.h"
+#include "directory_db/UntrustedXml.h"
 #include "profiles/StateFile.h"
 #include "ui/browser/BrowserCtrl.h"
+#include "ui/browser/PageEvents.h"
+#include "ui/main_window/DirectoryFilterProxy.h"
+#include "ui/main_window/DirectoryListModel.h"
+#include "ui/main_window/DirectoryListView.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -20,10 +27,20 @@ namespace {
 // its height.
 constexpr QSize kInitialClientSize(618 * 6 / 4, 397 * 13 / 8);
 
+// Where the list begins, under the Fill and Next unsent buttons and the filter.
+constexpr int kListTop = 122;
+
 // Below this the layout would give the browser or the list a negative size.
-constexpr QSize kMinimumClientSize(260, 85);
+constexpr QSize kMinimumClientSize(260, kListTop + 15);
 
 constexpr int kTimerPeriodMs = 100;
+
+QFuture<DatabaseRead> StartDatabaseRead(const std::string& path)
+{
+    // libxml2 sets itself up on this thread before any worker parses.
+    InitUntrustedXml();
+    return QtConcurrent::run(&CDirectoryDatabase::ReadFile, path);
+}
 
 } // namespace
 
@@ -43,7 +60,7 @@ SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
 
 CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
-      m_startupDatabase(CDirectoryDatabase::StartReadFile(m_environment.dataFolder.databaseFile)),
+      m_startupDatabase(StartDatabaseRead(m_environment.dataFolder.databaseFile)),
       m_windowBoxes(this), m_unownedBoxes(nullptr),
       m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
       m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
@@ -72,25 +89,36 @@ void CSubmitterDlg::CreateControls()
     // Created in tab order. The object names let tests and accessibility tools find them.
     m_browser = new CBrowserCtrl(client);
     m_browser->setObjectName(QStringLiteral("browser"));
-    m_directoryList = new QListWidget(client);
+    m_directoryModel = new CDirectoryListModel(this);
+    m_directoryFilter = new CDirectoryFilterProxy(*m_directoryModel, this);
+    m_directoryList = new CDirectoryListView(client);
     m_directoryList->setObjectName(QStringLiteral("directoryList"));
-    m_directoryList->setUniformItemSizes(true);
+    m_directoryList->setModel(m_directoryFilter);
     m_profileCombo = new QComboBox(client);
     m_profileCombo->setObjectName(QStringLiteral("profileCombo"));
     m_profileLabel = new QLabel(tr("Profile:"), client);
     m_profileLabel->setObjectName(QStringLiteral("profileLabel"));
     m_fillButton = new QPushButton(tr("&Fill current page"), client);
     m_fillButton->setObjectName(QStringLiteral("fillButton"));
+    CreateAssistantControls(client);
 
-    // Programmatic changes block these signals, so the handlers see only the user's choices.
-    connect(m_directoryList, &QListWidget::itemSelectionChanged, this,
-            &CSubmitterDlg::OnSelchangeDirectoryList);
+    // Programmatic changes of the selection go through SelectDirectory, and the selector's are
+    // blocked, so the handlers see only the user's choices.
+    connect(m_directoryList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_changingSelection)
+            OnSelchangeDirectoryList();
+    });
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
             &CSubmitterDlg::OnSelchangeProfileCombo);
     connect(m_fillButton, &QPushButton::clicked, this, &CSubmitterDlg::OnFill);
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("submissionTimer"));
     connect(m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
+    connect(m_browser->PageEvents(), &CPageEvents::pageReady, this, &CSubmitterDlg::OnPageReady);
+    connect(m_browser->PageEvents(), &CPageEvents::fillReported, this,
+            &CSubmitterDlg::ShowFillReport);
+    connect(&m_startupDatabaseWatcher, &QFutureWatcher<DatabaseRead>::finished, this,
+            &CSubmitterDlg::OnDatabaseRead);
     client->installEventFilter(this);
 }
 
@@ -104,6 +132,15 @@ void CSubmitterDlg::CreateMenu()
     settings->addAction(tr("Update RSS Directory Database"), this,
                         &CSubmitterDlg::OnUpdateDatabase);
 
+    QMenu* go = menuBar()->addMenu(tr("&Go"));
+    QAction* nextUnsent = go->addAction(tr("&Next unsent"), this, &CSubmitterDlg::OnNextUnsent);
+    nextUnsent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* find = go->addAction(tr("&Find directory"), this, [this] {
+        m_searchBox->setFocus(Qt::ShortcutFocusReason);
+        m_searchBox->selectAll();
+    });
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("User Guide"), this, &CSubmitterDlg::OnUserGuide);
     help->addAction(tr("Support"), this, &CSubmitterDlg::OnSupport);
@@ -115,6 +152,7 @@ void CSubmitterDlg::OnInitDialog()
     std::string rememberedName;
     if (!m_environment.dataFolder.path.empty())
         state_file::Load(StateFilePath(), rememberedName, m_profileManager.Profiles());
+    m_markingProfile = rememberedName;
     if (!rememberedName.empty()) {
         // Current even when no stored profile carries the name: every entry then shows
         // " [not sent]" until the user picks or manages a profile.
@@ -126,13 +164,12 @@ void CSubmitterDlg::OnInitDialog()
     if (m_hasProfile)
         SelectProfileByName(rememberedName);
 
-    // The start page loads in the engine's own threads and processes while the database is
-    // read; nothing on the page depends on it.
+    // The start page loads while the database is read; nothing on the page depends on it, and
+    // the engine needs this thread's event loop to get going, so the list waits for the read
+    // instead of the thread.
     InstallSubmitEventSink();
     m_browser->Navigate(VendorUrl("/updates/"));
-
-    m_database.Adopt(m_startupDatabase.get());
-    RebuildDirectoryList(rememberedName);
+    m_startupDatabaseWatcher.setFuture(m_startupDatabase);
     m_timer->start(kTimerPeriodMs);
 
     if (!m_environment.dataFolder.problem.empty())
@@ -148,6 +185,16 @@ void CSubmitterDlg::WarnAboutDataFolder()
         "Kestrine", MessageIcon::Exclamation);
 }
 
+void CSubmitterDlg::OnDatabaseRead()
+{
+    m_database.Adopt(m_startupDatabase.result());
+    m_startupDatabase = {};
+    // Marked for the profile that is current now, which the user may have picked meanwhile.
+    RebuildDirectoryList(m_markingProfile);
+    m_databaseLoaded = true;
+    emit databaseLoaded();
+}
+
 bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
@@ -159,12 +206,16 @@ bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CSubmitterDlg::OnSize(int cx, int cy)
 {
-    // The right-hand column keeps to the right edge; the browser takes the rest.
-    m_directoryList->setGeometry(cx - 235, 70, 220, cy - 85);
+    // The right-hand column keeps to the right edge; the browser takes the rest. Next unsent
+    // sits under the Fill button and the filter above the list, which starts below them.
+    m_directoryList->setGeometry(cx - 235, kListTop, 220, cy - kListTop - 15);
     m_profileLabel->setGeometry(cx - 230, 14, 35, 15);
     m_fillButton->setGeometry(cx - 190, 40, 140, 22);
     m_profileCombo->setGeometry(cx - 180, 11, 150, 20);
     m_browser->setGeometry(10, 10, cx - 260, cy - 25);
+    m_nextUnsentButton->setGeometry(cx - 190, 66, 140, 22);
+    m_searchBox->setGeometry(cx - 235, 94, 130, 22);
+    m_unsentOnlyBox->setGeometry(cx - 100, 96, 85, 18);
 }
 
 void CSubmitterDlg::closeEvent(QCloseEvent* event)

@@ -7,21 +7,28 @@
 #include "ui/main_window/MessageBoxPresenter.h"
 #include "ui/profiles/ProfilesConfigurator.h"
 
+#include <QFutureWatcher>
 #include <QIcon>
 #include <QMainWindow>
 #include <cstdint>
-#include <future>
+#include <optional>
 #include <string>
 
 class CBrowserCtrl;
 class CBrowserPage;
+class CDirectoryFilterProxy;
+class CDirectoryListModel;
+class CDirectoryListView;
 class CSubmitEventSink;
+class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
+class QLineEdit;
 class QPushButton;
 class QTimer;
 class QWebEnginePage;
+struct FillReport;
+struct StatusMessage;
 struct WriteOutcome;
 
 // Where the main window finds its files and its vendor, and what it tells the time with.
@@ -55,6 +62,13 @@ public:
     void OnManageProfiles();
     void OnUpdateDatabase();
 
+    // dirdata.xml is read on a worker while the window and the browser start; the list is
+    // filled once it has been read.
+    bool IsDatabaseLoaded() const { return m_databaseLoaded; }
+
+signals:
+    void databaseLoaded();
+
 protected:
     // The close box and Alt+F4 save sv.dat first; the window stays open if that fails.
     void closeEvent(QCloseEvent* event) override;
@@ -84,10 +98,15 @@ private:
     // Directory list and profile selection.
     void OnSelchangeDirectoryList();
     void OnSelchangeProfileCombo();
+    void OnDatabaseRead();
     void RebuildDirectoryList(const std::string& markingProfileName);
-    // The selected entry's row, or -1. Selection, not the current item: the list makes an item
+    // Sets every entry's marker for this profile name; the selection stays.
+    void MarkDirectoryList(const std::string& markingProfileName);
+    // The selected entry's directory. Selection, not the current item: the list makes an item
     // current by itself when it gains focus, which is nobody's choice.
-    int SelectedDirectoryRow() const;
+    std::optional<size_t> SelectedDirectory() const;
+    // Selects the directory's entry (or nothing) without counting as the user's choice.
+    void SelectDirectory(std::optional<size_t> directory);
     // Refills the selector with the store's names, sorted, and leaves nothing selected.
     void FillProfileCombo();
     // Selects the entry with exactly this name, or none when no entry has it.
@@ -98,9 +117,19 @@ private:
     void InstallSubmitEventSink();
     void OnFill();
     void OnTimer();
+    // The page's document is ready: the pending fill need not wait for the timer.
+    void OnPageReady();
     void FillCurrentPage(CBrowserPage& page);
     void CheckSubmission(CBrowserPage& page);
     void OnFormSubmit();
+
+    // The submission assistant: fill report, progress, Next unsent and the list's filter.
+    void CreateAssistantControls(QWidget* client);
+    void OnNextUnsent();
+    void OnFilterChanged();
+    void ShowProgress();
+    void ShowFillReport(const FillReport& report);
+    void ShowStatus(const StatusMessage& message);
 
     // Help menu.
     void OnAbout();
@@ -109,8 +138,11 @@ private:
 
     SubmitterEnvironment m_environment;
     // Parsing a large dirdata.xml takes about as long as the browser engine takes to start, so
-    // the file is read on a worker thread from the window's first moment; OnInitDialog adopts it.
-    std::future<DatabaseRead> m_startupDatabase;
+    // the file is read on a worker thread from the window's first moment and adopted when read,
+    // while the engine goes on starting.
+    QFuture<DatabaseRead> m_startupDatabase;
+    QFutureWatcher<DatabaseRead> m_startupDatabaseWatcher;
+    bool m_databaseLoaded = false;
     CMessageBoxPresenter m_windowBoxes;    // boxes owned by this window
     CMessageBoxPresenter m_unownedBoxes;   // the database's boxes, which have no owner
     MessagePresenter& m_presenter;         // m_windowBoxes unless a test stands in
@@ -122,13 +154,24 @@ private:
     bool m_hasProfile = false;
     std::string m_currentDirectory;
     CBrowserCtrl* m_browser = nullptr;
-    QListWidget* m_directoryList = nullptr;
+    CDirectoryListModel* m_directoryModel = nullptr;
+    CDirectoryFilterProxy* m_directoryFilter = nullptr;
+    CDirectoryListView* m_directoryList = nullptr;
+    // Set while the program itself changes the list's selection, which is nobody's pick.
+    bool m_changingSelection = false;
     bool m_fillPending = false;
+    uint64_t m_fillDocument = 0; // the page's document generation when the fill was armed
     bool m_submitted = false;
     uint32_t m_submitTime = 0;
     QComboBox* m_profileCombo = nullptr;
     QLabel* m_profileLabel = nullptr;
     QPushButton* m_fillButton = nullptr;
+    QPushButton* m_nextUnsentButton = nullptr;
+    QLineEdit* m_searchBox = nullptr;
+    QCheckBox* m_unsentOnlyBox = nullptr;
+    QLabel* m_fillStatus = nullptr;
+    QLabel* m_progressStatus = nullptr;
+    std::string m_markingProfile; // whose sent set marks the list
     CSubmitEventSink* m_submitSink = nullptr;
     QTimer* m_timer = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window

@@ -6,11 +6,10 @@
 #include "ui/browser/BrowserPage.h"
 #include "ui/browser/PageFiller.h"
 #include "ui/browser/PageHtmlReader.h"
+#include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/SubmitEventSink.h"
 #include "ui/main_window/SubmitterDlg.h"
 
-#include <QListWidget>
-#include <QSignalBlocker>
 #include <QWebChannel>
 #include <filesystem>
 #include <vector>
@@ -23,33 +22,23 @@ std::string ApplicationName()
     return std::filesystem::path(ExecutableFilePath()).stem().string();
 }
 
-// The entry that stands for `directory`, by its exact name: another directory whose name
-// merely begins with it ("A" and "A Extra") is a different directory. The selected entry is
+// The directory whose entry stands for `directory`, by its exact name: another directory whose
+// name merely begins with it ("A" and "A Extra") is a different directory. The selected entry is
 // tried first, as that is where the user is.
-QListWidgetItem* FindDirectoryEntry(const QListWidget& list, const std::string& directory)
+std::optional<size_t> FindDirectoryEntry(const CDirectoryListModel& list,
+                                         std::optional<size_t> selected,
+                                         const std::string& directory)
 {
-    const auto standsFor = [&directory](const QListWidgetItem* entry) {
-        return entry && DirectoryNameFromEntry(entry->text().toStdString()) == directory;
+    const auto standsFor = [&list, &directory](size_t index) {
+        return DirectoryNameFromEntry(list.DirectoryName(index)) == directory;
     };
-    if (standsFor(list.currentItem()))
-        return list.currentItem();
-    for (int row = 0; row < list.count(); ++row) {
-        if (standsFor(list.item(row)))
-            return list.item(row);
+    if (selected && standsFor(*selected))
+        return selected;
+    for (size_t index = 0; index < list.DirectoryCount(); ++index) {
+        if (standsFor(index))
+            return index;
     }
-    return nullptr;
-}
-
-// Marks the entry sent and selects it; the list stays silent, so the browser keeps the result
-// page instead of opening the directory again.
-void ShowEntrySent(QListWidget& list, const std::string& directory)
-{
-    QListWidgetItem* entry = FindDirectoryEntry(list, directory);
-    if (!entry)
-        return;
-    const QSignalBlocker blocker(&list);
-    entry->setText(QString::fromStdString(MarkEntrySent(entry->text().toStdString())));
-    list.setCurrentItem(entry);
+    return std::nullopt;
 }
 
 } // namespace
@@ -91,6 +80,17 @@ void CSubmitterDlg::OnTimer()
     }
 }
 
+void CSubmitterDlg::OnPageReady()
+{
+    // A ready notice from the page the browser is leaving must not fill that page with the
+    // next directory's values: only a document started since the fill was armed counts.
+    CBrowserPage* page = m_browser->GetDocument();
+    if (!m_fillPending || page->DocumentGeneration() == m_fillDocument)
+        return;
+    m_fillPending = false;
+    FillCurrentPage(*page);
+}
+
 void CSubmitterDlg::FillCurrentPage(CBrowserPage& page)
 {
     std::vector<FormField> fields;
@@ -98,7 +98,8 @@ void CSubmitterDlg::FillCurrentPage(CBrowserPage& page)
                                  fields);
     for (FormField& field : fields)
         field.value = ComposeFieldValue(field.value, m_currentProfile);
-    CPageFiller(page).Fill(fields, this);
+    CPageFiller(page).Fill(fields, this,
+                           [this](const FillReport& report) { ShowFillReport(report); });
 }
 
 void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
@@ -117,7 +118,13 @@ void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
         // Written at once: a crash or File > Exit must not lose the mark and invite the user
         // to submit the same feed twice.
         SaveStateFileOrWarn();
-        ShowEntrySent(*m_directoryList, directory);
+        // Marked and selected quietly, so the browser keeps the result page instead of opening
+        // the directory again.
+        if (const auto entry = FindDirectoryEntry(*m_directoryModel, SelectedDirectory(), directory)) {
+            m_directoryModel->MarkSent(*entry);
+            SelectDirectory(entry);
+        }
+        ShowProgress();
     });
 }
 

@@ -1,9 +1,14 @@
 #include "page_filling/DirectoryListEntry.h"
+#include "page_filling/SentFlags.h"
 #include "ui/browser/BrowserCtrl.h"
+#include "ui/browser/BrowserPage.h"
+#include "ui/main_window/DirectoryFilterProxy.h"
+#include "ui/main_window/DirectoryListModel.h"
+#include "ui/main_window/DirectoryListView.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QComboBox>
-#include <QListWidget>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <algorithm>
@@ -16,15 +21,16 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
                                 MessageIcon::Exclamation);
         return;
     }
-    const int row = SelectedDirectoryRow();
-    if (row < 0)
+    const std::optional<size_t> directory = SelectedDirectory();
+    if (!directory)
         return;
 
-    m_currentDirectory = DirectoryNameFromEntry(m_directoryList->item(row)->text().toStdString());
+    m_currentDirectory = DirectoryNameFromEntry(m_directoryModel->DirectoryName(*directory));
     // The page may depend on the profile's category; the database reports its own failures
     // and the browser is sent wherever it answers.
     const std::string url = m_database.GetDirectorySubmitPage(
         m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat);
+    m_fillDocument = m_browser->GetDocument()->DocumentGeneration();
     m_browser->Navigate(QString::fromStdString(url));
     m_fillPending = true;
     m_submitted = false;
@@ -41,41 +47,55 @@ void CSubmitterDlg::OnSelchangeProfileCombo()
     if (m_profileManager.Profiles().GetProfile(name, m_currentProfile))
         m_hasProfile = true;
 
-    const int row = SelectedDirectoryRow();
-    RebuildDirectoryList(name);
-    {
-        const QSignalBlocker blocker(m_directoryList);
-        m_directoryList->setCurrentRow(row);
-    }
+    // Only the markers change, so the selected entry stays where it is.
+    MarkDirectoryList(name);
     if (m_hasProfile)
         OnSelchangeDirectoryList();
 }
 
 void CSubmitterDlg::RebuildDirectoryList(const std::string& markingProfileName)
 {
-    std::vector<std::string> names;
-    m_database.GetDirectoryNames(names);
-
-    QStringList entries;
-    entries.reserve(static_cast<qsizetype>(names.size()));
-    const CProfileStore& store = m_profileManager.Profiles();
-    for (const std::string& name : names) {
-        SentMarker marker = SentMarker::None;
-        if (m_hasProfile)
-            marker =
-                store.IsSent(markingProfileName, name) ? SentMarker::Sent : SentMarker::NotSent;
-        entries.append(QString::fromStdString(MakeDirectoryListEntry(name, marker)));
+    {
+        const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
+        m_directoryModel->SetDirectories(m_database.DirectoryNames());
     }
-
-    const QSignalBlocker blocker(m_directoryList);
-    m_directoryList->clear();
-    m_directoryList->addItems(entries);
+    MarkDirectoryList(markingProfileName);
 }
 
-int CSubmitterDlg::SelectedDirectoryRow() const
+void CSubmitterDlg::MarkDirectoryList(const std::string& markingProfileName)
 {
-    const QList<QListWidgetItem*> selected = m_directoryList->selectedItems();
-    return selected.isEmpty() ? -1 : m_directoryList->row(selected.front());
+    m_markingProfile = markingProfileName;
+    std::vector<uint8_t> sent;
+    if (const auto names = m_database.DirectoryNames(); names && m_hasProfile)
+        sent = SentFlags(*names, m_profileManager.Profiles().SentSetsOf(markingProfileName));
+    {
+        // Under "unsent only" a mark can hide the selected entry; that is no pick either.
+        const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
+        m_directoryModel->SetMarks(m_hasProfile, std::move(sent));
+    }
+    ShowProgress();
+}
+
+std::optional<size_t> CSubmitterDlg::SelectedDirectory() const
+{
+    const QModelIndexList selected = m_directoryList->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return m_directoryFilter->DirectoryAt(selected.front().row());
+}
+
+void CSubmitterDlg::SelectDirectory(std::optional<size_t> directory)
+{
+    const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
+    const int row = directory ? m_directoryFilter->RowOf(*directory) : -1;
+    if (row < 0) {
+        m_directoryList->selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex entry = m_directoryFilter->index(row, 0);
+    m_directoryList->selectionModel()->setCurrentIndex(entry,
+                                                       QItemSelectionModel::ClearAndSelect);
+    m_directoryList->scrollTo(entry);
 }
 
 void CSubmitterDlg::FillProfileCombo()

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The directory list's entries, one per directory in database order, each made when the list
+// shows it: the name (shared with the database, never copied) and, while a profile is current,
+// its sent marker. Changing the profile changes only one flag per directory.
+class CDirectoryListModel final : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    // Text shown after a directory's name and before its marker ("" for none); display only.
+    using Decoration = std::function<std::string(size_t directory)>;
+
+    explicit CDirectoryListModel(QObject* parent = nullptr);
+
+    // A new list of directories, none marked; null for none.
+    void SetDirectories(std::shared_ptr<const std::vector<std::string>> names);
+    // Markers on (one flag per directory, set for sent) or, without a current profile, off.
+    void SetMarks(bool withMarkers, std::vector<uint8_t> sent);
+    void MarkSent(size_t directory);
+    void SetDecoration(Decoration decoration);
+
+    size_t DirectoryCount() const { return m_names ? m_names->size() : 0; }
+    const std::string& DirectoryName(size_t directory) const { return (*m_names)[directory]; }
+    bool IsSent(size_t directory) const { return m_sent[directory] != 0; }
+    const std::vector<uint8_t>& SentFlags() const { return m_sent; }
+    bool HasMarkers() const { return m_withMarkers; }
+    size_t SentCount() const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    void MarksChanged(int first, int last);
+
+    std::shared_ptr<const std::vector<std::string>> m_names;
+    std::vector<uint8_t> m_sent;
+    bool m_withMarkers = false;
+    Decoration m_decoration;
+};

@@ -1,0 +1,26 @@
+#include "ui/main_window/DirectoryListView.h"
+
+#include <QKeyEvent>
+
+CDirectoryListView::CDirectoryListView(QWidget* parent) : QListView(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every entry has the height of the first, so 50,000 of them cost no measuring.
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void CDirectoryListView::keyPressEvent(QKeyEvent* event)
+{
+    const bool picksFirst = event->key() == Qt::Key_Down || event->key() == Qt::Key_Home ||
+                            event->key() == Qt::Key_Space;
+    if (picksFirst && event->modifiers() == Qt::NoModifier && model() && model()->rowCount() > 0 &&
+        selectionModel() && !selectionModel()->hasSelection()) {
+        const QModelIndex first = model()->index(0, 0);
+        selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
+        scrollTo(first);
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
