@@ -107,8 +107,7 @@ void BM_ProfileSwitch(benchmark::State& state)
     bool toAll = true;
     for (auto _ : state) {
         // The selector's change is what the user's pick sends.
-        state.SetIterationTime(
-            bench.Timed([&] { profiles->setCurrentIndex(toAll ? all : none); }));
+        state.SetIterationTime(bench.Timed([&] { profiles->setCurrentIndex(toAll ? all : none); }));
         toAll = !toAll;
     }
 }
@@ -125,11 +124,7 @@ void BM_PickNextUnsent(benchmark::State& state)
     for (auto _ : state)
         state.SetIterationTime(bench.Timed([next] { next->click(); }));
 }
-BENCHMARK(BM_PickNextUnsent)
-    ->Arg(500)
-    ->Arg(50000)
-    ->UseManualTime()
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PickNextUnsent)->Arg(500)->Arg(50000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void SetUpHeadlessEnvironment()
 {

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <cstdint>
 #include <string>
@@ -18,18 +22,47 @@ class SubmitterDlgInspector
 public:
     explicit SubmitterDlgInspector(CSubmitterDlg& window) : m_window(window) {}
 
-    QListWidget* DirectoryList() const { return Child<QListWidget>("directoryList"); }
+    QListView* DirectoryList() const { return Child<QListView>("directoryList"); }
     QComboBox* ProfileCombo() const { return Child<QComboBox>("profileCombo"); }
     QLabel* ProfileLabel() const { return Child<QLabel>("profileLabel"); }
     QPushButton* FillButton() const { return Child<QPushButton>("fillButton"); }
+    QPushButton* NextUnsentButton() const { return Child<QPushButton>("nextUnsentButton"); }
+    QLineEdit* SearchBox() const { return Child<QLineEdit>("directorySearch"); }
+    QCheckBox* UnsentOnlyBox() const { return Child<QCheckBox>("unsentOnly"); }
+    QLabel* FillStatus() const { return Child<QLabel>("fillStatus"); }
+    QLabel* ProgressStatus() const { return Child<QLabel>("progressStatus"); }
     CBrowserCtrl* Browser() const { return Child<CBrowserCtrl>("browser"); }
     QTimer* Timer() const { return Child<QTimer>("submissionTimer"); }
+
+    // dirdata.xml is read while the window starts; false when it was not read in time.
+    [[nodiscard]] bool WaitForDatabase() const
+    {
+        return WaitUntil([this] { return m_window.IsDatabaseLoaded(); }, 15000);
+    }
 
     // The selected entry's row, or -1.
     int SelectedDirectoryRow() const
     {
-        const QList<QListWidgetItem*> selected = DirectoryList()->selectedItems();
-        return selected.isEmpty() ? -1 : DirectoryList()->row(selected.first());
+        const QModelIndexList selected = DirectoryList()->selectionModel()->selectedIndexes();
+        return selected.isEmpty() ? -1 : selected.first().row();
+    }
+    // The row with the list's focus frame, or -1.
+    int CurrentDirectoryRow() const { return DirectoryList()->currentIndex().row(); }
+    QString Entry(int row) const
+    {
+        return DirectoryList()->model()->index(row, 0).data().toString();
+    }
+    // Selects the entry as the user's click or keys would: the window hears of it.
+    void PickDirectoryRow(int row) const
+    {
+        DirectoryList()->selectionModel()->setCurrentIndex(DirectoryList()->model()->index(row, 0),
+                                                           QItemSelectionModel::ClearAndSelect);
+    }
+    // Selects the entry without the window hearing of it.
+    void SelectDirectoryRowQuietly(int row) const
+    {
+        const QSignalBlocker blocker(DirectoryList()->selectionModel());
+        PickDirectoryRow(row);
     }
 
     bool HasProfile() const { return m_window.m_hasProfile; }

@@ -1,15 +1,15 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QComboBox>
-#include <QListWidget>
 #include <QStringList>
 
 // The texts a list or a combo box shows, top to bottom, for comparing with what a test expects.
-inline QStringList Entries(const QListWidget& list)
+inline QStringList Entries(const QAbstractItemView& list)
 {
     QStringList entries;
-    for (int row = 0; row < list.count(); ++row)
-        entries.append(list.item(row)->text());
+    for (int row = 0; row < list.model()->rowCount(); ++row)
+        entries.append(list.model()->index(row, 0).data().toString());
     return entries;
 }
 

@@ -4,9 +4,9 @@
 
 CPageEvents::CPageEvents(QObject* parent) : QObject(parent) {}
 
-void CPageEvents::documentReady()
+void CPageEvents::documentReady(const QString& url)
 {
-    emit pageReady();
+    emit pageReady(QUrl(url));
 }
 
 void CPageEvents::fillUpdated(const QString& report)

@@ -5,6 +5,7 @@
 #include <QMetaType>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 Q_DECLARE_METATYPE(FillReport)
 
@@ -19,12 +20,13 @@ public:
     explicit CPageEvents(QObject* parent = nullptr);
 
 public slots:
-    // Called from the page once its document is ready and the channel is up.
-    void documentReady();
+    // Called from the page, with the document's address, once the document is ready and the
+    // channel is up.
+    void documentReady(const QString& url);
     // Called from the page with the fill report (JSON) after late fields were filled.
     void fillUpdated(const QString& report);
 
 signals:
-    void pageReady();
+    void pageReady(const QUrl& url);
     void fillReported(const FillReport& report);
 };

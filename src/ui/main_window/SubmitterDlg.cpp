@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -74,7 +75,7 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     CreateControls();
     CreateMenu();
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    resize(kInitialClientSize + QSize(0, menuHeight));
+    resize(kInitialClientSize + QSize(0, menuHeight + statusBar()->sizeHint().height()));
     OnInitDialog();
 }
 
@@ -104,10 +105,11 @@ void CSubmitterDlg::CreateControls()
 
     // Programmatic changes of the selection go through SelectDirectory, and the selector's are
     // blocked, so the handlers see only the user's choices.
-    connect(m_directoryList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!m_changingSelection)
-            OnSelchangeDirectoryList();
-    });
+    connect(m_directoryList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] {
+                if (!m_changingSelection)
+                    OnSelchangeDirectoryList();
+            });
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
             &CSubmitterDlg::OnSelchangeProfileCombo);
     connect(m_fillButton, &QPushButton::clicked, this, &CSubmitterDlg::OnFill);

@@ -10,6 +10,7 @@
 #include <QFutureWatcher>
 #include <QIcon>
 #include <QMainWindow>
+#include <QUrl>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -117,8 +118,8 @@ private:
     void InstallSubmitEventSink();
     void OnFill();
     void OnTimer();
-    // The page's document is ready: the pending fill need not wait for the timer.
-    void OnPageReady();
+    // A document is ready: when it is the pending fill's, the fill need not wait for the timer.
+    void OnPageReady(const QUrl& url);
     void FillCurrentPage(CBrowserPage& page);
     void CheckSubmission(CBrowserPage& page);
     void OnFormSubmit();
@@ -161,6 +162,7 @@ private:
     bool m_changingSelection = false;
     bool m_fillPending = false;
     uint64_t m_fillDocument = 0; // the page's document generation when the fill was armed
+    QUrl m_fillUrl;              // the address the fill's page was opened at
     bool m_submitted = false;
     uint32_t m_submitTime = 0;
     QComboBox* m_profileCombo = nullptr;

@@ -51,11 +51,14 @@ void CSubmitterDlg::OnNextUnsent()
                                 MessageIcon::Exclamation);
         return;
     }
-    const auto shown = [this](size_t directory) { return m_directoryFilter->RowOf(directory) >= 0; };
+    const auto shown = [this](size_t directory) {
+        return m_directoryFilter->RowOf(directory) >= 0;
+    };
     const std::optional<size_t> next =
         NextUnsent(m_directoryModel->SentFlags(), SelectedDirectory(), shown);
     if (!next) {
-        ShowStatus({DescribeNothingUnsent(m_markingProfile, m_directoryFilter->IsFiltering()), false});
+        ShowStatus(
+            {DescribeNothingUnsent(m_markingProfile, m_directoryFilter->IsFiltering()), false});
         return;
     }
     SelectDirectory(next);
@@ -64,14 +67,15 @@ void CSubmitterDlg::OnNextUnsent()
 
 void CSubmitterDlg::OnFilterChanged()
 {
-    // The selection follows its directory and is lost only when the filter hides it; losing it
-    // is no pick of another directory.
-    const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
-    m_directoryFilter->SetFilter(
-        CDirectoryFilter(m_searchBox->text().toStdString(), m_unsentOnlyBox->isChecked()));
-    if (const QModelIndexList selected = m_directoryList->selectionModel()->selectedIndexes();
-        !selected.isEmpty())
-        m_directoryList->scrollTo(selected.front());
+    // The selection stays with its directory, and goes only when the filter hides it; the view
+    // would otherwise move it to a neighbour. Neither is a pick of another directory.
+    const std::optional<size_t> selected = SelectedDirectory();
+    {
+        const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
+        m_directoryFilter->SetFilter(
+            CDirectoryFilter(m_searchBox->text().toStdString(), m_unsentOnlyBox->isChecked()));
+    }
+    SelectDirectory(selected);
 }
 
 void CSubmitterDlg::ShowProgress()

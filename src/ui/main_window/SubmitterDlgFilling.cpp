@@ -80,12 +80,13 @@ void CSubmitterDlg::OnTimer()
     }
 }
 
-void CSubmitterDlg::OnPageReady()
+void CSubmitterDlg::OnPageReady(const QUrl& url)
 {
-    // A ready notice from the page the browser is leaving must not fill that page with the
-    // next directory's values: only a document started since the fill was armed counts.
+    // Only the document the pick opened counts: not the page the browser is leaving, whose
+    // notice may still be on its way, nor a page opened since (help, a link). A page that
+    // redirects is left to the timer, which fills it once it has loaded.
     CBrowserPage* page = m_browser->GetDocument();
-    if (!m_fillPending || page->DocumentGeneration() == m_fillDocument)
+    if (!m_fillPending || page->DocumentGeneration() != m_fillDocument + 1 || url != m_fillUrl)
         return;
     m_fillPending = false;
     FillCurrentPage(*page);
@@ -120,7 +121,8 @@ void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
         SaveStateFileOrWarn();
         // Marked and selected quietly, so the browser keeps the result page instead of opening
         // the directory again.
-        if (const auto entry = FindDirectoryEntry(*m_directoryModel, SelectedDirectory(), directory)) {
+        if (const auto entry =
+                FindDirectoryEntry(*m_directoryModel, SelectedDirectory(), directory)) {
             m_directoryModel->MarkSent(*entry);
             SelectDirectory(entry);
         }

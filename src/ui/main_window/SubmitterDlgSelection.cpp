@@ -31,6 +31,7 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
     const std::string url = m_database.GetDirectorySubmitPage(
         m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat);
     m_fillDocument = m_browser->GetDocument()->DocumentGeneration();
+    m_fillUrl = QUrl(QString::fromStdString(url));
     m_browser->Navigate(QString::fromStdString(url));
     m_fillPending = true;
     m_submitted = false;
@@ -93,8 +94,7 @@ void CSubmitterDlg::SelectDirectory(std::optional<size_t> directory)
         return;
     }
     const QModelIndex entry = m_directoryFilter->index(row, 0);
-    m_directoryList->selectionModel()->setCurrentIndex(entry,
-                                                       QItemSelectionModel::ClearAndSelect);
+    m_directoryList->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
     m_directoryList->scrollTo(entry);
 }
 

@@ -13,7 +13,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineScript>
@@ -71,7 +71,9 @@ private slots:
     void theUpdateAddsTheNewDirectoryAndItWorksToo();
 
 private:
-    QListWidgetItem* Entry(const std::string& name) const;
+    // The row of the directory's entry, or -1.
+    int Entry(const std::string& name) const;
+    QString EntryText(const std::string& name) const;
     std::optional<QVariant> Run(const QString& source) const;
     bool WaitForFilledPage() const;
     bool WaitForRenderedFrame() const;
@@ -108,7 +110,8 @@ void DemoEndToEndTest::initTestCase()
     m_window = std::make_unique<CSubmitterDlg>(std::move(env));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QCOMPARE(Inspect(*m_window).DirectoryList()->count(), 8);
+    QVERIFY(Inspect(*m_window).WaitForDatabase());
+    QCOMPARE(Inspect(*m_window).DirectoryList()->model()->rowCount(), 8);
 }
 
 void DemoEndToEndTest::cleanupTestCase()
@@ -117,11 +120,19 @@ void DemoEndToEndTest::cleanupTestCase()
     m_site.Stop();
 }
 
-QListWidgetItem* DemoEndToEndTest::Entry(const std::string& name) const
+int DemoEndToEndTest::Entry(const std::string& name) const
 {
-    const QList<QListWidgetItem*> found = Inspect(*m_window).DirectoryList()->findItems(
-        QString::fromStdString(name + " ["), Qt::MatchStartsWith | Qt::MatchCaseSensitive);
-    return found.size() == 1 ? found.front() : nullptr;
+    const QAbstractItemModel& list = *Inspect(*m_window).DirectoryList()->model();
+    const QModelIndexList found =
+        list.match(list.index(0, 0), Qt::DisplayRole, QString::fromStdString(name + " ["), -1,
+                   Qt::MatchStartsWith | Qt::MatchCaseSensitive);
+    return found.size() == 1 ? found.front().row() : -1;
+}
+
+QString DemoEndToEndTest::EntryText(const std::string& name) const
+{
+    const int row = Entry(name);
+    return row < 0 ? QString() : Inspect(*m_window).Entry(row);
 }
 
 std::optional<QVariant> DemoEndToEndTest::Run(const QString& source) const
@@ -171,10 +182,10 @@ void DemoEndToEndTest::PressEnterInTheFeedField() const
 
 std::optional<DemoSubmission> DemoEndToEndTest::SubmitThroughTheWindow(const std::string& name)
 {
-    QListWidgetItem* entry = Entry(name);
-    if (!entry)
+    const int entry = Entry(name);
+    if (entry < 0)
         return std::nullopt;
-    Inspect(*m_window).DirectoryList()->setCurrentItem(entry);
+    Inspect(*m_window).PickDirectoryRow(entry);
     if (!WaitForFilledPage() || !WaitForRenderedFrame())
         return std::nullopt;
 
@@ -189,15 +200,15 @@ void DemoEndToEndTest::VerifyMarked(const std::string& name, bool sent)
 {
     const QString marked = QString::fromStdString(name + " [sent]");
     if (sent) {
-        WAIT_VERIFY(Entry(name) && Entry(name)->text() == marked, kTimeoutMs);
+        WAIT_VERIFY(EntryText(name) == marked, kTimeoutMs);
         return;
     }
     // The check runs once the result page is complete, more than 3 s after the submission;
     // after it, the entry must still say " [not sent]".
     QVERIFY(Inspect(*m_window).Submitted());
     WAIT_VERIFY(!Inspect(*m_window).Submitted(), kTimeoutMs);
-    QVERIFY(!WaitUntil([&] { return Entry(name)->text() == marked; }, 1000));
-    QCOMPARE(Entry(name)->text(), QString::fromStdString(name + " [not sent]"));
+    QVERIFY(!WaitUntil([&] { return EntryText(name) == marked; }, 1000));
+    QCOMPARE(EntryText(name), QString::fromStdString(name + " [not sent]"));
 }
 
 void DemoEndToEndTest::everyDirectoryReceivesTheProfileAndIsMarkedSentUnlessItRefuses_data()
@@ -294,10 +305,9 @@ void DemoEndToEndTest::theUpdateAddsTheNewDirectoryAndItWorksToo()
     QCOMPARE(m_messages.messages.front().text, std::string("Update successful"));
     m_messages.messages.clear();
 
-    QListWidget& list = *Inspect(*m_window).DirectoryList();
-    QCOMPARE(list.count(), 9);
-    QCOMPARE(list.item(8)->text(), QStringLiteral("Feedhaven [not sent]"));
-    QCOMPARE(list.item(0)->text(), QStringLiteral("Feedling Index [sent]"));
+    QCOMPARE(Inspect(*m_window).DirectoryList()->model()->rowCount(), 9);
+    QCOMPARE(Inspect(*m_window).Entry(8), QStringLiteral("Feedhaven [not sent]"));
+    QCOMPARE(Inspect(*m_window).Entry(0), QStringLiteral("Feedling Index [sent]"));
 
     const ProfileRecord p = DemoProfile();
     const std::optional<DemoSubmission> received = SubmitThroughTheWindow("Feedhaven");

@@ -5,7 +5,6 @@
 #include "support/WaitUntil.h"
 #include "ui/browser/PageHtmlReader.h"
 
-#include <QListWidget>
 #include <QWebChannel>
 #include <chrono>
 #include <filesystem>
@@ -99,7 +98,7 @@ private:
     [[nodiscard]] bool SubmitByClick();
     [[nodiscard]] bool WaitForCheck();
     [[nodiscard]] bool FlushPageReads();
-    QString Entry(int row) const { return Inspect(*m_dlg).DirectoryList()->item(row)->text(); }
+    QString Entry(int row) const { return Inspect(*m_dlg).Entry(row); }
     std::string StateFile() const { return m_env->ReadProgramFile("sv.dat").value_or(""); }
 
     std::unique_ptr<SubmitterTestEnvironment> m_env;
@@ -143,6 +142,7 @@ void SubmissionTrackingTest::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
     m_driver = std::make_unique<BrowserDriver>(*Inspect(*m_dlg).Browser());
     QVERIFY(m_driver->WaitUntilComplete());
+    QVERIFY(Inspect(*m_dlg).WaitForDatabase());
 }
 
 void SubmissionTrackingTest::cleanup()
@@ -154,7 +154,7 @@ void SubmissionTrackingTest::cleanup()
 
 bool SubmissionTrackingTest::ChooseDirectory(int row)
 {
-    Inspect(*m_dlg).DirectoryList()->setCurrentRow(row);
+    Inspect(*m_dlg).PickDirectoryRow(row);
     return Inspect(*m_dlg).FillPending();
 }
 
@@ -206,6 +206,10 @@ void SubmissionTrackingTest::fillsTheDirectoryPageFromTheProfile()
     QVERIFY(ChooseDirectory(kAlpha));
     QVERIFY(WaitUntilFilled());
     QCOMPARE(m_env->WaitForRequest("/form/thanks")->query, std::string("cat=104"));
+    // The paragraph named "note" takes no value; the status bar says so.
+    WAIT_COMPARE(Inspect(*m_dlg).FillStatus()->text(),
+                 QStringLiteral("Filled 8 of 9 fields \u00b7 not found: note"),
+                 BrowserDriver::kTimeoutMs);
     const QString values = m_driver->RunText(QStringLiteral(
         "Array.from(document.querySelectorAll('input:not([type=hidden]), textarea, select'))"
         ".map(e => e.value).join('|')"));
@@ -236,7 +240,9 @@ void SubmissionTrackingTest::aConfirmedSubmissionMarksTheEntryOnceAndSavesAtOnce
     QVERIFY(SubmitByClick());
     QVERIFY(WaitForCheck());
     QCOMPARE(Entry(kAlpha), QStringLiteral("Alpha [sent]"));
-    QCOMPARE(Inspect(*m_dlg).DirectoryList()->currentRow(), int(kAlpha));
+    QCOMPARE(Inspect(*m_dlg).CurrentDirectoryRow(), int(kAlpha));
+    QCOMPARE(Inspect(*m_dlg).ProgressStatus()->text(),
+             QStringLiteral("1 of 6 directories sent for Alice"));
     QVERIFY(StateFile().find("\r\n1\r\nAlpha\r\n") != std::string::npos);
     const std::string body = m_env->WaitForRequest("/result/thanks")->body;
     QVERIFY2(body.find("echo=seen+Feed+of+alice%40example.com") != std::string::npos, body.c_str());
@@ -338,13 +344,12 @@ void SubmissionTrackingTest::onlyTheEntryOfExactlyThatDirectoryIsRewritten()
     QVERIFY(SubmitByClick());
     // Another entry is selected meanwhile, without opening it: the mark still finds "A".
     {
-        const QSignalBlocker blocker(Inspect(*m_dlg).DirectoryList());
-        Inspect(*m_dlg).DirectoryList()->setCurrentRow(kNoText);
+        Inspect(*m_dlg).SelectDirectoryRowQuietly(kNoText);
     }
     QVERIFY(WaitForCheck());
     QCOMPARE(Entry(kA), QStringLiteral("A [sent]"));
     QCOMPARE(Entry(kAExtra), QStringLiteral("A Extra [not sent]"));
-    QCOMPARE(Inspect(*m_dlg).DirectoryList()->currentRow(), int(kA));
+    QCOMPARE(Inspect(*m_dlg).CurrentDirectoryRow(), int(kA));
 }
 
 QTEST_MAIN(SubmissionTrackingTest)

@@ -11,9 +11,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -76,6 +77,8 @@ private:
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qWarning("the main window was not exposed");
+        if (!Inspect(*window).WaitForDatabase())
+            qWarning("the main window did not read its database");
         return window;
     }
 
@@ -99,9 +102,9 @@ private:
     // The user clicks the list entry in `row`.
     static void ClickEntry(CSubmitterDlg& window, int row)
     {
-        QListWidget& list = *Inspect(window).DirectoryList();
+        QListView& list = *Inspect(window).DirectoryList();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.visualItemRect(list.item(row)).center());
+                          list.visualRect(list.model()->index(row, 0)).center());
     }
 
 private slots:
@@ -188,13 +191,18 @@ private slots:
                 menus.append(QStringLiteral("  ") + action->text());
         }
         QCOMPARE(menus, (QStringList{"&File", "  E&xit", "&Settings", "  Manage Profiles",
-                                     "  Update RSS Directory Database", "&Help", "  User Guide",
-                                     "  Support", "  &About Kestrine"}));
+                                     "  Update RSS Directory Database", "&Go", "  &Next unsent",
+                                     "  &Find directory", "&Help", "  User Guide", "  Support",
+                                     "  &About Kestrine"}));
         QCOMPARE(Inspect(*window).ProfileLabel()->text(), QStringLiteral("Profile:"));
         QCOMPARE(Inspect(*window).FillButton()->text(), QStringLiteral("&Fill current page"));
         QVERIFY(!Inspect(*window).FillButton()->isDefault());
         QVERIFY(!Inspect(*window).ProfileCombo()->isEditable());
-        QVERIFY(!Inspect(*window).DirectoryList()->isSortingEnabled());
+        // Entries stay in database order: the list's model does not sort.
+        const auto* shown =
+            qobject_cast<const QSortFilterProxyModel*>(Inspect(*window).DirectoryList()->model());
+        QVERIFY(shown);
+        QCOMPARE(shown->sortColumn(), -1);
         QVERIFY(!window->windowIcon().pixmap(32, 32).isNull());
     }
 
@@ -210,7 +218,11 @@ private slots:
         const int frame = window->height() - client.height(); // the menu bar
         window->resize(1000, 700 + frame);
         WAIT_COMPARE(client.size(), QSize(1000, 700), 5000);
-        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(765, 70, 220, 615));
+        // The list starts under Next unsent and the filter, which sit above it.
+        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(765, 122, 220, 563));
+        QCOMPARE(Inspect(*window).NextUnsentButton()->geometry(), QRect(810, 66, 140, 22));
+        QCOMPARE(Inspect(*window).SearchBox()->geometry(), QRect(765, 94, 130, 22));
+        QCOMPARE(Inspect(*window).UnsentOnlyBox()->geometry(), QRect(900, 96, 85, 18));
         QCOMPARE(Inspect(*window).ProfileLabel()->geometry(), QRect(770, 14, 35, 15));
         QCOMPARE(Inspect(*window).FillButton()->geometry(), QRect(810, 40, 140, 22));
         QCOMPARE(Inspect(*window).ProfileCombo()->geometry(), QRect(820, 11, 150, 20));
@@ -226,9 +238,9 @@ private slots:
         QWidget& client = *window->centralWidget();
 
         window->resize(100, 40);
-        WAIT_COMPARE(client.size(), QSize(260, 85), 5000);
-        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(25, 70, 220, 0));
-        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 60));
+        WAIT_COMPARE(client.size(), QSize(260, 137), 5000);
+        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(25, 122, 220, 0));
+        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 112));
     }
 
     void escapeAndEnterDoNothing()

@@ -79,6 +79,8 @@ private:
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qWarning("the main window was not exposed");
+        if (!Inspect(*window).WaitForDatabase())
+            qWarning("the main window did not read its database");
         return window;
     }
 

@@ -7,7 +7,6 @@
 #include "ui/update/UpdateDialog.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QSignalBlocker>
 #include <QTest>
 #include <filesystem>
@@ -85,12 +84,11 @@ private:
                        Inspect(*window).Browser()->url().path() == kStartPage;
             },
             15000);
-        if (!loaded)
-            qWarning("the start page did not load");
+        if (!loaded || !Inspect(*window).WaitForDatabase())
+            qWarning("the start page or the database did not load");
         // The page-filling timer would act on the state below; only the update may touch it here.
         Inspect(*window).Timer()->stop();
-        const QSignalBlocker blocker(Inspect(*window).DirectoryList());
-        Inspect(*window).DirectoryList()->setCurrentRow(1);
+        Inspect(*window).SelectDirectoryRowQuietly(1);
         Inspect(*window).CurrentDirectory() = "Beta";
         Inspect(*window).FillPending() = true;
         Inspect(*window).Submitted() = true;
@@ -136,8 +134,8 @@ private slots:
                      {"Update successful", "Update", MessageIcon::None}}));
         QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
         QCOMPARE(Entries(*Inspect(*window).DirectoryList()), entries);
-        QCOMPARE(Inspect(*window).DirectoryList()->currentRow(), -1);
-        QVERIFY(Inspect(*window).DirectoryList()->selectedItems().isEmpty());
+        QCOMPARE(Inspect(*window).CurrentDirectoryRow(), -1);
+        QCOMPARE(Inspect(*window).SelectedDirectoryRow(), -1);
         WAIT_COMPARE(Inspect(*window).Browser()->url(), QUrl(QStringLiteral("about:blank")), 15000);
         VerifyPageStateKept(*window);
         const auto request = env.WaitForRequest(kUpdatePath);
@@ -205,7 +203,7 @@ private slots:
         QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kOldDatabase));
         QCOMPARE(Entries(*Inspect(*window).DirectoryList()),
                  (QStringList{"Alpha [not sent]", "Beta [sent]"}));
-        QCOMPARE(Inspect(*window).DirectoryList()->currentRow(), 1);
+        QCOMPARE(Inspect(*window).CurrentDirectoryRow(), 1);
         QCOMPARE(Inspect(*window).Browser()->url(), page);
         VerifyPageStateKept(*window);
     }

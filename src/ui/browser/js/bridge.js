@@ -18,7 +18,7 @@ var kestrine = {
         if (announced || !documentReady || !events)
             return;
         announced = true;
-        events.documentReady();
+        events.documentReady(location.href);
     }
 
     document.addEventListener("DOMContentLoaded", function () {
