@@ -56,12 +56,12 @@ class BenchWindow
 public:
     explicit BenchWindow(int directories)
     {
-        const std::string programFolder = m_folder.path().toStdString() + '/';
-        std::ofstream(programFolder + "dirdata.xml", std::ios::binary)
+        const std::string dataFolder = m_folder.path().toStdString() + '/';
+        std::ofstream(dataFolder + "dirdata.xml", std::ios::binary)
             << GenerateDatabase(directories);
-        std::ofstream(programFolder + "sv.dat", std::ios::binary) << StateFile(directories);
+        std::ofstream(dataFolder + "sv.dat", std::ios::binary) << StateFile(directories);
         SubmitterEnvironment environment;
-        environment.programFolder = programFolder;
+        environment.dataFolder = DataFolder::At(dataFolder);
         environment.vendorHost = "127.0.0.1:1"; // nothing there: the start page fails at once
         environment.clock = SystemMilliseconds;
         environment.windowMessages = &m_messages;

@@ -1,10 +1,10 @@
+#include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
 #include "support/WidgetTexts.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QListWidget>
 #include <QTest>
 #include <memory>
 
@@ -27,6 +27,8 @@ std::unique_ptr<CSubmitterDlg> OpenWindow(SubmitterEnvironment environment)
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("the main window was not exposed");
+    if (!Inspect(*window).WaitForDatabase())
+        qWarning("the main window did not read its database");
     return window;
 }
 
@@ -74,7 +76,7 @@ private slots:
         QCOMPARE(Items(*window->findChild<QComboBox*>(QStringLiteral("profileCombo"))),
                  QStringList{QStringLiteral("Blog")});
         QCOMPARE(
-            Entries(*window->findChild<QListWidget*>(QStringLiteral("directoryList"))),
+            Entries(*Inspect(*window).DirectoryList()),
             (QStringList{QStringLiteral("Alpha [not sent]"), QStringLiteral("Beta [not sent]")}));
 
         std::vector<RecordingPresenter::Message> told;
@@ -108,7 +110,7 @@ private slots:
                                   .problem = "the folder cannot be created: Not a directory"};
 
         auto window = OpenWindow(environment);
-        QCOMPARE(Entries(*window->findChild<QListWidget*>(QStringLiteral("directoryList"))),
+        QCOMPARE(Entries(*Inspect(*window).DirectoryList()),
                  (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta")}));
         QVERIFY(window->close());
         QVERIFY(!QDir(QString::fromStdString(env.ProgramFolder() + "gone")).exists());

@@ -156,6 +156,7 @@ private slots:
         SubmitterEnvironment environment = env.Environment();
         environment.dataFolder.databaseFile = env.ProgramFolder() + "installed.xml";
         CSubmitterDlg window(environment);
+        QVERIFY(Inspect(window).WaitForDatabase());
         QCOMPARE(Entries(*Inspect(window).DirectoryList()),
                  (QStringList{"Alpha [not sent]", "Beta [sent]"}));
 
