@@ -32,7 +32,6 @@ public:
     const std::string& DirectoryName(size_t directory) const { return (*m_names)[directory]; }
     bool IsSent(size_t directory) const { return m_sent[directory] != 0; }
     const std::vector<uint8_t>& SentFlags() const { return m_sent; }
-    bool HasMarkers() const { return m_withMarkers; }
     size_t SentCount() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -4,6 +4,7 @@
 #include "support/SubmitterTestEnvironment.h"
 #include "support/WaitUntil.h"
 #include "support/WidgetTexts.h"
+#include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QTest>
@@ -132,6 +133,27 @@ private slots:
         // Next unsent goes only where the filter shows.
         Inspect(*window).NextUnsentButton()->click();
         QCOMPARE(Inspect(*window).CurrentDirectory(), std::string("Alpha"));
+    }
+
+    // Entries are made from the names on demand: markers follow the flags, and a decoration
+    // goes between the name and the marker without changing either.
+    void entriesComeFromNamesMarksAndDecoration()
+    {
+        CDirectoryListModel model;
+        model.SetDirectories(std::make_shared<const std::vector<std::string>>(
+            std::vector<std::string>{"Alpha", "Beta"}));
+        const auto entries = [&model] {
+            return QStringList{model.index(0).data().toString(), model.index(1).data().toString()};
+        };
+        QCOMPARE(entries(), (QStringList{"Alpha", "Beta"}));
+        model.SetMarks(true, {0, 1});
+        QCOMPARE(entries(), (QStringList{"Alpha [not sent]", "Beta [sent]"}));
+        model.SetDecoration([](size_t directory) { return directory == 0 ? " (mine)" : ""; });
+        model.MarkSent(0);
+        QCOMPARE(entries(), (QStringList{"Alpha (mine) [sent]", "Beta [sent]"}));
+        QCOMPARE(model.SentCount(), size_t(2));
+        model.SetMarks(false, {});
+        QCOMPARE(entries(), (QStringList{"Alpha (mine)", "Beta"}));
     }
 
     void fiftyThousandDirectoriesAreAllListedAndMarked()
