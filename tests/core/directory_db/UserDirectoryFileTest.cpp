@@ -1,9 +1,10 @@
 // Writing the user's own directories: what is written reads back the same, what the user wrote
 // by hand stays, and a file the program cannot read is never written over.
+#include "directory_db/UserDirectoryFile.h"
+
 #include "DatabaseFixture.h"
 #include "common/DiskFillsUpWriter.h"
 #include "directory_db/DirectoryName.h"
-#include "directory_db/UserDirectoryFile.h"
 
 #include <gmock/gmock.h>
 
@@ -106,7 +107,8 @@ TEST_F(UserDirectoryFileTest, PutReplacesInPlaceAndKeepsWhatTheUserWroteByHand)
   <!-- B again -->
   <directory name="B" submiturl="http://127.0.0.1/b2"/>
   <directory name="C" submiturl="http://127.0.0.1/caf)"
-                                "\xe9" R"("/>
+                            "\xe9"
+                            R"("/>
 </r>
 )");
     CUserDirectoryFile file(UserPath());
@@ -190,7 +192,8 @@ void PrintTo(const NameCase& c, std::ostream* out)
 }
 
 class DirectoryNameTest : public ::testing::TestWithParam<NameCase>
-{};
+{
+};
 
 TEST_P(DirectoryNameTest, NamesTheListAndSvDatCannotCarryAreRefused)
 {
