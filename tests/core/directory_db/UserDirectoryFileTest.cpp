@@ -3,7 +3,7 @@
 #include "directory_db/UserDirectoryFile.h"
 
 #include "DatabaseFixture.h"
-#include "common/DiskFillsUpWriter.h"
+#include "support/DiskFillsUpWriter.h"
 #include "directory_db/DirectoryName.h"
 
 #include <gmock/gmock.h>
