@@ -2,6 +2,7 @@
 
 #include "directory_db/ChildElements.h"
 #include "directory_db/DatabaseFile.h"
+#include "directory_db/DirectoryXml.h"
 
 #include <filesystem>
 #include <libxml/tree.h>
@@ -10,90 +11,14 @@
 
 namespace {
 
-const xmlChar* XmlText(const std::string& text)
-{
-    return reinterpret_cast<const xmlChar*>(text.c_str());
-}
-
 const xmlChar* XmlText(const char* text)
 {
     return reinterpret_cast<const xmlChar*>(text);
 }
 
-const char* TypeText(FieldType type)
-{
-    switch (type) {
-    case FieldType::ComboBox:
-        return "combobox";
-    case FieldType::CheckBox:
-        return "checkbox";
-    case FieldType::Edit:
-        break;
-    }
-    return "edit";
-}
-
 bool IsBlankText(const xmlNode* node)
 {
     return node && node->type == XML_TEXT_NODE && xmlIsBlankNode(node);
-}
-
-// Appends `child` on a line of its own, indented to `depth`, before the blank text that closes
-// `parent`, so that the file stays readable for the user who edits it by hand.
-void AppendIndented(xmlNode* parent, xmlNode* child, int depth)
-{
-    const std::string indent = "\n" + std::string(2 * static_cast<size_t>(depth), ' ');
-    xmlNode* closing = parent->last;
-    if (IsBlankText(closing)) {
-        xmlAddPrevSibling(closing, xmlNewDocText(parent->doc, XmlText(indent)));
-        xmlAddPrevSibling(closing, child);
-        return;
-    }
-    xmlAddChild(parent, xmlNewDocText(parent->doc, XmlText(indent)));
-    xmlAddChild(parent, child);
-    const std::string outdent = "\n" + std::string(2 * static_cast<size_t>(depth - 1), ' ');
-    xmlAddChild(parent, xmlNewDocText(parent->doc, XmlText(outdent)));
-}
-
-void SetAttribute(xmlNode* element, const char* name, const std::optional<std::string>& value)
-{
-    // xmlNewProp stores the text as it is; the writer escapes it.
-    if (value)
-        xmlNewProp(element, XmlText(name), XmlText(*value));
-}
-
-xmlNode* NewElement(xmlDoc* doc, const char* name)
-{
-    return xmlNewDocNode(doc, nullptr, XmlText(name), nullptr);
-}
-
-xmlNode* MakeDirectory(xmlDoc* doc, const DirectoryRecord& record)
-{
-    xmlNode* directory = NewElement(doc, "directory");
-    SetAttribute(directory, "name", record.name);
-    SetAttribute(directory, "submiturl", record.submitUrl);
-    SetAttribute(directory, "onsubmit", record.confirmation);
-    for (const VariableRecord& variable : record.variables) {
-        xmlNode* element = NewElement(doc, "variable");
-        SetAttribute(element, "name", variable.name);
-        for (const ConditionRecord& condition : variable.conditions) {
-            xmlNode* cond = NewElement(doc, "cond");
-            SetAttribute(cond, "category", condition.category);
-            SetAttribute(cond, "subcategory", condition.subcategory);
-            SetAttribute(cond, "value", condition.value);
-            AppendIndented(element, cond, 3);
-        }
-        AppendIndented(directory, element, 2);
-    }
-    for (const FormField& field : record.items) {
-        xmlNode* item = NewElement(doc, "item");
-        SetAttribute(item, "name", field.name);
-        SetAttribute(item, "index", std::to_string(field.index));
-        SetAttribute(item, "value", field.value);
-        SetAttribute(item, "type", std::string(TypeText(field.type)));
-        AppendIndented(directory, item, 2);
-    }
-    return directory;
 }
 
 // Unlinks and frees `node` with the blank text before it, which only indented it.
@@ -138,7 +63,7 @@ xmlNode* FirstNamed(xmlNode* root, const std::string& name)
 XmlDocumentPtr NewDatabaseDocument()
 {
     XmlDocumentPtr doc(xmlNewDoc(XmlText("1.0")));
-    xmlDocSetRootElement(doc.get(), NewElement(doc.get(), "r"));
+    xmlDocSetRootElement(doc.get(), xmlNewDocNode(doc.get(), nullptr, XmlText("r"), nullptr));
     return doc;
 }
 
@@ -170,7 +95,7 @@ bool CUserDirectoryFile::Load()
 void CUserDirectoryFile::Put(const DirectoryRecord& record, const std::string& replacing)
 {
     xmlNode* root = xmlDocGetRootElement(m_doc.get());
-    xmlNode* directory = MakeDirectory(m_doc.get(), record);
+    xmlNode* directory = MakeDirectoryElement(m_doc.get(), record);
     xmlNode* old = replacing.empty() ? nullptr : FirstNamed(root, replacing);
     if (!old)
         old = FirstNamed(root, record.name);

@@ -1,5 +1,8 @@
 #include "page_filling/LearnedDirectory.h"
 
+#include "page_filling/DirectoryNameProposal.h"
+#include "page_filling/FieldClassifier.h"
+
 namespace {
 
 FieldType TypeOf(const FieldDescriptor& field)
@@ -12,6 +15,19 @@ FieldType TypeOf(const FieldDescriptor& field)
 }
 
 } // namespace
+
+LearnProposal ProposeLearning(const PageDescription& page)
+{
+    LearnProposal proposal{ProposeDirectoryName(page.title, page.address),
+                           CFieldClassifier().ClassifyPage(page.fields),
+                           {}};
+    for (size_t i = 0; i < page.fields.size(); ++i) {
+        const FieldClassification& meaning = proposal.meanings[i];
+        proposal.fields.push_back(
+            {page.fields[i], meaning.IsConfident() ? PlaceholderFor(meaning.meaning) : ""});
+    }
+    return proposal;
+}
 
 DirectoryRecord MakeLearnedDirectory(const std::string& name, const std::string& submitUrl,
                                      const std::optional<std::string>& confirmation,

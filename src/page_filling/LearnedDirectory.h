@@ -2,6 +2,8 @@
 
 #include "directory_db/DirectoryRecord.h"
 #include "page_filling/FieldDescriptor.h"
+#include "page_filling/FieldMeaning.h"
+#include "page_filling/PageDescription.h"
 
 #include <optional>
 #include <string>
@@ -14,6 +16,16 @@ struct LearnedField
     FieldDescriptor field;
     std::string value;
 };
+
+// The page's fields with their meanings and the values proposed for them: the meaning's
+// placeholders where the classifier is confident, nothing elsewhere.
+struct LearnProposal
+{
+    std::string name;
+    std::vector<FieldClassification> meanings;
+    std::vector<LearnedField> fields;
+};
+LearnProposal ProposeLearning(const PageDescription& page);
 
 // The directory a learnt page makes: one item per field that has a value and a name or id to
 // find it by, in page order.

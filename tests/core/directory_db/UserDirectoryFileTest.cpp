@@ -3,8 +3,9 @@
 #include "directory_db/UserDirectoryFile.h"
 
 #include "DatabaseFixture.h"
-#include "support/DiskFillsUpWriter.h"
 #include "directory_db/DirectoryName.h"
+#include "directory_db/DirectoryXml.h"
+#include "support/DiskFillsUpWriter.h"
 
 #include <gmock/gmock.h>
 
@@ -95,6 +96,16 @@ TEST_F(UserDirectoryFileTest, WrittenDirectoriesReadBackUnchanged)
     ExpectSameRecord(*readPlain, plain);
     EXPECT_THAT(ReadBack(), HasSubstr("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
     EXPECT_THAT(m_presenter.messages, IsEmpty());
+}
+
+TEST_F(UserDirectoryFileTest, OneElementAloneReadsBackUnchanged)
+{
+    const std::string element = DirectoryElementText(Tricky());
+    EXPECT_TRUE(element.starts_with("<directory name=")) << element;
+    ASSERT_TRUE(LoadDirectories(element));
+    const std::optional<DirectoryRecord> record = m_database.GetDirectoryRecord(Tricky().name);
+    ASSERT_TRUE(record);
+    ExpectSameRecord(*record, Tricky());
 }
 
 TEST_F(UserDirectoryFileTest, PutReplacesInPlaceAndKeepsWhatTheUserWroteByHand)

@@ -94,6 +94,30 @@ TEST(LearnedDirectory, OneItemPerFieldWithAValueAndAKey)
     expect(3, "agree", FieldType::CheckBox, 0, "yes");
 }
 
+TEST(LearnedDirectory, ProposalFillsOnlyWhatTheClassifierIsSureOf)
+{
+    PageDescription page{"Add your feed | Quillfeed", "http://127.0.0.1:9/quillfeed/", {}};
+    const auto labelled = [](const char* name, const char* label) {
+        FieldDescriptor field = Field("input", "text", name, "", 0);
+        field.label = label;
+        return field;
+    };
+    page.fields = {labelled("f1", "Address of your RSS feed"), labelled("f2", "Name"),
+                   labelled("f3", "Surname"), labelled("f4", ""), labelled("f5", "Website")};
+    const LearnProposal proposal = ProposeLearning(page);
+    EXPECT_EQ(proposal.name, "Quillfeed");
+    ASSERT_EQ(proposal.fields.size(), 5u);
+    ASSERT_EQ(proposal.meanings.size(), 5u);
+    EXPECT_EQ(proposal.fields[0].value, "#url#");
+    EXPECT_EQ(proposal.fields[1].value, "#fname#");
+    EXPECT_EQ(proposal.fields[2].value, "#lname#");
+    EXPECT_EQ(proposal.fields[3].value, "");
+    // A site address is recognised, but a profile has none to give.
+    EXPECT_EQ(proposal.meanings[4].meaning, FieldMeaning::SiteAddress);
+    EXPECT_EQ(proposal.fields[4].value, "");
+    EXPECT_EQ(proposal.fields[2].field.name, "f3");
+}
+
 TEST(LearnedDirectory, TextIsWrittenAsTheHtmlSourceHasIt)
 {
     EXPECT_EQ(TextAsHtmlSource("Thanks & welcome <3 > \xc2\xa0ok \"quoted\""),

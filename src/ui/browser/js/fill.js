@@ -75,6 +75,10 @@
         window.addEventListener("submit", onSubmit);
     }
 
+    // The meaning filler sets fields and watches forms the same way.
+    kestrine.setField = setField;
+    kestrine.watchSubmission = watchSubmission;
+
     // fields: [{name, index, value}], values composed. Returns JSON: how many fields were set
     // and whether a form is now watched.
     kestrine.fill = function (fields) {
