@@ -129,5 +129,10 @@ std::string CUserDirectoryFile::Serialize() const
 
 WriteOutcome CUserDirectoryFile::Save(CAtomicFileWriter& writer) const
 {
-    return writer.Write(m_path, Serialize());
+    const std::string bytes = Serialize();
+    // XML cannot hold every character (most control characters, broken UTF-8); a file that
+    // would not read back would lose all the user's directories at the next start.
+    if (!ParseUntrustedXml(bytes))
+        return {false, "a text holds characters that mydirs.xml cannot store"};
+    return writer.Write(m_path, bytes);
 }

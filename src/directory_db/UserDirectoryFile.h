@@ -30,7 +30,8 @@ public:
 
     // The whole file as it would be written, in UTF-8.
     std::string Serialize() const;
-    // Replaces the file atomically; on failure the old file stays as it was.
+    // Replaces the file atomically; on failure the old file stays as it was. A file that would
+    // not read back is not written.
     WriteOutcome Save(CAtomicFileWriter& writer) const;
 
 private:

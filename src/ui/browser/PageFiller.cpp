@@ -1,16 +1,15 @@
 #include "ui/browser/PageFiller.h"
 
 #include "ui/browser/BrowserPage.h"
+#include "ui/browser/PageScriptCall.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
-#include <QWebEngineScript>
 
 namespace {
 
-QString FieldsAsJson(const std::vector<FormField>& fields)
+QJsonDocument FieldsAsJson(const std::vector<FormField>& fields)
 {
     QJsonArray list;
     for (const FormField& field : fields) {
@@ -20,14 +19,27 @@ QString FieldsAsJson(const std::vector<FormField>& fields)
             {QStringLiteral("value"), QString::fromStdString(field.value)},
         });
     }
-    return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
+    return QJsonDocument(list);
 }
 
-CPageFiller::Outcome OutcomeFromJson(const QVariant& result)
+QJsonDocument ValuesAsJson(const std::vector<CPageFiller::MeaningValue>& values)
 {
-    const QJsonObject answer = QJsonDocument::fromJson(result.toString().toUtf8()).object();
-    return {answer.value(QStringLiteral("fieldsSet")).toInt(),
-            answer.value(QStringLiteral("armed")).toBool()};
+    QJsonArray list;
+    for (const CPageFiller::MeaningValue& value : values) {
+        list.append(QJsonObject{
+            {QStringLiteral("ordinal"), value.ordinal},
+            {QStringLiteral("value"), QString::fromStdString(value.value)},
+        });
+    }
+    return QJsonDocument(list);
+}
+
+// A watched form's submission by the page's own form.submit() fires no event, so the page
+// notices the navigation it starts instead.
+void ArmIfWatched(CBrowserPage& page, uint64_t generation, const QJsonObject& answer)
+{
+    if (answer.value(QStringLiteral("armed")).toBool())
+        page.ArmSubmissionFallback(generation);
 }
 
 } // namespace
@@ -36,25 +48,34 @@ CPageFiller::CPageFiller(CBrowserPage& page) : m_page(page) {}
 
 void CPageFiller::Fill(const std::vector<FormField>& fields, QObject* context, Completion done)
 {
-    // The fields travel as a JSON literal: values hold quotes, backslashes and line breaks that
-    // must never become code. A document without Kestrine's scripts (a plain-text view, an
-    // error page) is left alone.
-    const QString script = QStringLiteral("typeof kestrine === 'object' ? kestrine.fill(") +
-                           FieldsAsJson(fields) + QStringLiteral(") : null");
     const uint64_t generation = m_page.DocumentGeneration();
     QPointer<CBrowserPage> page = &m_page;
-    QPointer<QObject> guard = context;
-    const auto onResult = [page, guard, generation,
-                           done = std::move(done)](const QVariant& result) {
-        // A page being destroyed answers with nothing and must not be touched then.
-        if (result.typeId() != QMetaType::QString || !page ||
-            page->DocumentGeneration() != generation)
-            return;
-        const Outcome outcome = OutcomeFromJson(result);
-        if (outcome.formWatched)
-            page->ArmSubmissionFallback(generation);
-        if (guard && done)
-            done(outcome);
-    };
-    m_page.runJavaScript(script, QWebEngineScript::ApplicationWorld, onResult);
+    CallPageScript(m_page, QStringLiteral("fill(%1)").arg(JsonLiteral(FieldsAsJson(fields))),
+                   context,
+                   [page, generation, done = std::move(done)](const QJsonDocument& answer) {
+                       const QJsonObject outcome = answer.object();
+                       ArmIfWatched(*page, generation, outcome);
+                       if (done)
+                           done({outcome.value(QStringLiteral("fieldsSet")).toInt(),
+                                 outcome.value(QStringLiteral("armed")).toBool()});
+                   });
+}
+
+void CPageFiller::FillByMeaning(const std::vector<MeaningValue>& values, QObject* context,
+                                MeaningCompletion done)
+{
+    const uint64_t generation = m_page.DocumentGeneration();
+    QPointer<CBrowserPage> page = &m_page;
+    CallPageScript(
+        m_page, QStringLiteral("fillByMeaning(%1)").arg(JsonLiteral(ValuesAsJson(values))),
+        context, [page, generation, done = std::move(done)](const QJsonDocument& answer) {
+            const QJsonObject outcome = answer.object();
+            ArmIfWatched(*page, generation, outcome);
+            MeaningOutcome result;
+            for (const QJsonValue ordinal : outcome.value(QStringLiteral("filled")).toArray())
+                result.filled.push_back(ordinal.toInt());
+            result.kept = outcome.value(QStringLiteral("kept")).toInt();
+            if (done)
+                done(result);
+        });
 }

@@ -43,7 +43,8 @@ SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
 
 CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
-      m_startupDatabase(CDirectoryDatabase::StartReadFile(m_environment.dataFolder.databaseFile)),
+      m_startupDatabase(CDirectoryDatabase::StartReadFile(m_environment.dataFolder.databaseFile,
+                                                          UserDirectoriesPath())),
       m_windowBoxes(this), m_unownedBoxes(nullptr),
       m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
       m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
@@ -103,6 +104,8 @@ void CSubmitterDlg::CreateMenu()
     settings->addAction(tr("Manage Profiles"), this, &CSubmitterDlg::OnManageProfiles);
     settings->addAction(tr("Update RSS Directory Database"), this,
                         &CSubmitterDlg::OnUpdateDatabase);
+
+    CreateDirectoryMenus();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("User Guide"), this, &CSubmitterDlg::OnUserGuide);

@@ -10,12 +10,14 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <cstdint>
+#include <functional>
 #include <future>
 #include <string>
 
 class CBrowserCtrl;
 class CBrowserPage;
 class CSubmitEventSink;
+class CUserDirectoryFile;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -98,9 +100,40 @@ private:
     void InstallSubmitEventSink();
     void OnFill();
     void OnTimer();
-    void FillCurrentPage(CBrowserPage& page);
+    // Offered when the rules set no field: filling by the fields' meaning instead.
+    void FillCurrentPage(CBrowserPage& page, bool offerFillByMeaning = false);
     void CheckSubmission(CBrowserPage& page);
     void OnFormSubmit();
+    // Marks the directory sent for the profile, saves sv.dat and shows the mark.
+    void RecordSent(const std::string& profile, const std::string& directory);
+
+    // Go and Directory menus: any address, and the user's own directories.
+    void CreateDirectoryMenus();
+    void OnOpenAddress();
+    void OnAddThisPage();
+    void OnEditDirectory();
+    void OnRemoveDirectory();
+    void OnCopyDirectory();
+    std::string UserDirectoriesPath() const;
+    // Reads mydirs.xml, applies `change`, saves it and shows the list anew; false (after
+    // telling the user) when the file could not be read or written.
+    bool ChangeUserDirectories(const std::function<void(CUserDirectoryFile&)>& change);
+    void SaveUserDirectory(const DirectoryRecord& record, const std::string& replacing);
+    // Marks the user's own directories in the list.
+    void MarkUserDirectories();
+    // The directory of the selected entry; empty when none is selected.
+    std::string SelectedDirectoryName() const;
+    // Selects the entry of `directory` without opening its page again.
+    void SelectDirectoryEntry(const std::string& directory);
+    bool AskYesNo(const std::string& text, const std::string& caption);
+
+    // Filling by meaning, where no rule fits the page.
+    void OfferFillByMeaning();
+    void FillByMeaning();
+    // A directory of the user's own that does not know its confirmation text yet learns it
+    // from the result page, with the user's consent.
+    void LearnConfirmation(const std::string& directory, const std::string& profile,
+                           const std::string& html);
 
     // Help menu.
     void OnAbout();

@@ -73,7 +73,7 @@ void CSubmitterDlg::OnFill()
         return;
     }
     if (CBrowserPage* page = m_browser->GetDocument())
-        FillCurrentPage(*page);
+        FillCurrentPage(*page, true);
 }
 
 void CSubmitterDlg::OnTimer()
@@ -91,14 +91,21 @@ void CSubmitterDlg::OnTimer()
     }
 }
 
-void CSubmitterDlg::FillCurrentPage(CBrowserPage& page)
+void CSubmitterDlg::FillCurrentPage(CBrowserPage& page, bool offerFillByMeaning)
 {
     std::vector<FormField> fields;
     m_database.GetDirectoryItems(m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat,
                                  fields);
     for (FormField& field : fields)
         field.value = ComposeFieldValue(field.value, m_currentProfile);
-    CPageFiller(page).Fill(fields, this);
+    CPageFiller::Completion done;
+    if (offerFillByMeaning) {
+        done = [this](const CPageFiller::Outcome& outcome) {
+            if (outcome.fieldsSet == 0)
+                OfferFillByMeaning();
+        };
+    }
+    CPageFiller(page).Fill(fields, this, std::move(done));
 }
 
 void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
@@ -110,15 +117,26 @@ void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
         // one this result page answers for.
         if (!m_hasProfile || directory != m_currentDirectory || profile != m_currentProfile.name)
             return;
-        if (!IsSubmissionConfirmed(html, m_database.GetDirectoryOnSubmit(directory)))
-            return;
-        if (!m_profileManager.Profiles().MarkSent(profile, directory))
-            return;
-        // Written at once: a crash or File > Exit must not lose the mark and invite the user
-        // to submit the same feed twice.
-        SaveStateFileOrWarn();
-        ShowEntrySent(*m_directoryList, directory);
+        if (m_database.IsUserDirectory(directory)) {
+            const std::optional<DirectoryRecord> record = m_database.GetDirectoryRecord(directory);
+            if (record && !record->confirmation) {
+                LearnConfirmation(directory, profile, html);
+                return;
+            }
+        }
+        if (IsSubmissionConfirmed(html, m_database.GetDirectoryOnSubmit(directory)))
+            RecordSent(profile, directory);
     });
+}
+
+void CSubmitterDlg::RecordSent(const std::string& profile, const std::string& directory)
+{
+    if (!m_profileManager.Profiles().MarkSent(profile, directory))
+        return;
+    // Written at once: a crash or File > Exit must not lose the mark and invite the user
+    // to submit the same feed twice.
+    SaveStateFileOrWarn();
+    ShowEntrySent(*m_directoryList, directory);
 }
 
 void CSubmitterDlg::OnFormSubmit()

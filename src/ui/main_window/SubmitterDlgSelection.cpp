@@ -70,6 +70,7 @@ void CSubmitterDlg::RebuildDirectoryList(const std::string& markingProfileName)
     const QSignalBlocker blocker(m_directoryList);
     m_directoryList->clear();
     m_directoryList->addItems(entries);
+    MarkUserDirectories();
 }
 
 int CSubmitterDlg::SelectedDirectoryRow() const

@@ -191,6 +191,22 @@ TEST_F(UserDirectoryFileTest, FailedSaveLeavesTheOldFile)
     EXPECT_EQ(ReadBack(), before);
 }
 
+TEST_F(UserDirectoryFileTest, TextXmlCannotHoldIsNotWritten)
+{
+    Save({{"A", "http://127.0.0.1/a", {}, {}, {}}});
+    const std::string before = ReadBack();
+    for (const std::string& text : {std::string("bell \x07"), std::string("broken \xc3(")}) {
+        CUserDirectoryFile file(UserPath());
+        ASSERT_TRUE(file.Load());
+        file.Put({"B", text, {}, {}, {}});
+        CAtomicFileWriter writer;
+        const WriteOutcome outcome = file.Save(writer);
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_THAT(outcome.error, HasSubstr("cannot store"));
+        EXPECT_EQ(ReadBack(), before);
+    }
+}
+
 struct NameCase
 {
     std::string name;

@@ -160,7 +160,7 @@
 
     // The text a result page greets with: the first words of its main heading, or else of
     // its first prominent message, as one piece of text that stands unbroken in the page's
-    // source. Empty when the page has none.
+    // source. Returns JSON: an array holding that text, empty when the page has none.
     kestrine.confirmationText = function () {
         var selectors = ["h1", "h2", "[role=alert]", "[role=status]", "h3", "p"];
         for (var s = 0; s < selectors.length; ++s) {
@@ -170,10 +170,10 @@
                 for (var node = walker.nextNode(); node; node = walker.nextNode()) {
                     var text = node.data.trim();
                     if (text.length >= 4)
-                        return JSON.stringify(text);
+                        return JSON.stringify([text]);
                 }
             }
         }
-        return JSON.stringify("");
+        return JSON.stringify([""]);
     };
 })();
