@@ -46,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Named after the input, so that replacing hits directories the input already has.
     const std::string name = size > 0 ? bytes.substr(0, std::min<size_t>(size, 8)) : "d";
     file.Remove("x");
-    file.Put({name, "http://127.0.0.1/" + bytes.substr(0, 16), bytes.substr(0, 32),
+    file.Put({name,
+              "http://127.0.0.1/" + bytes.substr(0, 16),
+              bytes.substr(0, 32),
               {{"f", FieldType::Edit, 0, bytes}},
               {}},
              "d");

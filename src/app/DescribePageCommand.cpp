@@ -100,20 +100,18 @@ std::optional<PageDescription> DescribePage(const QUrl& address)
     QEventLoop loop;
     std::optional<PageDescription> description;
     bool described = false;
-    QObject::connect(browser.GetDocument(), &QWebEnginePage::loadFinished, &loop,
-                     [&](bool loaded) {
-                         if (!loaded) {
-                             loop.quit();
-                             return;
-                         }
-                         CPageDescriber(*browser.GetDocument())
-                             .Describe(&loop, [&](const PageDescription& page) {
-                                 if (!described)
-                                     description = page;
-                                 described = true;
-                                 loop.quit();
-                             });
-                     });
+    QObject::connect(browser.GetDocument(), &QWebEnginePage::loadFinished, &loop, [&](bool loaded) {
+        if (!loaded) {
+            loop.quit();
+            return;
+        }
+        CPageDescriber(*browser.GetDocument()).Describe(&loop, [&](const PageDescription& page) {
+            if (!described)
+                description = page;
+            described = true;
+            loop.quit();
+        });
+    });
     QTimer::singleShot(kLoadTimeoutMs, &loop, &QEventLoop::quit);
     browser.Navigate(address.toString());
     loop.exec();

@@ -67,8 +67,8 @@ void CPageFiller::FillByMeaning(const std::vector<MeaningValue>& values, QObject
     const uint64_t generation = m_page.DocumentGeneration();
     QPointer<CBrowserPage> page = &m_page;
     CallPageScript(
-        m_page, QStringLiteral("fillByMeaning(%1)").arg(JsonLiteral(ValuesAsJson(values))),
-        context, [page, generation, done = std::move(done)](const QJsonDocument& answer) {
+        m_page, QStringLiteral("fillByMeaning(%1)").arg(JsonLiteral(ValuesAsJson(values))), context,
+        [page, generation, done = std::move(done)](const QJsonDocument& answer) {
             const QJsonObject outcome = answer.object();
             ArmIfWatched(*page, generation, outcome);
             MeaningOutcome result;

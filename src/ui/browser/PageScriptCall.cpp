@@ -8,8 +8,8 @@
 void CallPageScript(CBrowserPage& page, const QString& call, QObject* context,
                     std::function<void(const QJsonDocument& answer)> done)
 {
-    const QString script =
-        QStringLiteral("typeof kestrine === 'object' ? kestrine.") + call + QStringLiteral(" : null");
+    const QString script = QStringLiteral("typeof kestrine === 'object' ? kestrine.") + call +
+                           QStringLiteral(" : null");
     const uint64_t generation = page.DocumentGeneration();
     QPointer<CBrowserPage> target = &page;
     QPointer<QObject> guard = context;

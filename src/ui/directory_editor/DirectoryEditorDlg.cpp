@@ -24,9 +24,9 @@ enum Column
 };
 
 // What a field can be filled with; any other text can be typed in.
-constexpr const char* kValueChoices[] = {"",        "#url#",   "#title#", "#desc#",
-                                         "#keywords#", "#cat#", "#subcat#", "#email#",
-                                         "#fname#", "#lname#", "#fname# #lname#"};
+constexpr const char* kValueChoices[] = {"",           "#url#",   "#title#",        "#desc#",
+                                         "#keywords#", "#cat#",   "#subcat#",       "#email#",
+                                         "#fname#",    "#lname#", "#fname# #lname#"};
 
 QString ToQt(const std::string& text)
 {
@@ -79,8 +79,8 @@ LearnedField FieldOfItem(const FormField& item)
 } // namespace
 
 CDirectoryEditorDlg::CDirectoryEditorDlg(const LearnProposal& proposal,
-                                         const std::string& submitUrl,
-                                         MessagePresenter& presenter, QWidget* parent)
+                                         const std::string& submitUrl, MessagePresenter& presenter,
+                                         QWidget* parent)
     : QDialog(parent), m_presenter(presenter)
 {
     CreateControls(tr("Add Directory"));
@@ -90,8 +90,8 @@ CDirectoryEditorDlg::CDirectoryEditorDlg(const LearnProposal& proposal,
         AddField(proposal.fields[i], MeaningColumnText(proposal.meanings[i]));
 }
 
-CDirectoryEditorDlg::CDirectoryEditorDlg(const DirectoryRecord& record,
-                                         MessagePresenter& presenter, QWidget* parent)
+CDirectoryEditorDlg::CDirectoryEditorDlg(const DirectoryRecord& record, MessagePresenter& presenter,
+                                         QWidget* parent)
     : QDialog(parent), m_presenter(presenter), m_variables(record.variables)
 {
     CreateControls(tr("Edit Directory"));

@@ -127,9 +127,8 @@ private:
     void SelectDirectoryEntry(const std::string& directory);
     bool AskYesNo(const std::string& text, const std::string& caption);
 
-    // Filling by meaning, where no rule fits the page.
+    // Where no rule fits the page, offers to fill the fields whose meaning is certain.
     void OfferFillByMeaning();
-    void FillByMeaning();
     // A directory of the user's own that does not know its confirmation text yet learns it
     // from the result page, with the user's consent.
     void LearnConfirmation(const std::string& directory, const std::string& profile,

@@ -126,9 +126,9 @@ void CSubmitterDlg::OnRemoveDirectory()
     if (!AskYesNo("Remove " + Quoted(name) + " from your directories?", caption))
         return;
     if (ChangeUserDirectories([&name](CUserDirectoryFile& file) { file.Remove(name); }))
-        statusBar()->showMessage(tr("Removed %1 from your directories.")
-                                     .arg(QString::fromStdString(Quoted(name))),
-                                 kStatusMilliseconds);
+        statusBar()->showMessage(
+            tr("Removed %1 from your directories.").arg(QString::fromStdString(Quoted(name))),
+            kStatusMilliseconds);
 }
 
 void CSubmitterDlg::OnCopyDirectory()
@@ -164,8 +164,7 @@ void CSubmitterDlg::SaveUserDirectory(const DirectoryRecord& record, const std::
         if (taken && !AskYesNo(question, windowTitle().toStdString()))
             return;
     }
-    if (!ChangeUserDirectories(
-            [&](CUserDirectoryFile& file) { file.Put(record, replacing); }))
+    if (!ChangeUserDirectories([&](CUserDirectoryFile& file) { file.Put(record, replacing); }))
         return;
     // The page shown is the directory's page: filling and submission tracking now follow the
     // new rules.
@@ -193,9 +192,9 @@ bool CSubmitterDlg::ChangeUserDirectories(const std::function<void(CUserDirector
     CAtomicFileWriter writer;
     const WriteOutcome outcome = file.Save(writer);
     if (!outcome.ok) {
-        m_presenter.ShowMessage("Kestrine could not save your directories to mydirs.xml: " +
-                                    outcome.error + ".",
-                                "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(
+            "Kestrine could not save your directories to mydirs.xml: " + outcome.error + ".",
+            "Error", MessageIcon::Exclamation);
         return false;
     }
     const std::string selected = SelectedDirectoryName();
@@ -226,8 +225,7 @@ void CSubmitterDlg::SelectDirectoryEntry(const std::string& directory)
 {
     const QSignalBlocker blocker(m_directoryList);
     for (int row = 0; row < m_directoryList->count(); ++row) {
-        if (DirectoryNameFromEntry(m_directoryList->item(row)->text().toStdString()) ==
-            directory) {
+        if (DirectoryNameFromEntry(m_directoryList->item(row)->text().toStdString()) == directory) {
             m_directoryList->setCurrentRow(row);
             return;
         }

@@ -89,9 +89,9 @@ private slots:
 
     void aPageWithoutFormAndAnUnreachablePageFail()
     {
-        const Run plain = Describe({QStringLiteral("--describe-page"),
-                                    QString::fromStdString(m_server.Url("/plain")),
-                                    QStringLiteral("--json")});
+        const Run plain =
+            Describe({QStringLiteral("--describe-page"),
+                      QString::fromStdString(m_server.Url("/plain")), QStringLiteral("--json")});
         QCOMPARE(plain.exitCode, 1);
         QVERIFY(QJsonDocument::fromJson(plain.output)
                     .object()
@@ -100,8 +100,8 @@ private slots:
                     .isEmpty());
 
         // Nothing listens on port 1 of this machine.
-        const Run unreachable = Describe(
-            {QStringLiteral("--describe-page"), QStringLiteral("http://127.0.0.1:1/")});
+        const Run unreachable =
+            Describe({QStringLiteral("--describe-page"), QStringLiteral("http://127.0.0.1:1/")});
         QCOMPARE(unreachable.exitCode, 2);
         QVERIFY(unreachable.output.isEmpty());
     }

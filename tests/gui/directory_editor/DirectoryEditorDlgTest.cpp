@@ -1,6 +1,7 @@
 // The directory dialog on its own: what it proposes, what it refuses, what it gives back.
-#include "support/RecordingPresenter.h"
 #include "ui/directory_editor/DirectoryEditorDlg.h"
+
+#include "support/RecordingPresenter.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -22,8 +23,8 @@ FieldDescriptor Field(const char* name, const char* label, const char* tag = "in
 LearnProposal Proposal()
 {
     PageDescription page{"Add a feed - Dir", "http://127.0.0.1:9/add", {}};
-    page.fields = {Field("feed", "Feed URL"), Field("", "Title"), Field("cat", "Category", "select"),
-                   Field("f9", "")};
+    page.fields = {Field("feed", "Feed URL"), Field("", "Title"),
+                   Field("cat", "Category", "select"), Field("f9", "")};
     page.fields[1].id = "";
     return ProposeLearning(page);
 }
@@ -40,7 +41,8 @@ private slots:
         RecordingPresenter messages;
         CDirectoryEditorDlg dialog(Proposal(), "http://127.0.0.1:9/add", messages);
         QCOMPARE(dialog.NameEdit()->text(), QStringLiteral("Dir"));
-        QVERIFY(dialog.FieldTable()->item(0, 2)->text().startsWith(QStringLiteral("Feed address (")));
+        QVERIFY(
+            dialog.FieldTable()->item(0, 2)->text().startsWith(QStringLiteral("Feed address (")));
         // A field without name or id cannot be found again, so it cannot be chosen.
         QVERIFY(!dialog.ValueBox(1)->isEnabled());
         QCOMPARE(dialog.ValueBox(2)->currentText(), QStringLiteral("#cat#"));
@@ -67,9 +69,9 @@ private slots:
         QTest::addColumn<std::string>("message");
         QTest::newRow("empty name") << QString() << QStringLiteral("http://127.0.0.1:9/")
                                     << std::string("Please enter a name for the directory.");
-        QTest::newRow("sent marker") << QStringLiteral("Dir [x]")
-                                     << QStringLiteral("http://127.0.0.1:9/")
-                                     << std::string("A directory name cannot contain \" [\".");
+        QTest::newRow("sent marker")
+            << QStringLiteral("Dir [x]") << QStringLiteral("http://127.0.0.1:9/")
+            << std::string("A directory name cannot contain \" [\".");
         QTest::newRow("no address")
             << QStringLiteral("Dir") << QStringLiteral("  ")
             << std::string("Please enter the address of the directory's submission page.");

@@ -53,9 +53,9 @@ QStringList Entries(const QListWidget& list)
     QStringList entries;
     for (int row = 0; row < list.count(); ++row) {
         const QModelIndex index = list.model()->index(row, 0);
-        entries.append(list.item(row)->text() +
-                       (CDirectoryEntryDelegate::IsUserDirectory(index) ? QStringLiteral("*")
-                                                                        : QString()));
+        entries.append(list.item(row)->text() + (CDirectoryEntryDelegate::IsUserDirectory(index)
+                                                     ? QStringLiteral("*")
+                                                     : QString()));
     }
     return entries;
 }
@@ -109,14 +109,14 @@ void UserDirectoriesTest::init()
         response.set_content(kResultPage, "text/html");
     });
     m_env->Start();
+    m_env->WriteProgramFile("sv.dat",
+                            StateFileLines({"Alice", "1", "Alice", "http://alice.example/feed.xml",
+                                            "Alice's feed", "All about <things>", "Business", "",
+                                            "news, tech", "alice@example.com", "Ann", "Lee", "0"}));
     m_env->WriteProgramFile(
-        "sv.dat", StateFileLines({"Alice", "1", "Alice", "http://alice.example/feed.xml",
-                                  "Alice's feed", "All about <things>", "Business", "",
-                                  "news, tech", "alice@example.com", "Ann", "Lee", "0"}));
-    m_env->WriteProgramFile("dirdata.xml",
-                            DirectoryDatabaseXml({Directory("Vendor", m_env->server.Url("/other")),
-                                                  Directory("Changed", m_env->server.Url("/learn"),
-                                                            kOldRules)}));
+        "dirdata.xml",
+        DirectoryDatabaseXml({Directory("Vendor", m_env->server.Url("/other")),
+                              Directory("Changed", m_env->server.Url("/learn"), kOldRules)}));
 }
 
 void UserDirectoriesTest::cleanup()
@@ -171,8 +171,7 @@ void UserDirectoriesTest::learnsAPageAndFillsItAfterARestart()
         QStringList proposed;
         for (int row = 0; row < 5; ++row)
             proposed.append(dialog.ValueBox(row)->currentText());
-        QCOMPARE(proposed,
-                 QStringList({"#url#", "#title#", "#desc#", "#email#", "#cat#"}));
+        QCOMPARE(proposed, QStringList({"#url#", "#title#", "#desc#", "#email#", "#cat#"}));
         // The user may change what the page proposes.
         dialog.ValueBox(1)->setCurrentText(QStringLiteral("#title# (#keywords#)"));
         dialog.accept();
@@ -180,8 +179,8 @@ void UserDirectoriesTest::learnsAPageAndFillsItAfterARestart()
     m_dlg->OnAddThisPage();
     QVERIFY(WaitUntil([&] { return dialogs.Finished() && !UserFile().empty(); },
                       BrowserDriver::kTimeoutMs));
-    QCOMPARE(ListEntries(), QStringList({"Vendor [not sent]", "Changed [not sent]",
-                                         "Learnt Site [not sent]*"}));
+    QCOMPARE(ListEntries(),
+             QStringList({"Vendor [not sent]", "Changed [not sent]", "Learnt Site [not sent]*"}));
     QCOMPARE(m_dlg->m_currentDirectory, std::string("Learnt Site"));
     QVERIFY(UserFile().find(R"(<item name="contact" index="0" value="#email#" type="edit"/>)") !=
             std::string::npos);
@@ -191,8 +190,8 @@ void UserDirectoriesTest::learnsAPageAndFillsItAfterARestart()
 
     m_dlg->close();
     OpenWindow();
-    QCOMPARE(ListEntries(), QStringList({"Vendor [not sent]", "Changed [not sent]",
-                                         "Learnt Site [not sent]*"}));
+    QCOMPARE(ListEntries(),
+             QStringList({"Vendor [not sent]", "Changed [not sent]", "Learnt Site [not sent]*"}));
     QVERIFY(Choose(QStringLiteral("Learnt Site [not sent]")));
     QVERIFY(WaitForValues(QStringLiteral("http://alice.example/feed.xml|Alice's feed (news, "
                                          "tech)|All about <things>|alice@example.com|Business")));
@@ -200,15 +199,13 @@ void UserDirectoriesTest::learnsAPageAndFillsItAfterARestart()
 
 void UserDirectoriesTest::anUpdateKeepsTheUserDirectories()
 {
-    const std::string mine =
-        DirectoryDatabaseXml({Directory("Mine", m_env->server.Url("/learn"))});
+    const std::string mine = DirectoryDatabaseXml({Directory("Mine", m_env->server.Url("/learn"))});
     m_env->WriteProgramFile("mydirs.xml", mine);
-    m_env->server.server.Get("/updates/demo.xml",
-                             [this](const httplib::Request&, httplib::Response& response) {
-                                 response.set_content(DirectoryDatabaseXml({Directory(
-                                                          "Newer", m_env->server.Url("/other"))}),
-                                                      "text/xml");
-                             });
+    m_env->server.server.Get("/updates/demo.xml", [this](const httplib::Request&,
+                                                         httplib::Response& response) {
+        response.set_content(
+            DirectoryDatabaseXml({Directory("Newer", m_env->server.Url("/other"))}), "text/xml");
+    });
     OpenWindow();
     QCOMPARE(ListEntries(),
              QStringList({"Vendor [not sent]", "Changed [not sent]", "Mine [not sent]*"}));
@@ -221,11 +218,10 @@ void UserDirectoriesTest::anUpdateKeepsTheUserDirectories()
 
 void UserDirectoriesTest::aUserDirectoryTakesThePlaceOfTheVendorsOfTheSameName()
 {
-    m_env->WriteProgramFile(
-        "mydirs.xml",
-        DirectoryDatabaseXml({Directory(
-            "Vendor", m_env->server.Url("/learn"),
-            R"(<item name="f1" index="0" value="#email#" type="edit"/>)")}));
+    m_env->WriteProgramFile("mydirs.xml",
+                            DirectoryDatabaseXml({Directory(
+                                "Vendor", m_env->server.Url("/learn"),
+                                R"(<item name="f1" index="0" value="#email#" type="edit"/>)")}));
     OpenWindow();
     QCOMPARE(ListEntries(), QStringList({"Vendor [not sent]*", "Changed [not sent]"}));
     QVERIFY(Choose(QStringLiteral("Vendor [not sent]")));
@@ -262,8 +258,7 @@ void UserDirectoriesTest::fillsByMeaningWhereNoRuleFitsAndKeepsWhatTheUserTyped(
 
     // Declined, nothing is filled.
     QVERIFY(LoadPage("/learn"));
-    dialogs.Then<QMessageBox>(
-        [](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+    dialogs.Then<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
     m_dlg->OnFill();
     QVERIFY(WaitUntil([&] { return dialogs.Finished(); }, BrowserDriver::kTimeoutMs));
     QCOMPARE(Values(), QStringLiteral("||||Any"));
@@ -272,10 +267,9 @@ void UserDirectoriesTest::fillsByMeaningWhereNoRuleFitsAndKeepsWhatTheUserTyped(
 void UserDirectoriesTest::learnsTheConfirmationTextAfterASubmission()
 {
     m_env->WriteProgramFile(
-        "mydirs.xml",
-        DirectoryDatabaseXml({Directory(
-            "Mine", m_env->server.Url("/learn"),
-            R"(<item name="f1" index="0" value="#url#" type="edit"/>)", nullptr)}));
+        "mydirs.xml", DirectoryDatabaseXml({Directory(
+                          "Mine", m_env->server.Url("/learn"),
+                          R"(<item name="f1" index="0" value="#url#" type="edit"/>)", nullptr)}));
     OpenWindow();
     QVERIFY(Choose(QStringLiteral("Mine [not sent]")));
     QVERIFY(WaitForValues(QStringLiteral("http://alice.example/feed.xml||||Any")));
@@ -292,8 +286,7 @@ void UserDirectoriesTest::learnsTheConfirmationTextAfterASubmission()
     ModalDialogDriver dialogs;
     dialogs.Then<QInputDialog>([](QInputDialog& dialog) {
         // As the page's source has it, so that later checks find it there.
-        QCOMPARE(dialog.textValue(),
-                 QStringLiteral("Thanks &amp; welcome, your feed is listed."));
+        QCOMPARE(dialog.textValue(), QStringLiteral("Thanks &amp; welcome, your feed is listed."));
         dialog.accept();
     });
     m_env->now = m_dlg->m_submitTime + 3001;
@@ -302,8 +295,8 @@ void UserDirectoriesTest::learnsTheConfirmationTextAfterASubmission()
             return dialogs.Finished() && ListEntries().last().contains(QStringLiteral("[sent]"));
         },
         BrowserDriver::kTimeoutMs));
-    QCOMPARE(ListEntries(), QStringList({"Vendor [not sent]", "Changed [not sent]",
-                                         "Mine [sent]*"}));
+    QCOMPARE(ListEntries(),
+             QStringList({"Vendor [not sent]", "Changed [not sent]", "Mine [sent]*"}));
     QVERIFY(UserFile().find(R"(onsubmit="Thanks &amp;amp; welcome, your feed is listed.")") !=
             std::string::npos);
     QVERIFY(m_env->ReadProgramFile("sv.dat")->find("\r\n1\r\nMine\r\n") != std::string::npos);
