@@ -3,6 +3,7 @@
 #include "gui/profiles/ModalDialogDriver.h"
 #include "support/BrowserDriver.h"
 #include "support/ChannelProbe.h"
+#include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
 #include "ui/directory_editor/DirectoryEditorDlg.h"
 #include "ui/main_window/DirectoryEntryDelegate.h"
@@ -87,7 +88,9 @@ private:
     [[nodiscard]] bool Choose(const QString& entry);
     [[nodiscard]] bool WaitForValues(const QString& values);
     QString Values() { return m_driver->RunText(QString::fromLatin1(kFieldValues)); }
-    QStringList ListEntries() const { return Entries(*m_dlg->m_directoryList); }
+    // The menu command with this text, as the user finds it in the menu bar.
+    QAction* Action(const QString& text) const;
+    QStringList ListEntries() const { return Entries(*Inspect(*m_dlg).DirectoryList()); }
     std::string UserFile() const { return m_env->ReadProgramFile("mydirs.xml").value_or(""); }
 
     std::unique_ptr<SubmitterTestEnvironment> m_env;
@@ -130,11 +133,22 @@ void UserDirectoriesTest::OpenWindow()
 {
     m_driver.reset();
     m_dlg = std::make_unique<CSubmitterDlg>(m_env->Environment());
-    m_dlg->m_browser->Channel()->registerObject(QStringLiteral("probe"), &m_probe);
+    Inspect(*m_dlg).Browser()->Channel()->registerObject(QStringLiteral("probe"), &m_probe);
     m_dlg->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
-    m_driver = std::make_unique<BrowserDriver>(*m_dlg->m_browser);
+    m_driver = std::make_unique<BrowserDriver>(*Inspect(*m_dlg).Browser());
     QVERIFY(m_driver->WaitUntilComplete());
+}
+
+QAction* UserDirectoriesTest::Action(const QString& text) const
+{
+    for (QAction* menu : m_dlg->menuBar()->actions()) {
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->text() == text)
+                return item;
+        }
+    }
+    qFatal("no menu command %s", qPrintable(text));
 }
 
 bool UserDirectoriesTest::LoadPage(const std::string& path)
@@ -145,16 +159,16 @@ bool UserDirectoriesTest::LoadPage(const std::string& path)
 bool UserDirectoriesTest::Choose(const QString& entry)
 {
     const QList<QListWidgetItem*> found =
-        m_dlg->m_directoryList->findItems(entry, Qt::MatchExactly);
+        Inspect(*m_dlg).DirectoryList()->findItems(entry, Qt::MatchExactly);
     if (found.size() != 1)
         return false;
-    m_dlg->m_directoryList->setCurrentItem(found.front());
-    return m_dlg->m_fillPending;
+    Inspect(*m_dlg).DirectoryList()->setCurrentItem(found.front());
+    return Inspect(*m_dlg).FillPending();
 }
 
 bool UserDirectoriesTest::WaitForValues(const QString& values)
 {
-    return WaitUntil([&] { return !m_dlg->m_fillPending && Values() == values; },
+    return WaitUntil([&] { return !Inspect(*m_dlg).FillPending() && Values() == values; },
                      BrowserDriver::kTimeoutMs);
 }
 
@@ -176,12 +190,12 @@ void UserDirectoriesTest::learnsAPageAndFillsItAfterARestart()
         dialog.ValueBox(1)->setCurrentText(QStringLiteral("#title# (#keywords#)"));
         dialog.accept();
     });
-    m_dlg->OnAddThisPage();
+    Action(QStringLiteral("&Add This Page…"))->trigger();
     QVERIFY(WaitUntil([&] { return dialogs.Finished() && !UserFile().empty(); },
                       BrowserDriver::kTimeoutMs));
     QCOMPARE(ListEntries(),
              QStringList({"Vendor [not sent]", "Changed [not sent]", "Learnt Site [not sent]*"}));
-    QCOMPARE(m_dlg->m_currentDirectory, std::string("Learnt Site"));
+    QCOMPARE(Inspect(*m_dlg).CurrentDirectory(), std::string("Learnt Site"));
     QVERIFY(UserFile().find(R"(<item name="contact" index="0" value="#email#" type="edit"/>)") !=
             std::string::npos);
     QVERIFY(UserFile().find(R"(type="combobox")") != std::string::npos);
@@ -236,9 +250,9 @@ void UserDirectoriesTest::fillsByMeaningWhereNoRuleFitsAndKeepsWhatTheUserTyped(
     // The automatic fill finds no field of the old rules, and asks nothing.
     QVERIFY(WaitForValues(QStringLiteral("||||Any")));
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
-    m_dlg->m_browser->setFocus();
+    Inspect(*m_dlg).Browser()->setFocus();
     m_driver->Run(QStringLiteral("document.getElementById('f2').focus()"));
-    QTest::keyClicks(m_dlg->m_browser->focusProxy(), QStringLiteral("Typed"));
+    QTest::keyClicks(Inspect(*m_dlg).Browser()->focusProxy(), QStringLiteral("Typed"));
     QVERIFY(WaitForValues(QStringLiteral("|Typed|||Any")));
 
     ModalDialogDriver dialogs;
@@ -246,7 +260,7 @@ void UserDirectoriesTest::fillsByMeaningWhereNoRuleFitsAndKeepsWhatTheUserTyped(
         QVERIFY(box.text().contains(QStringLiteral("\"Changed\"")));
         box.button(QMessageBox::Yes)->click();
     });
-    m_dlg->OnFill();
+    Inspect(*m_dlg).FillButton()->click();
     QVERIFY(WaitForValues(QStringLiteral("http://alice.example/feed.xml|Typed|All about "
                                          "<things>|alice@example.com|Business")));
     QVERIFY(dialogs.Finished());
@@ -259,7 +273,7 @@ void UserDirectoriesTest::fillsByMeaningWhereNoRuleFitsAndKeepsWhatTheUserTyped(
     // Declined, nothing is filled.
     QVERIFY(LoadPage("/learn"));
     dialogs.Then<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
-    m_dlg->OnFill();
+    Inspect(*m_dlg).FillButton()->click();
     QVERIFY(WaitUntil([&] { return dialogs.Finished(); }, BrowserDriver::kTimeoutMs));
     QCOMPARE(Values(), QStringLiteral("||||Any"));
 }
@@ -275,11 +289,12 @@ void UserDirectoriesTest::learnsTheConfirmationTextAfterASubmission()
     QVERIFY(WaitForValues(QStringLiteral("http://alice.example/feed.xml||||Any")));
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
     m_driver->Click(QStringLiteral("send"));
-    QVERIFY(WaitUntil([&] { return m_dlg->m_submitted; }, BrowserDriver::kTimeoutMs));
+    QVERIFY(WaitUntil([&] { return Inspect(*m_dlg).Submitted(); }, BrowserDriver::kTimeoutMs));
     QVERIFY(WaitUntil(
         [&] {
-            return m_dlg->m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
-                   m_dlg->m_browser->url().path() == QStringLiteral("/learnt");
+            return Inspect(*m_dlg).Browser()->GetReadyState() ==
+                       CBrowserCtrl::kReadyStateComplete &&
+                   Inspect(*m_dlg).Browser()->url().path() == QStringLiteral("/learnt");
         },
         BrowserDriver::kTimeoutMs));
 
@@ -289,7 +304,7 @@ void UserDirectoriesTest::learnsTheConfirmationTextAfterASubmission()
         QCOMPARE(dialog.textValue(), QStringLiteral("Thanks &amp; welcome, your feed is listed."));
         dialog.accept();
     });
-    m_env->now = m_dlg->m_submitTime + 3001;
+    m_env->now = Inspect(*m_dlg).SubmitTime() + 3001;
     QVERIFY(WaitUntil(
         [&] {
             return dialogs.Finished() && ListEntries().last().contains(QStringLiteral("[sent]"));
@@ -307,12 +322,12 @@ void UserDirectoriesTest::copiesEditsAndRemovesADirectory()
 {
     OpenWindow();
     {
-        const QSignalBlocker blocker(m_dlg->m_directoryList);
-        m_dlg->m_directoryList->setCurrentRow(1);
+        const QSignalBlocker blocker(Inspect(*m_dlg).DirectoryList());
+        Inspect(*m_dlg).DirectoryList()->setCurrentRow(1);
     }
-    m_dlg->OnCopyDirectory();
+    Action(QStringLiteral("&Copy to My Directories"))->trigger();
     QCOMPARE(ListEntries(), QStringList({"Vendor [not sent]", "Changed [not sent]*"}));
-    QCOMPARE(m_dlg->m_directoryList->currentRow(), 1);
+    QCOMPARE(Inspect(*m_dlg).DirectoryList()->currentRow(), 1);
 
     ModalDialogDriver dialogs;
     dialogs.Then<CDirectoryEditorDlg>([](CDirectoryEditorDlg& dialog) {
@@ -322,7 +337,7 @@ void UserDirectoriesTest::copiesEditsAndRemovesADirectory()
         dialog.ValueBox(1)->setCurrentText(QString());
         dialog.accept();
     });
-    m_dlg->OnEditDirectory();
+    Action(QStringLiteral("&Edit…"))->trigger();
     QVERIFY(dialogs.Finished());
     // Renamed, the copy no longer hides the vendor's directory.
     QCOMPARE(ListEntries(),
@@ -330,18 +345,18 @@ void UserDirectoriesTest::copiesEditsAndRemovesADirectory()
     QVERIFY(UserFile().find("feed_title") == std::string::npos);
 
     dialogs.Then<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
-    m_dlg->OnRemoveDirectory();
+    Action(QStringLiteral("&Remove"))->trigger();
     QVERIFY(dialogs.Finished());
     QCOMPARE(ListEntries(), QStringList({"Vendor [not sent]", "Changed [not sent]"}));
     QVERIFY(UserFile().find("<directory") == std::string::npos);
 
     // A vendor's directory is neither edited nor removed in place.
     {
-        const QSignalBlocker blocker(m_dlg->m_directoryList);
-        m_dlg->m_directoryList->setCurrentRow(0);
+        const QSignalBlocker blocker(Inspect(*m_dlg).DirectoryList());
+        Inspect(*m_dlg).DirectoryList()->setCurrentRow(0);
     }
-    m_dlg->OnEditDirectory();
-    m_dlg->OnRemoveDirectory();
+    Action(QStringLiteral("&Edit…"))->trigger();
+    Action(QStringLiteral("&Remove"))->trigger();
     QCOMPARE(m_env->windowMessages.messages.size(), size_t(2));
     QVERIFY(m_env->windowMessages.messages[0].text.find("Copy to My Directories") !=
             std::string::npos);
@@ -350,18 +365,9 @@ void UserDirectoriesTest::copiesEditsAndRemovesADirectory()
 void UserDirectoriesTest::opensAnyAddressAndGoesBackAndForward()
 {
     OpenWindow();
-    const auto action = [this](const QString& text) -> QAction* {
-        for (QAction* menu : m_dlg->menuBar()->actions()) {
-            for (QAction* item : menu->menu()->actions()) {
-                if (item->text() == text)
-                    return item;
-            }
-        }
-        return nullptr;
-    };
-    QAction* open = action(QStringLiteral("Open &Address…"));
-    QAction* back = action(QStringLiteral("&Back"));
-    QAction* forward = action(QStringLiteral("&Forward"));
+    QAction* open = Action(QStringLiteral("Open &Address…"));
+    QAction* back = Action(QStringLiteral("&Back"));
+    QAction* forward = Action(QStringLiteral("&Forward"));
     QVERIFY(open && back && forward);
     QCOMPARE(open->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
     QCOMPARE(back->shortcut(), QKeySequence(QKeySequence::Back));
@@ -375,14 +381,15 @@ void UserDirectoriesTest::opensAnyAddressAndGoesBackAndForward()
     open->trigger();
     QVERIFY(dialogs.Finished());
     QVERIFY(m_driver->WaitUntilComplete());
-    QCOMPARE(m_dlg->m_browser->url().toString(), address);
-    QVERIFY(m_dlg->m_currentDirectory.empty());
+    QCOMPARE(Inspect(*m_dlg).Browser()->url().toString(), address);
+    QVERIFY(Inspect(*m_dlg).CurrentDirectory().empty());
 
     back->trigger();
-    QVERIFY(WaitUntil([&] { return m_dlg->m_browser->url().path() == QStringLiteral("/updates/"); },
-                      BrowserDriver::kTimeoutMs));
+    QVERIFY(WaitUntil(
+        [&] { return Inspect(*m_dlg).Browser()->url().path() == QStringLiteral("/updates/"); },
+        BrowserDriver::kTimeoutMs));
     forward->trigger();
-    QVERIFY(WaitUntil([&] { return m_dlg->m_browser->url().toString() == address; },
+    QVERIFY(WaitUntil([&] { return Inspect(*m_dlg).Browser()->url().toString() == address; },
                       BrowserDriver::kTimeoutMs));
 }
 
