@@ -67,6 +67,17 @@ QJsonObject DescriptionJson(const PageDescription& page)
     };
 }
 
+// What the page shows for the field: its label, else its placeholder or the text before it.
+QString Caption(const QJsonObject& field)
+{
+    for (const char* key : {"label", "placeholder", "nearbyText"}) {
+        const QString text = field.value(QLatin1StringView(key)).toString();
+        if (!text.isEmpty())
+            return text;
+    }
+    return {};
+}
+
 // The same in lines for a person at a terminal.
 QString DescriptionText(const QJsonObject& description)
 {
@@ -78,8 +89,7 @@ QString DescriptionText(const QJsonObject& description)
         text += QStringLiteral("  %1[%2] %3: %4 (%5) -> %6\n")
                     .arg(field.value(QStringLiteral("name")).toString(),
                          QString::number(field.value(QStringLiteral("index")).toInt()),
-                         field.value(QStringLiteral("label")).toString(),
-                         field.value(QStringLiteral("meaning")).toString(),
+                         Caption(field), field.value(QStringLiteral("meaning")).toString(),
                          QString::number(field.value(QStringLiteral("confidence")).toDouble()),
                          field.value(QStringLiteral("proposedValue")).toString());
     }

@@ -53,8 +53,10 @@ void AppendIndented(xmlNode* parent, xmlNode* child, int depth)
     const std::string indent = "\n" + std::string(2 * static_cast<size_t>(depth), ' ');
     xmlNode* closing = parent->last;
     if (IsBlankText(closing)) {
-        xmlAddPrevSibling(closing, xmlNewDocText(parent->doc, XmlText(indent)));
+        // Text put beside text is merged into it, so the indentation goes in after the child,
+        // between it and the element before.
         xmlAddPrevSibling(closing, child);
+        xmlAddPrevSibling(child, xmlNewDocText(parent->doc, XmlText(indent)));
         return;
     }
     xmlAddChild(parent, xmlNewDocText(parent->doc, XmlText(indent)));

@@ -178,9 +178,9 @@ void CSubmitterDlg::SaveUserDirectory(const DirectoryRecord& record, const std::
 bool CSubmitterDlg::ChangeUserDirectories(const std::function<void(CUserDirectoryFile&)>& change)
 {
     if (!m_environment.dataFolder.problem.empty()) {
-        m_presenter.ShowMessage("Kestrine cannot save your directories: " +
-                                    m_environment.dataFolder.problem + ".",
-                                "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(
+            "Kestrine cannot save your directories: " + m_environment.dataFolder.problem + ".",
+            "Error", MessageIcon::Exclamation);
         return false;
     }
     CUserDirectoryFile file(UserDirectoriesPath());

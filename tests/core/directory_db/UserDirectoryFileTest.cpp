@@ -102,6 +102,9 @@ TEST_F(UserDirectoryFileTest, OneElementAloneReadsBackUnchanged)
 {
     const std::string element = DirectoryElementText(Tricky());
     EXPECT_TRUE(element.starts_with("<directory name=")) << element;
+    // One child a line, for the user who reads or edits the file.
+    EXPECT_THAT(element, HasSubstr("/>\n    <item name=\"cat\""));
+    EXPECT_THAT(element, Not(HasSubstr("  \n")));
     ASSERT_TRUE(LoadDirectories(element));
     const std::optional<DirectoryRecord> record = m_database.GetDirectoryRecord(Tricky().name);
     ASSERT_TRUE(record);

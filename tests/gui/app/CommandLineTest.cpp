@@ -64,9 +64,9 @@ void CommandLineTest::parse_data()
     QTest::newRow("describe page without address")
         << args({"--describe-page"}) << Action::Exit << 2
         << mistake("Missing value after '--describe-page'.") << QString();
-    QTest::newRow("describe an empty address") << args({"--describe-page", " "}) << Action::Exit
-                                               << 2 << mistake("--describe-page needs an address.")
-                                               << QString();
+    QTest::newRow("describe an empty address")
+        << args({"--describe-page", " "}) << Action::Exit << 2
+        << mistake("--describe-page needs an address.") << QString();
     QTest::newRow("json alone") << args({"--json"}) << Action::Exit << 2
                                 << mistake("--json goes with --describe-page.") << QString();
     QTest::newRow("stray argument") << args({"feed.xml"}) << Action::Exit << 2
