@@ -2,6 +2,7 @@
 
 #include "directory_db/UntrustedXml.h"
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -46,11 +47,20 @@ xmlNode* NewElement(xmlDoc* doc, const char* name)
     return xmlNewDocNode(doc, nullptr, XmlText(name), nullptr);
 }
 
+// A line break and two spaces per level. (Built in place: GCC 12 warns wrongly about
+// "\n" + std::string(n, ' ').)
+std::string LineIndent(int depth)
+{
+    std::string text(1 + 2 * static_cast<size_t>(std::max(depth, 0)), ' ');
+    text.front() = '\n';
+    return text;
+}
+
 } // namespace
 
 void AppendIndented(xmlNode* parent, xmlNode* child, int depth)
 {
-    const std::string indent = "\n" + std::string(2 * static_cast<size_t>(depth), ' ');
+    const std::string indent = LineIndent(depth);
     xmlNode* closing = parent->last;
     if (IsBlankText(closing)) {
         // Text put beside text is merged into it, so the indentation goes in after the child,
@@ -61,7 +71,7 @@ void AppendIndented(xmlNode* parent, xmlNode* child, int depth)
     }
     xmlAddChild(parent, xmlNewDocText(parent->doc, XmlText(indent)));
     xmlAddChild(parent, child);
-    const std::string outdent = "\n" + std::string(2 * static_cast<size_t>(depth - 1), ' ');
+    const std::string outdent = LineIndent(depth - 1);
     xmlAddChild(parent, xmlNewDocText(parent->doc, XmlText(outdent)));
 }
 

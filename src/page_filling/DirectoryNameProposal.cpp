@@ -69,8 +69,11 @@ std::string NameFromPart(std::string_view part)
             from = word + 1;
     }
     std::string name;
-    for (auto word = from; word != words.end(); ++word)
-        name += (name.empty() ? "" : " ") + std::string(*word);
+    for (auto word = from; word != words.end(); ++word) {
+        if (!name.empty())
+            name += ' ';
+        name.append(*word);
+    }
     return name;
 }
 
@@ -79,11 +82,18 @@ std::string NameFromTitle(std::string_view title)
 {
     constexpr std::string_view kSeparators[] = {" - ",  " | ", " \xe2\x80\x93 ", " \xe2\x80\x94 ",
                                                 " :: ", ": ",  " \xc2\xb7 ",     " \xc2\xbb "};
-    std::string marked(title);
-    for (std::string_view separator : kSeparators) {
-        for (size_t at = marked.find(separator); at != std::string::npos;
-             at = marked.find(separator, at + 1))
-            marked.replace(at, separator.size(), "\n");
+    std::string marked;
+    for (size_t at = 0; at < title.size();) {
+        const std::string_view rest = title.substr(at);
+        const auto separator =
+            std::find_if(std::begin(kSeparators), std::end(kSeparators),
+                         [rest](std::string_view s) { return rest.starts_with(s); });
+        if (separator != std::end(kSeparators)) {
+            marked += '\n';
+            at += separator->size();
+        } else {
+            marked += title[at++];
+        }
     }
     for (std::string_view part : Split(marked, "\n")) {
         if (std::string name = NameFromPart(part); !name.empty())
