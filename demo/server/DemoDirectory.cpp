@@ -21,3 +21,12 @@ std::span<const DemoDirectory> DemoDirectories()
     };
     return directories;
 }
+
+std::span<const DemoDirectory> LearnableDemoDirectories()
+{
+    static const DemoDirectory directories[] = {
+        {"Quillfeed", "quillfeed", "/quillfeed/", FormMethod::Post, "/quillfeed/thanks"},
+        {"Feedkiste", "feedkiste", "/feedkiste/eintragen", FormMethod::Get, "/feedkiste/danke"},
+    };
+    return directories;
+}

@@ -24,5 +24,9 @@ struct DemoDirectory
     bool refusesSubmissions = false;
 };
 
-// Every directory the site serves, including the one that only the database update lists.
+// Every directory of the demo databases, including the one that only the database update lists.
 std::span<const DemoDirectory> DemoDirectories();
+
+// Directories the site serves that no demo database lists, for the user to learn from their
+// pages. Their forms name their fields in ways no rule would guess ("f1", table cells).
+std::span<const DemoDirectory> LearnableDemoDirectories();

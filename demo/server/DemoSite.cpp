@@ -107,6 +107,8 @@ CDemoSite::CDemoSite(RequestLog log) : m_log(std::move(log))
     AddVendorPages();
     for (const DemoDirectory& directory : DemoDirectories())
         AddDirectory(directory);
+    for (const DemoDirectory& directory : LearnableDemoDirectories())
+        AddDirectory(directory);
 }
 
 CDemoSite::~CDemoSite()

@@ -29,7 +29,14 @@ CCommandLine::CCommandLine()
       m_dataDir(QStringLiteral("data-dir"),
                 QStringLiteral("Keeps the profiles (sv.dat) and the directory database "
                                "(dirdata.xml) in <folder> instead of the usual place."),
-                QStringLiteral("folder"))
+                QStringLiteral("folder")),
+      m_describePage(QStringLiteral("describe-page"),
+                     QStringLiteral("Loads <address> without showing a window, recognises its "
+                                    "form fields as Directory > Add This Page does, prints them "
+                                    "with the directory that saving would write, and exits: 0, "
+                                    "or 1 when the page has no form."),
+                     QStringLiteral("address")),
+      m_json(QStringLiteral("json"), QStringLiteral("Prints --describe-page's answer as JSON."))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Kestrine helps you submit your RSS feed to RSS directory web sites."));
@@ -38,6 +45,8 @@ CCommandLine::CCommandLine()
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
     m_parser.addOption(m_dataDir);
+    m_parser.addOption(m_describePage);
+    m_parser.addOption(m_json);
 }
 
 QStringList CCommandLine::Arguments(int argc, const char* const* argv)
@@ -69,6 +78,15 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
         if (folder.isEmpty())
             return UsageError(programName, QStringLiteral("--data-dir needs a folder."));
         request.dataFolder = QFile::encodeName(folder).toStdString();
+    }
+    if (m_parser.isSet(m_describePage)) {
+        request.pageAddress = m_parser.value(m_describePage).trimmed();
+        if (request.pageAddress.isEmpty())
+            return UsageError(programName, QStringLiteral("--describe-page needs an address."));
+        request.action = CommandLineRequest::Action::DescribePage;
+        request.json = m_parser.isSet(m_json);
+    } else if (m_parser.isSet(m_json)) {
+        return UsageError(programName, QStringLiteral("--json goes with --describe-page."));
     }
     return request;
 }

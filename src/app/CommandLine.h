@@ -15,6 +15,8 @@ struct CommandLineRequest
         // Print `output` on standard output and `error` on standard error, then end with
         // `exitCode`: --help, --version, or a mistake on the command line.
         Exit,
+        // --describe-page: describe the page at `pageAddress` for scripts, show no window.
+        DescribePage,
     };
 
     Action action = Action::OpenWindow;
@@ -24,6 +26,8 @@ struct CommandLineRequest
     // --data-dir: the folder for sv.dat and dirdata.xml, as the file system spells it; empty
     // for the usual folder.
     std::string dataFolder;
+    QString pageAddress;
+    bool json = false; // --json: describe the page as JSON
 };
 
 // The program's options. Parsed before the application object exists, so that --help and
@@ -51,4 +55,6 @@ private:
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     QCommandLineOption m_dataDir;
+    QCommandLineOption m_describePage;
+    QCommandLineOption m_json;
 };

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/DescribePageCommand.h"
 #include "app/TerminationSignals.h"
 #include "common/DataFolderResolver.h"
 #include "ui/about/ResourceScheme.h"
@@ -24,12 +25,18 @@ int main(int argc, char* argv[])
     const CommandLineRequest request = commandLine.Parse(CCommandLine::Arguments(argc, argv));
     if (request.action == CommandLineRequest::Action::Exit)
         return PrintAndExit(request);
+    const bool describePage = request.action == CommandLineRequest::Action::DescribePage;
+    // The command for scripts shows no window: it runs on any machine, with a display or not.
+    if (describePage && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     // Both must be settled before the application object exists: the browser engine learns
     // its URL schemes once, and shares its OpenGL contexts with the widgets.
     RegisterResourceScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
+    if (describePage)
+        return CDescribePageCommand::Run(request.pageAddress, request.json);
     // Caught before the data folder is made, so that from then on a kill still saves.
     CTerminationSignals termination;
 

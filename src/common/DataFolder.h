@@ -5,6 +5,7 @@
 // The file names the program keeps in its data folder.
 inline constexpr const char* kStateFileName = "sv.dat";
 inline constexpr const char* kDatabaseFileName = "dirdata.xml";
+inline constexpr const char* kUserDirectoriesFileName = "mydirs.xml";
 
 // How the data folder was chosen.
 enum class DataFolderMode
@@ -50,6 +51,8 @@ struct DataFolder
 
     std::string StateFile() const { return path + kStateFileName; }
     std::string UserDatabaseFile() const { return path + kDatabaseFileName; }
+    // The user's own directories, which updates never touch.
+    std::string UserDirectoriesFile() const { return path + kUserDirectoriesFileName; }
 };
 
 // The installed data folder that belongs to an executable in `executableFolder`.

@@ -3,6 +3,7 @@
 #include "common/MessagePresenter.h"
 #include "directory_db/DatabaseDocument.h"
 #include "directory_db/DatabaseFile.h"
+#include "directory_db/DirectoryRecordReader.h"
 #include "directory_db/FormFieldList.h"
 #include "directory_db/UntrustedXml.h"
 #include "directory_db/VariableTable.h"
@@ -17,21 +18,48 @@ CDirectoryDatabase::CDirectoryDatabase(MessagePresenter& presenter) : m_presente
 
 CDirectoryDatabase::~CDirectoryDatabase() = default;
 
-bool CDirectoryDatabase::LoadFile(const std::string& path)
+namespace {
+
+// The parsed file at `path`, or null when it is missing, malformed or hostile.
+XmlDocumentPtr ParseDatabaseFile(const std::string& path)
+{
+    if (path.empty())
+        return nullptr;
+    const std::optional<std::string> bytes = ReadDatabaseFile(path);
+    return bytes ? ParseUntrustedXml(*bytes) : nullptr;
+}
+
+} // namespace
+
+bool CDirectoryDatabase::LoadFile(const std::string& path, const std::string& userPath)
 {
     // The old document goes first, so that two large ones are never held at once.
     m_document.reset();
-    return Adopt(ReadFile(path));
+    return Adopt(ReadFile(path, userPath));
 }
 
-DatabaseRead CDirectoryDatabase::ReadFile(const std::string& path)
+bool CDirectoryDatabase::ReloadUserFile(const std::string& userPath)
+{
+    const std::shared_ptr<const CDatabaseDocument> document = m_document;
+    if (!document)
+        return false;
+    try {
+        m_document = std::make_shared<const CDatabaseDocument>(document->VendorDocument(),
+                                                               ParseDatabaseFile(userPath));
+    } catch (const std::exception&) {
+        m_presenter.ShowMessage("exception on load", "", MessageIcon::None);
+    }
+    return true;
+}
+
+DatabaseRead CDirectoryDatabase::ReadFile(const std::string& path, const std::string& userPath)
 {
     try {
-        const std::optional<std::string> bytes = ReadDatabaseFile(path);
-        XmlDocumentPtr doc = bytes ? ParseUntrustedXml(*bytes) : nullptr;
-        if (!doc)
-            return {std::make_shared<const CDatabaseDocument>(), false};
-        return {std::make_shared<const CDatabaseDocument>(std::move(doc)), true};
+        XmlDocumentPtr vendor = ParseDatabaseFile(path);
+        const bool loaded = vendor != nullptr;
+        return {std::make_shared<const CDatabaseDocument>(std::move(vendor),
+                                                          ParseDatabaseFile(userPath)),
+                loaded};
     } catch (const std::exception&) {
         return {};
     }
@@ -47,14 +75,15 @@ bool CDirectoryDatabase::Adopt(DatabaseRead read)
     return read.loaded;
 }
 
-std::future<DatabaseRead> CDirectoryDatabase::StartReadFile(const std::string& path)
+std::future<DatabaseRead> CDirectoryDatabase::StartReadFile(const std::string& path,
+                                                            const std::string& userPath)
 {
     InitUntrustedXml();
     try {
-        return std::async(std::launch::async, &CDirectoryDatabase::ReadFile, path);
+        return std::async(std::launch::async, &CDirectoryDatabase::ReadFile, path, userPath);
     } catch (const std::system_error&) {
         // Without a thread to spare the file is read when its result is asked for.
-        return std::async(std::launch::deferred, &CDirectoryDatabase::ReadFile, path);
+        return std::async(std::launch::deferred, &CDirectoryDatabase::ReadFile, path, userPath);
     }
 }
 
@@ -144,4 +173,22 @@ bool CDirectoryDatabase::GetDirectoryItems(const std::string& name, const std::s
         m_presenter.ShowMessage("Error while GetDirectorySubmitPage", name, MessageIcon::Error);
     }
     return true;
+}
+
+bool CDirectoryDatabase::IsUserDirectory(const std::string& name) const
+{
+    const std::shared_ptr<const CDatabaseDocument> document = m_document;
+    return document && document->IsUserDirectory(name);
+}
+
+std::optional<DirectoryRecord> CDirectoryDatabase::GetDirectoryRecord(const std::string& name) const
+{
+    const std::shared_ptr<const CDatabaseDocument> document = m_document;
+    if (!document)
+        return std::nullopt;
+    try {
+        return ReadDirectoryRecord(*document, name, m_presenter);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "directory_db/DatabaseRead.h"
+#include "directory_db/DirectoryRecord.h"
 #include "directory_db/FormField.h"
 
 #include <future>
@@ -25,18 +26,23 @@ public:
     CDirectoryDatabase(const CDirectoryDatabase&) = delete;
     CDirectoryDatabase& operator=(const CDirectoryDatabase&) = delete;
 
-    // True when the file was read and parsed; a missing, malformed or hostile file gives false,
-    // no message, and an empty document.
-    bool LoadFile(const std::string& path);
+    // True when the vendor's file was read and parsed; a missing, malformed or hostile file gives
+    // false, no message, and an empty document. The user's own directories in `userPath`, when
+    // given, are merged in (see CDatabaseDocument); a user file that cannot be read adds none.
+    bool LoadFile(const std::string& path, const std::string& userPath = {});
+    // Merges the user's file anew with the vendor's document already loaded, after the user
+    // changed their directories. False when nothing was ever loaded.
+    bool ReloadUserFile(const std::string& userPath);
 
     // LoadFile in two steps, so that the slow one can run on a worker thread. ReadFile touches no
     // database and shows nothing; Adopt makes its result the current document, tells the user
     // when the reading itself failed, and returns whether the file loaded.
-    static DatabaseRead ReadFile(const std::string& path);
+    static DatabaseRead ReadFile(const std::string& path, const std::string& userPath = {});
     bool Adopt(DatabaseRead read);
     // ReadFile on a worker thread of its own. Call it on the main thread: libxml2 is set up there
     // first.
-    static std::future<DatabaseRead> StartReadFile(const std::string& path);
+    static std::future<DatabaseRead> StartReadFile(const std::string& path,
+                                                   const std::string& userPath = {});
 
     // The names in database order, shared with the document rather than copied: they stay valid
     // for as long as the pointer is held, across a reload. Null when nothing was ever loaded.
@@ -55,6 +61,12 @@ public:
     // Appends the directory's form fields; false when nothing was ever loaded.
     bool GetDirectoryItems(const std::string& name, const std::string& category,
                            const std::string& subcategory, std::vector<FormField>& fields) const;
+
+    // True when the directory comes from the user's own file.
+    bool IsUserDirectory(const std::string& name) const;
+    // All the database holds about the directory, values as written; nullopt when no directory
+    // has the name. Quiet but for an unsupported control type, which is reported as in a fill.
+    std::optional<DirectoryRecord> GetDirectoryRecord(const std::string& name) const;
 
 private:
     MessagePresenter& m_presenter;

@@ -2,6 +2,7 @@
 
 #include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
+#include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QCheckBox>
@@ -51,6 +52,25 @@ public:
     QString Entry(int row) const
     {
         return DirectoryList()->model()->index(row, 0).data().toString();
+    }
+    int EntryCount() const { return DirectoryList()->model()->rowCount(); }
+    // The row whose entry reads exactly `entry`, or -1.
+    int RowOfEntry(const QString& entry) const
+    {
+        for (int row = 0; row < EntryCount(); ++row) {
+            if (Entry(row) == entry)
+                return row;
+        }
+        return -1;
+    }
+    // Whether the row shows one of the user's own directories.
+    bool IsUserDirectoryRow(int row) const
+    {
+        return DirectoryList()
+            ->model()
+            ->index(row, 0)
+            .data(CDirectoryListModel::kUserDirectoryRole)
+            .toBool();
     }
     // Selects the entry as the user's click or keys would: the window hears of it.
     void PickDirectoryRow(int row) const

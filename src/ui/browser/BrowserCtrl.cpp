@@ -70,6 +70,8 @@ void CBrowserCtrl::InjectScripts()
                                           QStringLiteral("qrc:///kestrine/js/bridge.js")));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-fill"),
                                           QStringLiteral("qrc:///kestrine/js/fill.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-describe"),
+                                          QStringLiteral("qrc:///kestrine/js/describe.js")));
 }
 
 void CBrowserCtrl::Navigate(const QString& url)

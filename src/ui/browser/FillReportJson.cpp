@@ -6,7 +6,11 @@
 
 std::optional<FillReport> FillReportFromJson(const QString& json)
 {
-    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
+    return FillReportFromJson(QJsonDocument::fromJson(json.toUtf8()));
+}
+
+std::optional<FillReport> FillReportFromJson(const QJsonDocument& document)
+{
     if (!document.isObject())
         return std::nullopt;
     const QJsonObject answer = document.object();

@@ -2,16 +2,15 @@
 
 #include "ui/browser/BrowserPage.h"
 #include "ui/browser/FillReportJson.h"
+#include "ui/browser/PageScriptCall.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
-#include <QWebEngineScript>
 
 namespace {
 
-QString FieldsAsJson(const std::vector<FormField>& fields)
+QJsonDocument FieldsAsJson(const std::vector<FormField>& fields)
 {
     QJsonArray list;
     for (const FormField& field : fields) {
@@ -22,7 +21,27 @@ QString FieldsAsJson(const std::vector<FormField>& fields)
             {QStringLiteral("checkbox"), field.type == FieldType::CheckBox},
         });
     }
-    return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
+    return QJsonDocument(list);
+}
+
+QJsonDocument ValuesAsJson(const std::vector<CPageFiller::MeaningValue>& values)
+{
+    QJsonArray list;
+    for (const CPageFiller::MeaningValue& value : values) {
+        list.append(QJsonObject{
+            {QStringLiteral("ordinal"), value.ordinal},
+            {QStringLiteral("value"), QString::fromStdString(value.value)},
+        });
+    }
+    return QJsonDocument(list);
+}
+
+// A watched form's submission by the page's own form.submit() fires no event, so the page
+// notices the navigation it starts instead.
+void ArmIfWatched(CBrowserPage& page, uint64_t generation, const QJsonObject& answer)
+{
+    if (answer.value(QStringLiteral("armed")).toBool())
+        page.ArmSubmissionFallback(generation);
 }
 
 } // namespace
@@ -31,25 +50,32 @@ CPageFiller::CPageFiller(CBrowserPage& page) : m_page(page) {}
 
 void CPageFiller::Fill(const std::vector<FormField>& fields, QObject* context, Completion done)
 {
-    // The fields travel as a JSON literal: values hold quotes, backslashes and line breaks that
-    // must never become code. A document without Kestrine's scripts (a plain-text view, an
-    // error page) is left alone.
-    const QString script = QStringLiteral("typeof kestrine === 'object' ? kestrine.fill(") +
-                           FieldsAsJson(fields) + QStringLiteral(") : null");
     const uint64_t generation = m_page.DocumentGeneration();
     QPointer<CBrowserPage> page = &m_page;
-    QPointer<QObject> guard = context;
-    const auto onResult = [page, guard, generation,
-                           done = std::move(done)](const QVariant& result) {
-        // A page being destroyed answers with nothing and must not be touched then.
-        if (result.typeId() != QMetaType::QString || !page ||
-            page->DocumentGeneration() != generation)
-            return;
-        const FillReport report = FillReportFromJson(result.toString()).value_or(FillReport{});
-        if (report.formWatched)
-            page->ArmSubmissionFallback(generation);
-        if (guard && done)
-            done(report);
-    };
-    m_page.runJavaScript(script, QWebEngineScript::ApplicationWorld, onResult);
+    CallPageScript(m_page, QStringLiteral("fill(%1)").arg(JsonLiteral(FieldsAsJson(fields))),
+                   context,
+                   [page, generation, done = std::move(done)](const QJsonDocument& answer) {
+                       ArmIfWatched(*page, generation, answer.object());
+                       if (done)
+                           done(FillReportFromJson(answer).value_or(FillReport{}));
+                   });
+}
+
+void CPageFiller::FillByMeaning(const std::vector<MeaningValue>& values, QObject* context,
+                                MeaningCompletion done)
+{
+    const uint64_t generation = m_page.DocumentGeneration();
+    QPointer<CBrowserPage> page = &m_page;
+    CallPageScript(
+        m_page, QStringLiteral("fillByMeaning(%1)").arg(JsonLiteral(ValuesAsJson(values))), context,
+        [page, generation, done = std::move(done)](const QJsonDocument& answer) {
+            const QJsonObject outcome = answer.object();
+            ArmIfWatched(*page, generation, outcome);
+            MeaningOutcome result;
+            for (const QJsonValue ordinal : outcome.value(QStringLiteral("filled")).toArray())
+                result.filled.push_back(ordinal.toInt());
+            result.kept = outcome.value(QStringLiteral("kept")).toInt();
+            if (done)
+                done(result);
+        });
 }

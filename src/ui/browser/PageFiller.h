@@ -4,6 +4,7 @@
 #include "page_filling/FillReport.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class CBrowserPage;
@@ -20,11 +21,28 @@ class CPageFiller final
 public:
     using Completion = std::function<void(const FillReport&)>;
 
+    // A value for the field that the page's description gave this ordinal.
+    struct MeaningValue
+    {
+        int ordinal = 0;
+        std::string value;
+    };
+    struct MeaningOutcome
+    {
+        std::vector<int> filled; // ordinals of the fields set
+        int kept = 0;            // fields left alone because the user typed into them
+    };
+    using MeaningCompletion = std::function<void(const MeaningOutcome&)>;
+
     explicit CPageFiller(CBrowserPage& page);
 
     // The page fills itself asynchronously. `done` runs only if `context` still exists and the
     // page still shows the document that was filled.
     void Fill(const std::vector<FormField>& fields, QObject* context, Completion done = {});
+    // Fills fields found by the page's own description instead of a directory's rules, and
+    // never one the user typed into. The form of the last field set is watched, as by Fill.
+    void FillByMeaning(const std::vector<MeaningValue>& values, QObject* context,
+                       MeaningCompletion done = {});
 
 private:
     CBrowserPage& m_page;

@@ -31,15 +31,32 @@ void CDirectoryListModel::MarkSent(size_t directory)
     MarksChanged(static_cast<int>(directory), static_cast<int>(directory));
 }
 
-void CDirectoryListModel::SetDecoration(Decoration decoration)
+void CDirectoryListModel::SetUserDirectoryTest(UserDirectoryTest test)
 {
-    m_decoration = std::move(decoration);
+    m_isUserDirectory = std::move(test);
     MarksChanged(0, rowCount() - 1);
 }
 
 size_t CDirectoryListModel::SentCount() const
 {
     return static_cast<size_t>(std::count(m_sent.begin(), m_sent.end(), 1));
+}
+
+std::optional<size_t> CDirectoryListModel::FindDirectory(const std::string& name,
+                                                         std::optional<size_t> likely) const
+{
+    // By the exact name: another directory whose name merely begins with it ("A" and
+    // "A Extra") is a different directory.
+    const auto standsFor = [this, &name](size_t directory) {
+        return DirectoryNameFromEntry(DirectoryName(directory)) == name;
+    };
+    if (likely && *likely < DirectoryCount() && standsFor(*likely))
+        return likely;
+    for (size_t directory = 0; directory < DirectoryCount(); ++directory) {
+        if (standsFor(directory))
+            return directory;
+    }
+    return std::nullopt;
 }
 
 int CDirectoryListModel::rowCount(const QModelIndex& parent) const
@@ -49,19 +66,27 @@ int CDirectoryListModel::rowCount(const QModelIndex& parent) const
 
 QVariant CDirectoryListModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     const auto directory = static_cast<size_t>(index.row());
+    const std::string& name = DirectoryName(directory);
+    if (role == kUserDirectoryRole || role == Qt::ToolTipRole) {
+        const bool mine = m_isUserDirectory && m_isUserDirectory(name);
+        if (role == kUserDirectoryRole)
+            return mine;
+        return mine ? tr("One of your own directories, kept in mydirs.xml") : QVariant();
+    }
+    if (role != Qt::DisplayRole)
+        return {};
     const SentMarker marker = !m_withMarkers      ? SentMarker::None
                               : m_sent[directory] ? SentMarker::Sent
                                                   : SentMarker::NotSent;
-    const std::string& name = DirectoryName(directory);
-    return QString::fromStdString(
-        MakeDirectoryListEntry(m_decoration ? name + m_decoration(directory) : name, marker));
+    return QString::fromStdString(MakeDirectoryListEntry(name, marker));
 }
 
 void CDirectoryListModel::MarksChanged(int first, int last)
 {
     if (first <= last)
-        emit dataChanged(index(first), index(last), {Qt::DisplayRole});
+        emit dataChanged(index(first), index(last),
+                         {Qt::DisplayRole, Qt::ToolTipRole, kUserDirectoryRole});
 }

@@ -10,14 +10,16 @@
 
 // The directory list's entries, one per directory in database order, each made when the list
 // shows it: the name (shared with the database, never copied) and, while a profile is current,
-// its sent marker. Changing the profile changes only one flag per directory.
+// its sent marker. Changing the profile changes only one flag per directory. Whether a directory
+// is one of the user's own is a role of its row, which the view's delegate shows.
 class CDirectoryListModel final : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
-    // Text shown after a directory's name and before its marker ("" for none); display only.
-    using Decoration = std::function<std::string(size_t directory)>;
+    // True for the user's own directories, asked as rows are shown.
+    using UserDirectoryTest = std::function<bool(const std::string& name)>;
+    static constexpr int kUserDirectoryRole = Qt::UserRole + 1;
 
     explicit CDirectoryListModel(QObject* parent = nullptr);
 
@@ -26,13 +28,16 @@ public:
     // Markers on (one flag per directory, set for sent) or, without a current profile, off.
     void SetMarks(bool withMarkers, std::vector<uint8_t> sent);
     void MarkSent(size_t directory);
-    void SetDecoration(Decoration decoration);
+    void SetUserDirectoryTest(UserDirectoryTest test);
 
     size_t DirectoryCount() const { return m_names ? m_names->size() : 0; }
     const std::string& DirectoryName(size_t directory) const { return (*m_names)[directory]; }
     bool IsSent(size_t directory) const { return m_sent[directory] != 0; }
     const std::vector<uint8_t>& SentFlags() const { return m_sent; }
     size_t SentCount() const;
+    // The directory named `name` (as an entry names it), trying `likely` first; nullopt for none.
+    std::optional<size_t> FindDirectory(const std::string& name,
+                                        std::optional<size_t> likely = std::nullopt) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -43,5 +48,5 @@ private:
     std::shared_ptr<const std::vector<std::string>> m_names;
     std::vector<uint8_t> m_sent;
     bool m_withMarkers = false;
-    Decoration m_decoration;
+    UserDirectoryTest m_isUserDirectory;
 };

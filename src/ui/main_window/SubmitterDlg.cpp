@@ -5,6 +5,7 @@
 #include "profiles/StateFile.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
+#include "ui/main_window/DirectoryEntryDelegate.h"
 #include "ui/main_window/DirectoryFilterProxy.h"
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/DirectoryListView.h"
@@ -36,11 +37,11 @@ constexpr QSize kMinimumClientSize(260, kListTop + 15);
 
 constexpr int kTimerPeriodMs = 100;
 
-QFuture<DatabaseRead> StartDatabaseRead(const std::string& path)
+QFuture<DatabaseRead> StartDatabaseRead(const std::string& path, const std::string& userPath)
 {
     // libxml2 sets itself up on this thread before any worker parses.
     InitUntrustedXml();
-    return QtConcurrent::run(&CDirectoryDatabase::ReadFile, path);
+    return QtConcurrent::run(&CDirectoryDatabase::ReadFile, path, userPath);
 }
 
 } // namespace
@@ -61,7 +62,8 @@ SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
 
 CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
-      m_startupDatabase(StartDatabaseRead(m_environment.dataFolder.databaseFile)),
+      m_startupDatabase(
+          StartDatabaseRead(m_environment.dataFolder.databaseFile, UserDirectoriesPath())),
       m_windowBoxes(this), m_unownedBoxes(nullptr),
       m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
       m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
@@ -91,10 +93,13 @@ void CSubmitterDlg::CreateControls()
     m_browser = new CBrowserCtrl(client);
     m_browser->setObjectName(QStringLiteral("browser"));
     m_directoryModel = new CDirectoryListModel(this);
+    m_directoryModel->SetUserDirectoryTest(
+        [this](const std::string& name) { return m_database.IsUserDirectory(name); });
     m_directoryFilter = new CDirectoryFilterProxy(*m_directoryModel, this);
     m_directoryList = new CDirectoryListView(client);
     m_directoryList->setObjectName(QStringLiteral("directoryList"));
     m_directoryList->setModel(m_directoryFilter);
+    m_directoryList->setItemDelegate(new CDirectoryEntryDelegate(m_directoryList));
     m_profileCombo = new QComboBox(client);
     m_profileCombo->setObjectName(QStringLiteral("profileCombo"));
     m_profileLabel = new QLabel(tr("Profile:"), client);
@@ -134,14 +139,7 @@ void CSubmitterDlg::CreateMenu()
     settings->addAction(tr("Update RSS Directory Database"), this,
                         &CSubmitterDlg::OnUpdateDatabase);
 
-    QMenu* go = menuBar()->addMenu(tr("&Go"));
-    QAction* nextUnsent = go->addAction(tr("&Next unsent"), this, &CSubmitterDlg::OnNextUnsent);
-    nextUnsent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction* find = go->addAction(tr("&Find directory"), this, [this] {
-        m_searchBox->setFocus(Qt::ShortcutFocusReason);
-        m_searchBox->selectAll();
-    });
-    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    CreateDirectoryMenus();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("User Guide"), this, &CSubmitterDlg::OnUserGuide);

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QUrl>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,7 @@ class CDirectoryFilterProxy;
 class CDirectoryListModel;
 class CDirectoryListView;
 class CSubmitEventSink;
+class CUserDirectoryFile;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -120,9 +122,37 @@ private:
     void OnTimer();
     // A document is ready: when it is the pending fill's, the fill need not wait for the timer.
     void OnPageReady(const QUrl& url);
-    void FillCurrentPage(CBrowserPage& page);
+    // Offered when the rules set no field: filling by the fields' meaning instead.
+    void FillCurrentPage(CBrowserPage& page, bool offerFillByMeaning = false);
     void CheckSubmission(CBrowserPage& page);
     void OnFormSubmit();
+    // Marks the directory sent for the profile, saves sv.dat and shows the mark.
+    void RecordSent(const std::string& profile, const std::string& directory);
+
+    // Go and Directory menus: any address, and the user's own directories.
+    void CreateDirectoryMenus();
+    void OnOpenAddress();
+    void OnAddThisPage();
+    void OnEditDirectory();
+    void OnRemoveDirectory();
+    void OnCopyDirectory();
+    std::string UserDirectoriesPath() const;
+    // Reads mydirs.xml, applies `change`, saves it and shows the list anew; false (after
+    // telling the user) when the file could not be read or written.
+    bool ChangeUserDirectories(const std::function<void(CUserDirectoryFile&)>& change);
+    void SaveUserDirectory(const DirectoryRecord& record, const std::string& replacing);
+    // The directory of the selected entry; empty when none is selected.
+    std::string SelectedDirectoryName() const;
+    // Selects the entry of `directory` without opening its page again.
+    void SelectDirectoryEntry(const std::string& directory);
+    bool AskYesNo(const std::string& text, const std::string& caption);
+
+    // Where no rule fits the page, offers to fill the fields whose meaning is certain.
+    void OfferFillByMeaning();
+    // A directory of the user's own that does not know its confirmation text yet learns it
+    // from the result page, with the user's consent.
+    void LearnConfirmation(const std::string& directory, const std::string& profile,
+                           const std::string& html);
 
     // The submission assistant: fill report, progress, Next unsent and the list's filter.
     void CreateAssistantControls(QWidget* client);

@@ -1,5 +1,4 @@
 #include "common/ExecutablePath.h"
-#include "page_filling/DirectoryListEntry.h"
 #include "page_filling/PlaceholderComposer.h"
 #include "page_filling/SubmissionCheck.h"
 #include "ui/browser/BrowserCtrl.h"
@@ -20,25 +19,6 @@ namespace {
 std::string ApplicationName()
 {
     return std::filesystem::path(ExecutableFilePath()).stem().string();
-}
-
-// The directory whose entry stands for `directory`, by its exact name: another directory whose
-// name merely begins with it ("A" and "A Extra") is a different directory. The selected entry is
-// tried first, as that is where the user is.
-std::optional<size_t> FindDirectoryEntry(const CDirectoryListModel& list,
-                                         std::optional<size_t> selected,
-                                         const std::string& directory)
-{
-    const auto standsFor = [&list, &directory](size_t index) {
-        return DirectoryNameFromEntry(list.DirectoryName(index)) == directory;
-    };
-    if (selected && standsFor(*selected))
-        return selected;
-    for (size_t index = 0; index < list.DirectoryCount(); ++index) {
-        if (standsFor(index))
-            return index;
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -62,7 +42,7 @@ void CSubmitterDlg::OnFill()
         return;
     }
     if (CBrowserPage* page = m_browser->GetDocument())
-        FillCurrentPage(*page);
+        FillCurrentPage(*page, true);
 }
 
 void CSubmitterDlg::OnTimer()
@@ -92,15 +72,18 @@ void CSubmitterDlg::OnPageReady(const QUrl& url)
     FillCurrentPage(*page);
 }
 
-void CSubmitterDlg::FillCurrentPage(CBrowserPage& page)
+void CSubmitterDlg::FillCurrentPage(CBrowserPage& page, bool offerFillByMeaning)
 {
     std::vector<FormField> fields;
     m_database.GetDirectoryItems(m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat,
                                  fields);
     for (FormField& field : fields)
         field.value = ComposeFieldValue(field.value, m_currentProfile);
-    CPageFiller(page).Fill(fields, this,
-                           [this](const FillReport& report) { ShowFillReport(report); });
+    CPageFiller(page).Fill(fields, this, [this, offerFillByMeaning](const FillReport& report) {
+        ShowFillReport(report);
+        if (offerFillByMeaning && report.fieldsSet == 0)
+            OfferFillByMeaning();
+    });
 }
 
 void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
@@ -112,22 +95,32 @@ void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
         // one this result page answers for.
         if (!m_hasProfile || directory != m_currentDirectory || profile != m_currentProfile.name)
             return;
-        if (!IsSubmissionConfirmed(html, m_database.GetDirectoryOnSubmit(directory)))
-            return;
-        if (!m_profileManager.Profiles().MarkSent(profile, directory))
-            return;
-        // Written at once: a crash or File > Exit must not lose the mark and invite the user
-        // to submit the same feed twice.
-        SaveStateFileOrWarn();
-        // Marked and selected quietly, so the browser keeps the result page instead of opening
-        // the directory again.
-        if (const auto entry =
-                FindDirectoryEntry(*m_directoryModel, SelectedDirectory(), directory)) {
-            m_directoryModel->MarkSent(*entry);
-            SelectDirectory(entry);
+        if (m_database.IsUserDirectory(directory)) {
+            const std::optional<DirectoryRecord> record = m_database.GetDirectoryRecord(directory);
+            if (record && !record->confirmation) {
+                LearnConfirmation(directory, profile, html);
+                return;
+            }
         }
-        ShowProgress();
+        if (IsSubmissionConfirmed(html, m_database.GetDirectoryOnSubmit(directory)))
+            RecordSent(profile, directory);
     });
+}
+
+void CSubmitterDlg::RecordSent(const std::string& profile, const std::string& directory)
+{
+    if (!m_profileManager.Profiles().MarkSent(profile, directory))
+        return;
+    // Written at once: a crash or File > Exit must not lose the mark and invite the user
+    // to submit the same feed twice.
+    SaveStateFileOrWarn();
+    // Marked and selected quietly, so the browser keeps the result page instead of opening
+    // the directory again.
+    if (const auto entry = m_directoryModel->FindDirectory(directory, SelectedDirectory())) {
+        m_directoryModel->MarkSent(*entry);
+        SelectDirectory(entry);
+    }
+    ShowProgress();
 }
 
 void CSubmitterDlg::OnFormSubmit()

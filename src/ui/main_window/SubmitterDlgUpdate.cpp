@@ -17,7 +17,8 @@ void CSubmitterDlg::OnUpdateDatabase()
     case kUpdateSucceeded:
         // The open page may belong to a directory the new database no longer has.
         m_browser->Navigate(QStringLiteral("about:blank"));
-        m_database.LoadFile(dialog.m_destination);
+        // The user's own directories are merged in again; the update never touches them.
+        m_database.LoadFile(dialog.m_destination, UserDirectoriesPath());
         RebuildDirectoryList(m_currentProfile.name);
         m_presenter.ShowMessage("Update successful", "Update", MessageIcon::None);
         break;

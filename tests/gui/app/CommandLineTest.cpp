@@ -15,6 +15,7 @@ private slots:
     void helpListsEveryOptionUnderTheProgramsName();
     void versionNamesKestrineQtAndTheEngine();
     void argumentsKeepTheirBytes();
+    void describePageTakesTheAddressAndTheFormat();
 };
 
 void CommandLineTest::parse_data()
@@ -58,6 +59,16 @@ void CommandLineTest::parse_data()
         << QString();
     QTest::newRow("empty data folder") << args({"--data-dir", ""}) << Action::Exit << 2
                                        << mistake("--data-dir needs a folder.") << QString();
+    QTest::newRow("describe page") << args({"--describe-page", "http://127.0.0.1:9/", "--json"})
+                                   << Action::DescribePage << 0 << QString() << QString();
+    QTest::newRow("describe page without address")
+        << args({"--describe-page"}) << Action::Exit << 2
+        << mistake("Missing value after '--describe-page'.") << QString();
+    QTest::newRow("describe an empty address")
+        << args({"--describe-page", " "}) << Action::Exit << 2
+        << mistake("--describe-page needs an address.") << QString();
+    QTest::newRow("json alone") << args({"--json"}) << Action::Exit << 2
+                                << mistake("--json goes with --describe-page.") << QString();
     QTest::newRow("stray argument") << args({"feed.xml"}) << Action::Exit << 2
                                     << mistake("Unexpected argument 'feed.xml'.") << QString();
 }
@@ -92,7 +103,8 @@ void CommandLineTest::helpListsEveryOptionUnderTheProgramsName()
         QVERIFY(request.error.isEmpty());
         const QString& help = request.output;
         QVERIFY2(help.startsWith(QStringLiteral("Usage: kestrine [options]\n")), qPrintable(help));
-        for (const char* listed : {"-h, --help", "-v, --version", "--data-dir <folder>"})
+        for (const char* listed : {"-h, --help", "-v, --version", "--data-dir <folder>",
+                                   "--describe-page <address>", "--json"})
             QVERIFY2(help.contains(QString::fromUtf8(listed)), listed);
         QVERIFY2(!help.contains(QStringLiteral("executable_name")), qPrintable(help));
         QVERIFY2(!help.contains(QStringLiteral("--help-all")), "Qt's own options are not read");
@@ -116,6 +128,21 @@ void CommandLineTest::versionNamesKestrineQtAndTheEngine()
                                .arg(QString::fromUtf8(qWebEngineVersion()),
                                     QString::fromUtf8(qWebEngineChromiumVersion())));
         QVERIFY(lines[3].isEmpty());
+    }
+}
+
+void CommandLineTest::describePageTakesTheAddressAndTheFormat()
+{
+    for (const bool json : {false, true}) {
+        QStringList arguments{QStringLiteral("kestrine"), QStringLiteral("--describe-page"),
+                              QStringLiteral(" http://127.0.0.1:9/add?a=1 ")};
+        if (json)
+            arguments << QStringLiteral("--json");
+        CCommandLine commandLine;
+        const CommandLineRequest request = commandLine.Parse(arguments);
+        QCOMPARE(request.action, Action::DescribePage);
+        QCOMPARE(request.pageAddress, QStringLiteral("http://127.0.0.1:9/add?a=1"));
+        QCOMPARE(request.json, json);
     }
 }
 

@@ -64,6 +64,7 @@ private slots:
 
     void aSubmissionIsRecordedAndAnsweredAsTheDirectoryDoes_data();
     void aSubmissionIsRecordedAndAnsweredAsTheDirectoryDoes();
+    void learnableDirectoriesAreServedButListedNowhere();
     void multipartFieldsAreRecordedLikeOthers();
     void theSubmissionsPageShowsWhatWasReceivedEscaped();
     void stoppingCutsASlowAnswerShort();
@@ -273,6 +274,35 @@ void DemoSiteTest::aSubmissionIsRecordedAndAnsweredAsTheDirectoryDoes()
     QCOMPARE(received->method, std::string(post ? "POST" : "GET"));
     QCOMPARE(received->accepted, confirms);
     QCOMPARE(received->fields, kSentFields);
+}
+
+void DemoSiteTest::learnableDirectoriesAreServedButListedNowhere()
+{
+    const std::vector<std::string> listed = Names(*m_update);
+    QCOMPARE(LearnableDemoDirectories().size(), size_t(2));
+    for (const DemoDirectory& directory : LearnableDemoDirectories()) {
+        const std::string name(directory.name);
+        QVERIFY2(std::ranges::find(listed, name) == listed.end(), name.c_str());
+        const httplib::Result form = Client().Get(std::string(directory.formPath));
+        QVERIFY(form);
+        QCOMPARE(form->status, 200);
+        // Something to learn: a form whose fields the database's rules never named.
+        QVERIFY(form->body.find("<form") != std::string::npos);
+        QVERIFY(form->body.find("Add This Page") != std::string::npos);
+
+        const std::string action(directory.actionPath);
+        const httplib::Result answer = directory.method == FormMethod::Post
+                                           ? Client().Post(action, kSentFields)
+                                           : Client().Get(action, kSentFields, {});
+        QVERIFY(answer);
+        QCOMPARE(answer->status, 200);
+        // A heading for the program to offer as the confirmation text.
+        QVERIFY(answer->body.find("<h1>") != std::string::npos);
+        const std::optional<DemoSubmission> received = LastSubmission();
+        QVERIFY(received);
+        QCOMPARE(received->directory, name);
+        QCOMPARE(received->fields, kSentFields);
+    }
 }
 
 void DemoSiteTest::multipartFieldsAreRecordedLikeOthers()

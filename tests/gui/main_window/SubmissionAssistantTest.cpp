@@ -135,25 +135,37 @@ private slots:
         QCOMPARE(Inspect(*window).CurrentDirectory(), std::string("Alpha"));
     }
 
-    // Entries are made from the names on demand: markers follow the flags, and a decoration
-    // goes between the name and the marker without changing either.
-    void entriesComeFromNamesMarksAndDecoration()
+    // Entries are made from the names on demand: markers follow the flags, and whether a
+    // directory is the user's own is a role of its row that leaves the entry's text alone.
+    void entriesComeFromNamesMarksAndUserDirectories()
     {
         CDirectoryListModel model;
         model.SetDirectories(std::make_shared<const std::vector<std::string>>(
             std::vector<std::string>{"Alpha", "Beta"}));
         const auto entries = [&model] {
-            return QStringList{model.index(0).data().toString(), model.index(1).data().toString()};
+            QStringList texts;
+            for (int row = 0; row < model.rowCount(); ++row) {
+                const QModelIndex index = model.index(row);
+                texts.append(index.data().toString() +
+                             (index.data(CDirectoryListModel::kUserDirectoryRole).toBool()
+                                  ? QStringLiteral("*")
+                                  : QString()));
+            }
+            return texts;
         };
         QCOMPARE(entries(), (QStringList{"Alpha", "Beta"}));
         model.SetMarks(true, {0, 1});
         QCOMPARE(entries(), (QStringList{"Alpha [not sent]", "Beta [sent]"}));
-        model.SetDecoration([](size_t directory) { return directory == 0 ? " (mine)" : ""; });
+        model.SetUserDirectoryTest([](const std::string& name) { return name == "Alpha"; });
         model.MarkSent(0);
-        QCOMPARE(entries(), (QStringList{"Alpha (mine) [sent]", "Beta [sent]"}));
+        QCOMPARE(entries(), (QStringList{"Alpha [sent]*", "Beta [sent]"}));
+        QVERIFY(!model.index(0).data(Qt::ToolTipRole).toString().isEmpty());
+        QVERIFY(model.index(1).data(Qt::ToolTipRole).isNull());
         QCOMPARE(model.SentCount(), size_t(2));
         model.SetMarks(false, {});
-        QCOMPARE(entries(), (QStringList{"Alpha (mine)", "Beta"}));
+        QCOMPARE(entries(), (QStringList{"Alpha*", "Beta"}));
+        QCOMPARE(model.FindDirectory("Beta"), std::optional<size_t>(1));
+        QCOMPARE(model.FindDirectory("Alph"), std::optional<size_t>());
     }
 
     void fiftyThousandDirectoriesAreAllListedAndMarked()

@@ -151,6 +151,14 @@
         window.addEventListener("submit", onSubmit);
     }
 
+    // The meaning filler sets fields and watches forms the same way. Its setField answers the
+    // element's form (null outside a form), or undefined when the element takes no value.
+    kestrine.setField = function (element, value) {
+        var set = setField(element, { value: value });
+        return set ? set.form : undefined;
+    };
+    kestrine.watchSubmission = watchSubmission;
+
     // One fill of the page and what it achieved, kept while late fields may still come.
     var current = null;
 

@@ -1,0 +1,144 @@
+#include "app/DescribePageCommand.h"
+
+#include "directory_db/DirectoryXml.h"
+#include "page_filling/LearnedDirectory.h"
+#include "ui/browser/BrowserCtrl.h"
+#include "ui/browser/BrowserPage.h"
+#include "ui/browser/PageDescriber.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+#include <QUrl>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr int kLoadTimeoutMs = 60000;
+constexpr int kNoForm = 1;
+constexpr int kFailed = 2;
+
+QString ToQt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QJsonObject FieldJson(const LearnedField& learnt, const FieldClassification& meaning)
+{
+    const FieldDescriptor& field = learnt.field;
+    QJsonArray options;
+    for (const std::string& option : field.options)
+        options.append(ToQt(option));
+    return {
+        {QStringLiteral("tag"), ToQt(field.tag)},
+        {QStringLiteral("type"), ToQt(field.type)},
+        {QStringLiteral("name"), ToQt(field.name)},
+        {QStringLiteral("id"), ToQt(field.id)},
+        {QStringLiteral("index"), field.index},
+        {QStringLiteral("label"), ToQt(field.label)},
+        {QStringLiteral("placeholder"), ToQt(field.placeholder)},
+        {QStringLiteral("nearbyText"), ToQt(field.nearbyText)},
+        {QStringLiteral("autocomplete"), ToQt(field.autocomplete)},
+        {QStringLiteral("options"), options},
+        {QStringLiteral("meaning"), ToQt(MeaningText(meaning.meaning))},
+        {QStringLiteral("confidence"), std::round(meaning.confidence * 100) / 100},
+        {QStringLiteral("proposedValue"), ToQt(learnt.value)},
+    };
+}
+
+QJsonObject DescriptionJson(const PageDescription& page)
+{
+    const LearnProposal proposal = ProposeLearning(page);
+    QJsonArray fields;
+    for (size_t i = 0; i < proposal.fields.size(); ++i)
+        fields.append(FieldJson(proposal.fields[i], proposal.meanings[i]));
+    const DirectoryRecord record =
+        MakeLearnedDirectory(proposal.name, page.address, std::nullopt, proposal.fields);
+    return {
+        {QStringLiteral("address"), ToQt(page.address)},
+        {QStringLiteral("title"), ToQt(page.title)},
+        {QStringLiteral("name"), ToQt(proposal.name)},
+        {QStringLiteral("fields"), fields},
+        {QStringLiteral("directory"), ToQt(DirectoryElementText(record))},
+    };
+}
+
+// What the page shows for the field: its label, else its placeholder or the text before it.
+QString Caption(const QJsonObject& field)
+{
+    for (const char* key : {"label", "placeholder", "nearbyText"}) {
+        const QString text = field.value(QLatin1StringView(key)).toString();
+        if (!text.isEmpty())
+            return text;
+    }
+    return {};
+}
+
+// The same in lines for a person at a terminal.
+QString DescriptionText(const QJsonObject& description)
+{
+    QString text = QStringLiteral("Name: %1\nAddress: %2\n")
+                       .arg(description.value(QStringLiteral("name")).toString(),
+                            description.value(QStringLiteral("address")).toString());
+    for (const QJsonValue value : description.value(QStringLiteral("fields")).toArray()) {
+        const QJsonObject field = value.toObject();
+        text += QStringLiteral("  %1[%2] %3: %4 (%5) -> %6\n")
+                    .arg(field.value(QStringLiteral("name")).toString(),
+                         QString::number(field.value(QStringLiteral("index")).toInt()),
+                         Caption(field), field.value(QStringLiteral("meaning")).toString(),
+                         QString::number(field.value(QStringLiteral("confidence")).toDouble()),
+                         field.value(QStringLiteral("proposedValue")).toString());
+    }
+    return text + description.value(QStringLiteral("directory")).toString() + u'\n';
+}
+
+void Print(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// Loads the page and describes it; nullopt when it cannot be loaded in time.
+std::optional<PageDescription> DescribePage(const QUrl& address)
+{
+    CBrowserCtrl browser;
+    QEventLoop loop;
+    std::optional<PageDescription> description;
+    bool described = false;
+    QObject::connect(browser.GetDocument(), &QWebEnginePage::loadFinished, &loop, [&](bool loaded) {
+        if (!loaded) {
+            loop.quit();
+            return;
+        }
+        CPageDescriber(*browser.GetDocument()).Describe(&loop, [&](const PageDescription& page) {
+            if (!described)
+                description = page;
+            described = true;
+            loop.quit();
+        });
+    });
+    QTimer::singleShot(kLoadTimeoutMs, &loop, &QEventLoop::quit);
+    browser.Navigate(address.toString());
+    loop.exec();
+    return description;
+}
+
+} // namespace
+
+int CDescribePageCommand::Run(const QString& address, bool json)
+{
+    const std::optional<PageDescription> page = DescribePage(QUrl::fromUserInput(address));
+    if (!page) {
+        Print(stderr, QStringLiteral("kestrine: could not load %1\n").arg(address));
+        return kFailed;
+    }
+    const QJsonObject description = DescriptionJson(*page);
+    Print(stdout, json ? QString::fromUtf8(QJsonDocument(description).toJson())
+                       : DescriptionText(description));
+    return page->fields.empty() ? kNoForm : 0;
+}

@@ -1,0 +1,138 @@
+#include "directory_db/UserDirectoryFile.h"
+
+#include "directory_db/ChildElements.h"
+#include "directory_db/DatabaseFile.h"
+#include "directory_db/DirectoryXml.h"
+
+#include <filesystem>
+#include <libxml/tree.h>
+#include <new>
+#include <vector>
+
+namespace {
+
+const xmlChar* XmlText(const char* text)
+{
+    return reinterpret_cast<const xmlChar*>(text);
+}
+
+bool IsBlankText(const xmlNode* node)
+{
+    return node && node->type == XML_TEXT_NODE && xmlIsBlankNode(node);
+}
+
+// Unlinks and frees `node` with the blank text before it, which only indented it.
+void RemoveIndented(xmlNode* node)
+{
+    xmlNode* before = node->prev;
+    if (IsBlankText(before)) {
+        xmlUnlinkNode(before);
+        xmlFreeNode(before);
+    }
+    xmlUnlinkNode(node);
+    xmlFreeNode(node);
+}
+
+bool IsDirectoryNamed(const xmlNode* directory, const std::string& name)
+{
+    return ReadAttribute(directory, "name") == name;
+}
+
+// Removes the directories named `name`, except `keep`; true when any went.
+bool RemoveNamed(xmlNode* root, const std::string& name, const xmlNode* keep)
+{
+    std::vector<xmlNode*> doomed;
+    for (const xmlNode* directory : CChildElements(root, "directory")) {
+        if (directory != keep && IsDirectoryNamed(directory, name))
+            doomed.push_back(const_cast<xmlNode*>(directory));
+    }
+    for (xmlNode* directory : doomed)
+        RemoveIndented(directory);
+    return !doomed.empty();
+}
+
+xmlNode* FirstNamed(xmlNode* root, const std::string& name)
+{
+    for (const xmlNode* directory : CChildElements(root, "directory")) {
+        if (IsDirectoryNamed(directory, name))
+            return const_cast<xmlNode*>(directory);
+    }
+    return nullptr;
+}
+
+XmlDocumentPtr NewDatabaseDocument()
+{
+    XmlDocumentPtr doc(xmlNewDoc(XmlText("1.0")));
+    xmlDocSetRootElement(doc.get(), xmlNewDocNode(doc.get(), nullptr, XmlText("r"), nullptr));
+    return doc;
+}
+
+} // namespace
+
+CUserDirectoryFile::CUserDirectoryFile(std::string path) : m_path(std::move(path)) {}
+
+bool CUserDirectoryFile::Load()
+{
+    m_doc.reset();
+    m_error.clear();
+    std::error_code error;
+    if (!std::filesystem::exists(m_path, error) && !error) {
+        m_doc = NewDatabaseDocument();
+        return true;
+    }
+    const std::optional<std::string> bytes = ReadDatabaseFile(m_path);
+    XmlDocumentPtr doc = bytes ? ParseUntrustedXml(*bytes) : nullptr;
+    if (!doc || !IsElementNamed(xmlDocGetRootElement(doc.get()), "r")) {
+        m_error = "Kestrine cannot read your directories in " + m_path +
+                  ", so it leaves the file as it is. Correct the file or move it away, then "
+                  "try again.";
+        return false;
+    }
+    m_doc = std::move(doc);
+    return true;
+}
+
+void CUserDirectoryFile::Put(const DirectoryRecord& record, const std::string& replacing)
+{
+    xmlNode* root = xmlDocGetRootElement(m_doc.get());
+    xmlNode* directory = MakeDirectoryElement(m_doc.get(), record);
+    xmlNode* old = replacing.empty() ? nullptr : FirstNamed(root, replacing);
+    if (!old)
+        old = FirstNamed(root, record.name);
+    if (old) {
+        xmlReplaceNode(old, directory);
+        xmlFreeNode(old);
+    } else {
+        AppendIndented(root, directory, 1);
+    }
+    RemoveNamed(root, record.name, directory);
+    if (!replacing.empty())
+        RemoveNamed(root, replacing, directory);
+}
+
+bool CUserDirectoryFile::Remove(const std::string& name)
+{
+    return RemoveNamed(xmlDocGetRootElement(m_doc.get()), name, nullptr);
+}
+
+std::string CUserDirectoryFile::Serialize() const
+{
+    xmlChar* text = nullptr;
+    int size = 0;
+    xmlDocDumpFormatMemoryEnc(m_doc.get(), &text, &size, "UTF-8", 0);
+    if (!text)
+        throw std::bad_alloc();
+    std::string bytes(reinterpret_cast<const char*>(text), static_cast<size_t>(size));
+    xmlFree(text);
+    return bytes;
+}
+
+WriteOutcome CUserDirectoryFile::Save(CAtomicFileWriter& writer) const
+{
+    const std::string bytes = Serialize();
+    // XML cannot hold every character (most control characters, broken UTF-8); a file that
+    // would not read back would lose all the user's directories at the next start.
+    if (!ParseUntrustedXml(bytes))
+        return {false, "a text holds characters that mydirs.xml cannot store"};
+    return writer.Write(m_path, bytes);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "page_filling/FieldDescriptor.h"
+
+#include <string>
+#include <vector>
+
+// What the page shown says about itself for learning it: its title, its address and its
+// fillable fields in document order.
+struct PageDescription
+{
+    std::string title;
+    std::string address;
+    std::vector<FieldDescriptor> fields;
+};

@@ -1,0 +1,193 @@
+#include "ui/directory_editor/DirectoryEditorDlg.h"
+
+#include "common/MessagePresenter.h"
+#include "directory_db/DirectoryName.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+enum Column
+{
+    kFieldColumn,
+    kSaysColumn,
+    kMeaningColumn,
+    kValueColumn,
+};
+
+// What a field can be filled with; any other text can be typed in.
+constexpr const char* kValueChoices[] = {"",           "#url#",   "#title#",        "#desc#",
+                                         "#keywords#", "#cat#",   "#subcat#",       "#email#",
+                                         "#fname#",    "#lname#", "#fname# #lname#"};
+
+QString ToQt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// How the user recognises the field: its name or id, and which one of that name.
+QString FieldText(const FieldDescriptor& field)
+{
+    if (field.Key().empty())
+        return QObject::tr("(no name: cannot be saved)");
+    QString text = ToQt(field.Key());
+    if (field.index > 0)
+        text += QStringLiteral(" [%1]").arg(field.index);
+    return text;
+}
+
+// What the page says about the field, its label first.
+QString SaysText(const FieldDescriptor& field)
+{
+    for (const std::string* text : {&field.label, &field.placeholder, &field.nearbyText}) {
+        if (!text->empty())
+            return ToQt(*text);
+    }
+    return {};
+}
+
+QString MeaningColumnText(const FieldClassification& meaning)
+{
+    if (meaning.meaning == FieldMeaning::None)
+        return {};
+    return QStringLiteral("%1 (%2%)")
+        .arg(ToQt(MeaningText(meaning.meaning)))
+        .arg(std::lround(meaning.confidence * 100));
+}
+
+// A field of a directory being edited, as the page would describe it.
+LearnedField FieldOfItem(const FormField& item)
+{
+    FieldDescriptor field;
+    field.name = item.name;
+    field.index = item.index;
+    field.tag = item.type == FieldType::ComboBox ? "select" : "input";
+    field.type = item.type == FieldType::CheckBox   ? "checkbox"
+                 : item.type == FieldType::ComboBox ? ""
+                                                    : "text";
+    return {field, item.value};
+}
+
+} // namespace
+
+CDirectoryEditorDlg::CDirectoryEditorDlg(const LearnProposal& proposal,
+                                         const std::string& submitUrl, MessagePresenter& presenter,
+                                         QWidget* parent)
+    : QDialog(parent), m_presenter(presenter)
+{
+    CreateControls(tr("Add Directory"));
+    m_name->setText(ToQt(proposal.name));
+    m_submitUrl->setText(ToQt(submitUrl));
+    for (size_t i = 0; i < proposal.fields.size(); ++i)
+        AddField(proposal.fields[i], MeaningColumnText(proposal.meanings[i]));
+}
+
+CDirectoryEditorDlg::CDirectoryEditorDlg(const DirectoryRecord& record, MessagePresenter& presenter,
+                                         QWidget* parent)
+    : QDialog(parent), m_presenter(presenter), m_variables(record.variables)
+{
+    CreateControls(tr("Edit Directory"));
+    m_name->setText(ToQt(record.name));
+    m_submitUrl->setText(ToQt(record.submitUrl));
+    m_confirmation->setText(ToQt(record.confirmation.value_or("")));
+    for (const FormField& item : record.items)
+        AddField(FieldOfItem(item), {});
+}
+
+void CDirectoryEditorDlg::CreateControls(const QString& title)
+{
+    setWindowTitle(title);
+    m_name = new QLineEdit(this);
+    m_submitUrl = new QLineEdit(this);
+    m_confirmation = new QLineEdit(this);
+    m_confirmation->setPlaceholderText(
+        tr("Optional: a text the page shows after a successful submission"));
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Name:"), m_name);
+    form->addRow(tr("&Submission page:"), m_submitUrl);
+    form->addRow(tr("&Confirmation text:"), m_confirmation);
+
+    m_fields = new QTableWidget(0, 4, this);
+    m_fields->setHorizontalHeaderLabels(
+        {tr("Field"), tr("The page says"), tr("Meaning"), tr("Fill with")});
+    m_fields->horizontalHeader()->setSectionResizeMode(kSaysColumn, QHeaderView::Stretch);
+    m_fields->verticalHeader()->hide();
+    m_fields->setSelectionMode(QAbstractItemView::NoSelection);
+    m_fields->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    auto* hint = new QLabel(tr("Fields with nothing to fill them with are left out."), this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDirectoryEditorDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CDirectoryEditorDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_fields, 1);
+    layout->addWidget(hint);
+    layout->addWidget(buttons);
+    resize(720, 480);
+}
+
+void CDirectoryEditorDlg::AddField(const LearnedField& field, const QString& meaning)
+{
+    const int row = m_fields->rowCount();
+    m_fields->insertRow(row);
+    m_fields->setItem(row, kFieldColumn, new QTableWidgetItem(FieldText(field.field)));
+    m_fields->setItem(row, kSaysColumn, new QTableWidgetItem(SaysText(field.field)));
+    m_fields->setItem(row, kMeaningColumn, new QTableWidgetItem(meaning));
+
+    auto* value = new QComboBox(m_fields);
+    value->setEditable(true);
+    for (const char* choice : kValueChoices)
+        value->addItem(QString::fromLatin1(choice));
+    value->setCurrentText(ToQt(field.value));
+    // A field without a name or id cannot be found again by a directory's rules.
+    value->setEnabled(!field.field.Key().empty());
+    m_fields->setCellWidget(row, kValueColumn, value);
+    m_learnt.push_back(field);
+}
+
+QComboBox* CDirectoryEditorDlg::ValueBox(int row) const
+{
+    return qobject_cast<QComboBox*>(m_fields->cellWidget(row, kValueColumn));
+}
+
+DirectoryRecord CDirectoryEditorDlg::Record() const
+{
+    std::vector<LearnedField> fields = m_learnt;
+    for (size_t row = 0; row < fields.size(); ++row)
+        fields[row].value = ValueBox(static_cast<int>(row))->currentText().toStdString();
+    const std::string confirmation = m_confirmation->text().toStdString();
+    DirectoryRecord record = MakeLearnedDirectory(
+        m_name->text().trimmed().toStdString(), m_submitUrl->text().trimmed().toStdString(),
+        confirmation.empty() ? std::nullopt : std::optional(confirmation), fields);
+    record.variables = m_variables;
+    return record;
+}
+
+void CDirectoryEditorDlg::accept()
+{
+    const std::string caption = windowTitle().toStdString();
+    if (const std::optional<std::string> problem =
+            DirectoryNameProblem(m_name->text().trimmed().toStdString())) {
+        m_presenter.ShowMessage(*problem, caption, MessageIcon::Exclamation);
+        m_name->setFocus();
+        return;
+    }
+    if (m_submitUrl->text().trimmed().isEmpty()) {
+        m_presenter.ShowMessage("Please enter the address of the directory's submission page.",
+                                caption, MessageIcon::Exclamation);
+        m_submitUrl->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
