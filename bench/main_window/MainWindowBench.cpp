@@ -5,7 +5,6 @@
 #include "support/WaitUntil.h"
 #include "ui/main_window/SubmitterDlg.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QListView>
@@ -15,7 +14,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -126,22 +124,4 @@ void BM_PickNextUnsent(benchmark::State& state)
 }
 BENCHMARK(BM_PickNextUnsent)->Arg(500)->Arg(50000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-void SetUpHeadlessEnvironment()
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // The browser engine refuses its sandbox as root.
-    if (geteuid() == 0)
-        setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-}
-
 } // namespace
-
-int main(int argc, char** argv)
-{
-    SetUpHeadlessEnvironment();
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

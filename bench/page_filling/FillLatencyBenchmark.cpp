@@ -4,14 +4,12 @@
 #include "support/LocalHttpServer.h"
 #include "support/WaitUntil.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -99,22 +97,4 @@ void BM_FillWhenReady(benchmark::State& state)
 
 BENCHMARK(BM_FillWhenReady)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-void SetUpHeadlessEnvironment()
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // The browser engine refuses its sandbox as root.
-    if (geteuid() == 0)
-        setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-}
-
 } // namespace
-
-int main(int argc, char** argv)
-{
-    SetUpHeadlessEnvironment();
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -187,12 +187,22 @@ void CSubmitterDlg::WarnAboutDataFolder()
 
 void CSubmitterDlg::OnDatabaseRead()
 {
+    if (m_databaseLoaded)
+        return;
     m_database.Adopt(m_startupDatabase.result());
     m_startupDatabase = {};
     // Marked for the profile that is current now, which the user may have picked meanwhile.
     RebuildDirectoryList(m_markingProfile);
     m_databaseLoaded = true;
     emit databaseLoaded();
+}
+
+void CSubmitterDlg::AwaitStartupDatabase()
+{
+    if (m_databaseLoaded)
+        return;
+    m_startupDatabase.waitForFinished();
+    OnDatabaseRead();
 }
 
 bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)

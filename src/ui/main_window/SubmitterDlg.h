@@ -102,6 +102,9 @@ private:
     void OnSelchangeDirectoryList();
     void OnSelchangeProfileCombo();
     void OnDatabaseRead();
+    // Adopts the start-up read now if it is still going on, so that it cannot later replace a
+    // database that an update or a change of the user's directories has loaded meanwhile.
+    void AwaitStartupDatabase();
     void RebuildDirectoryList(const std::string& markingProfileName);
     // Sets every entry's marker for this profile name; the selection stays.
     void MarkDirectoryList(const std::string& markingProfileName);

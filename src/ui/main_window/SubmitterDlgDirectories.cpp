@@ -155,6 +155,7 @@ void CSubmitterDlg::OnCopyDirectory()
 
 void CSubmitterDlg::SaveUserDirectory(const DirectoryRecord& record, const std::string& replacing)
 {
+    AwaitStartupDatabase();
     // A name that stays the same replaces the directory being edited without asking.
     if (record.name != replacing) {
         std::vector<std::string> names;
@@ -201,6 +202,7 @@ bool CSubmitterDlg::ChangeUserDirectories(const std::function<void(CUserDirector
             "Error", MessageIcon::Exclamation);
         return false;
     }
+    AwaitStartupDatabase();
     const std::string selected = SelectedDirectoryName();
     m_database.ReloadUserFile(UserDirectoriesPath());
     RebuildDirectoryList(m_currentProfile.name);

@@ -15,6 +15,7 @@ void CSubmitterDlg::OnUpdateDatabase()
         m_presenter.ShowMessage("Internal error", "Error", MessageIcon::Error);
         break;
     case kUpdateSucceeded:
+        AwaitStartupDatabase();
         // The open page may belong to a directory the new database no longer has.
         m_browser->Navigate(QStringLiteral("about:blank"));
         // The user's own directories are merged in again; the update never touches them.
