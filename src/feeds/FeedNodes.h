@@ -40,3 +40,31 @@ std::string ResolveAddress(const std::string& reference, const std::string& base
 
 // The line the parser recorded for a node, or 0.
 int LineOf(const xmlNode* node);
+
+// Visits `first`, its following siblings and everything inside them in document order, without
+// recursion: an HTML page may nest elements deeper than a stack allows. `enter(node)` returns
+// whether to go into an element's children; `leave(node)` follows each node's children.
+template <typename Enter, typename Leave>
+void WalkNodes(const xmlNode* first, Enter enter, Leave leave)
+{
+    const xmlNode* const top = first ? first->parent : nullptr;
+    const xmlNode* node = first;
+    while (node) {
+        if (enter(node) && node->type == XML_ELEMENT_NODE && node->children) {
+            node = node->children;
+            continue;
+        }
+        for (;;) {
+            leave(node);
+            if (node->next) {
+                node = node->next;
+                break;
+            }
+            node = node->parent;
+            if (!node || node == top) {
+                node = nullptr;
+                break;
+            }
+        }
+    }
+}

@@ -63,6 +63,10 @@ void ReadRoot(const xmlNode* root, FeedReport& report)
 FeedReport ReadFeed(std::string_view bytes)
 {
     FeedReport report;
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        report.problems.push_back({"The document is empty.", 0, 0});
+        return report;
+    }
     UntrustedXmlResult parsed =
         ReadUntrustedXml(bytes, {.textInBudget = true, .namespacesWellFormed = true});
     if (!parsed.doc) {

@@ -23,7 +23,7 @@ struct FeedReport
 {
     FeedKind kind = FeedKind::None;
     bool wellFormed = false; // the bytes are well-formed XML within the limits
-    std::string version; // "2.0", "0.91", "1.0", "0.90", "0.3", …; empty when unknown
+    std::string version;     // "2.0", "0.91", "1.0", "0.90", "0.3", …; empty when unknown
     std::string title;
     std::string link; // the site the feed belongs to (Atom: the alternate link)
     std::string description;

@@ -1,6 +1,7 @@
 #include "feeds/PlainText.h"
 
 #include "directory_db/UntrustedXml.h"
+#include "feeds/FeedNodes.h"
 
 #include <array>
 #include <cstring>
@@ -72,42 +73,39 @@ bool IsBlockElement(const char* name)
 
 bool IsHiddenElement(const char* name)
 {
-    return std::strcmp(name, "script") == 0 || std::strcmp(name, "style") == 0 ||
-           std::strcmp(name, "head") == 0;
+    return std::strcmp(name, "script") == 0 || std::strcmp(name, "style") == 0;
 }
 
-void AppendText(const xmlNode* node, std::string& out)
+void AppendText(const xmlNode* first, std::string& out)
 {
-    for (; node; node = node->next) {
+    const auto enter = [&out](const xmlNode* node) {
         switch (node->type) {
         case XML_TEXT_NODE:
         case XML_CDATA_SECTION_NODE:
             if (node->content)
                 out += reinterpret_cast<const char*>(node->content);
-            break;
-        case XML_ENTITY_REF_NODE: {
-            xmlChar* expanded = xmlNodeGetContent(node);
-            if (expanded)
-                out += reinterpret_cast<const char*>(expanded);
-            xmlFree(expanded);
-            break;
-        }
+            return false;
+        case XML_ENTITY_REF_NODE:
+            out += ElementContent(node);
+            return false;
         case XML_ELEMENT_NODE: {
             const auto* name = reinterpret_cast<const char*>(node->name);
             if (IsHiddenElement(name))
-                break;
-            const bool block = IsBlockElement(name);
-            if (block)
+                return false;
+            if (IsBlockElement(name))
                 out += ' ';
-            AppendText(node->children, out);
-            if (block)
-                out += ' ';
-            break;
+            return true;
         }
         default:
-            break;
+            return false;
         }
-    }
+    };
+    const auto leave = [&out](const xmlNode* node) {
+        if (node->type == XML_ELEMENT_NODE &&
+            IsBlockElement(reinterpret_cast<const char*>(node->name)))
+            out += ' ';
+    };
+    WalkNodes(first, enter, leave);
 }
 
 } // namespace
@@ -149,8 +147,8 @@ std::string HtmlToPlainText(std::string_view html)
     if (html.empty())
         return {};
     // The HTML parser knows no external entities and, with NONET, fetches nothing.
-    constexpr int kOptions = HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR |
-                             HTML_PARSE_NOWARNING | HTML_PARSE_NOIMPLIED;
+    constexpr int kOptions =
+        HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING;
     const XmlDocumentPtr doc(
         htmlReadMemory(html.data(), static_cast<int>(html.size()), nullptr, "UTF-8", kOptions));
     if (!doc)
