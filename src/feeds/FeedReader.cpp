@@ -73,7 +73,12 @@ FeedReport ReadFeed(std::string_view bytes)
         report.problems.push_back(ProblemOf(parsed.error));
         return report;
     }
+    const xmlNode* root = xmlDocGetRootElement(parsed.doc.get());
+    if (!root) {
+        report.problems.push_back({"The document holds no element.", 0, 0});
+        return report;
+    }
     report.wellFormed = true;
-    ReadRoot(xmlDocGetRootElement(parsed.doc.get()), report);
+    ReadRoot(root, report);
     return report;
 }

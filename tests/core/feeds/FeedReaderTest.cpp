@@ -153,6 +153,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {"This is not a feed: the document is <html>, where a feed is <rss>, "
                      "<rdf:RDF> or <feed>."},
                     1},
+        // libxml2 stops converting at the bytes UTF-7 lacks and reports no error.
+        ProblemCase{"NoElement",
+                    "<?xml version=\"1.0\" encoding=\"UTF-7\"?>\n<rss xmlns:dc=\xA5\xA5/>",
+                    {"The document holds no element."},
+                    0},
         ProblemCase{
             "NoChannel", "<rss version=\"0.91\">\n</rss>", {"The feed has no RSS <channel>."}, 1},
         ProblemCase{"NoTitleNoLink",
