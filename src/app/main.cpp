@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/DescribePageCommand.h"
+#include "app/FeedCheckCommand.h"
 #include "app/TerminationSignals.h"
 #include "common/DataFolderResolver.h"
 #include "ui/about/ResourceScheme.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <iostream>
 
 namespace {
 
@@ -25,6 +27,9 @@ int main(int argc, char* argv[])
     const CommandLineRequest request = commandLine.Parse(CCommandLine::Arguments(argc, argv));
     if (request.action == CommandLineRequest::Action::Exit)
         return PrintAndExit(request);
+    // The feed check needs no window, nor a display to open one on.
+    if (request.action == CommandLineRequest::Action::CheckFeed)
+        return RunFeedCheck(request.feedTarget, request.json, std::cout);
     const bool describePage = request.action == CommandLineRequest::Action::DescribePage;
     // The command for scripts shows no window: it runs on any machine, with a display or not.
     if (describePage && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

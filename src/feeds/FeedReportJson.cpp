@@ -34,7 +34,7 @@ std::string JsonString(const std::string& text)
             }
         }
     }
-    return out + "\"";
+    return out.append("\"");
 }
 
 std::string JsonStringOrNull(const std::string& text)
@@ -47,46 +47,57 @@ std::string JsonPosition(int value)
     return value > 0 ? std::to_string(value) : "null";
 }
 
-std::string Field(const char* name, const std::string& value, bool last = false)
+// Appends `"name": value` and, unless it is the last of its object, a separator. Built by
+// appending: GCC 12 misreads chains of operator+ on strings here (-Wrestrict).
+void AddField(std::string& out, const char* name, const std::string& value, bool last = false)
 {
-    return JsonString(name) + ": " + value + (last ? "" : ", ");
+    out.append(JsonString(name)).append(": ").append(value);
+    if (!last)
+        out.append(", ");
 }
 
-// A JSON array of the objects `fields` writes for each element (its fields, without braces).
-template <typename Element, typename Fields>
-std::string JsonList(const std::vector<Element>& elements, Fields fields)
+// A JSON array of the objects `addFields` writes for each element.
+template <typename Element, typename AddFields>
+std::string JsonList(const std::vector<Element>& elements, AddFields addFields)
 {
     std::string out = "[";
-    for (size_t i = 0; i < elements.size(); ++i)
-        out += (i ? ", {" : "{") + fields(elements[i]) + "}";
-    return out + "]";
+    for (size_t i = 0; i < elements.size(); ++i) {
+        out.append(i ? ", {" : "{");
+        addFields(out, elements[i]);
+        out.append("}");
+    }
+    return out.append("]");
 }
 
-std::string DiscoveredFields(const DiscoveredFeed& feed)
+void AddDiscoveredFields(std::string& out, const DiscoveredFeed& feed)
 {
-    return Field("address", JsonString(feed.address)) + Field("title", JsonString(feed.title)) +
-           Field("type", JsonString(feed.type), true);
+    AddField(out, "address", JsonString(feed.address));
+    AddField(out, "title", JsonString(feed.title));
+    AddField(out, "type", JsonString(feed.type), true);
 }
 
-std::string ProblemFields(const FeedProblem& problem)
+void AddProblemFields(std::string& out, const FeedProblem& problem)
 {
-    return Field("message", JsonString(problem.message)) +
-           Field("line", JsonPosition(problem.line)) +
-           Field("column", JsonPosition(problem.column), true);
+    AddField(out, "message", JsonString(problem.message));
+    AddField(out, "line", JsonPosition(problem.line));
+    AddField(out, "column", JsonPosition(problem.column), true);
 }
 
 } // namespace
 
 std::string FeedReportToJson(const FeedReport& report)
 {
-    return "{" + Field("kind", JsonStringOrNull(FeedKindName(report.kind))) +
-           Field("version", JsonStringOrNull(report.version)) +
-           Field("title", JsonString(report.title)) + Field("link", JsonString(report.link)) +
-           Field("description", JsonString(report.description)) +
-           Field("language", JsonStringOrNull(report.language)) +
-           Field("items", std::to_string(report.items)) +
-           Field("newest", JsonStringOrNull(report.newest)) +
-           Field("discovered", JsonList(report.discovered, DiscoveredFields)) +
-           Field("redirectedTo", JsonStringOrNull(report.redirectedTo)) +
-           Field("problems", JsonList(report.problems, ProblemFields), true) + "}";
+    std::string out = "{";
+    AddField(out, "kind", JsonStringOrNull(FeedKindName(report.kind)));
+    AddField(out, "version", JsonStringOrNull(report.version));
+    AddField(out, "title", JsonString(report.title));
+    AddField(out, "link", JsonString(report.link));
+    AddField(out, "description", JsonString(report.description));
+    AddField(out, "language", JsonStringOrNull(report.language));
+    AddField(out, "items", std::to_string(report.items));
+    AddField(out, "newest", JsonStringOrNull(report.newest));
+    AddField(out, "discovered", JsonList(report.discovered, AddDiscoveredFields));
+    AddField(out, "redirectedTo", JsonStringOrNull(report.redirectedTo));
+    AddField(out, "problems", JsonList(report.problems, AddProblemFields), true);
+    return out.append("}");
 }

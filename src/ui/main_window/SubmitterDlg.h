@@ -56,6 +56,8 @@ public:
     // Settings > Manage Profiles (also reachable for tests without the menu).
     void OnManageProfiles();
     void OnUpdateDatabase();
+    // Settings > Check Feed: the current profile's feed, in a window that leaves this one usable.
+    void OnCheckFeed();
 
 protected:
     // The close box and Alt+F4 save sv.dat first; the window stays open if that fails.
@@ -133,6 +135,12 @@ private:
     // from the result page, with the user's consent.
     void LearnConfirmation(const std::string& directory, const std::string& profile,
                            const std::string& html);
+
+    // Feed check: what the user takes from the feed goes into the checked profile and sv.dat.
+    void TakeFeedTexts(const std::string& profileName, const QString& feedTitle,
+                       const QString& feedDescription);
+    void TakeFeedAddress(const std::string& profileName, const QString& address);
+    void ReplaceProfileFields(const std::string& profileName, const ProfileRecord& fields);
 
     // Help menu.
     void OnAbout();

@@ -1,5 +1,7 @@
 #include "ui/profiles/ProfileData.h"
 
+#include "ui/feed_check/FeedCheckDialog.h"
+#include "ui/feed_check/FeedTexts.h"
 #include "ui_ProfileData.h"
 
 #include <QStringList>
@@ -65,6 +67,7 @@ CProfileData::CProfileData(QWidget* parent)
     m_ui->setupUi(this);
     connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->checkFeedButton, &QPushButton::clicked, this, &CProfileData::OnCheckFeed);
     // Enter or Space at once keeps the profile as it stands.
     m_ui->okButton->setFocus();
 
@@ -122,4 +125,25 @@ void CProfileData::AddCategories()
         names.append(QString::fromUtf8(name));
     m_ui->categoryBox->addItems(names);
     m_ui->categoryBox->model()->sort(0);
+}
+
+void CProfileData::OnCheckFeed()
+{
+    auto* check = new CFeedCheckDialog(this);
+    check->setAttribute(Qt::WA_DeleteOnClose);
+    connect(check, &CFeedCheckDialog::UseTitleAndDescription, this, &CProfileData::OnUseFeedTexts);
+    connect(check, &CFeedCheckDialog::UseFeedAddress, m_ui->urlEdit, &QLineEdit::setText);
+    check->StartCheck(m_ui->urlEdit->text());
+    // Modal to the editor only, and without a nested event loop.
+    check->open();
+}
+
+void CProfileData::OnUseFeedTexts(const QString& feedTitle, const QString& feedDescription)
+{
+    QString title = m_ui->titleEdit->text();
+    QString description = m_ui->descEdit->text();
+    if (!TakeFeedTexts(this, title, description, feedTitle, feedDescription))
+        return;
+    m_ui->titleEdit->setText(title);
+    m_ui->descEdit->setText(description);
 }

@@ -37,6 +37,10 @@ private:
 
     std::array<FieldBinding, 10> Bindings() const;
     void AddCategories();
+    // Checks the feed at the URL field's address in a window of its own, from which the feed's
+    // title and description, or a feed a web page announces, can be taken into the fields.
+    void OnCheckFeed();
+    void OnUseFeedTexts(const QString& feedTitle, const QString& feedDescription);
 
     std::unique_ptr<Ui::ProfileData> m_ui;
     // What SetValues gave, so that a field left alone comes back byte for byte even when the
