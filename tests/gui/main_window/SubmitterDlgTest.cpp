@@ -187,12 +187,12 @@ private slots:
             for (QAction* action : menu->menu()->actions())
                 menus.append(QStringLiteral("  ") + action->text());
         }
-        QCOMPARE(menus,
-                 (QStringList{"&File", "  E&xit", "&Settings", "  Manage Profiles",
-                              "  Update RSS Directory Database", "&Go", "  Open &Address…",
-                              "  &Back", "  &Forward", "&Directory", "  &Add This Page…",
-                              "  &Edit…", "  &Remove", "  &Copy to My Directories", "&Help",
-                              "  User Guide", "  Support", "  &About Kestrine"}));
+        QCOMPARE(menus, (QStringList{"&File", "  E&xit", "&Settings", "  Manage Profiles",
+                                     "  Update RSS Directory Database", "  Check Feed", "&Go",
+                                     "  Open &Address…", "  &Back", "  &Forward", "&Directory",
+                                     "  &Add This Page…", "  &Edit…", "  &Remove",
+                                     "  &Copy to My Directories", "&Help", "  User Guide",
+                                     "  Support", "  &About Kestrine"}));
         QCOMPARE(Inspect(*window).ProfileLabel()->text(), QStringLiteral("Profile:"));
         QCOMPARE(Inspect(*window).FillButton()->text(), QStringLiteral("&Fill current page"));
         QVERIFY(!Inspect(*window).FillButton()->isDefault());
