@@ -58,6 +58,9 @@ FeedReport CFeedCheck::Check(const std::string& target, const std::atomic<bool>*
         return CheckFile(trimmed);
     if (trimmed.find("://") != std::string::npos)
         return ProblemReport("Only http and https addresses can be checked.");
+    // Spelled as a path: taken as an address it would only fail in puzzling words.
+    if (trimmed.starts_with('/') || trimmed.starts_with("./") || trimmed.starts_with("../"))
+        return ProblemReport("There is no file " + trimmed + ".");
     return CheckAddress("http://" + trimmed, cancel);
 }
 

@@ -1,9 +1,9 @@
 // Checking feed addresses against a server on the loopback: a good feed, error statuses, a web
 // page that announces feeds, redirects, stalls, oversize answers, cancelling.
-#include "support/Gate.h"
-#include "support/LocalHttpServer.h"
 #include "feeds/FeedCheck.h"
 #include "feeds/FeedReportJson.h"
+#include "support/Gate.h"
+#include "support/LocalHttpServer.h"
 #include "update/HttpTransfer.h"
 
 #include <chrono>
@@ -192,6 +192,8 @@ TEST_F(FeedCheckServerTest, ChecksAFileAndRefusesOtherSchemes)
     EXPECT_THAT(Messages(Check("ftp://example.org/feed.xml")),
                 ElementsAre("Only http and https addresses can be checked."));
     EXPECT_THAT(Messages(Check("  ")), ElementsAre("No feed address is given."));
+    EXPECT_THAT(Messages(Check(file + ".gone")),
+                ElementsAre("There is no file " + file + ".gone."));
 }
 
 TEST_F(FeedCheckServerTest, WritesTheReportAsEscapedJson)
