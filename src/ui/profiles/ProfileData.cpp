@@ -1,9 +1,11 @@
 #include "ui/profiles/ProfileData.h"
 
+#include "profiles/ProfileNameCheck.h"
 #include "ui/feed_check/FeedCheckDialog.h"
 #include "ui/feed_check/FeedTexts.h"
 #include "ui_ProfileData.h"
 
+#include <QMessageBox>
 #include <QStringList>
 #include <limits>
 
@@ -68,8 +70,6 @@ CProfileData::CProfileData(QWidget* parent)
     connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_ui->checkFeedButton, &QPushButton::clicked, this, &CProfileData::OnCheckFeed);
-    // Enter or Space at once keeps the profile as it stands.
-    m_ui->okButton->setFocus();
 
     // A description may be long; QLineEdit would otherwise cut every text at 32767 characters.
     for (const FieldBinding& binding : Bindings())
@@ -86,6 +86,43 @@ void CProfileData::SetValues(const ProfileRecord& profile)
     m_loaded = profile;
     for (const FieldBinding& binding : Bindings())
         binding.edit->setText(QString::fromStdString(profile.*binding.field));
+    // A new profile is named first: with the focus on OK, the first space typed would press it.
+    if (profile.name.empty())
+        m_ui->nameEdit->setFocus();
+    else
+        m_ui->okButton->setFocus();
+}
+
+void CProfileData::SetNamesInUse(std::vector<std::string> names)
+{
+    m_namesInUse = std::move(names);
+}
+
+void CProfileData::accept()
+{
+    const std::string name = Values().name;
+    switch (CheckProfileName(name, m_loaded.name, m_namesInUse)) {
+    case ProfileNameProblem::Empty:
+        RefuseName(tr("Please enter a profile name."));
+        return;
+    case ProfileNameProblem::Taken:
+        RefuseName(tr("There is already a profile named \"%1\". Please choose another name.")
+                       .arg(QString::fromStdString(name).trimmed()));
+        return;
+    case ProfileNameProblem::None:
+        break;
+    }
+    QDialog::accept();
+}
+
+void CProfileData::RefuseName(const QString& reason)
+{
+    QMessageBox box(QMessageBox::Warning, tr("Error"), reason, QMessageBox::Ok, this);
+    // The name is the user's text, not markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    m_ui->nameEdit->setFocus();
+    m_ui->nameEdit->selectAll();
 }
 
 ProfileRecord CProfileData::Values() const
