@@ -1,13 +1,16 @@
 #include "app/CommandLine.h"
 #include "app/DescribePageCommand.h"
 #include "app/FeedCheckCommand.h"
+#include "app/InstanceLock.h"
 #include "app/TerminationSignals.h"
 #include "common/DataFolderResolver.h"
 #include "ui/about/ResourceScheme.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -17,6 +20,21 @@ int PrintAndExit(const CommandLineRequest& request)
     std::fputs(request.output.toLocal8Bit().constData(), stdout);
     std::fputs(request.error.toLocal8Bit().constData(), stderr);
     return request.exitCode;
+}
+
+// Says so on the standard error as well: where no screen shows the box (a headless start),
+// nobody could read or dismiss it, so it is shown only where it can be seen.
+void TellAlreadyRunning()
+{
+    const QString message =
+        QApplication::translate("main", "Kestrine is already running. Switch to its window, or "
+                                        "close it before you start Kestrine again.");
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
+        QGuiApplication::platformName() == QLatin1String("minimal"))
+        return;
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Kestrine"), message);
+    box.exec();
 }
 
 } // namespace
@@ -47,6 +65,15 @@ int main(int argc, char* argv[])
 
     const DataFolder dataFolder =
         CDataFolderResolver().Resolve(DataFolderInputs::FromProcess(request.dataFolder));
+    // Taken before the window reads sv.dat or clears the temporaries of an interrupted save,
+    // which could belong to the copy already running. A folder without a name has nothing to
+    // guard: nothing is saved there.
+    CInstanceLock lock(QString::fromStdString(dataFolder.path));
+    if (!dataFolder.path.empty() && lock.TryAcquire() == CInstanceLock::Result::HeldByAnother) {
+        TellAlreadyRunning();
+        return EXIT_FAILURE;
+    }
+
     CSubmitterDlg window(SubmitterEnvironment::Default(dataFolder));
     QObject::connect(&termination, &CTerminationSignals::terminationRequested, &window,
                      &QWidget::close);
