@@ -158,6 +158,7 @@ TEST_F(StateFileTest, FolderThatCannotBeWrittenIsReported)
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.error, "No such file or directory");
 }
+
 class SentNameAcrossRestartTest : public StateFileTestFolder,
                                   public ::testing::WithParamInterface<const char*>
 {
