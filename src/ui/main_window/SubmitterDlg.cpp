@@ -165,7 +165,10 @@ void CSubmitterDlg::OnSize(int cx, int cy)
 {
     // The right-hand column keeps to the right edge; the browser takes the rest.
     m_directoryList->setGeometry(cx - 235, 70, 220, cy - 85);
-    m_profileLabel->setGeometry(cx - 230, 14, 35, 15);
+    // At least the old 35 × 15, and as much as its text takes in the font in use: a fixed
+    // size cut off the colon.
+    const QSize label = m_profileLabel->sizeHint().expandedTo(QSize(35, 15));
+    m_profileLabel->setGeometry(cx - 230, 14, label.width(), label.height());
     m_fillButton->setGeometry(cx - 190, 40, 140, 22);
     m_profileCombo->setGeometry(cx - 180, 11, 150, 20);
     m_browser->setGeometry(10, 10, cx - 260, cy - 25);
@@ -173,6 +176,8 @@ void CSubmitterDlg::OnSize(int cx, int cy)
 
 void CSubmitterDlg::closeEvent(QCloseEvent* event)
 {
+    // Also before File > Exit: a mark that arrives is saved at once, as every mark is.
+    WaitForPageReads();
     if (m_exitWithoutSaving || SaveStateFileOrWarn())
         event->accept();
     else

@@ -19,6 +19,7 @@ class CBrowserPage;
 class CSubmitEventSink;
 class CUserDirectoryFile;
 class QComboBox;
+class QEventLoop;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -135,6 +136,10 @@ private:
     // from the result page, with the user's consent.
     void LearnConfirmation(const std::string& directory, const std::string& profile,
                            const std::string& html);
+    // A confirmation page being read may still bring a sent mark: closing waits for the reads,
+    // with the event loop running, for a short while at most.
+    void WaitForPageReads();
+    void OnPageReadSettled();
 
     // Feed check: what the user takes from the feed goes into the checked profile and sv.dat.
     void TakeFeedTexts(const std::string& profileName, const QString& feedTitle,
@@ -172,4 +177,6 @@ private:
     CSubmitEventSink* m_submitSink = nullptr;
     QTimer* m_timer = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window
+    int m_pendingPageReads = 0;
+    QEventLoop* m_pageReadWait = nullptr; // while a close waits for the page reads
 };

@@ -293,16 +293,7 @@ void PageFillerTest::aSubmissionThePageRefusesIsNotReported()
     QFETCH(QString, refusal);
     QVERIFY(Fill({{"tag", FieldType::Edit, 0, "x"}}).formWatched);
     m_driver->Run(refusal);
-    m_driver->Run(QStringLiteral("window.attempts = 0; window.addEventListener('submit', "
-                                 "function () { ++window.attempts; }, true)"));
-    QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
-    m_driver->Click(QStringLiteral("send"));
-    QVERIFY(
-        WaitUntil([this] { return m_driver->RunText(QStringLiteral("window.attempts")) == "1"; },
-                  BrowserDriver::kTimeoutMs));
-    // Two frames later every task the attempt queued has run and its notice, had there been
-    // one, has come over the channel ahead of the frame's.
-    QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
+    QVERIFY(m_driver->AttemptSubmission(QStringLiteral("send"), m_probe.renderedFrames));
     QCOMPARE(m_probe.submissions, 0);
     QCOMPARE(m_browser->url().path(), QStringLiteral("/form"));
 
