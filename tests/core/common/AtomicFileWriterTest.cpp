@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <ostream>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
@@ -162,6 +163,8 @@ struct LinkCase
     std::vector<std::pair<std::string, std::string>> links;
     const char* target; // the file that must end up holding the content, under "@"
     bool targetExists;
+
+    friend void PrintTo(const LinkCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class AtomicFileWriterLinkTest : public AtomicFileWriterTest,
