@@ -36,7 +36,12 @@ CCommandLine::CCommandLine()
                                     "with the directory that saving would write, and exits: 0, "
                                     "or 1 when the page has no form."),
                      QStringLiteral("address")),
-      m_json(QStringLiteral("json"), QStringLiteral("Prints --describe-page's answer as JSON."))
+      m_checkFeed(QStringLiteral("check-feed"),
+                  QStringLiteral("Checks the feed at <address> or in a file without opening a "
+                                 "window, and exits: 0 when it is usable, 1 when it has problems."),
+                  QStringLiteral("address|file")),
+      m_json(QStringLiteral("json"),
+             QStringLiteral("Prints the answer of --describe-page or --check-feed as JSON."))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Kestrine helps you submit your RSS feed to RSS directory web sites."));
@@ -46,6 +51,7 @@ CCommandLine::CCommandLine()
     m_parser.addOption(m_version);
     m_parser.addOption(m_dataDir);
     m_parser.addOption(m_describePage);
+    m_parser.addOption(m_checkFeed);
     m_parser.addOption(m_json);
 }
 
@@ -72,6 +78,13 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
                                            .arg(m_parser.positionalArguments().first()));
     }
 
+    if (m_parser.isSet(m_checkFeed)) {
+        if (m_parser.isSet(m_describePage))
+            return UsageError(programName,
+                              QStringLiteral("--check-feed and --describe-page go one at a time."));
+        return CheckFeed(programName);
+    }
+
     CommandLineRequest request;
     if (m_parser.isSet(m_dataDir)) {
         const QString folder = m_parser.value(m_dataDir);
@@ -86,7 +99,8 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
         request.action = CommandLineRequest::Action::DescribePage;
         request.json = m_parser.isSet(m_json);
     } else if (m_parser.isSet(m_json)) {
-        return UsageError(programName, QStringLiteral("--json goes with --describe-page."));
+        return UsageError(programName,
+                          QStringLiteral("--json goes with --describe-page or --check-feed."));
     }
     return request;
 }
@@ -98,6 +112,20 @@ CommandLineRequest CCommandLine::Help(const QString& programName) const
     const QString text = QStringLiteral("Usage: %1 [options]\n").arg(programName) +
                          m_parser.helpText().section(QLatin1Char('\n'), 1);
     return ExitWith(0, text, {});
+}
+
+CommandLineRequest CCommandLine::CheckFeed(const QString& programName) const
+{
+    const QString target = m_parser.value(m_checkFeed);
+    if (target.trimmed().isEmpty())
+        return UsageError(programName,
+                          QStringLiteral("--check-feed needs a feed address or file."));
+    CommandLineRequest request;
+    request.action = CommandLineRequest::Action::CheckFeed;
+    // A file name keeps the bytes the file system spells it with; an address is ASCII anyway.
+    request.feedTarget = QFile::encodeName(target).toStdString();
+    request.json = m_parser.isSet(m_json);
+    return request;
 }
 
 CommandLineRequest CCommandLine::Version()

@@ -17,6 +17,8 @@ struct CommandLineRequest
         Exit,
         // --describe-page: describe the page at `pageAddress` for scripts, show no window.
         DescribePage,
+        // --check-feed: check `feedTarget` without a window, as JSON when `json` is set.
+        CheckFeed,
     };
 
     Action action = Action::OpenWindow;
@@ -27,7 +29,9 @@ struct CommandLineRequest
     // for the usual folder.
     std::string dataFolder;
     QString pageAddress;
-    bool json = false; // --json: describe the page as JSON
+    // --check-feed: an address or a file name, as given.
+    std::string feedTarget;
+    bool json = false; // --json: describe the page or report the feed as JSON
 };
 
 // The program's options. Parsed before the application object exists, so that --help and
@@ -48,6 +52,7 @@ public:
 
 private:
     CommandLineRequest Help(const QString& programName) const;
+    CommandLineRequest CheckFeed(const QString& programName) const;
     static CommandLineRequest Version();
     static CommandLineRequest UsageError(const QString& programName, const QString& what);
 
@@ -56,5 +61,6 @@ private:
     QCommandLineOption m_version;
     QCommandLineOption m_dataDir;
     QCommandLineOption m_describePage;
+    QCommandLineOption m_checkFeed;
     QCommandLineOption m_json;
 };

@@ -1,12 +1,17 @@
 #include "app/CommandLine.h"
 #include "app/DescribePageCommand.h"
+#include "app/FeedCheckCommand.h"
+#include "app/InstanceLock.h"
 #include "app/TerminationSignals.h"
 #include "common/DataFolderResolver.h"
 #include "ui/about/ResourceScheme.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
+#include <cstdlib>
+#include <iostream>
 
 namespace {
 
@@ -17,6 +22,21 @@ int PrintAndExit(const CommandLineRequest& request)
     return request.exitCode;
 }
 
+// Says so on the standard error as well: where no screen shows the box (a headless start),
+// nobody could read or dismiss it, so it is shown only where it can be seen.
+void TellAlreadyRunning()
+{
+    const QString message =
+        QApplication::translate("main", "Kestrine is already running. Switch to its window, or "
+                                        "close it before you start Kestrine again.");
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
+        QGuiApplication::platformName() == QLatin1String("minimal"))
+        return;
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Kestrine"), message);
+    box.exec();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -25,6 +45,9 @@ int main(int argc, char* argv[])
     const CommandLineRequest request = commandLine.Parse(CCommandLine::Arguments(argc, argv));
     if (request.action == CommandLineRequest::Action::Exit)
         return PrintAndExit(request);
+    // The feed check needs no window, nor a display to open one on.
+    if (request.action == CommandLineRequest::Action::CheckFeed)
+        return RunFeedCheck(request.feedTarget, request.json, std::cout);
     const bool describePage = request.action == CommandLineRequest::Action::DescribePage;
     // The command for scripts shows no window: it runs on any machine, with a display or not.
     if (describePage && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -42,6 +65,15 @@ int main(int argc, char* argv[])
 
     const DataFolder dataFolder =
         CDataFolderResolver().Resolve(DataFolderInputs::FromProcess(request.dataFolder));
+    // Taken before the window reads sv.dat or clears the temporaries of an interrupted save,
+    // which could belong to the copy already running. A folder without a name has nothing to
+    // guard: nothing is saved there.
+    CInstanceLock lock(QString::fromStdString(dataFolder.path));
+    if (!dataFolder.path.empty() && lock.TryAcquire() == CInstanceLock::Result::HeldByAnother) {
+        TellAlreadyRunning();
+        return EXIT_FAILURE;
+    }
+
     CSubmitterDlg window(SubmitterEnvironment::Default(dataFolder));
     QObject::connect(&termination, &CTerminationSignals::terminationRequested, &window,
                      &QWidget::close);

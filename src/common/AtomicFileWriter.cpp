@@ -1,9 +1,11 @@
 #include "common/AtomicFileWriter.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -11,6 +13,9 @@
 namespace {
 
 constexpr std::string_view kTemporaryInfix = ".tmp-";
+
+// As many links as the kernel itself follows before it gives up with ELOOP.
+constexpr int kMaximumLinks = 40;
 
 WriteOutcome Failure(int error)
 {
@@ -31,6 +36,30 @@ std::string FileNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The file a path leads to once its last part stops being a symbolic link; it need not exist
+// yet (a link to a file not made so far). Renaming over a link would replace the link itself
+// with a plain file and leave the user's real file behind, stale.
+bool FollowLinks(std::string& path, int& error)
+{
+    for (int links = 0; links < kMaximumLinks; ++links) {
+        struct stat status
+        {
+        };
+        if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return true;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = readlink(path.c_str(), target.data(), target.size());
+        if (length < 0) {
+            error = errno;
+            return false;
+        }
+        target.resize(static_cast<size_t>(length));
+        path = !target.empty() && target.front() == '/' ? target : FolderOf(path) + "/" + target;
+    }
+    error = ELOOP;
+    return false;
+}
+
 // New files get the permissions an ordinary save would give them; a replaced file keeps its own.
 mode_t ModeFor(const std::string& path)
 {
@@ -44,14 +73,32 @@ mode_t ModeFor(const std::string& path)
     return 0666 & ~mask;
 }
 
-int SyncFolder(const std::string& folder)
+// A new temporary file beside `path`, open and locked for the whole save, so that a clean-up
+// of leftovers (another copy of the program starting) passes it by. The clean-up may have
+// taken the file between its creation and the lock; then it is gone and another is made.
+// A file system without locks still gets its save, only without that protection.
+int CreateLockedTemporary(const std::string& path, std::string& temporary)
 {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int result = fsync(fd) == 0 ? 0 : errno;
-    close(fd);
-    return result;
+    for (;;) {
+        temporary = path + std::string(kTemporaryInfix) + "XXXXXX";
+        const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        flock(fd, LOCK_EX);
+        struct stat status
+        {
+        };
+        if (fstat(fd, &status) != 0) {
+            const int error = errno;
+            close(fd);
+            unlink(temporary.c_str());
+            errno = error;
+            return -1;
+        }
+        if (status.st_nlink > 0)
+            return fd;
+        close(fd);
+    }
 }
 
 } // namespace
@@ -59,6 +106,11 @@ int SyncFolder(const std::string& folder)
 ssize_t CAtomicFileWriter::WriteSome(int fd, const char* data, size_t size)
 {
     return ::write(fd, data, size);
+}
+
+int CAtomicFileWriter::Sync(int fd)
+{
+    return ::fsync(fd);
 }
 
 WriteOutcome CAtomicFileWriter::WriteAll(int fd, std::string_view bytes)
@@ -77,36 +129,55 @@ WriteOutcome CAtomicFileWriter::WriteAll(int fd, std::string_view bytes)
     return {};
 }
 
+// The rename is durable only once the folder's entry is on disk; until then a power cut can
+// bring the old file back, so a folder that cannot be flushed fails the save.
+WriteOutcome CAtomicFileWriter::SyncFolder(const std::string& folder)
+{
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return Failure(errno);
+    const WriteOutcome outcome = Sync(fd) == 0 ? WriteOutcome{} : Failure(errno);
+    close(fd);
+    return outcome;
+}
+
 WriteOutcome CAtomicFileWriter::Write(const std::string& path, std::string_view bytes)
 {
-    std::string temporary = path + std::string(kTemporaryInfix) + "XXXXXX";
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    std::string target = path;
+    int error = 0;
+    if (!FollowLinks(target, error))
+        return Failure(error);
+
+    std::string temporary;
+    const int fd = CreateLockedTemporary(target, temporary);
     if (fd < 0)
         return Failure(errno);
 
+    // The file stays open, and so locked, until it has its final name.
     WriteOutcome outcome = WriteAll(fd, bytes);
-    if (outcome.ok && fchmod(fd, ModeFor(path)) != 0)
+    if (outcome.ok && fchmod(fd, ModeFor(target)) != 0)
         outcome = Failure(errno);
-    if (outcome.ok && fsync(fd) != 0)
+    if (outcome.ok && Sync(fd) != 0)
         outcome = Failure(errno);
+    if (outcome.ok && rename(temporary.c_str(), target.c_str()) != 0)
+        outcome = Failure(errno);
+    if (!outcome.ok)
+        unlink(temporary.c_str());
     if (close(fd) != 0 && outcome.ok)
         outcome = Failure(errno);
-    if (outcome.ok && rename(temporary.c_str(), path.c_str()) != 0)
-        outcome = Failure(errno);
-    if (!outcome.ok) {
-        unlink(temporary.c_str());
+    if (!outcome.ok)
         return outcome;
-    }
-    // The rename is only durable once the folder's entry is on disk; the new content is in
-    // place either way, so a failure here is not worth alarming the user about.
-    SyncFolder(FolderOf(path));
-    return outcome;
+    return SyncFolder(FolderOf(target));
 }
 
 void CAtomicFileWriter::RemoveLeftovers(const std::string& path)
 {
-    const std::string folder = FolderOf(path);
-    const std::string prefix = FileNameOf(path) + std::string(kTemporaryInfix);
+    std::string target = path;
+    int error = 0;
+    if (!FollowLinks(target, error))
+        return;
+    const std::string folder = FolderOf(target);
+    const std::string prefix = FileNameOf(target) + std::string(kTemporaryInfix);
     DIR* dir = opendir(folder.c_str());
     if (!dir)
         return;
@@ -118,6 +189,13 @@ void CAtomicFileWriter::RemoveLeftovers(const std::string& path)
             leftovers.push_back(folder + "/" + name);
     }
     closedir(dir);
-    for (const std::string& leftover : leftovers)
-        unlink(leftover.c_str());
+    for (const std::string& leftover : leftovers) {
+        const int fd = open(leftover.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        // Unlinked while locked, so its writer, waiting for the lock, finds it gone.
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0)
+            unlink(leftover.c_str());
+        close(fd);
+    }
 }

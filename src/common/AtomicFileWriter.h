@@ -14,7 +14,8 @@ struct WriteOutcome
 
 // Replaces a file so that a crash, a kill or a full disk leaves either the old content or the
 // new one, never a mix: the bytes go to a temporary file in the same folder, which is flushed
-// to disk and then renamed over the target.
+// to disk and then renamed over the target. A target that is a symbolic link is written
+// through: the file it leads to is replaced and the link stays.
 class CAtomicFileWriter
 {
 public:
@@ -22,13 +23,17 @@ public:
 
     WriteOutcome Write(const std::string& path, std::string_view bytes);
 
-    // Removes the temporary files that an interrupted Write left beside `path`.
+    // Removes the temporary files that an interrupted Write left beside `path`. A temporary
+    // whose writer is still at work is locked by it and stays.
     static void RemoveLeftovers(const std::string& path);
 
 protected:
     // One write(2); tests override it to fail part-way through.
     virtual ssize_t WriteSome(int fd, const char* data, size_t size);
+    // fsync(2) of the temporary file or of its folder; tests override it to fail.
+    virtual int Sync(int fd);
 
 private:
     WriteOutcome WriteAll(int fd, std::string_view bytes);
+    WriteOutcome SyncFolder(const std::string& folder);
 };

@@ -10,15 +10,23 @@ constexpr int kMaxEntityDepth = 64;
 
 } // namespace
 
-CEntityExpansionMeter::CEntityExpansionMeter(size_t budget) : m_budget(budget) {}
+CEntityExpansionMeter::CEntityExpansionMeter(size_t budget, Scope scope)
+    : m_budget(budget), m_scope(scope)
+{}
 
 bool CEntityExpansionMeter::FitsBudget(const xmlDoc& doc)
 {
-    // Without declared entities every attribute value is text written in the file itself.
+    // Without declared entities everything is text written in the file itself.
     if (!doc.intSubset || !doc.intSubset->entities)
         return true;
     const xmlNode* root = xmlDocGetRootElement(&doc);
-    return !root || AddSubtree(doc, *root);
+    if (!root)
+        return true;
+    if (!AddSubtree(doc, *root))
+        return false;
+    if (m_scope == Scope::AttributesAndText)
+        m_spent = Add(m_spent, ListLength(doc, root->children, 0));
+    return m_spent != kOverBudget;
 }
 
 bool CEntityExpansionMeter::AddSubtree(const xmlDoc& doc, const xmlNode& element)
@@ -52,6 +60,8 @@ size_t CEntityExpansionMeter::ListLength(const xmlDoc& doc, const xmlNode* list,
             total = Add(total, node->content ? xmlStrlen(node->content) : 0);
         else if (node->type == XML_ENTITY_REF_NODE)
             total = Add(total, EntityLength(doc, *node, depth));
+        else if (node->type == XML_ELEMENT_NODE && m_scope == Scope::AttributesAndText)
+            total = Add(total, ListLength(doc, node->children, depth));
     }
     return total;
 }

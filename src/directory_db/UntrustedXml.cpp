@@ -29,18 +29,51 @@ struct ParserContextFree
     void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
 };
 
+struct ErrorKeeper
+{
+    const UntrustedXmlRules& rules;
+    UntrustedXmlError& first;
+};
+
+// The parser goes on after the first fatal error and may report more, which follow from it;
+// the first one is what a person can act on.
+void KeepFirstError(void* userData, xmlError* error)
+{
+    const auto* keeper = static_cast<ErrorKeeper*>(static_cast<xmlParserCtxt*>(userData)->_private);
+    if (!keeper || !error || error->level < XML_ERR_ERROR)
+        return;
+    if (error->domain == XML_FROM_NAMESPACE && !keeper->rules.namespacesWellFormed)
+        return;
+    UntrustedXmlError* first = &keeper->first;
+    if (first->kind != UntrustedXmlError::Kind::None)
+        return;
+    first->kind = UntrustedXmlError::Kind::NotWellFormed;
+    first->message = error->message ? error->message : "";
+    while (!first->message.empty() &&
+           (first->message.back() == '\n' || first->message.back() == ' '))
+        first->message.pop_back();
+    first->line = error->line;
+    first->column = error->int2;
+}
+
 // The one-shot xmlReadMemory refuses well-formed files of more than 10 MB whose elements carry
 // long attributes ("Huge input lookup"); fed in pieces, the parser's window stays small.
-XmlDocumentPtr ParseInPieces(std::string_view bytes)
+UntrustedXmlResult ParseInPieces(std::string_view bytes, const UntrustedXmlRules& rules)
 {
     constexpr size_t kPiece = 64 * 1024;
+    UntrustedXmlResult result;
     // The first bytes go in at once so that the parser can tell the encoding from them.
     const size_t head = std::min<size_t>(bytes.size(), 4);
     const std::unique_ptr<xmlParserCtxt, ParserContextFree> context(
         xmlCreatePushParserCtxt(nullptr, nullptr, bytes.data(), static_cast<int>(head), nullptr));
-    if (!context)
-        return nullptr;
+    if (!context) {
+        result.error.kind = UntrustedXmlError::Kind::NotWellFormed;
+        return result;
+    }
     xmlCtxtUseOptions(context.get(), kParseOptions);
+    ErrorKeeper keeper{rules, result.error};
+    context->_private = &keeper;
+    context->sax->serror = KeepFirstError;
     int error = 0;
     for (size_t at = head; at < bytes.size() && error == 0; at += kPiece) {
         const size_t piece = std::min(kPiece, bytes.size() - at);
@@ -50,9 +83,14 @@ XmlDocumentPtr ParseInPieces(std::string_view bytes)
         xmlParseChunk(context.get(), nullptr, 0, 1);
     XmlDocumentPtr doc(context->myDoc);
     context->myDoc = nullptr;
-    if (!context->wellFormed)
-        return nullptr;
-    return doc;
+    const bool namespacesOk = context->nsWellFormed || !rules.namespacesWellFormed;
+    if (context->wellFormed && namespacesOk && doc) {
+        result.error = {};
+        result.doc = std::move(doc);
+    } else {
+        result.error.kind = UntrustedXmlError::Kind::NotWellFormed;
+    }
+    return result;
 }
 
 size_t ExpansionBudget(size_t fileSize)
@@ -79,16 +117,23 @@ void XmlDocFree::operator()(xmlDoc* doc) const
 
 XmlDocumentPtr ParseUntrustedXml(std::string_view bytes)
 {
+    return ReadUntrustedXml(bytes, {}).doc;
+}
+
+UntrustedXmlResult ReadUntrustedXml(std::string_view bytes, const UntrustedXmlRules& rules)
+{
     if (bytes.size() > kMaxUntrustedXmlBytes)
-        return nullptr;
+        return {nullptr, {UntrustedXmlError::Kind::TooLarge, {}, 0, 0}};
     InitUntrustedXml();
-    XmlDocumentPtr doc = ParseInPieces(bytes);
-    if (!doc)
-        return nullptr;
-    CEntityExpansionMeter meter(ExpansionBudget(bytes.size()));
-    if (!meter.FitsBudget(*doc))
-        return nullptr;
-    return doc;
+    UntrustedXmlResult result = ParseInPieces(bytes, rules);
+    if (!result.doc)
+        return result;
+    const auto scope = rules.textInBudget ? CEntityExpansionMeter::Scope::AttributesAndText
+                                          : CEntityExpansionMeter::Scope::Attributes;
+    CEntityExpansionMeter meter(ExpansionBudget(bytes.size()), scope);
+    if (!meter.FitsBudget(*result.doc))
+        return {nullptr, {UntrustedXmlError::Kind::OverExpansionBudget, {}, 0, 0}};
+    return result;
 }
 
 bool IsDirectoryDatabaseDocument(std::string_view bytes)

@@ -54,10 +54,13 @@ bool CProfileStore::GetProfile(const std::string& name, ProfileRecord& profile) 
     return true;
 }
 
+// Sent names are held as sv.dat stores them, so that a mark means the same before and after
+// the file has been written and read again.
 bool CProfileStore::IsSent(const std::string& profileName, const std::string& directoryName) const
 {
+    const std::string stored = StoredLineValue(directoryName);
     return std::any_of(m_profiles.begin(), m_profiles.end(), [&](const ProfileRecord& profile) {
-        return profile.name == profileName && profile.sent.contains(directoryName);
+        return profile.name == profileName && profile.sent.contains(stored);
     });
 }
 
@@ -76,7 +79,7 @@ bool CProfileStore::MarkSent(const std::string& profileName, const std::string& 
     const auto found = FindByName(m_profiles, profileName);
     if (found == m_profiles.end())
         return false;
-    found->sent.insert(directoryName);
+    found->sent.insert(StoredLineValue(directoryName));
     return true;
 }
 

@@ -13,11 +13,18 @@ void AppendStateLine(std::string& bytes, std::string_view value)
 {
     const size_t start = bytes.size();
     bytes.append(value);
-    // A line feed inside a value (a directory name from the database can hold one) would shift
-    // every later line of the file and scramble all the profiles after it.
+    // A line feed left in would shift every later line of the file and scramble all the
+    // profiles after it.
     if (value.find('\n') != std::string_view::npos)
         std::replace(bytes.begin() + static_cast<std::ptrdiff_t>(start), bytes.end(), '\n', ' ');
     bytes.append(kLineBreak);
+}
+
+std::string StoredLineValue(std::string_view value)
+{
+    std::string stored(value);
+    std::replace(stored.begin(), stored.end(), '\n', ' ');
+    return stored;
 }
 
 void AppendStateCount(std::string& bytes, size_t count)

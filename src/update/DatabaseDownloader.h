@@ -13,9 +13,6 @@
 class CDatabaseDownloader final
 {
 public:
-    static constexpr const char* kUserAgent =
-        "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; .NET CLR 1.1.4322)";
-
     // `library` must outlive the downloader.
     explicit CDatabaseDownloader(DownloadLimits limits = {},
                                  const CCurlLibrary& library = CCurlLibrary::Shared());

@@ -106,6 +106,22 @@ public:
         QTest::mouseClick(m_browser.focusProxy(), Qt::LeftButton, {}, centre);
     }
 
+    // Clicks the submit button with this id on a page that may refuse the submission, and
+    // returns once the page has heard the submit event and two more frames have been drawn:
+    // by then every task the attempt queued has run, and a notice it sent over the channel
+    // has arrived ahead of the frames'.
+    bool AttemptSubmission(const QString& buttonId, const int& renderedFrames)
+    {
+        Run(QStringLiteral("window.heardSubmits = 0; window.addEventListener('submit', "
+                           "function () { ++window.heardSubmits; }, true)"));
+        if (!WaitForRenderedFrame(renderedFrames))
+            return false;
+        Click(buttonId);
+        return WaitUntil([this] { return RunText(QStringLiteral("window.heardSubmits")) == "1"; },
+                         kTimeoutMs) &&
+               WaitForRenderedFrame(renderedFrames);
+    }
+
     // Focuses the element with this id and presses Enter in it, as typing would.
     void PressEnterIn(const QString& id)
     {

@@ -6,6 +6,7 @@
 #include <QWebChannel>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineUrlScheme>
 
 // The scripts are resources of this library; linked from a static library nothing would refer
 // to them, and the linker would leave them out.
@@ -30,6 +31,21 @@ QWebEngineScript ApplicationWorldScript(const QString& name, const QString& sour
     // Only the top-level document is ever filled or watched.
     script.setRunsOnSubFrames(false);
     return script;
+}
+
+// An address the engine turns into a page of its own. It refuses others without a word (no
+// load starts and none finishes) or hands them to the desktop while the old page stays.
+bool CanShow(const QUrl& url)
+{
+    if (!url.isValid() || url.isRelative())
+        return false;
+    const QString scheme = url.scheme();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        return !url.host().isEmpty();
+    // Schemes the program registered for its own pages (res:) are shown as well.
+    return scheme == QLatin1String("file") || scheme == QLatin1String("about") ||
+           scheme == QLatin1String("data") || scheme == QLatin1String("qrc") ||
+           !QWebEngineUrlScheme::schemeByName(scheme.toLatin1()).name().isEmpty();
 }
 
 } // namespace
@@ -74,12 +90,16 @@ void CBrowserCtrl::InjectScripts()
                                           QStringLiteral("qrc:///kestrine/js/describe.js")));
 }
 
-void CBrowserCtrl::Navigate(const QString& url)
+bool CBrowserCtrl::Navigate(const QString& url)
 {
+    const QUrl address(url);
+    if (!CanShow(address))
+        return false;
     // The engine reports the start of the load a moment later; until then the old page must
     // not look complete, or the new directory's fields would go into the previous page.
     m_readyState = kReadyStateLoading;
-    load(QUrl(url));
+    load(address);
+    return true;
 }
 
 int CBrowserCtrl::GetReadyState() const

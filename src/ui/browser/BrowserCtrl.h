@@ -20,7 +20,9 @@ public:
 
     explicit CBrowserCtrl(QWidget* parent = nullptr);
 
-    void Navigate(const QString& url);
+    // Opens `url`; false, with the page and its ready state left as they were, when it is no
+    // address the browser can show a page for (empty, malformed, javascript:, mailto: …).
+    bool Navigate(const QString& url);
     // 4 once the current page has finished loading, 1 while it loads, 0 before the first page.
     int GetReadyState() const;
     // The current page, through which scripts run and the HTML is read; null when there is none.

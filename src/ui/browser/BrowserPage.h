@@ -21,6 +21,8 @@ public:
     // The form of document `generation` is being watched: a form submission that leaves that
     // document counts as a submission even when no submit event fired.
     void ArmSubmissionFallback(uint64_t generation);
+    // The document whose form is watched is still the one shown: no navigation has left it.
+    bool ShowsWatchedDocument() const { return m_armedGeneration == m_documentGeneration; }
 
 signals:
     void armedFormSubmitted();

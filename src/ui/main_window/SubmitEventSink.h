@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class CBrowserPage;
+
 // The object the page's scripts call when the filled form is submitted. It lives on the
 // browser's channel in Kestrine's isolated script world, out of the page's own reach, and
 // only passes the notice on: it never cancels the submission.
@@ -10,7 +12,7 @@ class CSubmitEventSink final : public QObject
     Q_OBJECT
 
 public:
-    explicit CSubmitEventSink(QObject* parent = nullptr);
+    CSubmitEventSink(const CBrowserPage& page, QObject* parent);
 
 public slots:
     // Called from the page; takes no arguments, so a page can pass nothing in.
@@ -18,4 +20,7 @@ public slots:
 
 signals:
     void formSubmitted();
+
+private:
+    const CBrowserPage& m_page;
 };

@@ -138,6 +138,7 @@ void CSubmitterDlg::CreateMenu()
     settings->addAction(tr("Manage Profiles"), this, &CSubmitterDlg::OnManageProfiles);
     settings->addAction(tr("Update RSS Directory Database"), this,
                         &CSubmitterDlg::OnUpdateDatabase);
+    settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
 
     CreateDirectoryMenus();
 
@@ -219,7 +220,10 @@ void CSubmitterDlg::OnSize(int cx, int cy)
     // The right-hand column keeps to the right edge; the browser takes the rest. Next unsent
     // sits under the Fill button and the filter above the list, which starts below them.
     m_directoryList->setGeometry(cx - 235, kListTop, 220, cy - kListTop - 15);
-    m_profileLabel->setGeometry(cx - 230, 14, 35, 15);
+    // At least the old 35 × 15, and as much as its text takes in the font in use: a fixed
+    // size cut off the colon.
+    const QSize label = m_profileLabel->sizeHint().expandedTo(QSize(35, 15));
+    m_profileLabel->setGeometry(cx - 230, 14, label.width(), label.height());
     m_fillButton->setGeometry(cx - 190, 40, 140, 22);
     m_profileCombo->setGeometry(cx - 180, 11, 150, 20);
     m_browser->setGeometry(10, 10, cx - 260, cy - 25);
@@ -230,6 +234,8 @@ void CSubmitterDlg::OnSize(int cx, int cy)
 
 void CSubmitterDlg::closeEvent(QCloseEvent* event)
 {
+    // Also before File > Exit: a mark that arrives is saved at once, as every mark is.
+    WaitForPageReads();
     if (m_exitWithoutSaving || SaveStateFileOrWarn())
         event->accept();
     else

@@ -25,6 +25,7 @@ class CSubmitEventSink;
 class CUserDirectoryFile;
 class QCheckBox;
 class QComboBox;
+class QEventLoop;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -64,6 +65,8 @@ public:
     // Settings > Manage Profiles (also reachable for tests without the menu).
     void OnManageProfiles();
     void OnUpdateDatabase();
+    // Settings > Check Feed: the current profile's feed, in a window that leaves this one usable.
+    void OnCheckFeed();
 
     // dirdata.xml is read on a worker while the window and the browser start; the list is
     // filled once it has been read.
@@ -156,6 +159,16 @@ private:
     // from the result page, with the user's consent.
     void LearnConfirmation(const std::string& directory, const std::string& profile,
                            const std::string& html);
+    // A confirmation page being read may still bring a sent mark: closing waits for the reads,
+    // with the event loop running, for a short while at most.
+    void WaitForPageReads();
+    void OnPageReadSettled();
+
+    // Feed check: what the user takes from the feed goes into the checked profile and sv.dat.
+    void TakeFeedTexts(const std::string& profileName, const QString& feedTitle,
+                       const QString& feedDescription);
+    void TakeFeedAddress(const std::string& profileName, const QString& address);
+    void ReplaceProfileFields(const std::string& profileName, const ProfileRecord& fields);
 
     // The submission assistant: fill report, progress, Next unsent and the list's filter.
     void CreateAssistantControls(QWidget* client);
@@ -210,4 +223,6 @@ private:
     CSubmitEventSink* m_submitSink = nullptr;
     QTimer* m_timer = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window
+    int m_pendingPageReads = 0;
+    QEventLoop* m_pageReadWait = nullptr; // while a close waits for the page reads
 };

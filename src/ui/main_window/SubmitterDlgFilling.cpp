@@ -9,8 +9,13 @@
 #include "ui/main_window/SubmitEventSink.h"
 #include "ui/main_window/SubmitterDlg.h"
 
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
 #include <QWebChannel>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -21,17 +26,27 @@ std::string ApplicationName()
     return std::filesystem::path(ExecutableFilePath()).stem().string();
 }
 
+// How long a close waits for the confirmation pages being read.
+constexpr int kPageReadWaitMs = 2000;
+
+// A handle that runs `action` once its last copy is gone.
+std::shared_ptr<void> OnRelease(std::function<void()> action)
+{
+    return std::shared_ptr<void>(nullptr, [action = std::move(action)](void*) { action(); });
+}
+
 } // namespace
 
 void CSubmitterDlg::InstallSubmitEventSink()
 {
-    m_submitSink = new CSubmitEventSink(this);
+    m_submitSink = new CSubmitEventSink(*m_browser->GetDocument(), this);
     m_browser->Channel()->registerObject(QString::fromLatin1(kSubmitSinkChannelName), m_submitSink);
     connect(m_submitSink, &CSubmitEventSink::formSubmitted, this, &CSubmitterDlg::OnFormSubmit);
-    // A page's own form.submit() fires no event for the sink to hear; the browser page notices
-    // the navigation it starts instead.
-    connect(m_browser->GetDocument(), &CBrowserPage::armedFormSubmitted, m_submitSink,
-            &CSubmitEventSink::invoke);
+    // A page's own form.submit() fires no event for the sink to hear, and a submission the
+    // page let through leaves its document before the sink hears of it: the browser page
+    // notices the navigation it starts.
+    connect(m_browser->GetDocument(), &CBrowserPage::armedFormSubmitted, this,
+            &CSubmitterDlg::OnFormSubmit);
 }
 
 void CSubmitterDlg::OnFill()
@@ -90,7 +105,13 @@ void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
 {
     const std::string directory = m_currentDirectory;
     const std::string profile = m_currentProfile.name;
-    CPageHtmlReader(page).Read(this, [this, directory, profile](const std::string& html) {
+    // The read counts as pending until its completion has run or has been dropped with the page.
+    ++m_pendingPageReads;
+    const std::shared_ptr<void> settled = OnRelease([window = QPointer<CSubmitterDlg>(this)] {
+        if (window)
+            window->OnPageReadSettled();
+    });
+    CPageHtmlReader(page).Read(this, [this, directory, profile, settled](const std::string& html) {
         // The page is read asynchronously: a directory or profile chosen meanwhile is not the
         // one this result page answers for.
         if (!m_hasProfile || directory != m_currentDirectory || profile != m_currentProfile.name)
@@ -121,6 +142,24 @@ void CSubmitterDlg::RecordSent(const std::string& profile, const std::string& di
         SelectDirectory(entry);
     }
     ShowProgress();
+}
+
+void CSubmitterDlg::OnPageReadSettled()
+{
+    if (--m_pendingPageReads == 0 && m_pageReadWait)
+        m_pageReadWait->quit();
+}
+
+void CSubmitterDlg::WaitForPageReads()
+{
+    if (m_pendingPageReads == 0 || m_pageReadWait)
+        return;
+    QEventLoop loop;
+    m_pageReadWait = &loop;
+    QTimer::singleShot(kPageReadWaitMs, &loop, &QEventLoop::quit);
+    // The user's clicks and keys wait too: the window is on its way out.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    m_pageReadWait = nullptr;
 }
 
 void CSubmitterDlg::OnFormSubmit()

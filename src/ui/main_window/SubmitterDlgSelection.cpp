@@ -10,8 +10,8 @@
 #include <QComboBox>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
-#include <QStringList>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 void CSubmitterDlg::OnSelchangeDirectoryList()
@@ -26,14 +26,20 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
         return;
 
     m_currentDirectory = DirectoryNameFromEntry(m_directoryModel->DirectoryName(*directory));
-    // The page may depend on the profile's category; the database reports its own failures
-    // and the browser is sent wherever it answers.
+    // The page may depend on the profile's category; the database reports its own failures.
     const std::string url = m_database.GetDirectorySubmitPage(
         m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat);
     m_fillDocument = m_browser->GetDocument()->DocumentGeneration();
     m_fillUrl = QUrl(QString::fromStdString(url));
-    m_browser->Navigate(QString::fromStdString(url));
-    m_fillPending = true;
+    const bool opening = m_browser->Navigate(QString::fromStdString(url));
+    if (!opening && !url.empty()) {
+        m_presenter.ShowMessage("The submission page of \"" + m_currentDirectory +
+                                    "\" cannot be opened: \"" + url + "\" is not a web address.",
+                                "Error", MessageIcon::Exclamation);
+    }
+    // Without a new page the one shown stays, ready for the Fill button; a fill armed now
+    // would fall on whatever page loads next.
+    m_fillPending = opening;
     m_submitted = false;
 }
 
@@ -42,7 +48,9 @@ void CSubmitterDlg::OnSelchangeProfileCombo()
     if (m_profileCombo->currentIndex() < 0 && m_hasProfile)
         return;
 
-    const std::string name = m_profileCombo->currentText().toStdString();
+    // The stored bytes, not the text shown: a name that is not UTF-8 (an old Latin-1 sv.dat)
+    // shows with replacement characters that no profile is called by.
+    const std::string name = m_profileCombo->currentData().toByteArray().toStdString();
     // Picking a profile while none is current makes it current: otherwise the only way out of
     // that state would be the Profile Manager, although a profile is right there to pick.
     if (m_profileManager.Profiles().GetProfile(name, m_currentProfile))
@@ -103,24 +111,25 @@ void CSubmitterDlg::FillProfileCombo()
     std::vector<std::string> names;
     m_profileManager.Profiles().GetProfileNames(names);
 
-    QStringList entries;
-    entries.reserve(static_cast<qsizetype>(names.size()));
+    // Each entry shows its name and carries the name's bytes.
+    std::vector<std::pair<QString, QByteArray>> entries;
+    entries.reserve(names.size());
     for (const std::string& name : names)
-        entries.append(QString::fromStdString(name));
+        entries.emplace_back(QString::fromStdString(name), QByteArray::fromStdString(name));
     // A sorted selector, as the user expects to find a name; equal names keep store order.
-    std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
     });
 
     const QSignalBlocker blocker(m_profileCombo);
     m_profileCombo->clear();
-    m_profileCombo->addItems(entries);
+    for (const auto& [text, name] : entries)
+        m_profileCombo->addItem(text, name);
     m_profileCombo->setCurrentIndex(-1);
 }
 
 void CSubmitterDlg::SelectProfileByName(const std::string& name)
 {
     const QSignalBlocker blocker(m_profileCombo);
-    m_profileCombo->setCurrentIndex(m_profileCombo->findText(
-        QString::fromStdString(name), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    m_profileCombo->setCurrentIndex(m_profileCombo->findData(QByteArray::fromStdString(name)));
 }

@@ -1,7 +1,11 @@
 #include "ui/profiles/ProfileData.h"
 
+#include "profiles/ProfileNameCheck.h"
+#include "ui/feed_check/FeedCheckDialog.h"
+#include "ui/feed_check/FeedTexts.h"
 #include "ui_ProfileData.h"
 
+#include <QMessageBox>
 #include <QStringList>
 #include <limits>
 
@@ -65,8 +69,7 @@ CProfileData::CProfileData(QWidget* parent)
     m_ui->setupUi(this);
     connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    // Enter or Space at once keeps the profile as it stands.
-    m_ui->okButton->setFocus();
+    connect(m_ui->checkFeedButton, &QPushButton::clicked, this, &CProfileData::OnCheckFeed);
 
     // A description may be long; QLineEdit would otherwise cut every text at 32767 characters.
     for (const FieldBinding& binding : Bindings())
@@ -83,6 +86,43 @@ void CProfileData::SetValues(const ProfileRecord& profile)
     m_loaded = profile;
     for (const FieldBinding& binding : Bindings())
         binding.edit->setText(QString::fromStdString(profile.*binding.field));
+    // A new profile is named first: with the focus on OK, the first space typed would press it.
+    if (profile.name.empty())
+        m_ui->nameEdit->setFocus();
+    else
+        m_ui->okButton->setFocus();
+}
+
+void CProfileData::SetNamesInUse(std::vector<std::string> names)
+{
+    m_namesInUse = std::move(names);
+}
+
+void CProfileData::accept()
+{
+    const std::string name = Values().name;
+    switch (CheckProfileName(name, m_loaded.name, m_namesInUse)) {
+    case ProfileNameProblem::Empty:
+        RefuseName(tr("Please enter a profile name."));
+        return;
+    case ProfileNameProblem::Taken:
+        RefuseName(tr("There is already a profile named \"%1\". Please choose another name.")
+                       .arg(QString::fromStdString(name).trimmed()));
+        return;
+    case ProfileNameProblem::None:
+        break;
+    }
+    QDialog::accept();
+}
+
+void CProfileData::RefuseName(const QString& reason)
+{
+    QMessageBox box(QMessageBox::Warning, tr("Error"), reason, QMessageBox::Ok, this);
+    // The name is the user's text, not markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    m_ui->nameEdit->setFocus();
+    m_ui->nameEdit->selectAll();
 }
 
 ProfileRecord CProfileData::Values() const
@@ -122,4 +162,25 @@ void CProfileData::AddCategories()
         names.append(QString::fromUtf8(name));
     m_ui->categoryBox->addItems(names);
     m_ui->categoryBox->model()->sort(0);
+}
+
+void CProfileData::OnCheckFeed()
+{
+    auto* check = new CFeedCheckDialog(this);
+    check->setAttribute(Qt::WA_DeleteOnClose);
+    connect(check, &CFeedCheckDialog::UseTitleAndDescription, this, &CProfileData::OnUseFeedTexts);
+    connect(check, &CFeedCheckDialog::UseFeedAddress, m_ui->urlEdit, &QLineEdit::setText);
+    check->StartCheck(m_ui->urlEdit->text());
+    // Modal to the editor only, and without a nested event loop.
+    check->open();
+}
+
+void CProfileData::OnUseFeedTexts(const QString& feedTitle, const QString& feedDescription)
+{
+    QString title = m_ui->titleEdit->text();
+    QString description = m_ui->descEdit->text();
+    if (!TakeFeedTexts(this, title, description, feedTitle, feedDescription))
+        return;
+    m_ui->titleEdit->setText(title);
+    m_ui->descEdit->setText(description);
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QLineEdit;
 
@@ -24,9 +25,18 @@ public:
     explicit CProfileData(QWidget* parent = nullptr);
     ~CProfileData() override;
 
+    // Loads the fields. The focus starts on OK, so that Enter keeps the profile as it stands,
+    // unless the profile still needs a name.
     void SetValues(const ProfileRecord& profile);
     // The ten text fields as the dialog holds them; `sent` stays empty.
     ProfileRecord Values() const;
+    // The names of every profile in the store; OK refuses a name another profile has.
+    void SetNamesInUse(std::vector<std::string> names);
+
+public slots:
+    // Accepts only a name that is neither empty nor another profile's; otherwise says why and
+    // stays open with the name ready to be corrected.
+    void accept() override;
 
 private:
     struct FieldBinding
@@ -37,9 +47,15 @@ private:
 
     std::array<FieldBinding, 10> Bindings() const;
     void AddCategories();
+    void RefuseName(const QString& reason);
+    // Checks the feed at the URL field's address in a window of its own, from which the feed's
+    // title and description, or a feed a web page announces, can be taken into the fields.
+    void OnCheckFeed();
+    void OnUseFeedTexts(const QString& feedTitle, const QString& feedDescription);
 
     std::unique_ptr<Ui::ProfileData> m_ui;
     // What SetValues gave, so that a field left alone comes back byte for byte even when the
     // stored text is not valid UTF-8.
     ProfileRecord m_loaded;
+    std::vector<std::string> m_namesInUse;
 };

@@ -28,6 +28,7 @@ void CProfilesConfigurator::showEvent(QShowEvent* event)
 void CProfilesConfigurator::OnAdd()
 {
     CProfileData editor(this);
+    editor.SetNamesInUse(NamesInUse());
     if (editor.exec() != QDialog::Accepted)
         return;
     const ProfileRecord profile = editor.Values();
@@ -43,6 +44,7 @@ void CProfilesConfigurator::OnEdit()
         return;
     CProfileData editor(this);
     editor.SetValues(profile);
+    editor.SetNamesInUse(NamesInUse());
     if (editor.exec() != QDialog::Accepted)
         return;
     const ProfileRecord fields = editor.Values();
@@ -59,6 +61,13 @@ void CProfilesConfigurator::OnRemove()
     delete entry;
     // The list would select the next entry, inviting a second Remove the user did not aim.
     m_list->clearSelection();
+}
+
+std::vector<std::string> CProfilesConfigurator::NamesInUse() const
+{
+    std::vector<std::string> names;
+    m_profiles.GetProfileNames(names);
+    return names;
 }
 
 void CProfilesConfigurator::FillList()

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QListWidget;
 class CProfileListEntry;
@@ -38,6 +39,7 @@ private:
     void FillList();
     void AddEntry(const std::string& name);
     CProfileListEntry* SelectedEntry() const;
+    std::vector<std::string> NamesInUse() const;
 
     std::unique_ptr<Ui::ProfilesConfigurator> m_ui;
     CProfileStore m_profiles;

@@ -158,3 +158,34 @@ TEST_F(StateFileTest, FolderThatCannotBeWrittenIsReported)
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.error, "No such file or directory");
 }
+
+class SentNameAcrossRestartTest : public StateFileTestFolder,
+                                  public ::testing::WithParamInterface<const char*>
+{
+};
+
+// A directory name from the database can hold line feeds that sv.dat cannot; its mark must
+// mean the same before the file is written and after it is read again.
+TEST_P(SentNameAcrossRestartTest, MarkedDirectoryStaysSentAfterARestart)
+{
+    const std::string directory = GetParam();
+    CProfileStore store = StoreWithBlog();
+    ASSERT_TRUE(store.MarkSent("Blog", directory));
+    EXPECT_TRUE(store.IsSent("Blog", directory));
+    ASSERT_TRUE(state_file::Save(StatePath(), "Blog", store).ok);
+    const std::string firstSave = ReadWholeFile(StatePath());
+
+    std::string current;
+    CProfileStore reloaded;
+    ASSERT_TRUE(state_file::Load(StatePath(), current, reloaded));
+    EXPECT_TRUE(reloaded.IsSent("Blog", directory));
+    // Marking it again after the restart adds nothing: the next file is the same.
+    ASSERT_TRUE(reloaded.MarkSent("Blog", directory));
+    EXPECT_EQ(reloaded.Profiles()[0].sent.size(), 3u);
+    ASSERT_TRUE(state_file::Save(StatePath(), "Blog", reloaded).ok);
+    EXPECT_EQ(ReadWholeFile(StatePath()), firstSave);
+}
+
+INSTANTIATE_TEST_SUITE_P(LineFeeds, SentNameAcrossRestartTest,
+                         ::testing::Values("Two\nlines", "\nleading", "trailing\n", "a\r\nb",
+                                           "plain name"));

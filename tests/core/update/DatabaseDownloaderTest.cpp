@@ -1,11 +1,11 @@
 #include "update/DatabaseDownloader.h"
 
 #include "support/FileBytes.h"
+#include "support/Gate.h"
 #include "support/LocalHttpServer.h"
 #include "support/TemporaryFolder.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <mutex>
@@ -35,31 +35,6 @@ std::string DatabaseWithCommentAt(const std::string& text, size_t offset)
 }
 
 const std::string kOldDatabase = Database("Old");
-
-// Holds a server's answer back until the test ends, at most for `limit`.
-class Gate
-{
-public:
-    void Wait(std::chrono::seconds limit)
-    {
-        std::unique_lock lock(m_mutex);
-        m_opened.wait_for(lock, limit, [this] { return m_open; });
-    }
-
-    void Open()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_open = true;
-        }
-        m_opened.notify_all();
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_opened;
-    bool m_open = false;
-};
 
 class DatabaseDownloaderTest : public ::testing::Test
 {

@@ -16,6 +16,8 @@ private slots:
     void versionNamesKestrineQtAndTheEngine();
     void argumentsKeepTheirBytes();
     void describePageTakesTheAddressAndTheFormat();
+    void checkFeedTakesItsTargetAndJson_data();
+    void checkFeedTakesItsTargetAndJson();
 };
 
 void CommandLineTest::parse_data()
@@ -68,7 +70,22 @@ void CommandLineTest::parse_data()
         << args({"--describe-page", " "}) << Action::Exit << 2
         << mistake("--describe-page needs an address.") << QString();
     QTest::newRow("json alone") << args({"--json"}) << Action::Exit << 2
-                                << mistake("--json goes with --describe-page.") << QString();
+                                << mistake("--json goes with --describe-page or --check-feed.")
+                                << QString();
+    QTest::newRow("check without a feed")
+        << args({"--check-feed"}) << Action::Exit << 2
+        << mistake("Missing value after '--check-feed'.") << QString();
+    QTest::newRow("check of an empty feed")
+        << args({"--check-feed", " "}) << Action::Exit << 2
+        << mistake("--check-feed needs a feed address or file.") << QString();
+    QTest::newRow("check with a stray argument")
+        << args({"--check-feed", "a.xml", "b.xml"}) << Action::Exit << 2
+        << mistake("Unexpected argument 'b.xml'.") << QString();
+    QTest::newRow("check") << args({"--check-feed", "http://k.example/feed"}) << Action::CheckFeed
+                           << 0 << QString() << QString();
+    QTest::newRow("check and describe")
+        << args({"--check-feed", "a.xml", "--describe-page", "http://127.0.0.1:9/"}) << Action::Exit
+        << 2 << mistake("--check-feed and --describe-page go one at a time.") << QString();
     QTest::newRow("stray argument") << args({"feed.xml"}) << Action::Exit << 2
                                     << mistake("Unexpected argument 'feed.xml'.") << QString();
 }
@@ -103,8 +120,9 @@ void CommandLineTest::helpListsEveryOptionUnderTheProgramsName()
         QVERIFY(request.error.isEmpty());
         const QString& help = request.output;
         QVERIFY2(help.startsWith(QStringLiteral("Usage: kestrine [options]\n")), qPrintable(help));
-        for (const char* listed : {"-h, --help", "-v, --version", "--data-dir <folder>",
-                                   "--describe-page <address>", "--json"})
+        for (const char* listed :
+             {"-h, --help", "-v, --version", "--data-dir <folder>", "--describe-page <address>",
+              "--check-feed <address|file>", "--json"})
             QVERIFY2(help.contains(QString::fromUtf8(listed)), listed);
         QVERIFY2(!help.contains(QStringLiteral("executable_name")), qPrintable(help));
         QVERIFY2(!help.contains(QStringLiteral("--help-all")), "Qt's own options are not read");
@@ -153,6 +171,38 @@ void CommandLineTest::argumentsKeepTheirBytes()
     const CommandLineRequest request = commandLine.Parse(CCommandLine::Arguments(3, argv));
     QCOMPARE(request.action, Action::OpenWindow);
     QCOMPARE(request.dataFolder, std::string("/home/ann/Données kestrine"));
+}
+
+void CommandLineTest::checkFeedTakesItsTargetAndJson_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("json");
+
+    const QString kestrine = QStringLiteral("kestrine");
+    QTest::newRow("address") << QStringList{kestrine, QStringLiteral("--check-feed"),
+                                            QStringLiteral("http://k.example/feed")}
+                             << QStringLiteral("http://k.example/feed") << false;
+    QTest::newRow("json first") << QStringList{kestrine, QStringLiteral("--json"),
+                                               QStringLiteral("--check-feed=feed.xml")}
+                                << QStringLiteral("feed.xml") << true;
+    QTest::newRow("json after") << QStringList{kestrine, QStringLiteral("--check-feed"),
+                                               QStringLiteral("k.example"),
+                                               QStringLiteral("--json")}
+                                << QStringLiteral("k.example") << true;
+}
+
+void CommandLineTest::checkFeedTakesItsTargetAndJson()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, target);
+    QFETCH(bool, json);
+
+    CCommandLine commandLine;
+    const CommandLineRequest request = commandLine.Parse(arguments);
+    QCOMPARE(request.action, Action::CheckFeed);
+    QCOMPARE(QString::fromStdString(request.feedTarget), target);
+    QCOMPARE(request.json, json);
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -74,6 +74,8 @@ private slots:
 
     void readsLoadingUntilThePageHasLoaded();
     void anUnreachableSiteEndsCompleteOnAnErrorPage();
+    void anAddressNoPageCanComeFromLeavesThePageAsItWas_data();
+    void anAddressNoPageCanComeFromLeavesThePageAsItWas();
     void kestrineScriptsAreHiddenFromThePage();
     void alertsShowThePageTextAsPlainText();
     void confirmAndPromptAnswerThePage();
@@ -147,6 +149,34 @@ void BrowserCtrlTest::anUnreachableSiteEndsCompleteOnAnErrorPage()
 {
     QVERIFY(m_driver->Load(QStringLiteral("http://127.0.0.1:%1/gone").arg(UnusedPort())));
     QVERIFY(!m_browser->GetDocument()->url().isEmpty());
+}
+
+void BrowserCtrlTest::anAddressNoPageCanComeFromLeavesThePageAsItWas_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("malformed") << QStringLiteral("http://[::1");
+    QTest::newRow("no host") << QStringLiteral("http://");
+    QTest::newRow("relative") << QStringLiteral("/submit.php");
+    QTest::newRow("script") << QStringLiteral("javascript:void(0)");
+    QTest::newRow("mail") << QStringLiteral("mailto:editor@example.com");
+    QTest::newRow("unknown scheme") << QStringLiteral("feed://127.0.0.1/rss");
+}
+
+void BrowserCtrlTest::anAddressNoPageCanComeFromLeavesThePageAsItWas()
+{
+    QFETCH(QString, address);
+    QVERIFY(m_driver->Load(Url("/plain")));
+    QSignalSpy started(m_browser->GetDocument(), &QWebEnginePage::loadStarted);
+
+    QVERIFY(!m_browser->Navigate(address));
+    QCOMPARE(m_browser->GetReadyState(), CBrowserCtrl::kReadyStateComplete);
+    // Still the same page, and nothing set off to replace it.
+    QCOMPARE(m_driver->RunText(QStringLiteral("document.body.textContent")),
+             QStringLiteral("Plain"));
+    QCOMPARE(m_browser->url().path(), QStringLiteral("/plain"));
+    QCOMPARE(started.count(), 0);
+    QCOMPARE(m_browser->GetReadyState(), CBrowserCtrl::kReadyStateComplete);
 }
 
 void BrowserCtrlTest::kestrineScriptsAreHiddenFromThePage()

@@ -65,6 +65,8 @@ private slots:
     void aPageCallingFormSubmitIsReportedByItsNavigation();
     void aLastFieldOutsideAnyFormWatchesNothing();
     void aSubmitEventMadeByAScriptIsIgnored();
+    void aSubmissionThePageRefusesIsNotReported_data();
+    void aSubmissionThePageRefusesIsNotReported();
 
 private:
     FillReport Fill(const std::vector<FormField>& fields);
@@ -266,6 +268,37 @@ void PageFillerTest::aSubmitEventMadeByAScriptIsIgnored()
     // Let the channel carry a notice, had there been one, before the next frame is reported.
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
     QCOMPARE(m_probe.submissions, 0);
+}
+
+void PageFillerTest::aSubmissionThePageRefusesIsNotReported_data()
+{
+    QTest::addColumn<QString>("refusal");
+    // Until window.allowSend is set, the page's validation refuses the submission.
+    QTest::newRow("onsubmit returns false")
+        << QStringLiteral("document.getElementById('submission').onsubmit = "
+                          "function () { return window.allowSend === true; }");
+    // Registered after the filler's own listener, so it runs after it.
+    QTest::newRow("a later window listener prevents the default")
+        << QStringLiteral("window.addEventListener('submit', function (e) { "
+                          "if (!window.allowSend) e.preventDefault(); })");
+}
+
+void PageFillerTest::aSubmissionThePageRefusesIsNotReported()
+{
+    QFETCH(QString, refusal);
+    QVERIFY(Fill({{"tag", FieldType::Edit, 0, "x"}}).formWatched);
+    m_driver->Run(refusal);
+    QVERIFY(m_driver->AttemptSubmission(QStringLiteral("send"), m_probe.renderedFrames));
+    QCOMPARE(m_probe.submissions, 0);
+    QCOMPARE(m_browser->url().path(), QStringLiteral("/form"));
+
+    // The attempt after a refused one is reported.
+    m_driver->Run(QStringLiteral("window.allowSend = true"));
+    m_driver->Click(QStringLiteral("send"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_probe.submissions, 1, BrowserDriver::kTimeoutMs);
+    QVERIFY(m_driver->WaitUntilComplete());
+    QTRY_COMPARE_WITH_TIMEOUT(m_server.Requests().back().path, std::string("/result"),
+                              BrowserDriver::kTimeoutMs);
 }
 
 QTEST_MAIN(PageFillerTest)

@@ -5,22 +5,28 @@
 #include "support/WaitUntil.h"
 #include "ui/browser/PageHtmlReader.h"
 
+#include <QTimer>
 #include <QWebChannel>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 namespace {
 
 // The directory site's form: a paragraph named like a field, a select, fields sharing a name,
 // one found by id. Its own onsubmit copies the title into a hidden field, so the server sees
-// what the page's handler saw.
+// what the page's handler saw; the "refusing" form's validation turns every attempt down until
+// the page sets allowSend.
 std::string FormPage(const std::string& kind)
 {
+    const std::string onsubmit = kind == "refusing"
+                                     ? "return window.allowSend === true"
+                                     : "this.echo.value = 'seen ' + this.title.value";
     return R"(<!DOCTYPE html><html><body>
 <p name="note">Paragraph</p>
 <form id="submission" action="/result/)" +
-           kind + R"(" method="post" onsubmit="this.echo.value = 'seen ' + this.title.value">
+           kind + R"(" method="post" onsubmit=")" + onsubmit + R"(">
   <input name="url"><input name="title"><textarea name="description"></textarea>
   <input name="keep"><input name="tag"><input name="tag"><input id="contact">
   <select name="category"><option value="1">Any</option><option value="104">Business</option>
@@ -69,7 +75,20 @@ enum Row
     kWrongCase,
     kSlow,
     kNoText,
+    kEmptyText,
+    kNoAddress,
+    kScriptAddress,
+    kMailAddress,
 };
+
+// A directory whose submiturl is `address`, or that has none.
+std::string AddresslessDirectory(const std::string& name, const char* address)
+{
+    std::string xml = "<directory name=\"" + name + "\"";
+    if (address)
+        xml += std::string(" submiturl=\"") + address + "\"";
+    return xml + " onsubmit=\"Thank you\">" + kTitleOnly + "</directory>";
+}
 
 } // namespace
 
@@ -91,6 +110,10 @@ private slots:
     void aConfirmationInAnotherLetterCaseMarksNothing();
     void aDirectoryWithoutConfirmationTextIsNeverMarked();
     void onlyTheEntryOfExactlyThatDirectoryIsRewritten();
+    void anAttemptThePageRefusesIsNoSubmission();
+    void aDirectoryWithoutAnAddressToOpenLeavesThePageShown_data();
+    void aDirectoryWithoutAnAddressToOpenLeavesThePageShown();
+    void closingWhileTheConfirmationIsReadKeepsTheMark();
 
 private:
     [[nodiscard]] bool ChooseDirectory(int row);
@@ -98,6 +121,11 @@ private:
     [[nodiscard]] bool SubmitByClick();
     [[nodiscard]] bool WaitForCheck();
     [[nodiscard]] bool FlushPageReads();
+    [[nodiscard]] bool WaitForTicks(int count);
+    QString Title()
+    {
+        return m_driver->RunText(QStringLiteral("document.querySelector('[name=title]').value"));
+    }
     QString Entry(int row) const { return Inspect(*m_dlg).Entry(row); }
     std::string StateFile() const { return m_env->ReadProgramFile("sv.dat").value_or(""); }
 
@@ -130,7 +158,11 @@ void SubmissionTrackingTest::init()
                             Directory("Alpha", form("thanks") + "?cat=CATID", thanks, kAlphaItems),
                             Directory("Wrong case", form("other"), thanks, kTitleOnly),
                             Directory("Slow", form("slow"), thanks, kTitleOnly),
-                            Directory("No text", form("thanks"), nullptr, kTitleOnly)}));
+                            Directory("No text", form("thanks"), nullptr, kTitleOnly),
+                            Directory("Empty text", form("refusing"), "", kTitleOnly),
+                            AddresslessDirectory("No address", nullptr),
+                            AddresslessDirectory("Script address", "javascript:void(0)"),
+                            AddresslessDirectory("Mail address", "mailto:editor@example.com")}));
     m_env->WriteProgramFile(
         "sv.dat", StateFileLines({"Alice", "1", "Alice", "http://alice.example/feed.xml",
                                   "Feed of #email#", R"(It's "quoted" \ here)", "Business", "",
@@ -199,6 +231,16 @@ bool SubmissionTrackingTest::FlushPageReads()
     CPageHtmlReader(*Inspect(*m_dlg).Browser()->GetDocument())
         .Read(this, [read](const std::string&) { *read = true; });
     return WaitUntil([&read] { return *read; }, BrowserDriver::kTimeoutMs);
+}
+
+bool SubmissionTrackingTest::WaitForTicks(int count)
+{
+    int ticks = 0;
+    const QMetaObject::Connection counting =
+        connect(Inspect(*m_dlg).Timer(), &QTimer::timeout, this, [&ticks] { ++ticks; });
+    const bool ticked = WaitUntil([&] { return ticks >= count; }, BrowserDriver::kTimeoutMs);
+    disconnect(counting);
+    return ticked;
 }
 
 void SubmissionTrackingTest::fillsTheDirectoryPageFromTheProfile()
@@ -350,6 +392,107 @@ void SubmissionTrackingTest::onlyTheEntryOfExactlyThatDirectoryIsRewritten()
     QCOMPARE(Entry(kA), QStringLiteral("A [sent]"));
     QCOMPARE(Entry(kAExtra), QStringLiteral("A Extra [not sent]"));
     QCOMPARE(Inspect(*m_dlg).CurrentDirectoryRow(), int(kA));
+}
+
+// With an empty confirmation text every page confirms: a refused attempt that counted would
+// mark the directory sent from its own form page.
+void SubmissionTrackingTest::anAttemptThePageRefusesIsNoSubmission()
+{
+    QVERIFY(ChooseDirectory(kEmptyText));
+    QVERIFY(WaitUntilFilled());
+    QVERIFY(m_driver->AttemptSubmission(QStringLiteral("send"), m_probe.renderedFrames));
+    QVERIFY(!Inspect(*m_dlg).Submitted());
+    m_env->now += 60000;
+    QVERIFY(WaitForTicks(3));
+    QCOMPARE(Entry(kEmptyText), QStringLiteral("Empty text [not sent]"));
+    QVERIFY(StateFile().find("Empty text") == std::string::npos);
+
+    // The page lets the next attempt through, and that one counts.
+    m_driver->Run(QStringLiteral("window.allowSend = true"));
+    m_driver->Click(QStringLiteral("send"));
+    QVERIFY(WaitUntil([this] { return Inspect(*m_dlg).Submitted(); }, BrowserDriver::kTimeoutMs));
+    QVERIFY(WaitForCheck());
+    QCOMPARE(Entry(kEmptyText), QStringLiteral("Empty text [sent]"));
+}
+
+void SubmissionTrackingTest::aDirectoryWithoutAnAddressToOpenLeavesThePageShown_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("message"); // empty: the database's own message says it
+    QTest::newRow("no submiturl") << int(kNoAddress) << QString();
+    QTest::newRow("javascript:")
+        << int(kScriptAddress)
+        << QStringLiteral("The submission page of \"Script address\" cannot be opened: "
+                          "\"javascript:void(0)\" is not a web address.");
+    QTest::newRow("mailto:") << int(kMailAddress)
+                             << QStringLiteral(
+                                    "The submission page of \"Mail address\" cannot be opened: "
+                                    "\"mailto:editor@example.com\" is not a web address.");
+}
+
+void SubmissionTrackingTest::aDirectoryWithoutAnAddressToOpenLeavesThePageShown()
+{
+    QFETCH(int, row);
+    QFETCH(QString, message);
+    QVERIFY(ChooseDirectory(kA));
+    QVERIFY(WaitUntilFilled());
+    m_driver->Run(QStringLiteral("document.querySelector('[name=title]').value = ''"));
+
+    QVERIFY(!ChooseDirectory(row));
+    CBrowserCtrl& browser = *Inspect(*m_dlg).Browser();
+    QCOMPARE(browser.GetReadyState(), CBrowserCtrl::kReadyStateComplete);
+    QCOMPARE(browser.url().path(), QStringLiteral("/form/thanks"));
+    if (message.isEmpty()) {
+        QVERIFY(m_env->windowMessages.messages.empty());
+        QCOMPARE(m_env->databaseMessages.messages.size(), size_t(1));
+    } else {
+        QCOMPARE(m_env->windowMessages.messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(m_env->windowMessages.messages[0].text), message);
+    }
+    const size_t messages = m_env->windowMessages.messages.size();
+
+    // The Fill button fills the page shown, by the chosen directory's rules.
+    Inspect(*m_dlg).FillButton()->click();
+    QVERIFY(WaitUntilFilled());
+    QCOMPARE(m_env->windowMessages.messages.size(), messages);
+
+    // The next page to load is nobody's submission page and is left alone.
+    QVERIFY(m_driver->Load(QString::fromStdString(m_env->server.Url("/form/other"))));
+    QVERIFY(WaitForTicks(3));
+    QCOMPARE(Title(), QString());
+}
+
+void SubmissionTrackingTest::closingWhileTheConfirmationIsReadKeepsTheMark()
+{
+    QVERIFY(ChooseDirectory(kA));
+    QVERIFY(WaitUntilFilled());
+    QVERIFY(SubmitByClick());
+    QVERIFY(WaitUntil(
+        [this] {
+            const CBrowserCtrl& browser = *Inspect(*m_dlg).Browser();
+            return browser.url().path().startsWith(QStringLiteral("/result/")) &&
+                   browser.GetReadyState() == CBrowserCtrl::kReadyStateComplete;
+        },
+        BrowserDriver::kTimeoutMs));
+
+    // Runs right after the window's own tick: the one that starts reading the result page.
+    std::optional<std::string> savedAtClose;
+    bool closed = false;
+    const QMetaObject::Connection closing =
+        connect(Inspect(*m_dlg).Timer(), &QTimer::timeout, this, [&] {
+            if (!savedAtClose && !Inspect(*m_dlg).Submitted()) {
+                closed = m_dlg->close();
+                savedAtClose = StateFile();
+            }
+        });
+    m_env->now = Inspect(*m_dlg).SubmitTime() + 3001;
+    const bool answered =
+        WaitUntil([&] { return savedAtClose.has_value(); }, BrowserDriver::kTimeoutMs);
+    disconnect(closing);
+    QVERIFY(answered);
+    QVERIFY(closed);
+    QVERIFY(!m_dlg->isVisible());
+    QVERIFY2(savedAtClose->find("\r\n1\r\nA\r\n") != std::string::npos, savedAtClose->c_str());
 }
 
 QTEST_MAIN(SubmissionTrackingTest)

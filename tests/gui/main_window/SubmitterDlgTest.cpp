@@ -8,12 +8,14 @@
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/MessageBoxPresenter.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSortFilterProxyModel>
 #include <QTest>
 #include <QTimer>
@@ -196,6 +198,7 @@ private slots:
                                      "&Settings",
                                      "  Manage Profiles",
                                      "  Update RSS Directory Database",
+                                     "  Check Feed",
                                      "&Go",
                                      "  Open &Address…",
                                      "  &Back",
@@ -241,11 +244,86 @@ private slots:
         QCOMPARE(Inspect(*window).NextUnsentButton()->geometry(), QRect(810, 66, 140, 22));
         QCOMPARE(Inspect(*window).SearchBox()->geometry(), QRect(765, 94, 130, 22));
         QCOMPARE(Inspect(*window).UnsentOnlyBox()->geometry(), QRect(900, 96, 85, 18));
-        QCOMPARE(Inspect(*window).ProfileLabel()->geometry(), QRect(770, 14, 35, 15));
+        // The label keeps its place and is as large as its text needs, at least 35 × 15.
+        const QSize label = Inspect(*window).ProfileLabel()->sizeHint().expandedTo(QSize(35, 15));
+        QCOMPARE(Inspect(*window).ProfileLabel()->geometry(), QRect(QPoint(770, 14), label));
         QCOMPARE(Inspect(*window).FillButton()->geometry(), QRect(810, 40, 140, 22));
         QCOMPARE(Inspect(*window).ProfileCombo()->geometry(), QRect(820, 11, 150, 20));
         QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 740, 675));
         QCOMPARE(Inspect(*window).Browser()->parentWidget(), &client);
+    }
+
+    void profileLabelShowsItsWholeText_data()
+    {
+        QTest::addColumn<int>("pointSize"); // 0: the default font
+        QTest::newRow("default font") << 0;
+        QTest::newRow("large font") << 16;
+    }
+
+    void profileLabelShowsItsWholeText()
+    {
+        QFETCH(int, pointSize);
+        const QFont defaultFont = QApplication::font();
+        const auto restoreFont =
+            qScopeGuard([&defaultFont] { QApplication::setFont(defaultFont); });
+        if (pointSize > 0) {
+            QFont large = defaultFont;
+            large.setPointSize(pointSize);
+            QApplication::setFont(large);
+        }
+        SubmitterTestEnvironment env;
+        env.Start();
+        auto window = OpenWindow(env);
+
+        const QLabel& label = *Inspect(*window).ProfileLabel();
+        const QRect text = label.fontMetrics().boundingRect(label.text());
+        QVERIFY2(label.contentsRect().width() >= text.width(),
+                 qPrintable(QStringLiteral("%1 px for %2 px of text")
+                                .arg(label.contentsRect().width())
+                                .arg(text.width())));
+        QVERIFY(label.contentsRect().height() >= label.fontMetrics().height());
+        QCOMPARE(label.pos(), QPoint(window->centralWidget()->width() - 230, 14));
+    }
+
+    void pickingAProfileWhoseNameIsNotUtf8_data()
+    {
+        QTest::addColumn<int>("downs");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QStringList>("entries");
+        // Both Latin-1 names show alike; each entry still stands for its own profile.
+        QTest::newRow("Caf\\xE9") << 1 << QByteArray("Caf\xE9")
+                                  << QStringList{"Sample Directory [sent]", "Second [not sent]"};
+        QTest::newRow("Caf\\xE8") << 2 << QByteArray("Caf\xE8")
+                                  << QStringList{"Sample Directory [not sent]", "Second [sent]"};
+    }
+
+    void pickingAProfileWhoseNameIsNotUtf8()
+    {
+        QFETCH(int, downs);
+        QFETCH(QByteArray, name);
+        QFETCH(QStringList, entries);
+        SubmitterTestEnvironment env;
+        StartSubmissionSite(env);
+        env.WriteProgramFile("sv.dat", StateFileLines({"Blog", "3"}) +
+                                           ProfileBlock("Blog", "Business") +
+                                           ProfileBlock("Caf\xE9", "", {"Sample Directory"}) +
+                                           ProfileBlock("Caf\xE8", "", {"Second"}));
+        auto window = OpenWindow(env);
+        QComboBox& selector = *Inspect(*window).ProfileCombo();
+        QCOMPARE(selector.currentText(), QStringLiteral("Blog"));
+
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(&selector, Qt::Key_Down);
+
+        QCOMPARE(Inspect(*window).CurrentProfile().name, name.toStdString());
+        QCOMPARE(Entries(*Inspect(*window).DirectoryList()), entries);
+        QVERIFY(window->close());
+        QCOMPARE(FirstLine(env.ReadProgramFile("sv.dat").value_or("")), name.toStdString());
+
+        // Started again, the window selects that very profile.
+        auto again = OpenWindow(env);
+        QCOMPARE(Inspect(*again).ProfileCombo()->currentIndex(), downs);
+        QCOMPARE(Entries(*Inspect(*again).DirectoryList()), entries);
     }
 
     void shrinkingStopsBeforeSizesTurnNegative()

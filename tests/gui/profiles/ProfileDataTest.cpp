@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -70,6 +71,10 @@ private slots:
     void freshEditorReturnsTenEmptyValues();
     void returnsWhatTheUserTyped();
     void enterAcceptsAndEscapeOrCloseCancel();
+    void aNewProfileIsNamedFirst();
+    void okRefusesAnEmptyOrTakenName_data();
+    void okRefusesAnEmptyOrTakenName();
+    void aProfileKeepsItsOwnNameAndAnUnnamedOneCanBeNamed();
 };
 
 void ProfileDataTest::showsTheTemplate()
@@ -181,11 +186,18 @@ void ProfileDataTest::returnsWhatItWasGiven()
 void ProfileDataTest::freshEditorReturnsTenEmptyValues()
 {
     CProfileData editor;
+    CompareTextFields(editor.Values(), ProfileRecord{});
+    // OK wants a name; the other nine fields come back empty.
     ModalDialogDriver driver;
-    driver.Then<CProfileData>([](CProfileData& dialog) { OkButton(dialog).click(); });
+    driver.Then<CProfileData>([](CProfileData& dialog) {
+        DialogChild<QLineEdit>(dialog, "nameEdit").setText(QStringLiteral("Named"));
+        OkButton(dialog).click();
+    });
     QCOMPARE(editor.exec(), int(QDialog::Accepted));
     QVERIFY(driver.Finished());
-    CompareTextFields(editor.Values(), ProfileRecord{});
+    ProfileRecord expected;
+    expected.name = "Named";
+    CompareTextFields(editor.Values(), expected);
 }
 
 void ProfileDataTest::returnsWhatTheUserTyped()
@@ -215,6 +227,7 @@ void ProfileDataTest::enterAcceptsAndEscapeOrCloseCancel()
     CProfileData editor;
     ModalDialogDriver driver;
     driver.Then<CProfileData>([](CProfileData& dialog) {
+        DialogChild<QLineEdit>(dialog, "nameEdit").setText(QStringLiteral("Named"));
         QTest::keyClick(&DialogChild<QLineEdit>(dialog, "urlEdit"), Qt::Key_Return);
     });
     driver.Then<CProfileData>([](CProfileData& dialog) {
@@ -226,6 +239,112 @@ void ProfileDataTest::enterAcceptsAndEscapeOrCloseCancel()
     QCOMPARE(editor.exec(), int(QDialog::Rejected));
     QCOMPARE(editor.exec(), int(QDialog::Rejected));
     QVERIFY(driver.Finished());
+}
+
+void ProfileDataTest::aNewProfileIsNamedFirst()
+{
+    CProfileData editor;
+    ModalDialogDriver driver;
+    QString focusedAtStart;
+    bool openAfterTyping = false;
+    driver.Then<CProfileData>([&](CProfileData& dialog) {
+        QWidget* focused = dialog.focusWidget();
+        focusedAtStart = focused ? focused->objectName() : QString();
+        // Typed at once, as a user would: a space must not press OK.
+        QTest::keyClicks(focused, QStringLiteral("My blog"));
+        openAfterTyping = dialog.isVisible();
+        QTest::keyClick(focused, Qt::Key_Return);
+    });
+    QCOMPARE(editor.exec(), int(QDialog::Accepted));
+    QVERIFY(driver.Finished());
+    QCOMPARE(focusedAtStart, QStringLiteral("nameEdit"));
+    QVERIFY(openAfterTyping);
+    QCOMPARE(editor.Values().name, std::string("My blog"));
+}
+
+void ProfileDataTest::okRefusesAnEmptyOrTakenName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+
+    const QString empty = QStringLiteral("Please enter a profile name.");
+    QTest::newRow("empty") << QString() << empty;
+    QTest::newRow("blanks only") << QStringLiteral("  \t ") << empty;
+    QTest::newRow("another profile's")
+        << QStringLiteral("Blog")
+        << QStringLiteral("There is already a profile named \"Blog\". Please choose another name.");
+    QTest::newRow("another profile's, padded")
+        << QStringLiteral(" News ")
+        << QStringLiteral("There is already a profile named \"News\". Please choose another name.");
+}
+
+void ProfileDataTest::okRefusesAnEmptyOrTakenName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    CProfileData editor;
+    editor.SetNamesInUse({"Blog", "News"});
+
+    ModalDialogDriver driver;
+    QString shown;
+    QString caption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool stillOpen = false;
+    QString selectedAfter;
+    driver.Then<CProfileData>([&name](CProfileData& dialog) {
+        DialogChild<QLineEdit>(dialog, "nameEdit").setText(name);
+        OkButton(dialog).click();
+    });
+    driver.Then<QMessageBox>([&](QMessageBox& box) {
+        shown = box.text();
+        caption = box.windowTitle();
+        icon = box.icon();
+        box.accept();
+    });
+    driver.Then<CProfileData>([&](CProfileData& dialog) {
+        stillOpen = dialog.isVisible();
+        QLineEdit& nameEdit = DialogChild<QLineEdit>(dialog, "nameEdit");
+        selectedAfter = dialog.focusWidget() == &nameEdit ? nameEdit.selectedText()
+                                                          : QStringLiteral("<no focus>");
+        nameEdit.setText(QStringLiteral("Podcast"));
+        OkButton(dialog).click();
+    });
+    QCOMPARE(editor.exec(), int(QDialog::Accepted));
+    QVERIFY(driver.Finished());
+    QCOMPARE(shown, message);
+    QCOMPARE(caption, QStringLiteral("Error"));
+    QCOMPARE(icon, QMessageBox::Warning);
+    QVERIFY(stillOpen);
+    QCOMPARE(selectedAfter, name);
+    QCOMPARE(editor.Values().name, std::string("Podcast"));
+}
+
+void ProfileDataTest::aProfileKeepsItsOwnNameAndAnUnnamedOneCanBeNamed()
+{
+    // Two profiles of one name and one without a name, as an earlier version could write them.
+    const std::vector<std::string> inUse{"Blog", "Blog", ""};
+    CProfileData named;
+    named.SetValues(Profile("Blog", "Arts", ""));
+    named.SetNamesInUse(inUse);
+    ModalDialogDriver driver;
+    driver.Then<CProfileData>([](CProfileData& dialog) { OkButton(dialog).click(); });
+    QCOMPARE(named.exec(), int(QDialog::Accepted));
+
+    CProfileData unnamed;
+    unnamed.SetValues(Profile("", "Arts", ""));
+    unnamed.SetNamesInUse(inUse);
+    QString focusedAtStart;
+    driver.Then<CProfileData>([&focusedAtStart](CProfileData& dialog) {
+        QWidget* focused = dialog.focusWidget();
+        focusedAtStart = focused ? focused->objectName() : QString();
+        QTest::keyClicks(focused, QStringLiteral("Named at last"));
+        OkButton(dialog).click();
+    });
+    QCOMPARE(unnamed.exec(), int(QDialog::Accepted));
+    QVERIFY(driver.Finished());
+    QCOMPARE(focusedAtStart, QStringLiteral("nameEdit"));
+    QCOMPARE(unnamed.Values().name, std::string("Named at last"));
+    QCOMPARE(unnamed.Values().url, Profile("", "Arts", "").url);
 }
 
 QTEST_MAIN(ProfileDataTest)

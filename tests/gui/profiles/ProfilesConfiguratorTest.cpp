@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -77,7 +78,7 @@ class ProfilesConfiguratorTest : public QObject
 
 private slots:
     void showsTheStoreSortedWithNothingSelected();
-    void addAppendsEvenWithEveryFieldEmpty();
+    void addAppendsANamedProfileAndRefusesAnEmptyOrTakenName();
     void addThenCancelChangesNothing();
     void duplicateNamesActOnTheFirstInStoreOrder();
     void editRenamesInPlaceKeepingSentAndPosition();
@@ -106,16 +107,27 @@ void ProfilesConfiguratorTest::showsTheStoreSortedWithNothingSelected()
                  5000);
 }
 
-void ProfilesConfiguratorTest::addAppendsEvenWithEveryFieldEmpty()
+void ProfilesConfiguratorTest::addAppendsANamedProfileAndRefusesAnEmptyOrTakenName()
 {
     CProfilesConfigurator manager;
     manager.Profiles().AddProfile(Profile("first", "f", {"Dir"}));
 
     ModalDialogDriver driver;
     driver.Then<CProfilesConfigurator>([](auto& dialog) { Click(dialog, "addButton"); });
+    // Without a name, or with another profile's, the editor says so and stays open.
     driver.Then<CProfileData>(Accept);
+    driver.Then<QMessageBox>([](QMessageBox& box) { box.accept(); });
+    driver.Then<CProfileData>([](CProfileData& editor) {
+        SetText(editor, "nameEdit", QStringLiteral("first"));
+        Accept(editor);
+    });
+    driver.Then<QMessageBox>([](QMessageBox& box) { box.accept(); });
+    driver.Then<CProfileData>([](CProfileData& editor) {
+        SetText(editor, "nameEdit", QStringLiteral("only a name"));
+        Accept(editor);
+    });
     driver.Then<CProfilesConfigurator>([](auto& dialog) {
-        QCOMPARE(Entries(dialog), QStringList({"", "first"}));
+        QCOMPARE(Entries(dialog), QStringList({"first", "only a name"}));
         Close(dialog);
     });
     QCOMPARE(manager.exec(), int(QDialog::Accepted));
@@ -124,7 +136,9 @@ void ProfilesConfiguratorTest::addAppendsEvenWithEveryFieldEmpty()
     const std::vector<ProfileRecord>& profiles = manager.Profiles().Profiles();
     QCOMPARE(profiles.size(), size_t(2));
     QCOMPARE(profiles[0].name, std::string("first"));
-    const ProfileRecord& added = profiles[1];
+    ProfileRecord added = profiles[1];
+    QCOMPARE(added.name, std::string("only a name"));
+    added.name.clear();
     for (std::string ProfileRecord::*field : kProfileTextFields)
         QVERIFY((added.*field).empty());
     QVERIFY(added.sent.empty());
@@ -150,17 +164,13 @@ void ProfilesConfiguratorTest::addThenCancelChangesNothing()
 
 void ProfilesConfiguratorTest::duplicateNamesActOnTheFirstInStoreOrder()
 {
+    // Twins come only from a file written by an earlier version: Add refuses a taken name.
     CProfilesConfigurator manager;
     manager.Profiles().AddProfile(Profile("other", "o"));
     manager.Profiles().AddProfile(Profile("twin", "first-twin"));
+    manager.Profiles().AddProfile(Profile("twin", "second-twin"));
 
     ModalDialogDriver driver;
-    driver.Then<CProfilesConfigurator>([](auto& dialog) { Click(dialog, "addButton"); });
-    driver.Then<CProfileData>([](CProfileData& editor) {
-        SetText(editor, "nameEdit", QStringLiteral("twin"));
-        SetText(editor, "urlEdit", QStringLiteral("second-twin"));
-        Accept(editor);
-    });
     // The lower of the two equal entries still opens the first twin.
     driver.Then<CProfilesConfigurator>([](auto& dialog) {
         QCOMPARE(Entries(dialog), QStringList({"other", "twin", "twin"}));

@@ -134,15 +134,19 @@
 
     var reported = new WeakSet();
 
-    // Listens in the bubble phase, after the page's own handlers, and never cancels anything:
-    // the page's validation and scripts stay in charge of the submission.
+    // Never cancels anything: the page's validation and scripts stay in charge of the
+    // submission. They may refuse it (an onsubmit that returns false, preventDefault in a
+    // listener that runs after this one), so the verdict waits for a later task, when every
+    // handler of the event has run; a refused attempt is no submission.
     function onSubmit(event) {
         if (!event.isTrusted || reported.has(event))
             return;
         reported.add(event);
-        var sink = kestrine.objects && kestrine.objects.submitSink;
-        if (sink)
-            sink.invoke();
+        setTimeout(function () {
+            var sink = kestrine.objects && kestrine.objects.submitSink;
+            if (!event.defaultPrevented && sink)
+                sink.invoke();
+        }, 0);
     }
 
     function watchSubmission(form) {

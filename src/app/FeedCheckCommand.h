@@ -1,0 +1,9 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+// "kestrine --check-feed ADDRESS|FILE [--json]": checks the feed without a window and writes
+// the report to `out`, as text or as one JSON object. Returns the exit status: 0 when the feed
+// is usable, 1 when it has problems.
+int RunFeedCheck(const std::string& target, bool json, std::ostream& out);

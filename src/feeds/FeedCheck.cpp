@@ -1,0 +1,101 @@
+#include "feeds/FeedCheck.h"
+
+#include "directory_db/UntrustedXml.h"
+#include "feeds/FeedDiscovery.h"
+#include "feeds/FeedReader.h"
+#include "feeds/PlainText.h"
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+bool StartsWithScheme(const std::string& text, const char* scheme)
+{
+    const std::string_view prefix(scheme);
+    if (text.size() < prefix.size())
+        return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
+            return false;
+    }
+    return true;
+}
+
+FeedReport ProblemReport(std::string message)
+{
+    FeedReport report;
+    report.problems.push_back({std::move(message), 0, 0});
+    return report;
+}
+
+std::string WebPageProblem(size_t feeds)
+{
+    std::string message = "The address answers with a web page, not a feed.";
+    if (feeds == 0)
+        return message + " The page announces no feed.";
+    if (feeds == 1)
+        return message + " The page announces one feed, which can be taken instead.";
+    return message + " The page announces " + std::to_string(feeds) +
+           " feeds; one of them can be taken instead.";
+}
+
+} // namespace
+
+CFeedCheck::CFeedCheck(const CFeedFetcher& fetcher) : m_fetcher(fetcher) {}
+
+FeedReport CFeedCheck::Check(const std::string& target, const std::atomic<bool>* cancel) const
+{
+    const std::string trimmed = CollapseWhiteSpace(target);
+    if (trimmed.empty())
+        return ProblemReport("No feed address is given.");
+    if (StartsWithScheme(trimmed, "http://") || StartsWithScheme(trimmed, "https://"))
+        return CheckAddress(trimmed, cancel);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(trimmed, error))
+        return CheckFile(trimmed);
+    if (trimmed.find("://") != std::string::npos)
+        return ProblemReport("Only http and https addresses can be checked.");
+    // Spelled as a path: taken as an address it would only fail in puzzling words.
+    if (trimmed.starts_with('/') || trimmed.starts_with("./") || trimmed.starts_with("../"))
+        return ProblemReport("There is no file " + trimmed + ".");
+    return CheckAddress("http://" + trimmed, cancel);
+}
+
+FeedReport CFeedCheck::Evaluate(std::string_view bytes, const std::string& address)
+{
+    if (!LooksLikeHtmlPage(bytes))
+        return ReadFeed(bytes);
+    FeedReport report;
+    report.discovered = DiscoverFeeds(bytes, address);
+    report.problems.push_back({WebPageProblem(report.discovered.size()), 0, 0});
+    return report;
+}
+
+FeedReport CFeedCheck::CheckAddress(const std::string& address,
+                                    const std::atomic<bool>* cancel) const
+{
+    const FeedFetchResult fetched = m_fetcher.Fetch(address, cancel);
+    FeedReport report =
+        fetched.ok ? Evaluate(fetched.bytes, fetched.finalAddress) : ProblemReport(fetched.error);
+    if (fetched.redirects > 0)
+        report.redirectedTo = fetched.finalAddress;
+    return report;
+}
+
+FeedReport CFeedCheck::CheckFile(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxUntrustedXmlBytes)
+        return ProblemReport("The file is larger than " +
+                             std::to_string(kMaxUntrustedXmlBytes >> 20) + " MB.");
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    if (!in || !(bytes << in.rdbuf()))
+        return ProblemReport("The file could not be read.");
+    const std::string absolute = std::filesystem::absolute(path, error).string();
+    return Evaluate(bytes.str(), error ? path : absolute);
+}
