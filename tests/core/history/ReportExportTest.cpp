@@ -1,0 +1,100 @@
+#include "history/ReportExport.h"
+
+#include "HistoryTestFolder.h"
+#include "support/RecordingPresenter.h"
+#include "directory_db/DirectoryDatabase.h"
+#include "history/HistoryStore.h"
+#include "profiles/ProfileStore.h"
+
+#include <filesystem>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+constexpr const char* kHeader =
+    "Directory,Submission address,Blog status,Blog last event (UTC)\r\n";
+
+class ReportExportTest : public HistoryTestFolder
+{
+protected:
+    void SetUp() override
+    {
+        HistoryTestFolder::SetUp();
+        ASSERT_TRUE(
+            m_database.LoadFile(std::string(KESTRINE_TEST_DATA_DIR) + "/directory_db/sample.xml"));
+        m_blog.name = "Blog";
+        m_blog.cat = "Business";
+        m_blog.subcat = "Marketing";
+        m_blog.sent.insert("Feeds & More");
+        m_profiles.AddProfile(m_blog);
+    }
+
+    ReportExportOutcome Export() const
+    {
+        return ExportReport(ReportPath(), m_database, m_profiles, &m_blog, HistoryPath());
+    }
+    std::string ReportPath() const { return PathOf("report.csv"); }
+
+    RecordingPresenter m_presenter;
+    CDirectoryDatabase m_database{m_presenter};
+    CProfileStore m_profiles;
+    ProfileRecord m_blog;
+};
+
+TEST_F(ReportExportTest, JoinsTheDatabaseTheProfilesAndTheHistory)
+{
+    {
+        CHistoryStore store;
+        ASSERT_TRUE(store.Open(HistoryPath()).ok);
+        ASSERT_TRUE(store
+                        .Append({0, "Blog", "Sample Directory", HistoryEventKind::Submitted, 0, 0,
+                                 "http://127.0.0.1/submit?cat=104"})
+                        .ok);
+        ASSERT_TRUE(store
+                        .Append({1000, "Blog", "Sample Directory", HistoryEventKind::NotConfirmed,
+                                 0, 0, "http://127.0.0.1/result"})
+                        .ok);
+    }
+    const ReportExportOutcome outcome = Export();
+    EXPECT_TRUE(outcome.written.ok) << outcome.written.error;
+    EXPECT_EQ(outcome.historyError, "");
+    // The address is the one the current profile's category opens.
+    EXPECT_EQ(ReadBytes(ReportPath()),
+              std::string(kHeader) +
+                  "Sample Directory,http://127.0.0.1/submit?cat=104,refused,1970-01-01 00:00:01\r\n"
+                  "Feeds & More,http://127.0.0.1/add,sent,\r\n");
+    EXPECT_TRUE(m_presenter.messages.empty());
+}
+
+TEST_F(ReportExportTest, AHistoryItCannotReadLeavesTheDatesOutAndIsNamed)
+{
+    WriteBytes(HistoryPath(), "garbage, not SQLite");
+    const ReportExportOutcome outcome = Export();
+    EXPECT_TRUE(outcome.written.ok);
+    EXPECT_THAT(outcome.historyError, ::testing::HasSubstr("not a database"));
+    EXPECT_EQ(ReadBytes(ReportPath()),
+              std::string(kHeader) +
+                  "Sample Directory,http://127.0.0.1/submit?cat=104,not sent,\r\n"
+                  "Feeds & More,http://127.0.0.1/add,sent,\r\n");
+    EXPECT_EQ(ReadBytes(HistoryPath()), "garbage, not SQLite");
+}
+
+TEST_F(ReportExportTest, AMissingHistoryIsNoHistoryAndIsNotCreated)
+{
+    const ReportExportOutcome outcome = Export();
+    EXPECT_TRUE(outcome.written.ok);
+    EXPECT_EQ(outcome.historyError, "");
+    EXPECT_FALSE(std::filesystem::exists(HistoryPath()));
+}
+
+TEST_F(ReportExportTest, AReportItCannotWriteSaysWhy)
+{
+    const ReportExportOutcome outcome = ExportReport(
+        PathOf("no such folder/report.csv"), m_database, m_profiles, &m_blog, HistoryPath());
+    EXPECT_FALSE(outcome.written.ok);
+    EXPECT_THAT(outcome.written.error, ::testing::HasSubstr("No such file"));
+}
+
+} // namespace
