@@ -72,7 +72,7 @@ TEST_F(HistoryRecorderTest, WritesEveryEventInOrderIncludingThoseQueuedAtTheEnd)
 
 TEST_F(HistoryRecorderTest, AFileItCannotOpenTurnsItOffWithOneReportAndNoWrites)
 {
-    WriteBytes(HistoryPath(), "not a history at all");
+    WriteWholeFile(HistoryPath(), "not a history at all");
     CHistoryRecorder recorder(HistoryPath(), m_failures.Handler());
     recorder.WaitUntilIdle();
     EXPECT_TRUE(recorder.IsOff());
@@ -81,7 +81,7 @@ TEST_F(HistoryRecorderTest, AFileItCannotOpenTurnsItOffWithOneReportAndNoWrites)
     recorder.WaitUntilIdle();
     EXPECT_THAT(m_failures.Errors(),
                 ::testing::ElementsAre(::testing::HasSubstr("not a database")));
-    EXPECT_EQ(ReadBytes(HistoryPath()), "not a history at all");
+    EXPECT_EQ(ReadWholeFile(HistoryPath()), "not a history at all");
 }
 
 TEST_F(HistoryRecorderTest, AFullDiskTurnsItOffOnceAndKeepsWhatWasWritten)

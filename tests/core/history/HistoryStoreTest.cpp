@@ -135,7 +135,7 @@ TEST_F(HistoryStoreTest, ANewOrEmptyFileIsMigratedToTheCurrentLayoutInWalMode)
     for (const bool fileExists : {false, true}) {
         std::filesystem::remove(HistoryPath());
         if (fileExists)
-            WriteBytes(HistoryPath(), "");
+            WriteWholeFile(HistoryPath(), "");
         {
             CHistoryStore store;
             const HistoryOutcome opened = store.Open(HistoryPath());
@@ -189,8 +189,8 @@ TEST_P(HistoryStoreBadFile, IsRefusedAndLeftAlone)
     if (row.rawSetup)
         ASSERT_EQ(RawDatabase(HistoryPath()).Execute(row.rawSetup), SQLITE_OK);
     else
-        WriteBytes(HistoryPath(), row.bytes);
-    const std::string before = ReadBytes(HistoryPath());
+        WriteWholeFile(HistoryPath(), row.bytes);
+    const std::string before = ReadWholeFile(HistoryPath());
 
     CHistoryStore store;
     const HistoryOutcome opened = store.Open(HistoryPath());
@@ -198,7 +198,7 @@ TEST_P(HistoryStoreBadFile, IsRefusedAndLeftAlone)
     EXPECT_THAT(opened.error, ::testing::HasSubstr(row.expectedError));
     EXPECT_FALSE(store.IsOpen());
     EXPECT_FALSE(store.Append(MakeEvent(1, "p", "d", HistoryEventKind::Opened)).ok);
-    EXPECT_TRUE(ReadBytes(HistoryPath()) == before) << "the file was changed";
+    EXPECT_TRUE(ReadWholeFile(HistoryPath()) == before) << "the file was changed";
 }
 
 INSTANTIATE_TEST_SUITE_P(

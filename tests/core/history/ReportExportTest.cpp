@@ -1,10 +1,10 @@
 #include "history/ReportExport.h"
 
 #include "HistoryTestFolder.h"
-#include "support/RecordingPresenter.h"
 #include "directory_db/DirectoryDatabase.h"
 #include "history/HistoryStore.h"
 #include "profiles/ProfileStore.h"
+#include "support/RecordingPresenter.h"
 
 #include <filesystem>
 #include <gmock/gmock.h>
@@ -61,7 +61,7 @@ TEST_F(ReportExportTest, JoinsTheDatabaseTheProfilesAndTheHistory)
     EXPECT_TRUE(outcome.written.ok) << outcome.written.error;
     EXPECT_EQ(outcome.historyError, "");
     // The address is the one the current profile's category opens.
-    EXPECT_EQ(ReadBytes(ReportPath()),
+    EXPECT_EQ(ReadWholeFile(ReportPath()),
               std::string(kHeader) +
                   "Sample Directory,http://127.0.0.1/submit?cat=104,refused,1970-01-01 00:00:01\r\n"
                   "Feeds & More,http://127.0.0.1/add,sent,\r\n");
@@ -70,15 +70,15 @@ TEST_F(ReportExportTest, JoinsTheDatabaseTheProfilesAndTheHistory)
 
 TEST_F(ReportExportTest, AHistoryItCannotReadLeavesTheDatesOutAndIsNamed)
 {
-    WriteBytes(HistoryPath(), "garbage, not SQLite");
+    WriteWholeFile(HistoryPath(), "garbage, not SQLite");
     const ReportExportOutcome outcome = Export();
     EXPECT_TRUE(outcome.written.ok);
     EXPECT_THAT(outcome.historyError, ::testing::HasSubstr("not a database"));
-    EXPECT_EQ(ReadBytes(ReportPath()),
+    EXPECT_EQ(ReadWholeFile(ReportPath()),
               std::string(kHeader) +
                   "Sample Directory,http://127.0.0.1/submit?cat=104,not sent,\r\n"
                   "Feeds & More,http://127.0.0.1/add,sent,\r\n");
-    EXPECT_EQ(ReadBytes(HistoryPath()), "garbage, not SQLite");
+    EXPECT_EQ(ReadWholeFile(HistoryPath()), "garbage, not SQLite");
 }
 
 TEST_F(ReportExportTest, AMissingHistoryIsNoHistoryAndIsNotCreated)
