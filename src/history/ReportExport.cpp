@@ -4,6 +4,8 @@
 #include "history/HistoryStore.h"
 #include "history/ReportCsv.h"
 #include "profiles/ProfileRecord.h"
+#include "profiles/ProfileStore.h"
+#include "profiles/StateFile.h"
 
 #include <filesystem>
 #include <system_error>
@@ -54,4 +56,19 @@ ReportExportOutcome ExportReport(const std::string& csvPath, const CDirectoryDat
         ComposeReportCsv(ReportDirectories(database, current), profiles, lastEvents);
     outcome.written = CAtomicFileWriter().Write(csvPath, csv);
     return outcome;
+}
+
+ReportExportOutcome ExportReportFromFolder(const std::string& csvPath,
+                                           const std::string& dataFolder,
+                                           MessagePresenter& databaseMessages)
+{
+    std::string currentName;
+    CProfileStore profiles;
+    state_file::Load(dataFolder + "sv.dat", currentName, profiles);
+    CDirectoryDatabase database(databaseMessages);
+    database.LoadFile(dataFolder + "dirdata.xml");
+    ProfileRecord current;
+    const bool hasCurrent = profiles.GetProfile(currentName, current);
+    return ExportReport(csvPath, database, profiles, hasCurrent ? &current : nullptr,
+                        dataFolder + "history.sqlite");
 }

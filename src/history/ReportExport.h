@@ -5,6 +5,7 @@
 #include <string>
 
 class CDirectoryDatabase;
+class MessagePresenter;
 class CProfileStore;
 struct ProfileRecord;
 
@@ -23,3 +24,10 @@ struct ReportExportOutcome
 ReportExportOutcome ExportReport(const std::string& csvPath, const CDirectoryDatabase& database,
                                  const CProfileStore& profiles, const ProfileRecord* current,
                                  const std::string& historyPath);
+
+// The same from the program's files in `dataFolder` (ending in '/'): sv.dat, dirdata.xml and
+// history.sqlite, read as the window reads them at start; for the command line, which has no
+// window. The database's own messages go to `databaseMessages`.
+ReportExportOutcome ExportReportFromFolder(const std::string& csvPath,
+                                           const std::string& dataFolder,
+                                           MessagePresenter& databaseMessages);

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QUrl>
 #include <algorithm>
 #include <vector>
 
@@ -26,6 +27,7 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
     const std::string url = m_database.GetDirectorySubmitPage(
         m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat);
     m_browser->Navigate(QString::fromStdString(url));
+    RecordHistory(HistoryEventKind::Opened, m_currentDirectory, QUrl(QString::fromStdString(url)));
     m_fillPending = true;
     m_submitted = false;
 }

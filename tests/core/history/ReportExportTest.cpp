@@ -97,4 +97,28 @@ TEST_F(ReportExportTest, AReportItCannotWriteSaysWhy)
     EXPECT_THAT(outcome.written.error, ::testing::HasSubstr("No such file"));
 }
 
+TEST_F(ReportExportTest, FromAFolderReadsTheFilesTheWindowReads)
+{
+    WriteWholeFile(PathOf("dirdata.xml"),
+                   ReadWholeFile(std::string(KESTRINE_TEST_DATA_DIR) + "/directory_db/sample.xml"));
+    // The current profile (line 1) gives the addresses their category.
+    WriteWholeFile(PathOf("sv.dat"), "Blog\r\n1\r\nBlog\r\nu\r\nt\r\nd\r\nBusiness\r\n\r\n"
+                                     "k\r\ne\r\nf\r\nl\r\n1\r\nGone, \"old\"\r\n");
+    {
+        CHistoryStore store;
+        ASSERT_TRUE(store.Open(PathOf("history.sqlite")).ok);
+        ASSERT_TRUE(
+            store.Append({2000, "Blog", "Feeds & More", HistoryEventKind::Opened, 0, 0, ""}).ok);
+    }
+    const ReportExportOutcome outcome =
+        ExportReportFromFolder(ReportPath(), PathOf(""), m_presenter);
+    EXPECT_TRUE(outcome.written.ok);
+    EXPECT_EQ(outcome.historyError, "");
+    EXPECT_EQ(ReadWholeFile(ReportPath()),
+              std::string(kHeader) +
+                  "Sample Directory,http://127.0.0.1/submit?cat=100,not sent,\r\n"
+                  "Feeds & More,http://127.0.0.1/add,not sent,1970-01-01 00:00:02\r\n"
+                  "\"Gone, \"\"old\"\"\",,sent,\r\n");
+}
+
 } // namespace
