@@ -1,5 +1,6 @@
 #include "history/ReportExport.h"
 
+#include "common/MessagePresenter.h"
 #include "directory_db/DirectoryDatabase.h"
 #include "history/HistoryStore.h"
 #include "history/ReportCsv.h"
@@ -12,9 +13,18 @@
 
 namespace {
 
-std::vector<ReportDirectory> ReportDirectories(const CDirectoryDatabase& database,
+class QuietPresenter final : public MessagePresenter
+{
+public:
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+};
+
+std::vector<ReportDirectory> ReportDirectories(const std::string& databasePath,
                                                const ProfileRecord* current)
 {
+    QuietPresenter quiet;
+    CDirectoryDatabase database(quiet);
+    database.LoadFile(databasePath);
     std::vector<std::string> names;
     database.GetDirectoryNames(names);
     const std::string category = current ? current->cat : std::string();
@@ -42,7 +52,7 @@ HistoryOutcome ReadLastEvents(const std::string& historyPath, std::vector<Histor
 
 } // namespace
 
-ReportExportOutcome ExportReport(const std::string& csvPath, const CDirectoryDatabase& database,
+ReportExportOutcome ExportReport(const std::string& csvPath, const std::string& databasePath,
                                  const CProfileStore& profiles, const ProfileRecord* current,
                                  const std::string& historyPath)
 {
@@ -53,22 +63,19 @@ ReportExportOutcome ExportReport(const std::string& csvPath, const CDirectoryDat
         lastEvents.clear();
     }
     const std::string csv =
-        ComposeReportCsv(ReportDirectories(database, current), profiles, lastEvents);
+        ComposeReportCsv(ReportDirectories(databasePath, current), profiles, lastEvents);
     outcome.written = CAtomicFileWriter().Write(csvPath, csv);
     return outcome;
 }
 
 ReportExportOutcome ExportReportFromFolder(const std::string& csvPath,
-                                           const std::string& dataFolder,
-                                           MessagePresenter& databaseMessages)
+                                           const std::string& dataFolder)
 {
     std::string currentName;
     CProfileStore profiles;
     state_file::Load(dataFolder + "sv.dat", currentName, profiles);
-    CDirectoryDatabase database(databaseMessages);
-    database.LoadFile(dataFolder + "dirdata.xml");
     ProfileRecord current;
     const bool hasCurrent = profiles.GetProfile(currentName, current);
-    return ExportReport(csvPath, database, profiles, hasCurrent ? &current : nullptr,
-                        dataFolder + "history.sqlite");
+    return ExportReport(csvPath, dataFolder + "dirdata.xml", profiles,
+                        hasCurrent ? &current : nullptr, dataFolder + "history.sqlite");
 }

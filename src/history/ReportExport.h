@@ -4,8 +4,6 @@
 
 #include <string>
 
-class CDirectoryDatabase;
-class MessagePresenter;
 class CProfileStore;
 struct ProfileRecord;
 
@@ -17,17 +15,19 @@ struct ReportExportOutcome
     std::string historyError;
 };
 
-// Writes the report to `csvPath`, replacing the file atomically. Addresses are the submission
-// pages as they open for `current` (its category and subcategory), or with no category when
-// there is no current profile. A history file that does not exist is no history, not an error,
-// and is not created.
-ReportExportOutcome ExportReport(const std::string& csvPath, const CDirectoryDatabase& database,
+// Writes the report to `csvPath`, replacing the file atomically. The directories and their
+// addresses come from the database file at `databasePath`, the addresses as they open for
+// `current` (its category and subcategory), or with no category when there is no current
+// profile. The database's own messages are not shown: meant for the one directory the user
+// picks, they would come by the hundred for a whole report, and a variable that does not work
+// out only leaves its name in that address. A history file that does not exist is no history,
+// not an error, and is not created.
+ReportExportOutcome ExportReport(const std::string& csvPath, const std::string& databasePath,
                                  const CProfileStore& profiles, const ProfileRecord* current,
                                  const std::string& historyPath);
 
 // The same from the program's files in `dataFolder` (ending in '/'): sv.dat, dirdata.xml and
 // history.sqlite, read as the window reads them at start; for the command line, which has no
-// window. The database's own messages go to `databaseMessages`.
+// window.
 ReportExportOutcome ExportReportFromFolder(const std::string& csvPath,
-                                           const std::string& dataFolder,
-                                           MessagePresenter& databaseMessages);
+                                           const std::string& dataFolder);

@@ -33,7 +33,7 @@ void CSubmitterDlg::StartHistory()
 void CSubmitterDlg::AddHistoryCommands(QMenu* fileMenu)
 {
     QAction* exportReport =
-        fileMenu->addAction(tr("Export Report..."), this, &CSubmitterDlg::OnExportReport);
+        fileMenu->addAction(tr("Export Report\u2026"), this, &CSubmitterDlg::OnExportReport);
     exportReport->setObjectName(QStringLiteral("exportReport"));
     fileMenu->addSeparator();
     QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -152,8 +152,8 @@ void CSubmitterDlg::ExportReportTo(const QString& path)
     const bool hasCurrent =
         m_hasProfile && m_profileManager.Profiles().GetProfile(m_currentProfile.name, current);
     const ReportExportOutcome outcome =
-        ExportReport(path.toStdString(), m_database, m_profileManager.Profiles(),
-                     hasCurrent ? &current : nullptr, HistoryPath());
+        ExportReport(path.toStdString(), m_environment.dataFolder.databaseFile,
+                     m_profileManager.Profiles(), hasCurrent ? &current : nullptr, HistoryPath());
     if (!outcome.written.ok) {
         m_presenter.ShowMessage("Kestrine could not write the report: " + outcome.written.error +
                                     ".",
