@@ -68,14 +68,15 @@ ReportExportOutcome ExportReport(const std::string& csvPath, const std::string& 
     return outcome;
 }
 
-ReportExportOutcome ExportReportFromFolder(const std::string& csvPath,
-                                           const std::string& dataFolder)
+ReportExportOutcome ExportReportFromFiles(const std::string& csvPath, const std::string& stateFile,
+                                          const std::string& databaseFile,
+                                          const std::string& historyFile)
 {
     std::string currentName;
     CProfileStore profiles;
-    state_file::Load(dataFolder + "sv.dat", currentName, profiles);
+    state_file::Load(stateFile, currentName, profiles);
     ProfileRecord current;
     const bool hasCurrent = profiles.GetProfile(currentName, current);
-    return ExportReport(csvPath, dataFolder + "dirdata.xml", profiles,
-                        hasCurrent ? &current : nullptr, dataFolder + "history.sqlite");
+    return ExportReport(csvPath, databaseFile, profiles, hasCurrent ? &current : nullptr,
+                        historyFile);
 }

@@ -26,8 +26,8 @@ ReportExportOutcome ExportReport(const std::string& csvPath, const std::string& 
                                  const CProfileStore& profiles, const ProfileRecord* current,
                                  const std::string& historyPath);
 
-// The same from the program's files in `dataFolder` (ending in '/'): sv.dat, dirdata.xml and
-// history.sqlite, read as the window reads them at start; for the command line, which has no
-// window.
-ReportExportOutcome ExportReportFromFolder(const std::string& csvPath,
-                                           const std::string& dataFolder);
+// The same from the program's files, read as the window reads them at start: for the command
+// line, which has no window. The profiles and the current one come from `stateFile` (sv.dat).
+ReportExportOutcome ExportReportFromFiles(const std::string& csvPath, const std::string& stateFile,
+                                          const std::string& databaseFile,
+                                          const std::string& historyFile);

@@ -92,7 +92,7 @@ TEST_F(ReportExportTest, AReportItCannotWriteSaysWhy)
     EXPECT_THAT(outcome.written.error, ::testing::HasSubstr("No such file"));
 }
 
-TEST_F(ReportExportTest, FromAFolderReadsTheFilesTheWindowReads)
+TEST_F(ReportExportTest, FromTheFilesReadsThemAsTheWindowDoes)
 {
     WriteWholeFile(PathOf("dirdata.xml"), ReadWholeFile(m_samplePath));
     // The current profile (line 1) gives the addresses their category.
@@ -104,7 +104,8 @@ TEST_F(ReportExportTest, FromAFolderReadsTheFilesTheWindowReads)
         ASSERT_TRUE(
             store.Append({2000, "Blog", "Feeds & More", HistoryEventKind::Opened, 0, 0, ""}).ok);
     }
-    const ReportExportOutcome outcome = ExportReportFromFolder(ReportPath(), PathOf(""));
+    const ReportExportOutcome outcome = ExportReportFromFiles(
+        ReportPath(), PathOf("sv.dat"), PathOf("dirdata.xml"), PathOf("history.sqlite"));
     EXPECT_TRUE(outcome.written.ok);
     EXPECT_EQ(outcome.historyError, "");
     EXPECT_EQ(ReadWholeFile(ReportPath()),

@@ -1,5 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "app/ReportCommand.h"
+#include "support/FileBytes.h"
+#include "support/TemporaryFolder.h"
+
 #include <QTest>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
@@ -18,6 +22,9 @@ private slots:
     void describePageTakesTheAddressAndTheFormat();
     void checkFeedTakesItsTargetAndJson_data();
     void checkFeedTakesItsTargetAndJson();
+    void exportReport_data();
+    void exportReport();
+    void theReportIsWrittenFromTheDataFolderWithoutAWindow();
 };
 
 void CommandLineTest::parse_data()
@@ -122,7 +129,7 @@ void CommandLineTest::helpListsEveryOptionUnderTheProgramsName()
         QVERIFY2(help.startsWith(QStringLiteral("Usage: kestrine [options]\n")), qPrintable(help));
         for (const char* listed :
              {"-h, --help", "-v, --version", "--data-dir <folder>", "--describe-page <address>",
-              "--check-feed <address|file>", "--json"})
+              "--check-feed <address|file>", "--json", "--export-report <file>"})
             QVERIFY2(help.contains(QString::fromUtf8(listed)), listed);
         QVERIFY2(!help.contains(QStringLiteral("executable_name")), qPrintable(help));
         QVERIFY2(!help.contains(QStringLiteral("--help-all")), "Qt's own options are not read");
@@ -203,6 +210,74 @@ void CommandLineTest::checkFeedTakesItsTargetAndJson()
     QCOMPARE(request.action, Action::CheckFeed);
     QCOMPARE(QString::fromStdString(request.feedTarget), target);
     QCOMPARE(request.json, json);
+}
+
+void CommandLineTest::exportReport_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("reportFile");
+    QTest::addColumn<QString>("dataFolder");
+
+    const QString kestrine = QStringLiteral("kestrine");
+    const QString mistake =
+        QStringLiteral("kestrine: %1\nTry 'kestrine --help' for more information.\n");
+    QTest::newRow("report") << QStringList{kestrine, QStringLiteral("--export-report"),
+                                           QStringLiteral("out/report.csv")}
+                            << Action::ExportReport << QString() << QStringLiteral("out/report.csv")
+                            << QString();
+    QTest::newRow("report with =")
+        << QStringList{kestrine, QStringLiteral("--export-report=/tmp/r, 1.csv")}
+        << Action::ExportReport << QString() << QStringLiteral("/tmp/r, 1.csv") << QString();
+    QTest::newRow("report of a chosen folder")
+        << QStringList{kestrine, QStringLiteral("--data-dir"), QStringLiteral("/media/stick"),
+                       QStringLiteral("--export-report"), QStringLiteral("r.csv")}
+        << Action::ExportReport << QString() << QStringLiteral("r.csv")
+        << QStringLiteral("/media/stick");
+    QTest::newRow("report without a file")
+        << QStringList{kestrine, QStringLiteral("--export-report")} << Action::Exit
+        << mistake.arg(QStringLiteral("Missing value after '--export-report'.")) << QString()
+        << QString();
+    QTest::newRow("report to an empty name")
+        << QStringList{kestrine, QStringLiteral("--export-report"), QString()} << Action::Exit
+        << mistake.arg(QStringLiteral("--export-report needs a file name.")) << QString()
+        << QString();
+}
+
+void CommandLineTest::exportReport()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(QString, error);
+    QFETCH(QString, reportFile);
+    QFETCH(QString, dataFolder);
+
+    CCommandLine commandLine;
+    const CommandLineRequest request = commandLine.Parse(arguments);
+    QCOMPARE(request.action, action);
+    QCOMPARE(request.exitCode, error.isEmpty() ? 0 : int(CCommandLine::kUsageError));
+    QCOMPARE(request.error, error);
+    QCOMPARE(QString::fromStdString(request.reportFile), reportFile);
+    QCOMPARE(QString::fromStdString(request.dataFolder), dataFolder);
+}
+
+void CommandLineTest::theReportIsWrittenFromTheDataFolderWithoutAWindow()
+{
+    const TemporaryFolder data;
+    QVERIFY(data.IsValid());
+    WriteWholeFile(
+        data.File("dirdata.xml"),
+        R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas" onsubmit="x"/></r>)");
+    WriteWholeFile(data.File("sv.dat"),
+                   "Blog\r\n1\r\nBlog\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n1\r\nAtlas\r\n");
+    const std::string report = data.File("report.csv");
+
+    QCOMPARE(ExportReportAndExit(report, data.Path()), 0);
+    QCOMPARE(ReadWholeFile(report),
+             std::string("Directory,Submission address,Blog status,Blog last event (UTC)\r\n"
+                         "Atlas,http://127.0.0.1/atlas,sent,\r\n"));
+    QCOMPARE(ExportReportAndExit(data.File("no folder/report.csv"), data.Path()), 1);
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)
