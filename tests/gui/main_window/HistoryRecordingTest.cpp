@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QTimer>
@@ -153,14 +155,25 @@ bool HistoryRecordingTest::ChooseFromListMenu(int row, const char* action)
 
 void HistoryRecordingTest::AnswerFileDialog(const std::function<void()>& open, const QString& path)
 {
+    const QDeadlineTimer deadline(BrowserDriver::kTimeoutMs);
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
+        // Typed as a user types it: selectFile leaves the name field alone while it has focus.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name)
+            name->setText(path);
+        const bool ready = dialog->selectedFiles() == QStringList{path};
+        if (!ready && !deadline.hasExpired())
+            return;
         poll.stop();
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept(); // public in the base, as the OK button calls it
+        // Public in the base, as the dialog's own button calls them.
+        if (ready)
+            static_cast<QDialog*>(dialog)->accept();
+        else
+            static_cast<QDialog*>(dialog)->reject();
     });
     poll.start(10);
     open();
