@@ -1,6 +1,7 @@
 #include "ui/main_window/SubmitterDlg.h"
 
 #include "common/BuildConfig.h"
+#include "history/HistoryRecorder.h"
 #include "profiles/StateFile.h"
 #include "ui/browser/BrowserCtrl.h"
 
@@ -57,6 +58,7 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     setWindowIcon(m_icon);
     CreateControls();
     CreateMenu();
+    StartHistory();
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
     resize(kInitialClientSize + QSize(0, menuHeight));
     OnInitDialog();
@@ -98,6 +100,7 @@ void CSubmitterDlg::CreateControls()
 void CSubmitterDlg::CreateMenu()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    AddHistoryCommands(file);
     file->addAction(tr("E&xit"), this, &CSubmitterDlg::OnExit);
 
     QMenu* settings = menuBar()->addMenu(tr("&Settings"));
