@@ -41,7 +41,11 @@ CCommandLine::CCommandLine()
                                  "window, and exits: 0 when it is usable, 1 when it has problems."),
                   QStringLiteral("address|file")),
       m_json(QStringLiteral("json"),
-             QStringLiteral("Prints the answer of --describe-page or --check-feed as JSON."))
+             QStringLiteral("Prints the answer of --describe-page or --check-feed as JSON.")),
+      m_exportReport(QStringLiteral("export-report"),
+                     QStringLiteral("Writes the report of every directory's status per profile "
+                                    "to <file> (CSV) and exits, without a window."),
+                     QStringLiteral("file"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Kestrine helps you submit your RSS feed to RSS directory web sites."));
@@ -53,6 +57,7 @@ CCommandLine::CCommandLine()
     m_parser.addOption(m_describePage);
     m_parser.addOption(m_checkFeed);
     m_parser.addOption(m_json);
+    m_parser.addOption(m_exportReport);
 }
 
 QStringList CCommandLine::Arguments(int argc, const char* const* argv)
@@ -101,6 +106,16 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
     } else if (m_parser.isSet(m_json)) {
         return UsageError(programName,
                           QStringLiteral("--json goes with --describe-page or --check-feed."));
+    }
+    if (m_parser.isSet(m_exportReport)) {
+        if (request.action == CommandLineRequest::Action::DescribePage)
+            return UsageError(programName,
+                              QStringLiteral("--export-report goes without --describe-page."));
+        const QString file = m_parser.value(m_exportReport);
+        if (file.isEmpty())
+            return UsageError(programName, QStringLiteral("--export-report needs a file name."));
+        request.action = CommandLineRequest::Action::ExportReport;
+        request.reportFile = QFile::encodeName(file).toStdString();
     }
     return request;
 }

@@ -19,6 +19,8 @@ struct CommandLineRequest
         DescribePage,
         // --check-feed: check `feedTarget` without a window, as JSON when `json` is set.
         CheckFeed,
+        // --export-report: write the report to `reportFile` and end, without a window.
+        ExportReport,
     };
 
     Action action = Action::OpenWindow;
@@ -32,6 +34,8 @@ struct CommandLineRequest
     // --check-feed: an address or a file name, as given.
     std::string feedTarget;
     bool json = false; // --json: describe the page or report the feed as JSON
+    // --export-report: the CSV file to write, as the file system spells it.
+    std::string reportFile;
 };
 
 // The program's options. Parsed before the application object exists, so that --help and
@@ -63,4 +67,5 @@ private:
     QCommandLineOption m_describePage;
     QCommandLineOption m_checkFeed;
     QCommandLineOption m_json;
+    QCommandLineOption m_exportReport;
 };

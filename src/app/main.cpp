@@ -2,6 +2,7 @@
 #include "app/DescribePageCommand.h"
 #include "app/FeedCheckCommand.h"
 #include "app/InstanceLock.h"
+#include "app/ReportCommand.h"
 #include "app/TerminationSignals.h"
 #include "common/DataFolderResolver.h"
 #include "ui/about/ResourceScheme.h"
@@ -48,6 +49,8 @@ int main(int argc, char* argv[])
     // The feed check needs no window, nor a display to open one on.
     if (request.action == CommandLineRequest::Action::CheckFeed)
         return RunFeedCheck(request.feedTarget, request.json, std::cout);
+    if (request.action == CommandLineRequest::Action::ExportReport)
+        return ExportReportAndExit(request.reportFile, request.dataFolder);
     const bool describePage = request.action == CommandLineRequest::Action::DescribePage;
     // The command for scripts shows no window: it runs on any machine, with a display or not.
     if (describePage && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -6,6 +6,7 @@
 inline constexpr const char* kStateFileName = "sv.dat";
 inline constexpr const char* kDatabaseFileName = "dirdata.xml";
 inline constexpr const char* kUserDirectoriesFileName = "mydirs.xml";
+inline constexpr const char* kHistoryFileName = "history.sqlite";
 
 // How the data folder was chosen.
 enum class DataFolderMode
@@ -53,6 +54,7 @@ struct DataFolder
     std::string UserDatabaseFile() const { return path + kDatabaseFileName; }
     // The user's own directories, which updates never touch.
     std::string UserDirectoriesFile() const { return path + kUserDirectoriesFileName; }
+    std::string HistoryFile() const { return path + kHistoryFileName; }
 };
 
 // The installed data folder that belongs to an executable in `executableFolder`.

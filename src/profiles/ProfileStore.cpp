@@ -83,6 +83,18 @@ bool CProfileStore::MarkSent(const std::string& profileName, const std::string& 
     return true;
 }
 
+bool CProfileStore::UnmarkSent(const std::string& profileName, const std::string& directoryName)
+{
+    bool found = false;
+    for (ProfileRecord& profile : m_profiles) {
+        if (profile.name != profileName)
+            continue;
+        found = true;
+        profile.sent.erase(directoryName);
+    }
+    return found;
+}
+
 bool CProfileStore::LoadProfiles(std::istream& in)
 {
     if (!in)

@@ -22,6 +22,9 @@ public:
     // caller marking many directories looks them up there without a profile search each time.
     std::vector<const CSentSet*> SentSetsOf(const std::string& profileName) const;
     bool MarkSent(const std::string& profileName, const std::string& directoryName);
+    // Takes the mark back, for a submission that was not accepted after all: from every profile
+    // of the name, since IsSent asks them all. False when there is no profile of that name.
+    bool UnmarkSent(const std::string& profileName, const std::string& directoryName);
 
     // The profile section of sv.dat (everything after its first line). Loading replaces the
     // store; it returns false, with the store untouched, when the stream failed before it began.

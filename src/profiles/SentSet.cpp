@@ -22,6 +22,15 @@ bool CSentSet::insert(std::string name)
     return true;
 }
 
+bool CSentSet::erase(const std::string& name)
+{
+    const auto place = std::lower_bound(m_names.begin(), m_names.end(), name);
+    if (place == m_names.end() || *place != name)
+        return false;
+    m_names.erase(place);
+    return true;
+}
+
 bool CSentSet::contains(const std::string& name) const
 {
     return std::binary_search(m_names.begin(), m_names.end(), name);

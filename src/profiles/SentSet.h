@@ -23,6 +23,8 @@ public:
 
     // False when the name is already held.
     bool insert(std::string name);
+    // False when the name was not held.
+    bool erase(const std::string& name);
     bool contains(const std::string& name) const;
 
     size_t size() const { return m_names.size(); }

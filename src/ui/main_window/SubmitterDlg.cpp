@@ -2,6 +2,7 @@
 
 #include "common/BuildConfig.h"
 #include "directory_db/UntrustedXml.h"
+#include "history/HistoryRecorder.h"
 #include "profiles/StateFile.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
@@ -76,6 +77,7 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     setWindowIcon(m_icon);
     CreateControls();
     CreateMenu();
+    StartHistory();
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
     resize(kInitialClientSize + QSize(0, menuHeight + statusBar()->sizeHint().height()));
     OnInitDialog();
@@ -132,6 +134,7 @@ void CSubmitterDlg::CreateControls()
 void CSubmitterDlg::CreateMenu()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    AddHistoryCommands(file);
     file->addAction(tr("E&xit"), this, &CSubmitterDlg::OnExit);
 
     QMenu* settings = menuBar()->addMenu(tr("&Settings"));

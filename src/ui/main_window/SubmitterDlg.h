@@ -3,6 +3,7 @@
 #include "common/DataFolder.h"
 #include "common/MillisecondClock.h"
 #include "directory_db/DirectoryDatabase.h"
+#include "history/HistoryEvent.h"
 #include "profiles/ProfileRecord.h"
 #include "ui/main_window/MessageBoxPresenter.h"
 #include "ui/profiles/ProfilesConfigurator.h"
@@ -13,6 +14,8 @@
 #include <QUrl>
 #include <cstdint>
 #include <functional>
+#include <future>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,6 +24,8 @@ class CBrowserPage;
 class CDirectoryFilterProxy;
 class CDirectoryListModel;
 class CDirectoryListView;
+class CHistoryDlg;
+class CHistoryRecorder;
 class CSubmitEventSink;
 class CUserDirectoryFile;
 class QCheckBox;
@@ -29,7 +34,10 @@ class QEventLoop;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QMenu;
+class QPoint;
 class QTimer;
+class QUrl;
 class QWebEnginePage;
 struct FillReport;
 struct StatusMessage;
@@ -169,6 +177,19 @@ private:
                        const QString& feedDescription);
     void TakeFeedAddress(const std::string& profileName, const QString& address);
     void ReplaceProfileFields(const std::string& profileName, const ProfileRecord& fields);
+    // The submission history, the marks by hand and the report.
+    void StartHistory();
+    void AddHistoryCommands(QMenu* fileMenu);
+    void RecordHistory(HistoryEventKind kind, const std::string& directory, const QUrl& page,
+                       int fieldsSet = 0, int fieldsTotal = 0);
+    void OnHistoryOff(const std::string& error);
+    void OnViewHistory();
+    void OpenDirectoryFromHistory(const QByteArray& directory);
+    void OnDirectoryContextMenu(const QPoint& position);
+    void SetSentByHand(const std::string& directory, bool sent);
+    void OnExportReport();
+    void ExportReportTo(const QString& path);
+    std::string HistoryPath() const;
 
     // The submission assistant: fill report, progress, Next unsent and the list's filter.
     void CreateAssistantControls(QWidget* client);
@@ -225,4 +246,6 @@ private:
     bool m_exitWithoutSaving = false; // File > Exit is closing the window
     int m_pendingPageReads = 0;
     QEventLoop* m_pageReadWait = nullptr; // while a close waits for the page reads
+    std::unique_ptr<CHistoryRecorder> m_history;
+    CHistoryDlg* m_historyDlg = nullptr;
 };

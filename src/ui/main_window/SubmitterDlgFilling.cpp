@@ -12,10 +12,12 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <QWebChannel>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -94,24 +96,31 @@ void CSubmitterDlg::FillCurrentPage(CBrowserPage& page, bool offerFillByMeaning)
                                  fields);
     for (FormField& field : fields)
         field.value = ComposeFieldValue(field.value, m_currentProfile);
-    CPageFiller(page).Fill(fields, this, [this, offerFillByMeaning](const FillReport& report) {
-        ShowFillReport(report);
-        if (offerFillByMeaning && report.fieldsSet == 0)
-            OfferFillByMeaning();
-    });
+    const int total = static_cast<int>(fields.size());
+    CPageFiller(page).Fill(fields, this,
+                           [this, offerFillByMeaning, directory = m_currentDirectory, total,
+                            address = page.url()](const FillReport& report) {
+                               ShowFillReport(report);
+                               RecordHistory(HistoryEventKind::Filled, directory, address,
+                                             report.fieldsSet, total);
+                               if (offerFillByMeaning && report.fieldsSet == 0)
+                                   OfferFillByMeaning();
+                           });
 }
 
 void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
 {
     const std::string directory = m_currentDirectory;
     const std::string profile = m_currentProfile.name;
+    const QUrl address = page.url();
     // The read counts as pending until its completion has run or has been dropped with the page.
     ++m_pendingPageReads;
     const std::shared_ptr<void> settled = OnRelease([window = QPointer<CSubmitterDlg>(this)] {
         if (window)
             window->OnPageReadSettled();
     });
-    CPageHtmlReader(page).Read(this, [this, directory, profile, settled](const std::string& html) {
+    CPageHtmlReader(page).Read(this, [this, directory, profile, address,
+                                      settled](const std::string& html) {
         // The page is read asynchronously: a directory or profile chosen meanwhile is not the
         // one this result page answers for.
         if (!m_hasProfile || directory != m_currentDirectory || profile != m_currentProfile.name)
@@ -123,7 +132,13 @@ void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
                 return;
             }
         }
-        if (IsSubmissionConfirmed(html, m_database.GetDirectoryOnSubmit(directory)))
+        const std::optional<std::string> confirmation = m_database.GetDirectoryOnSubmit(directory);
+        const bool confirmed = IsSubmissionConfirmed(html, confirmation);
+        // Without a confirmation text there was nothing to look for: not a refusal.
+        if (confirmation)
+            RecordHistory(confirmed ? HistoryEventKind::Confirmed : HistoryEventKind::NotConfirmed,
+                          directory, address);
+        if (confirmed)
             RecordSent(profile, directory);
     });
 }
@@ -164,6 +179,10 @@ void CSubmitterDlg::WaitForPageReads()
 
 void CSubmitterDlg::OnFormSubmit()
 {
+    // One submission is reported twice, by the form's submit event and by the navigation it
+    // starts; the history keeps one event per result page awaited.
+    if (!m_submitted)
+        RecordHistory(HistoryEventKind::Submitted, m_currentDirectory, m_browser->url());
     m_submitted = true;
     m_submitTime = m_environment.clock();
 }

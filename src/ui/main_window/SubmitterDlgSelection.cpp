@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QStringList>
+#include <QUrl>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -40,6 +42,9 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
     // Without a new page the one shown stays, ready for the Fill button; a fill armed now
     // would fall on whatever page loads next.
     m_fillPending = opening;
+    if (opening)
+        RecordHistory(HistoryEventKind::Opened, m_currentDirectory,
+                      QUrl(QString::fromStdString(url)));
     m_submitted = false;
 }
 

@@ -81,6 +81,8 @@ TEST(ProfileStoreTest, MissingProfileChangesNothing)
     EXPECT_EQ(untouched.sent, CSentSet{"kept dir"});
 
     EXPECT_FALSE(store.MarkSent("Nobody", "Dir 2"));
+    EXPECT_FALSE(store.UnmarkSent("Nobody", "Dir"));
+    EXPECT_FALSE(store.UnmarkSent("blog", "Dir"));
     EXPECT_FALSE(store.IsSent("Nobody", "Dir"));
     EXPECT_FALSE(store.EditProfile("Nobody", Profile("Renamed")));
     EXPECT_FALSE(store.RemoveProfile("Nobody"));
@@ -94,6 +96,20 @@ TEST(ProfileStoreTest, MarkingTwiceHoldsTheNameOnce)
     EXPECT_TRUE(store.MarkSent("Blog", "Dir"));
     EXPECT_TRUE(store.MarkSent("Blog", "Dir"));
     EXPECT_EQ(store.Profiles()[0].sent.size(), 1u);
+}
+
+TEST(ProfileStoreTest, UnmarkingTakesTheMarkFromEveryProfileOfTheName)
+{
+    CProfileStore store;
+    store.AddProfile(Profile("Blog", {"Dir", "Other"}));
+    store.AddProfile(Profile("Podcast", {"Dir"}));
+    store.AddProfile(Profile("Blog", {"Dir"}));
+    EXPECT_TRUE(store.UnmarkSent("Blog", "Dir"));
+    EXPECT_TRUE(store.UnmarkSent("Blog", "Never sent"));
+    EXPECT_FALSE(store.IsSent("Blog", "Dir"));
+    EXPECT_EQ(store.Profiles()[0].sent, CSentSet{"Other"});
+    EXPECT_EQ(store.Profiles()[1].sent, CSentSet{"Dir"});
+    EXPECT_TRUE(store.Profiles()[2].sent.empty());
 }
 
 TEST(ProfileStoreTest, EditReplacesTheTextFieldsInPlaceAndKeepsSent)

@@ -31,6 +31,18 @@ TEST(SentSetTest, InsertHoldsEachNameOnce)
     EXPECT_EQ(Listed(sent), (Names{"", "Alpha", "beta"}));
 }
 
+TEST(SentSetTest, EraseTakesOutExactlyThatName)
+{
+    CSentSet sent{"", "Feed", "Feeds", "feed"};
+    EXPECT_TRUE(sent.erase("Feed"));
+    EXPECT_FALSE(sent.erase("Feed"));
+    EXPECT_FALSE(sent.erase("Fee"));
+    EXPECT_TRUE(sent.erase(""));
+    EXPECT_EQ(Listed(sent), (Names{"Feeds", "feed"}));
+    EXPECT_TRUE(sent.insert("Feed"));
+    EXPECT_EQ(Listed(sent), (Names{"Feed", "Feeds", "feed"}));
+}
+
 TEST(SentSetTest, TheLiteralDropsDuplicates)
 {
     const CSentSet sent{"beta", "Alpha", "beta"};

@@ -1,5 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "app/ReportCommand.h"
+#include "support/FileBytes.h"
+#include "support/TemporaryFolder.h"
+
 #include <QTest>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
@@ -18,6 +22,7 @@ private slots:
     void describePageTakesTheAddressAndTheFormat();
     void checkFeedTakesItsTargetAndJson_data();
     void checkFeedTakesItsTargetAndJson();
+    void theReportIsWrittenFromTheDataFolderWithoutAWindow();
 };
 
 void CommandLineTest::parse_data()
@@ -27,6 +32,7 @@ void CommandLineTest::parse_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("dataFolder");
+    QTest::addColumn<QString>("reportFile");
 
     const auto args = [](std::initializer_list<const char*> list) {
         QStringList arguments{QStringLiteral("/usr/bin/kestrine")};
@@ -39,55 +45,83 @@ void CommandLineTest::parse_data()
             .arg(QString::fromUtf8(what));
     };
 
-    QTest::newRow("nothing") << args({}) << Action::OpenWindow << 0 << QString() << QString();
+    QTest::newRow("nothing") << args({}) << Action::OpenWindow << 0 << QString() << QString()
+                             << QString();
     QTest::newRow("data folder") << args({"--data-dir", "/media/stick/kestrine"})
                                  << Action::OpenWindow << 0 << QString()
-                                 << QStringLiteral("/media/stick/kestrine");
-    QTest::newRow("data folder with =") << args({"--data-dir=rel/data dir"}) << Action::OpenWindow
-                                        << 0 << QString() << QStringLiteral("rel/data dir");
+                                 << QStringLiteral("/media/stick/kestrine") << QString();
+    QTest::newRow("data folder with =")
+        << args({"--data-dir=rel/data dir"}) << Action::OpenWindow << 0 << QString()
+        << QStringLiteral("rel/data dir") << QString();
     QTest::newRow("last data folder counts")
         << args({"--data-dir", "/a", "--data-dir", "/b"}) << Action::OpenWindow << 0 << QString()
-        << QStringLiteral("/b");
-    QTest::newRow("unknown long option") << args({"--bogus"}) << Action::Exit << 2
-                                         << mistake("Unknown option 'bogus'.") << QString();
+        << QStringLiteral("/b") << QString();
+    QTest::newRow("unknown long option")
+        << args({"--bogus"}) << Action::Exit << 2 << mistake("Unknown option 'bogus'.") << QString()
+        << QString();
     QTest::newRow("unknown short option")
-        << args({"-x"}) << Action::Exit << 2 << mistake("Unknown option 'x'.") << QString();
-    QTest::newRow("unknown option beats help") << args({"--help", "--bogus"}) << Action::Exit << 2
-                                               << mistake("Unknown option 'bogus'.") << QString();
-    QTest::newRow("Qt's own option") << args({"-platform", "offscreen"}) << Action::Exit << 2
-                                     << mistake("Unknown option 'platform'.") << QString();
+        << args({"-x"}) << Action::Exit << 2 << mistake("Unknown option 'x'.") << QString()
+        << QString();
+    QTest::newRow("unknown option beats help")
+        << args({"--help", "--bogus"}) << Action::Exit << 2 << mistake("Unknown option 'bogus'.")
+        << QString() << QString();
+    QTest::newRow("Qt's own option")
+        << args({"-platform", "offscreen"}) << Action::Exit << 2
+        << mistake("Unknown option 'platform'.") << QString() << QString();
     QTest::newRow("data folder without a value")
         << args({"--data-dir"}) << Action::Exit << 2 << mistake("Missing value after '--data-dir'.")
-        << QString();
-    QTest::newRow("empty data folder") << args({"--data-dir", ""}) << Action::Exit << 2
-                                       << mistake("--data-dir needs a folder.") << QString();
-    QTest::newRow("describe page") << args({"--describe-page", "http://127.0.0.1:9/", "--json"})
-                                   << Action::DescribePage << 0 << QString() << QString();
+        << QString() << QString();
+    QTest::newRow("empty data folder")
+        << args({"--data-dir", ""}) << Action::Exit << 2 << mistake("--data-dir needs a folder.")
+        << QString() << QString();
+    QTest::newRow("describe page")
+        << args({"--describe-page", "http://127.0.0.1:9/", "--json"}) << Action::DescribePage << 0
+        << QString() << QString() << QString();
     QTest::newRow("describe page without address")
         << args({"--describe-page"}) << Action::Exit << 2
-        << mistake("Missing value after '--describe-page'.") << QString();
+        << mistake("Missing value after '--describe-page'.") << QString() << QString();
     QTest::newRow("describe an empty address")
         << args({"--describe-page", " "}) << Action::Exit << 2
-        << mistake("--describe-page needs an address.") << QString();
+        << mistake("--describe-page needs an address.") << QString() << QString();
     QTest::newRow("json alone") << args({"--json"}) << Action::Exit << 2
                                 << mistake("--json goes with --describe-page or --check-feed.")
-                                << QString();
+                                << QString() << QString();
     QTest::newRow("check without a feed")
         << args({"--check-feed"}) << Action::Exit << 2
-        << mistake("Missing value after '--check-feed'.") << QString();
+        << mistake("Missing value after '--check-feed'.") << QString() << QString();
     QTest::newRow("check of an empty feed")
         << args({"--check-feed", " "}) << Action::Exit << 2
-        << mistake("--check-feed needs a feed address or file.") << QString();
+        << mistake("--check-feed needs a feed address or file.") << QString() << QString();
     QTest::newRow("check with a stray argument")
         << args({"--check-feed", "a.xml", "b.xml"}) << Action::Exit << 2
-        << mistake("Unexpected argument 'b.xml'.") << QString();
+        << mistake("Unexpected argument 'b.xml'.") << QString() << QString();
     QTest::newRow("check") << args({"--check-feed", "http://k.example/feed"}) << Action::CheckFeed
-                           << 0 << QString() << QString();
+                           << 0 << QString() << QString() << QString();
     QTest::newRow("check and describe")
         << args({"--check-feed", "a.xml", "--describe-page", "http://127.0.0.1:9/"}) << Action::Exit
-        << 2 << mistake("--check-feed and --describe-page go one at a time.") << QString();
-    QTest::newRow("stray argument") << args({"feed.xml"}) << Action::Exit << 2
-                                    << mistake("Unexpected argument 'feed.xml'.") << QString();
+        << 2 << mistake("--check-feed and --describe-page go one at a time.") << QString()
+        << QString();
+    QTest::newRow("stray argument")
+        << args({"feed.xml"}) << Action::Exit << 2 << mistake("Unexpected argument 'feed.xml'.")
+        << QString() << QString();
+    QTest::newRow("report") << args({"--export-report", "out/report.csv"}) << Action::ExportReport
+                            << 0 << QString() << QString() << QStringLiteral("out/report.csv");
+    QTest::newRow("report with =")
+        << args({"--export-report=/tmp/r, 1.csv"}) << Action::ExportReport << 0 << QString()
+        << QString() << QStringLiteral("/tmp/r, 1.csv");
+    QTest::newRow("report of a chosen folder")
+        << args({"--data-dir", "/media/stick", "--export-report", "r.csv"}) << Action::ExportReport
+        << 0 << QString() << QStringLiteral("/media/stick") << QStringLiteral("r.csv");
+    QTest::newRow("report without a file")
+        << args({"--export-report"}) << Action::Exit << 2
+        << mistake("Missing value after '--export-report'.") << QString() << QString();
+    QTest::newRow("report to an empty name")
+        << args({"--export-report", ""}) << Action::Exit << 2
+        << mistake("--export-report needs a file name.") << QString() << QString();
+    QTest::newRow("report and a page to describe")
+        << args({"--export-report", "r.csv", "--describe-page", "http://127.0.0.1/"})
+        << Action::Exit << 2 << mistake("--export-report goes without --describe-page.")
+        << QString() << QString();
 }
 
 void CommandLineTest::parse()
@@ -97,6 +131,7 @@ void CommandLineTest::parse()
     QFETCH(int, exitCode);
     QFETCH(QString, error);
     QFETCH(QString, dataFolder);
+    QFETCH(QString, reportFile);
 
     CCommandLine commandLine;
     const CommandLineRequest request = commandLine.Parse(arguments);
@@ -106,6 +141,7 @@ void CommandLineTest::parse()
     QCOMPARE(request.error, error);
     QVERIFY(request.output.isEmpty());
     QCOMPARE(QString::fromStdString(request.dataFolder), dataFolder);
+    QCOMPARE(QString::fromStdString(request.reportFile), reportFile);
 }
 
 void CommandLineTest::helpListsEveryOptionUnderTheProgramsName()
@@ -122,7 +158,7 @@ void CommandLineTest::helpListsEveryOptionUnderTheProgramsName()
         QVERIFY2(help.startsWith(QStringLiteral("Usage: kestrine [options]\n")), qPrintable(help));
         for (const char* listed :
              {"-h, --help", "-v, --version", "--data-dir <folder>", "--describe-page <address>",
-              "--check-feed <address|file>", "--json"})
+              "--check-feed <address|file>", "--json", "--export-report <file>"})
             QVERIFY2(help.contains(QString::fromUtf8(listed)), listed);
         QVERIFY2(!help.contains(QStringLiteral("executable_name")), qPrintable(help));
         QVERIFY2(!help.contains(QStringLiteral("--help-all")), "Qt's own options are not read");
@@ -203,6 +239,24 @@ void CommandLineTest::checkFeedTakesItsTargetAndJson()
     QCOMPARE(request.action, Action::CheckFeed);
     QCOMPARE(QString::fromStdString(request.feedTarget), target);
     QCOMPARE(request.json, json);
+}
+
+void CommandLineTest::theReportIsWrittenFromTheDataFolderWithoutAWindow()
+{
+    const TemporaryFolder data;
+    QVERIFY(data.IsValid());
+    WriteWholeFile(
+        data.File("dirdata.xml"),
+        R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas" onsubmit="x"/></r>)");
+    WriteWholeFile(data.File("sv.dat"),
+                   "Blog\r\n1\r\nBlog\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n1\r\nAtlas\r\n");
+    const std::string report = data.File("report.csv");
+
+    QCOMPARE(ExportReportAndExit(report, data.Path()), 0);
+    QCOMPARE(ReadWholeFile(report),
+             std::string("Directory,Submission address,Blog status,Blog last event (UTC)\r\n"
+                         "Atlas,http://127.0.0.1/atlas,sent,\r\n"));
+    QCOMPARE(ExportReportAndExit(data.File("no folder/report.csv"), data.Path()), 1);
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

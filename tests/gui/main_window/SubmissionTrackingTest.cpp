@@ -1,9 +1,5 @@
-#include "support/BrowserDriver.h"
-#include "support/ChannelProbe.h"
-#include "support/SubmitterDlgInspector.h"
-#include "support/SubmitterTestEnvironment.h"
+#include "support/SubmitterSession.h"
 #include "support/WaitUntil.h"
-#include "ui/browser/PageHtmlReader.h"
 
 #include <QTimer>
 #include <QWebChannel>
@@ -116,11 +112,6 @@ private slots:
     void closingWhileTheConfirmationIsReadKeepsTheMark();
 
 private:
-    [[nodiscard]] bool ChooseDirectory(int row);
-    [[nodiscard]] bool WaitUntilFilled();
-    [[nodiscard]] bool SubmitByClick();
-    [[nodiscard]] bool WaitForCheck();
-    [[nodiscard]] bool FlushPageReads();
     [[nodiscard]] bool WaitForTicks(int count);
     QString Title()
     {
@@ -130,9 +121,9 @@ private:
     std::string StateFile() const { return m_env->ReadProgramFile("sv.dat").value_or(""); }
 
     std::unique_ptr<SubmitterTestEnvironment> m_env;
-    std::unique_ptr<CSubmitterDlg> m_dlg;
-    std::unique_ptr<BrowserDriver> m_driver;
-    ChannelProbe m_probe;
+    std::unique_ptr<SubmitterSession> m_session;
+    CSubmitterDlg* m_dlg = nullptr;    // the session's
+    BrowserDriver* m_driver = nullptr; // the session's
 };
 
 void SubmissionTrackingTest::init()
@@ -168,69 +159,16 @@ void SubmissionTrackingTest::init()
                                   "Feed of #email#", R"(It's "quoted" \ here)", "Business", "",
                                   "news, tech", "alice@example.com", "Ann", "Lee", "0"}));
 
-    m_dlg = std::make_unique<CSubmitterDlg>(m_env->Environment());
-    Inspect(*m_dlg).Browser()->Channel()->registerObject(QStringLiteral("probe"), &m_probe);
-    m_dlg->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
-    m_driver = std::make_unique<BrowserDriver>(*Inspect(*m_dlg).Browser());
-    QVERIFY(m_driver->WaitUntilComplete());
-    QVERIFY(Inspect(*m_dlg).WaitForDatabase());
+    m_session = std::make_unique<SubmitterSession>(*m_env);
+    QVERIFY(m_session->Open());
+    m_dlg = &m_session->Window();
+    m_driver = &m_session->Driver();
 }
 
 void SubmissionTrackingTest::cleanup()
 {
-    m_driver.reset();
-    m_dlg.reset();
+    m_session.reset();
     m_env.reset();
-}
-
-bool SubmissionTrackingTest::ChooseDirectory(int row)
-{
-    Inspect(*m_dlg).PickDirectoryRow(row);
-    return Inspect(*m_dlg).FillPending();
-}
-
-bool SubmissionTrackingTest::WaitUntilFilled()
-{
-    return WaitUntil(
-        [this] {
-            return !Inspect(*m_dlg).FillPending() &&
-                   !m_driver
-                        ->RunText(QStringLiteral("document.querySelector('[name=title]').value"))
-                        .isEmpty();
-        },
-        BrowserDriver::kTimeoutMs);
-}
-
-bool SubmissionTrackingTest::SubmitByClick()
-{
-    if (!m_driver->WaitForRenderedFrame(m_probe.renderedFrames))
-        return false;
-    m_driver->Click(QStringLiteral("send"));
-    return WaitUntil([this] { return Inspect(*m_dlg).Submitted(); }, BrowserDriver::kTimeoutMs);
-}
-
-// The result page is complete within the 3000 ms; the check comes at the first tick after.
-bool SubmissionTrackingTest::WaitForCheck()
-{
-    const auto resultShown = [this] {
-        return Inspect(*m_dlg).Browser()->GetReadyState() == CBrowserCtrl::kReadyStateComplete &&
-               Inspect(*m_dlg).Browser()->url().path().startsWith(QStringLiteral("/result/"));
-    };
-    if (!WaitUntil(resultShown, BrowserDriver::kTimeoutMs) || !Inspect(*m_dlg).Submitted())
-        return false;
-    m_env->now = Inspect(*m_dlg).SubmitTime() + 3001;
-    return WaitUntil([this] { return !Inspect(*m_dlg).Submitted(); }, BrowserDriver::kTimeoutMs) &&
-           FlushPageReads();
-}
-
-// Reads of the page are answered in order: once this one is back, the check's has been too.
-bool SubmissionTrackingTest::FlushPageReads()
-{
-    auto read = std::make_shared<bool>(false);
-    CPageHtmlReader(*Inspect(*m_dlg).Browser()->GetDocument())
-        .Read(this, [read](const std::string&) { *read = true; });
-    return WaitUntil([&read] { return *read; }, BrowserDriver::kTimeoutMs);
 }
 
 bool SubmissionTrackingTest::WaitForTicks(int count)
@@ -245,8 +183,8 @@ bool SubmissionTrackingTest::WaitForTicks(int count)
 
 void SubmissionTrackingTest::fillsTheDirectoryPageFromTheProfile()
 {
-    QVERIFY(ChooseDirectory(kAlpha));
-    QVERIFY(WaitUntilFilled());
+    QVERIFY(m_session->ChooseDirectory(kAlpha));
+    QVERIFY(m_session->WaitUntilFilled());
     QCOMPARE(m_env->WaitForRequest("/form/thanks")->query, std::string("cat=104"));
     // The paragraph named "note" takes no value; the status bar says so.
     WAIT_COMPARE(Inspect(*m_dlg).FillStatus()->text(),
@@ -277,10 +215,10 @@ void SubmissionTrackingTest::fillAsksToWaitWhileThePageLoads()
 
 void SubmissionTrackingTest::aConfirmedSubmissionMarksTheEntryOnceAndSavesAtOnce()
 {
-    QVERIFY(ChooseDirectory(kAlpha));
-    QVERIFY(WaitUntilFilled());
-    QVERIFY(SubmitByClick());
-    QVERIFY(WaitForCheck());
+    QVERIFY(m_session->ChooseDirectory(kAlpha));
+    QVERIFY(m_session->WaitUntilFilled());
+    QVERIFY(m_session->SubmitByClick());
+    QVERIFY(m_session->WaitForCheck());
     QCOMPARE(Entry(kAlpha), QStringLiteral("Alpha [sent]"));
     QCOMPARE(Inspect(*m_dlg).CurrentDirectoryRow(), int(kAlpha));
     QCOMPARE(Inspect(*m_dlg).ProgressStatus()->text(),
@@ -294,28 +232,28 @@ void SubmissionTrackingTest::aConfirmedSubmissionMarksTheEntryOnceAndSavesAtOnce
     // Filled by the button and sent again: still one mark.
     QVERIFY(m_driver->Load(QString::fromStdString(m_env->server.Url("/form/thanks"))));
     Inspect(*m_dlg).FillButton()->click();
-    QVERIFY(WaitUntilFilled());
-    QVERIFY(SubmitByClick());
-    QVERIFY(WaitForCheck());
+    QVERIFY(m_session->WaitUntilFilled());
+    QVERIFY(m_session->SubmitByClick());
+    QVERIFY(m_session->WaitForCheck());
     QCOMPARE(Entry(kAlpha), QStringLiteral("Alpha [sent]"));
 }
 
 void SubmissionTrackingTest::aSubmissionByThePagesOwnScriptIsTracked()
 {
-    QVERIFY(ChooseDirectory(kA));
-    QVERIFY(WaitUntilFilled());
+    QVERIFY(m_session->ChooseDirectory(kA));
+    QVERIFY(m_session->WaitUntilFilled());
     m_driver->Run(QStringLiteral("document.getElementById('submission').submit()"));
     WAIT_VERIFY(Inspect(*m_dlg).Submitted(), BrowserDriver::kTimeoutMs);
-    QVERIFY(WaitForCheck());
+    QVERIFY(m_session->WaitForCheck());
     QCOMPARE(Entry(kA), QStringLiteral("A [sent]"));
 }
 
 void SubmissionTrackingTest::theCheckComesOnlyMoreThan3000MillisecondsLater()
 {
     m_env->now = 5000;
-    QVERIFY(ChooseDirectory(kA));
-    QVERIFY(WaitUntilFilled());
-    QVERIFY(SubmitByClick());
+    QVERIFY(m_session->ChooseDirectory(kA));
+    QVERIFY(m_session->WaitUntilFilled());
+    QVERIFY(m_session->SubmitByClick());
     QCOMPARE(Inspect(*m_dlg).SubmitTime(), uint32_t(5000));
     QVERIFY(m_driver->WaitUntilComplete());
     m_env->now = 8000;
@@ -323,26 +261,26 @@ void SubmissionTrackingTest::theCheckComesOnlyMoreThan3000MillisecondsLater()
     connect(Inspect(*m_dlg).Timer(), &QTimer::timeout, this, [&ticks] { ++ticks; });
     WAIT_VERIFY(ticks >= 3, BrowserDriver::kTimeoutMs);
     QVERIFY(Inspect(*m_dlg).Submitted());
-    QVERIFY(WaitForCheck());
+    QVERIFY(m_session->WaitForCheck());
     QCOMPARE(Entry(kA), QStringLiteral("A [sent]"));
 }
 
 void SubmissionTrackingTest::theCheckSurvivesAClockWrapAround()
 {
     m_env->now = 0xFFFFFF00u;
-    QVERIFY(ChooseDirectory(kA));
-    QVERIFY(WaitUntilFilled());
-    QVERIFY(SubmitByClick());
-    QVERIFY(WaitForCheck());
+    QVERIFY(m_session->ChooseDirectory(kA));
+    QVERIFY(m_session->WaitUntilFilled());
+    QVERIFY(m_session->SubmitByClick());
+    QVERIFY(m_session->WaitForCheck());
     QVERIFY(m_env->now < 0xFFFFFF00u); // past the wrap
     QCOMPARE(Entry(kA), QStringLiteral("A [sent]"));
 }
 
 void SubmissionTrackingTest::aSlowResultPageIsExaminedOnceItHasLoaded()
 {
-    QVERIFY(ChooseDirectory(kSlow));
-    QVERIFY(WaitUntilFilled());
-    QVERIFY(SubmitByClick());
+    QVERIFY(m_session->ChooseDirectory(kSlow));
+    QVERIFY(m_session->WaitUntilFilled());
+    QVERIFY(m_session->SubmitByClick());
     QVERIFY(WaitUntil(
         [this] {
             return Inspect(*m_dlg).Browser()->GetReadyState() != CBrowserCtrl::kReadyStateComplete;
@@ -354,26 +292,26 @@ void SubmissionTrackingTest::aSlowResultPageIsExaminedOnceItHasLoaded()
     QVERIFY(WaitUntil([&ticks] { return ticks >= 3; }, BrowserDriver::kTimeoutMs));
     QVERIFY(Inspect(*m_dlg).Submitted());
     WAIT_VERIFY(!Inspect(*m_dlg).Submitted(), BrowserDriver::kTimeoutMs);
-    QVERIFY(FlushPageReads());
+    QVERIFY(m_session->FlushPageReads());
     QCOMPARE(Entry(kSlow), QStringLiteral("Slow [sent]"));
 }
 
 void SubmissionTrackingTest::aConfirmationInAnotherLetterCaseMarksNothing()
 {
-    QVERIFY(ChooseDirectory(kWrongCase));
-    QVERIFY(WaitUntilFilled());
-    QVERIFY(SubmitByClick());
-    QVERIFY(WaitForCheck());
+    QVERIFY(m_session->ChooseDirectory(kWrongCase));
+    QVERIFY(m_session->WaitUntilFilled());
+    QVERIFY(m_session->SubmitByClick());
+    QVERIFY(m_session->WaitForCheck());
     QCOMPARE(Entry(kWrongCase), QStringLiteral("Wrong case [not sent]"));
     QVERIFY(StateFile().find("Wrong case") == std::string::npos);
 }
 
 void SubmissionTrackingTest::aDirectoryWithoutConfirmationTextIsNeverMarked()
 {
-    QVERIFY(ChooseDirectory(kNoText));
-    QVERIFY(WaitUntilFilled());
-    QVERIFY(SubmitByClick());
-    QVERIFY(WaitForCheck());
+    QVERIFY(m_session->ChooseDirectory(kNoText));
+    QVERIFY(m_session->WaitUntilFilled());
+    QVERIFY(m_session->SubmitByClick());
+    QVERIFY(m_session->WaitForCheck());
     QCOMPARE(Entry(kNoText), QStringLiteral("No text [not sent]"));
     QVERIFY(StateFile().find("No text") == std::string::npos);
     QCOMPARE(m_env->databaseMessages.messages.size(), size_t(1));
@@ -381,14 +319,14 @@ void SubmissionTrackingTest::aDirectoryWithoutConfirmationTextIsNeverMarked()
 
 void SubmissionTrackingTest::onlyTheEntryOfExactlyThatDirectoryIsRewritten()
 {
-    QVERIFY(ChooseDirectory(kA));
-    QVERIFY(WaitUntilFilled());
-    QVERIFY(SubmitByClick());
+    QVERIFY(m_session->ChooseDirectory(kA));
+    QVERIFY(m_session->WaitUntilFilled());
+    QVERIFY(m_session->SubmitByClick());
     // Another entry is selected meanwhile, without opening it: the mark still finds "A".
     {
         Inspect(*m_dlg).SelectDirectoryRowQuietly(kNoText);
     }
-    QVERIFY(WaitForCheck());
+    QVERIFY(m_session->WaitForCheck());
     QCOMPARE(Entry(kA), QStringLiteral("A [sent]"));
     QCOMPARE(Entry(kAExtra), QStringLiteral("A Extra [not sent]"));
     QCOMPARE(Inspect(*m_dlg).CurrentDirectoryRow(), int(kA));
@@ -398,9 +336,9 @@ void SubmissionTrackingTest::onlyTheEntryOfExactlyThatDirectoryIsRewritten()
 // mark the directory sent from its own form page.
 void SubmissionTrackingTest::anAttemptThePageRefusesIsNoSubmission()
 {
-    QVERIFY(ChooseDirectory(kEmptyText));
-    QVERIFY(WaitUntilFilled());
-    QVERIFY(m_driver->AttemptSubmission(QStringLiteral("send"), m_probe.renderedFrames));
+    QVERIFY(m_session->ChooseDirectory(kEmptyText));
+    QVERIFY(m_session->WaitUntilFilled());
+    QVERIFY(m_driver->AttemptSubmission(QStringLiteral("send"), m_session->Probe().renderedFrames));
     QVERIFY(!Inspect(*m_dlg).Submitted());
     m_env->now += 60000;
     QVERIFY(WaitForTicks(3));
@@ -411,7 +349,7 @@ void SubmissionTrackingTest::anAttemptThePageRefusesIsNoSubmission()
     m_driver->Run(QStringLiteral("window.allowSend = true"));
     m_driver->Click(QStringLiteral("send"));
     QVERIFY(WaitUntil([this] { return Inspect(*m_dlg).Submitted(); }, BrowserDriver::kTimeoutMs));
-    QVERIFY(WaitForCheck());
+    QVERIFY(m_session->WaitForCheck());
     QCOMPARE(Entry(kEmptyText), QStringLiteral("Empty text [sent]"));
 }
 
@@ -434,11 +372,11 @@ void SubmissionTrackingTest::aDirectoryWithoutAnAddressToOpenLeavesThePageShown(
 {
     QFETCH(int, row);
     QFETCH(QString, message);
-    QVERIFY(ChooseDirectory(kA));
-    QVERIFY(WaitUntilFilled());
+    QVERIFY(m_session->ChooseDirectory(kA));
+    QVERIFY(m_session->WaitUntilFilled());
     m_driver->Run(QStringLiteral("document.querySelector('[name=title]').value = ''"));
 
-    QVERIFY(!ChooseDirectory(row));
+    QVERIFY(!m_session->ChooseDirectory(row));
     CBrowserCtrl& browser = *Inspect(*m_dlg).Browser();
     QCOMPARE(browser.GetReadyState(), CBrowserCtrl::kReadyStateComplete);
     QCOMPARE(browser.url().path(), QStringLiteral("/form/thanks"));
@@ -453,7 +391,7 @@ void SubmissionTrackingTest::aDirectoryWithoutAnAddressToOpenLeavesThePageShown(
 
     // The Fill button fills the page shown, by the chosen directory's rules.
     Inspect(*m_dlg).FillButton()->click();
-    QVERIFY(WaitUntilFilled());
+    QVERIFY(m_session->WaitUntilFilled());
     QCOMPARE(m_env->windowMessages.messages.size(), messages);
 
     // The next page to load is nobody's submission page and is left alone.
@@ -464,9 +402,9 @@ void SubmissionTrackingTest::aDirectoryWithoutAnAddressToOpenLeavesThePageShown(
 
 void SubmissionTrackingTest::closingWhileTheConfirmationIsReadKeepsTheMark()
 {
-    QVERIFY(ChooseDirectory(kA));
-    QVERIFY(WaitUntilFilled());
-    QVERIFY(SubmitByClick());
+    QVERIFY(m_session->ChooseDirectory(kA));
+    QVERIFY(m_session->WaitUntilFilled());
+    QVERIFY(m_session->SubmitByClick());
     QVERIFY(WaitUntil(
         [this] {
             const CBrowserCtrl& browser = *Inspect(*m_dlg).Browser();

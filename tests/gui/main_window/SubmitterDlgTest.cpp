@@ -192,9 +192,12 @@ private slots:
             for (QAction* action : menu->menu()->actions())
                 menus.append(QStringLiteral("  ") + action->text());
         }
-        // The separator between the browser's moves and the assistant's shows as "  ".
         QCOMPARE(menus, (QStringList{"&File",
+                                     "  Export Report\u2026",
+                                     "  ",
                                      "  E&xit",
+                                     "&View",
+                                     "  &History",
                                      "&Settings",
                                      "  Manage Profiles",
                                      "  Update RSS Directory Database",
@@ -422,11 +425,15 @@ private slots:
         // A folder that does not exist fails even for root.
         environment.dataFolder = DataFolder::At(env.ProgramFolder() + "gone/");
         auto window = OpenWindow(environment);
+        // The history cannot be kept in a folder that does not exist either; it says so once.
+        WAIT_COMPARE(env.windowMessages.messages.size(), size_t(1), 5000);
+        QVERIFY(env.windowMessages.messages.front().text.find("history.sqlite") !=
+                std::string::npos);
 
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
-        QCOMPARE(env.windowMessages.messages.size(), size_t(1));
-        const RecordingPresenter::Message& message = env.windowMessages.messages.front();
+        QCOMPARE(env.windowMessages.messages.size(), size_t(2));
+        const RecordingPresenter::Message& message = env.windowMessages.messages.back();
         const std::string prefix = "Kestrine could not save your profiles to sv.dat: ";
         const std::string suffix = ". Fix the problem and close the window again, or choose "
                                    "File > Exit to quit without saving.";

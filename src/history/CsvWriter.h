@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Builds CSV text as RFC 4180 has it: fields separated by commas, records ended by CR LF, a
+// field quoted when it holds a comma, a quote, CR or LF, and quotes inside doubled. Every field
+// is turned into UTF-8 on the way in (see ToUtf8).
+class CCsvWriter final
+{
+public:
+    void AddField(std::string_view bytes);
+    void EndRecord();
+
+    const std::string& Text() const { return m_text; }
+
+private:
+    std::string m_text;
+    bool m_recordStarted = false;
+};

@@ -1,0 +1,93 @@
+#include "history/HistorySchema.h"
+
+#include "history/SqliteStatement.h"
+
+#include <array>
+#include <string>
+
+namespace history_schema {
+namespace {
+
+struct Migration
+{
+    int toVersion;
+    const char* sql;
+};
+
+// Append a step to change the layout; never edit one that has shipped.
+constexpr std::array kMigrations{
+    Migration{1, R"sql(
+        CREATE TABLE events (
+            id INTEGER PRIMARY KEY,
+            time_ms INTEGER NOT NULL,
+            profile BLOB NOT NULL,
+            directory BLOB NOT NULL,
+            kind TEXT NOT NULL,
+            fields_set INTEGER,
+            fields_total INTEGER,
+            address TEXT NOT NULL
+        );
+        CREATE INDEX events_by_pair ON events (profile, directory, time_ms, id);
+    )sql"},
+};
+static_assert(kMigrations.back().toVersion == kCurrentVersion);
+
+HistoryOutcome Execute(sqlite3* db, const char* sql)
+{
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return HistoryOutcome::Failed(sqlite3_errmsg(db));
+    return {};
+}
+
+HistoryOutcome ReadVersion(sqlite3* db, int& version)
+{
+    CSqliteStatement statement;
+    if (!statement.Prepare(db, "PRAGMA user_version") || statement.Step() != SQLITE_ROW)
+        return HistoryOutcome::Failed(sqlite3_errmsg(db));
+    version = static_cast<int>(statement.ColumnInt(0));
+    return {};
+}
+
+HistoryOutcome ApplyFrom(sqlite3* db, int version)
+{
+    if (version > kCurrentVersion) {
+        return HistoryOutcome::Failed("it was written by a newer version of the program (layout " +
+                                      std::to_string(version) + ", this one knows up to " +
+                                      std::to_string(kCurrentVersion) + ")");
+    }
+    for (const Migration& migration : kMigrations) {
+        if (migration.toVersion <= version)
+            continue;
+        if (HistoryOutcome step = Execute(db, migration.sql); !step.ok)
+            return step;
+        const std::string setVersion =
+            "PRAGMA user_version = " + std::to_string(migration.toVersion);
+        if (HistoryOutcome step = Execute(db, setVersion.c_str()); !step.ok)
+            return step;
+    }
+    return {};
+}
+
+} // namespace
+
+HistoryOutcome Migrate(sqlite3* db)
+{
+    int version = 0;
+    if (HistoryOutcome read = ReadVersion(db, version); !read.ok)
+        return read;
+    if (version == kCurrentVersion)
+        return {};
+    if (HistoryOutcome begin = Execute(db, "BEGIN IMMEDIATE"); !begin.ok)
+        return begin;
+    // Read again under the write lock: another instance may have migrated in between.
+    HistoryOutcome outcome = ReadVersion(db, version);
+    if (outcome.ok)
+        outcome = ApplyFrom(db, version);
+    if (outcome.ok)
+        outcome = Execute(db, "COMMIT");
+    if (!outcome.ok)
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return outcome;
+}
+
+} // namespace history_schema

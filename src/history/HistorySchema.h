@@ -1,0 +1,18 @@
+#pragma once
+
+#include "history/HistoryOutcome.h"
+
+#include <sqlite3.h>
+
+// The layout of history.sqlite. Its version lives in PRAGMA user_version: 0 is a new, empty
+// file; every later version is reached from the one before by one step of the migration list.
+namespace history_schema {
+
+inline constexpr int kCurrentVersion = 1;
+
+// Brings the database to kCurrentVersion in one transaction, so another instance of the program
+// starting at the same moment sees either the old layout or the finished new one. A file written
+// by a newer version is left alone and reported: this version does not know its layout.
+HistoryOutcome Migrate(sqlite3* db);
+
+} // namespace history_schema

@@ -1,0 +1,141 @@
+#include "history/HistoryStore.h"
+
+#include "history/HistorySchema.h"
+
+namespace {
+
+constexpr const char* kInsert =
+    "INSERT INTO events (time_ms, profile, directory, kind, fields_set, fields_total, address) "
+    "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)";
+constexpr const char* kColumns =
+    "time_ms, profile, directory, kind, fields_set, fields_total, address";
+
+std::string SelectAll()
+{
+    return std::string("SELECT ") + kColumns + " FROM events ORDER BY time_ms DESC, id DESC";
+}
+
+std::string SelectLast()
+{
+    return std::string("SELECT ") + kColumns +
+           " FROM (SELECT *, row_number() OVER (PARTITION BY profile, directory"
+           " ORDER BY time_ms DESC, id DESC) AS newness FROM events) WHERE newness = 1";
+}
+
+} // namespace
+
+HistoryOutcome CHistoryStore::Open(const std::string& path, const char* vfs)
+{
+    Close();
+    sqlite3* db = nullptr;
+    const int result =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, vfs);
+    m_db.reset(db);
+    if (result != SQLITE_OK) {
+        HistoryOutcome failure = Failure();
+        Close();
+        return failure;
+    }
+    HistoryOutcome outcome = Configure();
+    if (outcome.ok)
+        outcome = Prepare(m_insert, kInsert);
+    if (outcome.ok)
+        outcome = Prepare(m_selectAll, SelectAll().c_str());
+    if (outcome.ok)
+        outcome = Prepare(m_selectLast, SelectLast().c_str());
+    if (!outcome.ok)
+        Close();
+    return outcome;
+}
+
+void CHistoryStore::Close()
+{
+    m_insert = {};
+    m_selectAll = {};
+    m_selectLast = {};
+    m_db.reset();
+}
+
+HistoryOutcome CHistoryStore::Configure()
+{
+    sqlite3* db = m_db.get();
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    // A write-protected file opens read-only without complaint; find out now, not at the first
+    // event.
+    if (sqlite3_db_readonly(db, "main") == 1)
+        return HistoryOutcome::Failed(sqlite3_errstr(SQLITE_READONLY));
+    // Settled before anything is written, so that a file that is not SQLite, or one of a newer
+    // layout, is left exactly as it was.
+    if (HistoryOutcome layout = history_schema::Migrate(db); !layout.ok)
+        return layout;
+    CSqliteStatement journal;
+    if (!journal.Prepare(db, "PRAGMA journal_mode = WAL") || journal.Step() != SQLITE_ROW)
+        return Failure();
+    if (journal.ColumnBytes(0) != "wal")
+        return HistoryOutcome::Failed("the file cannot be switched to write-ahead logging");
+    journal = {};
+    // In WAL mode NORMAL still never corrupts the file; a power cut may only lose the last
+    // events, and sv.dat, not the history, holds the sent marks.
+    if (sqlite3_exec(db, "PRAGMA synchronous = NORMAL", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Failure();
+    return {};
+}
+
+HistoryOutcome CHistoryStore::Prepare(CSqliteStatement& statement, const char* sql)
+{
+    return statement.Prepare(m_db.get(), sql) ? HistoryOutcome{} : Failure();
+}
+
+HistoryOutcome CHistoryStore::Failure()
+{
+    return HistoryOutcome::Failed(m_db ? sqlite3_errmsg(m_db.get()) : sqlite3_errstr(SQLITE_NOMEM));
+}
+
+HistoryOutcome CHistoryStore::Append(const HistoryEvent& event)
+{
+    if (!m_db)
+        return HistoryOutcome::Failed(sqlite3_errstr(SQLITE_MISUSE));
+    m_insert.BindInt(1, event.timeUtcMs);
+    m_insert.BindBytes(2, event.profile);
+    m_insert.BindBytes(3, event.directory);
+    m_insert.BindText(4, KindName(event.kind));
+    if (event.kind == HistoryEventKind::Filled) {
+        m_insert.BindInt(5, event.fieldsSet);
+        m_insert.BindInt(6, event.fieldsTotal);
+    }
+    m_insert.BindText(7, event.pageAddress);
+    const int result = m_insert.Step();
+    m_insert.Reset();
+    return result == SQLITE_DONE ? HistoryOutcome{} : Failure();
+}
+
+HistoryOutcome CHistoryStore::ReadEvents(std::vector<HistoryEvent>& events)
+{
+    return ReadAll(m_selectAll, events);
+}
+
+HistoryOutcome CHistoryStore::ReadLastEvents(std::vector<HistoryEvent>& events)
+{
+    return ReadAll(m_selectLast, events);
+}
+
+HistoryOutcome CHistoryStore::ReadAll(CSqliteStatement& statement,
+                                      std::vector<HistoryEvent>& events)
+{
+    if (!m_db)
+        return HistoryOutcome::Failed(sqlite3_errstr(SQLITE_MISUSE));
+    events.clear();
+    int result = SQLITE_ROW;
+    while ((result = statement.Step()) == SQLITE_ROW) {
+        // A kind this version does not know (written by hand, or by a tool) is skipped rather
+        // than shown as something it is not.
+        const std::optional<HistoryEventKind> kind = KindFromName(statement.ColumnBytes(3));
+        if (!kind)
+            continue;
+        events.push_back({statement.ColumnInt(0), statement.ColumnBytes(1),
+                          statement.ColumnBytes(2), *kind, static_cast<int>(statement.ColumnInt(4)),
+                          static_cast<int>(statement.ColumnInt(5)), statement.ColumnBytes(6)});
+    }
+    statement.Reset();
+    return result == SQLITE_DONE ? HistoryOutcome{} : Failure();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "history/HistoryEvent.h"
+#include "history/HistoryOutcome.h"
+#include "history/SqliteStatement.h"
+
+#include <string>
+#include <vector>
+
+// history.sqlite: one row per event, in WAL mode so that the history window and the report
+// read while the recorder writes. One instance per thread: the connection and its statements
+// are used by the thread that opened them.
+class CHistoryStore final
+{
+public:
+    // How long a statement waits for another program instance that holds the write lock.
+    static constexpr int kBusyTimeoutMs = 2000;
+
+    // Opens or creates the file and brings its layout up to date. `vfs` chooses an SQLite file
+    // system other than the default one (tests stand in a disk that fills up).
+    HistoryOutcome Open(const std::string& path, const char* vfs = nullptr);
+    bool IsOpen() const { return m_db != nullptr; }
+    void Close();
+
+    HistoryOutcome Append(const HistoryEvent& event);
+    // Every event, newest first; events of the same millisecond in reverse order of recording.
+    HistoryOutcome ReadEvents(std::vector<HistoryEvent>& events);
+    // The newest event of every profile and directory pair, in no particular order.
+    HistoryOutcome ReadLastEvents(std::vector<HistoryEvent>& events);
+
+private:
+    HistoryOutcome Configure();
+    HistoryOutcome Prepare(CSqliteStatement& statement, const char* sql);
+    HistoryOutcome ReadAll(CSqliteStatement& statement, std::vector<HistoryEvent>& events);
+    HistoryOutcome Failure();
+
+    // Declared before the statements: they are finalized first, the connection closed last.
+    SqliteConnection m_db;
+    CSqliteStatement m_insert;
+    CSqliteStatement m_selectAll;
+    CSqliteStatement m_selectLast;
+};

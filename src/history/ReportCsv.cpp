@@ -1,0 +1,95 @@
+#include "history/ReportCsv.h"
+
+#include "history/CsvWriter.h"
+#include "history/UtcTime.h"
+#include "profiles/ProfileStore.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <utility>
+
+namespace {
+
+using PairKey = std::pair<std::string, std::string>; // profile, directory
+
+// Profile names in store order, each once: lookups by name take the first profile of a name,
+// so a second one of the same name could only repeat its columns.
+std::vector<const ProfileRecord*> DistinctProfiles(const CProfileStore& profiles)
+{
+    std::vector<const ProfileRecord*> distinct;
+    std::set<std::string> seen;
+    for (const ProfileRecord& profile : profiles.Profiles()) {
+        if (seen.insert(profile.name).second)
+            distinct.push_back(&profile);
+    }
+    return distinct;
+}
+
+std::vector<ReportDirectory> WithForgottenDirectories(std::vector<ReportDirectory> directories,
+                                                      const CProfileStore& profiles,
+                                                      const std::vector<HistoryEvent>& lastEvents)
+{
+    std::set<std::string> known;
+    for (const ReportDirectory& directory : directories)
+        known.insert(directory.name);
+    std::set<std::string> forgotten;
+    for (const ProfileRecord& profile : profiles.Profiles()) {
+        for (const std::string& name : profile.sent) {
+            if (!known.contains(name))
+                forgotten.insert(name);
+        }
+    }
+    for (const HistoryEvent& event : lastEvents) {
+        if (!known.contains(event.directory))
+            forgotten.insert(event.directory);
+    }
+    for (const std::string& name : forgotten)
+        directories.push_back({name, {}});
+    return directories;
+}
+
+const char* Status(const ProfileRecord& profile, const std::string& directory,
+                   const HistoryEvent* last)
+{
+    if (profile.sent.contains(directory))
+        return "sent";
+    if (last && last->kind == HistoryEventKind::NotConfirmed)
+        return "refused";
+    return "not sent";
+}
+
+} // namespace
+
+std::string ComposeReportCsv(const std::vector<ReportDirectory>& directories,
+                             const CProfileStore& profiles,
+                             const std::vector<HistoryEvent>& lastEvents)
+{
+    std::map<PairKey, const HistoryEvent*> lastByPair;
+    for (const HistoryEvent& event : lastEvents)
+        lastByPair[{event.profile, event.directory}] = &event;
+    const std::vector<const ProfileRecord*> columns = DistinctProfiles(profiles);
+
+    CCsvWriter csv;
+    csv.AddField("Directory");
+    csv.AddField("Submission address");
+    for (const ProfileRecord* profile : columns) {
+        csv.AddField(profile->name + " status");
+        csv.AddField(profile->name + " last event (UTC)");
+    }
+    csv.EndRecord();
+
+    for (const ReportDirectory& directory :
+         WithForgottenDirectories(directories, profiles, lastEvents)) {
+        csv.AddField(directory.name);
+        csv.AddField(directory.address);
+        for (const ProfileRecord* profile : columns) {
+            const auto found = lastByPair.find({profile->name, directory.name});
+            const HistoryEvent* last = found == lastByPair.end() ? nullptr : found->second;
+            csv.AddField(Status(*profile, directory.name, last));
+            csv.AddField(last ? FormatUtcTime(last->timeUtcMs) : std::string());
+        }
+        csv.EndRecord();
+    }
+    return csv.Text();
+}

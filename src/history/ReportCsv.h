@@ -1,0 +1,24 @@
+#pragma once
+
+#include "history/HistoryEvent.h"
+
+#include <string>
+#include <vector>
+
+class CProfileStore;
+
+struct ReportDirectory
+{
+    std::string name;
+    std::string address; // the submission page
+};
+
+// The report the user keeps: a header, then one record per directory with its submission
+// address and, for every profile, its status and the time of its last event in the history.
+// The status is "sent" when sv.dat says so, whatever the history holds; otherwise "refused" when
+// the last event was a result page without the confirmation text, and "not sent" else.
+// Directories that only sv.dat or the history still know of (dropped from the database since)
+// follow the database's own, without address, so nothing once sent goes missing.
+std::string ComposeReportCsv(const std::vector<ReportDirectory>& directories,
+                             const CProfileStore& profiles,
+                             const std::vector<HistoryEvent>& lastEvents);

@@ -1,0 +1,172 @@
+#include "history/HistoryRecorder.h"
+#include "history/ReportExport.h"
+#include "history/UtcTime.h"
+#include "page_filling/DirectoryListEntry.h"
+#include "ui/history/HistoryDlg.h"
+#include "ui/main_window/DirectoryFilterProxy.h"
+#include "ui/main_window/DirectoryListModel.h"
+#include "ui/main_window/DirectoryListView.h"
+#include "ui/main_window/SubmitterDlg.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QUrl>
+
+void CSubmitterDlg::StartHistory()
+{
+    // Where profiles cannot be saved the history cannot be kept either, and the user has been
+    // told about the folder already.
+    if (m_environment.dataFolder.problem.empty()) {
+        // The recorder reports from its own thread; the message is shown on the window's.
+        m_history =
+            std::make_unique<CHistoryRecorder>(HistoryPath(), [this](const std::string& error) {
+                QMetaObject::invokeMethod(
+                    this, [this, error] { OnHistoryOff(error); }, Qt::QueuedConnection);
+            });
+    }
+    m_directoryList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_directoryList, &QWidget::customContextMenuRequested, this,
+            &CSubmitterDlg::OnDirectoryContextMenu);
+}
+
+void CSubmitterDlg::AddHistoryCommands(QMenu* fileMenu)
+{
+    QAction* exportReport =
+        fileMenu->addAction(tr("Export Report\u2026"), this, &CSubmitterDlg::OnExportReport);
+    exportReport->setObjectName(QStringLiteral("exportReport"));
+    fileMenu->addSeparator();
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* history = view->addAction(tr("&History"), QKeySequence(Qt::CTRL | Qt::Key_H), this,
+                                       &CSubmitterDlg::OnViewHistory);
+    history->setObjectName(QStringLiteral("viewHistory"));
+}
+
+std::string CSubmitterDlg::HistoryPath() const
+{
+    return m_environment.dataFolder.HistoryFile();
+}
+
+void CSubmitterDlg::RecordHistory(HistoryEventKind kind, const std::string& directory,
+                                  const QUrl& page, int fieldsSet, int fieldsTotal)
+{
+    if (!m_hasProfile || !m_history)
+        return;
+    m_history->Record({SystemUtcMilliseconds(), m_currentProfile.name, directory, kind, fieldsSet,
+                       fieldsTotal, page.toEncoded().toStdString()});
+}
+
+void CSubmitterDlg::OnHistoryOff(const std::string& error)
+{
+    m_presenter.ShowMessage(
+        "Kestrine cannot keep the submission history in history.sqlite: " + error +
+            ". It carries on without it; sent marks are kept in sv.dat "
+            "as before.",
+        "Error", MessageIcon::Exclamation);
+}
+
+void CSubmitterDlg::OnViewHistory()
+{
+    if (!m_historyDlg) {
+        m_historyDlg = new CHistoryDlg(HistoryPath(), this);
+        m_historyDlg->setObjectName(QStringLiteral("historyWindow"));
+        connect(m_historyDlg, &CHistoryDlg::directoryActivated, this,
+                &CSubmitterDlg::OpenDirectoryFromHistory);
+    } else {
+        m_historyDlg->Reload();
+    }
+    m_historyDlg->show();
+    m_historyDlg->raise();
+    m_historyDlg->activateWindow();
+}
+
+void CSubmitterDlg::OpenDirectoryFromHistory(const QByteArray& directory)
+{
+    const std::string name = directory.toStdString();
+    if (const std::optional<size_t> entry = m_directoryModel->FindDirectory(name)) {
+        // As if the user picked it in the list: the page opens and fills.
+        SelectDirectory(entry);
+        if (SelectedDirectory())
+            OnSelchangeDirectoryList();
+        activateWindow();
+        return;
+    }
+    m_presenter.ShowMessage("The directory \"" + name +
+                                "\" is no longer in the directory database.",
+                            "Error", MessageIcon::Exclamation);
+}
+
+void CSubmitterDlg::OnDirectoryContextMenu(const QPoint& position)
+{
+    const QModelIndex index = m_directoryList->indexAt(position);
+    ProfileRecord profile;
+    if (!index.isValid() || !m_hasProfile ||
+        !m_profileManager.Profiles().GetProfile(m_currentProfile.name, profile))
+        return;
+    const std::optional<size_t> entry = m_directoryFilter->DirectoryAt(index.row());
+    if (!entry)
+        return;
+    const std::string directory = m_directoryModel->DirectoryName(*entry);
+    const bool sent = m_profileManager.Profiles().IsSent(m_currentProfile.name, directory);
+
+    QMenu menu(this);
+    QAction* markSent = menu.addAction(tr("Mark as sent"));
+    markSent->setObjectName(QStringLiteral("markSent"));
+    QAction* markNotSent = menu.addAction(tr("Mark as not sent"));
+    markNotSent->setObjectName(QStringLiteral("markNotSent"));
+    markSent->setEnabled(!sent);
+    markNotSent->setEnabled(sent);
+    connect(markSent, &QAction::triggered, this,
+            [this, directory] { SetSentByHand(directory, true); });
+    connect(markNotSent, &QAction::triggered, this,
+            [this, directory] { SetSentByHand(directory, false); });
+    menu.exec(m_directoryList->viewport()->mapToGlobal(position));
+}
+
+void CSubmitterDlg::SetSentByHand(const std::string& directory, bool sent)
+{
+    CProfileStore& store = m_profileManager.Profiles();
+    const bool changed = sent ? store.MarkSent(m_currentProfile.name, directory)
+                              : store.UnmarkSent(m_currentProfile.name, directory);
+    if (!changed)
+        return;
+    // Saved at once, like a mark the submission check makes.
+    SaveStateFileOrWarn();
+    RecordHistory(sent ? HistoryEventKind::MarkedByHand : HistoryEventKind::Unmarked, directory,
+                  {});
+    const std::optional<size_t> selected = SelectedDirectory();
+    MarkDirectoryList(m_currentProfile.name);
+    SelectDirectory(selected);
+}
+
+void CSubmitterDlg::OnExportReport()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Report"), QDir::home().filePath(QStringLiteral("kestrine-report.csv")),
+        tr("CSV files (*.csv);;All files (*)"));
+    if (!path.isEmpty())
+        ExportReportTo(path);
+}
+
+void CSubmitterDlg::ExportReportTo(const QString& path)
+{
+    ProfileRecord current;
+    const bool hasCurrent =
+        m_hasProfile && m_profileManager.Profiles().GetProfile(m_currentProfile.name, current);
+    const ReportExportOutcome outcome =
+        ExportReport(path.toStdString(), m_environment.dataFolder.databaseFile,
+                     m_profileManager.Profiles(), hasCurrent ? &current : nullptr, HistoryPath());
+    if (!outcome.written.ok) {
+        m_presenter.ShowMessage("Kestrine could not write the report: " + outcome.written.error +
+                                    ".",
+                                "Error", MessageIcon::Exclamation);
+    } else if (!outcome.historyError.empty()) {
+        m_presenter.ShowMessage("The report was written without the history, which cannot be "
+                                "read: " +
+                                    outcome.historyError +
+                                    ". Its statuses come from sv.dat alone and it has no dates.",
+                                "Error", MessageIcon::Exclamation);
+    }
+}

@@ -1,0 +1,180 @@
+#include "ui/history/HistoryDlg.h"
+
+#include "history/HistoryStore.h"
+#include "support/FileBytes.h"
+#include "support/TemporaryFolder.h"
+#include "ui/history/HistoryFilterModel.h"
+#include "ui/history/HistoryTableModel.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+Q_DECLARE_METATYPE(std::string)
+
+class HistoryDlgTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void showsEveryEventNewestFirst();
+    void narrowsToAProfileAndADirectoryByTheirBytes_data();
+    void narrowsToAProfileAndADirectoryByTheirBytes();
+    void aDoubleClickAsksForTheEventsDirectory();
+    void aHistoryItCannotReadIsNamedAndTheTableIsEmpty();
+
+private:
+    void Write(const std::vector<HistoryEvent>& events);
+    static int IndexOf(const QComboBox& combo, const std::string& name);
+    QStringList Column(const CHistoryDlg& dialog, int column) const;
+
+    std::unique_ptr<TemporaryFolder> m_folder;
+};
+
+namespace {
+
+// "Café" in Latin-1 and in UTF-8 look the same in the table but are different profiles.
+const std::string kLatin1Cafe = "Caf\xe9";
+const std::string kUtf8Cafe = "Caf\xc3\xa9";
+
+HistoryEvent Event(int64_t time, const std::string& profile, const std::string& directory,
+                   HistoryEventKind kind)
+{
+    return {time,
+            profile,
+            directory,
+            kind,
+            kind == HistoryEventKind::Filled ? 3 : 0,
+            kind == HistoryEventKind::Filled ? 4 : 0,
+            "http://127.0.0.1/" + directory};
+}
+
+} // namespace
+
+void HistoryDlgTest::init()
+{
+    m_folder = std::make_unique<TemporaryFolder>();
+    QVERIFY(m_folder->IsValid());
+    Write({Event(1000, kLatin1Cafe, "Atlas", HistoryEventKind::Opened),
+           Event(2000, kLatin1Cafe, "Atlas", HistoryEventKind::Filled),
+           Event(3000, kUtf8Cafe, "Atlas", HistoryEventKind::NotConfirmed),
+           Event(4000, kUtf8Cafe, "Pingwell", HistoryEventKind::MarkedByHand)});
+}
+
+void HistoryDlgTest::Write(const std::vector<HistoryEvent>& events)
+{
+    CHistoryStore store;
+    QVERIFY(store.Open(m_folder->File("history.sqlite")).ok);
+    for (const HistoryEvent& event : events)
+        QVERIFY(store.Append(event).ok);
+}
+
+int HistoryDlgTest::IndexOf(const QComboBox& combo, const std::string& name)
+{
+    return combo.findData(QByteArray::fromStdString(name));
+}
+
+QStringList HistoryDlgTest::Column(const CHistoryDlg& dialog, int column) const
+{
+    QStringList texts;
+    const QAbstractItemModel* model = dialog.m_table->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts.append(model->index(row, column).data().toString());
+    return texts;
+}
+
+void HistoryDlgTest::showsEveryEventNewestFirst()
+{
+    CHistoryDlg dialog(m_folder->File("history.sqlite"));
+    QCOMPARE(Column(dialog, CHistoryTableModel::kTime),
+             (QStringList{"1970-01-01 00:00:04", "1970-01-01 00:00:03", "1970-01-01 00:00:02",
+                          "1970-01-01 00:00:01"}));
+    QCOMPARE(Column(dialog, CHistoryTableModel::kEvent),
+             (QStringList{"Marked as sent", "Not confirmed", "Filled", "Opened"}));
+    QCOMPARE(Column(dialog, CHistoryTableModel::kFields), (QStringList{"", "", "3 of 4", ""}));
+    QCOMPARE(Column(dialog, CHistoryTableModel::kProfile),
+             (QStringList{"Caf\u00e9", "Caf\u00e9", "Caf\u00e9", "Caf\u00e9"}));
+    QVERIFY(dialog.m_problem->isHidden());
+
+    // A reload shows what was written since and keeps the choice of profile.
+    dialog.m_profileFilter->setCurrentIndex(IndexOf(*dialog.m_profileFilter, kUtf8Cafe));
+    Write({Event(5000, kUtf8Cafe, "Registry", HistoryEventKind::Opened)});
+    dialog.Reload();
+    QCOMPARE(Column(dialog, CHistoryTableModel::kDirectory),
+             (QStringList{"Registry", "Pingwell", "Atlas"}));
+}
+
+void HistoryDlgTest::narrowsToAProfileAndADirectoryByTheirBytes_data()
+{
+    QTest::addColumn<std::string>("profile"); // empty: all
+    QTest::addColumn<std::string>("directory");
+    QTest::addColumn<QStringList>("times");
+    QTest::newRow("all") << std::string() << std::string()
+                         << QStringList{"00:00:04", "00:00:03", "00:00:02", "00:00:01"};
+    QTest::newRow("Latin-1 profile")
+        << kLatin1Cafe << std::string() << QStringList{"00:00:02", "00:00:01"};
+    QTest::newRow("UTF-8 profile")
+        << kUtf8Cafe << std::string() << QStringList{"00:00:04", "00:00:03"};
+    QTest::newRow("directory") << std::string() << std::string("Atlas")
+                               << QStringList{"00:00:03", "00:00:02", "00:00:01"};
+    QTest::newRow("both") << kUtf8Cafe << std::string("Atlas") << QStringList{"00:00:03"};
+    QTest::newRow("none left") << kLatin1Cafe << std::string("Pingwell") << QStringList{};
+}
+
+void HistoryDlgTest::narrowsToAProfileAndADirectoryByTheirBytes()
+{
+    QFETCH(std::string, profile);
+    QFETCH(std::string, directory);
+    QFETCH(QStringList, times);
+    CHistoryDlg dialog(m_folder->File("history.sqlite"));
+    QCOMPARE(dialog.m_profileFilter->count(), 3);
+    QCOMPARE(dialog.m_directoryFilter->count(), 3);
+    dialog.m_profileFilter->setCurrentIndex(
+        profile.empty() ? 0 : IndexOf(*dialog.m_profileFilter, profile));
+    dialog.m_directoryFilter->setCurrentIndex(
+        directory.empty() ? 0 : IndexOf(*dialog.m_directoryFilter, directory));
+    QStringList shown;
+    for (const QString& time : Column(dialog, CHistoryTableModel::kTime))
+        shown.append(time.right(8));
+    QCOMPARE(shown, times);
+}
+
+void HistoryDlgTest::aDoubleClickAsksForTheEventsDirectory()
+{
+    CHistoryDlg dialog(m_folder->File("history.sqlite"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.m_directoryFilter->setCurrentIndex(IndexOf(*dialog.m_directoryFilter, "Pingwell"));
+    QSignalSpy activated(&dialog, &CHistoryDlg::directoryActivated);
+    QTableView& table = *dialog.m_table;
+    const QRect cell = table.visualRect(table.model()->index(0, CHistoryTableModel::kEvent));
+    // A view takes a double-click only on the item that took the press before it.
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(activated.size(), 1);
+    QCOMPARE(activated[0][0].toByteArray(), QByteArrayLiteral("Pingwell"));
+}
+
+void HistoryDlgTest::aHistoryItCannotReadIsNamedAndTheTableIsEmpty()
+{
+    const std::string path = m_folder->File("history.sqlite");
+    std::filesystem::remove(path + "-wal");
+    std::filesystem::remove(path + "-shm");
+    WriteWholeFile(path, std::string(8192, 'x'));
+    CHistoryDlg dialog(path);
+    QVERIFY(!dialog.m_problem->isHidden());
+    QVERIFY2(dialog.m_problem->text().contains(QStringLiteral("not a database")),
+             qPrintable(dialog.m_problem->text()));
+    QCOMPARE(dialog.m_table->model()->rowCount(), 0);
+    QCOMPARE(dialog.m_profileFilter->count(), 1);
+}
+
+QTEST_MAIN(HistoryDlgTest)
+#include "HistoryDlgTest.moc"
