@@ -4,12 +4,36 @@
 #include "directory_db/DatabaseFile.h"
 #include "directory_db/DirectoryXml.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <libxml/tree.h>
 #include <new>
 #include <vector>
 
 namespace {
+
+bool HoldsNul(const std::optional<std::string>& text)
+{
+    return text && text->find('\0') != std::string::npos;
+}
+
+bool HoldsNul(const DirectoryRecord& record)
+{
+    const auto conditionHoldsNul = [](const ConditionRecord& condition) {
+        return HoldsNul(condition.category) || HoldsNul(condition.subcategory) ||
+               HoldsNul(condition.value);
+    };
+    const auto variableHoldsNul = [&](const VariableRecord& variable) {
+        return HoldsNul(variable.name) || std::any_of(variable.conditions.begin(),
+                                                      variable.conditions.end(), conditionHoldsNul);
+    };
+    const auto itemHoldsNul = [](const FormField& item) {
+        return HoldsNul(item.name) || HoldsNul(item.value);
+    };
+    return HoldsNul(record.name) || HoldsNul(record.submitUrl) || HoldsNul(record.confirmation) ||
+           std::any_of(record.items.begin(), record.items.end(), itemHoldsNul) ||
+           std::any_of(record.variables.begin(), record.variables.end(), variableHoldsNul);
+}
 
 const xmlChar* XmlText(const char* text)
 {
@@ -94,6 +118,7 @@ bool CUserDirectoryFile::Load()
 
 void CUserDirectoryFile::Put(const DirectoryRecord& record, const std::string& replacing)
 {
+    m_holdsUnstorableText = m_holdsUnstorableText || HoldsNul(record);
     xmlNode* root = xmlDocGetRootElement(m_doc.get());
     xmlNode* directory = MakeDirectoryElement(m_doc.get(), record);
     xmlNode* old = replacing.empty() ? nullptr : FirstNamed(root, replacing);
@@ -132,7 +157,7 @@ WriteOutcome CUserDirectoryFile::Save(CAtomicFileWriter& writer) const
     const std::string bytes = Serialize();
     // XML cannot hold every character (most control characters, broken UTF-8); a file that
     // would not read back would lose all the user's directories at the next start.
-    if (!ParseUntrustedXml(bytes))
+    if (m_holdsUnstorableText || !ParseUntrustedXml(bytes))
         return {false, "a text holds characters that mydirs.xml cannot store"};
     return writer.Write(m_path, bytes);
 }

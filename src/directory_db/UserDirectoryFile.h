@@ -38,4 +38,6 @@ private:
     std::string m_path;
     XmlDocumentPtr m_doc;
     std::string m_error;
+    // A text put in held a NUL byte, which the XML tree would silently cut short.
+    bool m_holdsUnstorableText = false;
 };
