@@ -133,7 +133,7 @@ bool CDataFolderResolver::IsPortable(const std::string& executableFolder) const
 
 std::string CDataFolderResolver::InstalledFolder(const DataFolderInputs& inputs)
 {
-    // Relative values are to be ignored, says the XDG base directory specification.
+    // The XDG base directory rules say relative values are to be ignored.
     if (inputs.xdgDataHome.starts_with('/'))
         return WithSlash(WithSlash(inputs.xdgDataHome) + "kestrine");
     if (inputs.home.starts_with('/'))

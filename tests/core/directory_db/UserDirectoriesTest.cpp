@@ -42,11 +42,11 @@ std::string DatabaseOf(const std::string& names, const std::string& origin)
 class MergeTest : public DatabaseFixture, public ::testing::WithParamInterface<MergeCase>
 {
 protected:
-    std::string FileFor(const std::string& spec, const std::string& origin)
+    std::string FileFor(const std::string& content, const std::string& origin)
     {
-        if (spec == "-")
+        if (content == "-")
             return PathOf(origin + "-missing.xml");
-        const std::string xml = spec.starts_with("<") ? spec : DatabaseOf(spec, origin);
+        const std::string xml = content.starts_with("<") ? content : DatabaseOf(content, origin);
         return WriteFile(origin + ".xml", xml);
     }
 
