@@ -12,8 +12,10 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTest>
 #include <QTimer>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // The main window as a test sees it: its widgets found by object name, as a user finds them on
@@ -106,4 +108,16 @@ private:
 inline SubmitterDlgInspector Inspect(CSubmitterDlg& window)
 {
     return SubmitterDlgInspector(window);
+}
+
+// A main window shown on screen with its database read, as a user meets it after the start.
+inline std::unique_ptr<CSubmitterDlg> OpenShownWindow(SubmitterEnvironment environment)
+{
+    auto window = std::make_unique<CSubmitterDlg>(std::move(environment));
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("the main window was not exposed");
+    if (!Inspect(*window).WaitForDatabase())
+        qWarning("the main window did not read its database");
+    return window;
 }

@@ -21,17 +21,6 @@ const std::string kWarning = "Kestrine cannot save your profiles: %1. You can go
                              "changes to your profiles and the directories marked as sent will be "
                              "lost when Kestrine closes.";
 
-std::unique_ptr<CSubmitterDlg> OpenWindow(SubmitterEnvironment environment)
-{
-    auto window = std::make_unique<CSubmitterDlg>(std::move(environment));
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("the main window was not exposed");
-    if (!Inspect(*window).WaitForDatabase())
-        qWarning("the main window did not read its database");
-    return window;
-}
-
 // Every file under `folder` with its bytes.
 std::map<std::string, std::string> Files(const std::string& folder)
 {
@@ -71,7 +60,7 @@ private slots:
         environment.dataFolder.problem = problem;
         const auto before = Files(env.ProgramFolder());
 
-        auto window = OpenWindow(environment);
+        auto window = OpenShownWindow(environment);
         // The profiles of a folder that can be read but not written still show.
         QCOMPARE(Items(*window->findChild<QComboBox*>(QStringLiteral("profileCombo"))),
                  QStringList{QStringLiteral("Blog")});
@@ -109,7 +98,7 @@ private slots:
                                   .databaseFile = env.ProgramFolder() + "installed.xml",
                                   .problem = "the folder cannot be created: Not a directory"};
 
-        auto window = OpenWindow(environment);
+        auto window = OpenShownWindow(environment);
         QCOMPARE(Entries(*Inspect(*window).DirectoryList()),
                  (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta")}));
         QVERIFY(window->close());

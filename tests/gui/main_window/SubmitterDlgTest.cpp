@@ -75,13 +75,7 @@ private:
 
     static std::unique_ptr<CSubmitterDlg> OpenWindow(SubmitterEnvironment environment)
     {
-        auto window = std::make_unique<CSubmitterDlg>(std::move(environment));
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the main window was not exposed");
-        if (!Inspect(*window).WaitForDatabase())
-            qWarning("the main window did not read its database");
-        return window;
+        return OpenShownWindow(std::move(environment));
     }
 
     static void ServeSubmissionPages(SubmitterTestEnvironment& env)

@@ -75,13 +75,7 @@ private:
                                                    PlainDirectory("Beta", env.server.Url("/b"))}));
         if (!stateFile.empty())
             env.WriteProgramFile("sv.dat", stateFile);
-        auto window = std::make_unique<CSubmitterDlg>(env.Environment());
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the main window was not exposed");
-        if (!Inspect(*window).WaitForDatabase())
-            qWarning("the main window did not read its database");
-        return window;
+        return OpenShownWindow(env.Environment());
     }
 
     // Runs Settings > Manage Profiles with the driver's script.
