@@ -1,34 +1,31 @@
 #include "directory_db/DatabaseDocument.h"
 
-#include "directory_db/ChildElements.h"
+#include "directory_db/XmlNodes.h"
 
-#include <utility>
+#include <limits>
 
 namespace {
 
-using NamedDirectory = std::pair<std::string, const xmlNode*>;
+constexpr uint32_t kNoMore = std::numeric_limits<uint32_t>::max();
 
-// The directory elements of a database document that carry a name, in document order.
-std::vector<NamedDirectory> NamedDirectories(xmlDoc* doc)
+const std::vector<std::string>& NamesOf(const SharedDirectorySource& source)
 {
-    std::vector<NamedDirectory> directories;
-    const xmlNode* root = doc ? xmlDocGetRootElement(doc) : nullptr;
-    if (!IsElementNamed(root, "r"))
-        return directories;
-    for (const xmlNode* directory : CChildElements(root, "directory")) {
-        if (std::optional<std::string> name = ReadAttribute(directory, "name"))
-            directories.emplace_back(std::move(*name), directory);
-    }
-    return directories;
+    static const std::vector<std::string> none;
+    return source ? source->Names() : none;
 }
 
 } // namespace
 
-CDatabaseDocument::CDatabaseDocument(XmlDocumentPtr doc)
-    : CDatabaseDocument(SharedXmlDocument(std::move(doc)), nullptr)
-{}
+void CDirectoryElements::Add(DirectoryElement element)
+{
+    if (!element.element)
+        return;
+    m_elements.push_back(element.element);
+    if (element.ownDocument)
+        m_ownDocuments.push_back(std::move(element.ownDocument));
+}
 
-CDatabaseDocument::CDatabaseDocument(SharedXmlDocument vendor, SharedXmlDocument user)
+CDatabaseDocument::CDatabaseDocument(SharedDirectorySource vendor, SharedDirectorySource user)
     : m_vendor(std::move(vendor)), m_user(std::move(user))
 {
     IndexDirectories();
@@ -36,52 +33,65 @@ CDatabaseDocument::CDatabaseDocument(SharedXmlDocument vendor, SharedXmlDocument
 
 void CDatabaseDocument::IndexDirectories()
 {
-    std::vector<NamedDirectory> userDirectories = NamedDirectories(m_user.get());
-    std::unordered_map<std::string_view, std::vector<size_t>> userByName;
-    for (size_t i = 0; i < userDirectories.size(); ++i)
-        userByName[userDirectories[i].first].push_back(i);
+    const std::vector<std::string>& vendorNames = NamesOf(m_vendor);
+    const std::vector<std::string>& userNames = NamesOf(m_user);
+    std::unordered_map<std::string_view, std::vector<uint32_t>> userByName;
+    for (uint32_t i = 0; i < userNames.size(); ++i)
+        userByName[userNames[i]].push_back(i);
 
-    std::vector<const xmlNode*> listed;
-    std::vector<bool> listedFromUser;
-    const auto add = [&](std::string name, const xmlNode* directory, bool user) {
-        m_names.push_back(std::move(name));
-        listed.push_back(directory);
-        listedFromUser.push_back(user);
+    m_names.reserve(vendorNames.size() + userNames.size());
+    m_origins.reserve(vendorNames.size() + userNames.size());
+    const auto add = [this](const std::string& name, Origin origin) {
+        m_names.push_back(name);
+        m_origins.push_back(origin);
     };
-    std::vector<bool> placed(userDirectories.size(), false);
-    for (NamedDirectory& vendor : NamedDirectories(m_vendor.get())) {
-        const auto replacement = userByName.find(vendor.first);
+    std::vector<bool> placed(userNames.size(), false);
+    for (uint32_t i = 0; i < vendorNames.size(); ++i) {
+        const auto replacement = userNames.empty() ? userByName.end()
+                                                   : userByName.find(vendorNames[i]);
         if (replacement == userByName.end()) {
-            add(std::move(vendor.first), vendor.second, false);
+            add(vendorNames[i], {false, i});
             continue;
         }
         // The first vendor entry of the name shows the user's directories; later ones vanish.
-        for (size_t i : replacement->second) {
-            if (!placed[i])
-                add(userDirectories[i].first, userDirectories[i].second, true);
-            placed[i] = true;
+        for (uint32_t user : replacement->second) {
+            if (!placed[user])
+                add(userNames[user], {true, user});
+            placed[user] = true;
         }
     }
-    for (size_t i = 0; i < userDirectories.size(); ++i) {
+    for (uint32_t i = 0; i < userNames.size(); ++i) {
         if (!placed[i])
-            add(std::move(userDirectories[i].first), userDirectories[i].second, true);
+            add(userNames[i], {true, i});
     }
 
-    // Only now that the names stay where they are can the index refer to them.
-    m_directoriesByName.reserve(m_names.size());
-    for (size_t i = 0; i < m_names.size(); ++i) {
-        m_directoriesByName[m_names[i]].push_back(listed[i]);
-        if (listedFromUser[i])
-            m_userNames.insert(m_names[i]);
+    // Only now that the names stay where they are can the index refer to them. Walking the
+    // list backwards, each name's entry ends on its first directory.
+    m_firstNamed.reserve(m_names.size());
+    m_nextNamed.assign(m_names.size(), kNoMore);
+    for (size_t i = m_names.size(); i-- > 0;) {
+        auto [entry, inserted] = m_firstNamed.try_emplace(m_names[i], static_cast<uint32_t>(i));
+        if (!inserted) {
+            m_nextNamed[i] = entry->second;
+            entry->second = static_cast<uint32_t>(i);
+        }
     }
 }
 
-std::span<const xmlNode* const> CDatabaseDocument::DirectoriesNamed(std::string_view name) const
+DirectoryElement CDatabaseDocument::ElementOf(const Origin& origin) const
 {
-    const auto found = m_directoriesByName.find(name);
-    if (found == m_directoriesByName.end())
-        return {};
-    return found->second;
+    return (origin.user ? m_user : m_vendor)->Element(origin.index);
+}
+
+CDirectoryElements CDatabaseDocument::DirectoriesNamed(std::string_view name) const
+{
+    CDirectoryElements elements;
+    const auto found = m_firstNamed.find(name);
+    if (found == m_firstNamed.end())
+        return elements;
+    for (uint32_t i = found->second; i != kNoMore; i = m_nextNamed[i])
+        elements.Add(ElementOf(m_origins[i]));
+    return elements;
 }
 
 std::optional<std::string> CDatabaseDocument::FirstDirectoryAttribute(std::string_view name,
@@ -96,5 +106,7 @@ std::optional<std::string> CDatabaseDocument::FirstDirectoryAttribute(std::strin
 
 bool CDatabaseDocument::IsUserDirectory(std::string_view name) const
 {
-    return m_userNames.contains(name);
+    // A user directory hides every vendor directory of its name, so the first one tells.
+    const auto found = m_firstNamed.find(name);
+    return found != m_firstNamed.end() && m_origins[found->second].user;
 }

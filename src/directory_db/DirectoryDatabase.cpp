@@ -20,13 +20,13 @@ CDirectoryDatabase::~CDirectoryDatabase() = default;
 
 namespace {
 
-// The parsed file at `path`, or null when it is missing, malformed or hostile.
-XmlDocumentPtr ParseDatabaseFile(const std::string& path)
+// The file at `path`, or null when it is missing, malformed or hostile.
+SharedDirectorySource ReadDirectorySource(const std::string& path)
 {
     if (path.empty())
         return nullptr;
-    const std::optional<std::string> bytes = ReadDatabaseFile(path);
-    return bytes ? ParseUntrustedXml(*bytes) : nullptr;
+    std::optional<std::string> bytes = ReadDatabaseFile(path);
+    return bytes ? CDirectorySource::Read(std::move(*bytes)) : nullptr;
 }
 
 } // namespace
@@ -44,8 +44,8 @@ bool CDirectoryDatabase::ReloadUserFile(const std::string& userPath)
     if (!document)
         return false;
     try {
-        m_document = std::make_shared<const CDatabaseDocument>(document->VendorDocument(),
-                                                               ParseDatabaseFile(userPath));
+        m_document = std::make_shared<const CDatabaseDocument>(document->VendorSource(),
+                                                               ReadDirectorySource(userPath));
     } catch (const std::exception&) {
         m_presenter.ShowMessage("exception on load", "", MessageIcon::None);
     }
@@ -55,10 +55,10 @@ bool CDirectoryDatabase::ReloadUserFile(const std::string& userPath)
 DatabaseRead CDirectoryDatabase::ReadFile(const std::string& path, const std::string& userPath)
 {
     try {
-        XmlDocumentPtr vendor = ParseDatabaseFile(path);
+        SharedDirectorySource vendor = ReadDirectorySource(path);
         const bool loaded = vendor != nullptr;
         return {std::make_shared<const CDatabaseDocument>(std::move(vendor),
-                                                          ParseDatabaseFile(userPath)),
+                                                          ReadDirectorySource(userPath)),
                 loaded};
     } catch (const std::exception&) {
         return {};

@@ -33,6 +33,7 @@ struct ErrorKeeper
 {
     const UntrustedXmlRules& rules;
     UntrustedXmlError& first;
+    void* listener = nullptr; // what ScanUntrustedXml's events report to
 };
 
 // The parser goes on after the first fatal error and may report more, which follow from it;
@@ -56,22 +57,26 @@ void KeepFirstError(void* userData, xmlError* error)
     first->column = error->int2;
 }
 
+using ParserContextPtr = std::unique_ptr<xmlParserCtxt, ParserContextFree>;
+
 // The one-shot xmlReadMemory refuses well-formed files of more than 10 MB whose elements carry
-// long attributes ("Huge input lookup"); fed in pieces, the parser's window stays small.
-UntrustedXmlResult ParseInPieces(std::string_view bytes, const UntrustedXmlRules& rules)
+// long attributes ("Huge input lookup"); fed in pieces, the parser's window stays small. With
+// `events` null the parser builds a document; otherwise only the events are reported.
+ParserContextPtr PushInPieces(std::string_view bytes, const xmlSAXHandler* events,
+                              ErrorKeeper& keeper)
 {
     constexpr size_t kPiece = 64 * 1024;
-    UntrustedXmlResult result;
     // The first bytes go in at once so that the parser can tell the encoding from them.
     const size_t head = std::min<size_t>(bytes.size(), 4);
-    const std::unique_ptr<xmlParserCtxt, ParserContextFree> context(
-        xmlCreatePushParserCtxt(nullptr, nullptr, bytes.data(), static_cast<int>(head), nullptr));
+    // Without user data the events get the parser's context, where the keeper is found.
+    ParserContextPtr context(xmlCreatePushParserCtxt(const_cast<xmlSAXHandler*>(events), nullptr,
+                                                     bytes.data(), static_cast<int>(head),
+                                                     nullptr));
     if (!context) {
-        result.error.kind = UntrustedXmlError::Kind::NotWellFormed;
-        return result;
+        keeper.first.kind = UntrustedXmlError::Kind::NotWellFormed;
+        return context;
     }
     xmlCtxtUseOptions(context.get(), kParseOptions);
-    ErrorKeeper keeper{rules, result.error};
     context->_private = &keeper;
     context->sax->serror = KeepFirstError;
     int error = 0;
@@ -81,6 +86,16 @@ UntrustedXmlResult ParseInPieces(std::string_view bytes, const UntrustedXmlRules
     }
     if (error == 0)
         xmlParseChunk(context.get(), nullptr, 0, 1);
+    return context;
+}
+
+UntrustedXmlResult ParseInPieces(std::string_view bytes, const UntrustedXmlRules& rules)
+{
+    UntrustedXmlResult result;
+    ErrorKeeper keeper{rules, result.error};
+    const ParserContextPtr context = PushInPieces(bytes, nullptr, keeper);
+    if (!context)
+        return result;
     XmlDocumentPtr doc(context->myDoc);
     context->myDoc = nullptr;
     const bool namespacesOk = context->nsWellFormed || !rules.namespacesWellFormed;
@@ -134,6 +149,27 @@ UntrustedXmlResult ReadUntrustedXml(std::string_view bytes, const UntrustedXmlRu
     if (!meter.FitsBudget(*result.doc))
         return {nullptr, {UntrustedXmlError::Kind::OverExpansionBudget, {}, 0, 0}};
     return result;
+}
+
+UntrustedXmlError ScanUntrustedXml(std::string_view bytes, const xmlSAXHandler& events,
+                                   void* listener)
+{
+    if (bytes.size() > kMaxUntrustedXmlBytes)
+        return {UntrustedXmlError::Kind::TooLarge, {}, 0, 0};
+    InitUntrustedXml();
+    UntrustedXmlError error;
+    const UntrustedXmlRules rules;
+    ErrorKeeper keeper{rules, error, listener};
+    const ParserContextPtr context = PushInPieces(bytes, &events, keeper);
+    if (context && !context->wellFormed && error.kind == UntrustedXmlError::Kind::None)
+        error.kind = UntrustedXmlError::Kind::NotWellFormed;
+    return error;
+}
+
+void* UntrustedXmlListener(void* parserContext)
+{
+    return static_cast<ErrorKeeper*>(static_cast<xmlParserCtxt*>(parserContext)->_private)
+        ->listener;
 }
 
 bool IsDirectoryDatabaseDocument(std::string_view bytes)

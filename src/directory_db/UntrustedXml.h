@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <memory>
 #include <string>
@@ -57,6 +58,15 @@ XmlDocumentPtr ParseUntrustedXml(std::string_view bytes);
 
 // The same, under `rules`, telling why a document was refused (the first error the parser met).
 UntrustedXmlResult ReadUntrustedXml(std::string_view bytes, const UntrustedXmlRules& rules);
+
+// Reads bytes under the same rules as ParseUntrustedXml without building a document, reporting
+// the parser's `events` instead. Each event gets the parser's context as its first argument,
+// and UntrustedXmlListener(context) gives back `listener`. The expansion budget is not applied:
+// a listener that reads entity references must check it itself. An event may stop the parser
+// (xmlStopParser), which then reports the bytes as not well-formed.
+UntrustedXmlError ScanUntrustedXml(std::string_view bytes, const xmlSAXHandler& events,
+                                   void* listener);
+void* UntrustedXmlListener(void* parserContext);
 
 // True when `bytes` parse under the same rules and the document element is named r.
 bool IsDirectoryDatabaseDocument(std::string_view bytes);

@@ -1,0 +1,130 @@
+#include "directory_db/DirectoryScan.h"
+
+#include "directory_db/UntrustedXml.h"
+
+#include <cstring>
+#include <libxml/parserInternals.h>
+
+namespace {
+
+// What the scan knows while the parser reports its events.
+struct ScanState
+{
+    std::string_view bytes;
+    DirectoryScan scan;
+    int depth = 0;
+    bool rootIsDatabase = false;
+    bool documentTypeSeen = false;
+    bool tooDeep = false;
+    bool elementsStandAlone = true;
+};
+
+ScanState& StateOf(void* context)
+{
+    return *static_cast<ScanState*>(UntrustedXmlListener(context));
+}
+
+// Names as a database reader matches them: no prefix, no namespace.
+bool IsPlainName(const xmlChar* localName, const xmlChar* prefix, const xmlChar* uri,
+                 const char* wanted)
+{
+    return !prefix && !uri && std::strcmp(reinterpret_cast<const char*>(localName), wanted) == 0;
+}
+
+// Bytes read so far: up to the ">" or "/>" of a start tag, or past an end tag.
+size_t Consumed(void* context)
+{
+    return static_cast<size_t>(xmlByteConsumed(static_cast<xmlParserCtxt*>(context)));
+}
+
+// The "<" that opens the tag being reported; attribute values hold no "<".
+size_t TagStart(const ScanState& state, size_t consumed)
+{
+    const size_t at = state.bytes.substr(0, consumed).rfind('<');
+    return at == std::string_view::npos ? 0 : at;
+}
+
+// The attributes come as five pointers each: local name, prefix, namespace, value, value end.
+std::optional<std::string> NameAttribute(int count, const xmlChar** attributes)
+{
+    for (int i = 0; i < count; ++i) {
+        const xmlChar** attribute = attributes + 5 * i;
+        if (IsPlainName(attribute[0], attribute[1], attribute[2], "name"))
+            return std::string(reinterpret_cast<const char*>(attribute[3]),
+                               reinterpret_cast<const char*>(attribute[4]));
+    }
+    return std::nullopt;
+}
+
+void OnDocumentType(void* context, const xmlChar*, const xmlChar*, const xmlChar*)
+{
+    // The caller reads such a file as a whole document; nothing after this matters.
+    StateOf(context).documentTypeSeen = true;
+    xmlStopParser(static_cast<xmlParserCtxt*>(context));
+}
+
+void OnStartElement(void* context, const xmlChar* localName, const xmlChar* prefix,
+                    const xmlChar* uri, int, const xmlChar**, int attributeCount, int,
+                    const xmlChar** attributes)
+{
+    ScanState& state = StateOf(context);
+    const int depth = state.depth++;
+    // The parser that builds a document refuses this depth; a scan must not accept more.
+    if (static_cast<unsigned>(depth) > xmlParserMaxDepth) {
+        state.tooDeep = true;
+        xmlStopParser(static_cast<xmlParserCtxt*>(context));
+        return;
+    }
+    if (depth == 0) {
+        const auto* input = static_cast<xmlParserCtxt*>(context)->input;
+        state.elementsStandAlone = input && input->buf && !input->buf->encoder;
+        const size_t consumed = Consumed(context);
+        state.scan.rootTagOffset = TagStart(state, consumed);
+        state.rootIsDatabase = IsPlainName(localName, prefix, uri, "r");
+        // The parser reports a start tag on its ">", or on the "/>" of a root without
+        // content, which holds no directory to parse on its own.
+        if (consumed < state.bytes.size() && state.bytes[consumed] == '>')
+            state.scan.rootTagLength = consumed + 1 - state.scan.rootTagOffset;
+        return;
+    }
+    if (depth == 1 && state.rootIsDatabase && state.elementsStandAlone &&
+        IsPlainName(localName, prefix, uri, "directory")) {
+        DirectoryScan::Directory directory;
+        directory.offset = TagStart(state, Consumed(context));
+        directory.name = NameAttribute(attributeCount, attributes);
+        state.scan.directories.push_back(std::move(directory));
+    }
+}
+
+void OnEndElement(void* context, const xmlChar* localName, const xmlChar* prefix,
+                  const xmlChar* uri)
+{
+    ScanState& state = StateOf(context);
+    if (--state.depth == 1 && state.rootIsDatabase && state.elementsStandAlone &&
+        IsPlainName(localName, prefix, uri, "directory")) {
+        DirectoryScan::Directory& directory = state.scan.directories.back();
+        directory.length = Consumed(context) - directory.offset;
+    }
+}
+
+} // namespace
+
+std::optional<DirectoryScan> ScanDirectories(std::string_view bytes)
+{
+    xmlSAXHandler events{};
+    events.initialized = XML_SAX2_MAGIC;
+    events.internalSubset = OnDocumentType;
+    events.startElementNs = OnStartElement;
+    events.endElementNs = OnEndElement;
+    ScanState state;
+    state.bytes = bytes;
+    const UntrustedXmlError error = ScanUntrustedXml(bytes, events, &state);
+    if (state.documentTypeSeen)
+        return DirectoryScan{};
+    if (error.kind != UntrustedXmlError::Kind::None || state.tooDeep)
+        return std::nullopt;
+    state.scan.elementsStandAlone = state.elementsStandAlone;
+    if (!state.elementsStandAlone)
+        state.scan.directories.clear();
+    return std::move(state.scan);
+}

@@ -1,0 +1,84 @@
+#include "directory_db/DirectorySource.h"
+
+#include "directory_db/ChildElements.h"
+#include "directory_db/DirectoryScan.h"
+
+#include <libxml/xmlmemory.h>
+
+namespace {
+
+constexpr std::string_view kRootEnd = "</r>";
+
+} // namespace
+
+std::shared_ptr<const CDirectorySource> CDirectorySource::Read(std::string bytes)
+{
+    const std::optional<DirectoryScan> scan = ScanDirectories(bytes);
+    if (!scan)
+        return nullptr;
+    if (scan->elementsStandAlone)
+        return KeepBytes(std::move(bytes), *scan);
+    return KeepDocument(bytes);
+}
+
+std::shared_ptr<const CDirectorySource> CDirectorySource::KeepBytes(std::string bytes,
+                                                                    const DirectoryScan& scan)
+{
+    std::shared_ptr<CDirectorySource> source(new CDirectorySource);
+    source->m_contextLength = scan.rootTagOffset + scan.rootTagLength;
+    source->m_names.reserve(scan.directories.size());
+    source->m_slices.reserve(scan.directories.size());
+    for (const DirectoryScan::Directory& directory : scan.directories) {
+        if (!directory.name)
+            continue;
+        source->m_names.push_back(*directory.name);
+        source->m_slices.push_back({directory.offset, directory.length});
+    }
+    source->m_bytes = std::move(bytes);
+    // The scan leaves "&" as a character reference ("&#38;"), which the element knows better.
+    for (size_t i = 0; i < source->m_names.size(); ++i) {
+        if (source->m_names[i].find('&') == std::string::npos)
+            continue;
+        const DirectoryElement element = source->Element(i);
+        if (element.element)
+            source->m_names[i] = ReadAttribute(element.element, "name").value_or("");
+    }
+    return source;
+}
+
+std::shared_ptr<const CDirectorySource> CDirectorySource::KeepDocument(std::string_view bytes)
+{
+    XmlDocumentPtr document = ParseUntrustedXml(bytes);
+    if (!document)
+        return nullptr;
+    std::shared_ptr<CDirectorySource> source(new CDirectorySource);
+    const xmlNode* root = xmlDocGetRootElement(document.get());
+    if (IsElementNamed(root, "r")) {
+        for (const xmlNode* directory : CChildElements(root, "directory")) {
+            if (std::optional<std::string> name = ReadAttribute(directory, "name")) {
+                source->m_names.push_back(std::move(*name));
+                source->m_elements.push_back(directory);
+            }
+        }
+    }
+    source->m_document = std::move(document);
+    return source;
+}
+
+DirectoryElement CDirectorySource::Element(size_t index) const
+{
+    if (m_document)
+        return {nullptr, m_elements[index]};
+    // The element inside what precedes it in the file and the end of the document element:
+    // the same namespaces, the same encoding, the same element.
+    const Slice slice = m_slices[index];
+    std::string standalone;
+    standalone.reserve(m_contextLength + slice.length + kRootEnd.size());
+    standalone.append(m_bytes, 0, m_contextLength);
+    standalone.append(m_bytes, slice.offset, slice.length);
+    standalone.append(kRootEnd);
+    XmlDocumentPtr document = ParseUntrustedXml(standalone);
+    const xmlNode* root = document ? xmlDocGetRootElement(document.get()) : nullptr;
+    const xmlNode* element = root ? NextChildElement(root, nullptr, "directory") : nullptr;
+    return {std::move(document), element};
+}
