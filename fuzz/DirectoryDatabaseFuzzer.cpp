@@ -1,8 +1,12 @@
 // Loads arbitrary bytes as dirdata.xml and asks every query about every directory: nothing may
-// crash, fetch, or answer inconsistently with what the loader accepted.
+// crash, fetch, or answer inconsistently with what the loader accepted. A file kept as its bytes
+// must hold the directories its parsed document holds, element for element.
 #include "common/MessagePresenter.h"
+#include "directory_db/ChildElements.h"
 #include "directory_db/DirectoryDatabase.h"
+#include "directory_db/DirectorySource.h"
 #include "directory_db/UntrustedXml.h"
+#include "support/ElementMarkup.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -51,6 +55,31 @@ void QueryDirectory(const CDirectoryDatabase& database, const std::string& name)
     database.GetDirectoryOnSubmit(name);
 }
 
+// The source read from `bytes` against the document parsed from them.
+void CompareWithParsedDocument(const std::string& bytes)
+{
+    const auto source = CDirectorySource::Read(bytes);
+    const XmlDocumentPtr document = ParseUntrustedXml(bytes);
+    if (!source != !document)
+        std::abort();
+    const xmlNode* root = document ? xmlDocGetRootElement(document.get()) : nullptr;
+    if (!IsElementNamed(root, "r"))
+        return;
+    size_t index = 0;
+    for (const xmlNode* directory : CChildElements(root, "directory")) {
+        const std::optional<std::string> name = ReadAttribute(directory, "name");
+        if (!name)
+            continue;
+        if (index >= source->Names().size() || source->Names()[index] != *name)
+            std::abort();
+        const DirectoryElement element = source->Element(index++);
+        if (!element.element || ElementMarkup(element.element) != ElementMarkup(directory))
+            std::abort();
+    }
+    if (index != source->Names().size())
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -71,5 +100,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (size_t i = 0; i < names.size() && i < 64; ++i)
         QueryDirectory(database, names[i]);
     QueryDirectory(database, "x' or '1'='1");
+    CompareWithParsedDocument(bytes);
     return 0;
 }

@@ -14,6 +14,7 @@ struct ScanState
     DirectoryScan scan;
     int depth = 0;
     bool rootIsDatabase = false;
+    bool documentStarted = false;
     bool documentTypeSeen = false;
     bool tooDeep = false;
     bool elementsStandAlone = true;
@@ -54,6 +55,12 @@ std::optional<std::string> NameAttribute(int count, const xmlChar** attributes)
                                reinterpret_cast<const char*>(attribute[4]));
     }
     return std::nullopt;
+}
+
+void OnStartDocument(void* context)
+{
+    // Where the parser stops before this (bytes it cannot decode), it has no document either.
+    StateOf(context).documentStarted = true;
 }
 
 void OnDocumentType(void* context, const xmlChar*, const xmlChar*, const xmlChar*)
@@ -113,6 +120,7 @@ std::optional<DirectoryScan> ScanDirectories(std::string_view bytes)
 {
     xmlSAXHandler events{};
     events.initialized = XML_SAX2_MAGIC;
+    events.startDocument = OnStartDocument;
     events.internalSubset = OnDocumentType;
     events.startElementNs = OnStartElement;
     events.endElementNs = OnEndElement;
@@ -121,7 +129,7 @@ std::optional<DirectoryScan> ScanDirectories(std::string_view bytes)
     const UntrustedXmlError error = ScanUntrustedXml(bytes, events, &state);
     if (state.documentTypeSeen)
         return DirectoryScan{};
-    if (error.kind != UntrustedXmlError::Kind::None || state.tooDeep)
+    if (error.kind != UntrustedXmlError::Kind::None || state.tooDeep || !state.documentStarted)
         return std::nullopt;
     state.scan.elementsStandAlone = state.elementsStandAlone;
     if (!state.elementsStandAlone)

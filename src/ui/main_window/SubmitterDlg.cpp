@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -45,6 +46,13 @@ QFuture<DatabaseRead> StartDatabaseRead(const std::string& path, const std::stri
     return QtConcurrent::run(&CDirectoryDatabase::ReadFile, path, userPath);
 }
 
+// The first control with text waits for the font database, which reads the system's font
+// configuration; a worker fills it meanwhile, while this thread starts the browser engine.
+QFuture<void> StartFontDatabase()
+{
+    return QtConcurrent::run([] { QFontDatabase::families(); });
+}
+
 } // namespace
 
 // The icon lives in the program's resources, which a static library holds: the linker keeps
@@ -65,6 +73,7 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
       m_startupDatabase(
           StartDatabaseRead(m_environment.dataFolder.databaseFile, UserDirectoriesPath())),
+      m_fontDatabase(StartFontDatabase()),
       m_windowBoxes(this), m_unownedBoxes(nullptr),
       m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
       m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
@@ -83,7 +92,10 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     OnInitDialog();
 }
 
-CSubmitterDlg::~CSubmitterDlg() = default;
+CSubmitterDlg::~CSubmitterDlg()
+{
+    m_fontDatabase.waitForFinished();
+}
 
 void CSubmitterDlg::CreateControls()
 {
@@ -94,6 +106,10 @@ void CSubmitterDlg::CreateControls()
     // Created in tab order. The object names let tests and accessibility tools find them.
     m_browser = new CBrowserCtrl(client);
     m_browser->setObjectName(QStringLiteral("browser"));
+    // The start page does not depend on anything else of the window, and loads while the rest
+    // is built and the database is read.
+    InstallSubmitEventSink();
+    m_browser->Navigate(VendorUrl("/updates/"));
     m_directoryModel = new CDirectoryListModel(this);
     m_directoryModel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });
@@ -168,11 +184,8 @@ void CSubmitterDlg::OnInitDialog()
     if (m_hasProfile)
         SelectProfileByName(rememberedName);
 
-    // The start page loads while the database is read; nothing on the page depends on it, and
-    // the engine needs this thread's event loop to get going, so the list waits for the read
-    // instead of the thread.
-    InstallSubmitEventSink();
-    m_browser->Navigate(VendorUrl("/updates/"));
+    // The engine needs this thread's event loop to load the start page, so the list waits for
+    // the database's read instead of the thread.
     m_startupDatabaseWatcher.setFuture(m_startupDatabase);
     m_timer->start(kTimerPeriodMs);
 

@@ -210,6 +210,7 @@ private:
     // while the engine goes on starting.
     QFuture<DatabaseRead> m_startupDatabase;
     QFutureWatcher<DatabaseRead> m_startupDatabaseWatcher;
+    QFuture<void> m_fontDatabase; // filled on a worker while the engine starts
     bool m_databaseLoaded = false;
     CMessageBoxPresenter m_windowBoxes;    // boxes owned by this window
     CMessageBoxPresenter m_unownedBoxes;   // the database's boxes, which have no owner

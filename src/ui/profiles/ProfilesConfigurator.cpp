@@ -5,8 +5,24 @@
 #include "ui_ProfilesConfigurator.h"
 
 CProfilesConfigurator::CProfilesConfigurator(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::ProfilesConfigurator>())
+    : QDialog(parent)
 {
+}
+
+CProfilesConfigurator::~CProfilesConfigurator() = default;
+
+void CProfilesConfigurator::setVisible(bool visible)
+{
+    // The main window holds this dialog from its first moment; its start-up does not wait for
+    // the controls of a dialog the user may never open.
+    if (visible && !m_ui)
+        CreateControls();
+    QDialog::setVisible(visible);
+}
+
+void CProfilesConfigurator::CreateControls()
+{
+    m_ui = std::make_unique<Ui::ProfilesConfigurator>();
     m_ui->setupUi(this);
     m_list = m_ui->profileList;
     connect(m_ui->closeButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -14,8 +30,6 @@ CProfilesConfigurator::CProfilesConfigurator(QWidget* parent)
     connect(m_ui->editButton, &QPushButton::clicked, this, &CProfilesConfigurator::OnEdit);
     connect(m_ui->removeButton, &QPushButton::clicked, this, &CProfilesConfigurator::OnRemove);
 }
-
-CProfilesConfigurator::~CProfilesConfigurator() = default;
 
 void CProfilesConfigurator::showEvent(QShowEvent* event)
 {

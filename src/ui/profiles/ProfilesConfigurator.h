@@ -27,11 +27,15 @@ public:
     CProfileStore& Profiles() { return m_profiles; }
     const CProfileStore& Profiles() const { return m_profiles; }
 
+    // Makes the controls on first showing.
+    void setVisible(bool visible) override;
+
 protected:
     // The list mirrors the store, which may have changed while the dialog was closed.
     void showEvent(QShowEvent* event) override;
 
 private:
+    void CreateControls();
     void OnAdd();
     void OnEdit();
     void OnRemove();

@@ -92,14 +92,15 @@ private slots:
 void ProfilesConfiguratorTest::showsTheStoreSortedWithNothingSelected()
 {
     CProfilesConfigurator manager;
-    QCOMPARE(manager.windowTitle(), QStringLiteral("Profile Manager"));
-    QVERIFY(DialogChild<QPushButton>(manager, "closeButton").isDefault());
     manager.Profiles().AddProfile(Profile("zeta", "z"));
     manager.Profiles().AddProfile(Profile("alpha", "a"));
     manager.Profiles().AddProfile(Profile("Mid", "m"));
 
+    // The controls are made when the dialog is first shown.
     manager.show();
     QVERIFY(QTest::qWaitForWindowActive(&manager));
+    QCOMPARE(manager.windowTitle(), QStringLiteral("Profile Manager"));
+    QVERIFY(DialogChild<QPushButton>(manager, "closeButton").isDefault());
     // Without regard to case, like the main window's selector.
     QCOMPARE(Entries(manager), QStringList({"alpha", "Mid", "zeta"}));
     QVERIFY(List(manager).selectedItems().isEmpty());
