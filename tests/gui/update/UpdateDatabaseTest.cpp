@@ -9,8 +9,13 @@
 #include <QApplication>
 #include <QSignalBlocker>
 #include <QTest>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <future>
 #include <memory>
+#include <sys/stat.h>
+#include <thread>
 
 Q_DECLARE_METATYPE(MessageIcon)
 
@@ -169,6 +174,38 @@ private slots:
         QCOMPARE(env.ReadProgramFile("installed.xml"), std::optional(kOldDatabase));
         QCOMPARE(Entries(*Inspect(window).DirectoryList()),
                  (QStringList{"Gamma [not sent]", "Beta [sent]", "Delta [not sent]"}));
+    }
+
+    // The start-up read that ends after an update must not put the old database back: the
+    // update waits for it and loads its own database afterwards.
+    void aLateStartupReadDoesNotUndoAnUpdate()
+    {
+        SubmitterTestEnvironment env;
+        std::promise<void> served;
+        env.server.server.Get(kUpdatePath, [&](const httplib::Request&, httplib::Response& response) {
+            response.set_content(kNewDatabase, "text/xml");
+            served.set_value();
+        });
+        env.Start();
+        // The start-up read waits on a pipe until the update has been downloaded.
+        const std::string pipe = env.ProgramFolder() + "installed.xml";
+        QCOMPARE(mkfifo(pipe.c_str(), 0600), 0);
+        std::thread oldDatabase([&, downloaded = served.get_future()] {
+            downloaded.wait_for(std::chrono::seconds(15));
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            std::ofstream(pipe, std::ios::binary) << kOldDatabase;
+        });
+        SubmitterEnvironment environment = env.Environment();
+        environment.dataFolder.databaseFile = pipe;
+        CSubmitterDlg window(environment);
+
+        window.OnUpdateDatabase();
+        oldDatabase.join();
+
+        QVERIFY(Inspect(window).WaitForDatabase());
+        QTest::qWait(200);
+        QCOMPARE(Entries(*Inspect(window).DirectoryList()),
+                 (QStringList{"Gamma", "Beta", "Delta"}));
     }
 
     void failuresLeaveDatabaseListAndPage_data()
