@@ -99,7 +99,10 @@ UntrustedXmlResult ParseInPieces(std::string_view bytes, const UntrustedXmlRules
     XmlDocumentPtr doc(context->myDoc);
     context->myDoc = nullptr;
     const bool namespacesOk = context->nsWellFormed || !rules.namespacesWellFormed;
-    if (context->wellFormed && namespacesOk && doc) {
+    // Building the document stops at a text of more than 10 MB ("huge text node") as if out of
+    // memory, without marking the file not well-formed: the rest of the file would be lost.
+    const bool complete = context->errNo != XML_ERR_NO_MEMORY;
+    if (context->wellFormed && namespacesOk && complete && doc) {
         result.error = {};
         result.doc = std::move(doc);
     } else {

@@ -117,6 +117,18 @@ TEST(DirectorySourceEncodingTest, OtherEncodingsAreKeptAsTheirDocument)
     EXPECT_THAT(wide->Names(), ElementsAreArray({"x"}));
 }
 
+// Building a document stops at a text of more than 10 MB; a file it would cut short is refused
+// rather than read in part, and a file kept as bytes is read whole.
+TEST(DirectorySourceEncodingTest, AHugeTextLosesNoDirectory)
+{
+    const std::string text = "<x>" + std::string(11'000'000, 'y') + "</x>";
+    const std::string file = "<r><directory name=\"a\"/>" + text + "<directory name=\"b\"/></r>";
+    const auto bytes = CDirectorySource::Read(file);
+    ASSERT_TRUE(bytes);
+    EXPECT_THAT(bytes->Names(), ElementsAreArray({"a", "b"}));
+    EXPECT_FALSE(CDirectorySource::Read(WithDocumentType(file)));
+}
+
 TEST(DirectorySourceEncodingTest, UnreadableFilesGiveNoSource)
 {
     // The first bytes read as UCS-4, which the rest cannot be decoded as.
