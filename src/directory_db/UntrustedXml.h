@@ -63,7 +63,8 @@ UntrustedXmlResult ReadUntrustedXml(std::string_view bytes, const UntrustedXmlRu
 // the parser's `events` instead. Each event gets the parser's context as its first argument,
 // and UntrustedXmlListener(context) gives back `listener`. The expansion budget is not applied:
 // a listener that reads entity references must check it itself. An event may stop the parser
-// (xmlStopParser), which then reports the bytes as not well-formed.
+// (xmlStopParser); the result then says nothing of the bytes after it, and the listener must
+// remember why it stopped.
 UntrustedXmlError ScanUntrustedXml(std::string_view bytes, const xmlSAXHandler& events,
                                    void* listener);
 void* UntrustedXmlListener(void* parserContext);
