@@ -9,7 +9,6 @@
 #include "directory_db/VariableTable.h"
 
 #include <exception>
-#include <system_error>
 
 // Every query copies m_document first and works on that copy only: a message box it shows lets
 // the main window reload the database meanwhile, and the copy keeps the old document alive.
@@ -73,18 +72,6 @@ bool CDirectoryDatabase::Adopt(DatabaseRead read)
         return false;
     }
     return read.loaded;
-}
-
-std::future<DatabaseRead> CDirectoryDatabase::StartReadFile(const std::string& path,
-                                                            const std::string& userPath)
-{
-    InitUntrustedXml();
-    try {
-        return std::async(std::launch::async, &CDirectoryDatabase::ReadFile, path, userPath);
-    } catch (const std::system_error&) {
-        // Without a thread to spare the file is read when its result is asked for.
-        return std::async(std::launch::deferred, &CDirectoryDatabase::ReadFile, path, userPath);
-    }
 }
 
 std::shared_ptr<const std::vector<std::string>> CDirectoryDatabase::DirectoryNames() const

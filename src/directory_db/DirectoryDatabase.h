@@ -4,7 +4,6 @@
 #include "directory_db/DirectoryRecord.h"
 #include "directory_db/FormField.h"
 
-#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,10 +38,6 @@ public:
     // when the reading itself failed, and returns whether the file loaded.
     static DatabaseRead ReadFile(const std::string& path, const std::string& userPath = {});
     bool Adopt(DatabaseRead read);
-    // ReadFile on a worker thread of its own. Call it on the main thread: libxml2 is set up there
-    // first.
-    static std::future<DatabaseRead> StartReadFile(const std::string& path,
-                                                   const std::string& userPath = {});
 
     // The names in database order, shared with the document rather than copied: they stay valid
     // for as long as the pointer is held, across a reload. Null when nothing was ever loaded.

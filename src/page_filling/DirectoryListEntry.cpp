@@ -23,8 +23,3 @@ std::string DirectoryNameFromEntry(const std::string& entry)
 {
     return entry.substr(0, entry.find(kMarkerStart));
 }
-
-std::string MarkEntrySent(const std::string& entry)
-{
-    return MakeDirectoryListEntry(DirectoryNameFromEntry(entry), SentMarker::Sent);
-}

@@ -14,6 +14,3 @@ std::string MakeDirectoryListEntry(const std::string& directoryName, SentMarker 
 
 // The directory name an entry stands for: its text before the first " [".
 std::string DirectoryNameFromEntry(const std::string& entry);
-
-// The entry cut at its first " [" and ending in " [sent]".
-std::string MarkEntrySent(const std::string& entry);

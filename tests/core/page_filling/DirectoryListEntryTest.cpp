@@ -16,11 +16,3 @@ TEST(DirectoryListEntry, NameIsTheTextBeforeTheFirstMarkerStart)
     EXPECT_EQ(DirectoryNameFromEntry("A [b] dir [sent]"), "A");
     EXPECT_EQ(DirectoryNameFromEntry("Brackets[inside] [sent]"), "Brackets[inside]");
 }
-
-TEST(DirectoryListEntry, MarkingSentKeepsExactlyOneMarker)
-{
-    EXPECT_EQ(MarkEntrySent("Feed Dir [not sent]"), "Feed Dir [sent]");
-    EXPECT_EQ(MarkEntrySent("Feed Dir [sent]"), "Feed Dir [sent]");
-    EXPECT_EQ(MarkEntrySent("Feed Dir"), "Feed Dir [sent]");
-    EXPECT_EQ(MarkEntrySent("A [b] dir [not sent]"), "A [sent]");
-}
