@@ -14,7 +14,6 @@
 #include <QUrl>
 #include <cstdint>
 #include <functional>
-#include <future>
 #include <memory>
 #include <optional>
 #include <string>
