@@ -5,6 +5,7 @@
 #include "directory_db/ChildElements.h"
 #include "directory_db/DirectoryDatabase.h"
 #include "directory_db/DirectorySource.h"
+#include "directory_db/DirectoryScan.h"
 #include "directory_db/UntrustedXml.h"
 #include "support/ElementMarkup.h"
 
@@ -64,6 +65,8 @@ void CompareWithParsedDocument(const std::string& bytes)
     if (!source != !document)
         std::abort();
     const xmlNode* root = document ? xmlDocGetRootElement(document.get()) : nullptr;
+    if (IsDirectoryDatabaseDocument(bytes) != IsElementNamed(root, "r"))
+        std::abort();
     if (!IsElementNamed(root, "r"))
         return;
     size_t index = 0;

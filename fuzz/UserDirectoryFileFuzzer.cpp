@@ -2,6 +2,7 @@
 // back: nothing may crash, and what is written must read back with the change in it.
 #include "common/MessagePresenter.h"
 #include "directory_db/DirectoryDatabase.h"
+#include "directory_db/DirectoryScan.h"
 #include "directory_db/UntrustedXml.h"
 #include "directory_db/UserDirectoryFile.h"
 

@@ -1,6 +1,7 @@
 #include "directory_db/DirectoryScan.h"
 
 #include "directory_db/UntrustedXml.h"
+#include "directory_db/XmlNodes.h"
 
 #include <cstring>
 #include <libxml/parserInternals.h>
@@ -132,7 +133,20 @@ std::optional<DirectoryScan> ScanDirectories(std::string_view bytes)
     if (error.kind != UntrustedXmlError::Kind::None || state.tooDeep || !state.documentStarted)
         return std::nullopt;
     state.scan.elementsStandAlone = state.elementsStandAlone;
+    state.scan.rootIsDatabase = state.rootIsDatabase;
     if (!state.elementsStandAlone)
         state.scan.directories.clear();
     return std::move(state.scan);
+}
+
+bool IsDirectoryDatabaseDocument(std::string_view bytes)
+{
+    const std::optional<DirectoryScan> scan = ScanDirectories(bytes);
+    if (!scan)
+        return false;
+    if (scan->elementsStandAlone)
+        return scan->rootIsDatabase;
+    // A document type or another encoding: only the whole document tells.
+    const XmlDocumentPtr doc = ParseUntrustedXml(bytes);
+    return doc && IsElementNamed(xmlDocGetRootElement(doc.get()), "r");
 }

@@ -23,6 +23,8 @@ struct DirectoryScan
     // no document type: an element of another encoding cannot be found by its bytes, and a
     // document type may give names values that only the whole document knows.
     bool elementsStandAlone = false;
+    // The document element is r. Known only when the elements stand alone.
+    bool rootIsDatabase = false;
     // The bytes before the document element, and the document element's start tag: what an
     // element parsed on its own needs around it to mean what it means in the file.
     size_t rootTagOffset = 0;
@@ -34,3 +36,7 @@ struct DirectoryScan
 
 // Nullopt when the bytes are not well-formed or break the rules for untrusted files.
 std::optional<DirectoryScan> ScanDirectories(std::string_view bytes);
+
+// True when `bytes` read under the same rules and the document element is r: what an update
+// must be to replace the database.
+bool IsDirectoryDatabaseDocument(std::string_view bytes);

@@ -1,7 +1,6 @@
 #include "directory_db/UntrustedXml.h"
 
 #include "directory_db/EntityExpansionMeter.h"
-#include "directory_db/XmlNodes.h"
 
 #include <algorithm>
 #include <libxml/parser.h>
@@ -173,10 +172,4 @@ void* UntrustedXmlListener(void* parserContext)
 {
     return static_cast<ErrorKeeper*>(static_cast<xmlParserCtxt*>(parserContext)->_private)
         ->listener;
-}
-
-bool IsDirectoryDatabaseDocument(std::string_view bytes)
-{
-    const XmlDocumentPtr doc = ParseUntrustedXml(bytes);
-    return doc && IsElementNamed(xmlDocGetRootElement(doc.get()), "r");
 }

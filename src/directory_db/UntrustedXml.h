@@ -69,5 +69,3 @@ UntrustedXmlError ScanUntrustedXml(std::string_view bytes, const xmlSAXHandler& 
                                    void* listener);
 void* UntrustedXmlListener(void* parserContext);
 
-// True when `bytes` parse under the same rules and the document element is named r.
-bool IsDirectoryDatabaseDocument(std::string_view bytes);

@@ -1,7 +1,7 @@
 #include "update/DatabaseDownloader.h"
 
 #include "common/AtomicFileWriter.h"
-#include "directory_db/UntrustedXml.h"
+#include "directory_db/DirectoryScan.h"
 #include "update/HttpTransfer.h"
 #include "update/UpdateUrl.h"
 

@@ -1,6 +1,7 @@
 // Files written to hurt: external resources, entity bombs, deep nesting. None may fetch
 // anything, crash, or make a query expand more than the file's worth of text.
 #include "DatabaseFixture.h"
+#include "directory_db/DirectoryScan.h"
 #include "directory_db/UntrustedXml.h"
 #include "support/LocalHttpServer.h"
 
@@ -215,6 +216,9 @@ TEST(UntrustedXmlTest, RecognisesDirectoryDatabases)
     EXPECT_FALSE(IsDirectoryDatabaseDocument("<!DOCTYPE html><html><body>404<br></body></html>"));
     EXPECT_FALSE(IsDirectoryDatabaseDocument(""));
     EXPECT_FALSE(IsDirectoryDatabaseDocument("<r>"));
+    EXPECT_FALSE(IsDirectoryDatabaseDocument(R"(<p:r xmlns:p="urn:p"/>)"));
+    EXPECT_TRUE(IsDirectoryDatabaseDocument("<!DOCTYPE r><r/>"));
+    EXPECT_TRUE(IsDirectoryDatabaseDocument("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r/>"));
     EXPECT_NE(ParseUntrustedXml("<other/>"), nullptr);
 }
 
