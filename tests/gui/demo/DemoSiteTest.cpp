@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <future>
 #include <memory>
 #include <optional>
@@ -170,7 +171,15 @@ void DemoSiteTest::logsOneLinePerRequestAndRefusesAPortInUse()
     httplib::Client client("127.0.0.1", site.Port());
     QVERIFY(client.Get("/contact/"));
     QVERIFY(client.Get("/missing"));
+    // Each request is logged on its own server thread after its answer has gone out, so the
+    // lines may come a moment after the answers, and in either order.
+    const auto logged = [&] {
+        std::lock_guard lock(mutex);
+        return lines.size() >= 2;
+    };
+    WAIT_VERIFY(logged(), 5000);
     site.Stop();
+    std::sort(lines.begin(), lines.end());
     QCOMPARE(lines, (std::vector<std::string>{"GET /contact/ 200", "GET /missing 404"}));
 
     CDemoSite second;
