@@ -47,8 +47,7 @@ void CDatabaseDocument::IndexDirectories()
     };
     std::vector<bool> placed(userNames.size(), false);
     for (uint32_t i = 0; i < vendorNames.size(); ++i) {
-        const auto replacement = userNames.empty() ? userByName.end()
-                                                   : userByName.find(vendorNames[i]);
+        const auto replacement = userByName.find(vendorNames[i]);
         if (replacement == userByName.end()) {
             add(vendorNames[i], {false, i});
             continue;

@@ -14,11 +14,9 @@ struct ScanState
     std::string_view bytes;
     DirectoryScan scan;
     int depth = 0;
-    bool rootIsDatabase = false;
     bool documentStarted = false;
     bool documentTypeSeen = false;
     bool tooDeep = false;
-    bool elementsStandAlone = true;
 };
 
 ScanState& StateOf(void* context)
@@ -85,17 +83,17 @@ void OnStartElement(void* context, const xmlChar* localName, const xmlChar* pref
     }
     if (depth == 0) {
         const auto* input = static_cast<xmlParserCtxt*>(context)->input;
-        state.elementsStandAlone = input && input->buf && !input->buf->encoder;
+        state.scan.elementsStandAlone = input && input->buf && !input->buf->encoder;
         const size_t consumed = Consumed(context);
         state.scan.rootTagOffset = TagStart(state, consumed);
-        state.rootIsDatabase = IsPlainName(localName, prefix, uri, "r");
+        state.scan.rootIsDatabase = IsPlainName(localName, prefix, uri, "r");
         // The parser reports a start tag on its ">", or on the "/>" of a root without
         // content, which holds no directory to parse on its own.
         if (consumed < state.bytes.size() && state.bytes[consumed] == '>')
             state.scan.rootTagLength = consumed + 1 - state.scan.rootTagOffset;
         return;
     }
-    if (depth == 1 && state.rootIsDatabase && state.elementsStandAlone &&
+    if (depth == 1 && state.scan.rootIsDatabase && state.scan.elementsStandAlone &&
         IsPlainName(localName, prefix, uri, "directory")) {
         DirectoryScan::Directory directory;
         directory.offset = TagStart(state, Consumed(context));
@@ -108,7 +106,7 @@ void OnEndElement(void* context, const xmlChar* localName, const xmlChar* prefix
                   const xmlChar* uri)
 {
     ScanState& state = StateOf(context);
-    if (--state.depth == 1 && state.rootIsDatabase && state.elementsStandAlone &&
+    if (--state.depth == 1 && state.scan.rootIsDatabase && state.scan.elementsStandAlone &&
         IsPlainName(localName, prefix, uri, "directory")) {
         DirectoryScan::Directory& directory = state.scan.directories.back();
         directory.length = Consumed(context) - directory.offset;
@@ -132,10 +130,6 @@ std::optional<DirectoryScan> ScanDirectories(std::string_view bytes)
         return DirectoryScan{};
     if (error.kind != UntrustedXmlError::Kind::None || state.tooDeep || !state.documentStarted)
         return std::nullopt;
-    state.scan.elementsStandAlone = state.elementsStandAlone;
-    state.scan.rootIsDatabase = state.rootIsDatabase;
-    if (!state.elementsStandAlone)
-        state.scan.directories.clear();
     return std::move(state.scan);
 }
 

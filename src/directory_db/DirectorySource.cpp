@@ -13,25 +13,25 @@ constexpr std::string_view kRootEnd = "</r>";
 
 std::shared_ptr<const CDirectorySource> CDirectorySource::Read(std::string bytes)
 {
-    const std::optional<DirectoryScan> scan = ScanDirectories(bytes);
+    std::optional<DirectoryScan> scan = ScanDirectories(bytes);
     if (!scan)
         return nullptr;
     if (scan->elementsStandAlone)
-        return KeepBytes(std::move(bytes), *scan);
+        return KeepBytes(std::move(bytes), std::move(*scan));
     return KeepDocument(bytes);
 }
 
 std::shared_ptr<const CDirectorySource> CDirectorySource::KeepBytes(std::string bytes,
-                                                                    const DirectoryScan& scan)
+                                                                    DirectoryScan scan)
 {
     std::shared_ptr<CDirectorySource> source(new CDirectorySource);
     source->m_contextLength = scan.rootTagOffset + scan.rootTagLength;
     source->m_names.reserve(scan.directories.size());
     source->m_slices.reserve(scan.directories.size());
-    for (const DirectoryScan::Directory& directory : scan.directories) {
+    for (DirectoryScan::Directory& directory : scan.directories) {
         if (!directory.name)
             continue;
-        source->m_names.push_back(*directory.name);
+        source->m_names.push_back(std::move(*directory.name));
         source->m_slices.push_back({directory.offset, directory.length});
     }
     source->m_bytes = std::move(bytes);

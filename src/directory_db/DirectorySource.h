@@ -47,7 +47,7 @@ private:
 
     CDirectorySource() = default;
     static std::shared_ptr<const CDirectorySource> KeepBytes(std::string bytes,
-                                                             const DirectoryScan& scan);
+                                                             DirectoryScan scan);
     static std::shared_ptr<const CDirectorySource> KeepDocument(std::string_view bytes);
 
     std::vector<std::string> m_names;
