@@ -35,7 +35,7 @@ public:
     bool IsSent(size_t directory) const { return m_sent[directory] != 0; }
     const std::vector<uint8_t>& SentFlags() const { return m_sent; }
     size_t SentCount() const;
-    // The directory named `name` (as an entry names it), trying `likely` first; nullopt for none.
+    // The directory named exactly `name`, trying `likely` first; nullopt for none.
     std::optional<size_t> FindDirectory(const std::string& name,
                                         std::optional<size_t> likely = std::nullopt) const;
 

@@ -1,4 +1,3 @@
-#include "page_filling/DirectoryListEntry.h"
 #include "page_filling/SentFlags.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/BrowserPage.h"
@@ -27,7 +26,9 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
     if (!directory)
         return;
 
-    m_currentDirectory = DirectoryNameFromEntry(m_directoryModel->DirectoryName(*directory));
+    // The row's own name: the entry's text cut at " [" would confuse "Feeds [EN]" with
+    // "Feeds [DE]".
+    m_currentDirectory = m_directoryModel->DirectoryName(*directory);
     // The page may depend on the profile's category; the database reports its own failures.
     const std::string url = m_database.GetDirectorySubmitPage(
         m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat);

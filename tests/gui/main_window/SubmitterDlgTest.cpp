@@ -466,6 +466,42 @@ private slots:
         QVERIFY(env.windowMessages.messages.empty());
     }
 
+    // The entry's text is cut at " [" nowhere: names that hold it are names like any other.
+    void pickingOpensThePageOfExactlyThatDirectory_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("directory");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("Feeds [EN]")
+            << 0 << QStringLiteral("Feeds [EN]") << QStringLiteral("/submit/en");
+        QTest::newRow("Feeds [DE]")
+            << 1 << QStringLiteral("Feeds [DE]") << QStringLiteral("/submit/de");
+        QTest::newRow("Feeds") << 2 << QStringLiteral("Feeds") << QStringLiteral("/submit/plain");
+    }
+
+    void pickingOpensThePageOfExactlyThatDirectory()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, directory);
+        QFETCH(QString, page);
+        SubmitterTestEnvironment env;
+        ServeSubmissionPages(env);
+        env.Start();
+        env.WriteProgramFile(
+            "dirdata.xml",
+            DirectoryDatabaseXml({PlainDirectory("Feeds [EN]", env.server.Url("/submit/en")),
+                                  PlainDirectory("Feeds [DE]", env.server.Url("/submit/de")),
+                                  PlainDirectory("Feeds", env.server.Url("/submit/plain"))}));
+        env.WriteProgramFile("sv.dat", StateFileLines({"Blog", "1"}) + ProfileBlock("Blog", ""));
+        auto window = OpenWindow(env);
+
+        ClickEntry(*window, row);
+
+        QCOMPARE(QString::fromStdString(Inspect(*window).CurrentDirectory()), directory);
+        QVERIFY(env.WaitForRequest(page.toStdString()));
+        QVERIFY(env.databaseMessages.messages.empty());
+    }
+
     void pickingDirectoryWithoutProfileAsksForOne()
     {
         SubmitterTestEnvironment env;
