@@ -202,12 +202,25 @@ void CSubmitterDlg::WarnAboutDataFolder()
         "Kestrine", MessageIcon::Exclamation);
 }
 
+void CSubmitterDlg::WarnAboutUserDirectories()
+{
+    m_presenter.ShowMessage("Kestrine cannot read your own directories in " +
+                                UserDirectoriesPath() +
+                                ", so the list shows only those of the directory database. "
+                                "Kestrine leaves the file as it is: correct it or move it away, "
+                                "then start Kestrine again.",
+                            "Kestrine", MessageIcon::Exclamation);
+}
+
 void CSubmitterDlg::OnDatabaseRead()
 {
     if (m_databaseLoaded)
         return;
-    m_database.Adopt(m_startupDatabase.result());
+    DatabaseRead read = m_startupDatabase.result();
     m_startupDatabase = {};
+    if (read.userFileUnreadable)
+        QTimer::singleShot(0, this, &CSubmitterDlg::WarnAboutUserDirectories);
+    m_database.Adopt(std::move(read));
     // Marked for the profile that is current now, which the user may have picked meanwhile.
     RebuildDirectoryList(m_markingProfile);
     m_databaseLoaded = true;

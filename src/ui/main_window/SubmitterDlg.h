@@ -106,6 +106,8 @@ private:
     std::string StateFilePath() const;
     // Tells the user, once the window shows, that profiles cannot be saved and why.
     void WarnAboutDataFolder();
+    // Tells the user, once, that mydirs.xml could not be read at start.
+    void WarnAboutUserDirectories();
     QString VendorUrl(const char* path) const;
 
     // Directory list and profile selection.
