@@ -38,6 +38,8 @@ bool CBrowserPage::acceptNavigationRequest(const QUrl&, NavigationType type, boo
     ++m_documentGeneration;
     if (armedFormLeft && type == NavigationTypeFormSubmitted)
         emit armedFormSubmitted();
+    if (type == NavigationTypeBackForward || type == NavigationTypeReload)
+        emit historyNavigationStarted();
     return true;
 }
 

@@ -26,6 +26,8 @@ public:
 
 signals:
     void armedFormSubmitted();
+    // Back, Forward or Reload: a page the user went to, never one the program opened.
+    void historyNavigationStarted();
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

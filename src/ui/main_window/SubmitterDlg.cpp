@@ -5,6 +5,7 @@
 #include "history/HistoryRecorder.h"
 #include "profiles/StateFile.h"
 #include "ui/browser/BrowserCtrl.h"
+#include "ui/browser/BrowserPage.h"
 #include "ui/browser/PageEvents.h"
 #include "ui/main_window/DirectoryEntryDelegate.h"
 #include "ui/main_window/DirectoryFilterProxy.h"
@@ -142,6 +143,10 @@ void CSubmitterDlg::CreateControls()
     connect(m_browser->PageEvents(), &CPageEvents::pageReady, this, &CSubmitterDlg::OnPageReady);
     connect(m_browser->PageEvents(), &CPageEvents::fillReported, this,
             &CSubmitterDlg::ShowFillReport);
+    // Only the page opened for the directory is filled by itself, never one the user went to
+    // meanwhile.
+    connect(m_browser->GetDocument(), &CBrowserPage::historyNavigationStarted, this,
+            [this] { m_fillPending = false; });
     connect(&m_startupDatabaseWatcher, &QFutureWatcher<DatabaseRead>::finished, this,
             &CSubmitterDlg::OnDatabaseRead);
     client->installEventFilter(this);

@@ -58,7 +58,9 @@ void CSubmitterDlg::OnOpenAddress()
                              .trimmed();
     if (!ok || text.isEmpty())
         return;
-    // As a link would: the page opens, and the directory chosen in the list stays chosen.
+    // As a link would: the page opens, and the directory chosen in the list stays chosen. The
+    // page is the user's, not the directory's: a fill still pending is not for it.
+    m_fillPending = false;
     m_browser->Navigate(QUrl::fromUserInput(text).toString());
 }
 

@@ -1,5 +1,7 @@
 #include "ui/main_window/SubmitterDlg.h"
 
+#include "gui/profiles/ModalDialogDriver.h"
+#include "support/BrowserDriver.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
@@ -18,6 +21,7 @@
 #include <QScopeGuard>
 #include <QSortFilterProxyModel>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <memory>
 
@@ -500,6 +504,83 @@ private slots:
         QCOMPARE(QString::fromStdString(Inspect(*window).CurrentDirectory()), directory);
         QVERIFY(env.WaitForRequest(page.toStdString()));
         QVERIFY(env.databaseMessages.messages.empty());
+    }
+
+    // The page the user goes to while the directory's page still loads is the user's own:
+    // it is not filled, and neither is any later one.
+    void aPendingFillStaysWithTheDirectorysPage_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Open Address") << QStringLiteral("Open &Address\u2026");
+        QTest::newRow("Back") << QStringLiteral("&Back");
+        QTest::newRow("Forward") << QStringLiteral("&Forward");
+    }
+
+    void aPendingFillStaysWithTheDirectorysPage()
+    {
+        QFETCH(QString, command);
+        SubmitterTestEnvironment env;
+        const char* const form = "<html><body><form><input name=\"title\"></form></body></html>";
+        env.server.server.Get(R"(/form/\w+)",
+                              [form](const httplib::Request&, httplib::Response& response) {
+                                  response.set_content(form, "text/html");
+                              });
+        // Long enough for the user to go elsewhere before the directory's page has loaded.
+        env.server.server.Get("/submit/slow",
+                              [form](const httplib::Request&, httplib::Response& response) {
+                                  QThread::msleep(1500);
+                                  response.set_content(form, "text/html");
+                              });
+        env.Start();
+        env.WriteProgramFile(
+            "dirdata.xml",
+            DirectoryDatabaseXml({"<directory name=\"Slow\" submiturl=\"" +
+                                  env.server.Url("/submit/slow") +
+                                  "\"><item name=\"title\" index=\"0\" value=\"#title#\" "
+                                  "type=\"edit\"/></directory>"}));
+        env.WriteProgramFile("sv.dat", StateFileLines({"Blog", "1"}) + ProfileBlock("Blog", ""));
+        auto window = OpenWindow(env);
+        BrowserDriver driver(*Inspect(*window).Browser());
+        const QString user = QString::fromStdString(env.server.Url("/form/user"));
+        const QString later = QString::fromStdString(env.server.Url("/form/later"));
+        // History to go back or forward to: the user's page behind or ahead of the one shown.
+        QVERIFY(driver.Load(user));
+        if (command != QStringLiteral("Open &Address\u2026")) {
+            QVERIFY(driver.Load(later));
+            if (command == QStringLiteral("&Forward")) {
+                Inspect(*window).Browser()->back();
+                QVERIFY(WaitUntil([&] { return Inspect(*window).Browser()->url() == QUrl(user); },
+                                  BrowserDriver::kTimeoutMs));
+                QVERIFY(driver.WaitUntilComplete());
+            }
+        }
+        const QString userPage = command == QStringLiteral("&Back") ? user : later;
+        const QString expected = command == QStringLiteral("Open &Address\u2026") ? user : userPage;
+
+        ClickEntry(*window, 0);
+        QVERIFY(Inspect(*window).FillPending());
+        ModalDialogDriver dialogs;
+        dialogs.Then<QInputDialog>([&](QInputDialog& dialog) {
+            dialog.setTextValue(user);
+            dialog.accept();
+        });
+        QAction* action = MenuAction(*window->menuBar(), command);
+        QVERIFY(action);
+        action->trigger();
+        QVERIFY(WaitUntil(
+            [&] {
+                return Inspect(*window).Browser()->url() == QUrl(expected) &&
+                       Inspect(*window).Browser()->GetReadyState() ==
+                           CBrowserCtrl::kReadyStateComplete;
+            },
+            BrowserDriver::kTimeoutMs));
+        int ticks = 0;
+        connect(Inspect(*window).Timer(), &QTimer::timeout, this, [&ticks] { ++ticks; });
+        QVERIFY(WaitUntil([&ticks] { return ticks >= 3; }, BrowserDriver::kTimeoutMs));
+
+        QVERIFY(!Inspect(*window).FillPending());
+        QCOMPARE(driver.RunText(QStringLiteral("document.querySelector('[name=title]').value")),
+                 QString());
     }
 
     void pickingDirectoryWithoutProfileAsksForOne()
