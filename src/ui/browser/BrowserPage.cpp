@@ -25,7 +25,17 @@ CBrowserPage::CBrowserPage(QWidget* dialogParent)
 void CBrowserPage::ArmSubmissionFallback(uint64_t generation)
 {
     if (generation == m_documentGeneration)
-        m_armedGeneration = generation;
+        m_submissionWatch.Arm(generation);
+}
+
+void CBrowserPage::NoteFormDataCollected(bool holdsFilledField)
+{
+    m_submissionWatch.OnFormDataCollected(m_documentGeneration, holdsFilledField);
+}
+
+bool CBrowserPage::CountsSubmitEvent(bool holdsFilledField) const
+{
+    return m_submissionWatch.CountsSubmitEvent(m_documentGeneration, holdsFilledField);
 }
 
 bool CBrowserPage::acceptNavigationRequest(const QUrl&, NavigationType type, bool isMainFrame)
@@ -33,10 +43,11 @@ bool CBrowserPage::acceptNavigationRequest(const QUrl&, NavigationType type, boo
     if (!isMainFrame)
         return true;
     // form.submit() fires no submit event, but its navigation still passes here, before the
-    // result page starts loading.
-    const bool armedFormLeft = m_armedGeneration == m_documentGeneration;
+    // result page starts loading, and after the page's scripts reported whose data it carries.
+    const bool filledFormLeft = m_submissionWatch.CountsNavigation(
+        m_documentGeneration, type == NavigationTypeFormSubmitted);
     ++m_documentGeneration;
-    if (armedFormLeft && type == NavigationTypeFormSubmitted)
+    if (filledFormLeft)
         emit armedFormSubmitted();
     if (type == NavigationTypeBackForward || type == NavigationTypeReload)
         emit historyNavigationStarted();
