@@ -1,8 +1,8 @@
 #include "ui/browser/BrowserPage.h"
 
+#include "ui/browser/PlainTextInput.h"
+
 #include <QDesktopServices>
-#include <QInputDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWebEngineNewWindowRequest>
@@ -89,15 +89,9 @@ bool CBrowserPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& 
 bool CBrowserPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
                                     const QString& defaultValue, QString* result)
 {
-    QPointer<QInputDialog> dialog = new QInputDialog(m_dialogParent);
-    dialog->setWindowTitle(DialogCaption(securityOrigin));
-    dialog->setLabelText(msg);
-    for (QLabel* label : dialog->findChildren<QLabel*>())
-        label->setTextFormat(Qt::PlainText);
-    dialog->setTextValue(defaultValue);
-    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
-    if (accepted)
-        *result = dialog->textValue();
-    delete dialog;
-    return accepted;
+    const std::optional<QString> answer =
+        AskForPlainText(m_dialogParent, DialogCaption(securityOrigin), msg, defaultValue);
+    if (answer)
+        *result = *answer;
+    return answer.has_value();
 }

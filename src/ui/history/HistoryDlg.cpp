@@ -23,6 +23,7 @@ CHistoryDlg::CHistoryDlg(std::string historyPath, QWidget* parent)
     m_profileFilter = new QComboBox(this);
     m_directoryFilter = new QComboBox(this);
     m_problem = new QLabel(this);
+    m_problem->setTextFormat(Qt::PlainText); // the reason may quote a path
     m_problem->setWordWrap(true);
     m_problem->hide();
     m_table = new QTableView(this);

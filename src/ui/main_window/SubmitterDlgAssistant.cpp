@@ -32,10 +32,13 @@ void CSubmitterDlg::CreateAssistantControls(QWidget* client)
     m_unsentOnlyBox = new QCheckBox(tr("Unsent only"), client);
     m_unsentOnlyBox->setObjectName(QStringLiteral("unsentOnly"));
 
+    // Both quote what the database and the profile say: field and profile names, never markup.
     m_fillStatus = new QLabel(this);
     m_fillStatus->setObjectName(QStringLiteral("fillStatus"));
+    m_fillStatus->setTextFormat(Qt::PlainText);
     m_progressStatus = new QLabel(this);
     m_progressStatus->setObjectName(QStringLiteral("progressStatus"));
+    m_progressStatus->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_fillStatus, 1);
     statusBar()->addPermanentWidget(m_progressStatus);
 

@@ -3,9 +3,8 @@
 #include "page_filling/SubmissionCheck.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageDescriber.h"
+#include "ui/browser/PlainTextInput.h"
 #include "ui/main_window/SubmitterDlg.h"
-
-#include <QInputDialog>
 
 void CSubmitterDlg::LearnConfirmation(const std::string& directory, const std::string& profile,
                                       const std::string& html)
@@ -16,18 +15,16 @@ void CSubmitterDlg::LearnConfirmation(const std::string& directory, const std::s
             std::string proposal = TextAsHtmlSource(greeting);
             if (!IsSubmissionConfirmed(html, proposal))
                 proposal.clear();
-            bool ok = false;
-            const QString text =
-                QInputDialog::getText(
-                    this, tr("Confirmation text"),
-                    tr("Kestrine does not know yet how \"%1\" confirms a submission.\n"
-                       "If this page confirms yours, keep or change the text below: Kestrine "
-                       "will look for it after later submissions and marks the directory sent "
-                       "now.")
-                        .arg(QString::fromStdString(directory)),
-                    QLineEdit::Normal, QString::fromStdString(proposal), &ok)
-                    .trimmed();
-            if (!ok || text.isEmpty())
+            const std::optional<QString> answer = AskForPlainText(
+                this, tr("Confirmation text"),
+                tr("Kestrine does not know yet how \"%1\" confirms a submission.\n"
+                   "If this page confirms yours, keep or change the text below: Kestrine "
+                   "will look for it after later submissions and marks the directory sent "
+                   "now.")
+                    .arg(QString::fromStdString(directory)),
+                QString::fromStdString(proposal));
+            const QString text = answer.value_or(QString()).trimmed();
+            if (text.isEmpty())
                 return;
             std::optional<DirectoryRecord> record = m_database.GetDirectoryRecord(directory);
             if (!record)

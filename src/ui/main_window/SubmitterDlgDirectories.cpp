@@ -227,6 +227,7 @@ bool CSubmitterDlg::AskYesNo(const std::string& text, const std::string& caption
 {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
                     QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText); // it quotes directory and profile names
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
