@@ -2,6 +2,8 @@
 
 #include "update/HttpTransfer.h"
 
+#include <chrono>
+
 namespace {
 
 std::string SizeInWords(uint64_t bytes)
@@ -10,11 +12,21 @@ std::string SizeInWords(uint64_t bytes)
                                         : std::to_string(bytes) + " bytes";
 }
 
+std::string DurationInWords(std::chrono::milliseconds duration)
+{
+    const auto count = duration.count();
+    return count % 1000 == 0 ? std::to_string(count / 1000) + " seconds"
+                             : std::to_string(count) + " ms";
+}
+
 std::string ErrorInWords(const HttpTransferOutcome& outcome, const DownloadLimits& limits)
 {
     if (outcome.code == CURLE_FILESIZE_EXCEEDED ||
         (outcome.receiverStopped && outcome.status == 200))
         return "The answer is larger than " + SizeInWords(limits.maxBytes) + ".";
+    if (outcome.deadlinePassed)
+        return "The server did not send the whole answer within " +
+               DurationInWords(limits.deadline) + ".";
     if (outcome.status != 0 && outcome.status != 200)
         return "The server answered with status " + std::to_string(outcome.status) +
                " instead of the feed.";

@@ -1,5 +1,7 @@
 #include "update/HttpTransfer.h"
 
+#include <chrono>
+
 namespace {
 
 struct TransferContext
@@ -65,8 +67,12 @@ HttpTransferOutcome CHttpTransfer::Run(const std::string& url, const BodyReceive
     m_library.EasySetopt(curl.get(), CURLOPT_XFERINFODATA, &context);
     m_library.EasySetopt(curl.get(), CURLOPT_NOPROGRESS, 0L);
     ApplyOptions(curl.get());
+    const auto started = std::chrono::steady_clock::now();
     // libcurl reports a body cut short of its Content-Length as CURLE_PARTIAL_FILE.
     outcome.code = m_library.EasyPerform(curl.get());
+    // libcurl gives the same code to a stalled transfer and to one that ran out of time.
+    outcome.deadlinePassed = outcome.code == CURLE_OPERATION_TIMEDOUT &&
+                             std::chrono::steady_clock::now() - started >= m_limits.deadline;
     outcome.status = ResponseStatus(m_library, curl.get());
     outcome.effectiveUrl = TextInfo(m_library, curl.get(), CURLINFO_EFFECTIVE_URL);
     outcome.contentType = TextInfo(m_library, curl.get(), CURLINFO_CONTENT_TYPE);
@@ -87,6 +93,7 @@ void CHttpTransfer::ApplyOptions(CURL* curl) const
     m_library.EasySetopt(curl, CURLOPT_NOSIGNAL, 1L);
     m_library.EasySetopt(curl, CURLOPT_CONNECTTIMEOUT_MS,
                          static_cast<long>(m_limits.connectTimeout.count()));
+    m_library.EasySetopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(m_limits.deadline.count()));
     m_library.EasySetopt(curl, CURLOPT_LOW_SPEED_LIMIT, m_limits.lowSpeedBytesPerSecond);
     m_library.EasySetopt(curl, CURLOPT_LOW_SPEED_TIME,
                          static_cast<long>(m_limits.lowSpeedTime.count()));

@@ -17,6 +17,7 @@ struct HttpTransferOutcome
     long redirects = 0;
     std::string contentType; // as the server sent it, parameters included
     bool receiverStopped = false;
+    bool deadlinePassed = false; // the whole transfer took longer than its limits allow
 
     // A complete answer with status 200.
     bool IsOk() const { return code == CURLE_OK && status == 200; }
