@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/DownloadLimits.h"
+#include "net/DownloadLimits.h"
 
 #include <ostream>
 #include <string>

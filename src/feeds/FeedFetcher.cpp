@@ -1,8 +1,7 @@
 #include "feeds/FeedFetcher.h"
 
-#include "update/HttpTransfer.h"
-
-#include <chrono>
+#include "common/DurationText.h"
+#include "net/HttpTransfer.h"
 
 namespace {
 
@@ -10,13 +9,6 @@ std::string SizeInWords(uint64_t bytes)
 {
     return bytes >= (uint64_t{1} << 20) ? std::to_string(bytes >> 20) + " MB"
                                         : std::to_string(bytes) + " bytes";
-}
-
-std::string DurationInWords(std::chrono::milliseconds duration)
-{
-    const auto count = duration.count();
-    return count % 1000 == 0 ? std::to_string(count / 1000) + " seconds"
-                             : std::to_string(count) + " ms";
 }
 
 std::string ErrorInWords(const HttpTransferOutcome& outcome, const DownloadLimits& limits)

@@ -2,7 +2,7 @@
 
 #include "common/AtomicFileWriter.h"
 #include "directory_db/DirectoryScan.h"
-#include "update/HttpTransfer.h"
+#include "net/HttpTransfer.h"
 #include "update/UpdateUrl.h"
 
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "update/CurlLibrary.h"
-#include "update/DownloadLimits.h"
+#include "net/CurlLibrary.h"
+#include "net/DownloadLimits.h"
 #include "update/DownloadSink.h"
 #include "update/UpdateResult.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "feeds/FeedReport.h"
-#include "update/DownloadLimits.h"
+#include "net/DownloadLimits.h"
 
 #include <QDialog>
 #include <atomic>

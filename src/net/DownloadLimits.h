@@ -27,4 +27,12 @@ struct DownloadLimits
         limits.deadline = std::chrono::seconds(30);
         return limits;
     }
+
+    // One directory's submission page, of the many a check fetches at once.
+    static DownloadLimits ForDirectoryCheck()
+    {
+        DownloadLimits limits = ForFeedCheck();
+        limits.maxBytes = uint64_t{4} * 1024 * 1024;
+        return limits;
+    }
 };

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// `text` as a JSON string, quotes included: quotes, backslashes and control characters escaped,
+// other bytes (UTF-8 included) as they are.
+std::string JsonString(const std::string& text);
