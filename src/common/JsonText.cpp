@@ -34,3 +34,11 @@ std::string JsonString(const std::string& text)
     }
     return out.append("\"");
 }
+
+void AddJsonField(std::string& out, const char* name, const std::string& value, bool last)
+{
+    // Built by appending: GCC 12 misreads chains of operator+ on strings here (-Wrestrict).
+    out.append(JsonString(name)).append(": ").append(value);
+    if (!last)
+        out.append(", ");
+}
