@@ -9,6 +9,26 @@
 
 using Action = CommandLineRequest::Action;
 
+namespace {
+
+// The program's own path, then `list`.
+QStringList args(std::initializer_list<const char*> list)
+{
+    QStringList arguments{QStringLiteral("/usr/bin/kestrine")};
+    for (const char* argument : list)
+        arguments << QString::fromUtf8(argument);
+    return arguments;
+}
+
+// What a mistake on the command line writes to standard error.
+QString mistake(const char* what)
+{
+    return QStringLiteral("kestrine: %1\nTry 'kestrine --help' for more information.\n")
+        .arg(QString::fromUtf8(what));
+}
+
+} // namespace
+
 class CommandLineTest : public QObject
 {
     Q_OBJECT
@@ -35,17 +55,6 @@ void CommandLineTest::parse_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("dataFolder");
     QTest::addColumn<QString>("reportFile");
-
-    const auto args = [](std::initializer_list<const char*> list) {
-        QStringList arguments{QStringLiteral("/usr/bin/kestrine")};
-        for (const char* argument : list)
-            arguments << QString::fromUtf8(argument);
-        return arguments;
-    };
-    const auto mistake = [](const char* what) {
-        return QStringLiteral("kestrine: %1\nTry 'kestrine --help' for more information.\n")
-            .arg(QString::fromUtf8(what));
-    };
 
     QTest::newRow("nothing") << args({}) << Action::OpenWindow << 0 << QString() << QString()
                              << QString();
@@ -271,16 +280,6 @@ void CommandLineTest::checkDirectoriesTakesItsDatabaseFolderAndJson_data()
     QTest::addColumn<QString>("databaseFile");
     QTest::addColumn<bool>("json");
 
-    const auto args = [](std::initializer_list<const char*> list) {
-        QStringList arguments{QStringLiteral("kestrine")};
-        for (const char* argument : list)
-            arguments << QString::fromUtf8(argument);
-        return arguments;
-    };
-    const auto mistake = [](const char* what) {
-        return QStringLiteral("kestrine: %1\nTry 'kestrine --help' for more information.\n")
-            .arg(QString::fromUtf8(what));
-    };
     QTest::newRow("data folder's database")
         << args({"--check-directories"}) << QString() << QString() << QString() << false;
     QTest::newRow("everything") << args({"--json", "--check-directories", "--data-dir", "/d",
