@@ -2,8 +2,8 @@
 // page that announces feeds, redirects, stalls, oversize answers, cancelling.
 #include "feeds/FeedCheck.h"
 #include "feeds/FeedReportJson.h"
-#include "net/HttpTransfer.h"
 #include "net/CurlTransfer.h"
+#include "net/HttpTransfer.h"
 #include "support/Gate.h"
 #include "support/LocalHttpServer.h"
 
