@@ -41,11 +41,20 @@ CCommandLine::CCommandLine()
                                  "window, and exits: 0 when it is usable, 1 when it has problems."),
                   QStringLiteral("address|file")),
       m_json(QStringLiteral("json"),
-             QStringLiteral("Prints the answer of --describe-page or --check-feed as JSON.")),
+             QStringLiteral("Prints the answer of --describe-page, --check-feed or "
+                            "--check-directories as JSON.")),
       m_exportReport(QStringLiteral("export-report"),
                      QStringLiteral("Writes the report of every directory's status per profile "
                                     "to <file> (CSV) and exits, without a window."),
-                     QStringLiteral("file"))
+                     QStringLiteral("file")),
+      m_checkDirectories(
+          QStringLiteral("check-directories"),
+          QStringLiteral("Checks every directory's submission address and form without a window, "
+                         "prints what it found and exits: 0 when all are ok, 1 otherwise.")),
+      m_database(QStringLiteral("database"),
+                 QStringLiteral("With --check-directories: checks <file> instead of the data "
+                                "folder's directory database."),
+                 QStringLiteral("file"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Kestrine helps you submit your RSS feed to RSS directory web sites."));
@@ -58,6 +67,8 @@ CCommandLine::CCommandLine()
     m_parser.addOption(m_checkFeed);
     m_parser.addOption(m_json);
     m_parser.addOption(m_exportReport);
+    m_parser.addOption(m_checkDirectories);
+    m_parser.addOption(m_database);
 }
 
 QStringList CCommandLine::Arguments(int argc, const char* const* argv)
@@ -84,6 +95,9 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
     }
 
     if (m_parser.isSet(m_checkFeed)) {
+        if (m_parser.isSet(m_checkDirectories))
+            return UsageError(programName, QStringLiteral("--check-feed and --check-directories "
+                                                          "go one at a time."));
         if (m_parser.isSet(m_describePage))
             return UsageError(programName,
                               QStringLiteral("--check-feed and --describe-page go one at a time."));
@@ -97,6 +111,8 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
             return UsageError(programName, QStringLiteral("--data-dir needs a folder."));
         request.dataFolder = QFile::encodeName(folder).toStdString();
     }
+    if (m_parser.isSet(m_checkDirectories) || m_parser.isSet(m_database))
+        return CheckDirectories(programName, std::move(request));
     if (m_parser.isSet(m_describePage)) {
         request.pageAddress = m_parser.value(m_describePage).trimmed();
         if (request.pageAddress.isEmpty())
@@ -105,7 +121,8 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
         request.json = m_parser.isSet(m_json);
     } else if (m_parser.isSet(m_json)) {
         return UsageError(programName,
-                          QStringLiteral("--json goes with --describe-page or --check-feed."));
+                          QStringLiteral("--json goes with --describe-page, --check-feed or "
+                                         "--check-directories."));
     }
     if (m_parser.isSet(m_exportReport)) {
         if (request.action == CommandLineRequest::Action::DescribePage)
@@ -139,6 +156,25 @@ CommandLineRequest CCommandLine::CheckFeed(const QString& programName) const
     request.action = CommandLineRequest::Action::CheckFeed;
     // A file name keeps the bytes the file system spells it with; an address is ASCII anyway.
     request.feedTarget = QFile::encodeName(target).toStdString();
+    request.json = m_parser.isSet(m_json);
+    return request;
+}
+
+CommandLineRequest CCommandLine::CheckDirectories(const QString& programName,
+                                                  CommandLineRequest request) const
+{
+    if (!m_parser.isSet(m_checkDirectories))
+        return UsageError(programName, QStringLiteral("--database goes with --check-directories."));
+    if (m_parser.isSet(m_describePage) || m_parser.isSet(m_exportReport))
+        return UsageError(programName, QStringLiteral("--check-directories goes without "
+                                                      "--describe-page and --export-report."));
+    if (m_parser.isSet(m_database)) {
+        const QString file = m_parser.value(m_database);
+        if (file.isEmpty())
+            return UsageError(programName, QStringLiteral("--database needs a file name."));
+        request.databaseFile = QFile::encodeName(file).toStdString();
+    }
+    request.action = CommandLineRequest::Action::CheckDirectories;
     request.json = m_parser.isSet(m_json);
     return request;
 }

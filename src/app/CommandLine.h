@@ -21,6 +21,9 @@ struct CommandLineRequest
         CheckFeed,
         // --export-report: write the report to `reportFile` and end, without a window.
         ExportReport,
+        // --check-directories: check every directory's address without a window, the database
+        // being `databaseFile` when given, as JSON when `json` is set.
+        CheckDirectories,
     };
 
     Action action = Action::OpenWindow;
@@ -36,6 +39,8 @@ struct CommandLineRequest
     bool json = false; // --json: describe the page or report the feed as JSON
     // --export-report: the CSV file to write, as the file system spells it.
     std::string reportFile;
+    // --database: the directory database to check instead of the data folder's.
+    std::string databaseFile;
 };
 
 // The program's options. Parsed before the application object exists, so that --help and
@@ -57,6 +62,8 @@ public:
 private:
     CommandLineRequest Help(const QString& programName) const;
     CommandLineRequest CheckFeed(const QString& programName) const;
+    CommandLineRequest CheckDirectories(const QString& programName,
+                                        CommandLineRequest request) const;
     static CommandLineRequest Version();
     static CommandLineRequest UsageError(const QString& programName, const QString& what);
 
@@ -68,4 +75,6 @@ private:
     QCommandLineOption m_checkFeed;
     QCommandLineOption m_json;
     QCommandLineOption m_exportReport;
+    QCommandLineOption m_checkDirectories;
+    QCommandLineOption m_database;
 };

@@ -4,9 +4,10 @@
 #include "feeds/FeedReportJson.h"
 #include "feeds/FeedReportText.h"
 
-int RunFeedCheck(const std::string& target, bool json, std::ostream& out)
+int RunFeedCheck(const std::string& target, bool json, std::ostream& out,
+                 const DownloadLimits& limits)
 {
-    const CFeedFetcher fetcher;
+    const CFeedFetcher fetcher(limits);
     const FeedReport report = CFeedCheck(fetcher).Check(target);
     if (json)
         out << FeedReportToJson(report) << "\n";

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/DescribePageCommand.h"
+#include "app/DirectoryCheckCommand.h"
 #include "app/FeedCheckCommand.h"
 #include "app/InstanceLock.h"
 #include "app/ReportCommand.h"
@@ -51,6 +52,9 @@ int main(int argc, char* argv[])
         return RunFeedCheck(request.feedTarget, request.json, std::cout);
     if (request.action == CommandLineRequest::Action::ExportReport)
         return ExportReportAndExit(request.reportFile, request.dataFolder);
+    if (request.action == CommandLineRequest::Action::CheckDirectories)
+        return RunDirectoryCheck({request.json, request.dataFolder, request.databaseFile},
+                                 std::cout, std::cerr);
     const bool describePage = request.action == CommandLineRequest::Action::DescribePage;
     // The command for scripts shows no window: it runs on any machine, with a display or not.
     if (describePage && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,6 +1,7 @@
 #include "feeds/FeedFetcher.h"
 
-#include "update/HttpTransfer.h"
+#include "common/DurationText.h"
+#include "net/HttpTransfer.h"
 
 namespace {
 
@@ -15,6 +16,9 @@ std::string ErrorInWords(const HttpTransferOutcome& outcome, const DownloadLimit
     if (outcome.code == CURLE_FILESIZE_EXCEEDED ||
         (outcome.receiverStopped && outcome.status == 200))
         return "The answer is larger than " + SizeInWords(limits.maxBytes) + ".";
+    if (outcome.deadlinePassed)
+        return "The server did not send the whole answer within " +
+               DurationInWords(limits.deadline) + ".";
     if (outcome.status != 0 && outcome.status != 200)
         return "The server answered with status " + std::to_string(outcome.status) +
                " instead of the feed.";

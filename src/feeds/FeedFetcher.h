@@ -1,7 +1,7 @@
 #pragma once
 
-#include "update/CurlLibrary.h"
-#include "update/DownloadLimits.h"
+#include "net/CurlLibrary.h"
+#include "net/DownloadLimits.h"
 
 #include <atomic>
 #include <string>
@@ -17,13 +17,13 @@ struct FeedFetchResult
     std::string error; // in the user's words, when not ok
 };
 
-// Fetches a feed address with the download limits of the database update and the program's
-// user agent. Runs on the calling thread; meant for a worker.
+// Fetches a feed address within the feed check's limits, with the program's user agent. Runs on the
+// calling thread; meant for a worker.
 class CFeedFetcher final
 {
 public:
     // `library` must outlive the fetcher.
-    explicit CFeedFetcher(DownloadLimits limits = {},
+    explicit CFeedFetcher(DownloadLimits limits = DownloadLimits::ForFeedCheck(),
                           const CCurlLibrary& library = CCurlLibrary::Shared());
 
     // Stops soon after *cancel becomes true, when given.

@@ -1,41 +1,8 @@
 #include "feeds/FeedReportJson.h"
 
-#include <cstdio>
+#include "common/JsonText.h"
 
 namespace {
-
-std::string JsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out.append("\"");
-}
 
 std::string JsonStringOrNull(const std::string& text)
 {
@@ -45,15 +12,6 @@ std::string JsonStringOrNull(const std::string& text)
 std::string JsonPosition(int value)
 {
     return value > 0 ? std::to_string(value) : "null";
-}
-
-// Appends `"name": value` and, unless it is the last of its object, a separator. Built by
-// appending: GCC 12 misreads chains of operator+ on strings here (-Wrestrict).
-void AddField(std::string& out, const char* name, const std::string& value, bool last = false)
-{
-    out.append(JsonString(name)).append(": ").append(value);
-    if (!last)
-        out.append(", ");
 }
 
 // A JSON array of the objects `addFields` writes for each element.
@@ -71,16 +29,16 @@ std::string JsonList(const std::vector<Element>& elements, AddFields addFields)
 
 void AddDiscoveredFields(std::string& out, const DiscoveredFeed& feed)
 {
-    AddField(out, "address", JsonString(feed.address));
-    AddField(out, "title", JsonString(feed.title));
-    AddField(out, "type", JsonString(feed.type), true);
+    AddJsonField(out, "address", JsonString(feed.address));
+    AddJsonField(out, "title", JsonString(feed.title));
+    AddJsonField(out, "type", JsonString(feed.type), true);
 }
 
 void AddProblemFields(std::string& out, const FeedProblem& problem)
 {
-    AddField(out, "message", JsonString(problem.message));
-    AddField(out, "line", JsonPosition(problem.line));
-    AddField(out, "column", JsonPosition(problem.column), true);
+    AddJsonField(out, "message", JsonString(problem.message));
+    AddJsonField(out, "line", JsonPosition(problem.line));
+    AddJsonField(out, "column", JsonPosition(problem.column), true);
 }
 
 } // namespace
@@ -88,16 +46,16 @@ void AddProblemFields(std::string& out, const FeedProblem& problem)
 std::string FeedReportToJson(const FeedReport& report)
 {
     std::string out = "{";
-    AddField(out, "kind", JsonStringOrNull(FeedKindName(report.kind)));
-    AddField(out, "version", JsonStringOrNull(report.version));
-    AddField(out, "title", JsonString(report.title));
-    AddField(out, "link", JsonString(report.link));
-    AddField(out, "description", JsonString(report.description));
-    AddField(out, "language", JsonStringOrNull(report.language));
-    AddField(out, "items", std::to_string(report.items));
-    AddField(out, "newest", JsonStringOrNull(report.newest));
-    AddField(out, "discovered", JsonList(report.discovered, AddDiscoveredFields));
-    AddField(out, "redirectedTo", JsonStringOrNull(report.redirectedTo));
-    AddField(out, "problems", JsonList(report.problems, AddProblemFields), true);
+    AddJsonField(out, "kind", JsonStringOrNull(FeedKindName(report.kind)));
+    AddJsonField(out, "version", JsonStringOrNull(report.version));
+    AddJsonField(out, "title", JsonString(report.title));
+    AddJsonField(out, "link", JsonString(report.link));
+    AddJsonField(out, "description", JsonString(report.description));
+    AddJsonField(out, "language", JsonStringOrNull(report.language));
+    AddJsonField(out, "items", std::to_string(report.items));
+    AddJsonField(out, "newest", JsonStringOrNull(report.newest));
+    AddJsonField(out, "discovered", JsonList(report.discovered, AddDiscoveredFields));
+    AddJsonField(out, "redirectedTo", JsonStringOrNull(report.redirectedTo));
+    AddJsonField(out, "problems", JsonList(report.problems, AddProblemFields), true);
     return out.append("}");
 }

@@ -29,6 +29,20 @@ constexpr std::array kMigrations{
         );
         CREATE INDEX events_by_pair ON events (profile, directory, time_ms, id);
     )sql"},
+    // The last check of each directory's address and form; missing_fields holds the names,
+    // each ended by a zero byte.
+    Migration{2, R"sql(
+        CREATE TABLE directory_checks (
+            directory BLOB PRIMARY KEY,
+            time_ms INTEGER NOT NULL,
+            status TEXT NOT NULL,
+            http_status INTEGER NOT NULL,
+            address TEXT NOT NULL,
+            final_address TEXT NOT NULL,
+            missing_fields BLOB NOT NULL,
+            message TEXT NOT NULL
+        );
+    )sql"},
 };
 static_assert(kMigrations.back().toVersion == kCurrentVersion);
 

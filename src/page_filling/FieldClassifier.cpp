@@ -69,18 +69,40 @@ void FindKeyword(const Keyword& keyword, const std::vector<std::string>& words,
     }
 }
 
-// The matches that no longer keyword covers: "first name" hides the "name" in it.
+size_t LongestKeywordWords()
+{
+    static const size_t longest = [] {
+        size_t words = 1;
+        for (const Keyword& keyword : Keywords())
+            words = std::max(words, keyword.words.size());
+        return words;
+    }();
+    return longest;
+}
+
+// The matches that no longer keyword covers: "first name" hides the "name" in it. A covering
+// match starts at most a keyword's length of words before the one it covers, so only those
+// few are compared, and a text of many words costs no more per word than a short one.
 std::vector<Match> OutermostMatches(const std::vector<std::string>& words)
 {
     std::vector<Match> matches;
     for (const Keyword& keyword : Keywords())
         FindKeyword(keyword, words, matches);
+    std::vector<std::vector<size_t>> startingAt(words.size());
+    for (size_t i = 0; i < matches.size(); ++i)
+        startingAt[matches[i].first].push_back(i);
+    const size_t reach = LongestKeywordWords();
     std::vector<Match> outermost;
     for (const Match& match : matches) {
-        const bool covered = std::any_of(matches.begin(), matches.end(), [&](const Match& other) {
-            return other.first <= match.first && other.last >= match.last &&
-                   other.length > match.length;
-        });
+        bool covered = false;
+        const size_t from = match.first >= reach ? match.first - reach + 1 : 0;
+        for (size_t start = from; start <= match.first && !covered; ++start) {
+            covered =
+                std::any_of(startingAt[start].begin(), startingAt[start].end(), [&](size_t other) {
+                    return matches[other].last >= match.last &&
+                           matches[other].length > match.length;
+                });
+        }
         if (!covered)
             outermost.push_back(match);
     }

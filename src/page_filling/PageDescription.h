@@ -12,4 +12,7 @@ struct PageDescription
     std::string title;
     std::string address;
     std::vector<FieldDescriptor> fields;
+    // Names this description's elements for a fill by meaning: the fill reaches exactly them,
+    // and nothing once the page has moved on to another document.
+    std::string token;
 };

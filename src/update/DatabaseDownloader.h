@@ -1,10 +1,11 @@
 #pragma once
 
-#include "update/CurlLibrary.h"
-#include "update/DownloadLimits.h"
+#include "net/CurlLibrary.h"
+#include "net/DownloadLimits.h"
 #include "update/DownloadSink.h"
 #include "update/UpdateResult.h"
 
+#include <atomic>
 #include <string>
 
 // Fetches a new directory database over HTTP and puts it in place of the old one. The answer
@@ -14,22 +15,23 @@ class CDatabaseDownloader final
 {
 public:
     // `library` must outlive the downloader.
-    explicit CDatabaseDownloader(DownloadLimits limits = {},
+    explicit CDatabaseDownloader(DownloadLimits limits = DownloadLimits::ForUpdate(),
                                  const CCurlLibrary& library = CCurlLibrary::Shared());
 
     // Called on the downloading thread as bytes arrive.
     void SetProgressCallback(DownloadProgress progress);
 
+    // The answer passes through a temporary file in `temporaryFolder`, removed afterwards.
     // kUpdateInternalError (nothing attempted) when `url` or `destination` is empty;
-    // kUpdateFailed, with nothing written, when libcurl cannot be loaded.
+    // kUpdateFailed, with nothing written, when libcurl cannot be loaded; kUpdateCancelled
+    // soon after *cancel becomes true, when given, with the database file untouched.
     UpdateResult Download(const std::string& url, const std::string& destination,
-                          const std::string& temporaryPath) const;
-
-    // "ddupdate.xml" in the user's temporary folder.
-    static std::string DefaultTemporaryPath();
+                          const std::string& temporaryFolder,
+                          const std::atomic<bool>* cancel = nullptr) const;
 
 private:
-    bool Transfer(const std::string& url, CDownloadSink& sink) const;
+    UpdateResult Transfer(const std::string& url, CDownloadSink& sink,
+                          const std::atomic<bool>* cancel) const;
 
     DownloadLimits m_limits;
     const CCurlLibrary& m_library;

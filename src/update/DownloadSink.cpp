@@ -1,6 +1,7 @@
 #include "update/DownloadSink.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
@@ -24,15 +25,21 @@ CDownloadSink::CDownloadSink(uint64_t maxBytes, DownloadProgress progress)
 CDownloadSink::~CDownloadSink()
 {
     CloseFile();
+    if (!m_path.empty())
+        unlink(m_path.c_str());
 }
 
-bool CDownloadSink::Open(const std::string& temporaryPath)
+bool CDownloadSink::Open(const std::string& folder)
 {
-    // The name is fixed and the folder may be shared with other users: never follow a link
-    // or reuse a file someone else planted there.
-    unlink(temporaryPath.c_str());
-    m_fd = open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    return m_fd >= 0;
+    // A fixed name in a shared folder could be taken in advance by another user, and every
+    // update would then fail. mkostemp makes a new file, readable only by us, under a name
+    // nobody can foresee.
+    std::string path = (folder.empty() ? std::string(".") : folder) + "/ddupdate-XXXXXX";
+    m_fd = mkostemp(path.data(), O_CLOEXEC);
+    if (m_fd < 0)
+        return false;
+    m_path = std::move(path);
+    return true;
 }
 
 bool CDownloadSink::Receive(std::string_view bytes)

@@ -10,8 +10,8 @@ using DownloadProgress = std::function<void(uint64_t bytesReceived)>;
 
 // Where an answer goes while it arrives. The bytes are cut into pieces of kPieceSize counted
 // from the start of the answer, whatever sizes the network delivers them in; each piece is
-// searched by itself for an HTML tag and then written to the temporary file. A copy stays in
-// memory for the checks that follow the transfer.
+// searched by itself for an HTML tag and then written to a temporary file of its own, which is
+// removed with the sink. A copy stays in memory for the checks that follow the transfer.
 class CDownloadSink final
 {
 public:
@@ -31,8 +31,9 @@ public:
     CDownloadSink(const CDownloadSink&) = delete;
     CDownloadSink& operator=(const CDownloadSink&) = delete;
 
-    // Creates the temporary file anew; false when it cannot be created.
-    bool Open(const std::string& temporaryPath);
+    // Creates a temporary file with a name no one else can have chosen in `folder`; false when
+    // it cannot be created.
+    bool Open(const std::string& folder);
     // False once the transfer should stop: an HTML piece, too many bytes or a failed write.
     bool Receive(std::string_view bytes);
     // Handles the last, shorter piece and closes the file; true when every byte received was
@@ -42,6 +43,8 @@ public:
     State GetState() const { return m_state; }
     // Everything received so far.
     const std::string& Bytes() const { return m_bytes; }
+    // The temporary file while the sink lives; empty before Open().
+    const std::string& Path() const { return m_path; }
 
 private:
     bool AcceptPieces(bool includingPartial);
@@ -52,6 +55,7 @@ private:
 
     uint64_t m_maxBytes;
     DownloadProgress m_progress;
+    std::string m_path;
     int m_fd = -1;
     std::string m_bytes;
     size_t m_accepted = 0; // bytes of m_bytes already checked and written

@@ -40,7 +40,8 @@ void CPageDescriber::Describe(QObject* context,
     CallPageScript(m_page, QStringLiteral("describe()"), context,
                    [done = std::move(done)](const QJsonDocument& answer) {
                        const QJsonObject json = answer.object();
-                       PageDescription page{Text(json, "title"), Text(json, "address"), {}};
+                       PageDescription page{
+                           Text(json, "title"), Text(json, "address"), {}, Text(json, "token")};
                        for (const QJsonValue field : json.value(QStringLiteral("fields")).toArray())
                            page.fields.push_back(FieldFromJson(field.toObject()));
                        done(page);

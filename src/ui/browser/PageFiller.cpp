@@ -61,14 +61,18 @@ void CPageFiller::Fill(const std::vector<FormField>& fields, QObject* context, C
                    });
 }
 
-void CPageFiller::FillByMeaning(const std::vector<MeaningValue>& values, QObject* context,
+void CPageFiller::FillByMeaning(const std::string& descriptionToken,
+                                const std::vector<MeaningValue>& values, QObject* context,
                                 MeaningCompletion done)
 {
     const uint64_t generation = m_page.DocumentGeneration();
     QPointer<CBrowserPage> page = &m_page;
+    const QJsonDocument token(QJsonArray{QString::fromStdString(descriptionToken)});
     CallPageScript(
-        m_page, QStringLiteral("fillByMeaning(%1)").arg(JsonLiteral(ValuesAsJson(values))), context,
-        [page, generation, done = std::move(done)](const QJsonDocument& answer) {
+        m_page,
+        QStringLiteral("fillByMeaning(%1[0], %2)")
+            .arg(JsonLiteral(token), JsonLiteral(ValuesAsJson(values))),
+        context, [page, generation, done = std::move(done)](const QJsonDocument& answer) {
             const QJsonObject outcome = answer.object();
             ArmIfWatched(*page, generation, outcome);
             MeaningOutcome result;

@@ -39,10 +39,11 @@ public:
     // The page fills itself asynchronously. `done` runs only if `context` still exists and the
     // page still shows the document that was filled.
     void Fill(const std::vector<FormField>& fields, QObject* context, Completion done = {});
-    // Fills fields found by the page's own description instead of a directory's rules, and
-    // never one the user typed into. The form of the last field set is watched, as by Fill.
-    void FillByMeaning(const std::vector<MeaningValue>& values, QObject* context,
-                       MeaningCompletion done = {});
+    // Fills fields found by the page's own description (given by its token) instead of a
+    // directory's rules: exactly the elements described that are still in the page, and never
+    // one the user typed into. The form of the last field set is watched, as by Fill.
+    void FillByMeaning(const std::string& descriptionToken, const std::vector<MeaningValue>& values,
+                       QObject* context, MeaningCompletion done = {});
 
 private:
     CBrowserPage& m_page;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "feeds/FeedReport.h"
-#include "update/DownloadLimits.h"
+#include "net/DownloadLimits.h"
 
 #include <QDialog>
 #include <atomic>
@@ -21,7 +21,8 @@ class CFeedCheckDialog final : public QDialog
     Q_OBJECT
 
 public:
-    explicit CFeedCheckDialog(QWidget* parent = nullptr, DownloadLimits limits = {});
+    explicit CFeedCheckDialog(QWidget* parent = nullptr,
+                              DownloadLimits limits = DownloadLimits::ForFeedCheck());
     ~CFeedCheckDialog() override;
 
     // Starts checking `target` (an address or a file); a check still running is cancelled.

@@ -82,7 +82,7 @@ void CSubmitterDlg::OfferFillByMeaning()
                       tr("Fill current page").toStdString()))
             return;
         CPageFiller(*page).FillByMeaning(
-            fill.values, this,
+            description.token, fill.values, this,
             [this, meaningOf = fill.meaningOf](const CPageFiller::MeaningOutcome& outcome) {
                 statusBar()->showMessage(FilledText(outcome, meaningOf), kStatusMilliseconds);
             });

@@ -2,10 +2,13 @@
 
 #include "update/DatabaseDownloader.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <system_error>
 
 namespace {
@@ -23,6 +26,10 @@ CUpdateDialog::CUpdateDialog(QWidget* parent)
         QStringLiteral("Please wait while the RSS directory database is updated"), this));
     m_progressLabel = new QLabel(this);
     layout->addWidget(m_progressLabel);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_cancelButton = buttons->button(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CUpdateDialog::reject);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -34,7 +41,12 @@ CUpdateDialog::~CUpdateDialog()
         m_worker.join();
 }
 
-void CUpdateDialog::reject() {}
+void CUpdateDialog::reject()
+{
+    // The worker (or OnTimer, when it has not started yet) ends the dialog.
+    m_cancel = true;
+    m_cancelButton->setEnabled(false);
+}
 
 void CUpdateDialog::showEvent(QShowEvent* event)
 {
@@ -51,7 +63,9 @@ void CUpdateDialog::showEvent(QShowEvent* event)
 
 void CUpdateDialog::OnTimer()
 {
-    if (m_url.empty() || m_destination.empty() || !StartWorker())
+    if (m_cancel)
+        done(kUpdateCancelled);
+    else if (m_url.empty() || m_destination.empty() || !StartWorker())
         done(kUpdateInternalError);
 }
 
@@ -61,8 +75,9 @@ bool CUpdateDialog::StartWorker()
         m_worker = std::thread([this, url = m_url, destination = m_destination] {
             CDatabaseDownloader downloader;
             downloader.SetProgressCallback([this](uint64_t bytes) { PostProgress(bytes); });
-            const int result =
-                downloader.Download(url, destination, CDatabaseDownloader::DefaultTemporaryPath());
+            // The database's own folder is the user's, unlike the shared temporary folder.
+            const std::string folder = std::filesystem::path(destination).parent_path().string();
+            const int result = downloader.Download(url, destination, folder, &m_cancel);
             QMetaObject::invokeMethod(
                 this, [this, result] { OnFinished(result); }, Qt::QueuedConnection);
         });

@@ -7,11 +7,13 @@
 #include <thread>
 
 class QLabel;
+class QPushButton;
 
 // Asks the user to wait while a new directory database is downloaded on a worker thread and
 // put in place. The dialog ends with the download's result: kUpdateSucceeded, kUpdateFailed,
-// or kUpdateInternalError when nothing could be attempted. The user cannot close it; it
-// stays painted and shows how much has arrived.
+// kUpdateCancelled, or kUpdateInternalError when nothing could be attempted. It stays painted
+// and shows how much has arrived; Cancel (or Escape) stops the transfer and keeps the old
+// database.
 class CUpdateDialog final : public QDialog
 {
     Q_OBJECT
@@ -25,7 +27,7 @@ public:
     std::string m_destination;
 
 public slots:
-    // Only the download ends the dialog: Escape and the window manager's close are ignored.
+    // Stops the download; the dialog ends as soon as the worker has let go of the transfer.
     void reject() override;
 
 protected:
@@ -40,8 +42,10 @@ private:
     void OnFinished(int result);
 
     QLabel* m_progressLabel = nullptr;
+    QPushButton* m_cancelButton = nullptr;
     bool m_timerStarted = false;
     std::thread m_worker;
     std::atomic<uint64_t> m_bytesReceived{0};
     std::atomic<bool> m_progressPosted{false};
+    std::atomic<bool> m_cancel{false};
 };

@@ -1,6 +1,10 @@
 // "kestrine --check-feed": its exit status and its two outputs.
 #include "app/FeedCheckCommand.h"
 
+#include "support/DrippingAnswer.h"
+#include "support/LocalHttpServer.h"
+
+#include <chrono>
 #include <gmock/gmock.h>
 #include <sstream>
 
@@ -50,6 +54,22 @@ TEST(FeedCheckCommand, PrintsOneJsonObjectAndExitsOneOnProblems)
     EXPECT_EQ(missing.status, 1);
     EXPECT_THAT(missing.out, HasSubstr(R"("problems": [{"message": )"));
     EXPECT_EQ(Check(kMissing, false).out, "Problem: There is no file " + kMissing + ".\n");
+}
+
+TEST(FeedCheckCommand, EndsAtTheDeadlineWithTheReason)
+{
+    using namespace std::chrono_literals;
+    const std::string feed = "<rss version=\"2.0\"><channel><title>" + std::string(600, 't') +
+                             "</title></channel></rss>";
+    LocalHttpServer server;
+    ServeDripping(server.server, "/feed.xml", feed, "application/rss+xml");
+    server.Start();
+    DownloadLimits limits = DownloadLimits::ForFeedCheck();
+    limits.deadline = 300ms;
+
+    std::ostringstream out;
+    EXPECT_EQ(RunFeedCheck(server.Url("/feed.xml"), false, out, limits), 1);
+    EXPECT_EQ(out.str(), "Problem: The server did not send the whole answer within 300 ms.\n");
 }
 
 } // namespace

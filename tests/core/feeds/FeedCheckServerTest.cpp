@@ -2,9 +2,10 @@
 // page that announces feeds, redirects, stalls, oversize answers, cancelling.
 #include "feeds/FeedCheck.h"
 #include "feeds/FeedReportJson.h"
+#include "net/CurlTransfer.h"
+#include "net/HttpTransfer.h"
 #include "support/Gate.h"
 #include "support/LocalHttpServer.h"
-#include "update/HttpTransfer.h"
 
 #include <chrono>
 #include <gmock/gmock.h>
@@ -116,7 +117,7 @@ TEST_F(FeedCheckServerTest, ReadsAGoodFeedWithTheProgramsUserAgent)
     EXPECT_EQ(report.items, 1u);
     EXPECT_THAT(report.redirectedTo, IsEmpty());
     std::lock_guard lock(m_mutex);
-    EXPECT_THAT(m_userAgents, ElementsAre(CHttpTransfer::kUserAgent));
+    EXPECT_THAT(m_userAgents, ElementsAre(kUserAgent));
 }
 
 TEST_F(FeedCheckServerTest, TakesAnAddressWithoutItsScheme)

@@ -1,13 +1,16 @@
 #include "update/DatabaseDownloader.h"
 
+#include "support/DrippingAnswer.h"
 #include "support/FileBytes.h"
 #include "support/Gate.h"
 #include "support/LocalHttpServer.h"
 #include "support/TemporaryFolder.h"
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -60,14 +63,20 @@ protected:
         });
     }
 
-    UpdateResult Download(const std::string& url)
+    // Anything on the loopback is far faster; these keep the stalled cases short.
+    static DownloadLimits ShortLimits()
     {
-        // Anything on the loopback is far faster; these keep the stalled cases short.
         DownloadLimits limits;
         limits.connectTimeout = 2s;
         limits.lowSpeedBytesPerSecond = 100;
         limits.lowSpeedTime = 1s;
-        return CDatabaseDownloader(limits).Download(url, Destination(), TemporaryPath());
+        return limits;
+    }
+
+    UpdateResult Download(const std::string& url, const DownloadLimits& limits = ShortLimits(),
+                          const std::atomic<bool>* cancel = nullptr)
+    {
+        return CDatabaseDownloader(limits).Download(url, Destination(), DownloadFolder(), cancel);
     }
 
     // Waits until the server runs, so that stopping it cannot race its start.
@@ -87,13 +96,22 @@ protected:
     }
 
     std::string Destination() const { return m_folder.File("dirdata.xml"); }
-    std::string TemporaryPath() const { return m_folder.File("ddupdate.xml"); }
+    std::string DownloadFolder() const { return m_folder.File("."); }
+
+    // Neither the download's temporary file nor the database writer's is left behind.
+    void ExpectNoTemporaryFileLeft() const
+    {
+        for (const auto& entry : std::filesystem::directory_iterator(DownloadFolder())) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_EQ(name.find(".tmp-"), std::string::npos) << name;
+            EXPECT_EQ(name.rfind("ddupdate-", 0), std::string::npos) << name;
+        }
+    }
 
     void ExpectDatabaseUnchanged() const
     {
         EXPECT_EQ(ReadWholeFile(Destination()), kOldDatabase);
-        for (const auto& entry : std::filesystem::directory_iterator(m_folder.File(".")))
-            EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);
+        ExpectNoTemporaryFileLeft();
     }
 
     TemporaryFolder m_folder;
@@ -107,7 +125,7 @@ TEST_F(DatabaseDownloaderTest, InstallsAnAnswerOfSeveralPiecesInOrder)
     Serve(200, update);
     EXPECT_EQ(StartAndDownload(), kUpdateSucceeded);
     EXPECT_EQ(ReadWholeFile(Destination()), update);
-    EXPECT_EQ(ReadWholeFile(TemporaryPath()), update);
+    ExpectNoTemporaryFileLeft();
 }
 
 TEST_F(DatabaseDownloaderTest, SendsOneGetWithTheOldBrowsersUserAgent)
@@ -186,7 +204,6 @@ TEST_F(DatabaseDownloaderTest, RefusesAnHtmlTagInTheSecondPieceEvenInsideADataba
     Serve(200, DatabaseWithCommentAt("<html>", kPiece + 20));
     EXPECT_EQ(StartAndDownload(), kUpdateFailed);
     ExpectDatabaseUnchanged();
-    EXPECT_EQ(ReadWholeFile(TemporaryPath()).size(), kPiece);
 }
 
 struct RefusedAnswer
@@ -286,7 +303,6 @@ TEST_F(DatabaseDownloaderTest, StopsAnAnswerLargerThanTheCapWithoutALength)
     });
     EXPECT_EQ(StartAndDownload(), kUpdateFailed);
     ExpectDatabaseUnchanged();
-    EXPECT_LE(std::filesystem::file_size(TemporaryPath()), DownloadLimits().maxBytes);
 }
 
 TEST_F(DatabaseDownloaderTest, FailsOnAClosedPort)
@@ -303,11 +319,10 @@ TEST_F(DatabaseDownloaderTest, AttemptsNothingWithoutUrlOrDestination)
     Serve(200, Database("New"));
     StartServer();
     const CDatabaseDownloader downloader;
-    EXPECT_EQ(downloader.Download("", Destination(), TemporaryPath()), kUpdateInternalError);
-    EXPECT_EQ(downloader.Download(m_server.Url(kUpdatePath), "", TemporaryPath()),
+    EXPECT_EQ(downloader.Download("", Destination(), DownloadFolder()), kUpdateInternalError);
+    EXPECT_EQ(downloader.Download(m_server.Url(kUpdatePath), "", DownloadFolder()),
               kUpdateInternalError);
     EXPECT_TRUE(m_server.Requests().empty());
-    EXPECT_FALSE(std::filesystem::exists(TemporaryPath()));
     ExpectDatabaseUnchanged();
 }
 
@@ -316,12 +331,12 @@ TEST_F(DatabaseDownloaderTest, FailsWhenTheTemporaryFileOrTheDatabaseCannotBeWri
     Serve(200, Database("New"));
     StartServer();
     const CDatabaseDownloader downloader;
-    EXPECT_EQ(downloader.Download(m_server.Url(kUpdatePath), Destination(),
-                                  m_folder.File("missing/ddupdate.xml")),
-              kUpdateFailed);
+    EXPECT_EQ(
+        downloader.Download(m_server.Url(kUpdatePath), Destination(), m_folder.File("missing")),
+        kUpdateFailed);
     EXPECT_TRUE(m_server.Requests().empty());
     EXPECT_EQ(downloader.Download(m_server.Url(kUpdatePath), m_folder.File("missing/dirdata.xml"),
-                                  TemporaryPath()),
+                                  DownloadFolder()),
               kUpdateFailed);
     ExpectDatabaseUnchanged();
 }
@@ -332,17 +347,87 @@ TEST_F(DatabaseDownloaderTest, FailsWithoutTouchingAnythingWhenLibcurlIsMissing)
     StartServer();
     const CCurlLibrary missing("libcurl-that-does-not-exist.so");
     const CDatabaseDownloader downloader({}, missing);
-    EXPECT_EQ(downloader.Download(m_server.Url(kUpdatePath), Destination(), TemporaryPath()),
+    EXPECT_EQ(downloader.Download(m_server.Url(kUpdatePath), Destination(), DownloadFolder()),
               kUpdateFailed);
     EXPECT_TRUE(m_server.Requests().empty());
-    EXPECT_FALSE(std::filesystem::exists(TemporaryPath()));
     ExpectDatabaseUnchanged();
 }
 
-TEST(DatabaseDownloaderPaths, PutsTheDownloadInTheTemporaryFolder)
+// Another user of a shared temporary folder can create any name in advance, even one that
+// cannot be removed or written to.
+TEST_F(DatabaseDownloaderTest, IsNotStoppedByFilesPlantedInTheTemporaryFolder)
 {
-    EXPECT_EQ(CDatabaseDownloader::DefaultTemporaryPath(),
-              (std::filesystem::temp_directory_path() / "ddupdate.xml").string());
+    std::filesystem::create_directory(m_folder.File("ddupdate.xml"));
+    WriteWholeFile(m_folder.File("ddupdate.xml/keep"), "not ours");
+    const std::string update = Database("New");
+    Serve(200, update);
+    EXPECT_EQ(StartAndDownload(), kUpdateSucceeded);
+    EXPECT_EQ(ReadWholeFile(Destination()), update);
+    EXPECT_EQ(ReadWholeFile(m_folder.File("ddupdate.xml/keep")), "not ours");
+    ExpectNoTemporaryFileLeft();
 }
+
+TEST_F(DatabaseDownloaderTest, GivesUpAtTheDeadlineOnAServerThatDripsItsAnswer)
+{
+    // At this pace the answer would be complete after about 4 s.
+    ServeDripping(m_server.server, kUpdatePath, Database("Dripped", 1200));
+    DownloadLimits limits = ShortLimits();
+    limits.deadline = 500ms;
+    StartServer();
+    EXPECT_EQ(Download(m_server.Url(kUpdatePath), limits), kUpdateFailed);
+    ExpectDatabaseUnchanged();
+}
+
+struct CancelMoment
+{
+    const char* label;
+    bool whileTheServerWaits; // otherwise once the first bytes have arrived
+};
+
+void PrintTo(const CancelMoment& moment, std::ostream* out)
+{
+    *out << moment.label;
+}
+
+class CancelledUpdateTest : public DatabaseDownloaderTest,
+                            public ::testing::WithParamInterface<CancelMoment>
+{
+};
+
+TEST_P(CancelledUpdateTest, StopsTheTransferAndKeepsTheDatabase)
+{
+    std::atomic<bool> cancel{false};
+    // Whether the server got to send its whole answer.
+    std::shared_ptr<std::atomic<bool>> answered = std::make_shared<std::atomic<bool>>(false);
+    if (GetParam().whileTheServerWaits) {
+        m_server.server.Get(kUpdatePath,
+                            [&, answered](const httplib::Request&, httplib::Response& response) {
+                                cancel = true;
+                                m_gate.Wait(10s);
+                                response.set_content(Database("Late"), "text/xml");
+                                *answered = true;
+                            });
+    } else {
+        answered = ServeDripping(m_server.server, kUpdatePath, Database("Dripped", 1200));
+    }
+    StartServer();
+    DownloadLimits patient = ShortLimits();
+    patient.lowSpeedBytesPerSecond = 1;
+    patient.lowSpeedTime = 30s;
+    CDatabaseDownloader downloader(patient);
+    downloader.SetProgressCallback([&](uint64_t) { cancel = true; });
+    EXPECT_EQ(
+        downloader.Download(m_server.Url(kUpdatePath), Destination(), DownloadFolder(), &cancel),
+        kUpdateCancelled);
+    EXPECT_FALSE(answered->load());
+    ExpectDatabaseUnchanged();
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, CancelledUpdateTest,
+                         ::testing::Values(CancelMoment{"WhileTheServerWaits", true},
+                                           CancelMoment{"WhileTheAnswerArrives", false}),
+                         [](const ::testing::TestParamInfo<CancelMoment>& info) {
+                             return info.param.label;
+                         });
 
 } // namespace

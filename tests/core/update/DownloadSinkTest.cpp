@@ -27,7 +27,7 @@ protected:
     // Feeds `answer` in deliveries of `delivery` bytes, as the network might hand it over.
     CDownloadSink::State Feed(CDownloadSink& sink, const std::string& answer, size_t delivery)
     {
-        EXPECT_TRUE(sink.Open(TemporaryPath()));
+        EXPECT_TRUE(sink.Open(m_folder.File(".")));
         for (size_t at = 0; at < answer.size(); at += delivery) {
             if (!sink.Receive(std::string_view(answer).substr(at, delivery)))
                 return sink.GetState();
@@ -35,8 +35,6 @@ protected:
         sink.Finish();
         return sink.GetState();
     }
-
-    std::string TemporaryPath() const { return m_folder.File("ddupdate.xml"); }
 
     TemporaryFolder m_folder;
 };
@@ -49,7 +47,7 @@ TEST_F(DownloadSinkTest, WritesEveryPieceInOrderWhateverTheDeliverySize)
     for (const size_t delivery : {size_t{1}, size_t{1000}, kPiece, kPiece + 1, answer.size()}) {
         CDownloadSink sink(1 << 20, {});
         EXPECT_EQ(Feed(sink, answer, delivery), CDownloadSink::State::Receiving) << delivery;
-        EXPECT_EQ(ReadWholeFile(TemporaryPath()), answer) << delivery;
+        EXPECT_EQ(ReadWholeFile(sink.Path()), answer) << delivery;
         EXPECT_EQ(sink.Bytes(), answer) << delivery;
     }
 }
@@ -61,7 +59,7 @@ TEST_F(DownloadSinkTest, StopsAtAPieceHoldingEitherTagAndKeepsTheEarlierPieces)
             CDownloadSink sink(1 << 20, {});
             const std::string answer = AnswerWith(tag, kPiece + 10, 3 * kPiece);
             EXPECT_EQ(Feed(sink, answer, delivery), CDownloadSink::State::HtmlSeen);
-            EXPECT_EQ(ReadWholeFile(TemporaryPath()), answer.substr(0, kPiece));
+            EXPECT_EQ(ReadWholeFile(sink.Path()), answer.substr(0, kPiece));
             EXPECT_FALSE(sink.Receive("more"));
         }
     }
@@ -70,11 +68,11 @@ TEST_F(DownloadSinkTest, StopsAtAPieceHoldingEitherTagAndKeepsTheEarlierPieces)
 TEST_F(DownloadSinkTest, FindsATagInTheShortLastPiece)
 {
     CDownloadSink sink(1 << 20, {});
-    ASSERT_TRUE(sink.Open(TemporaryPath()));
+    ASSERT_TRUE(sink.Open(m_folder.File(".")));
     EXPECT_TRUE(sink.Receive(AnswerWith("<html>", kPiece + 3, kPiece + 20)));
     EXPECT_FALSE(sink.Finish());
     EXPECT_EQ(sink.GetState(), CDownloadSink::State::HtmlSeen);
-    EXPECT_EQ(ReadWholeFile(TemporaryPath()).size(), kPiece);
+    EXPECT_EQ(ReadWholeFile(sink.Path()).size(), kPiece);
 }
 
 TEST_F(DownloadSinkTest, OverlooksOtherSpellingsAndTagsCutByAPieceBoundary)
@@ -89,7 +87,7 @@ TEST_F(DownloadSinkTest, OverlooksOtherSpellingsAndTagsCutByAPieceBoundary)
         for (const size_t delivery : {size_t{5}, 2 * kPiece}) {
             CDownloadSink sink(1 << 20, {});
             EXPECT_EQ(Feed(sink, answer, delivery), CDownloadSink::State::Receiving);
-            EXPECT_EQ(ReadWholeFile(TemporaryPath()), answer);
+            EXPECT_EQ(ReadWholeFile(sink.Path()), answer);
         }
     }
 }
@@ -112,27 +110,31 @@ TEST_F(DownloadSinkTest, ReportsTheBytesReceivedSoFar)
     EXPECT_EQ(reports, (std::vector<uint64_t>{1000, 2000, 2500}));
 }
 
-TEST_F(DownloadSinkTest, ReplacesAnOldFileButNeverWritesThroughALink)
+TEST_F(DownloadSinkTest, KeepsAFileOfItsOwnUntilItEnds)
 {
-    const std::string victim = m_folder.File("victim");
-    WriteWholeFile(victim, "precious");
-    std::filesystem::create_symlink(victim, TemporaryPath());
-
-    CDownloadSink sink(1 << 20, {});
-    Feed(sink, "new", 10);
-    EXPECT_EQ(ReadWholeFile(victim), "precious");
-    EXPECT_FALSE(std::filesystem::is_symlink(TemporaryPath()));
-    EXPECT_EQ(ReadWholeFile(TemporaryPath()), "new");
-
-    CDownloadSink again(1 << 20, {});
-    Feed(again, "newer", 10);
-    EXPECT_EQ(ReadWholeFile(TemporaryPath()), "newer");
+    std::string firstPath;
+    {
+        CDownloadSink first(1 << 20, {});
+        CDownloadSink second(1 << 20, {});
+        Feed(first, "first", 10);
+        Feed(second, "second", 10);
+        firstPath = first.Path();
+        EXPECT_NE(first.Path(), second.Path());
+        EXPECT_EQ(ReadWholeFile(first.Path()), "first");
+        EXPECT_EQ(ReadWholeFile(second.Path()), "second");
+        // Readable by its owner alone.
+        EXPECT_EQ(std::filesystem::status(first.Path()).permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    }
+    EXPECT_FALSE(std::filesystem::exists(firstPath));
+    EXPECT_TRUE(std::filesystem::is_empty(m_folder.File(".")));
 }
 
 TEST_F(DownloadSinkTest, CannotOpenInAMissingFolder)
 {
     CDownloadSink sink(1 << 20, {});
-    EXPECT_FALSE(sink.Open(m_folder.File("missing/ddupdate.xml")));
+    EXPECT_FALSE(sink.Open(m_folder.File("missing")));
+    EXPECT_TRUE(sink.Path().empty());
 }
 
 } // namespace

@@ -9,6 +9,26 @@
 
 using Action = CommandLineRequest::Action;
 
+namespace {
+
+// The program's own path, then `list`.
+QStringList args(std::initializer_list<const char*> list)
+{
+    QStringList arguments{QStringLiteral("/usr/bin/kestrine")};
+    for (const char* argument : list)
+        arguments << QString::fromUtf8(argument);
+    return arguments;
+}
+
+// What a mistake on the command line writes to standard error.
+QString mistake(const char* what)
+{
+    return QStringLiteral("kestrine: %1\nTry 'kestrine --help' for more information.\n")
+        .arg(QString::fromUtf8(what));
+}
+
+} // namespace
+
 class CommandLineTest : public QObject
 {
     Q_OBJECT
@@ -23,6 +43,8 @@ private slots:
     void checkFeedTakesItsTargetAndJson_data();
     void checkFeedTakesItsTargetAndJson();
     void theReportIsWrittenFromTheDataFolderWithoutAWindow();
+    void checkDirectoriesTakesItsDatabaseFolderAndJson_data();
+    void checkDirectoriesTakesItsDatabaseFolderAndJson();
 };
 
 void CommandLineTest::parse_data()
@@ -33,17 +55,6 @@ void CommandLineTest::parse_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("dataFolder");
     QTest::addColumn<QString>("reportFile");
-
-    const auto args = [](std::initializer_list<const char*> list) {
-        QStringList arguments{QStringLiteral("/usr/bin/kestrine")};
-        for (const char* argument : list)
-            arguments << QString::fromUtf8(argument);
-        return arguments;
-    };
-    const auto mistake = [](const char* what) {
-        return QStringLiteral("kestrine: %1\nTry 'kestrine --help' for more information.\n")
-            .arg(QString::fromUtf8(what));
-    };
 
     QTest::newRow("nothing") << args({}) << Action::OpenWindow << 0 << QString() << QString()
                              << QString();
@@ -84,7 +95,8 @@ void CommandLineTest::parse_data()
         << args({"--describe-page", " "}) << Action::Exit << 2
         << mistake("--describe-page needs an address.") << QString() << QString();
     QTest::newRow("json alone") << args({"--json"}) << Action::Exit << 2
-                                << mistake("--json goes with --describe-page or --check-feed.")
+                                << mistake("--json goes with --describe-page, --check-feed or "
+                                           "--check-directories.")
                                 << QString() << QString();
     QTest::newRow("check without a feed")
         << args({"--check-feed"}) << Action::Exit << 2
@@ -158,7 +170,8 @@ void CommandLineTest::helpListsEveryOptionUnderTheProgramsName()
         QVERIFY2(help.startsWith(QStringLiteral("Usage: kestrine [options]\n")), qPrintable(help));
         for (const char* listed :
              {"-h, --help", "-v, --version", "--data-dir <folder>", "--describe-page <address>",
-              "--check-feed <address|file>", "--json", "--export-report <file>"})
+              "--check-feed <address|file>", "--json", "--export-report <file>",
+              "--check-directories", "--database <file>"})
             QVERIFY2(help.contains(QString::fromUtf8(listed)), listed);
         QVERIFY2(!help.contains(QStringLiteral("executable_name")), qPrintable(help));
         QVERIFY2(!help.contains(QStringLiteral("--help-all")), "Qt's own options are not read");
@@ -257,6 +270,57 @@ void CommandLineTest::theReportIsWrittenFromTheDataFolderWithoutAWindow()
              std::string("Directory,Submission address,Blog status,Blog last event (UTC)\r\n"
                          "Atlas,http://127.0.0.1/atlas,sent,\r\n"));
     QCOMPARE(ExportReportAndExit(data.File("no folder/report.csv"), data.Path()), 1);
+}
+
+void CommandLineTest::checkDirectoriesTakesItsDatabaseFolderAndJson_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error"); // empty when the check is to run
+    QTest::addColumn<QString>("dataFolder");
+    QTest::addColumn<QString>("databaseFile");
+    QTest::addColumn<bool>("json");
+
+    QTest::newRow("data folder's database")
+        << args({"--check-directories"}) << QString() << QString() << QString() << false;
+    QTest::newRow("everything") << args({"--json", "--check-directories", "--data-dir", "/d",
+                                         "--database", "/tmp/dirdata.xml"})
+                                << QString() << QStringLiteral("/d")
+                                << QStringLiteral("/tmp/dirdata.xml") << true;
+    QTest::newRow("database alone")
+        << args({"--database", "x.xml"}) << mistake("--database goes with --check-directories.")
+        << QString() << QString() << false;
+    QTest::newRow("empty database")
+        << args({"--check-directories", "--database", ""})
+        << mistake("--database needs a file name.") << QString() << QString() << false;
+    QTest::newRow("and a page to describe")
+        << args({"--check-directories", "--describe-page", "http://127.0.0.1/"})
+        << mistake("--check-directories goes without --describe-page and --export-report.")
+        << QString() << QString() << false;
+    QTest::newRow("and a feed") << args({"--check-directories", "--check-feed", "a.xml"})
+                                << mistake("--check-feed and --check-directories go one at a time.")
+                                << QString() << QString() << false;
+}
+
+void CommandLineTest::checkDirectoriesTakesItsDatabaseFolderAndJson()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    QFETCH(QString, dataFolder);
+    QFETCH(QString, databaseFile);
+    QFETCH(bool, json);
+
+    CCommandLine commandLine;
+    const CommandLineRequest request = commandLine.Parse(arguments);
+
+    QCOMPARE(request.error, error);
+    if (!error.isEmpty()) {
+        QCOMPARE(request.exitCode, CCommandLine::kUsageError);
+        return;
+    }
+    QCOMPARE(request.action, Action::CheckDirectories);
+    QCOMPARE(QString::fromStdString(request.dataFolder), dataFolder);
+    QCOMPARE(QString::fromStdString(request.databaseFile), databaseFile);
+    QCOMPARE(request.json, json);
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -108,13 +108,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_temporary.isValid());
-        // ddupdate.xml goes into this test's own folder.
-        qputenv("TMPDIR", m_temporary.path().toUtf8());
-    }
-
     void successReloadsTheListWithoutSelectionOnABlankPage_data()
     {
         QTest::addColumn<bool>("withProfile");
@@ -182,10 +175,11 @@ private slots:
     {
         SubmitterTestEnvironment env;
         std::promise<void> served;
-        env.server.server.Get(kUpdatePath, [&](const httplib::Request&, httplib::Response& response) {
-            response.set_content(kNewDatabase, "text/xml");
-            served.set_value();
-        });
+        env.server.server.Get(kUpdatePath,
+                              [&](const httplib::Request&, httplib::Response& response) {
+                                  response.set_content(kNewDatabase, "text/xml");
+                                  served.set_value();
+                              });
         env.Start();
         // The start-up read waits on a pipe until the update has been downloaded.
         const std::string pipe = env.ProgramFolder() + "installed.xml";
@@ -245,9 +239,6 @@ private slots:
         QCOMPARE(Inspect(*window).Browser()->url(), page);
         VerifyPageStateKept(*window);
     }
-
-private:
-    QTemporaryDir m_temporary;
 };
 
 QTEST_MAIN(UpdateDatabaseTest)

@@ -6,6 +6,7 @@
 #include "update/UpdateResult.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -51,20 +52,17 @@ private:
     QTemporaryDir m_folder;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_folder.isValid());
-        // ddupdate.xml goes into this test's own folder.
-        qputenv("TMPDIR", m_folder.path().toUtf8());
-    }
+    void initTestCase() { QVERIFY(m_folder.isValid()); }
 
-    void showsOnlyItsMessageWithoutButtonsOrCloseBox()
+    void showsItsMessageAndCancelWithoutCloseBox()
     {
         CUpdateDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Update RSS directory database"));
         QVERIFY(LabelTexts(dialog).contains(
             QStringLiteral("Please wait while the RSS directory database is updated")));
-        QVERIFY(dialog.findChildren<QAbstractButton*>().isEmpty());
+        const auto buttons = dialog.findChildren<QAbstractButton*>();
+        QCOMPARE(buttons.size(), 1);
+        QCOMPARE(buttons.front()->text(), QStringLiteral("Cancel"));
         QVERIFY(dialog.windowFlags().testFlag(Qt::CustomizeWindowHint));
         QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(dialog.m_url.empty());
@@ -125,13 +123,23 @@ private slots:
         // The server records a request after its answer is sent, so the client can be first.
         WAIT_COMPARE(server.Requests().size(), size_t{1}, 5000);
         QCOMPARE(ReadWholeFile(Destination().toStdString()), database.toStdString());
-        QCOMPARE(ReadWholeFile(m_folder.filePath(QStringLiteral("ddupdate.xml")).toStdString()),
-                 status == 200 ? kNewDatabase : std::string());
+        // The download's temporary file went into the database's folder and is gone.
+        QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("dirdata.xml")});
     }
 
-    // The user cannot end the wait, yet the window keeps handling events and shows progress.
-    void staysResponsiveAndCannotBeClosedWhileWaiting()
+    void cancelStopsTheWaitAndKeepsTheDatabase_data()
     {
+        QTest::addColumn<bool>("withEscape");
+        QTest::newRow("cancel button") << false;
+        QTest::newRow("escape") << true;
+    }
+
+    // The window keeps handling events and shows progress; Cancel ends the wait at once, while
+    // the server still holds the rest of the answer.
+    void cancelStopsTheWaitAndKeepsTheDatabase()
+    {
+        QFETCH(bool, withEscape);
         const std::string body = "<r>" + std::string(4997, ' ');
         std::promise<void> release;
         std::shared_future<void> released = release.get_future().share();
@@ -153,14 +161,15 @@ private slots:
 
         const QString progress = QLocale().toString(5000) + QStringLiteral(" bytes received");
         WAIT_VERIFY(LabelTexts(*dialog).contains(progress), 10000);
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QVERIFY(!dialog->close());
-        QVERIFY(dialog->isVisible());
+        if (withEscape)
+            QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        else
+            dialog->findChild<QAbstractButton*>()->click();
 
-        release.set_value();
         WAIT_VERIFY(!dialog->isVisible(), 10000);
-        QCOMPARE(dialog->result(), int(kUpdateSucceeded));
-        QCOMPARE(ReadWholeFile(Destination().toStdString()), body + "</r>");
+        release.set_value();
+        QCOMPARE(dialog->result(), int(kUpdateCancelled));
+        QCOMPARE(ReadWholeFile(Destination().toStdString()), kOldDatabase);
     }
 };
 

@@ -22,13 +22,97 @@
     }
 
     // A field the page does not show (a trap for robots, a part of another step) is left out:
-    // filling it would give the submission away.
-    function isShown(element) {
-        return element.getClientRects().length > 0;
+    // filling it would give the submission away. Traps hide a field in many ways: no box at
+    // all, an invisible or transparent box, one of a pixel or less, one moved out of the page,
+    // or one clipped away by itself or by an ancestor.
+    var kSmallestSide = 2;
+
+    function isTransparent(element) {
+        for (var node = element; node instanceof Element; node = node.parentElement) {
+            if (parseFloat(getComputedStyle(node).opacity) === 0)
+                return true;
+        }
+        return false;
     }
 
+    function isOutsideThePage(box) {
+        var page = document.scrollingElement || document.documentElement;
+        var left = box.left + window.scrollX;
+        var top = box.top + window.scrollY;
+        return left + box.width <= 0 || top + box.height <= 0 || left >= page.scrollWidth ||
+               top >= page.scrollHeight;
+    }
+
+    // The property clip ("rect(0 0 0 0)") and an inset() clip path that leaves no area.
+    function clipsToNothing(style) {
+        var clip = /^rect\((.*)\)$/.exec(style.clip);
+        if (clip) {
+            var sides = clip[1].split(/[\s,]+/).map(parseFloat);
+            if (sides[2] - sides[0] <= 0 || sides[1] - sides[3] <= 0)
+                return true;
+        }
+        var inset = /^inset\(([^)]*)\)/.exec(style.clipPath);
+        if (inset) {
+            var amounts = inset[1].split(/\s+/).map(function (amount) {
+                return /%$/.test(amount) ? parseFloat(amount) : NaN;
+            });
+            var top = amounts[0], right = amounts.length > 1 ? amounts[1] : top;
+            var bottom = amounts.length > 2 ? amounts[2] : top;
+            var left = amounts.length > 3 ? amounts[3] : right;
+            if (top + bottom >= 100 || left + right >= 100)
+                return true;
+        }
+        return false;
+    }
+
+    // Whether the ancestors that clip their content leave any of the box to see. What a
+    // scrolling ancestor hides the user can scroll to, unless the ancestor itself has no room;
+    // what a hidden overflow cuts off is gone.
+    function isClippedAway(element, box) {
+        var visible = { left: box.left, top: box.top, right: box.right, bottom: box.bottom };
+        var cuts = function (overflow) { return overflow === "hidden" || overflow === "clip"; };
+        for (var node = element; node instanceof Element; node = node.parentElement) {
+            var style = getComputedStyle(node);
+            if (clipsToNothing(style))
+                return true;
+            if (node === element || node === document.documentElement || node === document.body)
+                continue;
+            var frame = node.getBoundingClientRect();
+            if (style.overflowX !== "visible" && frame.width < kSmallestSide ||
+                style.overflowY !== "visible" && frame.height < kSmallestSide)
+                return true;
+            if (cuts(style.overflowX)) {
+                visible.left = Math.max(visible.left, frame.left);
+                visible.right = Math.min(visible.right, frame.right);
+            }
+            if (cuts(style.overflowY)) {
+                visible.top = Math.max(visible.top, frame.top);
+                visible.bottom = Math.min(visible.bottom, frame.bottom);
+            }
+            if (visible.right - visible.left < kSmallestSide ||
+                visible.bottom - visible.top < kSmallestSide)
+                return true;
+        }
+        return false;
+    }
+
+    function isShown(element) {
+        if (element.getClientRects().length === 0 ||
+            getComputedStyle(element).visibility !== "visible")
+            return false;
+        var box = element.getBoundingClientRect();
+        return box.width >= kSmallestSide && box.height >= kSmallestSide &&
+               !isOutsideThePage(box) && !isTransparent(element) &&
+               !isClippedAway(element, box);
+    }
+
+    // No caption is this long: a longer text is a page's trick or its whole content, and the
+    // program reads no further.
+    var kLongestText = 500;
+
     function clean(text) {
-        return (text || "").replace(/\s+/g, " ").trim();
+        return (text || "").slice(0, 4 * kLongestText).replace(/\s+/g, " ").trim()
+            .slice(0, kLongestText);
     }
 
     // A label's own words, without the text of the controls inside it (a select's options).
@@ -54,7 +138,7 @@
             });
         }
         parts.push(clean(element.getAttribute("aria-label")));
-        return parts.filter(function (part) { return part; }).join(" ");
+        return clean(parts.filter(function (part) { return part; }).join(" "));
     }
 
     // The caption an old table or paragraph form shows before the field: the nearest text
@@ -122,32 +206,53 @@
         };
     }
 
-    // Returns JSON: the page's title and address and its fields.
+    // The elements of the latest descriptions by token, so that a fill acts on exactly the
+    // elements described; a field the page inserts meanwhile shifts nothing. The isolated world
+    // ends with its document: a token cannot reach a page loaded since.
+    var descriptions = new Map();
+    var kDescriptionsKept = 4;
+
+    function newToken() {
+        var bytes = new Uint8Array(16);
+        crypto.getRandomValues(bytes);
+        return Array.prototype.map.call(bytes, function (b) {
+            return (b + 256).toString(16).slice(1);
+        }).join("");
+    }
+
+    // Returns JSON: the page's title and address, its fields and the token that fills them.
     kestrine.describe = function () {
+        var fields = collectFields();
+        var token = newToken();
+        descriptions.set(token, fields.map(function (field) { return field.element; }));
+        if (descriptions.size > kDescriptionsKept)
+            descriptions.delete(descriptions.keys().next().value);
         return JSON.stringify({
             title: clean(document.title),
             address: location.href,
-            fields: collectFields().map(describeField),
+            token: token,
+            fields: fields.map(describeField),
         });
     };
 
-    // values: [{ordinal, value}], ordinals as describe() gave them. Returns JSON: the ordinals
+    // token: as describe() gave it; values: [{ordinal, value}], ordinals of that description.
+    // Only described elements still in the document are filled. Returns JSON: the ordinals
     // filled, how many fields were kept because the user typed into them, and whether a form
     // is now watched.
-    kestrine.fillByMeaning = function (values) {
-        var fields = collectFields();
+    kestrine.fillByMeaning = function (token, values) {
+        var elements = descriptions.get(token) || [];
         var filled = [];
         var kept = 0;
         var form = null;
         values.forEach(function (entry) {
-            var field = fields[entry.ordinal];
-            if (!field)
+            var element = elements[entry.ordinal];
+            if (!element || !element.isConnected)
                 return;
-            if (typed.has(field.element)) {
+            if (typed.has(element)) {
                 ++kept;
                 return;
             }
-            var elementForm = kestrine.setField(field.element, entry.value);
+            var elementForm = kestrine.setField(element, entry.value);
             if (elementForm === undefined)
                 return;
             form = elementForm;

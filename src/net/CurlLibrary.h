@@ -3,7 +3,7 @@
 #include <curl/curl.h>
 #include <memory>
 
-// libcurl, loaded when an update first needs it rather than by the dynamic loader at start-up:
+// libcurl, loaded when a transfer first needs it rather than by the dynamic loader at start-up:
 // linking it would map its many TLS and protocol libraries before the window can appear, for a
 // command that is rarely used. Only the types and constants of <curl/curl.h> are used at
 // compile time; every call goes through the functions resolved here.
@@ -13,6 +13,7 @@ public:
     static constexpr const char* kFileName = "libcurl.so.4";
 
     using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
+    using MultiHandle = std::unique_ptr<CURLM, decltype(&curl_multi_cleanup)>;
 
     // Loads `fileName` and initialises it; IsAvailable() tells whether that worked.
     explicit CCurlLibrary(const char* fileName = kFileName);
@@ -40,8 +41,37 @@ public:
         return m_easyGetinfo(curl, info, value);
     }
 
+    // Many transfers on one thread. Empty when libcurl could not make a handle.
+    MultiHandle MultiInit() const { return {m_multiInit(), m_multiCleanup}; }
+    CURLMcode MultiAddHandle(CURLM* multi, CURL* curl) const
+    {
+        return m_multiAddHandle(multi, curl);
+    }
+    CURLMcode MultiRemoveHandle(CURLM* multi, CURL* curl) const
+    {
+        return m_multiRemoveHandle(multi, curl);
+    }
+    CURLMcode MultiPerform(CURLM* multi, int* running) const
+    {
+        return m_multiPerform(multi, running);
+    }
+    CURLMcode MultiPoll(CURLM* multi, int timeoutMs) const
+    {
+        return m_multiPoll(multi, nullptr, 0, timeoutMs, nullptr);
+    }
+    // Ends a MultiPoll early; callable from any thread.
+    CURLMcode MultiWakeup(CURLM* multi) const { return m_multiWakeup(multi); }
+    CURLMsg* MultiInfoRead(CURLM* multi, int* left) const { return m_multiInfoRead(multi, left); }
+
+    template <typename Value>
+    CURLMcode MultiSetopt(CURLM* multi, CURLMoption option, Value value) const
+    {
+        return m_multiSetopt(multi, option, value);
+    }
+
 private:
     bool Resolve(void* handle);
+    bool ResolveMulti(void* handle);
 
     decltype(&curl_global_init) m_globalInit = nullptr;
     decltype(&curl_easy_init) m_easyInit = nullptr;
@@ -49,5 +79,14 @@ private:
     decltype(&curl_easy_setopt) m_easySetopt = nullptr;
     decltype(&curl_easy_getinfo) m_easyGetinfo = nullptr;
     decltype(&curl_easy_perform) m_easyPerform = nullptr;
+    decltype(&curl_multi_init) m_multiInit = nullptr;
+    decltype(&curl_multi_cleanup) m_multiCleanup = nullptr;
+    decltype(&curl_multi_add_handle) m_multiAddHandle = nullptr;
+    decltype(&curl_multi_remove_handle) m_multiRemoveHandle = nullptr;
+    decltype(&curl_multi_perform) m_multiPerform = nullptr;
+    decltype(&curl_multi_poll) m_multiPoll = nullptr;
+    decltype(&curl_multi_wakeup) m_multiWakeup = nullptr;
+    decltype(&curl_multi_info_read) m_multiInfoRead = nullptr;
+    decltype(&curl_multi_setopt) m_multiSetopt = nullptr;
     bool m_available = false;
 };

@@ -1,4 +1,4 @@
-#include "update/CurlLibrary.h"
+#include "net/CurlLibrary.h"
 
 #include <dlfcn.h>
 
@@ -19,7 +19,7 @@ CCurlLibrary::CCurlLibrary(const char* fileName)
     void* handle = dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr)
         return;
-    if (!Resolve(handle)) {
+    if (!Resolve(handle) || !ResolveMulti(handle)) {
         dlclose(handle);
         return;
     }
@@ -43,4 +43,17 @@ bool CCurlLibrary::Resolve(void* handle)
            ResolveSymbol(handle, "curl_easy_setopt", m_easySetopt) &&
            ResolveSymbol(handle, "curl_easy_getinfo", m_easyGetinfo) &&
            ResolveSymbol(handle, "curl_easy_perform", m_easyPerform);
+}
+
+bool CCurlLibrary::ResolveMulti(void* handle)
+{
+    return ResolveSymbol(handle, "curl_multi_init", m_multiInit) &&
+           ResolveSymbol(handle, "curl_multi_cleanup", m_multiCleanup) &&
+           ResolveSymbol(handle, "curl_multi_add_handle", m_multiAddHandle) &&
+           ResolveSymbol(handle, "curl_multi_remove_handle", m_multiRemoveHandle) &&
+           ResolveSymbol(handle, "curl_multi_perform", m_multiPerform) &&
+           ResolveSymbol(handle, "curl_multi_poll", m_multiPoll) &&
+           ResolveSymbol(handle, "curl_multi_wakeup", m_multiWakeup) &&
+           ResolveSymbol(handle, "curl_multi_info_read", m_multiInfoRead) &&
+           ResolveSymbol(handle, "curl_multi_setopt", m_multiSetopt);
 }

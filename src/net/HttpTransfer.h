@@ -1,7 +1,7 @@
 #pragma once
 
-#include "update/CurlLibrary.h"
-#include "update/DownloadLimits.h"
+#include "net/CurlLibrary.h"
+#include "net/DownloadLimits.h"
 
 #include <atomic>
 #include <functional>
@@ -17,6 +17,7 @@ struct HttpTransferOutcome
     long redirects = 0;
     std::string contentType; // as the server sent it, parameters included
     bool receiverStopped = false;
+    bool deadlinePassed = false; // the whole transfer took longer than its limits allow
 
     // A complete answer with status 200.
     bool IsOk() const { return code == CURLE_OK && status == 200; }
@@ -27,9 +28,6 @@ struct HttpTransferOutcome
 class CHttpTransfer final
 {
 public:
-    static constexpr const char* kUserAgent =
-        "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; .NET CLR 1.1.4322)";
-
     // Takes the body as it arrives; false stops the transfer.
     using BodyReceiver = std::function<bool(std::string_view bytes)>;
 
@@ -41,8 +39,6 @@ public:
     HttpTransferOutcome Run(const std::string& url, const BodyReceiver& receive) const;
 
 private:
-    void ApplyOptions(CURL* curl) const;
-
     DownloadLimits m_limits;
     const CCurlLibrary& m_library;
     const std::atomic<bool>* m_cancel;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "directory_check/DirectoryCheckStatus.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What one check of one directory found.
+struct DirectoryCheckResult
+{
+    std::string name;
+    std::string address; // the submission address that was fetched
+    DirectoryCheckStatus status = DirectoryCheckStatus::Unreachable;
+    long httpStatus = 0;                    // of the last answer; 0 when none came
+    std::string finalAddress;               // where the last answer came from, after redirects
+    std::vector<std::string> missingFields; // names of the directory's fields the page lacks
+    std::string message;                    // in the user's words; empty when all is well
+    int64_t checkedUtcMs = 0;
+
+    // Neither dead nor changed: the directory can be used as it is.
+    bool IsOk() const { return status == DirectoryCheckStatus::Ok; }
+};

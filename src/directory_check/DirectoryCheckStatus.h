@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What a check found at a directory's submission address.
+enum class DirectoryCheckStatus
+{
+    Ok,          // the page holds every field the directory fills
+    Moved,       // as Ok, but reached through permanent redirects
+    FormChanged, // a page, without some of the directory's fields
+    NotFound,    // 404 or 410
+    ServerError, // 5xx, or an answer that is neither a page nor a refusal
+    Refused,     // 401, 403, 429 and the other 4xx
+    Unreachable, // no such host, no connection, no secure connection, a redirect loop
+    Timeout,     // no complete answer within the deadline
+};
+
+// The name scripts and the history use: "ok", "moved", "form_changed", …
+const char* StatusName(DirectoryCheckStatus status);
+std::optional<DirectoryCheckStatus> StatusFromName(const std::string& name);
+
+inline constexpr DirectoryCheckStatus kAllDirectoryCheckStatuses[] = {
+    DirectoryCheckStatus::Ok,          DirectoryCheckStatus::Moved,
+    DirectoryCheckStatus::FormChanged, DirectoryCheckStatus::NotFound,
+    DirectoryCheckStatus::ServerError, DirectoryCheckStatus::Refused,
+    DirectoryCheckStatus::Unreachable, DirectoryCheckStatus::Timeout,
+};

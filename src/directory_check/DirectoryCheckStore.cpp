@@ -1,0 +1,121 @@
+#include "directory_check/DirectoryCheckStore.h"
+
+#include "history/HistorySchema.h"
+#include "history/HistoryStore.h"
+
+namespace {
+
+constexpr const char* kReplace =
+    "INSERT OR REPLACE INTO directory_checks (directory, time_ms, status, http_status, address,"
+    " final_address, missing_fields, message) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)";
+constexpr const char* kSelectAll =
+    "SELECT directory, time_ms, status, http_status, address, final_address, missing_fields,"
+    " message FROM directory_checks";
+
+// Each name ended by a zero byte, which no attribute value can hold.
+std::string PackNames(const std::vector<std::string>& names)
+{
+    std::string packed;
+    for (const std::string& name : names)
+        packed.append(name).push_back('\0');
+    return packed;
+}
+
+std::vector<std::string> UnpackNames(const std::string& packed)
+{
+    std::vector<std::string> names;
+    for (size_t start = 0; start < packed.size();) {
+        const size_t end = packed.find('\0', start);
+        names.push_back(packed.substr(start, end - start));
+        start = end == std::string::npos ? packed.size() : end + 1;
+    }
+    return names;
+}
+
+} // namespace
+
+HistoryOutcome CDirectoryCheckStore::Open(const std::string& path)
+{
+    m_replace = {};
+    m_selectAll = {};
+    sqlite3* db = nullptr;
+    const int opened =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    m_db.reset(db);
+    HistoryOutcome outcome = opened == SQLITE_OK ? HistoryOutcome{} : Failure();
+    if (outcome.ok) {
+        // Shared with the window's history and perhaps another instance of the program.
+        sqlite3_busy_timeout(db, CHistoryStore::kBusyTimeoutMs);
+        outcome = history_schema::Migrate(db);
+    }
+    if (outcome.ok && !(m_replace.Prepare(db, kReplace) && m_selectAll.Prepare(db, kSelectAll)))
+        outcome = Failure();
+    if (!outcome.ok) {
+        m_replace = {};
+        m_selectAll = {};
+        m_db.reset();
+    }
+    return outcome;
+}
+
+HistoryOutcome CDirectoryCheckStore::Save(const std::vector<DirectoryCheckResult>& results)
+{
+    if (!m_db)
+        return HistoryOutcome::Failed(sqlite3_errstr(SQLITE_MISUSE));
+    if (HistoryOutcome begin = Execute("BEGIN IMMEDIATE"); !begin.ok)
+        return begin;
+    for (const DirectoryCheckResult& result : results) {
+        m_replace.BindBytes(1, result.name);
+        m_replace.BindInt(2, result.checkedUtcMs);
+        m_replace.BindText(3, StatusName(result.status));
+        m_replace.BindInt(4, result.httpStatus);
+        m_replace.BindText(5, result.address);
+        m_replace.BindText(6, result.finalAddress);
+        m_replace.BindBytes(7, PackNames(result.missingFields));
+        m_replace.BindText(8, result.message);
+        const int stepped = m_replace.Step();
+        m_replace.Reset();
+        if (stepped != SQLITE_DONE) {
+            HistoryOutcome failure = Failure();
+            Execute("ROLLBACK");
+            return failure;
+        }
+    }
+    return Execute("COMMIT");
+}
+
+HistoryOutcome CDirectoryCheckStore::ReadAll(std::vector<DirectoryCheckResult>& results)
+{
+    if (!m_db)
+        return HistoryOutcome::Failed(sqlite3_errstr(SQLITE_MISUSE));
+    results.clear();
+    int stepped = SQLITE_ROW;
+    while ((stepped = m_selectAll.Step()) == SQLITE_ROW) {
+        const std::optional<DirectoryCheckStatus> status =
+            StatusFromName(m_selectAll.ColumnBytes(2));
+        if (!status)
+            continue;
+        DirectoryCheckResult& result = results.emplace_back();
+        result.name = m_selectAll.ColumnBytes(0);
+        result.checkedUtcMs = m_selectAll.ColumnInt(1);
+        result.status = *status;
+        result.httpStatus = static_cast<long>(m_selectAll.ColumnInt(3));
+        result.address = m_selectAll.ColumnBytes(4);
+        result.finalAddress = m_selectAll.ColumnBytes(5);
+        result.missingFields = UnpackNames(m_selectAll.ColumnBytes(6));
+        result.message = m_selectAll.ColumnBytes(7);
+    }
+    m_selectAll.Reset();
+    return stepped == SQLITE_DONE ? HistoryOutcome{} : Failure();
+}
+
+HistoryOutcome CDirectoryCheckStore::Failure() const
+{
+    return HistoryOutcome::Failed(m_db ? sqlite3_errmsg(m_db.get()) : sqlite3_errstr(SQLITE_NOMEM));
+}
+
+HistoryOutcome CDirectoryCheckStore::Execute(const char* sql) const
+{
+    return sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) == SQLITE_OK ? HistoryOutcome{}
+                                                                                 : Failure();
+}
