@@ -4,6 +4,7 @@
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,17 +88,18 @@ public:
         PickDirectoryRow(row);
     }
 
-    bool HasProfile() const { return m_window.m_hasProfile; }
-    const ProfileRecord& CurrentProfile() const { return m_window.m_currentProfile; }
+    bool HasProfile() const { return Profile().HasProfile(); }
+    const ProfileRecord& CurrentProfile() const { return Profile().Record(); }
+    const CCurrentProfile& Profile() const { return *Child<CCurrentProfile>("currentProfile"); }
     std::string& CurrentDirectory() const { return m_window.m_currentDirectory; }
     bool& FillPending() const { return m_window.m_fillPending; }
     bool& Submitted() const { return m_window.m_submitted; }
     uint32_t SubmitTime() const { return m_window.m_submitTime; }
 
 private:
-    template <class Widget> Widget* Child(const char* name) const
+    template <class Part> Part* Child(const char* name) const
     {
-        auto* child = m_window.findChild<Widget*>(QString::fromLatin1(name));
+        auto* child = m_window.findChild<Part*>(QString::fromLatin1(name));
         Q_ASSERT_X(child, "SubmitterDlgInspector", name);
         return child;
     }

@@ -3,7 +3,6 @@
 #include "common/BuildConfig.h"
 #include "directory_db/UntrustedXml.h"
 #include "history/HistoryRecorder.h"
-#include "profiles/StateFile.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/BrowserPage.h"
 #include "ui/browser/PageEvents.h"
@@ -11,6 +10,8 @@
 #include "ui/main_window/DirectoryFilterProxy.h"
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/DirectoryListView.h"
+#include "ui/profiles/CurrentProfile.h"
+#include "ui/profiles/ProfileSelector.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -74,14 +75,16 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
       m_startupDatabase(
           StartDatabaseRead(m_environment.dataFolder.databaseFile, UserDirectoriesPath())),
-      m_fontDatabase(StartFontDatabase()),
-      m_windowBoxes(this), m_unownedBoxes(nullptr),
+      m_fontDatabase(StartFontDatabase()), m_windowBoxes(this), m_unownedBoxes(nullptr),
       m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
       m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
                                                          : m_unownedBoxes),
       m_database(m_databasePresenter)
 {
     InitIconResource();
+    m_profile = new CCurrentProfile(m_profileManager.Profiles(), m_environment.dataFolder,
+                                    m_presenter, this);
+    m_profile->setObjectName(QStringLiteral("currentProfile"));
     m_icon = QIcon(QStringLiteral(":/icons/kestrine.svg"));
     setWindowTitle(tr("Kestrine V1.0"));
     setWindowIcon(m_icon);
@@ -119,7 +122,7 @@ void CSubmitterDlg::CreateControls()
     m_directoryList->setObjectName(QStringLiteral("directoryList"));
     m_directoryList->setModel(m_directoryFilter);
     m_directoryList->setItemDelegate(new CDirectoryEntryDelegate(m_directoryList));
-    m_profileCombo = new QComboBox(client);
+    m_profileCombo = new CProfileSelector(client);
     m_profileCombo->setObjectName(QStringLiteral("profileCombo"));
     m_profileLabel = new QLabel(tr("Profile:"), client);
     m_profileLabel->setObjectName(QStringLiteral("profileLabel"));
@@ -174,37 +177,18 @@ void CSubmitterDlg::CreateMenu()
 
 void CSubmitterDlg::OnInitDialog()
 {
-    std::string rememberedName;
-    if (!m_environment.dataFolder.path.empty())
-        state_file::Load(StateFilePath(), rememberedName, m_profileManager.Profiles());
+    const std::string rememberedName = m_profile->LoadStateFile();
     m_markingProfile = rememberedName;
-    if (!rememberedName.empty()) {
-        // Current even when no stored profile carries the name: every entry then shows
-        // " [not sent]" until the user picks or manages a profile.
-        m_profileManager.Profiles().GetProfile(rememberedName, m_currentProfile);
-        m_hasProfile = true;
-    }
-
-    FillProfileCombo();
-    if (m_hasProfile)
-        SelectProfileByName(rememberedName);
+    m_profileCombo->FillFrom(m_profileManager.Profiles());
+    if (m_profile->HasProfile())
+        m_profileCombo->SelectByName(rememberedName);
 
     // The engine needs this thread's event loop to load the start page, so the list waits for
     // the database's read instead of the thread.
     m_startupDatabaseWatcher.setFuture(m_startupDatabase);
     m_timer->start(kTimerPeriodMs);
 
-    if (!m_environment.dataFolder.problem.empty())
-        QTimer::singleShot(0, this, &CSubmitterDlg::WarnAboutDataFolder);
-}
-
-void CSubmitterDlg::WarnAboutDataFolder()
-{
-    m_presenter.ShowMessage(
-        "Kestrine cannot save your profiles: " + m_environment.dataFolder.problem +
-            ". You can go on working, but changes to your profiles and the "
-            "directories marked as sent will be lost when Kestrine closes.",
-        "Kestrine", MessageIcon::Exclamation);
+    QTimer::singleShot(0, m_profile, &CCurrentProfile::WarnIfUnsaveable);
 }
 
 void CSubmitterDlg::WarnAboutUserDirectories()
@@ -270,7 +254,7 @@ void CSubmitterDlg::closeEvent(QCloseEvent* event)
 {
     // Also before File > Exit: a mark that arrives is saved at once, as every mark is.
     WaitForPageReads();
-    if (m_exitWithoutSaving || SaveStateFileOrWarn())
+    if (m_exitWithoutSaving || m_profile->SaveStateFileOrWarn())
         event->accept();
     else
         event->ignore();
@@ -280,34 +264,6 @@ void CSubmitterDlg::OnExit()
 {
     m_exitWithoutSaving = true;
     close();
-}
-
-WriteOutcome CSubmitterDlg::SaveStateFile()
-{
-    // The copy's name, not the selector's text: that is the profile the window works with.
-    const std::string currentName = m_hasProfile ? m_currentProfile.name : std::string();
-    return state_file::Save(StateFilePath(), currentName, m_profileManager.Profiles());
-}
-
-bool CSubmitterDlg::SaveStateFileOrWarn()
-{
-    // The user heard at start why nothing can be saved, and nothing is written anywhere else.
-    if (!m_environment.dataFolder.problem.empty())
-        return true;
-    const WriteOutcome outcome = SaveStateFile();
-    if (!outcome.ok) {
-        m_presenter.ShowMessage(
-            "Kestrine could not save your profiles to sv.dat: " + outcome.error +
-                ". Fix the problem and close the window again, or choose "
-                "File > Exit to quit without saving.",
-            "Error", MessageIcon::Exclamation);
-    }
-    return outcome.ok;
-}
-
-std::string CSubmitterDlg::StateFilePath() const
-{
-    return m_environment.dataFolder.StateFile();
 }
 
 QString CSubmitterDlg::VendorUrl(const char* path) const

@@ -20,15 +20,16 @@
 
 class CBrowserCtrl;
 class CBrowserPage;
+class CCurrentProfile;
 class CDirectoryFilterProxy;
 class CDirectoryListModel;
 class CDirectoryListView;
 class CHistoryDlg;
 class CHistoryRecorder;
+class CProfileSelector;
 class CSubmitEventSink;
 class CUserDirectoryFile;
 class QCheckBox;
-class QComboBox;
 class QEventLoop;
 class QLabel;
 class QLineEdit;
@@ -40,7 +41,6 @@ class QUrl;
 class QWebEnginePage;
 struct FillReport;
 struct StatusMessage;
-struct WriteOutcome;
 
 // Where the main window finds its files and its vendor, and what it tells the time with.
 // The program uses the defaults; tests point them at a temporary folder and a local server.
@@ -99,13 +99,6 @@ private:
     void CreateMenu();
     void OnSize(int cx, int cy);
     void OnExit();
-    WriteOutcome SaveStateFile();
-    // Saves sv.dat and, when that fails, tells the user why; true when saved, or when the data
-    // folder cannot take it (the user was told at start) and the window may close regardless.
-    bool SaveStateFileOrWarn();
-    std::string StateFilePath() const;
-    // Tells the user, once the window shows, that profiles cannot be saved and why.
-    void WarnAboutDataFolder();
     // Tells the user, once, that mydirs.xml could not be read at start.
     void WarnAboutUserDirectories();
     QString VendorUrl(const char* path) const;
@@ -125,10 +118,6 @@ private:
     std::optional<size_t> SelectedDirectory() const;
     // Selects the directory's entry (or nothing) without counting as the user's choice.
     void SelectDirectory(std::optional<size_t> directory);
-    // Refills the selector with the store's names, sorted, and leaves nothing selected.
-    void FillProfileCombo();
-    // Selects the entry with exactly this name, or none when no entry has it.
-    void SelectProfileByName(const std::string& name);
 
     // Page filling and submission tracking.
     // Puts the submit sink on the browser's channel; called once while the window initialises.
@@ -219,9 +208,8 @@ private:
     MessagePresenter& m_databasePresenter; // m_unownedBoxes unless a test stands in
     QIcon m_icon;
     CProfilesConfigurator m_profileManager;
-    ProfileRecord m_currentProfile;
+    CCurrentProfile* m_profile = nullptr;
     CDirectoryDatabase m_database;
-    bool m_hasProfile = false;
     std::string m_currentDirectory;
     CBrowserCtrl* m_browser = nullptr;
     CDirectoryListModel* m_directoryModel = nullptr;
@@ -234,7 +222,7 @@ private:
     QUrl m_fillUrl;              // the address the fill's page was opened at
     bool m_submitted = false;
     uint32_t m_submitTime = 0;
-    QComboBox* m_profileCombo = nullptr;
+    CProfileSelector* m_profileCombo = nullptr;
     QLabel* m_profileLabel = nullptr;
     QPushButton* m_fillButton = nullptr;
     QPushButton* m_nextUnsentButton = nullptr;

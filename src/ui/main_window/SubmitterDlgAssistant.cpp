@@ -6,6 +6,7 @@
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/DirectoryListView.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -49,7 +50,7 @@ void CSubmitterDlg::CreateAssistantControls(QWidget* client)
 
 void CSubmitterDlg::OnNextUnsent()
 {
-    if (!m_hasProfile) {
+    if (!m_profile->HasProfile()) {
         m_presenter.ShowMessage("Please create a profile first!", "Error",
                                 MessageIcon::Exclamation);
         return;
@@ -83,11 +84,11 @@ void CSubmitterDlg::OnFilterChanged()
 
 void CSubmitterDlg::ShowProgress()
 {
-    m_progressStatus->setText(
-        m_hasProfile ? QString::fromStdString(DescribeProgress(m_directoryModel->SentCount(),
-                                                               m_directoryModel->DirectoryCount(),
-                                                               m_markingProfile))
-                     : QString());
+    m_progressStatus->setText(m_profile->HasProfile()
+                                  ? QString::fromStdString(DescribeProgress(
+                                        m_directoryModel->SentCount(),
+                                        m_directoryModel->DirectoryCount(), m_markingProfile))
+                                  : QString());
 }
 
 void CSubmitterDlg::ShowFillReport(const FillReport& report)

@@ -6,6 +6,7 @@
 #include "ui/directory_editor/DirectoryEditorDlg.h"
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -207,7 +208,7 @@ bool CSubmitterDlg::ChangeUserDirectories(const std::function<void(CUserDirector
     AwaitStartupDatabase();
     const std::string selected = SelectedDirectoryName();
     m_database.ReloadUserFile(UserDirectoriesPath());
-    RebuildDirectoryList(m_currentProfile.name);
+    RebuildDirectoryList(m_profile->Record().name);
     SelectDirectoryEntry(selected);
     return true;
 }

@@ -1,10 +1,11 @@
 #include "ui/feed_check/FeedCheckDialog.h"
 #include "ui/feed_check/FeedTexts.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
 
 void CSubmitterDlg::OnCheckFeed()
 {
-    if (!m_hasProfile) {
+    if (!m_profile->HasProfile()) {
         m_presenter.ShowMessage("Please choose a profile first: the check reads its RSS feed URL.",
                                 "Check Feed", MessageIcon::Exclamation);
         return;
@@ -13,14 +14,14 @@ void CSubmitterDlg::OnCheckFeed()
     check->setAttribute(Qt::WA_DeleteOnClose);
     // What the user takes goes to the profile that was checked, even if another one has been
     // chosen since.
-    const std::string name = m_currentProfile.name;
+    const std::string name = m_profile->Record().name;
     connect(check, &CFeedCheckDialog::UseTitleAndDescription, this,
             [this, name](const QString& title, const QString& description) {
                 TakeFeedTexts(name, title, description);
             });
     connect(check, &CFeedCheckDialog::UseFeedAddress, this,
             [this, name](const QString& address) { TakeFeedAddress(name, address); });
-    check->StartCheck(QString::fromStdString(m_currentProfile.url));
+    check->StartCheck(QString::fromStdString(m_profile->Record().url));
     // Not modal: the browser and the lists stay usable while the feed is fetched.
     check->show();
 }
@@ -55,7 +56,6 @@ void CSubmitterDlg::ReplaceProfileFields(const std::string& profileName,
     // The profile may have been removed in the Profile Manager while the check window was open.
     if (!m_profileManager.Profiles().EditProfile(profileName, fields))
         return;
-    if (m_hasProfile && m_currentProfile.name == profileName)
-        m_profileManager.Profiles().GetProfile(profileName, m_currentProfile);
-    SaveStateFileOrWarn();
+    m_profile->Refresh(profileName);
+    m_profile->SaveStateFileOrWarn();
 }

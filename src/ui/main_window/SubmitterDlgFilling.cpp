@@ -8,6 +8,7 @@
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/SubmitEventSink.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
 
 #include <QEventLoop>
 #include <QPointer>
@@ -92,10 +93,10 @@ void CSubmitterDlg::OnPageReady(const QUrl& url)
 void CSubmitterDlg::FillCurrentPage(CBrowserPage& page, bool offerFillByMeaning)
 {
     std::vector<FormField> fields;
-    m_database.GetDirectoryItems(m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat,
-                                 fields);
+    m_database.GetDirectoryItems(m_currentDirectory, m_profile->Record().cat,
+                                 m_profile->Record().subcat, fields);
     for (FormField& field : fields)
-        field.value = ComposeFieldValue(field.value, m_currentProfile);
+        field.value = ComposeFieldValue(field.value, m_profile->Record());
     const int total = static_cast<int>(fields.size());
     CPageFiller(page).Fill(fields, this,
                            [this, offerFillByMeaning, directory = m_currentDirectory, total,
@@ -111,7 +112,7 @@ void CSubmitterDlg::FillCurrentPage(CBrowserPage& page, bool offerFillByMeaning)
 void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
 {
     const std::string directory = m_currentDirectory;
-    const std::string profile = m_currentProfile.name;
+    const std::string profile = m_profile->Record().name;
     const QUrl address = page.url();
     // The read counts as pending until its completion has run or has been dropped with the page.
     ++m_pendingPageReads;
@@ -123,7 +124,8 @@ void CSubmitterDlg::CheckSubmission(CBrowserPage& page)
                                       settled](const std::string& html) {
         // The page is read asynchronously: a directory or profile chosen meanwhile is not the
         // one this result page answers for.
-        if (!m_hasProfile || directory != m_currentDirectory || profile != m_currentProfile.name)
+        if (!m_profile->HasProfile() || directory != m_currentDirectory ||
+            profile != m_profile->Record().name)
             return;
         if (m_database.IsUserDirectory(directory)) {
             const std::optional<DirectoryRecord> record = m_database.GetDirectoryRecord(directory);
@@ -149,7 +151,7 @@ void CSubmitterDlg::RecordSent(const std::string& profile, const std::string& di
         return;
     // Written at once: a crash or File > Exit must not lose the mark and invite the user
     // to submit the same feed twice.
-    SaveStateFileOrWarn();
+    m_profile->SaveStateFileOrWarn();
     // Marked and selected quietly, so the browser keeps the result page instead of opening
     // the directory again.
     if (const auto entry = m_directoryModel->FindDirectory(directory, SelectedDirectory())) {

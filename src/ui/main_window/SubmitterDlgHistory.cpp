@@ -7,6 +7,7 @@
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/DirectoryListView.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -52,10 +53,10 @@ std::string CSubmitterDlg::HistoryPath() const
 void CSubmitterDlg::RecordHistory(HistoryEventKind kind, const std::string& directory,
                                   const QUrl& page, int fieldsSet, int fieldsTotal)
 {
-    if (!m_hasProfile || !m_history)
+    if (!m_profile->HasProfile() || !m_history)
         return;
-    m_history->Record({SystemUtcMilliseconds(), m_currentProfile.name, directory, kind, fieldsSet,
-                       fieldsTotal, page.toEncoded().toStdString()});
+    m_history->Record({SystemUtcMilliseconds(), m_profile->Record().name, directory, kind,
+                       fieldsSet, fieldsTotal, page.toEncoded().toStdString()});
 }
 
 void CSubmitterDlg::OnHistoryOff(const std::string& error)
@@ -102,14 +103,14 @@ void CSubmitterDlg::OnDirectoryContextMenu(const QPoint& position)
 {
     const QModelIndex index = m_directoryList->indexAt(position);
     ProfileRecord profile;
-    if (!index.isValid() || !m_hasProfile ||
-        !m_profileManager.Profiles().GetProfile(m_currentProfile.name, profile))
+    if (!index.isValid() || !m_profile->HasProfile() ||
+        !m_profileManager.Profiles().GetProfile(m_profile->Record().name, profile))
         return;
     const std::optional<size_t> entry = m_directoryFilter->DirectoryAt(index.row());
     if (!entry)
         return;
     const std::string directory = m_directoryModel->DirectoryName(*entry);
-    const bool sent = m_profileManager.Profiles().IsSent(m_currentProfile.name, directory);
+    const bool sent = m_profileManager.Profiles().IsSent(m_profile->Record().name, directory);
 
     QMenu menu(this);
     QAction* markSent = menu.addAction(tr("Mark as sent"));
@@ -128,16 +129,16 @@ void CSubmitterDlg::OnDirectoryContextMenu(const QPoint& position)
 void CSubmitterDlg::SetSentByHand(const std::string& directory, bool sent)
 {
     CProfileStore& store = m_profileManager.Profiles();
-    const bool changed = sent ? store.MarkSent(m_currentProfile.name, directory)
-                              : store.UnmarkSent(m_currentProfile.name, directory);
+    const bool changed = sent ? store.MarkSent(m_profile->Record().name, directory)
+                              : store.UnmarkSent(m_profile->Record().name, directory);
     if (!changed)
         return;
     // Saved at once, like a mark the submission check makes.
-    SaveStateFileOrWarn();
+    m_profile->SaveStateFileOrWarn();
     RecordHistory(sent ? HistoryEventKind::MarkedByHand : HistoryEventKind::Unmarked, directory,
                   {});
     const std::optional<size_t> selected = SelectedDirectory();
-    MarkDirectoryList(m_currentProfile.name);
+    MarkDirectoryList(m_profile->Record().name);
     SelectDirectory(selected);
 }
 
@@ -153,8 +154,8 @@ void CSubmitterDlg::OnExportReport()
 void CSubmitterDlg::ExportReportTo(const QString& path)
 {
     ProfileRecord current;
-    const bool hasCurrent =
-        m_hasProfile && m_profileManager.Profiles().GetProfile(m_currentProfile.name, current);
+    const bool hasCurrent = m_profile->HasProfile() && m_profileManager.Profiles().GetProfile(
+                                                           m_profile->Record().name, current);
     const ReportExportOutcome outcome =
         ExportReport(path.toStdString(), m_environment.dataFolder.databaseFile,
                      m_profileManager.Profiles(), hasCurrent ? &current : nullptr, HistoryPath());

@@ -4,6 +4,7 @@
 #include "ui/browser/PageDescriber.h"
 #include "ui/browser/PageFiller.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
 
 #include <QStatusBar>
 #include <algorithm>
@@ -57,11 +58,11 @@ QString FilledText(const CPageFiller::MeaningOutcome& outcome,
 
 void CSubmitterDlg::OfferFillByMeaning()
 {
-    if (!m_hasProfile)
+    if (!m_profile->HasProfile())
         return;
     CBrowserPage* page = m_browser->GetDocument();
     CPageDescriber(*page).Describe(this, [this, page](const PageDescription& description) {
-        const MeaningFill fill = ValuesByMeaning(description, m_currentProfile);
+        const MeaningFill fill = ValuesByMeaning(description, m_profile->Record());
         if (fill.values.empty()) {
             statusBar()->showMessage(tr("No rule fits this page, and Kestrine is sure of the "
                                         "meaning of none of its fields: nothing was filled."),
@@ -78,7 +79,7 @@ void CSubmitterDlg::OfferFillByMeaning()
         if (!AskYesNo(why +
                           " Fill the fields whose meaning Kestrine recognises from the "
                           "profile \"" +
-                          m_currentProfile.name + "\"?",
+                          m_profile->Record().name + "\"?",
                       tr("Fill current page").toStdString()))
             return;
         CPageFiller(*page).FillByMeaning(

@@ -5,11 +5,10 @@
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/DirectoryListView.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
+#include "ui/profiles/ProfileSelector.h"
 
-#include <QComboBox>
 #include <QScopedValueRollback>
-#include <QSignalBlocker>
-#include <QStringList>
 #include <QUrl>
 #include <algorithm>
 #include <utility>
@@ -17,7 +16,7 @@
 
 void CSubmitterDlg::OnSelchangeDirectoryList()
 {
-    if (!m_hasProfile) {
+    if (!m_profile->HasProfile()) {
         m_presenter.ShowMessage("Please create a profile first!", "Error",
                                 MessageIcon::Exclamation);
         return;
@@ -31,7 +30,7 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
     m_currentDirectory = m_directoryModel->DirectoryName(*directory);
     // The page may depend on the profile's category; the database reports its own failures.
     const std::string url = m_database.GetDirectorySubmitPage(
-        m_currentDirectory, m_currentProfile.cat, m_currentProfile.subcat);
+        m_currentDirectory, m_profile->Record().cat, m_profile->Record().subcat);
     m_fillDocument = m_browser->GetDocument()->DocumentGeneration();
     m_fillUrl = QUrl(QString::fromStdString(url));
     const bool opening = m_browser->Navigate(QString::fromStdString(url));
@@ -51,20 +50,17 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
 
 void CSubmitterDlg::OnSelchangeProfileCombo()
 {
-    if (m_profileCombo->currentIndex() < 0 && m_hasProfile)
+    if (m_profileCombo->currentIndex() < 0 && m_profile->HasProfile())
         return;
 
     // The stored bytes, not the text shown: a name that is not UTF-8 (an old Latin-1 sv.dat)
     // shows with replacement characters that no profile is called by.
-    const std::string name = m_profileCombo->currentData().toByteArray().toStdString();
-    // Picking a profile while none is current makes it current: otherwise the only way out of
-    // that state would be the Profile Manager, although a profile is right there to pick.
-    if (m_profileManager.Profiles().GetProfile(name, m_currentProfile))
-        m_hasProfile = true;
+    const std::string name = m_profileCombo->ChosenName();
+    m_profile->Pick(name);
 
     // Only the markers change, so the selected entry stays where it is.
     MarkDirectoryList(name);
-    if (m_hasProfile)
+    if (m_profile->HasProfile())
         OnSelchangeDirectoryList();
 }
 
@@ -81,12 +77,12 @@ void CSubmitterDlg::MarkDirectoryList(const std::string& markingProfileName)
 {
     m_markingProfile = markingProfileName;
     std::vector<uint8_t> sent;
-    if (const auto names = m_database.DirectoryNames(); names && m_hasProfile)
+    if (const auto names = m_database.DirectoryNames(); names && m_profile->HasProfile())
         sent = SentFlags(*names, m_profileManager.Profiles().SentSetsOf(markingProfileName));
     {
         // Under "unsent only" a mark can hide the selected entry; that is no pick either.
         const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
-        m_directoryModel->SetMarks(m_hasProfile, std::move(sent));
+        m_directoryModel->SetMarks(m_profile->HasProfile(), std::move(sent));
     }
     ShowProgress();
 }
@@ -110,32 +106,4 @@ void CSubmitterDlg::SelectDirectory(std::optional<size_t> directory)
     const QModelIndex entry = m_directoryFilter->index(row, 0);
     m_directoryList->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
     m_directoryList->scrollTo(entry);
-}
-
-void CSubmitterDlg::FillProfileCombo()
-{
-    std::vector<std::string> names;
-    m_profileManager.Profiles().GetProfileNames(names);
-
-    // Each entry shows its name and carries the name's bytes.
-    std::vector<std::pair<QString, QByteArray>> entries;
-    entries.reserve(names.size());
-    for (const std::string& name : names)
-        entries.emplace_back(QString::fromStdString(name), QByteArray::fromStdString(name));
-    // A sorted selector, as the user expects to find a name; equal names keep store order.
-    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
-    });
-
-    const QSignalBlocker blocker(m_profileCombo);
-    m_profileCombo->clear();
-    for (const auto& [text, name] : entries)
-        m_profileCombo->addItem(text, name);
-    m_profileCombo->setCurrentIndex(-1);
-}
-
-void CSubmitterDlg::SelectProfileByName(const std::string& name)
-{
-    const QSignalBlocker blocker(m_profileCombo);
-    m_profileCombo->setCurrentIndex(m_profileCombo->findData(QByteArray::fromStdString(name)));
 }

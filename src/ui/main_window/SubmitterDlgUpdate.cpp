@@ -1,5 +1,6 @@
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
 #include "ui/update/UpdateDialog.h"
 #include "update/UpdateResult.h"
 
@@ -20,7 +21,7 @@ void CSubmitterDlg::OnUpdateDatabase()
         m_browser->Navigate(QStringLiteral("about:blank"));
         // The user's own directories are merged in again; the update never touches them.
         m_database.LoadFile(dialog.m_destination, UserDirectoriesPath());
-        RebuildDirectoryList(m_currentProfile.name);
+        RebuildDirectoryList(m_profile->Record().name);
         m_presenter.ShowMessage("Update successful", "Update", MessageIcon::None);
         break;
     case kUpdateFailed:
