@@ -46,6 +46,9 @@ void CSubmitterDlg::AddHistoryCommands(QMenu* fileMenu)
 
 std::string CSubmitterDlg::HistoryPath() const
 {
+    // Without a data folder there is no history, rather than one in whatever folder is current.
+    if (m_environment.dataFolder.path.empty())
+        return {};
     return m_environment.dataFolder.HistoryFile();
 }
 
@@ -156,8 +159,9 @@ void CSubmitterDlg::ExportReportTo(const QString& path)
     const bool hasCurrent =
         m_hasProfile && m_profileManager.Profiles().GetProfile(m_currentProfile.name, current);
     const ReportExportOutcome outcome =
-        ExportReport(path.toStdString(), m_environment.dataFolder.databaseFile,
-                     m_profileManager.Profiles(), hasCurrent ? &current : nullptr, HistoryPath());
+        ExportReport(path.toStdString(),
+                     {m_environment.dataFolder.databaseFile, UserDirectoriesPath(), HistoryPath()},
+                     m_profileManager.Profiles(), hasCurrent ? &current : nullptr);
     if (!outcome.written.ok) {
         m_presenter.ShowMessage("Kestrine could not write the report: " + outcome.written.error +
                                     ".",
