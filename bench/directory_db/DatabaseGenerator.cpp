@@ -17,11 +17,11 @@ std::string Item(const std::string& name, const std::string& value, const char* 
            "\"/>\n";
 }
 
-std::string Directory(int i)
+std::string Directory(int i, const DatabaseShape& shape)
 {
     const std::string n = std::to_string(i);
-    return "  <directory name=\"" + LastDirectoryName(i + 1) +
-           "\" submiturl=\"http://127.0.0.1/directory" + n +
+    const std::string name = LastDirectoryName(i + 1) + (shape.ampersandInNames ? " &amp; Co" : "");
+    return "  <directory name=\"" + name + "\" submiturl=\"http://127.0.0.1/directory" + n +
            "/submit.php?cat=CATID&amp;sub=SUBID&amp;lang=LANG\" onsubmit=\"Thank you, your feed " +
            n + " was added\">\n" + Variable("CATID", i) + Variable("SUBID", i + 1) +
            Variable("LANG", i + 2) + Item("feed_url", "#url#", "edit") +
@@ -32,11 +32,11 @@ std::string Directory(int i)
 
 } // namespace
 
-std::string GenerateDatabase(int count)
+std::string GenerateDatabase(int count, const DatabaseShape& shape)
 {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<r>\n";
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + shape.prolog + "<r>\n";
     for (int i = 0; i < count; ++i)
-        xml += Directory(i);
+        xml += Directory(i, shape);
     return xml + "</r>\n";
 }
 

@@ -21,7 +21,8 @@ public:
 class DatabaseFile
 {
 public:
-    explicit DatabaseFile(int directories) : m_bytes(GenerateDatabase(directories))
+    explicit DatabaseFile(int directories, const DatabaseShape& shape = {})
+        : m_bytes(GenerateDatabase(directories, shape))
     {
         std::string pattern = "/tmp/kestrine-db-bench-XXXXXX";
         const int fd = mkstemp(pattern.data());
@@ -42,9 +43,8 @@ private:
 };
 
 // What the main window does at start: load the file and list the names.
-void BM_LoadAndListNames(benchmark::State& state)
+void LoadAndListNames(benchmark::State& state, const DatabaseFile& file)
 {
-    const DatabaseFile file(static_cast<int>(state.range(0)));
     SilentPresenter presenter;
     CDirectoryDatabase database(presenter);
     for (auto _ : state) {
@@ -55,7 +55,27 @@ void BM_LoadAndListNames(benchmark::State& state)
         benchmark::DoNotOptimize(names.data());
     }
 }
+
+void BM_LoadAndListNames(benchmark::State& state)
+{
+    LoadAndListNames(state, DatabaseFile(static_cast<int>(state.range(0))));
+}
 BENCHMARK(BM_LoadAndListNames)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A file whose names hold "&amp;" behind a long prolog (an 8 MB comment), against the same file
+// without the prolog: reading stays linear in the file's size, whatever comes before the
+// directories.
+void BM_LoadAfterLongProlog(benchmark::State& state)
+{
+    const bool withProlog = state.range(1) != 0;
+    const std::string prolog = withProlog ? "<!--" + std::string(8 << 20, 'p') + "-->\n" : "";
+    LoadAndListNames(state, DatabaseFile(static_cast<int>(state.range(0)), {prolog, true}));
+}
+BENCHMARK(BM_LoadAfterLongProlog)
+    ->Args({2000, 0})
+    ->Args({2000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The least any libxml2 reader must do with the same bytes.
 void BM_BareParse(benchmark::State& state)

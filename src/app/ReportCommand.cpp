@@ -14,8 +14,7 @@ int ExportReportAndExit(const std::string& reportFile, const std::string& chosen
                   << '\n';
         return 1;
     }
-    const ReportExportOutcome outcome = ExportReportFromFiles(
-        reportFile, folder.StateFile(), folder.databaseFile, folder.HistoryFile());
+    const ReportExportOutcome outcome = ExportReportFromFiles(reportFile, folder);
     if (!outcome.historyError.empty()) {
         std::cerr << "kestrine: the history cannot be read (" << outcome.historyError
                   << "); the report has the statuses of sv.dat and no dates\n";

@@ -25,8 +25,8 @@ struct DirectoryScan
     bool elementsStandAlone = false;
     // The document element is r. Known only when the elements stand alone.
     bool rootIsDatabase = false;
-    // The bytes before the document element, and the document element's start tag: what an
-    // element parsed on its own needs around it to mean what it means in the file.
+    // Where the document element's start tag lies; its length is 0 for a document element
+    // without content.
     size_t rootTagOffset = 0;
     size_t rootTagLength = 0;
     // The document element's child elements named directory, in file order. Empty unless the

@@ -1,7 +1,9 @@
 #include "directory_db/DirectorySource.h"
 
+#include "common/ReplaceAll.h"
 #include "directory_db/ChildElements.h"
 #include "directory_db/DirectoryScan.h"
+#include "directory_db/ElementContext.h"
 
 #include <libxml/xmlmemory.h>
 
@@ -25,24 +27,19 @@ std::shared_ptr<const CDirectorySource> CDirectorySource::KeepBytes(std::string 
                                                                     DirectoryScan scan)
 {
     std::shared_ptr<CDirectorySource> source(new CDirectorySource);
-    source->m_contextLength = scan.rootTagOffset + scan.rootTagLength;
+    source->m_context = ElementContext(bytes, scan);
     source->m_names.reserve(scan.directories.size());
     source->m_slices.reserve(scan.directories.size());
     for (DirectoryScan::Directory& directory : scan.directories) {
         if (!directory.name)
             continue;
+        // The scan's parser hands every "&" in an attribute on as the reference "&#38;", and
+        // holds no other "&": what it wrote for one is all there is to take back.
+        ReplaceAll(*directory.name, "&#38;", "&");
         source->m_names.push_back(std::move(*directory.name));
         source->m_slices.push_back({directory.offset, directory.length});
     }
     source->m_bytes = std::move(bytes);
-    // The scan leaves "&" as a character reference ("&#38;"), which the element knows better.
-    for (size_t i = 0; i < source->m_names.size(); ++i) {
-        if (source->m_names[i].find('&') == std::string::npos)
-            continue;
-        const DirectoryElement element = source->Element(i);
-        if (element.element)
-            source->m_names[i] = ReadAttribute(element.element, "name").value_or("");
-    }
     return source;
 }
 
@@ -69,12 +66,12 @@ DirectoryElement CDirectorySource::Element(size_t index) const
 {
     if (m_document)
         return {nullptr, m_elements[index]};
-    // The element inside what precedes it in the file and the end of the document element:
-    // the same namespaces, the same encoding, the same element.
+    // The element between its context and the end of the document element: the same
+    // namespaces, the same encoding, the same element.
     const Slice slice = m_slices[index];
     std::string standalone;
-    standalone.reserve(m_contextLength + slice.length + kRootEnd.size());
-    standalone.append(m_bytes, 0, m_contextLength);
+    standalone.reserve(m_context.size() + slice.length + kRootEnd.size());
+    standalone.append(m_context);
     standalone.append(m_bytes, slice.offset, slice.length);
     standalone.append(kRootEnd);
     XmlDocumentPtr document = ParseUntrustedXml(standalone);

@@ -46,14 +46,14 @@ private:
     };
 
     CDirectorySource() = default;
-    static std::shared_ptr<const CDirectorySource> KeepBytes(std::string bytes,
-                                                             DirectoryScan scan);
+    static std::shared_ptr<const CDirectorySource> KeepBytes(std::string bytes, DirectoryScan scan);
     static std::shared_ptr<const CDirectorySource> KeepDocument(std::string_view bytes);
 
     std::vector<std::string> m_names;
-    // Kept as bytes: the file, what precedes its directories, and each directory's place.
+    // Kept as bytes: the file, what a directory is parsed after (see ElementContext), and each
+    // directory's place.
     std::string m_bytes;
-    size_t m_contextLength = 0;
+    std::string m_context;
     std::vector<Slice> m_slices;
     // Kept as a document: the document, and each directory's element in it.
     XmlDocumentPtr m_document;

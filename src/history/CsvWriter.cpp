@@ -7,7 +7,11 @@ void CCsvWriter::AddField(std::string_view bytes)
     if (m_recordStarted)
         m_text += ',';
     m_recordStarted = true;
-    const std::string field = ToUtf8(bytes);
+    std::string field = ToUtf8(bytes);
+    // A spreadsheet runs a cell that starts like this as a formula, and a directory or profile
+    // name is anybody's text; the quote makes it plain text there (OWASP's advice for CSV).
+    if (!field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string::npos)
+        field.insert(0, 1, '\'');
     if (field.find_first_of(",\"\r\n") == std::string::npos) {
         m_text += field;
         return;

@@ -62,13 +62,17 @@ HistoryOutcome ReadVersion(sqlite3* db, int& version)
     return {};
 }
 
+HistoryOutcome WrittenByANewerVersion(int version)
+{
+    return HistoryOutcome::Failed("it was written by a newer version of the program (layout " +
+                                  std::to_string(version) + ", this one knows up to " +
+                                  std::to_string(kCurrentVersion) + ")");
+}
+
 HistoryOutcome ApplyFrom(sqlite3* db, int version)
 {
-    if (version > kCurrentVersion) {
-        return HistoryOutcome::Failed("it was written by a newer version of the program (layout " +
-                                      std::to_string(version) + ", this one knows up to " +
-                                      std::to_string(kCurrentVersion) + ")");
-    }
+    if (version > kCurrentVersion)
+        return WrittenByANewerVersion(version);
     for (const Migration& migration : kMigrations) {
         if (migration.toVersion <= version)
             continue;
@@ -102,6 +106,19 @@ HistoryOutcome Migrate(sqlite3* db)
     if (!outcome.ok)
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     return outcome;
+}
+
+HistoryOutcome CheckCurrent(sqlite3* db)
+{
+    int version = 0;
+    if (HistoryOutcome read = ReadVersion(db, version); !read.ok)
+        return read;
+    if (version > kCurrentVersion)
+        return WrittenByANewerVersion(version);
+    if (version < kCurrentVersion)
+        return HistoryOutcome::Failed("it has the layout of an older version of the program, and "
+                                      "cannot be written to bring it up to date");
+    return {};
 }
 
 } // namespace history_schema

@@ -15,4 +15,8 @@ inline constexpr int kCurrentVersion = 2;
 // by a newer version is left alone and reported: this version does not know its layout.
 HistoryOutcome Migrate(sqlite3* db);
 
+// For a file that cannot be written, and so cannot be migrated: fails unless it already has the
+// current layout.
+HistoryOutcome CheckCurrent(sqlite3* db);
+
 } // namespace history_schema

@@ -2,6 +2,10 @@
 
 #include "history/HistorySchema.h"
 
+#include <filesystem>
+#include <string_view>
+#include <unistd.h>
+
 namespace {
 
 constexpr const char* kInsert =
@@ -22,21 +26,67 @@ std::string SelectLast()
            " ORDER BY time_ms DESC, id DESC) AS newness FROM events) WHERE newness = 1";
 }
 
+bool CannotBeWritten(const std::string& path)
+{
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return access(path.c_str(), W_OK) != 0 ||
+           access(folder.empty() ? "." : folder.c_str(), W_OK) != 0;
+}
+
+// The file as an SQLite address that promises it will not change while it is open.
+std::string ImmutableAddress(const std::string& path)
+{
+    constexpr std::string_view kPlain = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                        "0123456789-._~/";
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string address = "file:";
+    for (const char c : path) {
+        if (kPlain.find(c) != std::string_view::npos) {
+            address += c;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        address += '%';
+        address += kHex[byte >> 4];
+        address += kHex[byte & 0xF];
+    }
+    return address + "?immutable=1";
+}
+
 } // namespace
 
 HistoryOutcome CHistoryStore::Open(const std::string& path, const char* vfs)
 {
+    return OpenWith(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, vfs,
+                    &CHistoryStore::Configure);
+}
+
+HistoryOutcome CHistoryStore::OpenToRead(const std::string& path)
+{
+    HistoryOutcome outcome =
+        OpenWith(path, SQLITE_OPEN_READWRITE, nullptr, &CHistoryStore::Configure);
+    if (outcome.ok || !CannotBeWritten(path))
+        return outcome;
+    // In write-ahead logging SQLite writes beside the file even to read it. Nothing can write
+    // this file, so it cannot change while it is read either.
+    return OpenWith(ImmutableAddress(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr,
+                    &CHistoryStore::CheckLayout);
+}
+
+HistoryOutcome CHistoryStore::OpenWith(const std::string& target, int flags, const char* vfs,
+                                       Settle settle)
+{
     Close();
     sqlite3* db = nullptr;
-    const int result =
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, vfs);
+    const int result = sqlite3_open_v2(target.c_str(), &db, flags, vfs);
     m_db.reset(db);
     if (result != SQLITE_OK) {
         HistoryOutcome failure = Failure();
         Close();
         return failure;
     }
-    HistoryOutcome outcome = Configure();
+    sqlite3_busy_timeout(m_db.get(), kBusyTimeoutMs);
+    HistoryOutcome outcome = (this->*settle)();
     if (outcome.ok)
         outcome = Prepare(m_insert, kInsert);
     if (outcome.ok)
@@ -59,7 +109,6 @@ void CHistoryStore::Close()
 HistoryOutcome CHistoryStore::Configure()
 {
     sqlite3* db = m_db.get();
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     // A write-protected file opens read-only without complaint; find out now, not at the first
     // event.
     if (sqlite3_db_readonly(db, "main") == 1)
@@ -79,6 +128,11 @@ HistoryOutcome CHistoryStore::Configure()
     if (sqlite3_exec(db, "PRAGMA synchronous = NORMAL", nullptr, nullptr, nullptr) != SQLITE_OK)
         return Failure();
     return {};
+}
+
+HistoryOutcome CHistoryStore::CheckLayout()
+{
+    return history_schema::CheckCurrent(m_db.get());
 }
 
 HistoryOutcome CHistoryStore::Prepare(CSqliteStatement& statement, const char* sql)

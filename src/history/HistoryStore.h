@@ -19,6 +19,11 @@ public:
     // Opens or creates the file and brings its layout up to date. `vfs` chooses an SQLite file
     // system other than the default one (tests stand in a disk that fills up).
     HistoryOutcome Open(const std::string& path, const char* vfs = nullptr);
+    // Opens an existing file for reading, as the history window and the report do: never
+    // created, and changed only as Open would change it where it can be written. A file that
+    // cannot be written (write-protected, or in a folder or on a disk that is) is read as it
+    // stands; Append then fails.
+    HistoryOutcome OpenToRead(const std::string& path);
     bool IsOpen() const { return m_db != nullptr; }
     void Close();
 
@@ -29,7 +34,12 @@ public:
     HistoryOutcome ReadLastEvents(std::vector<HistoryEvent>& events);
 
 private:
+    using Settle = HistoryOutcome (CHistoryStore::*)();
+    // Opens `target` with SQLite's `flags`, then settles the connection and prepares the
+    // statements; closed again on failure.
+    HistoryOutcome OpenWith(const std::string& target, int flags, const char* vfs, Settle settle);
     HistoryOutcome Configure();
+    HistoryOutcome CheckLayout();
     HistoryOutcome Prepare(CSqliteStatement& statement, const char* sql);
     HistoryOutcome ReadAll(CSqliteStatement& statement, std::vector<HistoryEvent>& events);
     HistoryOutcome Failure();

@@ -3,6 +3,7 @@
 #include "history/CsvWriter.h"
 #include "history/UtcTime.h"
 #include "profiles/ProfileStore.h"
+#include "profiles/SentSet.h"
 
 #include <algorithm>
 #include <map>
@@ -30,9 +31,12 @@ std::vector<ReportDirectory> WithForgottenDirectories(std::vector<ReportDirector
                                                       const CProfileStore& profiles,
                                                       const std::vector<HistoryEvent>& lastEvents)
 {
-    std::set<std::string> known;
+    // Compared as sent marks are: a name sv.dat holds in another form is still the directory's.
+    std::vector<std::string> names;
+    names.reserve(directories.size());
     for (const ReportDirectory& directory : directories)
-        known.insert(directory.name);
+        names.push_back(directory.name);
+    const CSentSet known(std::move(names));
     std::set<std::string> forgotten;
     for (const ProfileRecord& profile : profiles.Profiles()) {
         for (const std::string& name : profile.sent) {

@@ -1,15 +1,13 @@
 #include "history/ReportExport.h"
 
+#include "common/DataFolder.h"
 #include "common/MessagePresenter.h"
 #include "directory_db/DirectoryDatabase.h"
-#include "history/HistoryStore.h"
+#include "history/HistoryReading.h"
 #include "history/ReportCsv.h"
 #include "profiles/ProfileRecord.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/StateFile.h"
-
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -19,12 +17,12 @@ public:
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
 };
 
-std::vector<ReportDirectory> ReportDirectories(const std::string& databasePath,
+std::vector<ReportDirectory> ReportDirectories(const ReportSources& sources,
                                                const ProfileRecord* current)
 {
     QuietPresenter quiet;
     CDirectoryDatabase database(quiet);
-    database.LoadFile(databasePath);
+    database.LoadFile(sources.databaseFile, sources.userDirectoriesFile);
     std::vector<std::string> names;
     database.GetDirectoryNames(names);
     const std::string category = current ? current->cat : std::string();
@@ -38,45 +36,31 @@ std::vector<ReportDirectory> ReportDirectories(const std::string& databasePath,
     return directories;
 }
 
-HistoryOutcome ReadLastEvents(const std::string& historyPath, std::vector<HistoryEvent>& events)
-{
-    std::error_code ignored;
-    if (!std::filesystem::exists(historyPath, ignored))
-        return {};
-    CHistoryStore store;
-    HistoryOutcome outcome = store.Open(historyPath);
-    if (outcome.ok)
-        outcome = store.ReadLastEvents(events);
-    return outcome;
-}
-
 } // namespace
 
-ReportExportOutcome ExportReport(const std::string& csvPath, const std::string& databasePath,
-                                 const CProfileStore& profiles, const ProfileRecord* current,
-                                 const std::string& historyPath)
+ReportExportOutcome ExportReport(const std::string& csvPath, const ReportSources& sources,
+                                 const CProfileStore& profiles, const ProfileRecord* current)
 {
     ReportExportOutcome outcome;
     std::vector<HistoryEvent> lastEvents;
-    if (HistoryOutcome read = ReadLastEvents(historyPath, lastEvents); !read.ok) {
+    const HistoryOutcome read =
+        ReadHistoryFile(sources.historyFile, HistorySelection::LastOfEachPair, lastEvents);
+    if (!read.ok)
         outcome.historyError = read.error;
-        lastEvents.clear();
-    }
     const std::string csv =
-        ComposeReportCsv(ReportDirectories(databasePath, current), profiles, lastEvents);
+        ComposeReportCsv(ReportDirectories(sources, current), profiles, lastEvents);
     outcome.written = CAtomicFileWriter().Write(csvPath, csv);
     return outcome;
 }
 
-ReportExportOutcome ExportReportFromFiles(const std::string& csvPath, const std::string& stateFile,
-                                          const std::string& databaseFile,
-                                          const std::string& historyFile)
+ReportExportOutcome ExportReportFromFiles(const std::string& csvPath, const DataFolder& folder)
 {
     std::string currentName;
     CProfileStore profiles;
-    state_file::Load(stateFile, currentName, profiles);
+    state_file::Load(folder.StateFile(), currentName, profiles);
     ProfileRecord current;
     const bool hasCurrent = profiles.GetProfile(currentName, current);
-    return ExportReport(csvPath, databaseFile, profiles, hasCurrent ? &current : nullptr,
-                        historyFile);
+    return ExportReport(csvPath,
+                        {folder.databaseFile, folder.UserDirectoriesFile(), folder.HistoryFile()},
+                        profiles, hasCurrent ? &current : nullptr);
 }

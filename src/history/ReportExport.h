@@ -5,6 +5,7 @@
 #include <string>
 
 class CProfileStore;
+struct DataFolder;
 struct ProfileRecord;
 
 struct ReportExportOutcome
@@ -15,19 +16,25 @@ struct ReportExportOutcome
     std::string historyError;
 };
 
-// Writes the report to `csvPath`, replacing the file atomically. The directories and their
-// addresses come from the database file at `databasePath`, the addresses as they open for
-// `current` (its category and subcategory), or with no category when there is no current
-// profile. The database's own messages are not shown: meant for the one directory the user
-// picks, they would come by the hundred for a whole report, and a variable that does not work
-// out only leaves its name in that address. A history file that does not exist is no history,
-// not an error, and is not created.
-ReportExportOutcome ExportReport(const std::string& csvPath, const std::string& databasePath,
-                                 const CProfileStore& profiles, const ProfileRecord* current,
-                                 const std::string& historyPath);
+// The files a report is made from.
+struct ReportSources
+{
+    std::string databaseFile;        // dirdata.xml
+    std::string userDirectoriesFile; // mydirs.xml; empty when there is none
+    std::string historyFile;         // history.sqlite; empty when there is none
+};
 
-// The same from the program's files, read as the window reads them at start: for the command
-// line, which has no window. The profiles and the current one come from `stateFile` (sv.dat).
-ReportExportOutcome ExportReportFromFiles(const std::string& csvPath, const std::string& stateFile,
-                                          const std::string& databaseFile,
-                                          const std::string& historyFile);
+// Writes the report to `csvPath`, replacing the file atomically. The directories and their
+// addresses are those of the list: the database file with the user's own directories merged in,
+// the addresses as they open for `current` (its category and subcategory), or with no category
+// when there is no current profile. The database's own messages are not shown: meant for the
+// one directory the user picks, they would come by the hundred for a whole report, and a
+// variable that does not work out only leaves its name in that address. The history is read as
+// ReadHistoryFile reads it, so a history file that does not exist is no history, not an error,
+// and is not created.
+ReportExportOutcome ExportReport(const std::string& csvPath, const ReportSources& sources,
+                                 const CProfileStore& profiles, const ProfileRecord* current);
+
+// The same from the files in `folder`, read as the window reads them at start: for the command
+// line, which has no window. The profiles and the current one come from sv.dat.
+ReportExportOutcome ExportReportFromFiles(const std::string& csvPath, const DataFolder& folder);

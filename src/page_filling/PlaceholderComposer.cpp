@@ -1,6 +1,5 @@
 #include "page_filling/PlaceholderComposer.h"
 
-#include "common/ReplaceAll.h"
 #include "profiles/ProfileRecord.h"
 
 #include <string_view>
@@ -21,12 +20,33 @@ constexpr Placeholder kPlaceholders[] = {
     {"#lname#", &ProfileRecord::lname},
 };
 
+const Placeholder* PlaceholderAt(std::string_view text)
+{
+    for (const Placeholder& placeholder : kPlaceholders) {
+        if (text.starts_with(placeholder.text))
+            return &placeholder;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::string ComposeFieldValue(const std::string& value, const ProfileRecord& profile)
 {
-    std::string composed = value;
-    for (const Placeholder& placeholder : kPlaceholders)
-        ReplaceAll(composed, placeholder.text, profile.*placeholder.field);
+    std::string composed;
+    composed.reserve(value.size());
+    size_t copied = 0;
+    for (size_t at = value.find('#'); at != std::string::npos; at = value.find('#', at)) {
+        const Placeholder* placeholder = PlaceholderAt(std::string_view(value).substr(at));
+        if (!placeholder) {
+            ++at;
+            continue;
+        }
+        composed.append(value, copied, at - copied);
+        composed.append(profile.*placeholder->field);
+        at += placeholder->text.size();
+        copied = at;
+    }
+    composed.append(value, copied, std::string::npos);
     return composed;
 }

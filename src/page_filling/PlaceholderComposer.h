@@ -4,8 +4,8 @@
 
 struct ProfileRecord;
 
-// Puts the profile's fields into a field value: "#url#", "#title#", "#desc#", "#cat#",
-// "#subcat#", "#keywords#", "#email#", "#fname#", "#lname#", in that order. Each placeholder is
-// replaced over the whole text left by the ones before it, so a title holding "#email#" ends up
-// with the e-mail address in it.
+// Puts the profile's fields into a field value in place of "#url#", "#title#", "#desc#",
+// "#cat#", "#subcat#", "#keywords#", "#email#", "#fname#" and "#lname#", in one pass from left
+// to right: what a profile field holds goes in as it is, so a title holding "#email#" keeps
+// those words rather than gaining the e-mail address.
 std::string ComposeFieldValue(const std::string& value, const ProfileRecord& profile);

@@ -54,13 +54,10 @@ bool CProfileStore::GetProfile(const std::string& name, ProfileRecord& profile) 
     return true;
 }
 
-// Sent names are held as sv.dat stores them, so that a mark means the same before and after
-// the file has been written and read again.
 bool CProfileStore::IsSent(const std::string& profileName, const std::string& directoryName) const
 {
-    const std::string stored = StoredLineValue(directoryName);
     return std::any_of(m_profiles.begin(), m_profiles.end(), [&](const ProfileRecord& profile) {
-        return profile.name == profileName && profile.sent.contains(stored);
+        return profile.name == profileName && profile.sent.contains(directoryName);
     });
 }
 
@@ -79,7 +76,7 @@ bool CProfileStore::MarkSent(const std::string& profileName, const std::string& 
     const auto found = FindByName(m_profiles, profileName);
     if (found == m_profiles.end())
         return false;
-    found->sent.insert(StoredLineValue(directoryName));
+    found->sent.insert(directoryName);
     return true;
 }
 
@@ -93,6 +90,20 @@ bool CProfileStore::UnmarkSent(const std::string& profileName, const std::string
         profile.sent.erase(directoryName);
     }
     return found;
+}
+
+bool CProfileStore::CarrySentMarks(const std::string& from, const std::string& to, bool keepFrom)
+{
+    bool carried = false;
+    for (ProfileRecord& profile : m_profiles) {
+        if (!profile.sent.contains(from))
+            continue;
+        carried = true;
+        if (!keepFrom)
+            profile.sent.erase(from);
+        profile.sent.insert(to);
+    }
+    return carried;
 }
 
 bool CProfileStore::LoadProfiles(std::istream& in)
@@ -143,18 +154,22 @@ void CProfileStore::AddProfile(const ProfileRecord& profile)
 bool CProfileStore::EditProfile(const std::string& name, const ProfileRecord& fields)
 {
     const auto found = FindByName(m_profiles, name);
-    if (found == m_profiles.end())
+    return EditProfileAt(static_cast<size_t>(found - m_profiles.begin()), fields);
+}
+
+bool CProfileStore::EditProfileAt(size_t index, const ProfileRecord& fields)
+{
+    if (index >= m_profiles.size())
         return false;
     for (std::string ProfileRecord::*field : kProfileTextFields)
-        (*found).*field = fields.*field;
+        m_profiles[index].*field = fields.*field;
     return true;
 }
 
-bool CProfileStore::RemoveProfile(const std::string& name)
+bool CProfileStore::RemoveProfileAt(size_t index)
 {
-    const auto found = FindByName(m_profiles, name);
-    if (found == m_profiles.end())
+    if (index >= m_profiles.size())
         return false;
-    m_profiles.erase(found);
+    m_profiles.erase(m_profiles.begin() + static_cast<std::ptrdiff_t>(index));
     return true;
 }

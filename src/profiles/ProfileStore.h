@@ -25,6 +25,10 @@ public:
     // Takes the mark back, for a submission that was not accepted after all: from every profile
     // of the name, since IsSent asks them all. False when there is no profile of that name.
     bool UnmarkSent(const std::string& profileName, const std::string& directoryName);
+    // For a directory renamed from `from` to `to`: every profile sent to `from` is marked sent to
+    // `to`, and loses the mark of `from` unless `keepFrom` (a directory of that name is still
+    // listed). False when no profile had the mark.
+    bool CarrySentMarks(const std::string& from, const std::string& to, bool keepFrom);
 
     // The profile section of sv.dat (everything after its first line). Loading replaces the
     // store; it returns false, with the store untouched, when the stream failed before it began.
@@ -35,13 +39,16 @@ public:
     // The same bytes SaveProfiles writes, appended to `bytes`.
     void AppendProfiles(std::string& bytes) const;
 
-    // The Profile Manager's commands.
+    // The Profile Manager's commands. It shows every profile, duplicate names included, and
+    // acts on the one chosen: by its place in Profiles().
     void AddProfile(const ProfileRecord& profile);
     // Replaces the ten text fields of the first profile named `name`, keeping its place and its
     // sent set; false when there is none.
     bool EditProfile(const std::string& name, const ProfileRecord& fields);
-    // Erases the first profile named `name`; false when there is none.
-    bool RemoveProfile(const std::string& name);
+    // The same for the profile at `index`; false when there is none.
+    bool EditProfileAt(size_t index, const ProfileRecord& fields);
+    // Erases the profile at `index`; false when there is none.
+    bool RemoveProfileAt(size_t index);
 
     const std::vector<ProfileRecord>& Profiles() const { return m_profiles; }
 

@@ -6,7 +6,9 @@
 #include <vector>
 
 // The directories a profile was sent to: each name once, in ascending order of std::string's <
-// (unsigned bytes, a proper prefix first), which is the order sv.dat lists them in. A sorted
+// (unsigned bytes, a proper prefix first), which is the order sv.dat lists them in. Names are
+// held and compared as sv.dat stores them (see StoredLineValue), so a directory whose name holds
+// a line feed is the same mark to every caller, before the file is written and after. A sorted
 // vector rather than a tree, so loading and saving hundreds of names per profile allocates and
 // walks contiguous memory instead of one node per name.
 class CSentSet

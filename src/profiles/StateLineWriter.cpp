@@ -20,10 +20,15 @@ void AppendStateLine(std::string& bytes, std::string_view value)
     bytes.append(kLineBreak);
 }
 
+void MakeStoredLineValue(std::string& value)
+{
+    std::replace(value.begin(), value.end(), '\n', ' ');
+}
+
 std::string StoredLineValue(std::string_view value)
 {
     std::string stored(value);
-    std::replace(stored.begin(), stored.end(), '\n', ' ');
+    MakeStoredLineValue(stored);
     return stored;
 }
 

@@ -8,8 +8,10 @@
 // every platform.
 void AppendStateLine(std::string& bytes, std::string_view value);
 
-// The value as sv.dat holds it, and so as it reads back: a line feed inside it (a directory
+// Makes `value` what sv.dat holds, and so what reads back: a line feed inside it (a directory
 // name from the database can hold one) becomes a space, since it would end the line.
+void MakeStoredLineValue(std::string& value);
+// The value as MakeStoredLineValue leaves it.
 std::string StoredLineValue(std::string_view value);
 
 // Appends a count line: plain decimal digits, whatever the global locale says about grouping.

@@ -83,7 +83,7 @@ CDirectoryEditorDlg::CDirectoryEditorDlg(const LearnProposal& proposal,
                                          QWidget* parent)
     : QDialog(parent), m_presenter(presenter)
 {
-    CreateControls(tr("Add Directory"));
+    CreateControls(tr("Add Directory"), {});
     m_name->setText(ToQt(proposal.name));
     m_submitUrl->setText(ToQt(submitUrl));
     for (size_t i = 0; i < proposal.fields.size(); ++i)
@@ -94,7 +94,8 @@ CDirectoryEditorDlg::CDirectoryEditorDlg(const DirectoryRecord& record, MessageP
                                          QWidget* parent)
     : QDialog(parent), m_presenter(presenter), m_variables(record.variables)
 {
-    CreateControls(tr("Edit Directory"));
+    CreateControls(tr("Edit Directory"),
+                   tr("A new name keeps the directory's sent marks, for every profile."));
     m_name->setText(ToQt(record.name));
     m_submitUrl->setText(ToQt(record.submitUrl));
     m_confirmation->setText(ToQt(record.confirmation.value_or("")));
@@ -102,7 +103,7 @@ CDirectoryEditorDlg::CDirectoryEditorDlg(const DirectoryRecord& record, MessageP
         AddField(FieldOfItem(item), {});
 }
 
-void CDirectoryEditorDlg::CreateControls(const QString& title)
+void CDirectoryEditorDlg::CreateControls(const QString& title, const QString& nameNote)
 {
     setWindowTitle(title);
     m_name = new QLineEdit(this);
@@ -113,6 +114,8 @@ void CDirectoryEditorDlg::CreateControls(const QString& title)
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Name:"), m_name);
+    if (!nameNote.isEmpty())
+        form->addRow(QString(), new QLabel(nameNote, this));
     form->addRow(tr("&Submission page:"), m_submitUrl);
     form->addRow(tr("&Confirmation text:"), m_confirmation);
 

@@ -42,7 +42,8 @@ public slots:
     void accept() override;
 
 private:
-    void CreateControls(const QString& title);
+    // `nameNote`, when not empty, is shown under the name.
+    void CreateControls(const QString& title, const QString& nameNote);
     void AddField(const LearnedField& field, const QString& meaning);
 
     MessagePresenter& m_presenter;

@@ -1,6 +1,6 @@
 #include "ui/history/HistoryDlg.h"
 
-#include "history/HistoryStore.h"
+#include "history/HistoryReading.h"
 #include "ui/history/HistoryFilterModel.h"
 #include "ui/history/HistoryTableModel.h"
 
@@ -51,16 +51,11 @@ CHistoryDlg::CHistoryDlg(std::string historyPath, QWidget* parent)
 void CHistoryDlg::Reload()
 {
     std::vector<HistoryEvent> events;
-    CHistoryStore store;
-    HistoryOutcome outcome = store.Open(m_historyPath);
-    if (outcome.ok)
-        outcome = store.ReadEvents(events);
+    const HistoryOutcome outcome = ReadHistoryFile(m_historyPath, HistorySelection::Every, events);
     m_problem->setVisible(!outcome.ok);
-    if (!outcome.ok) {
+    if (!outcome.ok)
         m_problem->setText(
             tr("The history cannot be read: %1.").arg(QString::fromStdString(outcome.error)));
-        events.clear();
-    }
 
     std::set<std::string> profiles;
     std::set<std::string> directories;

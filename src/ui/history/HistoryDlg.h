@@ -14,7 +14,8 @@ class QModelIndex;
 class QTableView;
 
 // View > History: every recorded event, newest first, narrowed to a profile and a directory.
-// A double-click asks the main window to open the event's directory.
+// A double-click asks the main window to open the event's directory. The file is read as
+// ReadHistoryFile reads it: never created, and with no path (no data folder) nothing is read.
 class CHistoryDlg final : public QDialog
 {
     Q_OBJECT

@@ -174,6 +174,14 @@ void CSubmitterDlg::SaveUserDirectory(const DirectoryRecord& record, const std::
     }
     if (!ChangeUserDirectories([&](CUserDirectoryFile& file) { file.Put(record, replacing); }))
         return;
+    // Renamed, the directory keeps its sent marks, so it is not offered for a second
+    // submission; a vendor's directory of the old name, which it had hidden, keeps them too.
+    if (!replacing.empty() && replacing != record.name &&
+        m_profileManager.Profiles().CarrySentMarks(
+            replacing, record.name, m_directoryModel->FindDirectory(replacing).has_value())) {
+        SaveStateFileOrWarn();
+        MarkDirectoryList(m_currentProfile.name);
+    }
     // The page shown is the directory's page: filling and submission tracking now follow the
     // new rules.
     m_currentDirectory = record.name;

@@ -47,6 +47,9 @@ void CSubmitterDlg::AddHistoryCommands(QMenu* fileMenu)
 
 std::string CSubmitterDlg::HistoryPath() const
 {
+    // Without a data folder there is no history, rather than one in whatever folder is current.
+    if (m_environment.dataFolder.path.empty())
+        return {};
     return m_environment.dataFolder.HistoryFile();
 }
 
@@ -157,8 +160,9 @@ void CSubmitterDlg::ExportReportTo(const QString& path)
     const bool hasCurrent = m_profile->HasProfile() && m_profileManager.Profiles().GetProfile(
                                                            m_profile->Record().name, current);
     const ReportExportOutcome outcome =
-        ExportReport(path.toStdString(), m_environment.dataFolder.databaseFile,
-                     m_profileManager.Profiles(), hasCurrent ? &current : nullptr, HistoryPath());
+        ExportReport(path.toStdString(),
+                     {m_environment.dataFolder.databaseFile, UserDirectoriesPath(), HistoryPath()},
+                     m_profileManager.Profiles(), hasCurrent ? &current : nullptr);
     if (!outcome.written.ok) {
         m_presenter.ShowMessage("Kestrine could not write the report: " + outcome.written.error +
                                     ".",

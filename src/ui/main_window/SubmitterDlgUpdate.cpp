@@ -6,6 +6,13 @@
 
 void CSubmitterDlg::OnUpdateDatabase()
 {
+    // The new database could not be kept: nothing is downloaded, nothing written anywhere.
+    if (!m_environment.dataFolder.problem.empty()) {
+        m_presenter.ShowMessage("Kestrine cannot update the directory database: " +
+                                    m_environment.dataFolder.problem + ".",
+                                "Error", MessageIcon::Exclamation);
+        return;
+    }
     CUpdateDialog dialog(this);
     // Always the data folder's own copy, never the installed one it may have started from.
     dialog.m_destination = m_environment.dataFolder.UserDatabaseFile();

@@ -1,27 +1,13 @@
 #include "ui/profiles/ProfileListEntry.h"
 
-#include <QByteArray>
-
-namespace {
-
-constexpr int kNameRole = Qt::UserRole;
-
-} // namespace
-
-CProfileListEntry::CProfileListEntry(const std::string& name)
-    : QListWidgetItem(nullptr, QListWidgetItem::UserType)
+CProfileListEntry::CProfileListEntry(const std::string& name, size_t index)
+    : QListWidgetItem(nullptr, QListWidgetItem::UserType), m_index(index)
 {
     SetName(name);
 }
 
-std::string CProfileListEntry::Name() const
-{
-    return data(kNameRole).toByteArray().toStdString();
-}
-
 void CProfileListEntry::SetName(const std::string& name)
 {
-    setData(kNameRole, QByteArray::fromStdString(name));
     setText(QString::fromStdString(name));
 }
 

@@ -4,10 +4,7 @@
 #include "ui/profiles/ProfileListEntry.h"
 #include "ui_ProfilesConfigurator.h"
 
-CProfilesConfigurator::CProfilesConfigurator(QWidget* parent)
-    : QDialog(parent)
-{
-}
+CProfilesConfigurator::CProfilesConfigurator(QWidget* parent) : QDialog(parent) {}
 
 CProfilesConfigurator::~CProfilesConfigurator() = default;
 
@@ -47,22 +44,22 @@ void CProfilesConfigurator::OnAdd()
         return;
     const ProfileRecord profile = editor.Values();
     m_profiles.AddProfile(profile);
-    AddEntry(profile.name);
+    AddEntry(profile.name, m_profiles.Profiles().size() - 1);
 }
 
 void CProfilesConfigurator::OnEdit()
 {
     CProfileListEntry* entry = SelectedEntry();
-    ProfileRecord profile;
-    if (!entry || !m_profiles.GetProfile(entry->Name(), profile))
+    if (!entry || entry->Index() >= m_profiles.Profiles().size())
         return;
+    const ProfileRecord profile = m_profiles.Profiles()[entry->Index()];
     CProfileData editor(this);
     editor.SetValues(profile);
     editor.SetNamesInUse(NamesInUse());
     if (editor.exec() != QDialog::Accepted)
         return;
     const ProfileRecord fields = editor.Values();
-    m_profiles.EditProfile(profile.name, fields);
+    m_profiles.EditProfileAt(entry->Index(), fields);
     entry->SetName(fields.name);
 }
 
@@ -71,10 +68,11 @@ void CProfilesConfigurator::OnRemove()
     CProfileListEntry* entry = SelectedEntry();
     if (!entry)
         return;
-    m_profiles.RemoveProfile(entry->Name());
-    delete entry;
-    // The list would select the next entry, inviting a second Remove the user did not aim.
-    m_list->clearSelection();
+    m_profiles.RemoveProfileAt(entry->Index());
+    // The entries after it stand one place earlier in the store now. Refilled, the list
+    // selects nothing, where it would select the next entry, inviting a second Remove the user
+    // did not aim.
+    FillList();
 }
 
 std::vector<std::string> CProfilesConfigurator::NamesInUse() const
@@ -87,13 +85,14 @@ std::vector<std::string> CProfilesConfigurator::NamesInUse() const
 void CProfilesConfigurator::FillList()
 {
     m_list->clear();
-    for (const ProfileRecord& profile : m_profiles.Profiles())
-        AddEntry(profile.name);
+    const std::vector<ProfileRecord>& profiles = m_profiles.Profiles();
+    for (size_t index = 0; index < profiles.size(); ++index)
+        AddEntry(profiles[index].name, index);
 }
 
-void CProfilesConfigurator::AddEntry(const std::string& name)
+void CProfilesConfigurator::AddEntry(const std::string& name, size_t index)
 {
-    m_list->addItem(new CProfileListEntry(name));
+    m_list->addItem(new CProfileListEntry(name, index));
 }
 
 CProfileListEntry* CProfilesConfigurator::SelectedEntry() const

@@ -41,12 +41,12 @@ private:
     void OnRemove();
 
     void FillList();
-    void AddEntry(const std::string& name);
+    void AddEntry(const std::string& name, size_t index);
     CProfileListEntry* SelectedEntry() const;
     std::vector<std::string> NamesInUse() const;
 
     std::unique_ptr<Ui::ProfilesConfigurator> m_ui;
     CProfileStore m_profiles;
-    // One entry per profile, showing its name; Edit and Remove find their profile through it.
+    // One entry per profile, showing its name; Edit and Remove act on the profile at its place.
     QListWidget* m_list = nullptr;
 };

@@ -1,7 +1,8 @@
 // A database file kept as its bytes must read exactly as the same file kept as a parsed
 // document: the same names in the same order, and each directory's element the same.
-#include "directory_db/DirectoryScan.h"
 #include "directory_db/DirectorySource.h"
+
+#include "directory_db/DirectoryScan.h"
 #include "directory_db/XmlNodes.h"
 #include "support/ElementMarkup.h"
 
@@ -36,7 +37,8 @@ const std::string kItems = R"(<variable name="V"><cond category="A" value="1"/><
                            R"(<item name="url" index="0" value="#url#" type="edit"/>)";
 
 class DirectorySourceTest : public ::testing::TestWithParam<SourceCase>
-{};
+{
+};
 
 TEST_P(DirectorySourceTest, BytesReadAsTheParsedDocument)
 {
@@ -75,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
         SourceCase{"byte order mark, other text and CRLF lines",
                    "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\r\n"
                    "<!-- <directory name=\"comment\"/> -->\r\n<?pi <directory name='pi'/>?>\r\n"
-                   "<r  version=\"2\" >\r\n<directory\r\n name=\"Caf\xC3\xA9\"\r\n>" + kItems +
-                       "<![CDATA[<directory name=\"cdata\"/>]]></directory><!-- x --></r>",
+                   "<r  version=\"2\" >\r\n<directory\r\n name=\"Caf\xC3\xA9\"\r\n>" +
+                       kItems + "<![CDATA[<directory name=\"cdata\"/>]]></directory><!-- x --></r>",
                    {"Caf\xC3\xA9"}},
         SourceCase{"only named children of the document element",
                    "<r><directory/><directory name=\"\"/><group><directory name=\"deep\"/>"
@@ -90,8 +92,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "<directory p:name=\"first\" name=\"plain\" p:extra=\"e\"><p:item name=\"i\"/>"
                    "<item name=\"j\" p:value=\"v\"/></directory></r>",
                    {"plain"}},
+        SourceCase{
+            "attributes of the document element around its namespaces",
+            "<!-- " + std::string(100000, 'c') +
+                " --><r note='a > \"b\"' xmlns:p = \"urn:p\" p:note=\"z\" "
+                "xml:lang=\"en\"><directory name=\"a &amp; b\" p:x=\"1\"><p:item name=\"i\"/>"
+                "<item name=\"j\" value=\"&amp;&#38;&lt;\"/></directory></r>",
+            {"a & b"}},
         SourceCase{"a document element that is no database",
-                   "<db><directory name=\"elsewhere\"/></db>", {}},
+                   "<db><directory name=\"elsewhere\"/></db>",
+                   {}},
         SourceCase{"an empty database", "<?xml version=\"1.0\"?><r/>", {}}),
     [](const ::testing::TestParamInfo<SourceCase>& info) { return std::to_string(info.index); });
 
@@ -133,11 +143,11 @@ TEST(DirectorySourceEncodingTest, UnreadableFilesGiveNoSource)
 {
     // The first bytes read as UCS-4, which the rest cannot be decoded as.
     const std::string undecodable = "<" + std::string(40, '\0') + "<r/>";
-    for (const std::string& file : {std::string(), std::string("<r>"), std::string("not xml"),
-                                    std::string("<r><directory name=\"a\"></r>"),
-                                    std::string("<r><directory name=\"a\" name=\"b\"/></r>"),
-                                    std::string("<r><directory name=\"&undeclared;\"/></r>"),
-                                    undecodable})
+    for (const std::string& file :
+         {std::string(), std::string("<r>"), std::string("not xml"),
+          std::string("<r><directory name=\"a\"></r>"),
+          std::string("<r><directory name=\"a\" name=\"b\"/></r>"),
+          std::string("<r><directory name=\"&undeclared;\"/></r>"), undecodable})
         EXPECT_FALSE(CDirectorySource::Read(file)) << file;
 }
 

@@ -67,6 +67,18 @@ INSTANTIATE_TEST_SUITE_P(
         FieldRow{"ZeroByte", "a\0b"s, "a\0b"s}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Names are anybody's text; a spreadsheet must show them, never run them.
+INSTANTIATE_TEST_SUITE_P(
+    SpreadsheetFormulas, CsvField,
+    ::testing::Values(
+        FieldRow{"Equals", "=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+        FieldRow{"Plus", "+1+cmd|' /C calc'!A0", "'+1+cmd|' /C calc'!A0"},
+        FieldRow{"Minus", "-2+3", "'-2+3"}, FieldRow{"At", "@SUM(A1)", "'@SUM(A1)"},
+        FieldRow{"Tab", "\t=1", "'\t=1"}, FieldRow{"CarriageReturn", "\r=1", "\"'\r=1\""},
+        FieldRow{"WithComma", "=1,2", "\"'=1,2\""}, FieldRow{"NotAtTheStart", "a=1-2@b", "a=1-2@b"},
+        FieldRow{"LineFeedFirst", "\n=1", "\"\n=1\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(UtcTime, IsFormattedInUtcAndFloorsToTheSecond)
 {
     EXPECT_EQ(FormatUtcTime(0), "1970-01-01 00:00:00");
@@ -170,6 +182,18 @@ TEST(ReportCsv, QuotesNamesAndKeepsDirectoriesTheDatabaseNoLongerHas)
                    "Also gone,,not sent,,not sent,2025-12-06 05:46:40\r\n"
                    "Atlas,,not sent,,not sent,\r\n"
                    "Gone,,sent,,not sent,\r\n");
+}
+
+// sv.dat holds the line feed of a directory's name as a space; the report still finds the mark.
+TEST(ReportCsv, ADirectoryWhoseNameHoldsALineFeedIsSentAndListedOnce)
+{
+    CProfileStore profiles;
+    profiles.AddProfile(Profile("Blog", CSentSet(std::vector<std::string>{"Two lines"})));
+    const std::string csv =
+        ComposeReportCsv({{"Two\nlines", "http://127.0.0.1/two"}}, profiles,
+                         {Last(0, "Blog", "Two\nlines", HistoryEventKind::Confirmed)});
+    EXPECT_EQ(csv, "Directory,Submission address,Blog status,Blog last event (UTC)\r\n"
+                   "\"Two\nlines\",http://127.0.0.1/two,sent,1970-01-01 00:00:00\r\n");
 }
 
 } // namespace

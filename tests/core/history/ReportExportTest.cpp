@@ -1,6 +1,7 @@
 #include "history/ReportExport.h"
 
 #include "HistoryTestFolder.h"
+#include "common/DataFolder.h"
 #include "history/HistoryStore.h"
 #include "profiles/ProfileStore.h"
 
@@ -29,7 +30,7 @@ protected:
 
     ReportExportOutcome Export() const
     {
-        return ExportReport(ReportPath(), m_samplePath, m_profiles, &m_blog, HistoryPath());
+        return ExportReport(ReportPath(), {m_samplePath, {}, HistoryPath()}, m_profiles, &m_blog);
     }
     std::string ReportPath() const { return PathOf("report.csv"); }
 
@@ -86,8 +87,9 @@ TEST_F(ReportExportTest, AMissingHistoryIsNoHistoryAndIsNotCreated)
 
 TEST_F(ReportExportTest, AReportItCannotWriteSaysWhy)
 {
-    const ReportExportOutcome outcome = ExportReport(
-        PathOf("no such folder/report.csv"), m_samplePath, m_profiles, &m_blog, HistoryPath());
+    const ReportExportOutcome outcome =
+        ExportReport(PathOf("no such folder/report.csv"), {m_samplePath, {}, HistoryPath()},
+                     m_profiles, &m_blog);
     EXPECT_FALSE(outcome.written.ok);
     EXPECT_THAT(outcome.written.error, ::testing::HasSubstr("No such file"));
 }
@@ -104,8 +106,8 @@ TEST_F(ReportExportTest, FromTheFilesReadsThemAsTheWindowDoes)
         ASSERT_TRUE(
             store.Append({2000, "Blog", "Feeds & More", HistoryEventKind::Opened, 0, 0, ""}).ok);
     }
-    const ReportExportOutcome outcome = ExportReportFromFiles(
-        ReportPath(), PathOf("sv.dat"), PathOf("dirdata.xml"), PathOf("history.sqlite"));
+    const ReportExportOutcome outcome =
+        ExportReportFromFiles(ReportPath(), DataFolder::At(Folder()));
     EXPECT_TRUE(outcome.written.ok);
     EXPECT_EQ(outcome.historyError, "");
     EXPECT_EQ(ReadWholeFile(ReportPath()),
@@ -124,11 +126,53 @@ TEST_F(ReportExportTest, AVariableThatDoesNotWorkOutLeavesItsNameInTheAddress)
                              "onsubmit=\"x\"><variable name=\"CATID\">"
                              "<cond category=\"Sports\" value=\"7\"/></variable></directory></r>");
     const ReportExportOutcome outcome =
-        ExportReport(ReportPath(), database, m_profiles, &m_blog, HistoryPath());
+        ExportReport(ReportPath(), {database, {}, HistoryPath()}, m_profiles, &m_blog);
     EXPECT_TRUE(outcome.written.ok);
     EXPECT_EQ(ReadWholeFile(ReportPath()), std::string(kHeader) +
                                                "Picky,http://127.0.0.1/?c=CATID,not sent,\r\n"
                                                "Feeds & More,,sent,\r\n");
 }
+
+// The window's File > Export Report and `kestrine --export-report` list the directories as the
+// window's list does: the user's own directories of mydirs.xml merged in, a directory the user
+// fixed with the user's address.
+class ReportUserDirectoriesTest : public ReportExportTest,
+                                  public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(ReportUserDirectoriesTest, AreInTheReportAsInTheList)
+{
+    const bool fromTheCommandLine = GetParam();
+    const DataFolder folder = DataFolder::At(Folder());
+    WriteWholeFile(folder.databaseFile, ReadWholeFile(m_samplePath));
+    WriteWholeFile(folder.UserDirectoriesFile(),
+                   "<r><directory name=\"Mine\" submiturl=\"http://127.0.0.1/mine\"/>"
+                   "<directory name=\"Feeds &amp; More\" submiturl=\"http://127.0.0.1/fixed\"/>"
+                   "</r>");
+    WriteWholeFile(folder.StateFile(),
+                   "Blog\r\n1\r\nBlog\r\n\r\n\r\n\r\nBusiness\r\n"
+                   "Marketing\r\n\r\n\r\n\r\n\r\n2\r\nFeeds & More\r\nMine\r\n");
+    m_profiles.MarkSent("Blog", "Mine");
+
+    const ReportExportOutcome outcome =
+        fromTheCommandLine ? ExportReportFromFiles(ReportPath(), folder)
+                           : ExportReport(ReportPath(),
+                                          {folder.databaseFile, folder.UserDirectoriesFile(),
+                                           folder.HistoryFile()},
+                                          m_profiles, &m_blog);
+
+    EXPECT_TRUE(outcome.written.ok) << outcome.written.error;
+    EXPECT_EQ(ReadWholeFile(ReportPath()),
+              std::string(kHeader) +
+                  "Sample Directory,http://127.0.0.1/submit?cat=104,not sent,\r\n"
+                  "Feeds & More,http://127.0.0.1/fixed,sent,\r\n"
+                  "Mine,http://127.0.0.1/mine,sent,\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWays, ReportUserDirectoriesTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "CommandLine" : "Window";
+                         });
 
 } // namespace

@@ -50,19 +50,45 @@ TEST(PlaceholderComposer, OtherLetterCaseStaysUnchanged)
     EXPECT_EQ(ComposeFieldValue("#URL# #Title#", SampleProfile()), "#URL# #Title#");
 }
 
-TEST(PlaceholderComposer, LaterPlaceholdersAreSoughtInEarlierReplacements)
+struct ProfileTextCase
 {
-    ProfileRecord profile = SampleProfile();
-    profile.title = "Mail me at #email#";
-    EXPECT_EQ(ComposeFieldValue("#title#", profile), "Mail me at owner@example.org");
+    const char* label;
+    std::string ProfileRecord::*field;
+    std::string fieldText;
+    std::string value;
+    std::string composed;
+};
+
+void PrintTo(const ProfileTextCase& row, std::ostream* out)
+{
+    *out << row.label;
 }
 
-TEST(PlaceholderComposer, ReplacementIsNotSearchedForTheSamePlaceholder)
+class PlaceholderInProfileText : public ::testing::TestWithParam<ProfileTextCase>
 {
+};
+
+// One pass over the value: a profile field goes in as the user typed it, placeholders and all,
+// whichever field it is and whichever placeholder it holds.
+TEST_P(PlaceholderInProfileText, IsKeptAsTyped)
+{
+    const ProfileTextCase& row = GetParam();
     ProfileRecord profile = SampleProfile();
-    profile.url = "#url##url#";
-    EXPECT_EQ(ComposeFieldValue("#url#", profile), "#url##url#");
-    // Nor for an earlier one in the order.
-    profile.email = "#url#";
-    EXPECT_EQ(ComposeFieldValue("#email#", profile), "#url#");
+    profile.*row.field = row.fieldText;
+    EXPECT_EQ(ComposeFieldValue(row.value, profile), row.composed);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    OnePass, PlaceholderInProfileText,
+    ::testing::Values(
+        ProfileTextCase{"LaterPlaceholder", &ProfileRecord::title, "Mail me at #email#", "#title#",
+                        "Mail me at #email#"},
+        ProfileTextCase{"EarlierPlaceholder", &ProfileRecord::email, "#url#", "#email#", "#url#"},
+        ProfileTextCase{"ItsOwnPlaceholder", &ProfileRecord::url, "#url##url#", "#url#",
+                        "#url##url#"},
+        ProfileTextCase{"HalfAPlaceholder", &ProfileRecord::fname, "#lna", "#fname#me#", "#lname#"},
+        ProfileTextCase{"PlaceholdersAround", &ProfileRecord::desc, "#cat#",
+                        "#fname#: #desc# (#lname#)", "Ada: #cat# (Lovelace)"},
+        // Where two placeholders share a "#", the one that starts first wins.
+        ProfileTextCase{"LeftToRight", &ProfileRecord::fname, "Ada", "#fname#email#", "Adaemail#"}),
+    [](const ::testing::TestParamInfo<ProfileTextCase>& info) { return info.param.label; });

@@ -85,7 +85,9 @@ TEST(ProfileStoreTest, MissingProfileChangesNothing)
     EXPECT_FALSE(store.UnmarkSent("blog", "Dir"));
     EXPECT_FALSE(store.IsSent("Nobody", "Dir"));
     EXPECT_FALSE(store.EditProfile("Nobody", Profile("Renamed")));
-    EXPECT_FALSE(store.RemoveProfile("Nobody"));
+    EXPECT_FALSE(store.EditProfileAt(1, Profile("Renamed")));
+    EXPECT_FALSE(store.RemoveProfileAt(1));
+    EXPECT_FALSE(store.CarrySentMarks("Never sent", "Renamed", false));
     EXPECT_EQ(Saved(store), before);
 }
 
@@ -146,18 +148,68 @@ TEST(ProfileStoreTest, EditWithTheProfilesOwnNameAndFields)
     EXPECT_TRUE(store.IsSent("Blog", "Dir"));
 }
 
-TEST(ProfileStoreTest, RemoveTakesTheFirstOfTheNameAndKeepsTheOrder)
+// Twins of a name come from an sv.dat of an earlier version; the Profile Manager tells them
+// apart by their place.
+TEST(ProfileStoreTest, EditAndRemoveAtAPlaceTouchOnlyThatProfile)
 {
     CProfileStore store;
     for (const char* name : {"A", "Dup", "B", "Dup", "C"})
         store.AddProfile(Profile(name, {}, std::string("url of ") + name));
     store.MarkSent("Dup", "only the first");
 
-    ASSERT_TRUE(store.RemoveProfile("Dup"));
+    ProfileRecord fields = Profile("Dup", {"ignored"}, "edited");
+    ASSERT_TRUE(store.EditProfileAt(3, fields));
+    EXPECT_EQ(store.Profiles()[3].url, "edited");
+    EXPECT_TRUE(store.Profiles()[3].sent.empty());
+    EXPECT_EQ(store.Profiles()[1].url, "url of Dup");
 
-    EXPECT_EQ(NamesOf(store), (Names{"A", "B", "Dup", "C"}));
-    EXPECT_FALSE(store.IsSent("Dup", "only the first"));
+    ASSERT_TRUE(store.RemoveProfileAt(3));
+    EXPECT_EQ(NamesOf(store), (Names{"A", "Dup", "B", "C"}));
+    EXPECT_EQ(store.Profiles()[1].url, "url of Dup");
+    EXPECT_TRUE(store.IsSent("Dup", "only the first"));
 }
+
+struct CarryCase
+{
+    const char* label;
+    bool keepFrom;
+    Names firstSent;  // after carrying "Old" to "New"
+    Names secondSent; // of the second profile, which was sent to "Old" too
+};
+
+void PrintTo(const CarryCase& row, std::ostream* out)
+{
+    *out << row.label;
+}
+
+class CarrySentMarksTest : public ::testing::TestWithParam<CarryCase>
+{
+};
+
+// A renamed directory keeps its marks for every profile, whatever the profiles are called.
+TEST_P(CarrySentMarksTest, EveryProfileSentToTheOldNameIsSentToTheNewOne)
+{
+    const CarryCase& row = GetParam();
+    CProfileStore store;
+    store.AddProfile(Profile("Blog", {"Old", "Other"}));
+    store.AddProfile(Profile("Podcast", {"Old"}));
+    store.AddProfile(Profile("Blog", {"Other"}));
+
+    EXPECT_TRUE(store.CarrySentMarks("Old", "New", row.keepFrom));
+
+    EXPECT_EQ(Names(store.Profiles()[0].sent.begin(), store.Profiles()[0].sent.end()),
+              row.firstSent);
+    EXPECT_EQ(Names(store.Profiles()[1].sent.begin(), store.Profiles()[1].sent.end()),
+              row.secondSent);
+    EXPECT_EQ(store.Profiles()[2].sent, CSentSet{"Other"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Renames, CarrySentMarksTest,
+    ::testing::Values(CarryCase{"OldNameGone", false, {"New", "Other"}, {"New"}},
+                      CarryCase{
+                          "OldNameStillListed", true, {"New", "Old", "Other"}, {"New", "Old"}}),
+    [](const ::testing::TestParamInfo<CarryCase>& info) { return info.param.label; });
 
 TEST(ProfileStoreTest, CopiesTakenWithGetProfileAreIndependent)
 {

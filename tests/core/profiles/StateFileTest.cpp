@@ -184,6 +184,10 @@ TEST_P(SentNameAcrossRestartTest, MarkedDirectoryStaysSentAfterARestart)
     EXPECT_EQ(reloaded.Profiles()[0].sent.size(), 3u);
     ASSERT_TRUE(state_file::Save(StatePath(), "Blog", reloaded).ok);
     EXPECT_EQ(ReadWholeFile(StatePath()), firstSave);
+    // Taken back (Mark as not sent), the mark is gone.
+    ASSERT_TRUE(reloaded.UnmarkSent("Blog", directory));
+    EXPECT_FALSE(reloaded.IsSent("Blog", directory));
+    EXPECT_EQ(reloaded.Profiles()[0].sent.size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(LineFeeds, SentNameAcrossRestartTest,

@@ -3,8 +3,11 @@
 #include "support/WidgetTexts.h"
 #include "ui/main_window/SubmitterDlg.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QScopeGuard>
 #include <QTest>
 #include <memory>
 
@@ -85,6 +88,52 @@ private slots:
                                                 "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n"));
         else
             QCOMPARE(Files(env.ProgramFolder()), before);
+    }
+
+    // Neither XDG_DATA_HOME nor HOME: the window works from the installed database and writes
+    // nothing, in the working folder least of all, whatever the user asks of it.
+    void noDataFolderWritesNothingAnywhere()
+    {
+        SubmitterTestEnvironment env;
+        env.server.server.Get("/updates/demo.xml",
+                              [](const httplib::Request&, httplib::Response& response) {
+                                  response.set_content(kDatabase, "text/xml");
+                              });
+        env.Start();
+        env.WriteProgramFile("installed.xml", kDatabase);
+        SubmitterEnvironment environment = env.Environment();
+        const std::string problem = "neither XDG_DATA_HOME nor HOME names a folder to keep them in";
+        environment.dataFolder = {.mode = DataFolderMode::Installed,
+                                  .path = {},
+                                  .databaseFile = env.ProgramFolder() + "installed.xml",
+                                  .problem = problem};
+        QTemporaryDir workingFolder;
+        QVERIFY(workingFolder.isValid());
+        const QString previousFolder = QDir::currentPath();
+        const QByteArray previousTemporary = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard([&] {
+            QDir::setCurrent(previousFolder);
+            qputenv("TMPDIR", previousTemporary);
+        });
+        QVERIFY(QDir::setCurrent(workingFolder.path()));
+        qputenv("TMPDIR", workingFolder.path().toUtf8());
+        const auto before = Files(env.ProgramFolder());
+
+        auto window = OpenShownWindow(environment);
+        env.windowMessages.messages.clear();
+        window->findChild<QAction*>(QStringLiteral("viewHistory"))->trigger();
+        auto* history = window->findChild<QDialog*>(QStringLiteral("historyWindow"));
+        QVERIFY(history && history->isVisible());
+        window->OnUpdateDatabase();
+        QVERIFY(window->close());
+
+        QCOMPARE(env.windowMessages.messages,
+                 (std::vector<RecordingPresenter::Message>{
+                     {"Kestrine cannot update the directory database: " + problem + ".", "Error",
+                      MessageIcon::Exclamation}}));
+        QCOMPARE(env.RequestCount("/updates/demo.xml"), size_t(0));
+        QCOMPARE(Files(workingFolder.path().toStdString()), (std::map<std::string, std::string>{}));
+        QCOMPARE(Files(env.ProgramFolder()), before);
     }
 
     void folderWithoutItsOwnDatabaseReadsTheInstalledOne()

@@ -272,6 +272,9 @@ void HistoryRecordingTest::aHistoryThatCannotBeOpenedIsReportedOnceAndMarksStill
 
 void HistoryRecordingTest::theReportCarriesTheMarksAndTheRefusals()
 {
+    m_env->WriteProgramFile("mydirs.xml",
+                            "<r><directory name=\"Mine\" submiturl=\"http://127.0.0.1:9/mine\" "
+                            "onsubmit=\"Thank you\"/></r>");
     OpenWindow();
     QVERIFY(SubmitAndCheck(kRefusing));
     QVERIFY(ChooseFromListMenu(kThanks, "markSent"));
@@ -291,6 +294,9 @@ void HistoryRecordingTest::theReportCarriesTheMarksAndTheRefusals()
         "\r\nRefusing," + m_env->server.Url("/form?refused") + ",refused,20";
     QVERIFY2(csv.find(thanks) != std::string::npos, csv.c_str());
     QVERIFY2(csv.find(refusing) != std::string::npos, csv.c_str());
+    // The user's own directories are listed as in the window's list.
+    QVERIFY2(csv.find("\r\nMine,http://127.0.0.1:9/mine,not sent,\r\n") != std::string::npos,
+             csv.c_str());
 }
 
 void HistoryRecordingTest::theHistoryWindowOpensTheDirectoryOfAnEvent()

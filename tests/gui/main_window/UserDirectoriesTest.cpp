@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -63,6 +64,8 @@ const char* kFieldValues = "['f1', 'f2', 'f3', 'contact', 'f5']"
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::string)
+
 class UserDirectoriesTest : public QObject
 {
     Q_OBJECT
@@ -77,6 +80,8 @@ private slots:
     void fillsByMeaningWhereNoRuleFitsAndKeepsWhatTheUserTyped();
     void learnsTheConfirmationTextAfterASubmission();
     void copiesEditsAndRemovesADirectory();
+    void aRenamedDirectoryKeepsItsSentMarks_data();
+    void aRenamedDirectoryKeepsItsSentMarks();
     void opensAnyAddressAndGoesBackAndForward();
     void anUnreadableFileIsReportedOnceAndLeftAlone_data();
     void anUnreadableFileIsReportedOnceAndLeftAlone();
@@ -353,6 +358,69 @@ void UserDirectoriesTest::copiesEditsAndRemovesADirectory()
     QCOMPARE(m_env->windowMessages.messages.size(), size_t(2));
     QVERIFY(m_env->windowMessages.messages[0].text.find("Copy to My Directories") !=
             std::string::npos);
+}
+
+void UserDirectoriesTest::aRenamedDirectoryKeepsItsSentMarks_data()
+{
+    QTest::addColumn<QString>("renamed");
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<std::string>("aliceSent");
+    QTest::addColumn<std::string>("bobSent");
+    QTest::newRow("a directory of the user's own")
+        << QStringLiteral("Mine") << QStringLiteral("Mine renamed")
+        << QStringList({"Vendor [not sent]", "Changed [sent]", "Mine renamed [sent]*"})
+        << std::string("2\r\nChanged\r\nMine renamed\r\n") << std::string("1\r\nMine renamed\r\n");
+    // The vendor's directory the copy hid shows again, and keeps its marks.
+    QTest::newRow("a copy of the database's")
+        << QStringLiteral("Changed") << QStringLiteral("Fixed")
+        << QStringList({"Vendor [not sent]", "Changed [sent]", "Mine [sent]*", "Fixed [sent]*"})
+        << std::string("3\r\nChanged\r\nFixed\r\nMine\r\n") << std::string("1\r\nMine\r\n");
+}
+
+void UserDirectoriesTest::aRenamedDirectoryKeepsItsSentMarks()
+{
+    QFETCH(QString, renamed);
+    QFETCH(QString, newName);
+    QFETCH(QStringList, entries);
+    QFETCH(std::string, aliceSent);
+    QFETCH(std::string, bobSent);
+    m_env->WriteProgramFile("sv.dat", StateFileLines({"Alice", "2"}) +
+                                          ProfileBlock("Alice", "Business", {"Changed", "Mine"}) +
+                                          ProfileBlock("Bob", "", {"Mine"}));
+    m_env->WriteProgramFile("mydirs.xml",
+                            DirectoryDatabaseXml({Directory("Mine", m_env->server.Url("/other"))}));
+    OpenWindow();
+    Inspect(*m_dlg).SelectDirectoryRowQuietly(
+        Inspect(*m_dlg).RowOfEntry(renamed + QStringLiteral(" [sent]")));
+    // A directory of the database is made the user's own first.
+    if (!ListEntries().contains(renamed + QStringLiteral(" [sent]*")))
+        Action(QStringLiteral("&Copy to My Directories"))->trigger();
+
+    ModalDialogDriver dialogs;
+    QString note;
+    dialogs.Then<CDirectoryEditorDlg>([&](CDirectoryEditorDlg& dialog) {
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->text().contains(QStringLiteral("sent marks")))
+                note = label->text();
+        }
+        dialog.NameEdit()->setText(newName);
+        dialog.accept();
+    });
+    Action(QStringLiteral("&Edit…"))->trigger();
+    QVERIFY(dialogs.Finished());
+
+    QCOMPARE(note,
+             QStringLiteral("A new name keeps the directory's sent marks, for every profile."));
+    QCOMPARE(ListEntries(), entries);
+    // Saved at once, for every profile.
+    const std::string stateFile = m_env->ReadProgramFile("sv.dat").value_or("");
+    QVERIFY2(stateFile.find("\r\nAlice@example.com\r\nFirst\r\nLast\r\n" + aliceSent) !=
+                 std::string::npos,
+             stateFile.c_str());
+    QVERIFY2(stateFile.find("\r\nBob@example.com\r\nFirst\r\nLast\r\n" + bobSent) !=
+                 std::string::npos,
+             stateFile.c_str());
 }
 
 void UserDirectoriesTest::opensAnyAddressAndGoesBackAndForward()

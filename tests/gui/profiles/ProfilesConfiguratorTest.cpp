@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -80,7 +82,8 @@ private slots:
     void showsTheStoreSortedWithNothingSelected();
     void addAppendsANamedProfileAndRefusesAnEmptyOrTakenName();
     void addThenCancelChangesNothing();
-    void duplicateNamesActOnTheFirstInStoreOrder();
+    void duplicateNamesActOnTheSelectedEntry_data();
+    void duplicateNamesActOnTheSelectedEntry();
     void editRenamesInPlaceKeepingSentAndPosition();
     void editThenCancelChangesNothing();
     void removeWithoutSelectionDoesNothing();
@@ -163,38 +166,68 @@ void ProfilesConfiguratorTest::addThenCancelChangesNothing()
     QVERIFY(manager.Profiles().Profiles().empty());
 }
 
-void ProfilesConfiguratorTest::duplicateNamesActOnTheFirstInStoreOrder()
+void ProfilesConfiguratorTest::duplicateNamesActOnTheSelectedEntry_data()
 {
+    QTest::addColumn<int>("row");
+    QTest::newRow("upper entry") << 1;
+    QTest::newRow("lower entry") << 2;
+}
+
+void ProfilesConfiguratorTest::duplicateNamesActOnTheSelectedEntry()
+{
+    QFETCH(int, row);
     // Twins come only from a file written by an earlier version: Add refuses a taken name.
     CProfilesConfigurator manager;
     manager.Profiles().AddProfile(Profile("other", "o"));
-    manager.Profiles().AddProfile(Profile("twin", "first-twin"));
-    manager.Profiles().AddProfile(Profile("twin", "second-twin"));
+    manager.Profiles().AddProfile(Profile("twin", "first-twin", {"First's directory"}));
+    manager.Profiles().AddProfile(Profile("twin", "second-twin", {"Second's directory"}));
+    const std::map<std::string, CSentSet> sentOf{{"first-twin", {"First's directory"}},
+                                                 {"second-twin", {"Second's directory"}}};
 
+    // Which twin each entry stands for, as Edit shows it.
+    std::map<int, std::string> urlAt;
     ModalDialogDriver driver;
-    // The lower of the two equal entries still opens the first twin.
-    driver.Then<CProfilesConfigurator>([](auto& dialog) {
-        QCOMPARE(Entries(dialog), QStringList({"other", "twin", "twin"}));
-        List(dialog).setCurrentRow(2);
+    for (const int twinRow : {1, 2}) {
+        driver.Then<CProfilesConfigurator>([twinRow](auto& dialog) {
+            QCOMPARE(Entries(dialog), QStringList({"other", "twin", "twin"}));
+            List(dialog).setCurrentRow(twinRow);
+            Click(dialog, "editButton");
+        });
+        driver.Then<CProfileData>([&urlAt, twinRow](CProfileData& editor) {
+            urlAt[twinRow] = editor.Values().url;
+            Cancel(editor);
+        });
+    }
+    driver.Then<CProfilesConfigurator>([row](auto& dialog) {
+        List(dialog).setCurrentRow(row);
         Click(dialog, "editButton");
     });
     driver.Then<CProfileData>([](CProfileData& editor) {
-        QCOMPARE(editor.Values().url, std::string("first-twin"));
         SetText(editor, "titleEdit", QStringLiteral("edited"));
         Accept(editor);
     });
-    driver.Then<CProfilesConfigurator>([](auto& dialog) {
-        List(dialog).setCurrentRow(2);
+    std::vector<ProfileRecord> afterEdit;
+    driver.Then<CProfilesConfigurator>([&afterEdit, row](auto& dialog) {
+        afterEdit = dialog.Profiles().Profiles();
+        List(dialog).setCurrentRow(row);
         Click(dialog, "removeButton");
         Close(dialog);
     });
     manager.exec();
     QVERIFY(driver.Finished());
 
+    const std::string chosen = urlAt[row];
+    const std::string kept = urlAt[3 - row];
+    QCOMPARE(std::set<std::string>({chosen, kept}),
+             std::set<std::string>({"first-twin", "second-twin"}));
+    QCOMPARE(afterEdit.size(), size_t(3));
+    for (const ProfileRecord& profile : afterEdit)
+        QCOMPARE(profile.title, std::string(profile.url == chosen ? "edited" : ""));
+    // Remove took the chosen twin, and its marks alone.
     const std::vector<ProfileRecord>& profiles = manager.Profiles().Profiles();
     QCOMPARE(profiles.size(), size_t(2));
-    QCOMPARE(profiles[1].url, std::string("second-twin"));
-    QVERIFY(profiles[1].title.empty());
+    QCOMPARE(profiles[1].url, kept);
+    QCOMPARE(profiles[1].sent, sentOf.at(kept));
     QCOMPARE(Entries(manager), QStringList({"other", "twin"}));
 }
 

@@ -1,0 +1,128 @@
+// The history window and the report read history.sqlite without creating or changing it, and
+// read one that cannot be written as it stands.
+#include "history/HistoryReading.h"
+
+#include "HistoryTestFolder.h"
+#include "history/HistoryStore.h"
+
+#include <filesystem>
+#include <functional>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <map>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uid_t kNobody = 65534;
+
+// Runs `check` in a child process for which the permissions of the test's files hold: as root,
+// whom they do not bind, the child becomes the unprivileged user nobody first. `check` returns
+// what went wrong, or nothing; the answer is its exit status, the words go to standard error.
+bool PassesWithoutPrivileges(const std::function<std::string()>& check)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
+            _exit(2);
+        const std::string problem = check();
+        if (!problem.empty())
+            std::cerr << problem << std::endl;
+        _exit(problem.empty() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+std::map<std::string, std::string> FolderEntries(const std::string& folder)
+{
+    std::map<std::string, std::string> entries;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        entries[entry.path().filename().string()] = ReadWholeFile(entry.path().string());
+    return entries;
+}
+
+struct ReadingCase
+{
+    const char* label;
+    bool fileExists;
+    fs::perms folder; // while the history is read
+    fs::perms file;
+    size_t every;          // events read for the history window
+    size_t lastOfEachPair; // and for the report
+};
+
+void PrintTo(const ReadingCase& row, std::ostream* out)
+{
+    *out << row.label;
+}
+
+class HistoryReadingTest : public HistoryTestFolder,
+                           public ::testing::WithParamInterface<ReadingCase>
+{
+};
+
+TEST_P(HistoryReadingTest, ShowsWhatTheFileHoldsAndWritesNothing)
+{
+    const ReadingCase& row = GetParam();
+    if (row.fileExists) {
+        CHistoryStore store;
+        ASSERT_TRUE(store.Open(HistoryPath()).ok);
+        for (const HistoryEvent& event :
+             {HistoryEvent{0, "Blog", "Atlas", HistoryEventKind::Opened, 0, 0, ""},
+              HistoryEvent{1, "Blog", "Atlas", HistoryEventKind::Submitted, 0, 0, ""},
+              HistoryEvent{2, "Blog", "Zenith", HistoryEventKind::Opened, 0, 0, ""}})
+            ASSERT_TRUE(store.Append(event).ok);
+    }
+    const auto before = FolderEntries(Folder());
+    if (row.fileExists)
+        fs::permissions(HistoryPath(), row.file);
+    fs::permissions(Folder(), row.folder);
+
+    const bool passed = PassesWithoutPrivileges([&]() -> std::string {
+        for (const auto& [selection, expected] :
+             {std::pair{HistorySelection::Every, row.every},
+              std::pair{HistorySelection::LastOfEachPair, row.lastOfEachPair}}) {
+            std::vector<HistoryEvent> events(1);
+            const HistoryOutcome outcome = ReadHistoryFile(HistoryPath(), selection, events);
+            if (!outcome.ok)
+                return "not read: " + outcome.error;
+            if (events.size() != expected)
+                return std::to_string(events.size()) + " events read";
+        }
+        return {};
+    });
+
+    fs::permissions(Folder(), fs::perms::owner_all);
+    EXPECT_TRUE(passed);
+    EXPECT_EQ(FolderEntries(Folder()), before);
+}
+
+constexpr auto kAll = fs::perms::all;
+constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                           fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HistoryReadingTest,
+    ::testing::Values(ReadingCase{"Writable", true, kAll, kAll, 3, 2},
+                      ReadingCase{"InAReadOnlyFolder", true, kReadOnly, kAll, 3, 2},
+                      ReadingCase{"WriteProtected", true, kAll, kReadOnly, 3, 2},
+                      ReadingCase{"WriteProtectedInAReadOnlyFolder", true, kReadOnly, kReadOnly, 3,
+                                  2},
+                      ReadingCase{"Missing", false, kAll, kAll, 0, 0}),
+    [](const ::testing::TestParamInfo<ReadingCase>& info) { return info.param.label; });
+
+TEST(HistoryReadingWithoutPath, IsAnEmptyHistory)
+{
+    std::vector<HistoryEvent> events(1);
+    EXPECT_TRUE(ReadHistoryFile({}, HistorySelection::Every, events).ok);
+    EXPECT_TRUE(events.empty());
+}
+
+} // namespace
