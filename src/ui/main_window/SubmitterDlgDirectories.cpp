@@ -179,8 +179,8 @@ void CSubmitterDlg::SaveUserDirectory(const DirectoryRecord& record, const std::
     if (!replacing.empty() && replacing != record.name &&
         m_profileManager.Profiles().CarrySentMarks(
             replacing, record.name, m_directoryModel->FindDirectory(replacing).has_value())) {
-        SaveStateFileOrWarn();
-        MarkDirectoryList(m_currentProfile.name);
+        m_profile->SaveStateFileOrWarn();
+        MarkDirectoryList(m_profile->Record().name);
     }
     // The page shown is the directory's page: filling and submission tracking now follow the
     // new rules.
