@@ -3,6 +3,7 @@
 #include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/DirectoryListModel.h"
+#include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
 
@@ -91,10 +92,20 @@ public:
     bool HasProfile() const { return Profile().HasProfile(); }
     const ProfileRecord& CurrentProfile() const { return Profile().Record(); }
     const CCurrentProfile& Profile() const { return *Child<CCurrentProfile>("currentProfile"); }
-    std::string& CurrentDirectory() const { return m_window.m_currentDirectory; }
-    bool& FillPending() const { return m_window.m_fillPending; }
-    bool& Submitted() const { return m_window.m_submitted; }
-    uint32_t SubmitTime() const { return m_window.m_submitTime; }
+    const std::string& CurrentDirectory() const { return Session().Directory(); }
+    bool FillPending() const { return Session().Snapshot().fillPending; }
+    bool Submitted() const { return Session().Snapshot().submitted; }
+    uint32_t SubmitTime() const { return Session().Snapshot().submitTime; }
+    // Puts the page's submission state as a test needs it.
+    void SetPageState(const std::string& directory, bool fillPending, bool submitted) const
+    {
+        CSubmissionSession::State state = Session().Snapshot();
+        state.directory = directory;
+        state.fillPending = fillPending;
+        state.submitted = submitted;
+        Session().Restore(state);
+    }
+    CSubmissionSession& Session() const { return *Child<CSubmissionSession>("submissionSession"); }
 
 private:
     template <class Part> Part* Child(const char* name) const

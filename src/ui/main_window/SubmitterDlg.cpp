@@ -4,12 +4,12 @@
 #include "directory_db/UntrustedXml.h"
 #include "history/HistoryRecorder.h"
 #include "ui/browser/BrowserCtrl.h"
-#include "ui/browser/BrowserPage.h"
 #include "ui/browser/PageEvents.h"
 #include "ui/main_window/DirectoryEntryDelegate.h"
 #include "ui/main_window/DirectoryFilterProxy.h"
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/DirectoryListView.h"
+#include "ui/main_window/SubmissionSession.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
 
@@ -112,7 +112,9 @@ void CSubmitterDlg::CreateControls()
     m_browser->setObjectName(QStringLiteral("browser"));
     // The start page does not depend on anything else of the window, and loads while the rest
     // is built and the database is read.
-    InstallSubmitEventSink();
+    m_session = new CSubmissionSession(*m_browser, m_database, *m_profile, m_environment.clock,
+                                       m_presenter, this);
+    m_session->setObjectName(QStringLiteral("submissionSession"));
     m_browser->Navigate(VendorUrl("/updates/"));
     m_directoryModel = new CDirectoryListModel(this);
     m_directoryModel->SetUserDirectoryTest(
@@ -143,13 +145,9 @@ void CSubmitterDlg::CreateControls()
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("submissionTimer"));
     connect(m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
-    connect(m_browser->PageEvents(), &CPageEvents::pageReady, this, &CSubmitterDlg::OnPageReady);
     connect(m_browser->PageEvents(), &CPageEvents::fillReported, this,
             &CSubmitterDlg::ShowFillReport);
-    // Only the page opened for the directory is filled by itself, never one the user went to
-    // meanwhile.
-    connect(m_browser->GetDocument(), &CBrowserPage::historyNavigationStarted, this,
-            [this] { m_fillPending = false; });
+    ConnectSession();
     connect(&m_startupDatabaseWatcher, &QFutureWatcher<DatabaseRead>::finished, this,
             &CSubmitterDlg::OnDatabaseRead);
     client->installEventFilter(this);
@@ -253,7 +251,7 @@ void CSubmitterDlg::OnSize(int cx, int cy)
 void CSubmitterDlg::closeEvent(QCloseEvent* event)
 {
     // Also before File > Exit: a mark that arrives is saved at once, as every mark is.
-    WaitForPageReads();
+    m_session->WaitForPageReads();
     if (m_exitWithoutSaving || m_profile->SaveStateFileOrWarn())
         event->accept();
     else
@@ -269,4 +267,36 @@ void CSubmitterDlg::OnExit()
 QString CSubmitterDlg::VendorUrl(const char* path) const
 {
     return QString::fromStdString("http://" + m_environment.vendorHost + path);
+}
+
+// What the page's submission session reports goes to the status bar, the history, the list's
+// marks and the features that take over where the rules end.
+void CSubmitterDlg::ConnectSession()
+{
+    connect(m_session, &CSubmissionSession::opened, this,
+            [this](const std::string& directory, const QUrl& page) {
+                RecordHistory(HistoryEventKind::Opened, directory, page);
+            });
+    connect(m_session, &CSubmissionSession::filled, this,
+            [this](const std::string& directory, const QUrl& page, const FillReport& report,
+                   int fieldsTotal, bool byButton) {
+                ShowFillReport(report);
+                RecordHistory(HistoryEventKind::Filled, directory, page, report.fieldsSet,
+                              fieldsTotal);
+                if (byButton && report.fieldsSet == 0)
+                    OfferFillByMeaning();
+            });
+    connect(m_session, &CSubmissionSession::submitted, this,
+            [this](const std::string& directory, const QUrl& page) {
+                RecordHistory(HistoryEventKind::Submitted, directory, page);
+            });
+    connect(m_session, &CSubmissionSession::confirmationRead, this,
+            [this](const std::string& directory, const QUrl& page, bool confirmed) {
+                RecordHistory(confirmed ? HistoryEventKind::Confirmed
+                                        : HistoryEventKind::NotConfirmed,
+                              directory, page);
+            });
+    connect(m_session, &CSubmissionSession::confirmed, this, &CSubmitterDlg::RecordSent);
+    connect(m_session, &CSubmissionSession::confirmationUnknown, this,
+            &CSubmitterDlg::LearnConfirmation);
 }

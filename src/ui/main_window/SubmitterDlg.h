@@ -19,7 +19,6 @@
 #include <string>
 
 class CBrowserCtrl;
-class CBrowserPage;
 class CCurrentProfile;
 class CDirectoryFilterProxy;
 class CDirectoryListModel;
@@ -27,10 +26,9 @@ class CDirectoryListView;
 class CHistoryDlg;
 class CHistoryRecorder;
 class CProfileSelector;
-class CSubmitEventSink;
+class CSubmissionSession;
 class CUserDirectoryFile;
 class QCheckBox;
-class QEventLoop;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -119,17 +117,10 @@ private:
     // Selects the directory's entry (or nothing) without counting as the user's choice.
     void SelectDirectory(std::optional<size_t> directory);
 
-    // Page filling and submission tracking.
-    // Puts the submit sink on the browser's channel; called once while the window initialises.
-    void InstallSubmitEventSink();
+    // Page filling and submission tracking, which the page's submission session does.
+    void ConnectSession();
     void OnFill();
     void OnTimer();
-    // A document is ready: when it is the pending fill's, the fill need not wait for the timer.
-    void OnPageReady(const QUrl& url);
-    // Offered when the rules set no field: filling by the fields' meaning instead.
-    void FillCurrentPage(CBrowserPage& page, bool offerFillByMeaning = false);
-    void CheckSubmission(CBrowserPage& page);
-    void OnFormSubmit();
     // Marks the directory sent for the profile, saves sv.dat and shows the mark.
     void RecordSent(const std::string& profile, const std::string& directory);
 
@@ -157,10 +148,6 @@ private:
     // from the result page, with the user's consent.
     void LearnConfirmation(const std::string& directory, const std::string& profile,
                            const std::string& html);
-    // A confirmation page being read may still bring a sent mark: closing waits for the reads,
-    // with the event loop running, for a short while at most.
-    void WaitForPageReads();
-    void OnPageReadSettled();
 
     // Feed check: what the user takes from the feed goes into the checked profile and sv.dat.
     void TakeFeedTexts(const std::string& profileName, const QString& feedTitle,
@@ -210,18 +197,13 @@ private:
     CProfilesConfigurator m_profileManager;
     CCurrentProfile* m_profile = nullptr;
     CDirectoryDatabase m_database;
-    std::string m_currentDirectory;
     CBrowserCtrl* m_browser = nullptr;
     CDirectoryListModel* m_directoryModel = nullptr;
     CDirectoryFilterProxy* m_directoryFilter = nullptr;
     CDirectoryListView* m_directoryList = nullptr;
     // Set while the program itself changes the list's selection, which is nobody's pick.
     bool m_changingSelection = false;
-    bool m_fillPending = false;
-    uint64_t m_fillDocument = 0; // the page's document generation when the fill was armed
-    QUrl m_fillUrl;              // the address the fill's page was opened at
-    bool m_submitted = false;
-    uint32_t m_submitTime = 0;
+    CSubmissionSession* m_session = nullptr;
     CProfileSelector* m_profileCombo = nullptr;
     QLabel* m_profileLabel = nullptr;
     QPushButton* m_fillButton = nullptr;
@@ -231,11 +213,8 @@ private:
     QLabel* m_fillStatus = nullptr;
     QLabel* m_progressStatus = nullptr;
     std::string m_markingProfile; // whose sent set marks the list
-    CSubmitEventSink* m_submitSink = nullptr;
     QTimer* m_timer = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window
-    int m_pendingPageReads = 0;
-    QEventLoop* m_pageReadWait = nullptr; // while a close waits for the page reads
     std::unique_ptr<CHistoryRecorder> m_history;
     CHistoryDlg* m_historyDlg = nullptr;
 };

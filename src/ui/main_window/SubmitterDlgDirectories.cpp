@@ -5,6 +5,7 @@
 #include "ui/browser/PageDescriber.h"
 #include "ui/directory_editor/DirectoryEditorDlg.h"
 #include "ui/main_window/DirectoryListModel.h"
+#include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
 
@@ -61,7 +62,7 @@ void CSubmitterDlg::OnOpenAddress()
         return;
     // As a link would: the page opens, and the directory chosen in the list stays chosen. The
     // page is the user's, not the directory's: a fill still pending is not for it.
-    m_fillPending = false;
+    m_session->DropPendingFill();
     m_browser->Navigate(QUrl::fromUserInput(text).toString());
 }
 
@@ -184,7 +185,7 @@ void CSubmitterDlg::SaveUserDirectory(const DirectoryRecord& record, const std::
     }
     // The page shown is the directory's page: filling and submission tracking now follow the
     // new rules.
-    m_currentDirectory = record.name;
+    m_session->SetDirectory(record.name);
     SelectDirectoryEntry(record.name);
     statusBar()->showMessage(
         tr("Saved %1 to your directories.").arg(QString::fromStdString(Quoted(record.name))),

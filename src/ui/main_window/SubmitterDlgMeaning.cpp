@@ -3,6 +3,7 @@
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageDescriber.h"
 #include "ui/browser/PageFiller.h"
+#include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
 
@@ -71,9 +72,10 @@ void CSubmitterDlg::OfferFillByMeaning()
         }
         std::vector<std::string> names;
         m_database.GetDirectoryNames(names);
-        const bool known = std::find(names.begin(), names.end(), m_currentDirectory) != names.end();
+        const bool known =
+            std::find(names.begin(), names.end(), m_session->Directory()) != names.end();
         const std::string why = known
-                                    ? "The rules for \"" + m_currentDirectory +
+                                    ? "The rules for \"" + m_session->Directory() +
                                           "\" fit no field on this page: its form may have changed."
                                     : "This page belongs to no directory of the list.";
         if (!AskYesNo(why +

@@ -1,15 +1,13 @@
 #include "page_filling/SentFlags.h"
-#include "ui/browser/BrowserCtrl.h"
-#include "ui/browser/BrowserPage.h"
 #include "ui/main_window/DirectoryFilterProxy.h"
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/DirectoryListView.h"
+#include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
 
 #include <QScopedValueRollback>
-#include <QUrl>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -27,25 +25,7 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
 
     // The row's own name: the entry's text cut at " [" would confuse "Feeds [EN]" with
     // "Feeds [DE]".
-    m_currentDirectory = m_directoryModel->DirectoryName(*directory);
-    // The page may depend on the profile's category; the database reports its own failures.
-    const std::string url = m_database.GetDirectorySubmitPage(
-        m_currentDirectory, m_profile->Record().cat, m_profile->Record().subcat);
-    m_fillDocument = m_browser->GetDocument()->DocumentGeneration();
-    m_fillUrl = QUrl(QString::fromStdString(url));
-    const bool opening = m_browser->Navigate(QString::fromStdString(url));
-    if (!opening && !url.empty()) {
-        m_presenter.ShowMessage("The submission page of \"" + m_currentDirectory +
-                                    "\" cannot be opened: \"" + url + "\" is not a web address.",
-                                "Error", MessageIcon::Exclamation);
-    }
-    // Without a new page the one shown stays, ready for the Fill button; a fill armed now
-    // would fall on whatever page loads next.
-    m_fillPending = opening;
-    if (opening)
-        RecordHistory(HistoryEventKind::Opened, m_currentDirectory,
-                      QUrl(QString::fromStdString(url)));
-    m_submitted = false;
+    m_session->OpenDirectory(m_directoryModel->DirectoryName(*directory));
 }
 
 void CSubmitterDlg::OnSelchangeProfileCombo()

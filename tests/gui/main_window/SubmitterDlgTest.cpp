@@ -453,7 +453,7 @@ private slots:
         StartSubmissionSite(env);
         env.WriteProgramFile("sv.dat", kTwoProfiles);
         auto window = OpenWindow(env);
-        Inspect(*window).Submitted() = true;
+        Inspect(*window).SetPageState({}, false, true);
 
         ClickEntry(*window, 0);
         QCOMPARE(Inspect(*window).CurrentDirectory(), std::string("Sample Directory"));
@@ -627,7 +627,7 @@ private slots:
                  (QStringList{"Sample Directory [not sent]", "Second [sent]"}));
         ClickEntry(*window, 0);
         QVERIFY(env.WaitForRequest("/submit/sample"));
-        Inspect(*window).FillPending() = false;
+        Inspect(*window).SetPageState(Inspect(*window).CurrentDirectory(), false, false);
 
         QTest::keyClick(Inspect(*window).ProfileCombo(), Qt::Key_Down);
 
