@@ -2,7 +2,7 @@
 
 #include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_list/DirectoryListModel.h"
 #include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
@@ -87,6 +87,12 @@ public:
     {
         const QSignalBlocker blocker(DirectoryList()->selectionModel());
         PickDirectoryRow(row);
+    }
+
+    // Where a widget lies in the window's client area, whichever part holds it.
+    QRect ClientGeometry(const QWidget& widget) const
+    {
+        return {widget.mapTo(m_window.centralWidget(), QPoint(0, 0)), widget.size()};
     }
 
     bool HasProfile() const { return Profile().HasProfile(); }

@@ -5,10 +5,8 @@
 #include "history/HistoryRecorder.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
-#include "ui/main_window/DirectoryEntryDelegate.h"
-#include "ui/main_window/DirectoryFilterProxy.h"
-#include "ui/main_window/DirectoryListModel.h"
-#include "ui/main_window/DirectoryListView.h"
+#include "ui/directory_list/DirectoryListPanel.h"
+#include "ui/main_window/AssistantStatus.h"
 #include "ui/main_window/SubmissionSession.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
@@ -34,6 +32,7 @@ namespace {
 constexpr QSize kInitialClientSize(618 * 6 / 4, 397 * 13 / 8);
 
 // Where the list begins, under the Fill and Next unsent buttons and the filter.
+constexpr int kPanelTop = 66;
 constexpr int kListTop = 122;
 
 // Below this the layout would give the browser or the list a negative size.
@@ -116,37 +115,35 @@ void CSubmitterDlg::CreateControls()
                                        m_presenter, this);
     m_session->setObjectName(QStringLiteral("submissionSession"));
     m_browser->Navigate(VendorUrl("/updates/"));
-    m_directoryModel = new CDirectoryListModel(this);
-    m_directoryModel->SetUserDirectoryTest(
+    m_directoryPanel = new CDirectoryListPanel(m_presenter, client);
+    m_directoryPanel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });
-    m_directoryFilter = new CDirectoryFilterProxy(*m_directoryModel, this);
-    m_directoryList = new CDirectoryListView(client);
-    m_directoryList->setObjectName(QStringLiteral("directoryList"));
-    m_directoryList->setModel(m_directoryFilter);
-    m_directoryList->setItemDelegate(new CDirectoryEntryDelegate(m_directoryList));
     m_profileCombo = new CProfileSelector(client);
     m_profileCombo->setObjectName(QStringLiteral("profileCombo"));
     m_profileLabel = new QLabel(tr("Profile:"), client);
     m_profileLabel->setObjectName(QStringLiteral("profileLabel"));
     m_fillButton = new QPushButton(tr("&Fill current page"), client);
     m_fillButton->setObjectName(QStringLiteral("fillButton"));
-    CreateAssistantControls(client);
+    m_status = new CAssistantStatus(*statusBar());
 
-    // Programmatic changes of the selection go through SelectDirectory, and the selector's are
-    // blocked, so the handlers see only the user's choices.
-    connect(m_directoryList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] {
-                if (!m_changingSelection)
-                    OnSelchangeDirectoryList();
-            });
+    // Programmatic changes of the list's selection and the selector's are quiet, so the
+    // handlers see only the user's choices.
+    connect(m_directoryPanel, &CDirectoryListPanel::directoryPicked, this,
+            &CSubmitterDlg::OnSelchangeDirectoryList);
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
             &CSubmitterDlg::OnSelchangeProfileCombo);
     connect(m_fillButton, &QPushButton::clicked, this, &CSubmitterDlg::OnFill);
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("submissionTimer"));
     connect(m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
-    connect(m_browser->PageEvents(), &CPageEvents::fillReported, this,
-            &CSubmitterDlg::ShowFillReport);
+    connect(m_browser->PageEvents(), &CPageEvents::fillReported, m_status,
+            &CAssistantStatus::ShowFillReport);
+    connect(m_directoryPanel, &CDirectoryListPanel::progressChanged, m_status,
+            &CAssistantStatus::ShowProgress);
+    connect(m_directoryPanel, &CDirectoryListPanel::statusReported, m_status,
+            &CAssistantStatus::ShowStatus);
+    connect(m_directoryPanel, &CDirectoryListPanel::markRequested, this,
+            &CSubmitterDlg::SetSentByHand);
     ConnectSession();
     connect(&m_startupDatabaseWatcher, &QFutureWatcher<DatabaseRead>::finished, this,
             &CSubmitterDlg::OnDatabaseRead);
@@ -176,7 +173,7 @@ void CSubmitterDlg::CreateMenu()
 void CSubmitterDlg::OnInitDialog()
 {
     const std::string rememberedName = m_profile->LoadStateFile();
-    m_markingProfile = rememberedName;
+    m_directoryPanel->SetMarkingProfile(rememberedName);
     m_profileCombo->FillFrom(m_profileManager.Profiles());
     if (m_profile->HasProfile())
         m_profileCombo->SelectByName(rememberedName);
@@ -209,7 +206,7 @@ void CSubmitterDlg::OnDatabaseRead()
         QTimer::singleShot(0, this, &CSubmitterDlg::WarnAboutUserDirectories);
     m_database.Adopt(std::move(read));
     // Marked for the profile that is current now, which the user may have picked meanwhile.
-    RebuildDirectoryList(m_markingProfile);
+    RebuildDirectoryList(m_directoryPanel->MarkingProfile());
     m_databaseLoaded = true;
     emit databaseLoaded();
 }
@@ -235,7 +232,7 @@ void CSubmitterDlg::OnSize(int cx, int cy)
 {
     // The right-hand column keeps to the right edge; the browser takes the rest. Next unsent
     // sits under the Fill button and the filter above the list, which starts below them.
-    m_directoryList->setGeometry(cx - 235, kListTop, 220, cy - kListTop - 15);
+    m_directoryPanel->setGeometry(cx - 235, kPanelTop, 220, cy - kPanelTop - 15);
     // At least the old 35 × 15, and as much as its text takes in the font in use: a fixed
     // size cut off the colon.
     const QSize label = m_profileLabel->sizeHint().expandedTo(QSize(35, 15));
@@ -243,9 +240,6 @@ void CSubmitterDlg::OnSize(int cx, int cy)
     m_fillButton->setGeometry(cx - 190, 40, 140, 22);
     m_profileCombo->setGeometry(cx - 180, 11, 150, 20);
     m_browser->setGeometry(10, 10, cx - 260, cy - 25);
-    m_nextUnsentButton->setGeometry(cx - 190, 66, 140, 22);
-    m_searchBox->setGeometry(cx - 235, 94, 130, 22);
-    m_unsentOnlyBox->setGeometry(cx - 100, 96, 85, 18);
 }
 
 void CSubmitterDlg::closeEvent(QCloseEvent* event)
@@ -280,7 +274,7 @@ void CSubmitterDlg::ConnectSession()
     connect(m_session, &CSubmissionSession::filled, this,
             [this](const std::string& directory, const QUrl& page, const FillReport& report,
                    int fieldsTotal, bool byButton) {
-                ShowFillReport(report);
+                m_status->ShowFillReport(report);
                 RecordHistory(HistoryEventKind::Filled, directory, page, report.fieldsSet,
                               fieldsTotal);
                 if (byButton && report.fieldsSet == 0)

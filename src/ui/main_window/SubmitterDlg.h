@@ -20,25 +20,19 @@
 
 class CBrowserCtrl;
 class CCurrentProfile;
-class CDirectoryFilterProxy;
-class CDirectoryListModel;
-class CDirectoryListView;
+class CAssistantStatus;
+class CDirectoryListPanel;
 class CHistoryDlg;
 class CHistoryRecorder;
 class CProfileSelector;
 class CSubmissionSession;
 class CUserDirectoryFile;
-class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QMenu;
-class QPoint;
 class QTimer;
 class QUrl;
 class QWebEnginePage;
-struct FillReport;
-struct StatusMessage;
 
 // Where the main window finds its files and its vendor, and what it tells the time with.
 // The program uses the defaults; tests point them at a temporary folder and a local server.
@@ -111,11 +105,6 @@ private:
     void RebuildDirectoryList(const std::string& markingProfileName);
     // Sets every entry's marker for this profile name; the selection stays.
     void MarkDirectoryList(const std::string& markingProfileName);
-    // The selected entry's directory. Selection, not the current item: the list makes an item
-    // current by itself when it gains focus, which is nobody's choice.
-    std::optional<size_t> SelectedDirectory() const;
-    // Selects the directory's entry (or nothing) without counting as the user's choice.
-    void SelectDirectory(std::optional<size_t> directory);
 
     // Page filling and submission tracking, which the page's submission session does.
     void ConnectSession();
@@ -138,8 +127,6 @@ private:
     void SaveUserDirectory(const DirectoryRecord& record, const std::string& replacing);
     // The directory of the selected entry; empty when none is selected.
     std::string SelectedDirectoryName() const;
-    // Selects the entry of `directory` without opening its page again.
-    void SelectDirectoryEntry(const std::string& directory);
     bool AskYesNo(const std::string& text, const std::string& caption);
 
     // Where no rule fits the page, offers to fill the fields whose meaning is certain.
@@ -162,19 +149,10 @@ private:
     void OnHistoryOff(const std::string& error);
     void OnViewHistory();
     void OpenDirectoryFromHistory(const QByteArray& directory);
-    void OnDirectoryContextMenu(const QPoint& position);
     void SetSentByHand(const std::string& directory, bool sent);
     void OnExportReport();
     void ExportReportTo(const QString& path);
     std::string HistoryPath() const;
-
-    // The submission assistant: fill report, progress, Next unsent and the list's filter.
-    void CreateAssistantControls(QWidget* client);
-    void OnNextUnsent();
-    void OnFilterChanged();
-    void ShowProgress();
-    void ShowFillReport(const FillReport& report);
-    void ShowStatus(const StatusMessage& message);
 
     // Help menu.
     void OnAbout();
@@ -198,21 +176,12 @@ private:
     CCurrentProfile* m_profile = nullptr;
     CDirectoryDatabase m_database;
     CBrowserCtrl* m_browser = nullptr;
-    CDirectoryListModel* m_directoryModel = nullptr;
-    CDirectoryFilterProxy* m_directoryFilter = nullptr;
-    CDirectoryListView* m_directoryList = nullptr;
-    // Set while the program itself changes the list's selection, which is nobody's pick.
-    bool m_changingSelection = false;
+    CDirectoryListPanel* m_directoryPanel = nullptr;
     CSubmissionSession* m_session = nullptr;
     CProfileSelector* m_profileCombo = nullptr;
     QLabel* m_profileLabel = nullptr;
     QPushButton* m_fillButton = nullptr;
-    QPushButton* m_nextUnsentButton = nullptr;
-    QLineEdit* m_searchBox = nullptr;
-    QCheckBox* m_unsentOnlyBox = nullptr;
-    QLabel* m_fillStatus = nullptr;
-    QLabel* m_progressStatus = nullptr;
-    std::string m_markingProfile; // whose sent set marks the list
+    CAssistantStatus* m_status = nullptr;
     QTimer* m_timer = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window
     std::unique_ptr<CHistoryRecorder> m_history;

@@ -4,7 +4,7 @@
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageDescriber.h"
 #include "ui/directory_editor/DirectoryEditorDlg.h"
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_list/DirectoryListPanel.h"
 #include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
@@ -37,12 +37,11 @@ void CSubmitterDlg::CreateDirectoryMenus()
     QAction* forward = go->addAction(tr("&Forward"), m_browser, &QWebEngineView::forward);
     forward->setShortcut(QKeySequence::Forward);
     go->addSeparator();
-    QAction* nextUnsent = go->addAction(tr("&Next unsent"), this, &CSubmitterDlg::OnNextUnsent);
+    QAction* nextUnsent =
+        go->addAction(tr("&Next unsent"), m_directoryPanel, &CDirectoryListPanel::OnNextUnsent);
     nextUnsent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction* find = go->addAction(tr("&Find directory"), this, [this] {
-        m_searchBox->setFocus(Qt::ShortcutFocusReason);
-        m_searchBox->selectAll();
-    });
+    QAction* find =
+        go->addAction(tr("&Find directory"), m_directoryPanel, &CDirectoryListPanel::FocusSearch);
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
     QMenu* directory = menuBar()->addMenu(tr("&Directory"));
@@ -178,15 +177,15 @@ void CSubmitterDlg::SaveUserDirectory(const DirectoryRecord& record, const std::
     // Renamed, the directory keeps its sent marks, so it is not offered for a second
     // submission; a vendor's directory of the old name, which it had hidden, keeps them too.
     if (!replacing.empty() && replacing != record.name &&
-        m_profileManager.Profiles().CarrySentMarks(
-            replacing, record.name, m_directoryModel->FindDirectory(replacing).has_value())) {
+        m_profileManager.Profiles().CarrySentMarks(replacing, record.name,
+                                                   m_directoryPanel->HasDirectory(replacing))) {
         m_profile->SaveStateFileOrWarn();
         MarkDirectoryList(m_profile->Record().name);
     }
     // The page shown is the directory's page: filling and submission tracking now follow the
     // new rules.
     m_session->SetDirectory(record.name);
-    SelectDirectoryEntry(record.name);
+    m_directoryPanel->SelectDirectory(record.name);
     statusBar()->showMessage(
         tr("Saved %1 to your directories.").arg(QString::fromStdString(Quoted(record.name))),
         kStatusMilliseconds);
@@ -218,19 +217,13 @@ bool CSubmitterDlg::ChangeUserDirectories(const std::function<void(CUserDirector
     const std::string selected = SelectedDirectoryName();
     m_database.ReloadUserFile(UserDirectoriesPath());
     RebuildDirectoryList(m_profile->Record().name);
-    SelectDirectoryEntry(selected);
+    m_directoryPanel->SelectDirectory(selected);
     return true;
 }
 
 std::string CSubmitterDlg::SelectedDirectoryName() const
 {
-    const std::optional<size_t> directory = SelectedDirectory();
-    return directory ? m_directoryModel->DirectoryName(*directory) : std::string();
-}
-
-void CSubmitterDlg::SelectDirectoryEntry(const std::string& directory)
-{
-    SelectDirectory(m_directoryModel->FindDirectory(directory));
+    return m_directoryPanel->SelectedDirectory().value_or(std::string());
 }
 
 bool CSubmitterDlg::AskYesNo(const std::string& text, const std::string& caption)

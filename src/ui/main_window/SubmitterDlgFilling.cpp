@@ -1,4 +1,4 @@
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_list/DirectoryListPanel.h"
 #include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
@@ -20,11 +20,5 @@ void CSubmitterDlg::RecordSent(const std::string& profile, const std::string& di
     // Written at once: a crash or File > Exit must not lose the mark and invite the user
     // to submit the same feed twice.
     m_profile->SaveStateFileOrWarn();
-    // Marked and selected quietly, so the browser keeps the result page instead of opening
-    // the directory again.
-    if (const auto entry = m_directoryModel->FindDirectory(directory, SelectedDirectory())) {
-        m_directoryModel->MarkSent(*entry);
-        SelectDirectory(entry);
-    }
-    ShowProgress();
+    m_directoryPanel->MarkSent(directory);
 }

@@ -2,16 +2,13 @@
 #include "history/ReportExport.h"
 #include "history/UtcTime.h"
 #include "page_filling/DirectoryListEntry.h"
+#include "ui/directory_list/DirectoryListPanel.h"
 #include "ui/history/HistoryDlg.h"
-#include "ui/main_window/DirectoryFilterProxy.h"
-#include "ui/main_window/DirectoryListModel.h"
-#include "ui/main_window/DirectoryListView.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
@@ -28,9 +25,6 @@ void CSubmitterDlg::StartHistory()
                     this, [this, error] { OnHistoryOff(error); }, Qt::QueuedConnection);
             });
     }
-    m_directoryList->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_directoryList, &QWidget::customContextMenuRequested, this,
-            &CSubmitterDlg::OnDirectoryContextMenu);
 }
 
 void CSubmitterDlg::AddHistoryCommands(QMenu* fileMenu)
@@ -89,10 +83,9 @@ void CSubmitterDlg::OnViewHistory()
 void CSubmitterDlg::OpenDirectoryFromHistory(const QByteArray& directory)
 {
     const std::string name = directory.toStdString();
-    if (const std::optional<size_t> entry = m_directoryModel->FindDirectory(name)) {
+    if (m_directoryPanel->SelectDirectory(name)) {
         // As if the user picked it in the list: the page opens and fills.
-        SelectDirectory(entry);
-        if (SelectedDirectory())
+        if (m_directoryPanel->SelectedDirectory())
             OnSelchangeDirectoryList();
         activateWindow();
         return;
@@ -100,33 +93,6 @@ void CSubmitterDlg::OpenDirectoryFromHistory(const QByteArray& directory)
     m_presenter.ShowMessage("The directory \"" + name +
                                 "\" is no longer in the directory database.",
                             "Error", MessageIcon::Exclamation);
-}
-
-void CSubmitterDlg::OnDirectoryContextMenu(const QPoint& position)
-{
-    const QModelIndex index = m_directoryList->indexAt(position);
-    ProfileRecord profile;
-    if (!index.isValid() || !m_profile->HasProfile() ||
-        !m_profileManager.Profiles().GetProfile(m_profile->Record().name, profile))
-        return;
-    const std::optional<size_t> entry = m_directoryFilter->DirectoryAt(index.row());
-    if (!entry)
-        return;
-    const std::string directory = m_directoryModel->DirectoryName(*entry);
-    const bool sent = m_profileManager.Profiles().IsSent(m_profile->Record().name, directory);
-
-    QMenu menu(this);
-    QAction* markSent = menu.addAction(tr("Mark as sent"));
-    markSent->setObjectName(QStringLiteral("markSent"));
-    QAction* markNotSent = menu.addAction(tr("Mark as not sent"));
-    markNotSent->setObjectName(QStringLiteral("markNotSent"));
-    markSent->setEnabled(!sent);
-    markNotSent->setEnabled(sent);
-    connect(markSent, &QAction::triggered, this,
-            [this, directory] { SetSentByHand(directory, true); });
-    connect(markNotSent, &QAction::triggered, this,
-            [this, directory] { SetSentByHand(directory, false); });
-    menu.exec(m_directoryList->viewport()->mapToGlobal(position));
 }
 
 void CSubmitterDlg::SetSentByHand(const std::string& directory, bool sent)
@@ -140,9 +106,9 @@ void CSubmitterDlg::SetSentByHand(const std::string& directory, bool sent)
     m_profile->SaveStateFileOrWarn();
     RecordHistory(sent ? HistoryEventKind::MarkedByHand : HistoryEventKind::Unmarked, directory,
                   {});
-    const std::optional<size_t> selected = SelectedDirectory();
+    const std::optional<std::string> selected = m_directoryPanel->SelectedDirectory();
     MarkDirectoryList(m_profile->Record().name);
-    SelectDirectory(selected);
+    m_directoryPanel->SelectDirectory(selected.value_or(std::string()));
 }
 
 void CSubmitterDlg::OnExportReport()

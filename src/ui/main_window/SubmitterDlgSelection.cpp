@@ -1,13 +1,10 @@
 #include "page_filling/SentFlags.h"
-#include "ui/main_window/DirectoryFilterProxy.h"
-#include "ui/main_window/DirectoryListModel.h"
-#include "ui/main_window/DirectoryListView.h"
+#include "ui/directory_list/DirectoryListPanel.h"
 #include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
 
-#include <QScopedValueRollback>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -19,13 +16,13 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
                                 MessageIcon::Exclamation);
         return;
     }
-    const std::optional<size_t> directory = SelectedDirectory();
+    const std::optional<std::string> directory = m_directoryPanel->SelectedDirectory();
     if (!directory)
         return;
 
     // The row's own name: the entry's text cut at " [" would confuse "Feeds [EN]" with
     // "Feeds [DE]".
-    m_session->OpenDirectory(m_directoryModel->DirectoryName(*directory));
+    m_session->OpenDirectory(*directory);
 }
 
 void CSubmitterDlg::OnSelchangeProfileCombo()
@@ -46,44 +43,22 @@ void CSubmitterDlg::OnSelchangeProfileCombo()
 
 void CSubmitterDlg::RebuildDirectoryList(const std::string& markingProfileName)
 {
-    {
-        const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
-        m_directoryModel->SetDirectories(m_database.DirectoryNames());
-    }
+    m_directoryPanel->SetDirectories(m_database.DirectoryNames());
     MarkDirectoryList(markingProfileName);
 }
 
 void CSubmitterDlg::MarkDirectoryList(const std::string& markingProfileName)
 {
-    m_markingProfile = markingProfileName;
+    const CProfileStore& store = m_profileManager.Profiles();
     std::vector<uint8_t> sent;
     if (const auto names = m_database.DirectoryNames(); names && m_profile->HasProfile())
-        sent = SentFlags(*names, m_profileManager.Profiles().SentSetsOf(markingProfileName));
-    {
-        // Under "unsent only" a mark can hide the selected entry; that is no pick either.
-        const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
-        m_directoryModel->SetMarks(m_profile->HasProfile(), std::move(sent));
-    }
-    ShowProgress();
-}
-
-std::optional<size_t> CSubmitterDlg::SelectedDirectory() const
-{
-    const QModelIndexList selected = m_directoryList->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        return std::nullopt;
-    return m_directoryFilter->DirectoryAt(selected.front().row());
-}
-
-void CSubmitterDlg::SelectDirectory(std::optional<size_t> directory)
-{
-    const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
-    const int row = directory ? m_directoryFilter->RowOf(*directory) : -1;
-    if (row < 0) {
-        m_directoryList->selectionModel()->clearSelection();
-        return;
-    }
-    const QModelIndex entry = m_directoryFilter->index(row, 0);
-    m_directoryList->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
-    m_directoryList->scrollTo(entry);
+        sent = SentFlags(*names, store.SentSetsOf(markingProfileName));
+    // Marks by hand go to the current profile, which must be one of the store's.
+    const std::string& current = m_profile->Record().name;
+    const bool byHand =
+        m_profile->HasProfile() &&
+        std::any_of(store.Profiles().begin(), store.Profiles().end(),
+                    [&current](const ProfileRecord& profile) { return profile.name == current; });
+    m_directoryPanel->SetMarks(m_profile->HasProfile(), std::move(sent), markingProfileName,
+                               byHand);
 }

@@ -1,4 +1,4 @@
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_list/DirectoryListModel.h"
 
 #include "page_filling/DirectoryListEntry.h"
 

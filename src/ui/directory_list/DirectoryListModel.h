@@ -31,6 +31,7 @@ public:
     void SetUserDirectoryTest(UserDirectoryTest test);
 
     size_t DirectoryCount() const { return m_names ? m_names->size() : 0; }
+    bool HasMarkers() const { return m_withMarkers; }
     const std::string& DirectoryName(size_t directory) const { return (*m_names)[directory]; }
     bool IsSent(size_t directory) const { return m_sent[directory] != 0; }
     const std::vector<uint8_t>& SentFlags() const { return m_sent; }

@@ -1,6 +1,6 @@
-#include "ui/main_window/DirectoryFilterProxy.h"
+#include "ui/directory_list/DirectoryFilterProxy.h"
 
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_list/DirectoryListModel.h"
 
 CDirectoryFilterProxy::CDirectoryFilterProxy(CDirectoryListModel& directories, QObject* parent)
     : QSortFilterProxyModel(parent), m_directories(directories)

@@ -1,6 +1,6 @@
-#include "ui/main_window/DirectoryEntryDelegate.h"
+#include "ui/directory_list/DirectoryEntryDelegate.h"
 
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_list/DirectoryListModel.h"
 
 #include <QPalette>
 
