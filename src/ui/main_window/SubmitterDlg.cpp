@@ -1,28 +1,27 @@
 #include "ui/main_window/SubmitterDlg.h"
 
 #include "common/BuildConfig.h"
-#include "directory_db/UntrustedXml.h"
-#include "history/HistoryRecorder.h"
+#include "history/HistoryEvent.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
+#include "ui/directory_editor/DirectoryCommands.h"
+#include "ui/directory_editor/MeaningFillOffer.h"
 #include "ui/directory_list/DirectoryListPanel.h"
+#include "ui/feed_check/FeedCheckCommands.h"
+#include "ui/history/HistoryCommands.h"
 #include "ui/main_window/AssistantStatus.h"
+#include "ui/main_window/StartupReads.h"
 #include "ui/main_window/SubmissionSession.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFontDatabase>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -31,7 +30,8 @@ namespace {
 // its height.
 constexpr QSize kInitialClientSize(618 * 6 / 4, 397 * 13 / 8);
 
-// Where the list begins, under the Fill and Next unsent buttons and the filter.
+// Where the directory panel begins: Next unsent under the Fill button, then the filter and the
+// list, which ends 15 pixels above the bottom.
 constexpr int kPanelTop = 66;
 constexpr int kListTop = 122;
 
@@ -40,18 +40,10 @@ constexpr QSize kMinimumClientSize(260, kListTop + 15);
 
 constexpr int kTimerPeriodMs = 100;
 
-QFuture<DatabaseRead> StartDatabaseRead(const std::string& path, const std::string& userPath)
+// Without a data folder there is no file, rather than one in whatever folder is current.
+std::string UserDirectoriesPath(const DataFolder& dataFolder)
 {
-    // libxml2 sets itself up on this thread before any worker parses.
-    InitUntrustedXml();
-    return QtConcurrent::run(&CDirectoryDatabase::ReadFile, path, userPath);
-}
-
-// The first control with text waits for the font database, which reads the system's font
-// configuration; a worker fills it meanwhile, while this thread starts the browser engine.
-QFuture<void> StartFontDatabase()
-{
-    return QtConcurrent::run([] { QFontDatabase::families(); });
+    return dataFolder.path.empty() ? std::string() : dataFolder.UserDirectoriesFile();
 }
 
 } // namespace
@@ -72,33 +64,26 @@ SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
 
 CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
-      m_startupDatabase(
-          StartDatabaseRead(m_environment.dataFolder.databaseFile, UserDirectoriesPath())),
-      m_fontDatabase(StartFontDatabase()), m_windowBoxes(this), m_unownedBoxes(nullptr),
-      m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
-      m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
-                                                         : m_unownedBoxes),
-      m_database(m_databasePresenter)
+      m_startup(new CStartupReads(m_environment.dataFolder.databaseFile,
+                                  UserDirectoriesPath(m_environment.dataFolder), this)),
+      m_presenters(this, m_environment.windowMessages, m_environment.databaseMessages),
+      m_database(m_presenters.Database())
 {
     InitIconResource();
-    m_profile = new CCurrentProfile(m_profileManager.Profiles(), m_environment.dataFolder,
-                                    m_presenter, this);
-    m_profile->setObjectName(QStringLiteral("currentProfile"));
-    m_icon = QIcon(QStringLiteral(":/icons/kestrine.svg"));
     setWindowTitle(tr("Kestrine V1.0"));
-    setWindowIcon(m_icon);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kestrine.svg")));
+    m_profile = new CCurrentProfile(m_profileManager.Profiles(), m_environment.dataFolder,
+                                    m_presenters.Window(), this);
+    m_profile->setObjectName(QStringLiteral("currentProfile"));
     CreateControls();
     CreateMenu();
-    StartHistory();
+    ConnectParts();
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
     resize(kInitialClientSize + QSize(0, menuHeight + statusBar()->sizeHint().height()));
     OnInitDialog();
 }
 
-CSubmitterDlg::~CSubmitterDlg()
-{
-    m_fontDatabase.waitForFinished();
-}
+CSubmitterDlg::~CSubmitterDlg() = default;
 
 void CSubmitterDlg::CreateControls()
 {
@@ -106,16 +91,16 @@ void CSubmitterDlg::CreateControls()
     client->setMinimumSize(kMinimumClientSize);
     setCentralWidget(client);
 
-    // Created in tab order. The object names let tests and accessibility tools find them.
+    // The object names let tests and accessibility tools find them.
     m_browser = new CBrowserCtrl(client);
     m_browser->setObjectName(QStringLiteral("browser"));
+    m_session = new CSubmissionSession(*m_browser, m_database, *m_profile, m_environment.clock,
+                                       m_presenters.Window(), this);
+    m_session->setObjectName(QStringLiteral("submissionSession"));
     // The start page does not depend on anything else of the window, and loads while the rest
     // is built and the database is read.
-    m_session = new CSubmissionSession(*m_browser, m_database, *m_profile, m_environment.clock,
-                                       m_presenter, this);
-    m_session->setObjectName(QStringLiteral("submissionSession"));
-    m_browser->Navigate(VendorUrl("/updates/"));
-    m_directoryPanel = new CDirectoryListPanel(m_presenter, client);
+    m_browser->Navigate(QString::fromStdString("http://" + m_environment.vendorHost + "/updates/"));
+    m_directoryPanel = new CDirectoryListPanel(m_presenters.Window(), client);
     m_directoryPanel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });
     m_profileCombo = new CProfileSelector(client);
@@ -125,35 +110,23 @@ void CSubmitterDlg::CreateControls()
     m_fillButton = new QPushButton(tr("&Fill current page"), client);
     m_fillButton->setObjectName(QStringLiteral("fillButton"));
     m_status = new CAssistantStatus(*statusBar());
-
-    // Programmatic changes of the list's selection and the selector's are quiet, so the
-    // handlers see only the user's choices.
-    connect(m_directoryPanel, &CDirectoryListPanel::directoryPicked, this,
-            &CSubmitterDlg::OnSelchangeDirectoryList);
-    connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
-            &CSubmitterDlg::OnSelchangeProfileCombo);
-    connect(m_fillButton, &QPushButton::clicked, this, &CSubmitterDlg::OnFill);
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("submissionTimer"));
-    connect(m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
-    connect(m_browser->PageEvents(), &CPageEvents::fillReported, m_status,
-            &CAssistantStatus::ShowFillReport);
-    connect(m_directoryPanel, &CDirectoryListPanel::progressChanged, m_status,
-            &CAssistantStatus::ShowProgress);
-    connect(m_directoryPanel, &CDirectoryListPanel::statusReported, m_status,
-            &CAssistantStatus::ShowStatus);
-    connect(m_directoryPanel, &CDirectoryListPanel::markRequested, this,
-            &CSubmitterDlg::SetSentByHand);
-    ConnectSession();
-    connect(&m_startupDatabaseWatcher, &QFutureWatcher<DatabaseRead>::finished, this,
-            &CSubmitterDlg::OnDatabaseRead);
     client->installEventFilter(this);
 }
 
 void CSubmitterDlg::CreateMenu()
 {
+    m_history =
+        new CHistoryCommands(*this, m_environment.dataFolder, *m_profile, m_presenters.Window());
+    m_directoryCommands = new CDirectoryCommands(
+        *this, *m_browser, m_database, *m_directoryPanel, *m_profile, m_environment.dataFolder,
+        m_presenters.Window(), [this] { m_startup->Await(); });
+    m_meaningFill = new CMeaningFillOffer(*this, *m_browser, m_database, *m_profile);
+    m_feedCheck = new CFeedCheckCommands(*this, m_profileManager.Profiles(), m_presenters.Window());
+
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    AddHistoryCommands(file);
+    m_history->AddCommands(*menuBar(), *file);
     file->addAction(tr("E&xit"), this, &CSubmitterDlg::OnExit);
 
     QMenu* settings = menuBar()->addMenu(tr("&Settings"));
@@ -162,7 +135,7 @@ void CSubmitterDlg::CreateMenu()
                         &CSubmitterDlg::OnUpdateDatabase);
     settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
 
-    CreateDirectoryMenus();
+    m_directoryCommands->AddMenus();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("User Guide"), this, &CSubmitterDlg::OnUserGuide);
@@ -170,53 +143,95 @@ void CSubmitterDlg::CreateMenu()
     help->addAction(tr("&About Kestrine"), this, &CSubmitterDlg::OnAbout);
 }
 
-void CSubmitterDlg::OnInitDialog()
+// Who hears whom. Programmatic changes of the list's selection and the selector's are quiet,
+// so the handlers see only the user's choices.
+void CSubmitterDlg::ConnectParts()
 {
-    const std::string rememberedName = m_profile->LoadStateFile();
-    m_directoryPanel->SetMarkingProfile(rememberedName);
-    m_profileCombo->FillFrom(m_profileManager.Profiles());
-    if (m_profile->HasProfile())
-        m_profileCombo->SelectByName(rememberedName);
+    connect(m_directoryPanel, &CDirectoryListPanel::directoryPicked, this,
+            &CSubmitterDlg::OnSelchangeDirectoryList);
+    connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
+            &CSubmitterDlg::OnSelchangeProfileCombo);
+    connect(m_fillButton, &QPushButton::clicked, this, &CSubmitterDlg::OnFill);
+    connect(m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
+    connect(m_startup, &CStartupReads::databaseRead, this, &CSubmitterDlg::OnDatabaseRead);
 
-    // The engine needs this thread's event loop to load the start page, so the list waits for
-    // the database's read instead of the thread.
-    m_startupDatabaseWatcher.setFuture(m_startupDatabase);
-    m_timer->start(kTimerPeriodMs);
+    // The assistant's status bar.
+    connect(m_directoryPanel, &CDirectoryListPanel::progressChanged, m_status,
+            &CAssistantStatus::ShowProgress);
+    connect(m_directoryPanel, &CDirectoryListPanel::statusReported, m_status,
+            &CAssistantStatus::ShowStatus);
+    connect(m_browser->PageEvents(), &CPageEvents::fillReported, m_status,
+            &CAssistantStatus::ShowFillReport);
 
-    QTimer::singleShot(0, m_profile, &CCurrentProfile::WarnIfUnsaveable);
+    // What the page's submission session reports.
+    connect(m_session, &CSubmissionSession::opened, this,
+            [this](const std::string& directory, const QUrl& page) {
+                m_history->Record(HistoryEventKind::Opened, directory, page);
+            });
+    connect(m_session, &CSubmissionSession::filled, this,
+            [this](const std::string& directory, const QUrl& page, const FillReport& report,
+                   int fieldsTotal, bool byButton) {
+                m_status->ShowFillReport(report);
+                m_history->Record(HistoryEventKind::Filled, directory, page, report.fieldsSet,
+                                  fieldsTotal);
+                if (byButton && report.fieldsSet == 0)
+                    m_meaningFill->Offer(m_session->Directory());
+            });
+    connect(m_session, &CSubmissionSession::submitted, this,
+            [this](const std::string& directory, const QUrl& page) {
+                m_history->Record(HistoryEventKind::Submitted, directory, page);
+            });
+    connect(m_session, &CSubmissionSession::confirmationRead, this,
+            [this](const std::string& directory, const QUrl& page, bool confirmed) {
+                m_history->Record(confirmed ? HistoryEventKind::Confirmed
+                                            : HistoryEventKind::NotConfirmed,
+                                  directory, page);
+            });
+    connect(m_session, &CSubmissionSession::confirmed, this, &CSubmitterDlg::RecordSent);
+    connect(m_session, &CSubmissionSession::confirmationUnknown, m_directoryCommands,
+            &CDirectoryCommands::LearnConfirmation);
+
+    // The user's directories and the marks set by hand.
+    connect(m_directoryCommands, &CDirectoryCommands::addressOpening, m_session,
+            &CSubmissionSession::DropPendingFill);
+    connect(m_directoryCommands, &CDirectoryCommands::directorySaved, m_session,
+            &CSubmissionSession::SetDirectory);
+    connect(m_directoryCommands, &CDirectoryCommands::confirmed, this, &CSubmitterDlg::RecordSent);
+    connect(m_directoryCommands, &CDirectoryCommands::directoriesChanged, this,
+            [this] { RebuildDirectoryList(m_profile->Record().name); });
+    connect(m_directoryCommands, &CDirectoryCommands::marksChanged, this,
+            [this] { MarkDirectoryList(m_profile->Record().name); });
+    connect(m_directoryPanel, &CDirectoryListPanel::markRequested, m_history,
+            &CHistoryCommands::SetSentByHand);
+    connect(m_history, &CHistoryCommands::marksChanged, this, [this] {
+        const std::optional<std::string> selected = m_directoryPanel->SelectedDirectory();
+        MarkDirectoryList(m_profile->Record().name);
+        m_directoryPanel->SelectDirectory(selected.value_or(std::string()));
+    });
+    connect(m_history, &CHistoryCommands::directoryRequested, this,
+            [this](const std::string& directory) {
+                if (!m_directoryPanel->SelectDirectory(directory)) {
+                    m_presenters.Window().ShowMessage(
+                        "The directory \"" + directory +
+                            "\" is no longer in the directory database.",
+                        "Error", MessageIcon::Exclamation);
+                    return;
+                }
+                // As if the user picked it in the list: the page opens and fills.
+                if (m_directoryPanel->SelectedDirectory())
+                    OnSelchangeDirectoryList();
+                activateWindow();
+            });
+    connect(m_feedCheck, &CFeedCheckCommands::profileChanged, this,
+            [this](const std::string& profileName) {
+                m_profile->Refresh(profileName);
+                m_profile->SaveStateFileOrWarn();
+            });
 }
 
-void CSubmitterDlg::WarnAboutUserDirectories()
+bool CSubmitterDlg::IsDatabaseLoaded() const
 {
-    m_presenter.ShowMessage("Kestrine cannot read your own directories in " +
-                                UserDirectoriesPath() +
-                                ", so the list shows only those of the directory database. "
-                                "Kestrine leaves the file as it is: correct it or move it away, "
-                                "then start Kestrine again.",
-                            "Kestrine", MessageIcon::Exclamation);
-}
-
-void CSubmitterDlg::OnDatabaseRead()
-{
-    if (m_databaseLoaded)
-        return;
-    DatabaseRead read = m_startupDatabase.result();
-    m_startupDatabase = {};
-    if (read.userFileUnreadable)
-        QTimer::singleShot(0, this, &CSubmitterDlg::WarnAboutUserDirectories);
-    m_database.Adopt(std::move(read));
-    // Marked for the profile that is current now, which the user may have picked meanwhile.
-    RebuildDirectoryList(m_directoryPanel->MarkingProfile());
-    m_databaseLoaded = true;
-    emit databaseLoaded();
-}
-
-void CSubmitterDlg::AwaitStartupDatabase()
-{
-    if (m_databaseLoaded)
-        return;
-    m_startupDatabase.waitForFinished();
-    OnDatabaseRead();
+    return m_startup->IsDelivered();
 }
 
 bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)
@@ -230,8 +245,8 @@ bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CSubmitterDlg::OnSize(int cx, int cy)
 {
-    // The right-hand column keeps to the right edge; the browser takes the rest. Next unsent
-    // sits under the Fill button and the filter above the list, which starts below them.
+    // The right-hand column keeps to the right edge; the browser takes the rest. The panel
+    // holds Next unsent under the Fill button, and the filter above the list.
     m_directoryPanel->setGeometry(cx - 235, kPanelTop, 220, cy - kPanelTop - 15);
     // At least the old 35 × 15, and as much as its text takes in the font in use: a fixed
     // size cut off the colon.
@@ -256,41 +271,4 @@ void CSubmitterDlg::OnExit()
 {
     m_exitWithoutSaving = true;
     close();
-}
-
-QString CSubmitterDlg::VendorUrl(const char* path) const
-{
-    return QString::fromStdString("http://" + m_environment.vendorHost + path);
-}
-
-// What the page's submission session reports goes to the status bar, the history, the list's
-// marks and the features that take over where the rules end.
-void CSubmitterDlg::ConnectSession()
-{
-    connect(m_session, &CSubmissionSession::opened, this,
-            [this](const std::string& directory, const QUrl& page) {
-                RecordHistory(HistoryEventKind::Opened, directory, page);
-            });
-    connect(m_session, &CSubmissionSession::filled, this,
-            [this](const std::string& directory, const QUrl& page, const FillReport& report,
-                   int fieldsTotal, bool byButton) {
-                m_status->ShowFillReport(report);
-                RecordHistory(HistoryEventKind::Filled, directory, page, report.fieldsSet,
-                              fieldsTotal);
-                if (byButton && report.fieldsSet == 0)
-                    OfferFillByMeaning();
-            });
-    connect(m_session, &CSubmissionSession::submitted, this,
-            [this](const std::string& directory, const QUrl& page) {
-                RecordHistory(HistoryEventKind::Submitted, directory, page);
-            });
-    connect(m_session, &CSubmissionSession::confirmationRead, this,
-            [this](const std::string& directory, const QUrl& page, bool confirmed) {
-                RecordHistory(confirmed ? HistoryEventKind::Confirmed
-                                        : HistoryEventKind::NotConfirmed,
-                              directory, page);
-            });
-    connect(m_session, &CSubmissionSession::confirmed, this, &CSubmitterDlg::RecordSent);
-    connect(m_session, &CSubmissionSession::confirmationUnknown, this,
-            &CSubmitterDlg::LearnConfirmation);
 }
