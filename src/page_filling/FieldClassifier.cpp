@@ -263,9 +263,9 @@ FieldClassification CFieldClassifier::Classify(const FieldDescriptor& field) con
     return Decide(total);
 }
 
-std::vector<FieldClassification>
-CFieldClassifier::ClassifyPage(const std::vector<FieldDescriptor>& fields) const
+std::vector<FieldClassification> CFieldClassifier::ClassifyPage(const PageDescription& page) const
 {
+    const std::vector<FieldDescriptor>& fields = page.fields;
     std::vector<FieldClassification> classes;
     classes.reserve(fields.size());
     for (const FieldDescriptor& field : fields)

@@ -18,9 +18,8 @@ FieldType TypeOf(const FieldDescriptor& field)
 
 LearnProposal ProposeLearning(const PageDescription& page)
 {
-    LearnProposal proposal{ProposeDirectoryName(page.title, page.address),
-                           CFieldClassifier().ClassifyPage(page.fields),
-                           {}};
+    LearnProposal proposal{
+        ProposeDirectoryName(page.title, page.address), CFieldClassifier().ClassifyPage(page), {}};
     for (size_t i = 0; i < page.fields.size(); ++i) {
         const FieldClassification& meaning = proposal.meanings[i];
         proposal.fields.push_back(

@@ -152,7 +152,7 @@ TEST(FieldClassifierPage, NameBesideSurnameMeansTheGivenNameAndBesidePrenomTheFa
     const CFieldClassifier classifier;
     const auto meanings = [&classifier](const std::vector<FieldDescriptor>& fields) {
         std::vector<FieldMeaning> result;
-        for (const FieldClassification& c : classifier.ClassifyPage(fields))
+        for (const FieldClassification& c : classifier.ClassifyPage({.fields = fields}))
             result.push_back(c.meaning);
         return result;
     };

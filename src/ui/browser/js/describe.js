@@ -188,6 +188,7 @@
     function describeField(field, ordinal) {
         var element = field.element;
         return {
+            form: Array.prototype.indexOf.call(documentForms.call(document), element.form),
             tag: element.tagName.toLowerCase(),
             type: element instanceof HTMLInputElement ? element.type : "",
             name: element.getAttribute("name") || "",
@@ -198,11 +199,47 @@
             placeholder: clean(element.getAttribute("placeholder")),
             nearbyText: nearbyTextOf(element),
             autocomplete: clean(element.getAttribute("autocomplete")).toLowerCase(),
+            title: clean(element.getAttribute("title")),
             options: element instanceof HTMLSelectElement
                 ? Array.prototype.slice.call(element.options, 0, 100).map(function (option) {
                     return clean(option.text);
                 })
                 : [],
+        };
+    }
+
+    // A form's own properties, which controls named like them ("action", "elements") hide.
+    var formElements = Object.getOwnPropertyDescriptor(HTMLFormElement.prototype, "elements").get;
+    var documentForms = Object.getOwnPropertyDescriptor(Document.prototype, "forms").get;
+    function formAttribute(form, name) {
+        return clean(Element.prototype.getAttribute.call(form, name));
+    }
+
+    // What tells a form's purpose: where it goes, what it is called, whether it asks for a
+    // password, and what its buttons say.
+    function describeForm(form) {
+        var buttons = [];
+        var passwords = 0;
+        Array.prototype.forEach.call(formElements.call(form), function (control) {
+            if (control instanceof HTMLInputElement && control.type === "password") {
+                if (isShown(control))
+                    ++passwords;
+            } else if (control instanceof HTMLButtonElement && control.type === "submit") {
+                buttons.push(clean(control.textContent) ||
+                             clean(control.getAttribute("aria-label") || control.title));
+            } else if (control instanceof HTMLInputElement &&
+                       (control.type === "submit" || control.type === "image")) {
+                buttons.push(clean(control.value || control.alt || control.title));
+            }
+        });
+        return {
+            action: formAttribute(form, "action"),
+            id: formAttribute(form, "id"),
+            name: formAttribute(form, "name"),
+            className: formAttribute(form, "class"),
+            searchRole: Element.prototype.closest.call(form, "[role=search]") !== null,
+            passwords: passwords,
+            buttons: buttons.slice(0, 10),
         };
     }
 
@@ -232,6 +269,7 @@
             address: location.href,
             token: token,
             fields: fields.map(describeField),
+            forms: Array.prototype.map.call(documentForms.call(document), describeForm),
         });
     };
 
