@@ -47,6 +47,21 @@ bool SavePages(const QString& path, const std::map<std::string, ReadPage>& pages
            file.write(QJsonDocument(saved).toJson(QJsonDocument::Compact)) > 0;
 }
 
+void PrintFields(std::ostream& out, const std::string& file,
+                 const std::vector<FieldDescriptor>& fields,
+                 const std::vector<FieldClassification>& classes)
+{
+    out << file << '\n';
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const FieldDescriptor& field = fields[i];
+        out << "  form " << field.form << ' ' << field.tag << '/' << field.type << " name=\""
+            << field.name << "\" label=\"" << field.label << "\" placeholder=\""
+            << field.placeholder << "\" nearby=\"" << field.nearbyText << "\" title=\""
+            << field.title << "\" -> " << MeaningText(classes[i].meaning) << ' '
+            << classes[i].confidence << '\n';
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -71,7 +86,9 @@ int main(int argc, char** argv)
         QStringLiteral("load"),
         QStringLiteral("Judge what an earlier run kept in this file instead of browsing."),
         QStringLiteral("file"));
-    parser.addOptions({corpus, only, misses, save, load});
+    const QCommandLineOption fields(
+        QStringLiteral("fields"), QStringLiteral("Also print every field read, with its meaning."));
+    parser.addOptions({corpus, only, misses, save, load, fields});
     parser.process(application);
 
     const std::string folder = parser.value(corpus).toStdString();
@@ -114,11 +131,13 @@ int main(int argc, char** argv)
             scorecard.AddUnread(page.file);
             continue;
         }
-        const std::vector<FieldDescriptor>& fields = shown->second.description.fields;
+        const std::vector<FieldDescriptor>& described = shown->second.description.fields;
+        const auto classes = classifier.ClassifyPage(shown->second.description);
+        if (parser.isSet(fields))
+            PrintFields(std::cout, page.file, described, classes);
         scorecard.Add(page.file,
-                      JudgePage(page, fields, shown->second.corpusFormOf,
-                                classifier.ClassifyPage(shown->second.description), *table),
-                      fields);
+                      JudgePage(page, described, shown->second.corpusFormOf, classes, *table),
+                      described);
     }
     if (parser.isSet(save) && !SavePages(parser.value(save), read)) {
         std::cerr << "Cannot write " << parser.value(save).toStdString() << '\n';

@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FieldCase{"FeedUrlLabel", Input("u", "Feed URL"), FeedAddress, true},
         FieldCase{"RssInSentence", Input("a", "The address of your RSS feed"), FeedAddress, true},
-        FieldCase{"PlainUrl", Input("x", "URL:"), FeedAddress, true},
+        FieldCase{"PlainUrlIsTheSite", Input("x", "URL:"), SiteAddress, true},
         FieldCase{"SiteUrl", Input("x", "Website URL"), SiteAddress, true},
         FieldCase{"UrlOfYourSite", Input("x", "URL of your site"), SiteAddress, true},
         FieldCase{"SiteDescriptionIsDescription", Input("x", "Site description"), Description,
