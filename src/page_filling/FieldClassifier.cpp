@@ -16,6 +16,7 @@ constexpr double kNearbyWeight = 0.65;
 constexpr double kTitleWeight = 0.6;
 constexpr double kNameWeight = 0.6;
 constexpr double kIdWeight = 0.5;
+constexpr double kNoteWeight = 0.9;
 
 // Independent pieces of evidence for a meaning add up without ever reaching 1.
 void Add(Evidence& total, FieldMeaning meaning, double amount)
@@ -29,6 +30,14 @@ void AddText(Evidence& total, std::string_view text, TextSource source, double w
     const Evidence evidence = TextEvidence(text, source);
     for (size_t i = 0; i < kMeaningCount; ++i)
         Add(total, static_cast<FieldMeaning>(i), weight * evidence[i]);
+}
+
+// A note after a field may warn that it must stay empty; its other words say what the field
+// is for as often as they tell of another ("This will be your username").
+void AddWarning(Evidence& total, std::string_view note)
+{
+    if (WarnsOff(note))
+        Add(total, FieldMeaning::None, kNoteWeight);
 }
 
 // The autocomplete token that names the field's purpose is the last one ("shipping email").
@@ -160,6 +169,7 @@ FieldClassification CFieldClassifier::Classify(const FieldDescriptor& field) con
     AddText(total, field.placeholder, TextSource::Caption, kPlaceholderWeight);
     AddText(total, field.nearbyText, TextSource::Caption, kNearbyWeight);
     AddText(total, field.title, TextSource::Caption, kTitleWeight);
+    AddWarning(total, field.noteAfter);
     AddText(total, field.name, TextSource::Key, kNameWeight);
     if (field.id != field.name)
         AddText(total, field.id, TextSource::Key, kIdWeight);

@@ -22,6 +22,7 @@ struct FieldDescriptor
     std::string label;       // <label for>, a wrapping <label>, or aria-label
     std::string placeholder; // the placeholder attribute
     std::string nearbyText;  // the text shown just before the field, as old table forms have it
+    std::string noteAfter;   // a note just after the field, within its own caption's box
     std::string autocomplete;
     std::string title;                // the title attribute, a tooltip that often names the field
     std::vector<std::string> options; // a select's option texts

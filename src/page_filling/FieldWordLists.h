@@ -18,6 +18,8 @@ enum class KeywordRole
     // An address of no particular kind ("URL", "Link", "Address"): the keyword's own meaning,
     // unless a feed or site word goes with it.
     AnyAddress,
+    // Asks to leave the field alone ("Leave this field blank"): a trap for robots.
+    Warning,
     // Says whose thing the field is about ("Site", "Blog", "Feed"): it names the field only when
     // nothing else in the same phrase does ("Site description" is a description).
     Modifier,

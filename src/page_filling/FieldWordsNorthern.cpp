@@ -35,7 +35,8 @@ constexpr KeywordGroup kGroups[] = {
      "brukernavn|gateadresse|poststed|sted|bedrift|søk|salasana|käyttäjätunnus|"
      "käyttäjänimi|puhelin|puhelinnumero|katuosoite|postinumero|postitoimipaikka|kaupunki|"
      "yritys|yrityksen nimi|haku|hae|şifre|parola|kullanıcı adı|cep telefonu|şehir|"
-     "posta kodu|şirket|ara|arama|lämna tomt|lad være tom|la stå tom|jätä tyhjäksi|boş bırakın"},
+     "posta kodu|şirket|ara|arama"},
+    {None, Warning, 1.0, "lämna tomt|lad være tom|la stå tom|jätä tyhjäksi|boş bırakın"},
     {None, Head, 0.6, "meddelande|besked|melding|viesti|mesaj|kommentar|kommentti|yorum"},
 };
 

@@ -91,8 +91,9 @@ constexpr KeywordGroup kGroups[] = {
      "busqueda|cerca|pesquisa|zoeken|subcategory|sub category|unterkategorie|sous categorie|"
      "subcategoria|sottocategoria|language|sprache|langue|idioma|lingua"},
     // Honeypots ask to be left alone.
-    {None, Head, 1.0,
+    {None, Warning, 1.0,
      "leave this field blank|leave this field empty|leave blank|leave empty|leave this empty|"
+     "left unchanged|leave unchanged|for validation purposes|"
      "leave this blank|do not fill|dont fill|don t fill|do not change|should be empty|"
      "must be empty|keep this field blank|if you are human|not for humans|nicht ausfullen|"
      "leer lassen|ne pas remplir|laisser vide|no rellenar|dejar en blanco|lasciare vuoto|"

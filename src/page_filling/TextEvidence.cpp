@@ -175,7 +175,7 @@ Evidence PhraseEvidence(const std::vector<std::string>& words, TextSource source
         });
     };
     KeywordRole used = KeywordRole::Modifier;
-    if (has(KeywordRole::Head) || has(KeywordRole::BareName))
+    if (has(KeywordRole::Head) || has(KeywordRole::BareName) || has(KeywordRole::Warning))
         used = KeywordRole::Head;
     else if (has(KeywordRole::AnyAddress))
         used = KeywordRole::AnyAddress;
@@ -191,7 +191,9 @@ Evidence PhraseEvidence(const std::vector<std::string>& words, TextSource source
         FieldMeaning meaning = match.keyword->meaning;
         double strength = match.keyword->strength;
         const bool bareName = match.keyword->role == KeywordRole::BareName;
-        const KeywordRole role = bareName ? KeywordRole::Head : match.keyword->role;
+        const KeywordRole role = bareName || match.keyword->role == KeywordRole::Warning
+                                     ? KeywordRole::Head
+                                     : match.keyword->role;
         if (role != used ||
             (source == TextSource::Key && role == KeywordRole::Head && match.first < lastHead))
             continue;
@@ -244,4 +246,16 @@ Evidence TextEvidence(std::string_view text, TextSource source)
             evidence[i] = std::max(evidence[i], more[i]);
     }
     return evidence;
+}
+
+bool WarnsOff(std::string_view caption)
+{
+    for (const std::vector<std::string>& phrase : Phrases(caption, TextSource::Caption)) {
+        const std::vector<Match> matches = OutermostMatches(phrase, TextSource::Caption);
+        if (std::any_of(matches.begin(), matches.end(), [](const Match& match) {
+                return match.keyword->role == KeywordRole::Warning;
+            }))
+            return true;
+    }
+    return false;
 }

@@ -28,3 +28,7 @@ enum class TextSource
 // words that only say whose thing it is ("Site", "Blog"). A bare "Name" qualified by another
 // word ("Company name", "Nom de la société") is nobody's name.
 Evidence TextEvidence(std::string_view text, TextSource source);
+
+// Whether a caption asks to leave its field alone ("Leave this field blank", "should be left
+// unchanged"), as robot traps do.
+bool WarnsOff(std::string_view caption);

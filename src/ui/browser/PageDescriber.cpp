@@ -25,6 +25,7 @@ FieldDescriptor FieldFromJson(const QJsonObject& json)
     field.label = Text(json, "label");
     field.placeholder = Text(json, "placeholder");
     field.nearbyText = Text(json, "nearbyText");
+    field.noteAfter = Text(json, "noteAfter");
     field.autocomplete = Text(json, "autocomplete");
     field.title = Text(json, "title");
     for (const QJsonValue option : json.value(QStringLiteral("options")).toArray())
