@@ -86,9 +86,10 @@ constexpr std::string_view kKeyPrefixes[] = {
     "member"sv,   "subscriber"sv, "sub"sv,     "newsletter"sv, "nl"sv};
 
 constexpr std::string_view kKeySuffixes[] = {
-    "address"sv, "addr"sv,  "adr"sv, "adresse"sv, "adres"sv,   "field"sv,        "input"sv,
-    "txt"sv,     "text"sv,  "box"sv, "value"sv,   "confirm"sv, "confirmation"sv, "again"sv,
-    "repeat"sv,  "check"sv, "id"sv,  "main"sv,    "form"sv,    "fld"sv};
+    "address"sv,      "addr"sv,  "adr"sv,    "adresse"sv,    "adres"sv,     "field"sv,
+    "input"sv,        "txt"sv,   "text"sv,   "box"sv,        "value"sv,     "confirm"sv,
+    "confirmation"sv, "again"sv, "repeat"sv, "check"sv,      "id"sv,        "main"sv,
+    "form"sv,         "fld"sv,   "signup"sv, "newsletter"sv, "subscribe"sv, "subscription"sv};
 
 void Expand(std::span<const KeywordGroup> groups, std::vector<FieldKeyword>& keywords)
 {
