@@ -32,18 +32,6 @@ constexpr std::array<std::string_view, 26> kLoginCaptions = {
     "увійти",    "logga in",     "log ind",   "logg inn",       "kirjaudu", "giris yap",
     "로그인",    "ログイン"};
 
-// Meanings that a form of one text field asks for when it is no search: a newsletter's
-// e-mail, a feed to ping.
-bool AsksForAProfileFact(const FieldClassification& meaning)
-{
-    return meaning.IsConfident() &&
-           (meaning.meaning == FieldMeaning::Email ||
-            meaning.meaning == FieldMeaning::FeedAddress ||
-            meaning.meaning == FieldMeaning::SiteAddress ||
-            meaning.meaning == FieldMeaning::FirstName ||
-            meaning.meaning == FieldMeaning::LastName || meaning.meaning == FieldMeaning::FullName);
-}
-
 // A word of the list, alone or split in two ("sign-in", "logIn").
 template <size_t N>
 bool HasWordOf(const std::vector<std::string>& words, const std::array<std::string_view, N>& list)
@@ -101,6 +89,16 @@ bool IsPersonName(const FieldClassification& meaning)
             meaning.meaning == FieldMeaning::LastName || meaning.meaning == FieldMeaning::FullName);
 }
 
+// Meanings that a form of one text box asks for when it is no search: a newsletter's e-mail, a
+// feed to ping.
+bool AsksForAProfileFact(const FieldClassification& meaning)
+{
+    return IsPersonName(meaning) ||
+           (meaning.IsConfident() && (meaning.meaning == FieldMeaning::Email ||
+                                      meaning.meaning == FieldMeaning::FeedAddress ||
+                                      meaning.meaning == FieldMeaning::SiteAddress));
+}
+
 bool SaysLogIn(const std::string& caption)
 {
     std::string words;
@@ -130,6 +128,37 @@ bool IsSearchButton(const std::string& caption, size_t textInputs)
            (textInputs <= 2 && HasWordOf(words, kShortSearchWords));
 }
 
+// What a form says about itself, where the fields outside any form say nothing.
+bool SaysSearch(const FormDescriptor* form, size_t textInputs)
+{
+    return form && (form->searchRole || HasWordOf(NameWords(*form), kSearchWords) ||
+                    std::any_of(form->buttons.begin(), form->buttons.end(),
+                                [textInputs](const std::string& caption) {
+                                    return IsSearchButton(caption, textInputs);
+                                }));
+}
+
+bool IsSearch(const FormFields& form, size_t textInputs)
+{
+    // Besides a lone search box, a search form may offer a few choices (a category, a place).
+    constexpr size_t kMostFieldsBesideALoneBox = 3;
+    if (SaysSearch(form.form, textInputs) ||
+        std::any_of(form.fields.begin(), form.fields.end(),
+                    [](const auto* field) { return IsSearchBox(*field); }))
+        return true;
+    // Choices alone (filters, sorting, a page's language) ask for nothing a profile writes.
+    if (std::none_of(form.fields.begin(), form.fields.end(), [](const auto* field) {
+            return field->tag == "input" || field->tag == "textarea";
+        }))
+        return true;
+    // A lone text box that asks for nothing a profile holds is looked up, not submitted.
+    if (textInputs != 1 || form.fields.size() > kMostFieldsBesideALoneBox)
+        return false;
+    const auto box = std::find_if(form.fields.begin(), form.fields.end(),
+                                  [](const auto* field) { return IsTextInput(*field); });
+    return !AsksForAProfileFact(form.meanings[static_cast<size_t>(box - form.fields.begin())]);
+}
+
 } // namespace
 
 FormKind ClassifyForm(const FormFields& form)
@@ -139,31 +168,7 @@ FormKind ClassifyForm(const FormFields& form)
                                           [](const auto* field) { return IsTextInput(*field); }));
     if (IsLogin(form, textInputs))
         return FormKind::Login;
-    const std::vector<std::string> names =
-        form.form ? NameWords(*form.form) : std::vector<std::string>{};
-
-    if (form.form && form.form->searchRole)
+    if (IsSearch(form, textInputs))
         return FormKind::Search;
-    if (HasWordOf(names, kSearchWords) ||
-        std::any_of(form.fields.begin(), form.fields.end(),
-                    [](const auto* field) { return IsSearchBox(*field); }))
-        return FormKind::Search;
-    if (form.form && std::any_of(form.form->buttons.begin(), form.form->buttons.end(),
-                                 [textInputs](const std::string& caption) {
-                                     return IsSearchButton(caption, textInputs);
-                                 }))
-        return FormKind::Search;
-    // Choices alone (filters, sorting, a page's language) ask for nothing a profile writes.
-    if (std::none_of(form.fields.begin(), form.fields.end(), [](const auto* field) {
-            return field->tag == "input" || field->tag == "textarea";
-        }))
-        return FormKind::Search;
-    // A lone text box that asks for nothing a profile holds is looked up, not submitted.
-    if (textInputs == 1 && form.fields.size() <= 3) {
-        const auto box = std::find_if(form.fields.begin(), form.fields.end(),
-                                      [](const auto* field) { return IsTextInput(*field); });
-        if (!AsksForAProfileFact(form.meanings[static_cast<size_t>(box - form.fields.begin())]))
-            return FormKind::Search;
-    }
     return FormKind::Other;
 }

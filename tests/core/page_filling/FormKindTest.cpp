@@ -20,6 +20,12 @@ FieldDescriptor Box(const char* name, const char* label, const char* tag = "inpu
     return field;
 }
 
+FieldDescriptor OutsideAnyForm(FieldDescriptor field)
+{
+    field.form = -1;
+    return field;
+}
+
 FormDescriptor Form(const char* action, std::vector<std::string> buttons, int passwords = 0)
 {
     FormDescriptor form;
@@ -71,6 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"LoneKeywordsBoxBesideAGoButton",
                  Form("/browse", {"Go"}),
                  {Box("keywords", "Keywords")},
+                 {None}},
+        FormCase{"LoneKeywordsBoxOutsideAnyForm",
+                 Form("/", {}),
+                 {OutsideAnyForm(Box("keywords", "Keywords"))},
                  {None}},
         FormCase{"SearchButtonOnALongerForm",
                  Form("/browse", {"Search Events"}),
