@@ -160,40 +160,56 @@ bool IsQualified(const Match& match, const std::vector<std::string>& words, Text
     return match.last < words.size() && IsListed(words[match.last], NameLinks());
 }
 
+// Bare names and warnings say what a field is for, like any head word.
+KeywordRole Rank(const FieldKeyword& keyword)
+{
+    return keyword.role == KeywordRole::BareName || keyword.role == KeywordRole::Warning
+               ? KeywordRole::Head
+               : keyword.role;
+}
+
+// Which words of a phrase count: those that say what the field is for, else a plain address,
+// else the words that say whose thing it is.
+KeywordRole UsedRank(const std::vector<Match>& matches)
+{
+    const auto has = [&matches](KeywordRole rank) {
+        return std::any_of(matches.begin(), matches.end(),
+                           [rank](const Match& m) { return Rank(*m.keyword) == rank; });
+    };
+    if (has(KeywordRole::Head))
+        return KeywordRole::Head;
+    return has(KeywordRole::AnyAddress) ? KeywordRole::AnyAddress : KeywordRole::Modifier;
+}
+
+// A name or id is read like an English compound: its last head word says what it holds
+// ("MailName" is a name, "nameEmail" an e-mail).
+size_t LastHeadWord(const std::vector<Match>& matches)
+{
+    size_t last = 0;
+    for (const Match& match : matches) {
+        if (Rank(*match.keyword) == KeywordRole::Head)
+            last = std::max(last, match.first);
+    }
+    return last;
+}
+
 // What one phrase says, meaning by meaning.
 Evidence PhraseEvidence(const std::vector<std::string>& words, TextSource source)
 {
     Evidence evidence{};
-    std::vector<Match> matches = OutermostMatches(words, source);
-    const auto has = [&matches](KeywordRole role) {
-        return std::any_of(matches.begin(), matches.end(),
-                           [role](const Match& m) { return m.keyword->role == role; });
-    };
+    const std::vector<Match> matches = OutermostMatches(words, source);
     const auto modifies = [&matches](FieldMeaning meaning) {
         return std::any_of(matches.begin(), matches.end(), [meaning](const Match& m) {
             return m.keyword->role == KeywordRole::Modifier && m.keyword->meaning == meaning;
         });
     };
-    KeywordRole used = KeywordRole::Modifier;
-    if (has(KeywordRole::Head) || has(KeywordRole::BareName) || has(KeywordRole::Warning))
-        used = KeywordRole::Head;
-    else if (has(KeywordRole::AnyAddress))
-        used = KeywordRole::AnyAddress;
-    // A name or id is read like an English compound: its last head word says what it holds
-    // ("MailName" is a name, "nameEmail" an e-mail).
-    size_t lastHead = 0;
-    for (const Match& match : matches) {
-        if (match.keyword->role == KeywordRole::Head ||
-            match.keyword->role == KeywordRole::BareName)
-            lastHead = std::max(lastHead, match.first);
-    }
+    const KeywordRole used = UsedRank(matches);
+    const size_t lastHead = LastHeadWord(matches);
     for (const Match& match : matches) {
         FieldMeaning meaning = match.keyword->meaning;
         double strength = match.keyword->strength;
         const bool bareName = match.keyword->role == KeywordRole::BareName;
-        const KeywordRole role = bareName || match.keyword->role == KeywordRole::Warning
-                                     ? KeywordRole::Head
-                                     : match.keyword->role;
+        const KeywordRole role = Rank(*match.keyword);
         if (role != used ||
             (source == TextSource::Key && role == KeywordRole::Head && match.first < lastHead))
             continue;
