@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/DirectoryListOptions.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -21,6 +23,9 @@ struct CommandLineRequest
         CheckFeed,
         // --export-report: write the report to `reportFile` and end, without a window.
         ExportReport,
+        // --import-directories or --export-directories: `directoryListFile`, without a window.
+        ImportDirectories,
+        ExportDirectories,
     };
 
     Action action = Action::OpenWindow;
@@ -36,10 +41,14 @@ struct CommandLineRequest
     bool json = false; // --json: describe the page or report the feed as JSON
     // --export-report: the CSV file to write, as the file system spells it.
     std::string reportFile;
+    // The directory list to import or export, as the file system spells it.
+    std::string directoryListFile;
+    bool replaceDirectories = false; // --replace
 };
 
 // The program's options. Parsed before the application object exists, so that --help and
-// --version work without a display and a mistake ends the program before any window opens.
+// --version work without a display and a mistake ends the program before any window opens;
+// Qt's own options are left for the application object to read.
 class CCommandLine final
 {
 public:
@@ -68,4 +77,5 @@ private:
     QCommandLineOption m_checkFeed;
     QCommandLineOption m_json;
     QCommandLineOption m_exportReport;
+    CDirectoryListOptions m_directoryLists;
 };

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/DescribePageCommand.h"
+#include "app/DirectoryListCommand.h"
 #include "app/FeedCheckCommand.h"
 #include "app/InstanceLock.h"
 #include "app/ReportCommand.h"
@@ -51,6 +52,12 @@ int main(int argc, char* argv[])
         return RunFeedCheck(request.feedTarget, request.json, std::cout);
     if (request.action == CommandLineRequest::Action::ExportReport)
         return ExportReportAndExit(request.reportFile, request.dataFolder);
+    if (request.action == CommandLineRequest::Action::ImportDirectories)
+        return ImportDirectoriesAndExit(request.directoryListFile, request.dataFolder,
+                                        request.replaceDirectories, std::cout, std::cerr);
+    if (request.action == CommandLineRequest::Action::ExportDirectories)
+        return ExportDirectoriesAndExit(request.directoryListFile, request.dataFolder, std::cout,
+                                        std::cerr);
     const bool describePage = request.action == CommandLineRequest::Action::DescribePage;
     // The command for scripts shows no window: it runs on any machine, with a display or not.
     if (describePage && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
