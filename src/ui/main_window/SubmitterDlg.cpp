@@ -4,6 +4,7 @@
 #include "directory_db/UntrustedXml.h"
 #include "history/HistoryRecorder.h"
 #include "profiles/StateFile.h"
+#include "ui/about/HelpPages.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
 #include "ui/main_window/DirectoryEntryDelegate.h"
@@ -73,8 +74,7 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
       m_startupDatabase(
           StartDatabaseRead(m_environment.dataFolder.databaseFile, UserDirectoriesPath())),
-      m_fontDatabase(StartFontDatabase()),
-      m_windowBoxes(this), m_unownedBoxes(nullptr),
+      m_fontDatabase(StartFontDatabase()), m_windowBoxes(this), m_unownedBoxes(nullptr),
       m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
       m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
                                                          : m_unownedBoxes),
@@ -109,7 +109,10 @@ void CSubmitterDlg::CreateControls()
     // The start page does not depend on anything else of the window, and loads while the rest
     // is built and the database is read.
     InstallSubmitEventSink();
-    m_browser->Navigate(VendorUrl("/updates/"));
+    m_helpPages = new CHelpPages(
+        *m_browser, m_environment.vendorHost, [this] { return StartState(); }, this);
+    m_helpPages->Show(CHelpPages::Page::Start);
+    connect(this, &CSubmitterDlg::databaseLoaded, m_helpPages, &CHelpPages::ShowState);
     m_directoryModel = new CDirectoryListModel(this);
     m_directoryModel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });

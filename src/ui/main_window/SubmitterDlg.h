@@ -23,6 +23,7 @@ class CBrowserPage;
 class CDirectoryFilterProxy;
 class CDirectoryListModel;
 class CDirectoryListView;
+class CHelpPages;
 class CHistoryDlg;
 class CHistoryRecorder;
 class CSubmitEventSink;
@@ -39,6 +40,7 @@ class QTimer;
 class QUrl;
 class QWebEnginePage;
 struct FillReport;
+struct StartPageState;
 struct StatusMessage;
 struct WriteOutcome;
 
@@ -202,6 +204,7 @@ private:
     void OnAbout();
     void OnUserGuide();
     void OnSupport();
+    StartPageState StartState() const;
 
     SubmitterEnvironment m_environment;
     // Parsing a large dirdata.xml takes about as long as the browser engine takes to start, so
@@ -222,6 +225,7 @@ private:
     bool m_hasProfile = false;
     std::string m_currentDirectory;
     CBrowserCtrl* m_browser = nullptr;
+    CHelpPages* m_helpPages = nullptr;
     CDirectoryListModel* m_directoryModel = nullptr;
     CDirectoryFilterProxy* m_directoryFilter = nullptr;
     CDirectoryListView* m_directoryList = nullptr;
