@@ -35,7 +35,7 @@ UpdateResult CDatabaseDownloader::Download(const std::string& url, const std::st
     if (!sink.Open(temporaryPath))
         return kUpdateFailed;
     const UpdateUrl parts = SplitUpdateUrl(url);
-    const bool transferred = Transfer("http://" + parts.host + parts.path, sink);
+    const bool transferred = Transfer(parts.scheme + "://" + parts.host + parts.path, sink);
     if (!sink.Finish() || !transferred || sink.Bytes().empty())
         return kUpdateFailed;
     if (!IsDirectoryDatabaseDocument(sink.Bytes()))

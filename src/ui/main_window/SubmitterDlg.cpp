@@ -160,6 +160,7 @@ void CSubmitterDlg::CreateMenu()
     settings->addAction(tr("Manage Profiles"), this, &CSubmitterDlg::OnManageProfiles);
     settings->addAction(tr("Update RSS Directory Database"), this,
                         &CSubmitterDlg::OnUpdateDatabase);
+    settings->addAction(tr("Database Source…"), this, &CSubmitterDlg::OnDatabaseSource);
     settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
 
     CreateDirectoryMenus();

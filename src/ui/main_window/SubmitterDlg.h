@@ -26,6 +26,7 @@ class CDirectoryListView;
 class CHelpPages;
 class CHistoryDlg;
 class CHistoryRecorder;
+class CProgramSettings;
 class CSubmitEventSink;
 class CUserDirectoryFile;
 class QCheckBox;
@@ -74,6 +75,8 @@ public:
     // Settings > Manage Profiles (also reachable for tests without the menu).
     void OnManageProfiles();
     void OnUpdateDatabase();
+    // Settings > Database Source…: where updates come from.
+    void OnDatabaseSource();
     // Settings > Check Feed: the current profile's feed, in a window that leaves this one usable.
     void OnCheckFeed();
 
@@ -109,6 +112,7 @@ private:
     // Tells the user, once the window shows, that profiles cannot be saved and why.
     void WarnAboutDataFolder();
     QString VendorUrl(const char* path) const;
+    CProgramSettings Settings() const;
 
     // Directory list and profile selection.
     void OnSelchangeDirectoryList();

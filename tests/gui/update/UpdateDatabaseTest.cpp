@@ -150,6 +150,29 @@ private slots:
                              "1.1.4322)"));
     }
 
+    // Settings > Database Source chose another address: the update downloads from it alone.
+    void updateDownloadsFromTheChosenSource()
+    {
+        SubmitterTestEnvironment env;
+        env.server.server.Get("/mirror/d.xml", [](const httplib::Request&, httplib::Response& r) {
+            r.set_content(kNewDatabase, "text/xml");
+        });
+        Prepare(env, 404);
+        env.WriteProgramFile("kestrine.conf",
+                             "[update]\nsource=" + env.server.Url("/mirror/d.xml") + "\n");
+        auto window = OpenWindow(env);
+
+        window->OnUpdateDatabase();
+
+        QCOMPARE(env.windowMessages.messages,
+                 (std::vector<RecordingPresenter::Message>{
+                     {"Update successful", "Update", MessageIcon::None}}));
+        QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
+        QVERIFY(env.WaitForRequest("/mirror/d.xml"));
+        for (const LocalHttpServer::Request& request : env.server.Requests())
+            QVERIFY(request.path != kUpdatePath);
+    }
+
     // A data folder that still reads the installed database it could not copy: the update
     // gives the folder its own copy and leaves the installed one alone.
     void updateReplacesTheUsersCopyNotTheInstalledOne()
@@ -182,10 +205,11 @@ private slots:
     {
         SubmitterTestEnvironment env;
         std::promise<void> served;
-        env.server.server.Get(kUpdatePath, [&](const httplib::Request&, httplib::Response& response) {
-            response.set_content(kNewDatabase, "text/xml");
-            served.set_value();
-        });
+        env.server.server.Get(kUpdatePath,
+                              [&](const httplib::Request&, httplib::Response& response) {
+                                  response.set_content(kNewDatabase, "text/xml");
+                                  served.set_value();
+                              });
         env.Start();
         // The start-up read waits on a pipe until the update has been downloaded.
         const std::string pipe = env.ProgramFolder() + "installed.xml";
