@@ -7,6 +7,7 @@
 #include "ui/about/HelpPages.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
+#include "ui/directory_lists/DirectoryListCommands.h"
 #include "ui/main_window/DirectoryEntryDelegate.h"
 #include "ui/main_window/DirectoryFilterProxy.h"
 #include "ui/main_window/DirectoryListModel.h"
@@ -153,6 +154,13 @@ void CSubmitterDlg::CreateControls()
 void CSubmitterDlg::CreateMenu()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    auto* directoryLists = new CDirectoryListCommands(
+        [this]() -> const CDirectoryDatabase& {
+            AwaitStartupDatabase();
+            return m_database;
+        },
+        [this](const auto& change) { return ChangeUserDirectories(change); }, m_presenter, this);
+    directoryLists->AddTo(file);
     AddHistoryCommands(file);
     file->addAction(tr("E&xit"), this, &CSubmitterDlg::OnExit);
 

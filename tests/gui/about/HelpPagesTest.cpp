@@ -143,11 +143,11 @@ void HelpPagesTest::startPageShowsTheUsersState_data()
                               << "The directory list is empty: add directories as below."
                               << "";
     QTest::newRow("database still read") << StartPageState{1, std::string("Blog"), std::nullopt, 0}
-                                         << "You have 1 profile(s); the current one is “Blog”."
+                                         << "You have 1 profile; the current one is “Blog”."
                                          << "The directory list is being read."
                                          << "";
     QTest::newRow("at work") << StartPageState{2, std::string("Cats & \"Dogs\" <3>"), 8, 3}
-                             << "You have 2 profile(s); the current one is “Cats & \"Dogs\" <3>”."
+                             << "You have 2 profiles; the current one is “Cats & \"Dogs\" <3>”."
                              << "8 directories in the list."
                              << "3 of them sent for “Cats & \"Dogs\" <3>”.";
 }
