@@ -100,6 +100,14 @@ private:
         return window;
     }
 
+    static void VerifyNewDatabaseInstalled(const SubmitterTestEnvironment& env)
+    {
+        QCOMPARE(env.windowMessages.messages,
+                 (std::vector<RecordingPresenter::Message>{
+                     {"Update successful", "Update", MessageIcon::None}}));
+        QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
+    }
+
     static void VerifyPageStateKept(CSubmitterDlg& window)
     {
         QCOMPARE(Inspect(window).CurrentDirectory(), std::string("Beta"));
@@ -134,10 +142,7 @@ private slots:
 
         window->OnUpdateDatabase();
 
-        QCOMPARE(env.windowMessages.messages,
-                 (std::vector<RecordingPresenter::Message>{
-                     {"Update successful", "Update", MessageIcon::None}}));
-        QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
+        VerifyNewDatabaseInstalled(env);
         QCOMPARE(Entries(*Inspect(*window).DirectoryList()), entries);
         QCOMPARE(Inspect(*window).CurrentDirectoryRow(), -1);
         QCOMPARE(Inspect(*window).SelectedDirectoryRow(), -1);
@@ -164,10 +169,7 @@ private slots:
 
         window->OnUpdateDatabase();
 
-        QCOMPARE(env.windowMessages.messages,
-                 (std::vector<RecordingPresenter::Message>{
-                     {"Update successful", "Update", MessageIcon::None}}));
-        QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
+        VerifyNewDatabaseInstalled(env);
         QVERIFY(env.WaitForRequest("/mirror/d.xml"));
         for (const LocalHttpServer::Request& request : env.server.Requests())
             QVERIFY(request.path != kUpdatePath);
@@ -190,10 +192,7 @@ private slots:
 
         window.OnUpdateDatabase();
 
-        QCOMPARE(env.windowMessages.messages,
-                 (std::vector<RecordingPresenter::Message>{
-                     {"Update successful", "Update", MessageIcon::None}}));
-        QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
+        VerifyNewDatabaseInstalled(env);
         QCOMPARE(env.ReadProgramFile("installed.xml"), std::optional(kOldDatabase));
         QCOMPARE(Entries(*Inspect(window).DirectoryList()),
                  (QStringList{"Gamma [not sent]", "Beta [sent]", "Delta [not sent]"}));
