@@ -1,12 +1,10 @@
+#include "support/DevToolsPage.h"
 #include "support/WaitUntil.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -15,7 +13,6 @@
 #include <QTest>
 #include <csignal>
 #include <functional>
-#include <httplib.h>
 #include <sys/stat.h>
 
 // Installs this build into a temporary prefix, as a packager would, and checks what a desktop
@@ -37,7 +34,7 @@ private slots:
     void commandLineAnswersBeforeAnyWindow();
     void firstStartMakesAPrivateDataFolder();
     void laterStartKeepsTheUsersFiles();
-    void offlineStartShowsTheProgramsOwnStartPage();
+    void offlineStartShowsTheProgramsOwnStartPageAndGuide();
     void directoryListsGoRoundThroughTheCommandLine();
 
 private:
@@ -400,24 +397,7 @@ static int FreePort()
     return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
 
-// The title of the page the program's browser shows, as its engine's remote debugging lists
-// it; empty while there is none.
-static QString ShownPageTitle(int debuggingPort)
-{
-    httplib::Client engine("127.0.0.1", debuggingPort);
-    engine.set_connection_timeout(1);
-    const httplib::Result pages = engine.Get("/json/list");
-    if (!pages || pages->status != 200)
-        return {};
-    for (const QJsonValue page :
-         QJsonDocument::fromJson(QByteArray::fromStdString(pages->body)).array()) {
-        if (page[QStringLiteral("type")] == QStringLiteral("page"))
-            return page[QStringLiteral("title")].toString();
-    }
-    return {};
-}
-
-void InstalledTreeTest::offlineStartShowsTheProgramsOwnStartPage()
+void InstalledTreeTest::offlineStartShowsTheProgramsOwnStartPageAndGuide()
 {
     const int port = FreePort();
     QVERIFY(port != 0);
@@ -430,14 +410,28 @@ void InstalledTreeTest::offlineStartShowsTheProgramsOwnStartPage()
     // Qt's own option chooses the platform, no longer the variable.
     offline.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
 
-    QString title;
+    const DevToolsPage browser(port);
+    const QString startPage = QStringLiteral("Getting started with Kestrine");
+    QString startTitle;
+    QString guideTitle;
+    bool clicked = false;
     RunInstalledProgram(
         [&] {
-            title = ShownPageTitle(port);
-            return title == QStringLiteral("Getting started with Kestrine");
+            if (startTitle != startPage) {
+                startTitle = browser.Title();
+                return false;
+            }
+            // The start page's link to the guide, as the user would follow it.
+            if (!clicked)
+                clicked = browser.Run(
+                    QStringLiteral("document.querySelector('a[href=\"guide.html\"]').click()"));
+            guideTitle = browser.Title();
+            return guideTitle == QStringLiteral("Kestrine User Guide");
         },
         {QStringLiteral("-platform"), QStringLiteral("offscreen")}, offline);
-    QCOMPARE(title, QStringLiteral("Getting started with Kestrine"));
+    QCOMPARE(startTitle, startPage);
+    // The guide comes with the program as well.
+    QCOMPARE(guideTitle, QStringLiteral("Kestrine User Guide"));
 }
 
 std::pair<int, QByteArray> InstalledTreeTest::RunCommand(const QStringList& arguments) const
