@@ -75,7 +75,8 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
       m_startupDatabase(
           StartDatabaseRead(m_environment.dataFolder.databaseFile, UserDirectoriesPath())),
-      m_fontDatabase(StartFontDatabase()), m_windowBoxes(this), m_unownedBoxes(nullptr),
+      m_fontDatabase(StartFontDatabase()),
+      m_windowBoxes(this), m_unownedBoxes(nullptr),
       m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
       m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
                                                          : m_unownedBoxes),
