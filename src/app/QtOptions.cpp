@@ -14,7 +14,7 @@ struct QtOption
 
 // As QGuiApplication and QApplication read them, one or two leading dashes alike.
 constexpr std::array kQtOptions{
-    QtOption{"platform", "name[:options]", "The windowing platform: xcb, wayland, offscreen, …"},
+    QtOption{"platform", "name[:options]", "The windowing platform, such as xcb or wayland."},
     QtOption{"platformpluginpath", "path", "Where platform plugins are looked for."},
     QtOption{"platformtheme", "name", "The platform theme."},
     QtOption{"plugin", "name", "Loads an additional input plugin."},
@@ -73,7 +73,7 @@ QString CQtOptions::HelpText()
         QString synopsis = QStringLiteral("  -") + QLatin1String(option.name);
         if (option.value)
             synopsis += QStringLiteral(" <%1>").arg(QLatin1String(option.value));
-        text += synopsis.leftJustified(30) + QLatin1String(option.help) + QLatin1Char('\n');
+        text += synopsis.leftJustified(31) + QString::fromUtf8(option.help) + QLatin1Char('\n');
     }
     return text;
 }
