@@ -1,4 +1,5 @@
 #include "support/DevToolsPage.h"
+#include "support/OfflineEngine.h"
 #include "support/WaitUntil.h"
 
 #include <QDirIterator>
@@ -324,6 +325,7 @@ void InstalledTreeTest::RunInstalledProgram(const std::function<bool()>& ready,
     started.insert(QStringLiteral("XDG_DATA_HOME"), m_dataHome.path());
     started.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/config"));
     started.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.path() + QStringLiteral("/cache"));
+    KeepEngineOffline(started);
     started.insert(environment);
     program.setProcessEnvironment(started);
     program.start(Installed(QStringLiteral("bin/kestrine")), arguments);
@@ -402,11 +404,7 @@ void InstalledTreeTest::offlineStartShowsTheProgramsOwnStartPageAndGuide()
     const int port = FreePort();
     QVERIFY(port != 0);
     QProcessEnvironment offline;
-    // Every request, to 127.0.0.1 too, goes to a proxy that refuses it: the vendor's site
-    // cannot be reached, wherever it is, and nothing leaves the machine. (The engine splits
-    // its flags at blanks, so none may hold one.)
-    offline.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
-                   QStringLiteral("--proxy-server=127.0.0.1:1 --proxy-bypass-list=<-loopback>"));
+    KeepEngineOffline(offline);
     offline.insert(QStringLiteral("QTWEBENGINE_REMOTE_DEBUGGING"),
                    QStringLiteral("127.0.0.1:%1").arg(port));
     // Qt's own option chooses the platform, no longer the variable.
