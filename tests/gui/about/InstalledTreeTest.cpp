@@ -466,15 +466,15 @@ void InstalledTreeTest::directoryListsGoRoundThroughTheCommandLine()
     QVERIFY(writeFile(list, "<?xml version=\"1.0\"?>\n<r>"
                             "<directory name=\"Atlas\" submiturl=\"http://127.0.0.1:9/a\">"
                             "<item name=\"url\" value=\"#url#\"/></directory>"
-                            "<directory name=\"Blogrange\" submiturl=\"http://127.0.0.1:9/b\"/>"
+                            "<directory name=\"Kite List\" submiturl=\"http://127.0.0.1:9/b\"/>"
                             "</r>\n"));
     const QStringList inMine{QStringLiteral("--data-dir"), mine};
 
     auto [code, printed] = RunCommand(inMine + QStringList{"--import-directories", list});
     QCOMPARE(code, 0);
-    QVERIFY2(printed.contains("added: Atlas\nadded: Blogrange\n2 added"), printed.constData());
+    QVERIFY2(printed.contains("added: Atlas\nadded: Kite List\n2 added"), printed.constData());
     const QByteArray imported = readFile(mine + QStringLiteral("/mydirs.xml"));
-    QVERIFY(imported.contains("name=\"Blogrange\""));
+    QVERIFY(imported.contains("name=\"Kite List\""));
 
     std::tie(code, printed) = RunCommand(inMine + QStringList{"--import-directories", list});
     QCOMPARE(code, 0);
