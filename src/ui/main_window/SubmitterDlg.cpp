@@ -4,8 +4,10 @@
 #include "directory_db/UntrustedXml.h"
 #include "history/HistoryRecorder.h"
 #include "profiles/StateFile.h"
+#include "ui/about/HelpPages.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
+#include "ui/directory_lists/DirectoryListCommands.h"
 #include "ui/main_window/DirectoryEntryDelegate.h"
 #include "ui/main_window/DirectoryFilterProxy.h"
 #include "ui/main_window/DirectoryListModel.h"
@@ -109,7 +111,10 @@ void CSubmitterDlg::CreateControls()
     // The start page does not depend on anything else of the window, and loads while the rest
     // is built and the database is read.
     InstallSubmitEventSink();
-    m_browser->Navigate(VendorUrl("/updates/"));
+    m_helpPages = new CHelpPages(
+        *m_browser, m_environment.vendorHost, [this] { return StartState(); }, this);
+    m_helpPages->Show(CHelpPages::Page::Start);
+    connect(this, &CSubmitterDlg::databaseLoaded, m_helpPages, &CHelpPages::ShowState);
     m_directoryModel = new CDirectoryListModel(this);
     m_directoryModel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });
@@ -150,6 +155,13 @@ void CSubmitterDlg::CreateControls()
 void CSubmitterDlg::CreateMenu()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    auto* directoryLists = new CDirectoryListCommands(
+        [this]() -> const CDirectoryDatabase& {
+            AwaitStartupDatabase();
+            return m_database;
+        },
+        [this](const auto& change) { return ChangeUserDirectories(change); }, m_presenter, this);
+    directoryLists->AddTo(file);
     AddHistoryCommands(file);
     file->addAction(tr("E&xit"), this, &CSubmitterDlg::OnExit);
 
@@ -157,6 +169,7 @@ void CSubmitterDlg::CreateMenu()
     settings->addAction(tr("Manage Profiles"), this, &CSubmitterDlg::OnManageProfiles);
     settings->addAction(tr("Update RSS Directory Database"), this,
                         &CSubmitterDlg::OnUpdateDatabase);
+    settings->addAction(tr("Database Source…"), this, &CSubmitterDlg::OnDatabaseSource);
     settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
 
     CreateDirectoryMenus();

@@ -23,8 +23,10 @@ class CBrowserPage;
 class CDirectoryFilterProxy;
 class CDirectoryListModel;
 class CDirectoryListView;
+class CHelpPages;
 class CHistoryDlg;
 class CHistoryRecorder;
+class CProgramSettings;
 class CSubmitEventSink;
 class CUserDirectoryFile;
 class QCheckBox;
@@ -39,6 +41,7 @@ class QTimer;
 class QUrl;
 class QWebEnginePage;
 struct FillReport;
+struct StartPageState;
 struct StatusMessage;
 struct WriteOutcome;
 
@@ -72,6 +75,8 @@ public:
     // Settings > Manage Profiles (also reachable for tests without the menu).
     void OnManageProfiles();
     void OnUpdateDatabase();
+    // Settings > Database Source…: where updates come from.
+    void OnDatabaseSource();
     // Settings > Check Feed: the current profile's feed, in a window that leaves this one usable.
     void OnCheckFeed();
 
@@ -107,6 +112,7 @@ private:
     // Tells the user, once the window shows, that profiles cannot be saved and why.
     void WarnAboutDataFolder();
     QString VendorUrl(const char* path) const;
+    CProgramSettings Settings() const;
 
     // Directory list and profile selection.
     void OnSelchangeDirectoryList();
@@ -202,6 +208,7 @@ private:
     void OnAbout();
     void OnUserGuide();
     void OnSupport();
+    StartPageState StartState() const;
 
     SubmitterEnvironment m_environment;
     // Parsing a large dirdata.xml takes about as long as the browser engine takes to start, so
@@ -222,6 +229,7 @@ private:
     bool m_hasProfile = false;
     std::string m_currentDirectory;
     CBrowserCtrl* m_browser = nullptr;
+    CHelpPages* m_helpPages = nullptr;
     CDirectoryListModel* m_directoryModel = nullptr;
     CDirectoryFilterProxy* m_directoryFilter = nullptr;
     CDirectoryListView* m_directoryList = nullptr;

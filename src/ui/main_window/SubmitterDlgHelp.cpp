@@ -1,5 +1,6 @@
 #include "ui/about/AboutDlg.h"
-#include "ui/browser/BrowserCtrl.h"
+#include "ui/about/HelpPages.h"
+#include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 // Help menu. The help pages replace whatever the main browser shows; the submission state is
@@ -15,10 +16,23 @@ void CSubmitterDlg::OnAbout()
 
 void CSubmitterDlg::OnUserGuide()
 {
-    m_browser->Navigate(VendorUrl("/faqs/help.shtml"));
+    m_helpPages->Show(CHelpPages::Page::Guide);
 }
 
 void CSubmitterDlg::OnSupport()
 {
-    m_browser->Navigate(VendorUrl("/contact/"));
+    m_helpPages->Show(CHelpPages::Page::Support);
+}
+
+StartPageState CSubmitterDlg::StartState() const
+{
+    StartPageState state;
+    state.profiles = m_profileManager.Profiles().Profiles().size();
+    if (m_hasProfile)
+        state.currentProfile = m_markingProfile;
+    if (m_databaseLoaded) {
+        state.directories = m_directoryModel->DirectoryCount();
+        state.sent = m_directoryModel->SentCount();
+    }
+    return state;
 }

@@ -1,5 +1,7 @@
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/settings/DatabaseSourceDlg.h"
+#include "ui/settings/ProgramSettings.h"
 #include "ui/update/UpdateDialog.h"
 #include "update/UpdateResult.h"
 
@@ -15,7 +17,7 @@ void CSubmitterDlg::OnUpdateDatabase()
     CUpdateDialog dialog(this);
     // Always the data folder's own copy, never the installed one it may have started from.
     dialog.m_destination = m_environment.dataFolder.UserDatabaseFile();
-    dialog.m_url = VendorUrl("/updates/demo.xml").toStdString();
+    dialog.m_url = Settings().DatabaseSource().toStdString();
 
     switch (dialog.exec()) {
     case kUpdateInternalError:
@@ -35,4 +37,16 @@ void CSubmitterDlg::OnUpdateDatabase()
                                 MessageIcon::Exclamation);
         break;
     }
+}
+
+void CSubmitterDlg::OnDatabaseSource()
+{
+    CProgramSettings settings = Settings();
+    CDatabaseSourceDlg(settings, this).exec();
+}
+
+CProgramSettings CSubmitterDlg::Settings() const
+{
+    // Without a choice of the user's, updates come from the build's vendor.
+    return CProgramSettings(m_environment.dataFolder.path, VendorUrl("/updates/demo.xml"));
 }
