@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/DataFilesHelp.h"
+#include "app/QtOptions.h"
 #include "common/BuildConfig.h"
 
 #include <QFile>
@@ -69,6 +71,7 @@ CCommandLine::CCommandLine()
     m_parser.addOption(m_exportReport);
     m_parser.addOption(m_checkDirectories);
     m_parser.addOption(m_database);
+    m_directoryLists.AddTo(m_parser);
 }
 
 QStringList CCommandLine::Arguments(int argc, const char* const* argv)
@@ -83,7 +86,7 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
 {
     const QString programName =
         arguments.isEmpty() ? QStringLiteral("kestrine") : QFileInfo(arguments.first()).fileName();
-    if (!m_parser.parse(arguments))
+    if (!m_parser.parse(CQtOptions::Without(arguments)))
         return UsageError(programName, m_parser.errorText());
     if (m_parser.isSet(m_help))
         return Help(programName);
@@ -134,6 +137,8 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
         request.action = CommandLineRequest::Action::ExportReport;
         request.reportFile = QFile::encodeName(file).toStdString();
     }
+    if (const QString mistake = m_directoryLists.Read(m_parser, request); !mistake.isEmpty())
+        return UsageError(programName, mistake);
     return request;
 }
 
@@ -142,7 +147,8 @@ CommandLineRequest CCommandLine::Help(const QString& programName) const
     // The parser's own usage line names the program only once the application object exists,
     // and the command line is read before that.
     const QString text = QStringLiteral("Usage: %1 [options]\n").arg(programName) +
-                         m_parser.helpText().section(QLatin1Char('\n'), 1);
+                         m_parser.helpText().section(QLatin1Char('\n'), 1) +
+                         CQtOptions::HelpText() + DataFilesHelpText();
     return ExitWith(0, text, {});
 }
 

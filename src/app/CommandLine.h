@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/DirectoryListOptions.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -24,6 +26,9 @@ struct CommandLineRequest
         // --check-directories: check every directory's address without a window, the database
         // being `databaseFile` when given, as JSON when `json` is set.
         CheckDirectories,
+        // --import-directories or --export-directories: `directoryListFile`, without a window.
+        ImportDirectories,
+        ExportDirectories,
     };
 
     Action action = Action::OpenWindow;
@@ -41,10 +46,14 @@ struct CommandLineRequest
     std::string reportFile;
     // --database: the directory database to check instead of the data folder's.
     std::string databaseFile;
+    // The directory list to import or export, as the file system spells it.
+    std::string directoryListFile;
+    bool replaceDirectories = false; // --replace
 };
 
 // The program's options. Parsed before the application object exists, so that --help and
-// --version work without a display and a mistake ends the program before any window opens.
+// --version work without a display and a mistake ends the program before any window opens;
+// Qt's own options are left for the application object to read.
 class CCommandLine final
 {
 public:
@@ -77,4 +86,5 @@ private:
     QCommandLineOption m_exportReport;
     QCommandLineOption m_checkDirectories;
     QCommandLineOption m_database;
+    CDirectoryListOptions m_directoryLists;
 };

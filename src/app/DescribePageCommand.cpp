@@ -46,7 +46,8 @@ QJsonObject FieldJson(const LearnedField& learnt, const FieldClassification& mea
         {QStringLiteral("options"), options},
         {QStringLiteral("meaning"), ToQt(MeaningText(meaning.meaning))},
         {QStringLiteral("confidence"), std::round(meaning.confidence * 100) / 100},
-        {QStringLiteral("proposedValue"), ToQt(learnt.value)},
+        // Only what Add This Page would tick: a guess it is not sure of is no proposal.
+        {QStringLiteral("proposedValue"), ToQt(learnt.chosen ? learnt.value : std::string())},
     };
 }
 

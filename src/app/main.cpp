@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/DescribePageCommand.h"
 #include "app/DirectoryCheckCommand.h"
+#include "app/DirectoryListCommand.h"
 #include "app/FeedCheckCommand.h"
 #include "app/InstanceLock.h"
 #include "app/ReportCommand.h"
@@ -55,6 +56,12 @@ int main(int argc, char* argv[])
     if (request.action == CommandLineRequest::Action::CheckDirectories)
         return RunDirectoryCheck({request.json, request.dataFolder, request.databaseFile},
                                  std::cout, std::cerr);
+    if (request.action == CommandLineRequest::Action::ImportDirectories)
+        return ImportDirectoriesAndExit(request.directoryListFile, request.dataFolder,
+                                        request.replaceDirectories, std::cout, std::cerr);
+    if (request.action == CommandLineRequest::Action::ExportDirectories)
+        return ExportDirectoriesAndExit(request.directoryListFile, request.dataFolder, std::cout,
+                                        std::cerr);
     const bool describePage = request.action == CommandLineRequest::Action::DescribePage;
     // The command for scripts shows no window: it runs on any machine, with a display or not.
     if (describePage && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -7,6 +7,7 @@ inline constexpr const char* kStateFileName = "sv.dat";
 inline constexpr const char* kDatabaseFileName = "dirdata.xml";
 inline constexpr const char* kUserDirectoriesFileName = "mydirs.xml";
 inline constexpr const char* kHistoryFileName = "history.sqlite";
+inline constexpr const char* kSettingsFileName = "kestrine.conf";
 
 // How the data folder was chosen.
 enum class DataFolderMode
@@ -55,6 +56,8 @@ struct DataFolder
     // The user's own directories, which updates never touch.
     std::string UserDirectoriesFile() const { return path + kUserDirectoriesFileName; }
     std::string HistoryFile() const { return path + kHistoryFileName; }
+    // The program's settings, such as where updates come from.
+    std::string SettingsFile() const { return path + kSettingsFileName; }
 };
 
 // The installed data folder that belongs to an executable in `executableFolder`.

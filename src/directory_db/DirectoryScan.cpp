@@ -1,5 +1,6 @@
 #include "directory_db/DirectoryScan.h"
 
+#include "directory_db/PrologComments.h"
 #include "directory_db/UntrustedXml.h"
 #include "directory_db/XmlNodes.h"
 
@@ -113,9 +114,7 @@ void OnEndElement(void* context, const xmlChar* localName, const xmlChar* prefix
     }
 }
 
-} // namespace
-
-std::optional<DirectoryScan> ScanDirectories(std::string_view bytes)
+std::optional<DirectoryScan> ScanWithParser(std::string_view bytes)
 {
     xmlSAXHandler events{};
     events.initialized = XML_SAX2_MAGIC;
@@ -131,6 +130,39 @@ std::optional<DirectoryScan> ScanDirectories(std::string_view bytes)
     if (error.kind != UntrustedXmlError::Kind::None || state.tooDeep || !state.documentStarted)
         return std::nullopt;
     return std::move(state.scan);
+}
+
+// Places in the parsed bytes as places in the file, which holds `cut`'s comments as well.
+void ShiftPastCut(DirectoryScan& scan, const PrologCut& cut)
+{
+    const size_t removed = cut.resumeAt - cut.keepUntil;
+    const auto shift = [&](size_t& offset) {
+        if (offset >= cut.keepUntil)
+            offset += removed;
+    };
+    shift(scan.rootTagOffset);
+    for (DirectoryScan::Directory& directory : scan.directories)
+        shift(directory.offset);
+}
+
+} // namespace
+
+std::optional<DirectoryScan> ScanDirectories(std::string_view bytes)
+{
+    // Below this the parser's own pace costs less than the copy that leaving comments out takes.
+    constexpr size_t kShortestCut = 64 * 1024;
+    if (bytes.size() > kMaxUntrustedXmlBytes)
+        return std::nullopt;
+    const std::optional<PrologCut> cut = FindPlainPrologComments(bytes, kShortestCut);
+    if (!cut)
+        return ScanWithParser(bytes);
+    std::string parsed;
+    parsed.reserve(bytes.size() - (cut->resumeAt - cut->keepUntil));
+    parsed.append(bytes.substr(0, cut->keepUntil)).append(bytes.substr(cut->resumeAt));
+    std::optional<DirectoryScan> scan = ScanWithParser(parsed);
+    if (scan && scan->elementsStandAlone)
+        ShiftPastCut(*scan, *cut);
+    return scan;
 }
 
 bool IsDirectoryDatabaseDocument(std::string_view bytes)

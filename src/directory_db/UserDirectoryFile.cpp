@@ -116,6 +116,13 @@ bool CUserDirectoryFile::Load()
     return true;
 }
 
+void CUserDirectoryFile::StartEmpty()
+{
+    m_doc = NewDatabaseDocument();
+    m_error.clear();
+    m_holdsUnstorableText = false;
+}
+
 void CUserDirectoryFile::Put(const DirectoryRecord& record, const std::string& replacing)
 {
     m_holdsUnstorableText = m_holdsUnstorableText || HoldsNul(record);

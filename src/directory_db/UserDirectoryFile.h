@@ -19,6 +19,8 @@ public:
     // user's directories.
     bool Load();
     const std::string& Error() const { return m_error; }
+    // Starts the file anew without a directory, whatever it holds now: for a list to give away.
+    void StartEmpty();
 
     // Writes `record` in place of the first directory named `replacing` (or, when `replacing`
     // is empty or absent, named like the record); the other directories of either name go, so

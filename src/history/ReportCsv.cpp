@@ -1,7 +1,7 @@
 #include "history/ReportCsv.h"
 
 #include "history/CsvWriter.h"
-#include "history/UtcTime.h"
+#include "history/LocalTime.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/SentSet.h"
 
@@ -79,7 +79,7 @@ std::string ComposeReportCsv(const std::vector<ReportDirectory>& directories,
     csv.AddField("Submission address");
     for (const ProfileRecord* profile : columns) {
         csv.AddField(profile->name + " status");
-        csv.AddField(profile->name + " last event (UTC)");
+        csv.AddField(profile->name + " last event");
     }
     csv.EndRecord();
 
@@ -91,7 +91,7 @@ std::string ComposeReportCsv(const std::vector<ReportDirectory>& directories,
             const auto found = lastByPair.find({profile->name, directory.name});
             const HistoryEvent* last = found == lastByPair.end() ? nullptr : found->second;
             csv.AddField(Status(*profile, directory.name, last));
-            csv.AddField(last ? FormatUtcTime(last->timeUtcMs) : std::string());
+            csv.AddField(last ? FormatIsoLocalTime(last->timeUtcMs) : std::string());
         }
         csv.EndRecord();
     }

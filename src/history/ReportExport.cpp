@@ -1,7 +1,7 @@
 #include "history/ReportExport.h"
 
 #include "common/DataFolder.h"
-#include "common/MessagePresenter.h"
+#include "common/QuietPresenter.h"
 #include "directory_db/DirectoryDatabase.h"
 #include "history/HistoryReading.h"
 #include "history/ReportCsv.h"
@@ -10,12 +10,6 @@
 #include "profiles/StateFile.h"
 
 namespace {
-
-class QuietPresenter final : public MessagePresenter
-{
-public:
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-};
 
 std::vector<ReportDirectory> ReportDirectories(const ReportSources& sources,
                                                const ProfileRecord* current)

@@ -25,7 +25,9 @@ char32_t DecodeOne(std::string_view text, size_t& at)
     return code;
 }
 
-char32_t Lower(char32_t c)
+} // namespace
+
+char32_t LowerCodePoint(char32_t c)
 {
     if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
         return c + 32;
@@ -43,8 +45,6 @@ char32_t Lower(char32_t c)
     return c;
 }
 
-} // namespace
-
 std::u32string FoldCase(std::string_view text)
 {
     std::u32string folded;
@@ -55,7 +55,7 @@ std::u32string FoldCase(std::string_view text)
         const char32_t code = DecodeOne(text, at);
         // A stray byte keeps its identity without passing for a letter.
         folded.push_back(code == kInvalid ? 0x110000 + static_cast<unsigned char>(text[start])
-                                          : Lower(code));
+                                          : LowerCodePoint(code));
     }
     return folded;
 }

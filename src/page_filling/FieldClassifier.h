@@ -2,6 +2,7 @@
 
 #include "page_filling/FieldDescriptor.h"
 #include "page_filling/FieldMeaning.h"
+#include "page_filling/PageDescription.h"
 
 #include <vector>
 
@@ -16,5 +17,5 @@ public:
     FieldClassification Classify(const FieldDescriptor& field) const;
     // Classifies every field of one page, where the fields explain each other: a form that
     // asks for a last name means the first name by "Name".
-    std::vector<FieldClassification> ClassifyPage(const std::vector<FieldDescriptor>& fields) const;
+    std::vector<FieldClassification> ClassifyPage(const PageDescription& page) const;
 };

@@ -17,10 +17,14 @@ struct FieldDescriptor
     int32_t index = 0;
     // Position among the fields the page described, to find the field again without a key.
     int32_t ordinal = 0;
+    // Position of the field's form among the page's forms; -1 outside any form.
+    int32_t form = -1;
     std::string label;       // <label for>, a wrapping <label>, or aria-label
     std::string placeholder; // the placeholder attribute
     std::string nearbyText;  // the text shown just before the field, as old table forms have it
+    std::string noteAfter;   // a note just after the field, within its own caption's box
     std::string autocomplete;
+    std::string title;                // the title attribute, a tooltip that often names the field
     std::vector<std::string> options; // a select's option texts
 
     // The name or id under which a directory's item finds the field; empty when it has neither.

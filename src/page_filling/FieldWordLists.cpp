@@ -2,251 +2,138 @@
 
 namespace {
 
-using enum FieldMeaning;
-using enum KeywordRole;
+using namespace std::string_view_literals;
 
-constexpr FieldKeyword kKeywords[] = {
-    // Feed address.
-    {FeedAddress, Head, 1.0, "rss"},
-    {FeedAddress, Head, 1.0, "atom"},
-    {FeedAddress, Head, 1.0, "rss feed"},
-    {FeedAddress, Head, 1.0, "feed url"},
-    {FeedAddress, Head, 1.0, "rss url"},
-    {FeedAddress, Head, 1.0, "xml url"},
-    {FeedAddress, Head, 1.0, "feed address"},
-    {FeedAddress, Head, 1.0, "feed link"},
-    {FeedAddress, Head, 1.0, "feed adresse"},
-    {FeedAddress, Head, 1.0, "flux"},
-    {FeedAddress, Head, 1.0, "flux rss"},
-    {FeedAddress, Head, 1.0, "fuente rss"},
-    {FeedAddress, Head, 1.0, "canal rss"},
-    {FeedAddress, Head, 1.0, "feed adres"},
-    {FeedAddress, Modifier, 0.9, "feed"},
-    {FeedAddress, Modifier, 0.7, "xml"},
-    {FeedAddress, AnyAddress, 0.6, "url"},
-    {FeedAddress, AnyAddress, 0.6, "uri"},
-    {FeedAddress, AnyAddress, 0.6, "link"},
-    {FeedAddress, AnyAddress, 0.6, "address"},
-    {FeedAddress, AnyAddress, 0.6, "web address"},
-    {FeedAddress, AnyAddress, 0.6, "adresse"},
-    {FeedAddress, AnyAddress, 0.6, "direccion"},
-    {FeedAddress, AnyAddress, 0.6, "enlace"},
-    {FeedAddress, AnyAddress, 0.6, "indirizzo"},
-    {FeedAddress, AnyAddress, 0.6, "endereco"},
-    {FeedAddress, AnyAddress, 0.6, "adres"},
-    {FeedAddress, AnyAddress, 0.5, "http"},
-    // Site address.
-    {SiteAddress, Head, 1.0, "site url"},
-    {SiteAddress, Head, 1.0, "website url"},
-    {SiteAddress, Head, 1.0, "blog url"},
-    {SiteAddress, Head, 1.0, "homepage url"},
-    {SiteAddress, Head, 1.0, "site address"},
-    {SiteAddress, Head, 1.0, "blog address"},
-    {SiteAddress, Head, 1.0, "homepage"},
-    {SiteAddress, Head, 1.0, "home page"},
-    {SiteAddress, Head, 1.0, "url du site"},
-    {SiteAddress, Head, 1.0, "adresse du site"},
-    {SiteAddress, Modifier, 0.8, "site"},
-    {SiteAddress, Modifier, 0.8, "website"},
-    {SiteAddress, Modifier, 0.8, "web site"},
-    {SiteAddress, Modifier, 0.7, "blog"},
-    {SiteAddress, Modifier, 0.8, "webseite"},
-    {SiteAddress, Modifier, 0.8, "internetseite"},
-    {SiteAddress, Modifier, 0.8, "site web"},
-    {SiteAddress, Modifier, 0.8, "sitio web"},
-    {SiteAddress, Modifier, 0.8, "sitio"},
-    {SiteAddress, Modifier, 0.8, "pagina web"},
-    {SiteAddress, Modifier, 0.8, "sito"},
-    {SiteAddress, Modifier, 0.8, "sito web"},
-    // Title.
-    {Title, Head, 1.0, "title"},
-    {Title, Head, 1.0, "titel"},
-    {Title, Head, 1.0, "titre"},
-    {Title, Head, 1.0, "titulo"},
-    {Title, Head, 1.0, "titolo"},
-    {Title, Head, 1.0, "site name"},
-    {Title, Head, 1.0, "website name"},
-    {Title, Head, 1.0, "blog name"},
-    {Title, Head, 1.0, "feed name"},
-    {Title, Head, 1.0, "name of your site"},
-    {Title, Head, 1.0, "name of your blog"},
-    {Title, Head, 1.0, "name of your feed"},
-    {Title, Head, 1.0, "name of the site"},
-    {Title, Head, 1.0, "name of the feed"},
-    {Title, Head, 1.0, "link text"},
-    {Title, Head, 1.0, "anchor text"},
-    {Title, Head, 1.0, "seitenname"},
-    {Title, Head, 1.0, "name des blogs"},
-    {Title, Head, 1.0, "nom du site"},
-    {Title, Head, 1.0, "nom du blog"},
-    {Title, Head, 1.0, "nom du flux"},
-    {Title, Head, 1.0, "nombre del sitio"},
-    {Title, Head, 1.0, "nombre del blog"},
-    {Title, Head, 1.0, "nome del sito"},
-    {Title, Head, 1.0, "nome do site"},
-    {Title, Head, 1.0, "nome do blog"},
-    {Title, Head, 1.0, "naam van de site"},
-    {Title, Head, 1.0, "sitenaam"},
-    {Title, Head, 1.0, "blognaam"},
-    // Description.
-    {Description, Head, 1.0, "description"},
-    {Description, Head, 1.0, "describe"},
-    {Description, Head, 1.0, "summary"},
-    {Description, Head, 0.8, "about"},
-    {Description, Head, 1.0, "beschreibung"},
-    {Description, Head, 1.0, "zusammenfassung"},
-    {Description, Head, 1.0, "resume"},
-    {Description, Head, 1.0, "descripcion"},
-    {Description, Head, 1.0, "resumen"},
-    {Description, Head, 1.0, "descrizione"},
-    {Description, Head, 1.0, "sommario"},
-    {Description, Head, 1.0, "descricao"},
-    {Description, Head, 1.0, "resumo"},
-    {Description, Head, 1.0, "beschrijving"},
-    {Description, Head, 1.0, "omschrijving"},
-    {Description, Head, 1.0, "samenvatting"},
-    {Description, Head, 0.6, "details"},
-    // Tags.
-    {Tags, Head, 1.0, "tags"},
-    {Tags, Head, 1.0, "tag"},
-    {Tags, Head, 1.0, "keywords"},
-    {Tags, Head, 1.0, "keyword"},
-    {Tags, Head, 1.0, "key words"},
-    {Tags, Head, 1.0, "schlagworter"},
-    {Tags, Head, 1.0, "schlagwort"},
-    {Tags, Head, 1.0, "stichworter"},
-    {Tags, Head, 1.0, "mots cles"},
-    {Tags, Head, 1.0, "mot cle"},
-    {Tags, Head, 1.0, "etiquettes"},
-    {Tags, Head, 1.0, "palabras clave"},
-    {Tags, Head, 1.0, "etiquetas"},
-    {Tags, Head, 1.0, "parole chiave"},
-    {Tags, Head, 1.0, "etichette"},
-    {Tags, Head, 1.0, "palavras chave"},
-    {Tags, Head, 1.0, "trefwoorden"},
-    {Tags, Head, 1.0, "sleutelwoorden"},
-    // E-mail.
-    {Email, Head, 1.0, "email"},
-    {Email, Head, 1.0, "e mail"},
-    {Email, Head, 1.0, "mail"},
-    {Email, Head, 1.0, "email address"},
-    {Email, Head, 1.0, "e mail address"},
-    {Email, Head, 1.0, "e mail adresse"},
-    {Email, Head, 1.0, "email adresse"},
-    {Email, Head, 1.0, "adresse email"},
-    {Email, Head, 1.0, "adresse e mail"},
-    {Email, Head, 1.0, "courriel"},
-    {Email, Head, 1.0, "adresse electronique"},
-    {Email, Head, 1.0, "correo"},
-    {Email, Head, 1.0, "correo electronico"},
-    {Email, Head, 1.0, "posta elettronica"},
-    {Email, Head, 1.0, "indirizzo email"},
-    {Email, Head, 1.0, "endereco de email"},
-    {Email, Head, 1.0, "endereco de e mail"},
-    {Email, Head, 1.0, "e mailadres"},
-    {Email, Modifier, 0.5, "contact"},
-    // First name.
-    {FirstName, Head, 1.0, "first name"},
-    {FirstName, Head, 1.0, "given name"},
-    {FirstName, Head, 1.0, "forename"},
-    {FirstName, Head, 1.0, "fname"},
-    {FirstName, Head, 1.0, "vorname"},
-    {FirstName, Head, 1.0, "prenom"},
-    {FirstName, Head, 1.0, "nombre de pila"},
-    {FirstName, Head, 1.0, "primer nombre"},
-    {FirstName, Head, 1.0, "nome proprio"},
-    {FirstName, Head, 1.0, "primeiro nome"},
-    {FirstName, Head, 1.0, "voornaam"},
-    // Last name.
-    {LastName, Head, 1.0, "last name"},
-    {LastName, Head, 1.0, "surname"},
-    {LastName, Head, 1.0, "family name"},
-    {LastName, Head, 1.0, "lname"},
-    {LastName, Head, 1.0, "nachname"},
-    {LastName, Head, 1.0, "familienname"},
-    {LastName, Head, 1.0, "nom de famille"},
-    {LastName, Head, 1.0, "apellido"},
-    {LastName, Head, 1.0, "apellidos"},
-    {LastName, Head, 1.0, "cognome"},
-    {LastName, Head, 1.0, "sobrenome"},
-    {LastName, Head, 1.0, "apelido"},
-    {LastName, Head, 1.0, "ultimo nome"},
-    {LastName, Head, 1.0, "achternaam"},
-    // Full name.
-    {FullName, Head, 0.8, "name"},
-    {FullName, Head, 1.0, "full name"},
-    {FullName, Head, 1.0, "your name"},
-    {FullName, Modifier, 0.8, "author"},
-    {FullName, Modifier, 0.8, "autor"},
-    {FullName, Modifier, 0.8, "auteur"},
-    {FullName, Modifier, 0.8, "autore"},
-    {FullName, Modifier, 0.6, "owner"},
-    {FullName, Modifier, 0.6, "webmaster"},
-    {FullName, Head, 0.8, "nom"},
-    {FullName, Head, 1.0, "nom complet"},
-    {FullName, Head, 0.8, "nombre"},
-    {FullName, Head, 1.0, "nombre completo"},
-    {FullName, Head, 0.8, "nome"},
-    {FullName, Head, 1.0, "nome completo"},
-    {FullName, Head, 0.8, "naam"},
-    {FullName, Head, 1.0, "volledige naam"},
-    {FullName, Head, 1.0, "contact name"},
-    // Category.
-    {Category, Head, 1.0, "category"},
-    {Category, Head, 1.0, "categories"},
-    {Category, Head, 1.0, "cat"},
-    {Category, Head, 1.0, "kategorie"},
-    {Category, Head, 1.0, "rubrik"},
-    {Category, Head, 1.0, "categorie"},
-    {Category, Head, 1.0, "rubrique"},
-    {Category, Head, 1.0, "categoria"},
-    {Category, Head, 0.8, "genre"},
-    {Category, Head, 0.8, "topic"},
-    {Category, Head, 0.7, "thema"},
-    {Category, Head, 0.7, "tema"},
-    {Category, Head, 0.7, "section"},
-    {Category, Head, 0.6, "onderwerp"},
-    // Never filled from a profile.
-    {None, Head, 1.0, "password"},
-    {None, Head, 1.0, "passwort"},
-    {None, Head, 1.0, "mot de passe"},
-    {None, Head, 1.0, "contrasena"},
-    {None, Head, 1.0, "captcha"},
-    {None, Head, 1.0, "security code"},
-    {None, Head, 1.0, "verification"},
-    {None, Head, 1.0, "username"},
-    {None, Head, 1.0, "user name"},
-    {None, Head, 1.0, "login"},
-    {None, Head, 1.0, "benutzername"},
-    {None, Head, 1.0, "nickname"},
-    {None, Head, 1.0, "company name"},
-    {None, Head, 1.0, "phone"},
-    {None, Head, 1.0, "telephone"},
-    {None, Head, 1.0, "telefon"},
-    {None, Head, 1.0, "telefono"},
-    {None, Head, 1.0, "search"},
-    {None, Head, 1.0, "suche"},
-    {None, Head, 1.0, "recherche"},
-    {None, Head, 1.0, "buscar"},
-    {None, Head, 1.0, "subcategory"},
-    {None, Head, 1.0, "sub category"},
-    {None, Head, 1.0, "unterkategorie"},
-    {None, Head, 1.0, "sous categorie"},
-    {None, Head, 1.0, "subcategoria"},
-    {None, Head, 1.0, "sottocategoria"},
-    {None, Head, 1.0, "language"},
-    {None, Head, 1.0, "sprache"},
-    {None, Head, 1.0, "langue"},
-    {None, Head, 1.0, "idioma"},
-    {None, Head, 1.0, "lingua"},
-    {None, Head, 0.6, "message"},
-    {None, Head, 0.6, "comment"},
-    {None, Head, 0.6, "comments"},
-};
+constexpr std::string_view kPersonQualifiers[] = {"your"sv,
+                                                  "you"sv,
+                                                  "full"sv,
+                                                  "my"sv,
+                                                  "real"sv,
+                                                  "contact"sv,
+                                                  "person"sv,
+                                                  "complete"sv,
+                                                  "legal"sv,
+                                                  "author"sv,
+                                                  "owner"sv,
+                                                  "sender"sv,
+                                                  "customer"sv,
+                                                  "client"sv,
+                                                  "visitor"sv,
+                                                  "guest"sv,
+                                                  "his"sv,
+                                                  "her"sv,
+                                                  "their"sv,
+                                                  "the"sv,
+                                                  "and"sv,
+                                                  "or"sv,
+                                                  "votre"sv,
+                                                  "ton"sv,
+                                                  "vos"sv,
+                                                  "ihr"sv,
+                                                  "ihren"sv,
+                                                  "dein"sv,
+                                                  "deinen"sv,
+                                                  "tu"sv,
+                                                  "su"sv,
+                                                  "seu"sv,
+                                                  "sua"sv,
+                                                  "vostro"sv,
+                                                  "tuo"sv,
+                                                  "il"sv,
+                                                  "uw"sv,
+                                                  "je"sv,
+                                                  "jouw"sv,
+                                                  "und"sv,
+                                                  "et"sv,
+                                                  "y"sv,
+                                                  "e"sv,
+                                                  "i"sv,
+                                                  "a"sv,
+                                                  "og"sv,
+                                                  "och"sv,
+                                                  "ja"sv,
+                                                  "ve"sv,
+                                                  "twoje"sv,
+                                                  "vase"sv,
+                                                  "tvoje"sv,
+                                                  "ваше"sv,
+                                                  "ваш"sv,
+                                                  "твое"sv,
+                                                  "ваше"sv,
+                                                  "ditt"sv,
+                                                  "dit"sv,
+                                                  "din"sv,
+                                                  "sinun"sv,
+                                                  "kontakt"sv,
+                                                  "contatto"sv,
+                                                  "contacto"sv,
+                                                  "vollstandiger"sv,
+                                                  "vollstandigen"sv,
+                                                  "kompletter"sv};
+
+constexpr std::string_view kNameLinks[] = {
+    "of"sv,  "de"sv,  "del"sv, "da"sv,  "do"sv,   "du"sv,   "des"sv, "della"sv, "di"sv,
+    "van"sv, "von"sv, "der"sv, "for"sv, "pour"sv, "para"sv, "per"sv, "voor"sv,  "fur"sv};
+
+constexpr std::string_view kKeyPrefixes[] = {
+    "your"sv,     "my"sv,         "user"sv,    "contact"sv,    "author"sv,    "customer"sv,
+    "cust"sv,     "client"sv,     "sender"sv,  "from"sv,       "visitor"sv,   "guest"sv,
+    "person"sv,   "real"sv,       "full"sv,    "the"sv,        "new"sv,       "reg"sv,
+    "register"sv, "signup"sv,     "login"sv,   "account"sv,    "txt"sv,       "tb"sv,
+    "tbx"sv,      "text"sv,       "inp"sv,     "input"sv,      "fld"sv,       "field"sv,
+    "frm"sv,      "form"sv,       "edt"sv,     "edit"sv,       "ctl"sv,       "ctrl"sv,
+    "data"sv,     "main"sv,       "primary"sv, "comment"sv,    "commenter"sv, "applicant"sv,
+    "member"sv,   "subscriber"sv, "sub"sv,     "newsletter"sv, "nl"sv};
+
+constexpr std::string_view kKeySuffixes[] = {
+    "address"sv,      "addr"sv,  "adr"sv,    "adresse"sv,    "adres"sv,     "field"sv,
+    "input"sv,        "txt"sv,   "text"sv,   "box"sv,        "value"sv,     "confirm"sv,
+    "confirmation"sv, "again"sv, "repeat"sv, "check"sv,      "id"sv,        "main"sv,
+    "form"sv,         "fld"sv,   "signup"sv, "newsletter"sv, "subscribe"sv, "subscription"sv};
+
+void Expand(std::span<const KeywordGroup> groups, std::vector<FieldKeyword>& keywords)
+{
+    for (const KeywordGroup& group : groups) {
+        std::string_view phrases = group.phrases;
+        while (!phrases.empty()) {
+            const size_t bar = phrases.find('|');
+            keywords.push_back(
+                {group.meaning, group.role, group.strength, std::string(phrases.substr(0, bar))});
+            phrases = bar == std::string_view::npos ? std::string_view() : phrases.substr(bar + 1);
+        }
+    }
+}
 
 } // namespace
 
-std::span<const FieldKeyword> FieldKeywords()
+const std::vector<FieldKeyword>& FieldKeywords()
 {
-    return kKeywords;
+    static const std::vector<FieldKeyword> keywords = [] {
+        std::vector<FieldKeyword> list;
+        for (const auto groups :
+             {WesternKeywords(), SlavicKeywords(), NorthernKeywords(), EastAsianKeywords()})
+            Expand(groups, list);
+        return list;
+    }();
+    return keywords;
+}
+
+std::span<const std::string_view> PersonQualifiers()
+{
+    return kPersonQualifiers;
+}
+
+std::span<const std::string_view> NameLinks()
+{
+    return kNameLinks;
+}
+
+std::span<const std::string_view> KeyPrefixes()
+{
+    return kKeyPrefixes;
+}
+
+std::span<const std::string_view> KeySuffixes()
+{
+    return kKeySuffixes;
 }

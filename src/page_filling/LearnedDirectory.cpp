@@ -18,13 +18,12 @@ FieldType TypeOf(const FieldDescriptor& field)
 
 LearnProposal ProposeLearning(const PageDescription& page)
 {
-    LearnProposal proposal{ProposeDirectoryName(page.title, page.address),
-                           CFieldClassifier().ClassifyPage(page.fields),
-                           {}};
+    LearnProposal proposal{
+        ProposeDirectoryName(page.title, page.address), CFieldClassifier().ClassifyPage(page), {}};
     for (size_t i = 0; i < page.fields.size(); ++i) {
         const FieldClassification& meaning = proposal.meanings[i];
-        proposal.fields.push_back(
-            {page.fields[i], meaning.IsConfident() ? PlaceholderFor(meaning.meaning) : ""});
+        const std::string guess = PlaceholderFor(meaning.meaning);
+        proposal.fields.push_back({page.fields[i], guess, meaning.IsConfident() && !guess.empty()});
     }
     return proposal;
 }
@@ -35,7 +34,7 @@ DirectoryRecord MakeLearnedDirectory(const std::string& name, const std::string&
 {
     DirectoryRecord record{name, submitUrl, confirmation, {}, {}};
     for (const LearnedField& learnt : fields) {
-        if (learnt.value.empty() || learnt.field.Key().empty())
+        if (!learnt.chosen || learnt.value.empty() || learnt.field.Key().empty())
             continue;
         record.items.push_back(
             {learnt.field.Key(), TypeOf(learnt.field), learnt.field.index, learnt.value});

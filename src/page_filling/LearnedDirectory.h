@@ -10,15 +10,17 @@
 #include <vector>
 
 // A field of a page being learnt, with the value the user chose for it (placeholders or plain
-// text; empty leaves the field out).
+// text) and whether it is filled at all: empty or not chosen leaves the field out.
 struct LearnedField
 {
     FieldDescriptor field;
     std::string value;
+    bool chosen = true;
 };
 
 // The page's fields with their meanings and the values proposed for them: the meaning's
-// placeholders where the classifier is confident, nothing elsewhere.
+// placeholders, chosen where the classifier is confident; where it is not, its best guess, not
+// chosen, for the user to decide.
 struct LearnProposal
 {
     std::string name;

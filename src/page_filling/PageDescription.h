@@ -1,12 +1,13 @@
 #pragma once
 
 #include "page_filling/FieldDescriptor.h"
+#include "page_filling/FormDescriptor.h"
 
 #include <string>
 #include <vector>
 
-// What the page shown says about itself for learning it: its title, its address and its
-// fillable fields in document order.
+// What the page shown says about itself for learning it: its title, its address, its fillable
+// fields in document order and its forms in document order.
 struct PageDescription
 {
     std::string title;
@@ -15,4 +16,5 @@ struct PageDescription
     // Names this description's elements for a fill by meaning: the fill reaches exactly them,
     // and nothing once the page has moved on to another document.
     std::string token;
+    std::vector<FormDescriptor> forms;
 };

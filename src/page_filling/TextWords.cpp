@@ -1,5 +1,7 @@
 #include "page_filling/TextWords.h"
 
+#include "page_filling/CaseFolding.h"
+
 #include <cstdint>
 
 namespace {
@@ -23,6 +25,53 @@ struct Letter
 constexpr char kLatin1Base[] = "aaaaaaaceeeeiiiidnooooo\0ouuuuyts"
                                "aaaaaaaceeeeiiiidnooooo\0ouuuuyty";
 
+// Latin Extended-A, U+0100 … U+017F, without accents: each capital and its small letter in turn.
+constexpr char kLatinExtendedABase[] = "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiii"
+                                       "iijjkkkllllllllllnnnnnnnnnooooooo"
+                                       "orrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
+static_assert(sizeof(kLatinExtendedABase) == 0x80 + 1);
+
+std::string Utf8(uint32_t code)
+{
+    std::string bytes;
+    if (code < 0x80) {
+        bytes += static_cast<char>(code);
+    } else if (code < 0x800) {
+        bytes += static_cast<char>(0xC0 | (code >> 6));
+        bytes += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        bytes += static_cast<char>(0xE0 | (code >> 12));
+        bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        bytes += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        bytes += static_cast<char>(0xF0 | (code >> 18));
+        bytes += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        bytes += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return bytes;
+}
+
+// Letters beyond Latin-1: Latin ones lose their accents, others (Greek, Cyrillic) are put in
+// lower case; "ё" is read as "е", as Russian writing often does.
+Letter ClassifyWideLetter(uint32_t code)
+{
+    const uint32_t lower = LowerCodePoint(code);
+    const Kind kind = lower != code ? Kind::Upper : Kind::Lower;
+    if (code >= 0x100 && code <= 0x17F) {
+        if (code == 0x132 || code == 0x133)
+            return {"ij", kind};
+        if (code == 0x152 || code == 0x153)
+            return {"oe", kind};
+        return {std::string(1, kLatinExtendedABase[code - 0x100]), kind};
+    }
+    if (code >= 0x218 && code <= 0x21B) // Romanian s and t with comma below
+        return {code < 0x21A ? "s" : "t", code % 2 == 0 ? Kind::Upper : Kind::Lower};
+    if (lower == 0x451)
+        return {Utf8(0x435), kind};
+    return {Utf8(lower), kind};
+}
+
 Letter ClassifyCodePoint(uint32_t code)
 {
     if (code >= '0' && code <= '9')
@@ -35,12 +84,15 @@ Letter ClassifyCodePoint(uint32_t code)
         return {"ss", Kind::Lower};
     if (code >= 0xC0 && code <= 0xFF && kLatin1Base[code - 0xC0] != '\0')
         return {std::string(1, kLatin1Base[code - 0xC0]), code < 0xE0 ? Kind::Upper : Kind::Lower};
-    // General and CJK punctuation (dashes, curly quotes, ideographic spaces) parts words.
-    if ((code >= 0x2000 && code <= 0x206F) || (code >= 0x3000 && code <= 0x303F))
+    // General and CJK punctuation (dashes, curly quotes, ideographic spaces) and the full-width
+    // forms' punctuation part words.
+    if ((code >= 0x2000 && code <= 0x206F) || (code >= 0x3000 && code <= 0x303F) ||
+        (code >= 0xFF01 && code <= 0xFF0F) || (code >= 0xFF1A && code <= 0xFF20) ||
+        (code >= 0xFF3B && code <= 0xFF40) || (code >= 0xFF5B && code <= 0xFF65))
         return {{}, Kind::Separator};
-    // Letters of other scripts are kept as they are, so that they still make up words.
+    // Letters of other scripts still make up words.
     if (code >= 0x100)
-        return {{}, Kind::Lower};
+        return ClassifyWideLetter(code);
     return {{}, Kind::Separator};
 }
 

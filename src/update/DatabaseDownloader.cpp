@@ -28,7 +28,8 @@ UpdateResult CDatabaseDownloader::Download(const std::string& url, const std::st
     if (!sink.Open(temporaryFolder))
         return kUpdateFailed;
     const UpdateUrl parts = SplitUpdateUrl(url);
-    const UpdateResult transferred = Transfer("http://" + parts.host + parts.path, sink, cancel);
+    const UpdateResult transferred =
+        Transfer(parts.scheme + "://" + parts.host + parts.path, sink, cancel);
     if (!sink.Finish() || transferred != kUpdateSucceeded || sink.Bytes().empty())
         return transferred == kUpdateCancelled ? kUpdateCancelled : kUpdateFailed;
     if (!IsDirectoryDatabaseDocument(sink.Bytes()))

@@ -2,7 +2,7 @@
 
 #include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
-#include "ui/directory_list/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 #include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"

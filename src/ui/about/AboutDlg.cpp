@@ -30,15 +30,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, const std::string& modulePath) : QDialog(p
 
 QUrl CAboutDlg::HomeLinkAddress(std::string modulePath)
 {
-    if (modulePath.starts_with('"')) {
-        modulePath.erase(0, 1);
-        // Only a closing quote goes too; a path without one keeps its last character.
-        if (modulePath.ends_with('"'))
-            modulePath.pop_back();
-    }
-    // Encoded byte for byte: a Linux path need not be valid UTF-8.
-    const QByteArray path = QByteArray::fromStdString(modulePath).toPercentEncoding("/");
-    return QUrl::fromEncoded("res://" + path + "/home_link.html", QUrl::StrictMode);
+    return ResourcePageAddress(std::move(modulePath), "home_link.html");
 }
 
 void CAboutDlg::ShowDataFolder(const std::string& folder)

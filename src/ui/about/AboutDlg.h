@@ -20,8 +20,7 @@ public:
     explicit CAboutDlg(QWidget* parent = nullptr,
                        const std::string& modulePath = ExecutableFilePath());
 
-    // "res://<modulePath>/home_link.html". A path given in double quotes loses them; the path
-    // is percent-encoded, so that spaces, '#', '?' or '%' in it cannot cut the address short.
+    // "res://<modulePath>/home_link.html" (see ResourcePageAddress).
     static QUrl HomeLinkAddress(std::string modulePath);
 
     // Adds a line that says where the program keeps the user's files, so that the user can

@@ -15,3 +15,16 @@ void RegisterResourceScheme()
     scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::SecureScheme);
     QWebEngineUrlScheme::registerScheme(scheme);
 }
+
+QUrl ResourcePageAddress(std::string modulePath, const char* page)
+{
+    if (modulePath.starts_with('"')) {
+        modulePath.erase(0, 1);
+        // Only a closing quote goes too; a path without one keeps its last character.
+        if (modulePath.ends_with('"'))
+            modulePath.pop_back();
+    }
+    // Encoded byte for byte: a Linux path need not be valid UTF-8.
+    const QByteArray path = QByteArray::fromStdString(modulePath).toPercentEncoding("/");
+    return QUrl::fromEncoded("res://" + path + '/' + page, QUrl::StrictMode);
+}

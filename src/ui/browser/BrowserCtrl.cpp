@@ -89,6 +89,10 @@ void CBrowserCtrl::InjectScripts()
                                           QStringLiteral("qrc:///kestrine/js/bridge.js")));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-fill"),
                                           QStringLiteral("qrc:///kestrine/js/fill.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-visible"),
+                                          QStringLiteral("qrc:///kestrine/js/visible.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-captions"),
+                                          QStringLiteral("qrc:///kestrine/js/captions.js")));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-describe"),
                                           QStringLiteral("qrc:///kestrine/js/describe.js")));
 }

@@ -21,16 +21,46 @@ FieldDescriptor FieldFromJson(const QJsonObject& json)
     field.id = Text(json, "id");
     field.index = json.value(QStringLiteral("index")).toInt();
     field.ordinal = json.value(QStringLiteral("ordinal")).toInt();
+    field.form = json.value(QStringLiteral("form")).toInt(-1);
     field.label = Text(json, "label");
     field.placeholder = Text(json, "placeholder");
     field.nearbyText = Text(json, "nearbyText");
+    field.noteAfter = Text(json, "noteAfter");
     field.autocomplete = Text(json, "autocomplete");
+    field.title = Text(json, "title");
     for (const QJsonValue option : json.value(QStringLiteral("options")).toArray())
         field.options.push_back(option.toString().toStdString());
     return field;
 }
 
+FormDescriptor FormFromJson(const QJsonObject& json)
+{
+    FormDescriptor form;
+    form.action = Text(json, "action");
+    form.id = Text(json, "id");
+    form.name = Text(json, "name");
+    form.className = Text(json, "className");
+    form.searchRole = json.value(QStringLiteral("searchRole")).toBool();
+    form.passwordFields = json.value(QStringLiteral("passwords")).toInt();
+    for (const QJsonValue button : json.value(QStringLiteral("buttons")).toArray())
+        form.buttons.push_back(button.toString().toStdString());
+    return form;
+}
+
 } // namespace
+
+PageDescription PageDescriptionFromJson(const QJsonObject& json)
+{
+    PageDescription page;
+    page.title = Text(json, "title");
+    page.address = Text(json, "address");
+    page.token = Text(json, "token");
+    for (const QJsonValue field : json.value(QStringLiteral("fields")).toArray())
+        page.fields.push_back(FieldFromJson(field.toObject()));
+    for (const QJsonValue form : json.value(QStringLiteral("forms")).toArray())
+        page.forms.push_back(FormFromJson(form.toObject()));
+    return page;
+}
 
 CPageDescriber::CPageDescriber(CBrowserPage& page) : m_page(page) {}
 
@@ -39,12 +69,7 @@ void CPageDescriber::Describe(QObject* context,
 {
     CallPageScript(m_page, QStringLiteral("describe()"), context,
                    [done = std::move(done)](const QJsonDocument& answer) {
-                       const QJsonObject json = answer.object();
-                       PageDescription page{
-                           Text(json, "title"), Text(json, "address"), {}, Text(json, "token")};
-                       for (const QJsonValue field : json.value(QStringLiteral("fields")).toArray())
-                           page.fields.push_back(FieldFromJson(field.toObject()));
-                       done(page);
+                       done(PageDescriptionFromJson(answer.object()));
                    });
 }
 

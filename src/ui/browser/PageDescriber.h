@@ -6,6 +6,7 @@
 #include <string>
 
 class CBrowserPage;
+class QJsonObject;
 class QObject;
 
 // Asks the page shown what it is made of, through Kestrine's scripts in its isolated world.
@@ -25,3 +26,6 @@ public:
 private:
     CBrowserPage& m_page;
 };
+
+// The page's description from the JSON its describing script answers with.
+PageDescription PageDescriptionFromJson(const QJsonObject& json);

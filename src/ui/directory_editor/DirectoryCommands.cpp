@@ -11,7 +11,7 @@
 #include "ui/browser/PlainTextInput.h"
 #include "ui/directory_editor/DirectoryEditorDlg.h"
 #include "ui/directory_editor/YesNoQuestion.h"
-#include "ui/directory_list/DirectoryListPanel.h"
+#include "ui/directory_panel/DirectoryListPanel.h"
 #include "ui/profiles/CurrentProfile.h"
 
 #include <QInputDialog>

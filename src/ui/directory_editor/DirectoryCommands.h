@@ -36,6 +36,9 @@ public:
                            const std::string& html);
     // Tells the user that mydirs.xml could not be read at start and is left alone.
     void WarnUnreadableFile();
+    // Reads mydirs.xml, applies `change`, saves it and shows the list anew; false (after
+    // telling the user) when the file could not be read or written.
+    bool ChangeUserDirectories(const std::function<void(CUserDirectoryFile&)>& change);
 
 signals:
     // The user goes to an address of their own: the pending fill is not for it.
@@ -55,9 +58,6 @@ private:
     void OnEditDirectory();
     void OnRemoveDirectory();
     void OnCopyDirectory();
-    // Reads mydirs.xml, applies `change`, saves it and shows the list anew; false (after
-    // telling the user) when the file could not be read or written.
-    bool ChangeUserDirectories(const std::function<void(CUserDirectoryFile&)>& change);
     void SaveUserDirectory(const DirectoryRecord& record, const std::string& replacing);
     std::string UserDirectoriesPath() const;
     std::string SelectedName() const;

@@ -54,10 +54,9 @@ QString SaysText(const FieldDescriptor& field)
     return {};
 }
 
-QString MeaningColumnText(const FieldClassification& meaning)
+// The meaning found and how sure the classifier is of it.
+QString MeaningWithConfidence(const FieldClassification& meaning)
 {
-    if (meaning.meaning == FieldMeaning::None)
-        return {};
     return QStringLiteral("%1 (%2%)")
         .arg(ToQt(MeaningText(meaning.meaning)))
         .arg(std::lround(meaning.confidence * 100));
@@ -86,8 +85,10 @@ CDirectoryEditorDlg::CDirectoryEditorDlg(const LearnProposal& proposal,
     CreateControls(tr("Add Directory"), {});
     m_name->setText(ToQt(proposal.name));
     m_submitUrl->setText(ToQt(submitUrl));
-    for (size_t i = 0; i < proposal.fields.size(); ++i)
-        AddField(proposal.fields[i], MeaningColumnText(proposal.meanings[i]));
+    for (size_t i = 0; i < proposal.fields.size(); ++i) {
+        const FieldClassification& meaning = proposal.meanings[i];
+        AddField(proposal.fields[i], meaning);
+    }
 }
 
 CDirectoryEditorDlg::CDirectoryEditorDlg(const DirectoryRecord& record, MessagePresenter& presenter,
@@ -127,7 +128,10 @@ void CDirectoryEditorDlg::CreateControls(const QString& title, const QString& na
     m_fields->setSelectionMode(QAbstractItemView::NoSelection);
     m_fields->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    auto* hint = new QLabel(tr("Fields with nothing to fill them with are left out."), this);
+    auto* hint = new QLabel(tr("Only ticked fields are filled. Kestrine is \"not sure\" of some: "
+                               "their best guess is chosen but not ticked."),
+                            this);
+    hint->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDirectoryEditorDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDirectoryEditorDlg::reject);
@@ -140,21 +144,36 @@ void CDirectoryEditorDlg::CreateControls(const QString& title, const QString& na
     resize(720, 480);
 }
 
-void CDirectoryEditorDlg::AddField(const LearnedField& field, const QString& meaning)
+void CDirectoryEditorDlg::AddField(const LearnedField& field, const FieldClassification& meaning)
 {
     const int row = m_fields->rowCount();
     m_fields->insertRow(row);
-    m_fields->setItem(row, kFieldColumn, new QTableWidgetItem(FieldText(field.field)));
+    // A field without a name or id cannot be found again by a directory's rules.
+    const bool findable = !field.field.Key().empty();
+    auto* name = new QTableWidgetItem(FieldText(field.field));
+    name->setFlags(findable ? name->flags() | Qt::ItemIsUserCheckable
+                            : name->flags() & ~Qt::ItemIsUserCheckable);
+    name->setCheckState(findable && field.chosen && !field.value.empty() ? Qt::Checked
+                                                                         : Qt::Unchecked);
+    m_fields->setItem(row, kFieldColumn, name);
     m_fields->setItem(row, kSaysColumn, new QTableWidgetItem(SaysText(field.field)));
-    m_fields->setItem(row, kMeaningColumn, new QTableWidgetItem(meaning));
+    auto* found = new QTableWidgetItem;
+    if (meaning.meaning != FieldMeaning::None) {
+        found->setText(meaning.IsConfident() ? MeaningWithConfidence(meaning) : tr("not sure"));
+        found->setToolTip(MeaningWithConfidence(meaning));
+    }
+    m_fields->setItem(row, kMeaningColumn, found);
 
     auto* value = new QComboBox(m_fields);
     value->setEditable(true);
     for (const char* choice : kValueChoices)
         value->addItem(QString::fromLatin1(choice));
     value->setCurrentText(ToQt(field.value));
-    // A field without a name or id cannot be found again by a directory's rules.
-    value->setEnabled(!field.field.Key().empty());
+    value->setEnabled(findable);
+    // Choosing a value means filling the field with it; emptying it, leaving the field out.
+    connect(value, &QComboBox::currentTextChanged, value, [name](const QString& text) {
+        name->setCheckState(text.isEmpty() ? Qt::Unchecked : Qt::Checked);
+    });
     m_fields->setCellWidget(row, kValueColumn, value);
     m_learnt.push_back(field);
 }
@@ -167,8 +186,11 @@ QComboBox* CDirectoryEditorDlg::ValueBox(int row) const
 DirectoryRecord CDirectoryEditorDlg::Record() const
 {
     std::vector<LearnedField> fields = m_learnt;
-    for (size_t row = 0; row < fields.size(); ++row)
-        fields[row].value = ValueBox(static_cast<int>(row))->currentText().toStdString();
+    for (size_t row = 0; row < fields.size(); ++row) {
+        const int at = static_cast<int>(row);
+        fields[row].value = ValueBox(at)->currentText().toStdString();
+        fields[row].chosen = m_fields->item(at, kFieldColumn)->checkState() == Qt::Checked;
+    }
     const std::string confirmation = m_confirmation->text().toStdString();
     DirectoryRecord record = MakeLearnedDirectory(
         m_name->text().trimmed().toStdString(), m_submitUrl->text().trimmed().toStdString(),

@@ -12,8 +12,10 @@ class QLineEdit;
 class QTableWidget;
 
 // Shows a directory of the user's own: its name, submission address and confirmation text, and
-// for each field of its page the value that fills it. Learning a page, the fields come with the
-// meaning found in them and the placeholders proposed for it; the user can change any of it.
+// for each field of its page the value that fills it and whether it is filled (ticked).
+// Learning a page, the fields come with the meaning found in them and the placeholders
+// proposed for it, ticked where Kestrine is sure and shown as "not sure" with its best guess
+// unticked where it is not; the user can change any of it.
 class CDirectoryEditorDlg final : public QDialog
 {
     Q_OBJECT
@@ -44,7 +46,8 @@ public slots:
 private:
     // `nameNote`, when not empty, is shown under the name.
     void CreateControls(const QString& title, const QString& nameNote);
-    void AddField(const LearnedField& field, const QString& meaning);
+    // `meaning` is what the classifier found in a field learnt from a page; None when editing.
+    void AddField(const LearnedField& field, const FieldClassification& meaning);
 
     MessagePresenter& m_presenter;
     QLineEdit* m_name = nullptr;

@@ -29,7 +29,7 @@ struct MeaningFill
 MeaningFill ValuesByMeaning(const PageDescription& page, const ProfileRecord& profile)
 {
     MeaningFill fill;
-    const std::vector<FieldClassification> meanings = CFieldClassifier().ClassifyPage(page.fields);
+    const std::vector<FieldClassification> meanings = CFieldClassifier().ClassifyPage(page);
     for (size_t i = 0; i < meanings.size(); ++i) {
         if (!meanings[i].IsConfident())
             continue;

@@ -1,7 +1,9 @@
 #include "ui/history/HistoryTableModel.h"
 
-#include "history/UtcTime.h"
 #include "history/Utf8Text.h"
+
+#include <QDateTime>
+#include <QTimeZone>
 
 namespace {
 
@@ -54,7 +56,9 @@ QVariant CHistoryTableModel::data(const QModelIndex& index, int role) const
     const HistoryEvent& event = Event(index.row());
     switch (index.column()) {
     case kTime:
-        return QString::fromStdString(FormatUtcTime(event.timeUtcMs));
+        // The history keeps UTC; the user reads the time of their own zone.
+        return QDateTime::fromMSecsSinceEpoch(event.timeUtcMs, Qt::LocalTime)
+            .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     case kProfile:
         return NameText(event.profile);
     case kDirectory:
@@ -77,7 +81,7 @@ QVariant CHistoryTableModel::headerData(int section, Qt::Orientation orientation
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case kTime:
-        return tr("Time (UTC)");
+        return tr("Time (%1)").arg(QString::fromUtf8(QTimeZone::systemTimeZoneId()));
     case kProfile:
         return tr("Profile");
     case kDirectory:

@@ -2,11 +2,13 @@
 
 #include "common/BuildConfig.h"
 #include "history/HistoryEvent.h"
+#include "ui/about/HelpPages.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
 #include "ui/directory_editor/DirectoryCommands.h"
 #include "ui/directory_editor/MeaningFillOffer.h"
-#include "ui/directory_list/DirectoryListPanel.h"
+#include "ui/directory_lists/DirectoryListCommands.h"
+#include "ui/directory_panel/DirectoryListPanel.h"
 #include "ui/feed_check/FeedCheckCommands.h"
 #include "ui/history/HistoryCommands.h"
 #include "ui/main_window/AssistantStatus.h"
@@ -14,6 +16,8 @@
 #include "ui/main_window/SubmissionSession.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
+#include "ui/settings/DatabaseSourceDlg.h"
+#include "ui/settings/ProgramSettings.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -53,6 +57,13 @@ std::string UserDirectoriesPath(const DataFolder& dataFolder)
 static void InitIconResource()
 {
     Q_INIT_RESOURCE(kestrine);
+}
+
+CProgramSettings SubmitterEnvironment::UpdateSettings() const
+{
+    // Without a choice of the user's, updates come from the build's vendor.
+    return CProgramSettings(dataFolder.path,
+                            QString::fromStdString("http://" + vendorHost + "/updates/demo.xml"));
 }
 
 SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
@@ -98,8 +109,23 @@ void CSubmitterDlg::CreateControls()
                                        m_presenters.Window(), this);
     m_session->setObjectName(QStringLiteral("submissionSession"));
     // The start page does not depend on anything else of the window, and loads while the rest
-    // is built and the database is read.
-    m_browser->Navigate(QString::fromStdString("http://" + m_environment.vendorHost + "/updates/"));
+    // is built and the database is read. It shows the user's work once that is known.
+    m_helpPages = new CHelpPages(
+        *m_browser, m_environment.vendorHost,
+        [this] {
+            StartPageState state;
+            state.profiles = m_profileManager.Profiles().Profiles().size();
+            if (m_profile->HasProfile())
+                state.currentProfile = m_directoryPanel->MarkingProfile();
+            if (IsDatabaseLoaded()) {
+                state.directories = m_directoryPanel->DirectoryCount();
+                state.sent = m_directoryPanel->SentCount();
+            }
+            return state;
+        },
+        this);
+    m_helpPages->Show(CHelpPages::Page::Start);
+    connect(this, &CSubmitterDlg::databaseLoaded, m_helpPages, &CHelpPages::ShowState);
     m_directoryPanel = new CDirectoryListPanel(m_presenters.Window(), client);
     m_directoryPanel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });
@@ -122,10 +148,17 @@ void CSubmitterDlg::CreateMenu()
     m_directoryCommands = new CDirectoryCommands(
         *this, *m_browser, m_database, *m_directoryPanel, *m_profile, m_environment.dataFolder,
         m_presenters.Window(), [this] { m_startup->Await(); });
-    m_meaningFill = new CMeaningFillOffer(*this, *m_browser, m_database, *m_profile);
     m_feedCheck = new CFeedCheckCommands(*this, m_profileManager.Profiles(), m_presenters.Window());
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    auto* directoryLists = new CDirectoryListCommands(
+        [this]() -> const CDirectoryDatabase& {
+            m_startup->Await();
+            return m_database;
+        },
+        [this](const auto& change) { return m_directoryCommands->ChangeUserDirectories(change); },
+        m_presenters.Window(), this);
+    directoryLists->AddTo(file);
     m_history->AddCommands(*menuBar(), *file);
     file->addAction(tr("E&xit"), this, &CSubmitterDlg::OnExit);
 
@@ -133,6 +166,10 @@ void CSubmitterDlg::CreateMenu()
     settings->addAction(tr("Manage Profiles"), this, &CSubmitterDlg::OnManageProfiles);
     settings->addAction(tr("Update RSS Directory Database"), this,
                         &CSubmitterDlg::OnUpdateDatabase);
+    settings->addAction(tr("Database Source…"), this, [this] {
+        CProgramSettings source = m_environment.UpdateSettings();
+        CDatabaseSourceDlg(source, this).exec();
+    });
     settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
 
     m_directoryCommands->AddMenus();
@@ -147,6 +184,16 @@ void CSubmitterDlg::CreateMenu()
 // so the handlers see only the user's choices.
 void CSubmitterDlg::ConnectParts()
 {
+    // A sent mark is written to sv.dat at once: a crash or File > Exit must not lose it and
+    // invite the user to submit the same feed twice.
+    const auto recordSent = [this](const std::string& profile, const std::string& directory) {
+        if (!m_profileManager.Profiles().MarkSent(profile, directory))
+            return;
+        m_profile->SaveStateFileOrWarn();
+        m_directoryPanel->MarkSent(directory);
+    };
+    auto* meaningFill = new CMeaningFillOffer(*this, *m_browser, m_database, *m_profile);
+
     connect(m_directoryPanel, &CDirectoryListPanel::directoryPicked, this,
             &CSubmitterDlg::OnSelchangeDirectoryList);
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
@@ -169,13 +216,13 @@ void CSubmitterDlg::ConnectParts()
                 m_history->Record(HistoryEventKind::Opened, directory, page);
             });
     connect(m_session, &CSubmissionSession::filled, this,
-            [this](const std::string& directory, const QUrl& page, const FillReport& report,
-                   int fieldsTotal, bool byButton) {
+            [this, meaningFill](const std::string& directory, const QUrl& page,
+                                const FillReport& report, int fieldsTotal, bool byButton) {
                 m_status->ShowFillReport(report);
                 m_history->Record(HistoryEventKind::Filled, directory, page, report.fieldsSet,
                                   fieldsTotal);
                 if (byButton && report.fieldsSet == 0)
-                    m_meaningFill->Offer(m_session->Directory());
+                    meaningFill->Offer(m_session->Directory());
             });
     connect(m_session, &CSubmissionSession::submitted, this,
             [this](const std::string& directory, const QUrl& page) {
@@ -187,7 +234,7 @@ void CSubmitterDlg::ConnectParts()
                                             : HistoryEventKind::NotConfirmed,
                                   directory, page);
             });
-    connect(m_session, &CSubmissionSession::confirmed, this, &CSubmitterDlg::RecordSent);
+    connect(m_session, &CSubmissionSession::confirmed, this, recordSent);
     connect(m_session, &CSubmissionSession::confirmationUnknown, m_directoryCommands,
             &CDirectoryCommands::LearnConfirmation);
 
@@ -196,7 +243,7 @@ void CSubmitterDlg::ConnectParts()
             &CSubmissionSession::DropPendingFill);
     connect(m_directoryCommands, &CDirectoryCommands::directorySaved, m_session,
             &CSubmissionSession::SetDirectory);
-    connect(m_directoryCommands, &CDirectoryCommands::confirmed, this, &CSubmitterDlg::RecordSent);
+    connect(m_directoryCommands, &CDirectoryCommands::confirmed, this, recordSent);
     connect(m_directoryCommands, &CDirectoryCommands::directoriesChanged, this,
             [this] { RebuildDirectoryList(m_profile->Record().name); });
     connect(m_directoryCommands, &CDirectoryCommands::marksChanged, this,

@@ -16,9 +16,10 @@ class CCurrentProfile;
 class CDirectoryCommands;
 class CDirectoryListPanel;
 class CFeedCheckCommands;
+class CHelpPages;
 class CHistoryCommands;
-class CMeaningFillOffer;
 class CProfileSelector;
+class CProgramSettings;
 class CStartupReads;
 class CSubmissionSession;
 class QLabel;
@@ -40,6 +41,8 @@ struct SubmitterEnvironment
     MessagePresenter* databaseMessages = nullptr;
 
     static SubmitterEnvironment Default(DataFolder dataFolder);
+    // Where updates come from (Settings > Database Source…).
+    CProgramSettings UpdateSettings() const;
 };
 
 // The main window. It builds the browser, the directory list panel, the profile selector and
@@ -88,8 +91,6 @@ private:
     void MarkDirectoryList(const std::string& markingProfileName);
     void OnFill();
     void OnTimer();
-    // Marks the directory sent for the profile, saves sv.dat and shows the mark.
-    void RecordSent(const std::string& profile, const std::string& directory);
     void OnAbout();
     void OnUserGuide();
     void OnSupport();
@@ -101,6 +102,7 @@ private:
     CCurrentProfile* m_profile = nullptr;
     CDirectoryDatabase m_database;
     CBrowserCtrl* m_browser = nullptr;
+    CHelpPages* m_helpPages = nullptr; // the start page and the Help menu's pages
     CDirectoryListPanel* m_directoryPanel = nullptr;
     CProfileSelector* m_profileCombo = nullptr;
     QLabel* m_profileLabel = nullptr;
@@ -109,7 +111,6 @@ private:
     QTimer* m_timer = nullptr;
     CAssistantStatus* m_status = nullptr;
     CDirectoryCommands* m_directoryCommands = nullptr;
-    CMeaningFillOffer* m_meaningFill = nullptr;
     CHistoryCommands* m_history = nullptr;
     CFeedCheckCommands* m_feedCheck = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window

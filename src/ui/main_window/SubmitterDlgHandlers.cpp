@@ -3,15 +3,17 @@
 #include "page_filling/SentFlags.h"
 #include "profiles/ProfileStore.h"
 #include "ui/about/AboutDlg.h"
+#include "ui/about/HelpPages.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/directory_editor/DirectoryCommands.h"
-#include "ui/directory_list/DirectoryListPanel.h"
+#include "ui/directory_panel/DirectoryListPanel.h"
 #include "ui/feed_check/FeedCheckCommands.h"
 #include "ui/main_window/StartupReads.h"
 #include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
+#include "ui/settings/ProgramSettings.h"
 #include "ui/update/UpdateDialog.h"
 #include "update/UpdateResult.h"
 
@@ -106,16 +108,6 @@ void CSubmitterDlg::OnTimer()
     m_session->Tick();
 }
 
-void CSubmitterDlg::RecordSent(const std::string& profile, const std::string& directory)
-{
-    if (!m_profileManager.Profiles().MarkSent(profile, directory))
-        return;
-    // Written at once: a crash or File > Exit must not lose the mark and invite the user
-    // to submit the same feed twice.
-    m_profile->SaveStateFileOrWarn();
-    m_directoryPanel->MarkSent(directory);
-}
-
 void CSubmitterDlg::OnManageProfiles()
 {
     // Every way of closing keeps what the user changed, so the result does not matter.
@@ -144,7 +136,7 @@ void CSubmitterDlg::OnUpdateDatabase()
     CUpdateDialog dialog(this);
     // Always the data folder's own copy, never the installed one it may have started from.
     dialog.m_destination = m_environment.dataFolder.UserDatabaseFile();
-    dialog.m_url = "http://" + m_environment.vendorHost + "/updates/demo.xml";
+    dialog.m_url = m_environment.UpdateSettings().DatabaseSource().toStdString();
 
     switch (dialog.exec()) {
     case kUpdateInternalError:
@@ -187,11 +179,10 @@ void CSubmitterDlg::OnAbout()
 
 void CSubmitterDlg::OnUserGuide()
 {
-    m_browser->Navigate(
-        QString::fromStdString("http://" + m_environment.vendorHost + "/faqs/help.shtml"));
+    m_helpPages->Show(CHelpPages::Page::Guide);
 }
 
 void CSubmitterDlg::OnSupport()
 {
-    m_browser->Navigate(QString::fromStdString("http://" + m_environment.vendorHost + "/contact/"));
+    m_helpPages->Show(CHelpPages::Page::Support);
 }

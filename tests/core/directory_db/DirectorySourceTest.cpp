@@ -99,6 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "xml:lang=\"en\"><directory name=\"a &amp; b\" p:x=\"1\"><p:item name=\"i\"/>"
                 "<item name=\"j\" value=\"&amp;&#38;&lt;\"/></directory></r>",
             {"a & b"}},
+        SourceCase{"long comments before the document element, which the parser is spared",
+                   "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- <directory name=\"fake\"/> " +
+                       std::string(70000, 'c') + " -->\r\n\t<!--" + std::string(70000, '.') +
+                       "-->\n<!-- Caf\xC3\xA9 " + std::string(70000, 'e') +
+                       " --><?pi x?>\n<r><directory name=\"after\"/></r>",
+                   {"after"}},
         SourceCase{"a document element that is no database",
                    "<db><directory name=\"elsewhere\"/></db>",
                    {}},
@@ -147,7 +153,11 @@ TEST(DirectorySourceEncodingTest, UnreadableFilesGiveNoSource)
          {std::string(), std::string("<r>"), std::string("not xml"),
           std::string("<r><directory name=\"a\"></r>"),
           std::string("<r><directory name=\"a\" name=\"b\"/></r>"),
-          std::string("<r><directory name=\"&undeclared;\"/></r>"), undecodable})
+          std::string("<r><directory name=\"&undeclared;\"/></r>"), undecodable,
+          // Long comments that XML does not allow, and a declaration that comes after them.
+          "<!--" + std::string(70000, 'c') + "--x--><r/>",
+          "<!--" + std::string(70000, 'c') + "---><r/>",
+          "<!--" + std::string(70000, 'c') + "--><?xml version=\"1.0\"?><r/>"})
         EXPECT_FALSE(CDirectorySource::Read(file)) << file;
 }
 

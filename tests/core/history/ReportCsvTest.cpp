@@ -1,9 +1,11 @@
 #include "history/ReportCsv.h"
 
 #include "history/CsvWriter.h"
+#include "history/LocalTime.h"
 #include "history/UtcTime.h"
 #include "history/Utf8Text.h"
 #include "profiles/ProfileStore.h"
+#include "support/ScopedTimeZone.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -79,14 +81,38 @@ INSTANTIATE_TEST_SUITE_P(
         FieldRow{"LineFeedFirst", "\n=1", "\"\n=1\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(UtcTime, IsFormattedInUtcAndFloorsToTheSecond)
+TEST(UtcTime, IsTheWallClock)
 {
-    EXPECT_EQ(FormatUtcTime(0), "1970-01-01 00:00:00");
-    EXPECT_EQ(FormatUtcTime(999), "1970-01-01 00:00:00");
-    EXPECT_EQ(FormatUtcTime(-1), "1969-12-31 23:59:59");
-    EXPECT_EQ(FormatUtcTime(1765000000999), "2025-12-06 05:46:40");
     EXPECT_GT(SystemUtcMilliseconds(), 1765000000000);
 }
+
+struct LocalTimeRow
+{
+    const char* zone;
+    int64_t timeUtcMs;
+    const char* expected;
+};
+
+class LocalTime : public ::testing::TestWithParam<LocalTimeRow>
+{
+};
+
+TEST_P(LocalTime, IsTheUsersZoneWithItsOffsetAtThatMoment)
+{
+    const ScopedTimeZone zone(GetParam().zone);
+    EXPECT_EQ(FormatIsoLocalTime(GetParam().timeUtcMs), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Zones, LocalTime,
+    ::testing::Values(
+        LocalTimeRow{"UTC0", 0, "1970-01-01T00:00:00+00:00"},
+        LocalTimeRow{"UTC0", -1, "1969-12-31T23:59:59+00:00"},
+        LocalTimeRow{"<+0530>-5:30", 1765000000999, "2025-12-06T11:16:40+05:30"},
+        // New York in winter and in summer: the offset of the moment, not today's.
+        LocalTimeRow{"EST5EDT,M3.2.0,M11.1.0", 1765000000000, "2025-12-06T00:46:40-05:00"},
+        LocalTimeRow{"EST5EDT,M3.2.0,M11.1.0", 1751328000000, "2025-06-30T20:00:00-04:00"},
+        LocalTimeRow{"<-0930>9:30", 0, "1969-12-31T14:30:00-09:30"}));
 
 ProfileRecord Profile(std::string name, CSentSet sent)
 {
@@ -121,15 +147,16 @@ class ReportStatus : public ::testing::TestWithParam<StatusRow>
 
 TEST_P(ReportStatus, ComesFromTheStateFileAndTheLastEvent)
 {
+    const ScopedTimeZone zone("UTC0");
     CProfileStore profiles;
     profiles.AddProfile(
         Profile("Blog", GetParam().sentInStateFile ? CSentSet{"Atlas"} : CSentSet{}));
     const std::string csv =
         ComposeReportCsv({{"Atlas", "http://127.0.0.1/atlas"}}, profiles, GetParam().lastEvents);
-    EXPECT_THAT(csv, ::testing::StartsWith(
-                         "Directory,Submission address,Blog status,Blog last event (UTC)\r\n"
-                         "Atlas,http://127.0.0.1/atlas," +
-                         GetParam().expected + "\r\n"));
+    EXPECT_THAT(csv,
+                ::testing::StartsWith("Directory,Submission address,Blog status,Blog last event\r\n"
+                                      "Atlas,http://127.0.0.1/atlas," +
+                                      GetParam().expected + "\r\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -139,19 +166,19 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusRow{"Refused",
                                 false,
                                 {Last(0, "Blog", "Atlas", HistoryEventKind::NotConfirmed)},
-                                "refused,1970-01-01 00:00:00"},
+                                "refused,1970-01-01T00:00:00+00:00"},
                       StatusRow{"SentAfterAnEarlierRefusal",
                                 true,
                                 {Last(60000, "Blog", "Atlas", HistoryEventKind::NotConfirmed)},
-                                "sent,1970-01-01 00:01:00"},
+                                "sent,1970-01-01T00:01:00+00:00"},
                       StatusRow{"Unmarked",
                                 false,
                                 {Last(0, "Blog", "Atlas", HistoryEventKind::Unmarked)},
-                                "not sent,1970-01-01 00:00:00"},
+                                "not sent,1970-01-01T00:00:00+00:00"},
                       StatusRow{"OpenedAgainAfterARefusal",
                                 false,
                                 {Last(0, "Blog", "Atlas", HistoryEventKind::Opened)},
-                                "not sent,1970-01-01 00:00:00"},
+                                "not sent,1970-01-01T00:00:00+00:00"},
                       StatusRow{"OtherProfileRefused",
                                 false,
                                 {Last(0, "Podcast", "Atlas", HistoryEventKind::NotConfirmed)},
@@ -164,6 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReportCsv, QuotesNamesAndKeepsDirectoriesTheDatabaseNoLongerHas)
 {
+    const ScopedTimeZone zone("<+01>-1");
     CProfileStore profiles;
     profiles.AddProfile(Profile("Caf\xe9", {"Feeds, \"Best\"", "Gone"}));
     profiles.AddProfile(Profile("News, daily", {}));
@@ -175,11 +203,11 @@ TEST(ReportCsv, QuotesNamesAndKeepsDirectoriesTheDatabaseNoLongerHas)
     const std::string csv =
         ComposeReportCsv({{"Feeds, \"Best\"", "http://127.0.0.1/add?a=1,2"}, {"Two\r\nlines", ""}},
                          profiles, lastEvents);
-    EXPECT_EQ(csv, "Directory,Submission address,Caf\xc3\xa9 status,Caf\xc3\xa9 last event (UTC),"
-                   "\"News, daily status\",\"News, daily last event (UTC)\"\r\n"
+    EXPECT_EQ(csv, "Directory,Submission address,Caf\xc3\xa9 status,Caf\xc3\xa9 last event,"
+                   "\"News, daily status\",\"News, daily last event\"\r\n"
                    "\"Feeds, \"\"Best\"\"\",\"http://127.0.0.1/add?a=1,2\",sent,,not sent,\r\n"
-                   "\"Two\r\nlines\",,not sent,,refused,2025-12-06 05:46:40\r\n"
-                   "Also gone,,not sent,,not sent,2025-12-06 05:46:40\r\n"
+                   "\"Two\r\nlines\",,not sent,,refused,2025-12-06T06:46:40+01:00\r\n"
+                   "Also gone,,not sent,,not sent,2025-12-06T06:46:40+01:00\r\n"
                    "Atlas,,not sent,,not sent,\r\n"
                    "Gone,,sent,,not sent,\r\n");
 }

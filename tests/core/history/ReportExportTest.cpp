@@ -4,6 +4,7 @@
 #include "common/DataFolder.h"
 #include "history/HistoryStore.h"
 #include "profiles/ProfileStore.h"
+#include "support/ScopedTimeZone.h"
 
 #include <filesystem>
 #include <gmock/gmock.h>
@@ -12,12 +13,13 @@
 
 namespace {
 
-constexpr const char* kHeader =
-    "Directory,Submission address,Blog status,Blog last event (UTC)\r\n";
+constexpr const char* kHeader = "Directory,Submission address,Blog status,Blog last event\r\n";
 
 class ReportExportTest : public HistoryTestFolder
 {
 protected:
+    const ScopedTimeZone m_zone{"UTC0"};
+
     void SetUp() override
     {
         HistoryTestFolder::SetUp();
@@ -58,10 +60,11 @@ TEST_F(ReportExportTest, JoinsTheDatabaseTheProfilesAndTheHistory)
     EXPECT_TRUE(outcome.written.ok) << outcome.written.error;
     EXPECT_EQ(outcome.historyError, "");
     // The address is the one the current profile's category opens.
-    EXPECT_EQ(ReadWholeFile(ReportPath()),
-              std::string(kHeader) +
-                  "Sample Directory,http://127.0.0.1/submit?cat=104,refused,1970-01-01 00:00:01\r\n"
-                  "Feeds & More,http://127.0.0.1/add,sent,\r\n");
+    EXPECT_EQ(
+        ReadWholeFile(ReportPath()),
+        std::string(kHeader) +
+            "Sample Directory,http://127.0.0.1/submit?cat=104,refused,1970-01-01T00:00:01+00:00\r\n"
+            "Feeds & More,http://127.0.0.1/add,sent,\r\n");
 }
 
 TEST_F(ReportExportTest, AHistoryItCannotReadLeavesTheDatesOutAndIsNamed)
@@ -113,7 +116,7 @@ TEST_F(ReportExportTest, FromTheFilesReadsThemAsTheWindowDoes)
     EXPECT_EQ(ReadWholeFile(ReportPath()),
               std::string(kHeader) +
                   "Sample Directory,http://127.0.0.1/submit?cat=100,not sent,\r\n"
-                  "Feeds & More,http://127.0.0.1/add,not sent,1970-01-01 00:00:02\r\n"
+                  "Feeds & More,http://127.0.0.1/add,not sent,1970-01-01T00:00:02+00:00\r\n"
                   "\"Gone, \"\"old\"\"\",,sent,\r\n");
 }
 

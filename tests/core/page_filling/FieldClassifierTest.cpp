@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FieldCase{"FeedUrlLabel", Input("u", "Feed URL"), FeedAddress, true},
         FieldCase{"RssInSentence", Input("a", "The address of your RSS feed"), FeedAddress, true},
-        FieldCase{"PlainUrl", Input("x", "URL:"), FeedAddress, true},
+        FieldCase{"PlainUrlIsTheSite", Input("x", "URL:"), SiteAddress, true},
         FieldCase{"SiteUrl", Input("x", "Website URL"), SiteAddress, true},
         FieldCase{"UrlOfYourSite", Input("x", "URL of your site"), SiteAddress, true},
         FieldCase{"SiteDescriptionIsDescription", Input("x", "Site description"), Description,
@@ -121,6 +121,78 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"DutchDescription", Input("f1", "Omschrijving"), Description, true}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// Names and ids are read token by token, split at _ - [ ] . and where camelCase changes; a
+// keyword glued to a programmer's prefix or suffix counts, one inside another word does not.
+INSTANTIATE_TEST_SUITE_P(
+    Tokens, FieldMeaningTest,
+    ::testing::Values(FieldCase{"FrameworkPrefixHoldingMail", Input("tx_powermail_pi1[uid375]", ""),
+                                None, false},
+                      FieldCase{"BracketedName", Input("contact[email]", ""), Email, true},
+                      FieldCase{"DottedName", Input("LoginViewModel.Email", ""), Email, true},
+                      FieldCase{"GluedToAPrefix", Input("useremail", ""), Email, true},
+                      FieldCase{"GluedToASuffix", Input("emailsignup", ""), Email, true},
+                      FieldCase{"GluedToAnUnknownWord", Input("mailchimpid", ""), None, false},
+                      FieldCase{"LastHeadWordDecides", Input("MailName", "Name"), FullName, true},
+                      FieldCase{"QualifiedNameInAnId", Input("tbAgencyName", ""), None, false}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Words that qualify a name or an address, and captions read phrase by phrase.
+INSTANTIATE_TEST_SUITE_P(
+    Qualifiers, FieldMeaningTest,
+    ::testing::Values(
+        FieldCase{"CompanyName", Input("f1", "Company name"), None, true},
+        FieldCase{"HotelName", Input("f1", "Hotel name"), None, true},
+        FieldCase{"UserName", Input("name", "User name"), None, true},
+        FieldCase{"ScreenName", Input("f1", "Screen name"), None, true},
+        FieldCase{"MiddleName", Input("f1", "Middle name"), None, true},
+        FieldCase{"NameOfYourOrganisation", Input("f1", "Name of your organisation"), None, true},
+        FieldCase{"FrenchCompanyName", Input("f1", "Nom de la société"), None, true},
+        FieldCase{"GermanCompoundName", Input("f1", "Firmenname"), None, true},
+        FieldCase{"NumberedName", Input("f1", "2. Name:"), FullName, true},
+        FieldCase{"StreetAddress", Input("address1", "Street address"), None, true},
+        FieldCase{"AddressAloneIsPostal", Input("f1", "Address *"), None, true},
+        FieldCase{"EmailAddressIsNoPostalOne", Input("address", "E-mail address"), Email, true},
+        FieldCase{"WebAddressIsTheSite", Input("f1", "Web address"), SiteAddress, true},
+        FieldCase{"ImageUrlIsNoFeed", Input("f1", "Image URL"), SiteAddress, true},
+        FieldCase{"FeedWordMakesTheFeed", Input("link", "Your RSS link"), FeedAddress, true},
+        FieldCase{"Honeypot", Input("second-name", "Leave this field blank"), None, true},
+        FieldCase{"TwoCaptionsInOneLabel", Input("f1", "Email / Username"), None, false},
+        FieldCase{"RequiredMarkerOnly", Input("f1", "E-mail *:"), Email, true},
+        FieldCase{"NoteAfterWarnsOff",
+                  With(Input("input_9", "Name"),
+                       [](FieldDescriptor& f) {
+                           f.noteAfter = "This field is for validation "
+                                         "purposes and should be left "
+                                         "unchanged.";
+                       }),
+                  None, true},
+        FieldCase{"NoteAfterSaysNothingElse",
+                  With(Input("f1", "E-mail"),
+                       [](FieldDescriptor& f) { f.noteAfter = "This will be your username"; }),
+                  Email, true}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+INSTANTIATE_TEST_SUITE_P(
+    MoreLanguages, FieldMeaningTest,
+    ::testing::Values(FieldCase{"PolishFullName", Input("f1", "Imię i nazwisko"), FullName, true},
+                      FieldCase{"PolishPasswordInCapitals", Input("f1", "HASŁO"), None, true},
+                      FieldCase{"CzechSurname", Input("f1", "Příjmení"), LastName, true},
+                      FieldCase{"SlovakEmail", Input("f1", "E-mailová adresa"), Email, true},
+                      FieldCase{"RussianSurnameInCapitals", Input("f1", "ФАМИЛИЯ"), LastName, true},
+                      FieldCase{"RussianEmail", Input("f1", "Электронная почта"), Email, true},
+                      FieldCase{"UkrainianSurname", Input("f1", "Прізвище"), LastName, true},
+                      FieldCase{"SwedishFirstName", Input("f1", "Förnamn"), FirstName, true},
+                      FieldCase{"DanishSurname", Input("f1", "Efternavn"), LastName, true},
+                      FieldCase{"NorwegianWebsite", Input("f1", "Hjemmeside"), SiteAddress, true},
+                      FieldCase{"FinnishEmail", Input("f1", "Sähköpostiosoite"), Email, true},
+                      FieldCase{"TurkishFullName", Input("f1", "Adınız Soyadınız"), FullName, true},
+                      FieldCase{"JapaneseEmailWithMarker", Input("f1", "メールアドレス必須"), Email,
+                                true},
+                      FieldCase{"JapaneseCompanyName", Input("f1", "会社名"), None, true},
+                      FieldCase{"ChineseEmail", Input("f1", "电子邮件地址："), Email, true},
+                      FieldCase{"KoreanEmail", Input("f1", "이메일 주소"), Email, true}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 FieldDescriptor Element(std::string tag, std::string name, std::string label)
 {
     FieldDescriptor field = Input(std::move(name), std::move(label), "");
@@ -152,7 +224,7 @@ TEST(FieldClassifierPage, NameBesideSurnameMeansTheGivenNameAndBesidePrenomTheFa
     const CFieldClassifier classifier;
     const auto meanings = [&classifier](const std::vector<FieldDescriptor>& fields) {
         std::vector<FieldMeaning> result;
-        for (const FieldClassification& c : classifier.ClassifyPage(fields))
+        for (const FieldClassification& c : classifier.ClassifyPage({.fields = fields}))
             result.push_back(c.meaning);
         return result;
     };
@@ -188,6 +260,10 @@ TEST(TextWordsTest, SplitsFoldsAndKeepsOtherScripts)
                 ElementsAre("schlagworter", "strasse", "ete"));
     EXPECT_THAT(TextWords("site\xe2\x80\x99s \xd0\xb8\xd0\xbc\xd1\x8f"),
                 ElementsAre("site", "s", "\xd0\xb8\xd0\xbc\xd1\x8f"));
+    // Letters beyond Latin-1 lose accents and case; full-width punctuation parts words.
+    EXPECT_THAT(TextWords("ŁÓDŹ Příjmení ФАМИЛИЯ Ёлка İstanbul"),
+                ElementsAre("lodz", "prijmeni", "фамилия", "елка", "istanbul"));
+    EXPECT_THAT(TextWords("名前：山田"), ElementsAre("名前", "山田"));
     // Broken UTF-8 parts words instead of running past the end.
     EXPECT_THAT(TextWords("ab\xc3"), ElementsAre("ab"));
     EXPECT_THAT(TextWords("a\xe2\x28\xa1z"), ElementsAre("a", "z"));

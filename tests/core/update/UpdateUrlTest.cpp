@@ -9,6 +9,7 @@ struct SplitCase
     const char* url;
     const char* host;
     const char* path;
+    const char* scheme = "http";
 };
 
 class SplitUpdateUrlTest : public ::testing::TestWithParam<SplitCase>
@@ -21,6 +22,7 @@ TEST_P(SplitUpdateUrlTest, CutsHostAtFirstSlash)
     const UpdateUrl parts = SplitUpdateUrl(row.url);
     EXPECT_EQ(parts.host, row.host);
     EXPECT_EQ(parts.path, row.path);
+    EXPECT_EQ(parts.scheme, row.scheme);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -33,9 +35,12 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"http://127.0.0.1:8431/updates/demo.xml", "127.0.0.1:8431", "/updates/demo.xml"},
         SplitCase{"http://example.org/", "example.org", "/"},
         SplitCase{"http://example.org/a/b?c=/d", "example.org", "/a/b?c=/d"},
-        // The scheme is dropped only in exactly this spelling and only at the start.
+        // A source the user chose may be https.
+        SplitCase{"https://example.org/x", "example.org", "/x", "https"},
+        SplitCase{"https://127.0.0.1:8443", "127.0.0.1:8443", "/", "https"},
+        // The scheme is dropped only in exactly these spellings and only at the start.
         SplitCase{"HTTP://example.org/x", "HTTP:", "//example.org/x"},
-        SplitCase{"https://example.org/x", "https:", "//example.org/x"},
-        SplitCase{"http://", "", "/"}, SplitCase{"", "", "/"}));
+        SplitCase{"ftp://example.org/x", "ftp:", "//example.org/x"}, SplitCase{"http://", "", "/"},
+        SplitCase{"", "", "/"}));
 
 } // namespace

@@ -1,3 +1,5 @@
+#include "support/DevToolsPage.h"
+#include "support/OfflineEngine.h"
 #include "support/WaitUntil.h"
 
 #include <QDirIterator>
@@ -7,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSvgRenderer>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -32,6 +35,8 @@ private slots:
     void commandLineAnswersBeforeAnyWindow();
     void firstStartMakesAPrivateDataFolder();
     void laterStartKeepsTheUsersFiles();
+    void offlineStartShowsTheProgramsOwnStartPageAndGuide();
+    void directoryListsGoRoundThroughTheCommandLine();
 
 private:
     QString Installed(const QString& relativePath) const
@@ -44,9 +49,13 @@ private:
     static std::pair<int, QByteArray> RunTool(const QString& tool, const QStringList& arguments);
     // Every file under the prefix with its size and time of change.
     QStringList PrefixListing() const;
-    // Starts the installed program with its own home and data home, waits until `ready` holds,
-    // then ends it the way a session does, with SIGTERM.
-    void RunInstalledProgram(const std::function<bool()>& ready);
+    // Starts the installed program with its own home and data home (and `arguments`, and the
+    // variables of `environment` added), waits until `ready` holds, then ends it the way a
+    // session does, with SIGTERM.
+    void RunInstalledProgram(const std::function<bool()>& ready, const QStringList& arguments = {},
+                             const QProcessEnvironment& environment = {});
+    // Runs the installed program to its end without a display: exit code, standard output.
+    std::pair<int, QByteArray> RunCommand(const QStringList& arguments) const;
     QString UserFile(const QString& name) const
     {
         return m_dataHome.path() + QStringLiteral("/kestrine/") + name;
@@ -77,6 +86,8 @@ void InstalledTreeTest::programIsInstalled()
     const QFileInfo program(Installed(QStringLiteral("bin/kestrine")));
     QVERIFY(program.isFile());
     QVERIFY(program.isExecutable());
+    for (const char* document : {"share/doc/kestrine/copyright", "share/doc/kestrine/changelog.gz"})
+        QVERIFY2(QFileInfo(Installed(QString::fromLatin1(document))).isFile(), document);
 }
 
 void InstalledTreeTest::iconIsInstalledInEverySize_data()
@@ -154,8 +165,8 @@ std::pair<int, QByteArray> InstalledTreeTest::RunTool(const QString& tool,
 
 void InstalledTreeTest::metainfoIsValidAndPointsAtTheEntry()
 {
-    const QString metainfo =
-        Installed(QStringLiteral("share/metainfo/org.kestrine.kestrine.metainfo.xml"));
+    const QString metainfo = Installed(QStringLiteral("share/metainfo/%1.metainfo.xml")
+                                           .arg(QStringLiteral(KESTRINE_APPSTREAM_ID)));
     QVERIFY(QFileInfo(metainfo).isFile());
 
     const QString validator = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
@@ -171,34 +182,52 @@ void InstalledTreeTest::metainfoIsValidAndPointsAtTheEntry()
     QVERIFY(content.contains("<launchable type=\"desktop-id\">kestrine.desktop</launchable>"));
     QVERIFY(QFileInfo(Installed(QStringLiteral("share/applications/kestrine.desktop"))).isFile());
     QVERIFY(content.contains("<binary>kestrine</binary>"));
+    QVERIFY(content.contains("<id>" KESTRINE_APPSTREAM_ID "</id>"));
 }
 
 void InstalledTreeTest::manualPageIsCleanAndCoversTheOptions()
 {
-    const QString page = Installed(QStringLiteral("share/man/man1/kestrine.1"));
-    QVERIFY(QFileInfo(page).isFile());
+    const QString page = Installed(QStringLiteral("share/man/man1/kestrine.1.gz"));
+    QVERIFY2(QFileInfo(page).isFile(), "the manual page is installed compressed");
+    QVERIFY(!QFileInfo::exists(Installed(QStringLiteral("share/man/man1/kestrine.1"))));
 
     const QString groff = QStandardPaths::findExecutable(QStringLiteral("groff"));
     QVERIFY2(!groff.isEmpty(), "groff (groff-base) is needed");
+    const auto [unpacked, source] = RunTool(QStringLiteral("gzip"), {QStringLiteral("-dc"), page});
+    QCOMPARE(unpacked, 0);
     QProcess render;
     render.start(groff, {QStringLiteral("-man"), QStringLiteral("-Tascii"), QStringLiteral("-ww"),
-                         QStringLiteral("-P-cbou"), page});
+                         QStringLiteral("-P-cbou")});
+    render.write(source);
+    render.closeWriteChannel();
     QVERIFY(render.waitForFinished(30000));
     const QByteArray warnings = render.readAllStandardError();
     QVERIFY2(render.exitCode() == 0 && warnings.isEmpty(), warnings.constData());
     const QByteArray text = render.readAllStandardOutput();
-    for (const char* expected : {"SYNOPSIS", "OPTIONS", "FILES", "--data-dir folder", "--help",
-                                 "--version", "$XDG_DATA_HOME/kestrine", "sv.dat", "dirdata.xml"})
+    for (const char* expected :
+         {"SYNOPSIS", "OPTIONS", "FILES", "--data-dir folder", "--help", "--version",
+          "--import-directories file", "--export-directories file", "--replace",
+          "$XDG_DATA_HOME/kestrine", "sv.dat", "dirdata.xml", "mydirs.xml", "kestrine.conf",
+          "QT OPTIONS", "-reverse"})
         QVERIFY2(text.contains(expected), expected);
 }
 
 void InstalledTreeTest::databaseIsInstalledForUsersToStartFrom()
 {
     QFile installed(Installed(QStringLiteral("share/kestrine/dirdata.xml")));
-    QFile demo(QStringLiteral(KESTRINE_DEMO_DATABASE));
     QVERIFY(installed.open(QIODevice::ReadOnly));
-    QVERIFY(demo.open(QIODevice::ReadOnly));
-    QCOMPARE(installed.readAll(), demo.readAll());
+    const QByteArray database = installed.readAll();
+    QVERIFY(database.contains("<r>"));
+    if (QByteArray(KESTRINE_VENDOR_HOST) == KESTRINE_DEMO_HOST) {
+        // A build for the demo site (scripts/run) installs the site's directories.
+        QFile demo(QStringLiteral(KESTRINE_DEMO_DATABASE));
+        QVERIFY(demo.open(QIODevice::ReadOnly));
+        QCOMPARE(database, demo.readAll());
+    } else {
+        QVERIFY2(!database.contains(KESTRINE_DEMO_HOST),
+                 "the demo site's directories exist only while the demo runs");
+        QVERIFY(!database.contains("<directory"));
+    }
     QVERIFY2(!QFileInfo::exists(Installed(QStringLiteral("bin/dirdata.xml"))),
              "a database beside the installed program would make it portable");
 }
@@ -285,18 +314,21 @@ static bool CatchesSigterm(qint64 pid)
     return false;
 }
 
-void InstalledTreeTest::RunInstalledProgram(const std::function<bool()>& ready)
+void InstalledTreeTest::RunInstalledProgram(const std::function<bool()>& ready,
+                                            const QStringList& arguments,
+                                            const QProcessEnvironment& environment)
 {
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), m_home.path());
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dataHome.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                       m_home.path() + QStringLiteral("/config"));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.path() + QStringLiteral("/cache"));
-    program.setProcessEnvironment(environment);
-    program.start(Installed(QStringLiteral("bin/kestrine")), QStringList());
+    QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
+    started.insert(QStringLiteral("HOME"), m_home.path());
+    started.insert(QStringLiteral("XDG_DATA_HOME"), m_dataHome.path());
+    started.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/config"));
+    started.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.path() + QStringLiteral("/cache"));
+    KeepEngineOffline(started);
+    started.insert(environment);
+    program.setProcessEnvironment(started);
+    program.start(Installed(QStringLiteral("bin/kestrine")), arguments);
     QVERIFY(program.waitForStarted(30000));
 
     const bool reached =
@@ -358,6 +390,115 @@ void InstalledTreeTest::laterStartKeepsTheUsersFiles()
     QVERIFY2(Inode(UserFile(QStringLiteral("sv.dat"))) != writtenFile,
              "closing saved the profiles it had read, as a new file");
     QCOMPARE(PrefixListing(), m_installedListing);
+}
+
+// A port nothing listens on at the moment.
+static int FreePort()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
+}
+
+void InstalledTreeTest::offlineStartShowsTheProgramsOwnStartPageAndGuide()
+{
+    const int port = FreePort();
+    QVERIFY(port != 0);
+    QProcessEnvironment offline;
+    KeepEngineOffline(offline);
+    offline.insert(QStringLiteral("QTWEBENGINE_REMOTE_DEBUGGING"),
+                   QStringLiteral("127.0.0.1:%1").arg(port));
+    // Qt's own option chooses the platform, no longer the variable.
+    offline.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+
+    const DevToolsPage browser(port);
+    const QString startPage = QStringLiteral("Getting started with Kestrine");
+    QString startTitle;
+    QString guideTitle;
+    bool clicked = false;
+    RunInstalledProgram(
+        [&] {
+            if (startTitle != startPage) {
+                startTitle = browser.Title();
+                return false;
+            }
+            // The start page's link to the guide, as the user would follow it.
+            if (!clicked)
+                clicked = browser.Run(
+                    QStringLiteral("document.querySelector('a[href=\"guide.html\"]').click()"));
+            guideTitle = browser.Title();
+            return guideTitle == QStringLiteral("Kestrine User Guide");
+        },
+        {QStringLiteral("-platform"), QStringLiteral("offscreen")}, offline);
+    QCOMPARE(startTitle, startPage);
+    // The guide comes with the program as well.
+    QCOMPARE(guideTitle, QStringLiteral("Kestrine User Guide"));
+}
+
+std::pair<int, QByteArray> InstalledTreeTest::RunCommand(const QStringList& arguments) const
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // No application object, let alone a window: the program would abort making one.
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dataHome.path());
+    program.setProcessEnvironment(environment);
+    program.start(Installed(QStringLiteral("bin/kestrine")), arguments);
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
+        return {-1, program.readAllStandardError()};
+    return {program.exitCode(), program.readAllStandardOutput()};
+}
+
+void InstalledTreeTest::directoryListsGoRoundThroughTheCommandLine()
+{
+    const QString mine = m_home.path() + QStringLiteral("/mine");
+    const QString theirs = m_home.path() + QStringLiteral("/theirs");
+    const QString list = m_home.path() + QStringLiteral("/list.xml");
+    const QString shared = m_home.path() + QStringLiteral("/shared.xml");
+    const auto readFile = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    };
+    const auto writeFile = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               file.write(bytes) == bytes.size();
+    };
+    QVERIFY(writeFile(list, "<?xml version=\"1.0\"?>\n<r>"
+                            "<directory name=\"Atlas\" submiturl=\"http://127.0.0.1:9/a\">"
+                            "<item name=\"url\" value=\"#url#\"/></directory>"
+                            "<directory name=\"Kite List\" submiturl=\"http://127.0.0.1:9/b\"/>"
+                            "</r>\n"));
+    const QStringList inMine{QStringLiteral("--data-dir"), mine};
+
+    auto [code, printed] = RunCommand(inMine + QStringList{"--import-directories", list});
+    QCOMPARE(code, 0);
+    QVERIFY2(printed.contains("added: Atlas\nadded: Kite List\n2 added"), printed.constData());
+    const QByteArray imported = readFile(mine + QStringLiteral("/mydirs.xml"));
+    QVERIFY(imported.contains("name=\"Kite List\""));
+
+    std::tie(code, printed) = RunCommand(inMine + QStringList{"--import-directories", list});
+    QCOMPARE(code, 0);
+    QVERIFY2(printed.contains("0 added, 0 replaced, 2 already there"), printed.constData());
+    QCOMPARE(readFile(mine + QStringLiteral("/mydirs.xml")), imported);
+
+    // What one user exports, another imports as the same directories.
+    std::tie(code, printed) = RunCommand(inMine + QStringList{"--export-directories", shared});
+    QCOMPARE(code, 0);
+    std::tie(code, printed) = RunCommand(
+        {QStringLiteral("--data-dir"), theirs, QStringLiteral("--import-directories"), shared});
+    QCOMPARE(code, 0);
+    QCOMPARE(readFile(theirs + QStringLiteral("/mydirs.xml")), imported);
+
+    // A hostile file is refused whole and leaves the user's directories byte for byte.
+    QVERIFY(writeFile(list, "<!DOCTYPE r [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">"
+                            "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+                            "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                            "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
+                            "<r><directory name=\"&d;\" submiturl=\"http://127.0.0.1:9/\"/></r>"));
+    std::tie(code, printed) =
+        RunCommand(inMine + QStringList{"--import-directories", list, "--replace"});
+    QCOMPARE(code, 1);
+    QCOMPARE(readFile(mine + QStringLiteral("/mydirs.xml")), imported);
 }
 
 QTEST_GUILESS_MAIN(InstalledTreeTest)

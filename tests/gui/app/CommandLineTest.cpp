@@ -1,11 +1,13 @@
 #include "app/CommandLine.h"
 
+#include "app/DirectoryListCommand.h"
 #include "app/ReportCommand.h"
 #include "support/FileBytes.h"
 #include "support/TemporaryFolder.h"
 
 #include <QTest>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
+#include <sstream>
 
 using Action = CommandLineRequest::Action;
 
@@ -45,6 +47,8 @@ private slots:
     void theReportIsWrittenFromTheDataFolderWithoutAWindow();
     void checkDirectoriesTakesItsDatabaseFolderAndJson_data();
     void checkDirectoriesTakesItsDatabaseFolderAndJson();
+    void directoryListsTakeTheirFile();
+    void importSaysWhatItDidAndRefusesAHostileFile();
 };
 
 void CommandLineTest::parse_data()
@@ -76,9 +80,47 @@ void CommandLineTest::parse_data()
     QTest::newRow("unknown option beats help")
         << args({"--help", "--bogus"}) << Action::Exit << 2 << mistake("Unknown option 'bogus'.")
         << QString() << QString();
-    QTest::newRow("Qt's own option")
-        << args({"-platform", "offscreen"}) << Action::Exit << 2
+    // Qt's options are Qt's to read, after this parser: neither refused nor taken as ours.
+    QTest::newRow("Qt's platform")
+        << args({"-platform", "offscreen", "--data-dir", "/d"}) << Action::OpenWindow << 0
+        << QString() << QStringLiteral("/d") << QString();
+    QTest::newRow("Qt's options with two dashes and =")
+        << args({"--style=Fusion", "--reverse", "-stylesheet", "a.qss", "-qwindowgeometry",
+                 "640x480", "--export-report", "r.csv"})
+        << Action::ExportReport << 0 << QString() << QString() << QStringLiteral("r.csv");
+    // Qt reads its options wherever they stand, as this parser must then.
+    QTest::newRow("Qt's option where a value should be")
+        << args({"--data-dir", "-reverse"}) << Action::Exit << 2
+        << mistake("Missing value after '--data-dir'.") << QString() << QString();
+    QTest::newRow("Qt's option without its value takes no other")
+        << args({"-platform=offscreen"}) << Action::Exit << 2
         << mistake("Unknown option 'platform'.") << QString() << QString();
+    QTest::newRow("import") << args({"--import-directories", "list.xml", "--data-dir", "/d"})
+                            << Action::ImportDirectories << 0 << QString() << QStringLiteral("/d")
+                            << QString();
+    QTest::newRow("import, replacing")
+        << args({"--replace", "--import-directories=list.xml"}) << Action::ImportDirectories << 0
+        << QString() << QString() << QString();
+    QTest::newRow("export") << args({"--export-directories", "mine.xml"})
+                            << Action::ExportDirectories << 0 << QString() << QString()
+                            << QString();
+    QTest::newRow("replace alone")
+        << args({"--replace"}) << Action::Exit << 2
+        << mistake("--replace goes with --import-directories.") << QString() << QString();
+    QTest::newRow("export, replacing")
+        << args({"--export-directories", "m.xml", "--replace"}) << Action::Exit << 2
+        << mistake("--replace goes with --import-directories.") << QString() << QString();
+    QTest::newRow("import and export")
+        << args({"--import-directories", "a.xml", "--export-directories", "b.xml"}) << Action::Exit
+        << 2 << mistake("--import-directories and --export-directories go one at a time.")
+        << QString() << QString();
+    QTest::newRow("import and report")
+        << args({"--import-directories", "a.xml", "--export-report", "r.csv"}) << Action::Exit << 2
+        << mistake("--import-directories goes alone, with --data-dir at most.") << QString()
+        << QString();
+    QTest::newRow("import of an empty name")
+        << args({"--import-directories", ""}) << Action::Exit << 2
+        << mistake("--import-directories needs a file name.") << QString() << QString();
     QTest::newRow("data folder without a value")
         << args({"--data-dir"}) << Action::Exit << 2 << mistake("Missing value after '--data-dir'.")
         << QString() << QString();
@@ -171,7 +213,10 @@ void CommandLineTest::helpListsEveryOptionUnderTheProgramsName()
         for (const char* listed :
              {"-h, --help", "-v, --version", "--data-dir <folder>", "--describe-page <address>",
               "--check-feed <address|file>", "--json", "--export-report <file>",
-              "--check-directories", "--database <file>"})
+              "--check-directories", "--database <file>", "--import-directories <file>",
+              "--export-directories <file>", "--replace", "Qt's options",
+              "-platform <name[:options]>", "-style <style>", "-reverse", "kestrine.conf",
+              "[update]", "source="})
             QVERIFY2(help.contains(QString::fromUtf8(listed)), listed);
         QVERIFY2(!help.contains(QStringLiteral("executable_name")), qPrintable(help));
         QVERIFY2(!help.contains(QStringLiteral("--help-all")), "Qt's own options are not read");
@@ -267,7 +312,7 @@ void CommandLineTest::theReportIsWrittenFromTheDataFolderWithoutAWindow()
 
     QCOMPARE(ExportReportAndExit(report, data.Path()), 0);
     QCOMPARE(ReadWholeFile(report),
-             std::string("Directory,Submission address,Blog status,Blog last event (UTC)\r\n"
+             std::string("Directory,Submission address,Blog status,Blog last event\r\n"
                          "Atlas,http://127.0.0.1/atlas,sent,\r\n"));
     QCOMPARE(ExportReportAndExit(data.File("no folder/report.csv"), data.Path()), 1);
 }
@@ -321,6 +366,44 @@ void CommandLineTest::checkDirectoriesTakesItsDatabaseFolderAndJson()
     QCOMPARE(QString::fromStdString(request.dataFolder), dataFolder);
     QCOMPARE(QString::fromStdString(request.databaseFile), databaseFile);
     QCOMPARE(request.json, json);
+}
+
+void CommandLineTest::directoryListsTakeTheirFile()
+{
+    CCommandLine commandLine;
+    const CommandLineRequest request = commandLine.Parse(
+        {QStringLiteral("kestrine"), QStringLiteral("--import-directories"),
+         QStringLiteral("/home/ann/Listes partagées.xml"), QStringLiteral("--replace")});
+    QCOMPARE(request.action, Action::ImportDirectories);
+    QCOMPARE(request.directoryListFile, std::string("/home/ann/Listes partagées.xml"));
+    QVERIFY(request.replaceDirectories);
+}
+
+void CommandLineTest::importSaysWhatItDidAndRefusesAHostileFile()
+{
+    const TemporaryFolder data;
+    QVERIFY(data.IsValid());
+    WriteWholeFile(data.File("dirdata.xml"),
+                   R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas"/></r>)");
+    const std::string list = data.File("list.xml");
+    WriteWholeFile(list, R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas"/>)"
+                         R"(<directory name="Feedling" submiturl="http://127.0.0.1/f"/></r>)");
+
+    std::ostringstream out;
+    std::ostringstream err;
+    QCOMPARE(ImportDirectoriesAndExit(list, data.Path(), false, out, err), 0);
+    QCOMPARE(out.str(), std::string("already there: Atlas\nadded: Feedling\n"
+                                    "1 added, 0 replaced, 1 already there, 0 kept yours, "
+                                    "0 refused\n"));
+    QCOMPARE(err.str(), std::string());
+    const std::string mine = ReadWholeFile(data.File("mydirs.xml"));
+
+    WriteWholeFile(list, "<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
+                         "<r><directory name=\"&x;\" submiturl=\"http://127.0.0.1/\"/></r>");
+    err.str({});
+    QCOMPARE(ImportDirectoriesAndExit(list, data.Path(), true, out, err), 1);
+    QVERIFY2(err.str().find("not a directory list") != std::string::npos, err.str().c_str());
+    QCOMPARE(ReadWholeFile(data.File("mydirs.xml")), mine);
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

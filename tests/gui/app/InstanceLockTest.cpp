@@ -1,6 +1,7 @@
 #include "app/InstanceLock.h"
 
 #include "support/FileBytes.h"
+#include "support/OfflineEngine.h"
 #include "support/TemporaryFolder.h"
 #include "support/WaitUntil.h"
 
@@ -82,6 +83,9 @@ std::unique_ptr<QProcess> InstanceLockTest::StartProgram(const TemporaryFolder& 
     auto process = std::make_unique<QProcess>();
     process->setProgram(QStringLiteral(KESTRINE_EXECUTABLE));
     process->setArguments({QStringLiteral("--data-dir"), QString::fromStdString(folder.Path())});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    KeepEngineOffline(environment);
+    process->setProcessEnvironment(environment);
     process->start();
     return process;
 }

@@ -62,6 +62,31 @@ private slots:
         QVERIFY(messages.messages.empty());
     }
 
+    void anUncertainMeaningIsProposedButLeftToTheUser()
+    {
+        PageDescription page{"Add a feed - Dir", "http://127.0.0.1:9/add", {}};
+        // "contact" alone hints at an e-mail without making it sure.
+        page.fields = {Field("feed", "Feed URL"), Field("contact", "")};
+        RecordingPresenter messages;
+        CDirectoryEditorDlg dialog(ProposeLearning(page), "http://127.0.0.1:9/add", messages);
+        QTableWidget* table = dialog.FieldTable();
+        QCOMPARE(table->item(0, 0)->checkState(), Qt::Checked);
+        QCOMPARE(table->item(1, 2)->text(), QStringLiteral("not sure"));
+        QVERIFY(table->item(1, 2)->toolTip().startsWith(QStringLiteral("E-mail (")));
+        QCOMPARE(dialog.ValueBox(1)->currentText(), QStringLiteral("#email#"));
+        QCOMPARE(table->item(1, 0)->checkState(), Qt::Unchecked);
+        QCOMPARE(dialog.Record().items.size(), size_t(1));
+
+        table->item(1, 0)->setCheckState(Qt::Checked);
+        QCOMPARE(dialog.Record().items.size(), size_t(2));
+        QCOMPARE(dialog.Record().items[1].value, std::string("#email#"));
+        // Emptying the value leaves the field out; choosing one fills it again.
+        dialog.ValueBox(0)->setCurrentText(QString());
+        QCOMPARE(table->item(0, 0)->checkState(), Qt::Unchecked);
+        dialog.ValueBox(0)->setCurrentText(QStringLiteral("#title#"));
+        QCOMPARE(dialog.Record().items[0].value, std::string("#title#"));
+    }
+
     void refusesWhatTheDatabaseCannotHold_data()
     {
         QTest::addColumn<QString>("name");

@@ -2,6 +2,7 @@
 
 #include "history/HistoryStore.h"
 #include "support/FileBytes.h"
+#include "support/ScopedTimeZone.h"
 #include "support/TemporaryFolder.h"
 #include "ui/history/HistoryFilterModel.h"
 #include "ui/history/HistoryTableModel.h"
@@ -53,6 +54,8 @@ private:
     QStringList Column(const CHistoryDlg& dialog, int column) const;
 
     std::unique_ptr<TemporaryFolder> m_folder;
+    // The history keeps UTC; the window shows the user's zone, whatever the machine's is.
+    ScopedTimeZone m_zone{"Asia/Kolkata"};
 };
 
 namespace {
@@ -111,8 +114,10 @@ void HistoryDlgTest::showsEveryEventNewestFirst()
 {
     CHistoryDlg dialog(m_folder->File("history.sqlite"));
     QCOMPARE(Column(dialog, CHistoryTableModel::kTime),
-             (QStringList{"1970-01-01 00:00:04", "1970-01-01 00:00:03", "1970-01-01 00:00:02",
-                          "1970-01-01 00:00:01"}));
+             (QStringList{"1970-01-01 05:30:04", "1970-01-01 05:30:03", "1970-01-01 05:30:02",
+                          "1970-01-01 05:30:01"}));
+    QCOMPARE(Table(dialog).model()->headerData(CHistoryTableModel::kTime, Qt::Horizontal),
+             QVariant(QStringLiteral("Time (Asia/Kolkata)")));
     QCOMPARE(Column(dialog, CHistoryTableModel::kEvent),
              (QStringList{"Marked as sent", "Not confirmed", "Filled", "Opened"}));
     QCOMPARE(Column(dialog, CHistoryTableModel::kFields), (QStringList{"", "", "3 of 4", ""}));
@@ -134,14 +139,14 @@ void HistoryDlgTest::narrowsToAProfileAndADirectoryByTheirBytes_data()
     QTest::addColumn<std::string>("directory");
     QTest::addColumn<QStringList>("times");
     QTest::newRow("all") << std::string() << std::string()
-                         << QStringList{"00:00:04", "00:00:03", "00:00:02", "00:00:01"};
+                         << QStringList{"05:30:04", "05:30:03", "05:30:02", "05:30:01"};
     QTest::newRow("Latin-1 profile")
-        << kLatin1Cafe << std::string() << QStringList{"00:00:02", "00:00:01"};
+        << kLatin1Cafe << std::string() << QStringList{"05:30:02", "05:30:01"};
     QTest::newRow("UTF-8 profile")
-        << kUtf8Cafe << std::string() << QStringList{"00:00:04", "00:00:03"};
+        << kUtf8Cafe << std::string() << QStringList{"05:30:04", "05:30:03"};
     QTest::newRow("directory") << std::string() << std::string("Atlas")
-                               << QStringList{"00:00:03", "00:00:02", "00:00:01"};
-    QTest::newRow("both") << kUtf8Cafe << std::string("Atlas") << QStringList{"00:00:03"};
+                               << QStringList{"05:30:03", "05:30:02", "05:30:01"};
+    QTest::newRow("both") << kUtf8Cafe << std::string("Atlas") << QStringList{"05:30:03"};
     QTest::newRow("none left") << kLatin1Cafe << std::string("Pingwell") << QStringList{};
 }
 

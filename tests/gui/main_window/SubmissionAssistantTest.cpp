@@ -4,7 +4,7 @@
 #include "support/SubmitterTestEnvironment.h"
 #include "support/WaitUntil.h"
 #include "support/WidgetTexts.h"
-#include "ui/directory_list/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QTest>

@@ -191,6 +191,8 @@ private slots:
                 menus.append(QStringLiteral("  ") + action->text());
         }
         QCOMPARE(menus, (QStringList{"&File",
+                                     "  &Import Directories…",
+                                     "  Export &My Directories…",
                                      "  Export Report\u2026",
                                      "  ",
                                      "  E&xit",
@@ -199,6 +201,7 @@ private slots:
                                      "&Settings",
                                      "  Manage Profiles",
                                      "  Update RSS Directory Database",
+                                     "  Database Source…",
                                      "  Check Feed",
                                      "&Go",
                                      "  Open &Address…",

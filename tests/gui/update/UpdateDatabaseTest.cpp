@@ -98,6 +98,14 @@ private:
         return window;
     }
 
+    static void VerifyNewDatabaseInstalled(const SubmitterTestEnvironment& env)
+    {
+        QCOMPARE(env.windowMessages.messages,
+                 (std::vector<RecordingPresenter::Message>{
+                     {"Update successful", "Update", MessageIcon::None}}));
+        QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
+    }
+
     static void VerifyPageStateKept(CSubmitterDlg& window)
     {
         QCOMPARE(Inspect(window).CurrentDirectory(), std::string("Beta"));
@@ -125,10 +133,7 @@ private slots:
 
         window->OnUpdateDatabase();
 
-        QCOMPARE(env.windowMessages.messages,
-                 (std::vector<RecordingPresenter::Message>{
-                     {"Update successful", "Update", MessageIcon::None}}));
-        QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
+        VerifyNewDatabaseInstalled(env);
         QCOMPARE(Entries(*Inspect(*window).DirectoryList()), entries);
         QCOMPARE(Inspect(*window).CurrentDirectoryRow(), -1);
         QCOMPARE(Inspect(*window).SelectedDirectoryRow(), -1);
@@ -139,6 +144,26 @@ private slots:
         QCOMPARE(request->headers.find("User-Agent")->second,
                  std::string("Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; .NET CLR "
                              "1.1.4322)"));
+    }
+
+    // Settings > Database Source chose another address: the update downloads from it alone.
+    void updateDownloadsFromTheChosenSource()
+    {
+        SubmitterTestEnvironment env;
+        env.server.server.Get("/mirror/d.xml", [](const httplib::Request&, httplib::Response& r) {
+            r.set_content(kNewDatabase, "text/xml");
+        });
+        Prepare(env, 404);
+        env.WriteProgramFile("kestrine.conf",
+                             "[update]\nsource=" + env.server.Url("/mirror/d.xml") + "\n");
+        auto window = OpenWindow(env);
+
+        window->OnUpdateDatabase();
+
+        VerifyNewDatabaseInstalled(env);
+        QVERIFY(env.WaitForRequest("/mirror/d.xml"));
+        for (const LocalHttpServer::Request& request : env.server.Requests())
+            QVERIFY(request.path != kUpdatePath);
     }
 
     // A data folder that still reads the installed database it could not copy: the update
@@ -158,10 +183,7 @@ private slots:
 
         window.OnUpdateDatabase();
 
-        QCOMPARE(env.windowMessages.messages,
-                 (std::vector<RecordingPresenter::Message>{
-                     {"Update successful", "Update", MessageIcon::None}}));
-        QCOMPARE(env.ReadProgramFile("dirdata.xml"), std::optional(kNewDatabase));
+        VerifyNewDatabaseInstalled(env);
         QCOMPARE(env.ReadProgramFile("installed.xml"), std::optional(kOldDatabase));
         QCOMPARE(Entries(*Inspect(window).DirectoryList()),
                  (QStringList{"Gamma [not sent]", "Beta [sent]", "Delta [not sent]"}));

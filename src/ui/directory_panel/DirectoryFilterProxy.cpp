@@ -1,6 +1,6 @@
-#include "ui/directory_list/DirectoryFilterProxy.h"
+#include "ui/directory_panel/DirectoryFilterProxy.h"
 
-#include "ui/directory_list/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 
 CDirectoryFilterProxy::CDirectoryFilterProxy(CDirectoryListModel& directories, QObject* parent)
     : QSortFilterProxyModel(parent), m_directories(directories)

@@ -56,6 +56,8 @@ public:
     bool SelectDirectory(const std::string& directory);
     // Go > Find directory.
     void FocusSearch();
+    size_t DirectoryCount() const;
+    size_t SentCount() const;
     // "12 of 48 directories sent for Blog", or nothing without a current profile.
     QString ProgressText() const;
 

@@ -1,4 +1,4 @@
-#include "ui/directory_list/DirectoryListView.h"
+#include "ui/directory_panel/DirectoryListView.h"
 
 #include <QKeyEvent>
 

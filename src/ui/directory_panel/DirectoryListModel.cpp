@@ -1,4 +1,4 @@
-#include "ui/directory_list/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 
 #include "page_filling/DirectoryListEntry.h"
 

@@ -1,6 +1,6 @@
-#include "ui/directory_list/DirectoryEntryDelegate.h"
+#include "ui/directory_panel/DirectoryEntryDelegate.h"
 
-#include "ui/directory_list/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 
 #include <QPalette>
 

@@ -1,12 +1,12 @@
-#include "ui/directory_list/DirectoryListPanel.h"
+#include "ui/directory_panel/DirectoryListPanel.h"
 
 #include "page_filling/DirectoryFilter.h"
 #include "page_filling/NextUnsent.h"
 #include "page_filling/SubmissionProgress.h"
-#include "ui/directory_list/DirectoryEntryDelegate.h"
-#include "ui/directory_list/DirectoryFilterProxy.h"
-#include "ui/directory_list/DirectoryListModel.h"
-#include "ui/directory_list/DirectoryListView.h"
+#include "ui/directory_panel/DirectoryEntryDelegate.h"
+#include "ui/directory_panel/DirectoryFilterProxy.h"
+#include "ui/directory_panel/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListView.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -126,6 +126,16 @@ void CDirectoryListPanel::FocusSearch()
 {
     m_searchBox->setFocus(Qt::ShortcutFocusReason);
     m_searchBox->selectAll();
+}
+
+size_t CDirectoryListPanel::DirectoryCount() const
+{
+    return m_model->DirectoryCount();
+}
+
+size_t CDirectoryListPanel::SentCount() const
+{
+    return m_model->SentCount();
 }
 
 QString CDirectoryListPanel::ProgressText() const

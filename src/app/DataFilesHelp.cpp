@@ -1,0 +1,15 @@
+#include "app/DataFilesHelp.h"
+
+QString DataFilesHelpText()
+{
+    return QStringLiteral(
+        "\nFiles, in the data folder (--data-dir, the program's own folder when it holds "
+        "dirdata.xml,\nor $XDG_DATA_HOME/kestrine, ~/.local/share/kestrine when unset):\n"
+        "  sv.dat          the profiles, the current profile and what was sent\n"
+        "  dirdata.xml     the directory database, replaced by Update RSS Directory Database\n"
+        "  mydirs.xml      your own directories, in the format of dirdata.xml\n"
+        "  history.sqlite  the submission history\n"
+        "  kestrine.conf   settings (INI); Settings > Database Source writes\n"
+        "                    [update]\n"
+        "                    source=<the http or https address the update downloads>\n");
+}

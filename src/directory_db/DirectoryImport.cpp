@@ -1,0 +1,123 @@
+#include "directory_db/DirectoryImport.h"
+
+#include "common/MessagePresenter.h"
+#include "directory_db/DatabaseDocument.h"
+#include "directory_db/DatabaseFile.h"
+#include "directory_db/DirectoryName.h"
+#include "directory_db/DirectoryRecordReader.h"
+#include "directory_db/DirectoryScan.h"
+#include "directory_db/DirectoryXml.h"
+#include "directory_db/UserDirectoryFile.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+// Keeps the first thing the reader would have told the user about a directory.
+class FirstProblem final : public MessagePresenter
+{
+public:
+    void ShowMessage(const std::string& text, const std::string&, MessageIcon) override
+    {
+        if (m_problem.empty())
+            m_problem = text;
+    }
+    const std::string& Problem() const { return m_problem; }
+
+private:
+    std::string m_problem;
+};
+
+std::optional<std::string> ProblemOf(const DirectoryRecord& record, const FirstProblem& reading)
+{
+    if (std::optional<std::string> problem = DirectoryNameProblem(record.name))
+        return problem;
+    if (record.submitUrl.empty())
+        return "it has no submission address";
+    // The database would read such a field as another type than the list's maker meant.
+    if (!reading.Problem().empty())
+        return "one of its fields has a type Kestrine does not know";
+    return std::nullopt;
+}
+
+// Two records say the same when the database file would hold them alike.
+bool SameDirectory(const DirectoryRecord& a, const DirectoryRecord& b)
+{
+    return DirectoryElementText(a) == DirectoryElementText(b);
+}
+
+ImportCandidate Classify(DirectoryRecord record, const FirstProblem& reading,
+                         const ExistingDirectory& existing, bool replace)
+{
+    ImportCandidate candidate{std::move(record), ImportAction::Add, {}, false};
+    if (std::optional<std::string> problem = ProblemOf(candidate.record, reading)) {
+        candidate.action = ImportAction::Refuse;
+        candidate.problem = std::move(*problem);
+    } else if (const std::optional<DirectoryRecord> current = existing(candidate.record.name)) {
+        candidate.action =
+            SameDirectory(*current, candidate.record) ? ImportAction::Leave : ImportAction::Replace;
+    }
+    candidate.accepted = candidate.action == ImportAction::Add ||
+                         (replace && candidate.action == ImportAction::Replace);
+    return candidate;
+}
+
+} // namespace
+
+size_t DirectoryImport::Count(ImportAction action) const
+{
+    return static_cast<size_t>(
+        std::count_if(candidates.begin(), candidates.end(),
+                      [action](const ImportCandidate& c) { return c.action == action; }));
+}
+
+size_t DirectoryImport::AcceptedCount() const
+{
+    return static_cast<size_t>(std::count_if(candidates.begin(), candidates.end(),
+                                             [](const ImportCandidate& c) { return c.accepted; }));
+}
+
+DirectoryImport ReadDirectoryImport(const std::string& path, const ExistingDirectory& existing,
+                                    bool replace)
+{
+    DirectoryImport import;
+    std::optional<std::string> bytes = ReadDatabaseFile(path);
+    if (!bytes) {
+        import.error = "Kestrine cannot read " + path + ": it is missing, unreadable or too large.";
+        return import;
+    }
+    SharedDirectorySource source =
+        IsDirectoryDatabaseDocument(*bytes) ? CDirectorySource::Read(std::move(*bytes)) : nullptr;
+    if (!source) {
+        import.error = path + " is not a directory list in the format of dirdata.xml, or "
+                              "breaks the rules Kestrine keeps for files from elsewhere.";
+        return import;
+    }
+    const CDatabaseDocument document(std::move(source), nullptr);
+    std::set<std::string> seen;
+    for (const std::string& name : document.DirectoryNames()) {
+        if (!seen.insert(name).second)
+            continue;
+        FirstProblem reading;
+        if (std::optional<DirectoryRecord> record = ReadDirectoryRecord(document, name, reading))
+            import.candidates.push_back(Classify(std::move(*record), reading, existing, replace));
+    }
+    if (import.candidates.empty())
+        import.error = path + " holds no directories.";
+    return import;
+}
+
+size_t ApplyDirectoryImport(const DirectoryImport& import, CUserDirectoryFile& file)
+{
+    size_t put = 0;
+    for (const ImportCandidate& candidate : import.candidates) {
+        const bool usable =
+            candidate.action == ImportAction::Add || candidate.action == ImportAction::Replace;
+        if (candidate.accepted && usable) {
+            file.Put(candidate.record);
+            ++put;
+        }
+    }
+    return put;
+}

@@ -1,0 +1,140 @@
+// Where updates come from: the address is checked, kept in kestrine.conf in the data folder,
+// and the dialog keeps an unusable one from being saved.
+#include "support/FileBytes.h"
+#include "support/TemporaryFolder.h"
+#include "ui/settings/DatabaseSourceDlg.h"
+#include "ui/settings/ProgramSettings.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+namespace {
+
+const QString kDefault = QStringLiteral("http://vendor.example/updates/demo.xml");
+
+} // namespace
+
+class DatabaseSourceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_folder = std::make_unique<TemporaryFolder>(); }
+    void addressesAreCheckedBeforeTheyAreKept_data();
+    void addressesAreCheckedBeforeTheyAreKept();
+    void theChoiceIsKeptInTheDataFolder();
+    void aHandEditedAddressThatCannotBeUsedCountsAsNone();
+    void withoutADataFolderTheDefaultStays();
+    void dialogSavesOnlyAUsableAddress();
+
+private:
+    std::string Folder() const { return m_folder->Path() + '/'; }
+    std::string ConfigText() const
+    {
+        const std::string path = m_folder->File("kestrine.conf");
+        return std::filesystem::exists(path) ? ReadWholeFile(path) : std::string();
+    }
+
+    std::unique_ptr<TemporaryFolder> m_folder;
+};
+
+void DatabaseSourceTest::addressesAreCheckedBeforeTheyAreKept_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("kept"); // empty when refused
+
+    QTest::newRow("http") << "http://mirror.example/dirdata.xml"
+                          << "http://mirror.example/dirdata.xml";
+    QTest::newRow("https with a port") << "https://mirror.example:8443/a/b.xml?x=1"
+                                       << "https://mirror.example:8443/a/b.xml?x=1";
+    QTest::newRow("spaces and capitals") << "  HTTPS://Mirror.Example/D.xml "
+                                         << "https://mirror.example/D.xml";
+    QTest::newRow("no scheme") << "mirror.example/dirdata.xml"
+                               << "";
+    QTest::newRow("ftp") << "ftp://mirror.example/dirdata.xml"
+                         << "";
+    QTest::newRow("a file") << "file:///etc/passwd"
+                            << "";
+    QTest::newRow("script") << "javascript:alert(1)"
+                            << "";
+    QTest::newRow("no host") << "http:///dirdata.xml"
+                             << "";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void DatabaseSourceTest::addressesAreCheckedBeforeTheyAreKept()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, kept);
+
+    CProgramSettings settings(Folder(), kDefault);
+    const QString problem = settings.SetDatabaseSource(address);
+    QCOMPARE(problem.isEmpty(), !kept.isEmpty());
+    QCOMPARE(CProgramSettings(Folder(), kDefault).DatabaseSource(),
+             kept.isEmpty() ? kDefault : kept);
+    if (kept.isEmpty())
+        QCOMPARE(ConfigText(), std::string());
+}
+
+void DatabaseSourceTest::theChoiceIsKeptInTheDataFolder()
+{
+    CProgramSettings settings(Folder(), kDefault);
+    QCOMPARE(settings.DatabaseSource(), kDefault);
+    QCOMPARE(settings.SetDatabaseSource(QStringLiteral("https://mirror.example/d.xml")), QString());
+    QCOMPARE(ConfigText(), std::string("[update]\nsource=https://mirror.example/d.xml\n"));
+
+    // Going back to the default is no choice at all: a later build's vendor counts again.
+    QCOMPARE(settings.SetDatabaseSource(kDefault), QString());
+    QCOMPARE(
+        CProgramSettings(Folder(), QStringLiteral("http://new.example/u.xml")).DatabaseSource(),
+        QStringLiteral("http://new.example/u.xml"));
+}
+
+void DatabaseSourceTest::aHandEditedAddressThatCannotBeUsedCountsAsNone()
+{
+    WriteWholeFile(m_folder->File("kestrine.conf"), "[update]\nsource=file:///etc/passwd\n");
+    QCOMPARE(CProgramSettings(Folder(), kDefault).DatabaseSource(), kDefault);
+}
+
+void DatabaseSourceTest::withoutADataFolderTheDefaultStays()
+{
+    CProgramSettings settings(std::string(), kDefault);
+    QVERIFY(!settings.SetDatabaseSource(QStringLiteral("https://mirror.example/d.xml")).isEmpty());
+    QCOMPARE(settings.DatabaseSource(), kDefault);
+}
+
+void DatabaseSourceTest::dialogSavesOnlyAUsableAddress()
+{
+    CProgramSettings settings(Folder(), kDefault);
+    QVERIFY(settings.SetDatabaseSource(QStringLiteral("https://old.example/d.xml")).isEmpty());
+    CDatabaseSourceDlg dialog(settings);
+    auto* address = dialog.findChild<QLineEdit*>(QStringLiteral("sourceAddress"));
+    auto* problem = dialog.findChild<QLabel*>(QStringLiteral("sourceProblem"));
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QVERIFY(address && problem && buttons);
+    QCOMPARE(address->text(), QStringLiteral("https://old.example/d.xml"));
+    dialog.show();
+
+    address->setText(QStringLiteral("ftp://mirror.example/d.xml"));
+    buttons->button(QDialogButtonBox::Ok)->click();
+    QVERIFY(dialog.isVisible());
+    QVERIFY(problem->isVisible());
+    QVERIFY(problem->text().contains(QStringLiteral("http:// or https://")));
+    QCOMPARE(settings.DatabaseSource(), QStringLiteral("https://old.example/d.xml"));
+
+    buttons->button(QDialogButtonBox::RestoreDefaults)->click();
+    QCOMPARE(address->text(), kDefault);
+    buttons->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(settings.DatabaseSource(), kDefault);
+}
+
+QTEST_MAIN(DatabaseSourceTest)
+
+#include "DatabaseSourceTest.moc"
