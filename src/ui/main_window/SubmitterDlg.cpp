@@ -42,14 +42,6 @@ constexpr int kListTop = 122;
 // Below this the layout would give the browser or the list a negative size.
 constexpr QSize kMinimumClientSize(260, kListTop + 15);
 
-constexpr int kTimerPeriodMs = 100;
-
-// Without a data folder there is no file, rather than one in whatever folder is current.
-std::string UserDirectoriesPath(const DataFolder& dataFolder)
-{
-    return dataFolder.path.empty() ? std::string() : dataFolder.UserDirectoriesFile();
-}
-
 } // namespace
 
 // The icon lives in the program's resources, which a static library holds: the linker keeps
@@ -66,6 +58,12 @@ CProgramSettings SubmitterEnvironment::UpdateSettings() const
                             QString::fromStdString("http://" + vendorHost + "/updates/demo.xml"));
 }
 
+std::string SubmitterEnvironment::UserDirectoriesPath() const
+{
+    // Without a data folder there is no file, rather than one in whatever folder is current.
+    return dataFolder.path.empty() ? std::string() : dataFolder.UserDirectoriesFile();
+}
+
 SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
 {
     return {.dataFolder = std::move(dataFolder),
@@ -76,7 +74,7 @@ SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
 CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
       m_startup(new CStartupReads(m_environment.dataFolder.databaseFile,
-                                  UserDirectoriesPath(m_environment.dataFolder), this)),
+                                  m_environment.UserDirectoriesPath(), this)),
       m_presenters(this, m_environment.windowMessages, m_environment.databaseMessages),
       m_database(m_presenters.Database())
 {
