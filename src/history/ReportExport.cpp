@@ -1,6 +1,6 @@
 #include "history/ReportExport.h"
 
-#include "common/MessagePresenter.h"
+#include "common/QuietPresenter.h"
 #include "directory_db/DirectoryDatabase.h"
 #include "history/HistoryStore.h"
 #include "history/ReportCsv.h"
@@ -12,12 +12,6 @@
 #include <system_error>
 
 namespace {
-
-class QuietPresenter final : public MessagePresenter
-{
-public:
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-};
 
 std::vector<ReportDirectory> ReportDirectories(const std::string& databasePath,
                                                const ProfileRecord* current)

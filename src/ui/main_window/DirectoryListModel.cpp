@@ -1,7 +1,10 @@
 #include "ui/main_window/DirectoryListModel.h"
 
 #include "page_filling/DirectoryListEntry.h"
+#include "ui/directory_check/DirectoryCheckText.h"
 
+#include <QDateTime>
+#include <QStringList>
 #include <algorithm>
 
 CDirectoryListModel::CDirectoryListModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -37,6 +40,29 @@ void CDirectoryListModel::SetUserDirectoryTest(UserDirectoryTest test)
     MarksChanged(0, rowCount() - 1);
 }
 
+void CDirectoryListModel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results)
+{
+    for (const DirectoryCheckResult& result : results) {
+        if (result.IsOk())
+            m_checkProblems.erase(result.name);
+        else
+            m_checkProblems.insert_or_assign(result.name, result);
+    }
+    MarksChanged(0, rowCount() - 1);
+}
+
+bool CDirectoryListModel::IsFoundDead(size_t directory) const
+{
+    const DirectoryCheckResult* problem = CheckProblem(DirectoryName(directory));
+    return problem && ::IsFoundDead(problem->status);
+}
+
+const DirectoryCheckResult* CDirectoryListModel::CheckProblem(const std::string& name) const
+{
+    const auto found = m_checkProblems.find(name);
+    return found == m_checkProblems.end() ? nullptr : &found->second;
+}
+
 size_t CDirectoryListModel::SentCount() const
 {
     return static_cast<size_t>(std::count(m_sent.begin(), m_sent.end(), 1));
@@ -70,11 +96,20 @@ QVariant CDirectoryListModel::data(const QModelIndex& index, int role) const
         return {};
     const auto directory = static_cast<size_t>(index.row());
     const std::string& name = DirectoryName(directory);
+    if (role == kCheckStatusRole) {
+        const DirectoryCheckResult* problem = CheckProblem(name);
+        return problem ? QVariant(static_cast<int>(problem->status)) : QVariant();
+    }
     if (role == kUserDirectoryRole || role == Qt::ToolTipRole) {
         const bool mine = m_isUserDirectory && m_isUserDirectory(name);
         if (role == kUserDirectoryRole)
             return mine;
-        return mine ? tr("One of your own directories, kept in mydirs.xml") : QVariant();
+        QStringList lines;
+        if (const DirectoryCheckResult* problem = CheckProblem(name))
+            lines.append(DirectoryCheckTooltip(*problem, QDateTime::currentDateTime()));
+        if (mine)
+            lines.append(tr("One of your own directories, kept in mydirs.xml"));
+        return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
     }
     if (role != Qt::DisplayRole)
         return {};
@@ -88,5 +123,5 @@ void CDirectoryListModel::MarksChanged(int first, int last)
 {
     if (first <= last)
         emit dataChanged(index(first), index(last),
-                         {Qt::DisplayRole, Qt::ToolTipRole, kUserDirectoryRole});
+                         {Qt::DisplayRole, Qt::ToolTipRole, kUserDirectoryRole, kCheckStatusRole});
 }

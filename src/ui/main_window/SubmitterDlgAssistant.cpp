@@ -31,6 +31,8 @@ void CSubmitterDlg::CreateAssistantControls(QWidget* client)
     m_searchBox->setClearButtonEnabled(true);
     m_unsentOnlyBox = new QCheckBox(tr("Unsent only"), client);
     m_unsentOnlyBox->setObjectName(QStringLiteral("unsentOnly"));
+    m_hideUnreachableBox = new QCheckBox(tr("Hide unreachable"), client);
+    m_hideUnreachableBox->setObjectName(QStringLiteral("hideUnreachable"));
 
     m_fillStatus = new QLabel(this);
     m_fillStatus->setObjectName(QStringLiteral("fillStatus"));
@@ -42,6 +44,7 @@ void CSubmitterDlg::CreateAssistantControls(QWidget* client)
     connect(m_nextUnsentButton, &QPushButton::clicked, this, &CSubmitterDlg::OnNextUnsent);
     connect(m_searchBox, &QLineEdit::textChanged, this, &CSubmitterDlg::OnFilterChanged);
     connect(m_unsentOnlyBox, &QCheckBox::toggled, this, &CSubmitterDlg::OnFilterChanged);
+    connect(m_hideUnreachableBox, &QCheckBox::toggled, this, &CSubmitterDlg::OnFilterChanged);
 }
 
 void CSubmitterDlg::OnNextUnsent()
@@ -51,8 +54,10 @@ void CSubmitterDlg::OnNextUnsent()
                                 MessageIcon::Exclamation);
         return;
     }
+    // A directory the last check found gone would only waste the user's time.
     const auto shown = [this](size_t directory) {
-        return m_directoryFilter->RowOf(directory) >= 0;
+        return m_directoryFilter->RowOf(directory) >= 0 &&
+               !m_directoryModel->IsFoundDead(directory);
     };
     const std::optional<size_t> next =
         NextUnsent(m_directoryModel->SentFlags(), SelectedDirectory(), shown);
@@ -73,7 +78,8 @@ void CSubmitterDlg::OnFilterChanged()
     {
         const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
         m_directoryFilter->SetFilter(
-            CDirectoryFilter(m_searchBox->text().toStdString(), m_unsentOnlyBox->isChecked()));
+            CDirectoryFilter(m_searchBox->text().toStdString(), m_unsentOnlyBox->isChecked()),
+            m_hideUnreachableBox->isChecked());
     }
     SelectDirectory(selected);
 }

@@ -1,0 +1,297 @@
+#include "ui/directory_check/DirectoryCheckController.h"
+
+#include "common/MessagePresenter.h"
+#include "common/QuietPresenter.h"
+#include "directory_check/DirectoryCheckStore.h"
+#include "directory_db/DirectoryDatabase.h"
+#include "history/UtcTime.h"
+#include "ui/browser/BrowserCtrl.h"
+#include "ui/directory_check/DirectoryCheckDialog.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtConcurrent/QtConcurrentRun>
+#include <chrono>
+#include <system_error>
+
+namespace {
+
+// Often enough to look live, seldom enough that thousands of results a second cost the window
+// nothing.
+constexpr auto kProgressInterval = std::chrono::milliseconds(100);
+
+const char* kRepairCaption = "Repair Directory";
+
+std::string Quoted(const std::string& name)
+{
+    return "\"" + name + "\"";
+}
+
+std::vector<DirectoryCheckResult> ReadKeptResults(const std::string& historyFile)
+{
+    std::vector<DirectoryCheckResult> results;
+    CDirectoryCheckStore store;
+    if (store.Open(historyFile).ok)
+        store.ReadAll(results);
+    return results;
+}
+
+} // namespace
+
+CDirectoryCheckController::CDirectoryCheckController(DirectoryCheckFiles files,
+                                                     CBrowserCtrl& browser,
+                                                     MessagePresenter& presenter, QWidget* window,
+                                                     DirectoryCheckOptions options)
+    : QObject(window), m_files(std::move(files)), m_browser(browser), m_presenter(presenter),
+      m_window(window), m_options(options)
+{}
+
+CDirectoryCheckController::~CDirectoryCheckController()
+{
+    StopWorker();
+}
+
+void CDirectoryCheckController::LoadResults()
+{
+    if (m_files.history.empty())
+        return;
+    QtConcurrent::run(ReadKeptResults, m_files.history)
+        .then(this, [this](const std::vector<DirectoryCheckResult>& results) {
+            // A check that ran meanwhile knows better than the file did when it was read.
+            std::vector<DirectoryCheckResult> older;
+            for (const DirectoryCheckResult& result : results) {
+                if (m_results.count(result.name) == 0)
+                    older.push_back(result);
+            }
+            Keep(older);
+        });
+}
+
+void CDirectoryCheckController::CheckDirectories(const std::string& category,
+                                                 const std::string& subcategory)
+{
+    if (IsChecking()) {
+        m_dialog->show();
+        m_dialog->raise();
+        m_dialog->activateWindow();
+        return;
+    }
+    const std::optional<bool> all = AskWhichToCheck();
+    if (!all)
+        return;
+    m_category = category;
+    m_subcategory = subcategory;
+    Start(*all);
+}
+
+std::optional<bool> CDirectoryCheckController::AskWhichToCheck() const
+{
+    const int64_t since =
+        SystemUtcMilliseconds() -
+        std::chrono::duration_cast<std::chrono::milliseconds>(CDirectoryCheckRun::kRecheckAfter)
+            .count();
+    size_t recent = 0;
+    for (const auto& [name, result] : m_results)
+        recent += result.checkedUtcMs >= since ? 1 : 0;
+    if (recent == 0)
+        return false;
+    QMessageBox box(QMessageBox::Question, tr("Check Directories"),
+                    tr("%1 of the directories were checked in the last 7 days. Check them "
+                       "again, or only the others?")
+                        .arg(recent),
+                    QMessageBox::Cancel, m_window);
+    QPushButton* others = box.addButton(tr("Only the Others"), QMessageBox::AcceptRole);
+    QPushButton* all = box.addButton(tr("Check All"), QMessageBox::AcceptRole);
+    box.setDefaultButton(others);
+    box.exec();
+    if (box.clickedButton() == all)
+        return true;
+    if (box.clickedButton() == others)
+        return false;
+    return std::nullopt;
+}
+
+void CDirectoryCheckController::Start(bool all)
+{
+    StopWorker();
+    if (!m_dialog) {
+        m_dialog = new CDirectoryCheckDialog(m_window);
+        m_dialog->setObjectName(QStringLiteral("directoryCheckDialog"));
+        connect(m_dialog, &CDirectoryCheckDialog::cancelRequested, this,
+                &CDirectoryCheckController::Cancel);
+        // A resumed check leaves out what the cancelled one judged: it was kept just now.
+        connect(m_dialog, &CDirectoryCheckDialog::resumeRequested, this, [this] { Start(false); });
+    }
+    m_dialog->ShowStarted();
+    // Not modal: the list and the browser stay usable while the check runs.
+    m_dialog->show();
+    m_dialog->raise();
+    // A cancelled checker stays cancelled, so each run has its own.
+    auto checker = std::make_shared<CDirectoryChecker>(m_options);
+    m_checker = checker;
+    const unsigned generation = ++m_generation;
+    try {
+        m_worker =
+            std::thread([this, generation, all, checker] { RunCheck(generation, all, *checker); });
+    } catch (const std::system_error&) {
+        m_dialog->ShowFinished(0, tr("The check could not be started."));
+    }
+}
+
+void CDirectoryCheckController::RunCheck(unsigned generation, bool all, CDirectoryChecker& checker)
+{
+    // A database of the worker's own: the window's shows message boxes and belongs to the
+    // window's thread.
+    QuietPresenter quiet;
+    CDirectoryDatabase database(quiet);
+    database.LoadFile(m_files.database, m_files.userDirectories);
+    const std::vector<DirectoryCheckTarget> targets =
+        CDirectoryCheckRun::TargetsOf(database, m_category, m_subcategory);
+    CDirectoryCheckStore store;
+    std::string storeError;
+    if (!m_files.history.empty()) {
+        if (HistoryOutcome opened = store.Open(m_files.history); !opened.ok)
+            storeError = opened.error;
+    }
+    std::vector<DirectoryCheckResult> unposted;
+    auto lastPost = std::chrono::steady_clock::time_point();
+    const DirectoryCheckOutcome outcome =
+        CDirectoryCheckRun(checker, store.IsOpen() ? &store : nullptr)
+            .Run(targets, all,
+                 [&](const DirectoryCheckProgress& progress, const DirectoryCheckResult& last) {
+                     unposted.push_back(last);
+                     const auto now = std::chrono::steady_clock::now();
+                     if (progress.done < progress.total && now - lastPost < kProgressInterval)
+                         return;
+                     lastPost = now;
+                     QMetaObject::invokeMethod(
+                         this,
+                         [this, generation, progress, results = std::move(unposted)] {
+                             OnResults(generation, progress, results);
+                         },
+                         Qt::QueuedConnection);
+                     unposted.clear();
+                 });
+    if (storeError.empty())
+        storeError = outcome.storeError;
+    QString problem;
+    if (!storeError.empty())
+        problem = tr("The results could not be kept in history.sqlite: %1.")
+                      .arg(QString::fromStdString(storeError));
+    const bool cancelled = checker.WasCancelled();
+    if (!outcome.finished && !cancelled)
+        problem = tr("The check could not run: libcurl is missing.");
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, cancelled, skipped = outcome.skipped, problem,
+         results = std::move(unposted)] {
+            OnFinished(generation, cancelled, skipped, problem, results);
+        },
+        Qt::QueuedConnection);
+}
+
+void CDirectoryCheckController::OnResults(unsigned generation,
+                                          const DirectoryCheckProgress& progress,
+                                          const std::vector<DirectoryCheckResult>& results)
+{
+    if (generation != m_generation)
+        return;
+    Keep(results);
+    if (m_dialog)
+        m_dialog->ShowProgress(progress);
+}
+
+void CDirectoryCheckController::OnFinished(unsigned generation, bool cancelled, size_t skipped,
+                                           const QString& problem,
+                                           const std::vector<DirectoryCheckResult>& results)
+{
+    // A check that was stopped and joined may still have posted its end.
+    if (generation != m_generation || !m_worker.joinable())
+        return;
+    m_worker.join();
+    m_checker.reset();
+    Keep(results);
+    if (!m_dialog)
+        return;
+    if (cancelled)
+        m_dialog->ShowCancelled();
+    else
+        m_dialog->ShowFinished(skipped, problem);
+}
+
+void CDirectoryCheckController::Keep(const std::vector<DirectoryCheckResult>& results)
+{
+    if (results.empty())
+        return;
+    for (const DirectoryCheckResult& result : results)
+        m_results.insert_or_assign(result.name, result);
+    emit resultsArrived(results);
+}
+
+void CDirectoryCheckController::Cancel()
+{
+    // Returns at once; the worker ends soon after and reports what it judged.
+    if (m_checker)
+        m_checker->Cancel();
+}
+
+void CDirectoryCheckController::StopWorker()
+{
+    if (!m_worker.joinable())
+        return;
+    m_checker->Cancel();
+    m_worker.join();
+    m_checker.reset();
+}
+
+void CDirectoryCheckController::Repair(const std::string& directory)
+{
+    if (directory.empty()) {
+        m_presenter.ShowMessage("Please choose the directory to repair in the list first.",
+                                kRepairCaption, MessageIcon::None);
+        return;
+    }
+    const auto found = m_results.find(directory);
+    const bool repairable =
+        found != m_results.end() && (found->second.status == DirectoryCheckStatus::Moved ||
+                                     found->second.status == DirectoryCheckStatus::FormChanged);
+    if (!repairable) {
+        m_presenter.ShowMessage(
+            "Repair is for directories that Directory > Check Directories found moved or with a "
+            "changed form. " +
+                (found == m_results.end() ? Quoted(directory) + " has not been checked yet."
+                                          : "The last check of " + Quoted(directory) +
+                                                " found: " + found->second.message),
+            kRepairCaption, MessageIcon::None);
+        return;
+    }
+    const DirectoryCheckResult& result = found->second;
+    // A moved directory is learnt where it is now.
+    const std::string& address =
+        result.status == DirectoryCheckStatus::Moved && !result.finalAddress.empty()
+            ? result.finalAddress
+            : result.address;
+    disconnect(m_repairLoad);
+    m_repairing = directory;
+    m_repairLoad = connect(&m_browser, &QWebEngineView::loadFinished, this,
+                           &CDirectoryCheckController::OnRepairPageLoaded);
+    if (!m_browser.Navigate(QString::fromStdString(address))) {
+        disconnect(m_repairLoad);
+        m_presenter.ShowMessage("The page of " + Quoted(directory) + " cannot be opened: " +
+                                    Quoted(address) + " is not a web address.",
+                                kRepairCaption, MessageIcon::Exclamation);
+    }
+}
+
+void CDirectoryCheckController::OnRepairPageLoaded(bool ok)
+{
+    disconnect(m_repairLoad);
+    const std::string directory = std::exchange(m_repairing, {});
+    if (!ok) {
+        m_presenter.ShowMessage("The page of " + Quoted(directory) +
+                                    " did not load. Try Directory > Repair again later.",
+                                kRepairCaption, MessageIcon::Exclamation);
+        return;
+    }
+    emit addThisPageRequested(directory);
+}

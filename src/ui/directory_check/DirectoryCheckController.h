@@ -1,0 +1,85 @@
+#pragma once
+
+#include "directory_check/DirectoryCheckRun.h"
+#include "directory_check/DirectoryChecker.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+class CBrowserCtrl;
+class CDirectoryCheckDialog;
+class MessagePresenter;
+class QWidget;
+
+// The files a check reads and where it keeps its results.
+struct DirectoryCheckFiles
+{
+    std::string database;
+    std::string userDirectories; // empty: none
+    std::string history;         // empty: results are not kept
+};
+
+// The main window's directory check: Directory > Check Directories… runs the check on a
+// worker thread with its progress in a window of its own, and Directory > Repair… opens a moved
+// or changed directory's page for the user to learn it anew. The window hears of results
+// through the signals and shows them in its list.
+class CDirectoryCheckController final : public QObject
+{
+    Q_OBJECT
+
+public:
+    CDirectoryCheckController(DirectoryCheckFiles files, CBrowserCtrl& browser,
+                              MessagePresenter& presenter, QWidget* window,
+                              DirectoryCheckOptions options = {});
+    ~CDirectoryCheckController() override;
+
+    // Reads the kept results on a worker; they arrive through resultsArrived.
+    void LoadResults();
+    // Asks whether to check again what was checked in the last 7 days when there is such a
+    // directory, then starts. The addresses are those of this category and subcategory.
+    void CheckDirectories(const std::string& category, const std::string& subcategory);
+    void Repair(const std::string& directory);
+
+    bool IsChecking() const { return m_worker.joinable(); }
+
+signals:
+    void resultsArrived(const std::vector<DirectoryCheckResult>& results);
+    // The repair's page has loaded: the window offers to learn it as this directory.
+    void addThisPageRequested(const std::string& directory);
+
+private:
+    // Whether to check all (true) or leave out recent checks; nullopt when the user cancelled.
+    std::optional<bool> AskWhichToCheck() const;
+    void Start(bool all);
+    void Cancel();
+    void StopWorker();
+    // On the worker: reads only what stays put while a check runs, and posts what it finds.
+    void RunCheck(unsigned generation, bool all, CDirectoryChecker& checker);
+    void OnResults(unsigned generation, const DirectoryCheckProgress& progress,
+                   const std::vector<DirectoryCheckResult>& results);
+    void OnFinished(unsigned generation, bool cancelled, size_t skipped, const QString& problem,
+                    const std::vector<DirectoryCheckResult>& results);
+    void Keep(const std::vector<DirectoryCheckResult>& results);
+    void OnRepairPageLoaded(bool ok);
+
+    DirectoryCheckFiles m_files;
+    CBrowserCtrl& m_browser;
+    MessagePresenter& m_presenter;
+    QWidget* m_window;
+    DirectoryCheckOptions m_options;
+    std::string m_category;
+    std::string m_subcategory;
+    std::unordered_map<std::string, DirectoryCheckResult> m_results; // by directory
+    QPointer<CDirectoryCheckDialog> m_dialog;
+    std::shared_ptr<CDirectoryChecker> m_checker; // of the running check, to cancel it
+    std::thread m_worker;
+    unsigned m_generation = 0; // of the check running or last started
+    std::string m_repairing;   // the directory whose page is loading for a repair
+    QMetaObject::Connection m_repairLoad;
+};
