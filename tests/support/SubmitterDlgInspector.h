@@ -32,6 +32,7 @@ public:
     QPushButton* NextUnsentButton() const { return Child<QPushButton>("nextUnsentButton"); }
     QLineEdit* SearchBox() const { return Child<QLineEdit>("directorySearch"); }
     QCheckBox* UnsentOnlyBox() const { return Child<QCheckBox>("unsentOnly"); }
+    QCheckBox* HideUnreachableBox() const { return Child<QCheckBox>("hideUnreachable"); }
     QLabel* FillStatus() const { return Child<QLabel>("fillStatus"); }
     QLabel* ProgressStatus() const { return Child<QLabel>("progressStatus"); }
     CBrowserCtrl* Browser() const { return Child<CBrowserCtrl>("browser"); }

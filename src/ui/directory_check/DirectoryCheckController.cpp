@@ -6,6 +6,7 @@
 #include "directory_db/DirectoryDatabase.h"
 #include "history/UtcTime.h"
 #include "ui/browser/BrowserCtrl.h"
+#include "ui/browser/BrowserPage.h"
 #include "ui/directory_check/DirectoryCheckDialog.h"
 
 #include <QMessageBox>
@@ -15,10 +16,6 @@
 #include <system_error>
 
 namespace {
-
-// Often enough to look live, seldom enough that thousands of results a second cost the window
-// nothing.
-constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 
 const char* kRepairCaption = "Repair Directory";
 
@@ -37,6 +34,16 @@ std::vector<DirectoryCheckResult> ReadKeptResults(const std::string& historyFile
 }
 
 } // namespace
+
+// Thousands of results a second would flood the window's event queue: the worker adds them here
+// and posts only when no post is waiting, and the window takes all there is at once.
+struct CDirectoryCheckController::Unshown
+{
+    std::mutex mutex;
+    DirectoryCheckProgress progress;
+    std::vector<DirectoryCheckResult> results;
+    bool posted = false;
+};
 
 CDirectoryCheckController::CDirectoryCheckController(DirectoryCheckFiles files,
                                                      CBrowserCtrl& browser,
@@ -128,17 +135,21 @@ void CDirectoryCheckController::Start(bool all)
     m_dialog->raise();
     // A cancelled checker stays cancelled, so each run has its own.
     auto checker = std::make_shared<CDirectoryChecker>(m_options);
+    auto unshown = std::make_shared<Unshown>();
     m_checker = checker;
+    m_unshown = unshown;
     const unsigned generation = ++m_generation;
     try {
-        m_worker =
-            std::thread([this, generation, all, checker] { RunCheck(generation, all, *checker); });
+        m_worker = std::thread([this, generation, all, checker, unshown] {
+            RunCheck(generation, all, *checker, *unshown);
+        });
     } catch (const std::system_error&) {
         m_dialog->ShowFinished(0, tr("The check could not be started."));
     }
 }
 
-void CDirectoryCheckController::RunCheck(unsigned generation, bool all, CDirectoryChecker& checker)
+void CDirectoryCheckController::RunCheck(unsigned generation, bool all, CDirectoryChecker& checker,
+                                         Unshown& unshown)
 {
     // A database of the worker's own: the window's shows message boxes and belongs to the
     // window's thread.
@@ -153,24 +164,17 @@ void CDirectoryCheckController::RunCheck(unsigned generation, bool all, CDirecto
         if (HistoryOutcome opened = store.Open(m_files.history); !opened.ok)
             storeError = opened.error;
     }
-    std::vector<DirectoryCheckResult> unposted;
-    auto lastPost = std::chrono::steady_clock::time_point();
     const DirectoryCheckOutcome outcome =
         CDirectoryCheckRun(checker, store.IsOpen() ? &store : nullptr)
             .Run(targets, all,
                  [&](const DirectoryCheckProgress& progress, const DirectoryCheckResult& last) {
-                     unposted.push_back(last);
-                     const auto now = std::chrono::steady_clock::now();
-                     if (progress.done < progress.total && now - lastPost < kProgressInterval)
-                         return;
-                     lastPost = now;
-                     QMetaObject::invokeMethod(
-                         this,
-                         [this, generation, progress, results = std::move(unposted)] {
-                             OnResults(generation, progress, results);
-                         },
-                         Qt::QueuedConnection);
-                     unposted.clear();
+                     const std::lock_guard lock(unshown.mutex);
+                     unshown.progress = progress;
+                     unshown.results.push_back(last);
+                     if (!std::exchange(unshown.posted, true))
+                         QMetaObject::invokeMethod(
+                             this, [this, generation] { OnResults(generation); },
+                             Qt::QueuedConnection);
                  });
     if (storeError.empty())
         storeError = outcome.storeError;
@@ -181,36 +185,41 @@ void CDirectoryCheckController::RunCheck(unsigned generation, bool all, CDirecto
     const bool cancelled = checker.WasCancelled();
     if (!outcome.finished && !cancelled)
         problem = tr("The check could not run: libcurl is missing.");
+    // Posted after any post of results, so it comes after them.
     QMetaObject::invokeMethod(
         this,
-        [this, generation, cancelled, skipped = outcome.skipped, problem,
-         results = std::move(unposted)] {
-            OnFinished(generation, cancelled, skipped, problem, results);
+        [this, generation, cancelled, skipped = outcome.skipped, problem] {
+            OnFinished(generation, cancelled, skipped, problem);
         },
         Qt::QueuedConnection);
 }
 
-void CDirectoryCheckController::OnResults(unsigned generation,
-                                          const DirectoryCheckProgress& progress,
-                                          const std::vector<DirectoryCheckResult>& results)
+void CDirectoryCheckController::OnResults(unsigned generation)
 {
-    if (generation != m_generation)
+    // A stopped check's posts may still arrive; its results were kept in the file all the same.
+    if (generation != m_generation || !m_unshown)
         return;
+    DirectoryCheckProgress progress;
+    std::vector<DirectoryCheckResult> results;
+    {
+        const std::lock_guard lock(m_unshown->mutex);
+        progress = m_unshown->progress;
+        results.swap(m_unshown->results);
+        m_unshown->posted = false;
+    }
     Keep(results);
     if (m_dialog)
         m_dialog->ShowProgress(progress);
 }
 
 void CDirectoryCheckController::OnFinished(unsigned generation, bool cancelled, size_t skipped,
-                                           const QString& problem,
-                                           const std::vector<DirectoryCheckResult>& results)
+                                           const QString& problem)
 {
     // A check that was stopped and joined may still have posted its end.
     if (generation != m_generation || !m_worker.joinable())
         return;
     m_worker.join();
     m_checker.reset();
-    Keep(results);
     if (!m_dialog)
         return;
     if (cancelled)
@@ -271,21 +280,31 @@ void CDirectoryCheckController::Repair(const std::string& directory)
         result.status == DirectoryCheckStatus::Moved && !result.finalAddress.empty()
             ? result.finalAddress
             : result.address;
-    disconnect(m_repairLoad);
+    StopRepair();
     m_repairing = directory;
-    m_repairLoad = connect(&m_browser, &QWebEngineView::loadFinished, this,
+    CBrowserPage* page = m_browser.GetDocument();
+    m_repairGeneration = page->DocumentGeneration();
+    m_repairLoad = connect(page, &QWebEnginePage::loadFinished, this,
                            &CDirectoryCheckController::OnRepairPageLoaded);
     if (!m_browser.Navigate(QString::fromStdString(address))) {
-        disconnect(m_repairLoad);
+        StopRepair();
         m_presenter.ShowMessage("The page of " + Quoted(directory) + " cannot be opened: " +
                                     Quoted(address) + " is not a web address.",
                                 kRepairCaption, MessageIcon::Exclamation);
     }
 }
 
-void CDirectoryCheckController::OnRepairPageLoaded(bool ok)
+void CDirectoryCheckController::StopRepair()
 {
     disconnect(m_repairLoad);
+}
+
+void CDirectoryCheckController::OnRepairPageLoaded(bool ok)
+{
+    // The end of the page that was loading before; the repair's has not even started.
+    if (m_browser.GetDocument()->DocumentGeneration() == m_repairGeneration)
+        return;
+    StopRepair();
     const std::string directory = std::exchange(m_repairing, {});
     if (!ok) {
         m_presenter.ShowMessage("The page of " + Quoted(directory) +

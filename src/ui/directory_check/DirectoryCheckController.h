@@ -5,7 +5,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -54,18 +56,20 @@ signals:
     void addThisPageRequested(const std::string& directory);
 
 private:
+    // What the worker found and the window has not yet taken.
+    struct Unshown;
+
     // Whether to check all (true) or leave out recent checks; nullopt when the user cancelled.
     std::optional<bool> AskWhichToCheck() const;
     void Start(bool all);
     void Cancel();
     void StopWorker();
     // On the worker: reads only what stays put while a check runs, and posts what it finds.
-    void RunCheck(unsigned generation, bool all, CDirectoryChecker& checker);
-    void OnResults(unsigned generation, const DirectoryCheckProgress& progress,
-                   const std::vector<DirectoryCheckResult>& results);
-    void OnFinished(unsigned generation, bool cancelled, size_t skipped, const QString& problem,
-                    const std::vector<DirectoryCheckResult>& results);
+    void RunCheck(unsigned generation, bool all, CDirectoryChecker& checker, Unshown& unshown);
+    void OnResults(unsigned generation);
+    void OnFinished(unsigned generation, bool cancelled, size_t skipped, const QString& problem);
     void Keep(const std::vector<DirectoryCheckResult>& results);
+    void StopRepair();
     void OnRepairPageLoaded(bool ok);
 
     DirectoryCheckFiles m_files;
@@ -78,8 +82,10 @@ private:
     std::unordered_map<std::string, DirectoryCheckResult> m_results; // by directory
     QPointer<CDirectoryCheckDialog> m_dialog;
     std::shared_ptr<CDirectoryChecker> m_checker; // of the running check, to cancel it
+    std::shared_ptr<Unshown> m_unshown;           // of the running check
     std::thread m_worker;
-    unsigned m_generation = 0; // of the check running or last started
-    std::string m_repairing;   // the directory whose page is loading for a repair
+    unsigned m_generation = 0;       // of the check running or last started
+    std::string m_repairing;         // the directory whose page is loading for a repair
+    uint64_t m_repairGeneration = 0; // the browser's document before the repair's page
     QMetaObject::Connection m_repairLoad;
 };
