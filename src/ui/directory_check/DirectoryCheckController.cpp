@@ -88,6 +88,7 @@ void CDirectoryCheckController::CheckDirectories(const std::string& category,
         return;
     m_category = category;
     m_subcategory = subcategory;
+    m_only.clear();
     Start(*all);
 }
 
@@ -118,9 +119,39 @@ std::optional<bool> CDirectoryCheckController::AskWhichToCheck() const
     return std::nullopt;
 }
 
+void CDirectoryCheckController::CheckAgain(const std::string& directory)
+{
+    // Only a directory the user has seen a result for; a running check reads the database anew
+    // anyway.
+    if (IsChecking() || m_results.count(directory) == 0)
+        return;
+    m_only = directory;
+    Start(true);
+}
+
 void CDirectoryCheckController::Start(bool all)
 {
     StopWorker();
+    if (m_only.empty())
+        ShowDialog();
+    // A cancelled checker stays cancelled, so each run has its own.
+    auto checker = std::make_shared<CDirectoryChecker>(m_options);
+    auto unshown = std::make_shared<Unshown>();
+    m_checker = checker;
+    m_unshown = unshown;
+    const unsigned generation = ++m_generation;
+    try {
+        m_worker = std::thread([this, generation, all, checker, unshown] {
+            RunCheck(generation, all, *checker, *unshown);
+        });
+    } catch (const std::system_error&) {
+        if (m_only.empty())
+            m_dialog->ShowFinished(0, tr("The check could not be started."));
+    }
+}
+
+void CDirectoryCheckController::ShowDialog()
+{
     if (!m_dialog) {
         m_dialog = new CDirectoryCheckDialog(m_window);
         m_dialog->setObjectName(QStringLiteral("directoryCheckDialog"));
@@ -133,19 +164,6 @@ void CDirectoryCheckController::Start(bool all)
     // Not modal: the list and the browser stay usable while the check runs.
     m_dialog->show();
     m_dialog->raise();
-    // A cancelled checker stays cancelled, so each run has its own.
-    auto checker = std::make_shared<CDirectoryChecker>(m_options);
-    auto unshown = std::make_shared<Unshown>();
-    m_checker = checker;
-    m_unshown = unshown;
-    const unsigned generation = ++m_generation;
-    try {
-        m_worker = std::thread([this, generation, all, checker, unshown] {
-            RunCheck(generation, all, *checker, *unshown);
-        });
-    } catch (const std::system_error&) {
-        m_dialog->ShowFinished(0, tr("The check could not be started."));
-    }
 }
 
 void CDirectoryCheckController::RunCheck(unsigned generation, bool all, CDirectoryChecker& checker,
@@ -156,8 +174,11 @@ void CDirectoryCheckController::RunCheck(unsigned generation, bool all, CDirecto
     QuietPresenter quiet;
     CDirectoryDatabase database(quiet);
     database.LoadFile(m_files.database, m_files.userDirectories);
-    const std::vector<DirectoryCheckTarget> targets =
+    std::vector<DirectoryCheckTarget> targets =
         CDirectoryCheckRun::TargetsOf(database, m_category, m_subcategory);
+    if (!m_only.empty())
+        std::erase_if(targets,
+                      [this](const DirectoryCheckTarget& target) { return target.name != m_only; });
     CDirectoryCheckStore store;
     std::string storeError;
     if (!m_files.history.empty()) {
@@ -208,7 +229,7 @@ void CDirectoryCheckController::OnResults(unsigned generation)
         m_unshown->posted = false;
     }
     Keep(results);
-    if (m_dialog)
+    if (m_dialog && m_only.empty())
         m_dialog->ShowProgress(progress);
 }
 
@@ -220,7 +241,7 @@ void CDirectoryCheckController::OnFinished(unsigned generation, bool cancelled, 
         return;
     m_worker.join();
     m_checker.reset();
-    if (!m_dialog)
+    if (!m_dialog || !m_only.empty())
         return;
     if (cancelled)
         m_dialog->ShowCancelled();

@@ -29,8 +29,8 @@ struct DirectoryCheckFiles
 
 // The main window's directory check: Directory > Check Directories… runs the check on a
 // worker thread with its progress in a window of its own, and Directory > Repair… opens a moved
-// or changed directory's page for the user to learn it anew. The window hears of results
-// through the signals and shows them in its list.
+// or changed directory's page for the user to learn it anew, and checks it again once saved. The
+// window hears of results through the signals and shows them in its list.
 class CDirectoryCheckController final : public QObject
 {
     Q_OBJECT
@@ -47,6 +47,9 @@ public:
     // directory, then starts. The addresses are those of this category and subcategory.
     void CheckDirectories(const std::string& category, const std::string& subcategory);
     void Repair(const std::string& directory);
+    // Checks a directory again, without a window, after the user changed it: a repaired
+    // directory should not look broken until the next check.
+    void CheckAgain(const std::string& directory);
 
     bool IsChecking() const { return m_worker.joinable(); }
 
@@ -62,6 +65,7 @@ private:
     // Whether to check all (true) or leave out recent checks; nullopt when the user cancelled.
     std::optional<bool> AskWhichToCheck() const;
     void Start(bool all);
+    void ShowDialog();
     void Cancel();
     void StopWorker();
     // On the worker: reads only what stays put while a check runs, and posts what it finds.
@@ -79,6 +83,7 @@ private:
     DirectoryCheckOptions m_options;
     std::string m_category;
     std::string m_subcategory;
+    std::string m_only; // the one directory a quiet check looks at; empty for all
     std::unordered_map<std::string, DirectoryCheckResult> m_results; // by directory
     QPointer<CDirectoryCheckDialog> m_dialog;
     std::shared_ptr<CDirectoryChecker> m_checker; // of the running check, to cancel it

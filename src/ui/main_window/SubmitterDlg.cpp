@@ -133,6 +133,8 @@ void CSubmitterDlg::CreateControls()
             &CDirectoryListModel::MergeCheckResults);
     connect(m_directoryCheck, &CDirectoryCheckController::addThisPageRequested, this,
             &CSubmitterDlg::AddThisPage);
+    connect(this, &CSubmitterDlg::userDirectorySaved, m_directoryCheck,
+            &CDirectoryCheckController::CheckAgain);
     m_directoryCheck->LoadResults();
 
     // Programmatic changes of the selection go through SelectDirectory, and the selector's are

@@ -82,6 +82,8 @@ public:
 
 signals:
     void databaseLoaded();
+    // One of the user's own directories was added, fixed or edited in mydirs.xml.
+    void userDirectorySaved(const std::string& name);
 
 protected:
     // The close box and Alt+F4 save sv.dat first; the window stays open if that fails.

@@ -190,6 +190,7 @@ void CSubmitterDlg::SaveUserDirectory(const DirectoryRecord& record, const std::
     // new rules.
     m_currentDirectory = record.name;
     SelectDirectoryEntry(record.name);
+    emit userDirectorySaved(record.name);
     statusBar()->showMessage(
         tr("Saved %1 to your directories.").arg(QString::fromStdString(Quoted(record.name))),
         kStatusMilliseconds);

@@ -326,6 +326,9 @@ void DirectoryCheckWindowTest::repairsAMovedDirectoryAsTheUsersOwn()
     QVERIFY(mine.find(m_env->server.Url("/new")) != std::string::npos);
     QVERIFY(Inspect(*m_dlg).IsUserDirectoryRow(0));
     QVERIFY(m_env->windowMessages.messages.empty());
+    // Checked again at its new address, the fixed directory no longer looks broken.
+    QVERIFY(
+        WaitUntil([&] { return !CheckStatus(QStringLiteral("Old [not sent]")).isValid(); }, 15000));
 }
 
 QTEST_MAIN(DirectoryCheckWindowTest)
