@@ -12,7 +12,6 @@
 #include <QDateTime>
 #include <QImage>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -80,7 +79,6 @@ private:
     void KeepResults(const std::vector<DirectoryCheckResult>& results) const;
     [[nodiscard]] bool WaitForCheckStatus(const QString& entry) const;
     QVariant CheckStatus(const QString& entry) const;
-    QAction* Action(const QString& text) const;
     CDirectoryCheckDialog* CheckDialog() const;
     QStringList Entries() const;
 
@@ -146,17 +144,6 @@ QVariant DirectoryCheckWindowTest::CheckStatus(const QString& entry) const
 bool DirectoryCheckWindowTest::WaitForCheckStatus(const QString& entry) const
 {
     return WaitUntil([&] { return CheckStatus(entry).isValid(); }, 15000);
-}
-
-QAction* DirectoryCheckWindowTest::Action(const QString& text) const
-{
-    for (QAction* menu : m_dlg->menuBar()->actions()) {
-        for (QAction* item : menu->menu()->actions()) {
-            if (item->text() == text)
-                return item;
-        }
-    }
-    qFatal("no menu command %s", qPrintable(text));
 }
 
 CDirectoryCheckDialog* DirectoryCheckWindowTest::CheckDialog() const
@@ -258,7 +245,7 @@ void DirectoryCheckWindowTest::checksCancelsAndResumesWhileTheListStaysUsable()
                                                   Directory("Gone", m_env->server.Url("/gone")),
                                                   Directory("Hang", m_env->server.Url("/hang"))}));
     OpenWindow();
-    Action(QStringLiteral("Check &Directories\u2026"))->trigger();
+    Inspect(*m_dlg).MenuCommand(QStringLiteral("Check &Directories\u2026"))->trigger();
     CDirectoryCheckDialog* dialog = CheckDialog();
     QVERIFY(dialog && dialog->isVisible());
     WAIT_COMPARE(dialog->StatusLabel()->text(), QStringLiteral("Checked 2 of 3 directories"),
@@ -294,7 +281,7 @@ void DirectoryCheckWindowTest::checksCancelsAndResumesWhileTheListStaysUsable()
                 button->click();
         }
     });
-    Action(QStringLiteral("Check &Directories\u2026"))->trigger();
+    Inspect(*m_dlg).MenuCommand(QStringLiteral("Check &Directories\u2026"))->trigger();
     QVERIFY(dialogs.Finished());
     WAIT_COMPARE(dialog->StatusLabel()->text(), QStringLiteral("Checked 3 directories."), 15000);
     QCOMPARE(dialog->CountsLabel()->text(), QStringLiteral("2 ok, 1 not found"));
@@ -306,7 +293,7 @@ void DirectoryCheckWindowTest::repairsAMovedDirectoryAsTheUsersOwn()
     m_env->WriteProgramFile("dirdata.xml",
                             DirectoryDatabaseXml({Directory("Old", m_env->server.Url("/old"))}));
     OpenWindow();
-    Action(QStringLiteral("Check &Directories\u2026"))->trigger();
+    Inspect(*m_dlg).MenuCommand(QStringLiteral("Check &Directories\u2026"))->trigger();
     QVERIFY(WaitForCheckStatus(QStringLiteral("Old [not sent]")));
     QCOMPARE(CheckStatus(QStringLiteral("Old [not sent]")).toInt(),
              static_cast<int>(DirectoryCheckStatus::Moved));
@@ -318,7 +305,7 @@ void DirectoryCheckWindowTest::repairsAMovedDirectoryAsTheUsersOwn()
         QCOMPARE(editor.SubmitUrlEdit()->text().toStdString(), m_env->server.Url("/new"));
         editor.accept();
     });
-    Action(QStringLiteral("Re&pair\u2026"))->trigger();
+    Inspect(*m_dlg).MenuCommand(QStringLiteral("Re&pair\u2026"))->trigger();
     QVERIFY(WaitUntil([&] { return dialogs.Finished() && m_env->ReadProgramFile("mydirs.xml"); },
                       30000));
     const std::string mine = *m_env->ReadProgramFile("mydirs.xml");
