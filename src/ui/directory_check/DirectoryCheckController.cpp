@@ -11,11 +11,14 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <chrono>
 #include <system_error>
 
 namespace {
+
+constexpr auto kRefreshInterval = std::chrono::milliseconds(100);
 
 const char* kRepairCaption = "Repair Directory";
 
@@ -36,7 +39,8 @@ std::vector<DirectoryCheckResult> ReadKeptResults(const std::string& historyFile
 } // namespace
 
 // Thousands of results a second would flood the window's event queue: the worker adds them here
-// and posts only when no post is waiting, and the window takes all there is at once.
+// and posts only when the window is not already taking them, and the window takes all there is
+// at once.
 struct CDirectoryCheckController::Unshown
 {
     std::mutex mutex;
@@ -77,7 +81,8 @@ void CDirectoryCheckController::LoadResults()
 void CDirectoryCheckController::CheckDirectories(const std::string& category,
                                                  const std::string& subcategory)
 {
-    if (IsChecking()) {
+    // A quiet check of one directory gives way to this one, which covers it.
+    if (IsChecking() && m_only.empty()) {
         m_dialog->show();
         m_dialog->raise();
         m_dialog->activateWindow();
@@ -220,17 +225,29 @@ void CDirectoryCheckController::OnResults(unsigned generation)
     // A stopped check's posts may still arrive; its results were kept in the file all the same.
     if (generation != m_generation || !m_unshown)
         return;
+    // The worker posts no more until a pause finds nothing new: whatever it finds meanwhile is
+    // shown at the end of the pause, so the list is redrawn a few times a second at most.
+    if (ShowUnshown())
+        QTimer::singleShot(kRefreshInterval, this, [this, generation] { OnResults(generation); });
+}
+
+bool CDirectoryCheckController::ShowUnshown()
+{
     DirectoryCheckProgress progress;
     std::vector<DirectoryCheckResult> results;
     {
         const std::lock_guard lock(m_unshown->mutex);
+        if (m_unshown->results.empty()) {
+            m_unshown->posted = false;
+            return false;
+        }
         progress = m_unshown->progress;
         results.swap(m_unshown->results);
-        m_unshown->posted = false;
     }
     Keep(results);
     if (m_dialog && m_only.empty())
         m_dialog->ShowProgress(progress);
+    return true;
 }
 
 void CDirectoryCheckController::OnFinished(unsigned generation, bool cancelled, size_t skipped,
@@ -241,6 +258,7 @@ void CDirectoryCheckController::OnFinished(unsigned generation, bool cancelled, 
         return;
     m_worker.join();
     m_checker.reset();
+    ShowUnshown();
     if (!m_dialog || !m_only.empty())
         return;
     if (cancelled)
@@ -322,8 +340,10 @@ void CDirectoryCheckController::StopRepair()
 
 void CDirectoryCheckController::OnRepairPageLoaded(bool ok)
 {
-    // The end of the page that was loading before; the repair's has not even started.
-    if (m_browser.GetDocument()->DocumentGeneration() == m_repairGeneration)
+    // The end of the page that was loading before: the repair's has not started yet, or it is
+    // loading still.
+    const CBrowserPage* page = m_browser.GetDocument();
+    if (page->DocumentGeneration() == m_repairGeneration || page->isLoading())
         return;
     StopRepair();
     const std::string directory = std::exchange(m_repairing, {});

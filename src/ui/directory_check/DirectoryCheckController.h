@@ -71,6 +71,8 @@ private:
     // On the worker: reads only what stays put while a check runs, and posts what it finds.
     void RunCheck(unsigned generation, bool all, CDirectoryChecker& checker, Unshown& unshown);
     void OnResults(unsigned generation);
+    // Shows what the worker found since last time; false when it found nothing.
+    bool ShowUnshown();
     void OnFinished(unsigned generation, bool cancelled, size_t skipped, const QString& problem);
     void Keep(const std::vector<DirectoryCheckResult>& results);
     void StopRepair();
