@@ -178,7 +178,7 @@ void CDirectoryCheckController::RunCheck(unsigned generation, bool all, CDirecto
     // window's thread.
     QuietPresenter quiet;
     CDirectoryDatabase database(quiet);
-    database.LoadFile(m_files.database, m_files.userDirectories);
+    const bool databaseRead = database.LoadFile(m_files.database, m_files.userDirectories);
     std::vector<DirectoryCheckTarget> targets =
         CDirectoryCheckRun::TargetsOf(database, m_category, m_subcategory);
     if (!m_only.empty())
@@ -211,6 +211,9 @@ void CDirectoryCheckController::RunCheck(unsigned generation, bool all, CDirecto
     const bool cancelled = checker.WasCancelled();
     if (!outcome.finished && !cancelled)
         problem = tr("The check could not run: libcurl is missing.");
+    if (!databaseRead)
+        problem = tr("The directory database %1 could not be read.")
+                      .arg(QString::fromStdString(m_files.database));
     // Posted after any post of results, so it comes after them.
     QMetaObject::invokeMethod(
         this,
