@@ -54,16 +54,20 @@ void CSubmitterDlg::OnNextUnsent()
                                 MessageIcon::Exclamation);
         return;
     }
-    // A directory the last check found gone would only waste the user's time.
     const auto shown = [this](size_t directory) {
-        return m_directoryFilter->RowOf(directory) >= 0 &&
-               !m_directoryModel->IsFoundDead(directory);
+        return m_directoryFilter->RowOf(directory) >= 0;
     };
-    const std::optional<size_t> next =
-        NextUnsent(m_directoryModel->SentFlags(), SelectedDirectory(), shown);
+    // A directory the last check found gone would only waste the user's time.
+    const auto worthOpening = [&](size_t directory) {
+        return shown(directory) && !m_directoryModel->IsFoundDead(directory);
+    };
+    const std::vector<uint8_t>& sent = m_directoryModel->SentFlags();
+    const std::optional<size_t> next = NextUnsent(sent, SelectedDirectory(), worthOpening);
     if (!next) {
+        const bool deadLeft = NextUnsent(sent, std::nullopt, shown).has_value();
         ShowStatus(
-            {DescribeNothingUnsent(m_markingProfile, m_directoryFilter->IsFiltering()), false});
+            {DescribeNothingUnsent(m_markingProfile, m_directoryFilter->IsFiltering(), deadLeft),
+             false});
         return;
     }
     SelectDirectory(next);
