@@ -13,6 +13,7 @@ void CDirectoryListModel::SetDirectories(std::shared_ptr<const std::vector<std::
 {
     beginResetModel();
     m_names = std::move(names);
+    m_rows.clear();
     m_sent.assign(DirectoryCount(), 0);
     m_withMarkers = false;
     endResetModel();
@@ -42,13 +43,26 @@ void CDirectoryListModel::SetUserDirectoryTest(UserDirectoryTest test)
 
 void CDirectoryListModel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results)
 {
+    // A running check sends its results a few times a second, each time a few of a list that
+    // may hold 50,000: only the rows between the first and the last changed are looked at again.
+    if (m_rows.empty()) {
+        m_rows.reserve(DirectoryCount());
+        for (size_t row = 0; row < DirectoryCount(); ++row)
+            m_rows.emplace(DirectoryName(row), row);
+    }
+    int first = rowCount();
+    int last = -1;
     for (const DirectoryCheckResult& result : results) {
         if (result.IsOk())
             m_checkProblems.erase(result.name);
         else
             m_checkProblems.insert_or_assign(result.name, result);
+        if (const auto row = m_rows.find(result.name); row != m_rows.end()) {
+            first = std::min(first, static_cast<int>(row->second));
+            last = std::max(last, static_cast<int>(row->second));
+        }
     }
-    MarksChanged(0, rowCount() - 1);
+    MarksChanged(first, last);
 }
 
 bool CDirectoryListModel::IsFoundDead(size_t directory) const

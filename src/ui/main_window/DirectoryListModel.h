@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -61,4 +62,6 @@ private:
     bool m_withMarkers = false;
     UserDirectoryTest m_isUserDirectory;
     std::unordered_map<std::string, DirectoryCheckResult> m_checkProblems; // by name, not ok only
+    // Each name's row, into m_names; made when check results first arrive for these names.
+    std::unordered_map<std::string_view, size_t> m_rows;
 };
