@@ -8,6 +8,7 @@
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
 #include "ui/directory_lists/DirectoryListCommands.h"
+#include "ui/directory_check/DirectoryCheckController.h"
 #include "ui/main_window/DirectoryEntryDelegate.h"
 #include "ui/main_window/DirectoryFilterProxy.h"
 #include "ui/main_window/DirectoryListModel.h"
@@ -34,7 +35,7 @@ namespace {
 constexpr QSize kInitialClientSize(618 * 6 / 4, 397 * 13 / 8);
 
 // Where the list begins, under the Fill and Next unsent buttons and the filter.
-constexpr int kListTop = 122;
+constexpr int kListTop = 142;
 
 // Below this the layout would give the browser or the list a negative size.
 constexpr QSize kMinimumClientSize(260, kListTop + 15);
@@ -75,8 +76,7 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
       m_startupDatabase(
           StartDatabaseRead(m_environment.dataFolder.databaseFile, UserDirectoriesPath())),
-      m_fontDatabase(StartFontDatabase()),
-      m_windowBoxes(this), m_unownedBoxes(nullptr),
+      m_fontDatabase(StartFontDatabase()), m_windowBoxes(this), m_unownedBoxes(nullptr),
       m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
       m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
                                                          : m_unownedBoxes),
@@ -130,6 +130,17 @@ void CSubmitterDlg::CreateControls()
     m_fillButton = new QPushButton(tr("&Fill current page"), client);
     m_fillButton->setObjectName(QStringLiteral("fillButton"));
     CreateAssistantControls(client);
+    m_directoryCheck = new CDirectoryCheckController(
+        {m_environment.dataFolder.databaseFile, UserDirectoriesPath(),
+         m_environment.dataFolder.problem.empty() ? HistoryPath() : std::string()},
+        *m_browser, m_presenter, this);
+    connect(m_directoryCheck, &CDirectoryCheckController::resultsArrived, m_directoryModel,
+            &CDirectoryListModel::MergeCheckResults);
+    connect(m_directoryCheck, &CDirectoryCheckController::addThisPageRequested, this,
+            &CSubmitterDlg::AddThisPage);
+    connect(this, &CSubmitterDlg::userDirectorySaved, m_directoryCheck,
+            &CDirectoryCheckController::CheckAgain);
+    m_directoryCheck->LoadResults();
 
     // Programmatic changes of the selection go through SelectDirectory, and the selector's are
     // blocked, so the handlers see only the user's choices.
@@ -257,8 +268,9 @@ void CSubmitterDlg::OnSize(int cx, int cy)
     m_profileCombo->setGeometry(cx - 180, 11, 150, 20);
     m_browser->setGeometry(10, 10, cx - 260, cy - 25);
     m_nextUnsentButton->setGeometry(cx - 190, 66, 140, 22);
-    m_searchBox->setGeometry(cx - 235, 94, 130, 22);
-    m_unsentOnlyBox->setGeometry(cx - 100, 96, 85, 18);
+    m_searchBox->setGeometry(cx - 235, 94, 220, 22);
+    m_unsentOnlyBox->setGeometry(cx - 235, 120, 100, 18);
+    m_hideUnreachableBox->setGeometry(cx - 130, 120, 115, 18);
 }
 
 void CSubmitterDlg::closeEvent(QCloseEvent* event)

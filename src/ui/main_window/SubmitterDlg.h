@@ -20,6 +20,7 @@
 
 class CBrowserCtrl;
 class CBrowserPage;
+class CDirectoryCheckController;
 class CDirectoryFilterProxy;
 class CDirectoryListModel;
 class CDirectoryListView;
@@ -86,6 +87,8 @@ public:
 
 signals:
     void databaseLoaded();
+    // One of the user's own directories was added, fixed or edited in mydirs.xml.
+    void userDirectorySaved(const std::string& name);
 
 protected:
     // The close box and Alt+F4 save sv.dat first; the window stays open if that fails.
@@ -152,6 +155,8 @@ private:
     void CreateDirectoryMenus();
     void OnOpenAddress();
     void OnAddThisPage();
+    // Learns the page shown as a new directory or, given `fixing`, as that directory's fix.
+    void AddThisPage(const std::string& fixing);
     void OnEditDirectory();
     void OnRemoveDirectory();
     void OnCopyDirectory();
@@ -246,6 +251,7 @@ private:
     QPushButton* m_nextUnsentButton = nullptr;
     QLineEdit* m_searchBox = nullptr;
     QCheckBox* m_unsentOnlyBox = nullptr;
+    QCheckBox* m_hideUnreachableBox = nullptr;
     QLabel* m_fillStatus = nullptr;
     QLabel* m_progressStatus = nullptr;
     std::string m_markingProfile; // whose sent set marks the list
@@ -256,4 +262,5 @@ private:
     QEventLoop* m_pageReadWait = nullptr; // while a close waits for the page reads
     std::unique_ptr<CHistoryRecorder> m_history;
     CHistoryDlg* m_historyDlg = nullptr;
+    CDirectoryCheckController* m_directoryCheck = nullptr;
 };

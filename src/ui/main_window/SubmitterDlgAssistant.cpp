@@ -31,6 +31,8 @@ void CSubmitterDlg::CreateAssistantControls(QWidget* client)
     m_searchBox->setClearButtonEnabled(true);
     m_unsentOnlyBox = new QCheckBox(tr("Unsent only"), client);
     m_unsentOnlyBox->setObjectName(QStringLiteral("unsentOnly"));
+    m_hideUnreachableBox = new QCheckBox(tr("Hide unreachable"), client);
+    m_hideUnreachableBox->setObjectName(QStringLiteral("hideUnreachable"));
 
     m_fillStatus = new QLabel(this);
     m_fillStatus->setObjectName(QStringLiteral("fillStatus"));
@@ -42,6 +44,7 @@ void CSubmitterDlg::CreateAssistantControls(QWidget* client)
     connect(m_nextUnsentButton, &QPushButton::clicked, this, &CSubmitterDlg::OnNextUnsent);
     connect(m_searchBox, &QLineEdit::textChanged, this, &CSubmitterDlg::OnFilterChanged);
     connect(m_unsentOnlyBox, &QCheckBox::toggled, this, &CSubmitterDlg::OnFilterChanged);
+    connect(m_hideUnreachableBox, &QCheckBox::toggled, this, &CSubmitterDlg::OnFilterChanged);
 }
 
 void CSubmitterDlg::OnNextUnsent()
@@ -54,11 +57,17 @@ void CSubmitterDlg::OnNextUnsent()
     const auto shown = [this](size_t directory) {
         return m_directoryFilter->RowOf(directory) >= 0;
     };
-    const std::optional<size_t> next =
-        NextUnsent(m_directoryModel->SentFlags(), SelectedDirectory(), shown);
+    // A directory the last check found gone would only waste the user's time.
+    const auto worthOpening = [&](size_t directory) {
+        return shown(directory) && !m_directoryModel->IsFoundDead(directory);
+    };
+    const std::vector<uint8_t>& sent = m_directoryModel->SentFlags();
+    const std::optional<size_t> next = NextUnsent(sent, SelectedDirectory(), worthOpening);
     if (!next) {
+        const bool deadLeft = NextUnsent(sent, std::nullopt, shown).has_value();
         ShowStatus(
-            {DescribeNothingUnsent(m_markingProfile, m_directoryFilter->IsFiltering()), false});
+            {DescribeNothingUnsent(m_markingProfile, m_directoryFilter->IsFiltering(), deadLeft),
+             false});
         return;
     }
     SelectDirectory(next);
@@ -73,7 +82,8 @@ void CSubmitterDlg::OnFilterChanged()
     {
         const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
         m_directoryFilter->SetFilter(
-            CDirectoryFilter(m_searchBox->text().toStdString(), m_unsentOnlyBox->isChecked()));
+            CDirectoryFilter(m_searchBox->text().toStdString(), m_unsentOnlyBox->isChecked()),
+            m_hideUnreachableBox->isChecked());
     }
     SelectDirectory(selected);
 }

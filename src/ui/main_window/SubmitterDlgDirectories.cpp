@@ -3,6 +3,7 @@
 #include "page_filling/LearnedDirectory.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageDescriber.h"
+#include "ui/directory_check/DirectoryCheckController.h"
 #include "ui/directory_editor/DirectoryEditorDlg.h"
 #include "ui/main_window/DirectoryListModel.h"
 #include "ui/main_window/SubmitterDlg.h"
@@ -48,6 +49,12 @@ void CSubmitterDlg::CreateDirectoryMenus()
     directory->addAction(tr("&Edit…"), this, &CSubmitterDlg::OnEditDirectory);
     directory->addAction(tr("&Remove"), this, &CSubmitterDlg::OnRemoveDirectory);
     directory->addAction(tr("&Copy to My Directories"), this, &CSubmitterDlg::OnCopyDirectory);
+    directory->addSeparator();
+    directory->addAction(tr("Check &Directories\u2026"), this, [this] {
+        m_directoryCheck->CheckDirectories(m_currentProfile.cat, m_currentProfile.subcat);
+    });
+    directory->addAction(tr("Re&pair\u2026"), this,
+                         [this] { m_directoryCheck->Repair(SelectedDirectoryName()); });
 }
 
 void CSubmitterDlg::OnOpenAddress()
@@ -72,6 +79,11 @@ std::string CSubmitterDlg::UserDirectoriesPath() const
 
 void CSubmitterDlg::OnAddThisPage()
 {
+    AddThisPage({});
+}
+
+void CSubmitterDlg::AddThisPage(const std::string& fixing)
+{
     const std::string caption = tr("Add Directory").toStdString();
     if (m_browser->GetReadyState() != CBrowserCtrl::kReadyStateComplete) {
         m_presenter.ShowMessage("Please wait until the page has loaded, then add it again.",
@@ -79,17 +91,20 @@ void CSubmitterDlg::OnAddThisPage()
         return;
     }
     CPageDescriber(*m_browser->GetDocument())
-        .Describe(this, [this, caption](const PageDescription& page) {
+        .Describe(this, [this, caption, fixing](const PageDescription& page) {
             if (page.fields.empty()) {
                 m_presenter.ShowMessage("This page has no form fields to fill. Open the "
                                         "directory's submission page and try again.",
                                         caption, MessageIcon::Exclamation);
                 return;
             }
-            CDirectoryEditorDlg dialog(ProposeLearning(page), page.address, m_presenter, this);
+            LearnProposal proposal = ProposeLearning(page);
+            if (!fixing.empty())
+                proposal.name = fixing;
+            CDirectoryEditorDlg dialog(proposal, page.address, m_presenter, this);
             if (dialog.exec() != QDialog::Accepted)
                 return;
-            SaveUserDirectory(dialog.Record(), {});
+            SaveUserDirectory(dialog.Record(), fixing);
         });
 }
 
@@ -183,6 +198,7 @@ void CSubmitterDlg::SaveUserDirectory(const DirectoryRecord& record, const std::
     // new rules.
     m_currentDirectory = record.name;
     SelectDirectoryEntry(record.name);
+    emit userDirectorySaved(record.name);
     statusBar()->showMessage(
         tr("Saved %1 to your directories.").arg(QString::fromStdString(Quoted(record.name))),
         kStatusMilliseconds);

@@ -211,6 +211,9 @@ private slots:
                                      "  &Edit…",
                                      "  &Remove",
                                      "  &Copy to My Directories",
+                                     "  ",
+                                     "  Check &Directories\u2026",
+                                     "  Re&pair\u2026",
                                      "&Help",
                                      "  User Guide",
                                      "  Support",
@@ -240,10 +243,11 @@ private slots:
         window->resize(1000, 700 + frame);
         WAIT_COMPARE(client.size(), QSize(1000, 700), 5000);
         // The list starts under Next unsent and the filter, which sit above it.
-        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(765, 122, 220, 563));
+        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(765, 142, 220, 543));
         QCOMPARE(Inspect(*window).NextUnsentButton()->geometry(), QRect(810, 66, 140, 22));
-        QCOMPARE(Inspect(*window).SearchBox()->geometry(), QRect(765, 94, 130, 22));
-        QCOMPARE(Inspect(*window).UnsentOnlyBox()->geometry(), QRect(900, 96, 85, 18));
+        QCOMPARE(Inspect(*window).SearchBox()->geometry(), QRect(765, 94, 220, 22));
+        QCOMPARE(Inspect(*window).UnsentOnlyBox()->geometry(), QRect(765, 120, 100, 18));
+        QCOMPARE(Inspect(*window).HideUnreachableBox()->geometry(), QRect(870, 120, 115, 18));
         // The label keeps its place and is as large as its text needs, at least 35 × 15.
         const QSize label = Inspect(*window).ProfileLabel()->sizeHint().expandedTo(QSize(35, 15));
         QCOMPARE(Inspect(*window).ProfileLabel()->geometry(), QRect(QPoint(770, 14), label));
@@ -334,9 +338,9 @@ private slots:
         QWidget& client = *window->centralWidget();
 
         window->resize(100, 40);
-        WAIT_COMPARE(client.size(), QSize(260, 137), 5000);
-        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(25, 122, 220, 0));
-        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 112));
+        WAIT_COMPARE(client.size(), QSize(260, 157), 5000);
+        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(25, 142, 220, 0));
+        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 132));
     }
 
     void escapeAndEnterDoNothing()
