@@ -1,10 +1,12 @@
-// A profile switch that changes every marker of a large list, and Next unsent, each timed from
-// the user's action until the list has repainted.
+// A profile switch that changes every marker of a large list, Next unsent, and a refresh of a
+// directory check's results, each timed from its start until the list has repainted.
 #include "../directory_db/DatabaseGenerator.h"
 #include "support/RecordingPresenter.h"
 #include "support/WaitUntil.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 #include "ui/main_window/SubmitterDlg.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QListView>
@@ -123,5 +125,36 @@ void BM_PickNextUnsent(benchmark::State& state)
         state.SetIterationTime(bench.Timed([next] { next->click(); }));
 }
 BENCHMARK(BM_PickNextUnsent)->Arg(500)->Arg(50000)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// One refresh of a running directory check: a batch of results reaches the list, which hides
+// the dead ones under "Hide unreachable", and repaints. A check refreshes a few times a second,
+// so this is the share of the window's time a check takes.
+void BM_CheckResultsRefresh(benchmark::State& state)
+{
+    constexpr int kBatch = 1000;
+    const int directories = static_cast<int>(state.range(0));
+    BenchWindow bench(directories);
+    auto* model = bench.window->findChild<CDirectoryListModel*>();
+    auto* hide = bench.window->findChild<QCheckBox*>(QStringLiteral("hideUnreachable"));
+    if (!bench.loaded || !bench.list || !model || !hide) {
+        state.SkipWithError("the window did not load its database");
+        return;
+    }
+    hide->setChecked(true);
+    int first = 0;
+    bool dead = true;
+    for (auto _ : state) {
+        std::vector<DirectoryCheckResult> results(kBatch);
+        for (int i = 0; i < kBatch; ++i) {
+            results[i].name = DirectoryName((first + i) % directories);
+            results[i].status = dead ? DirectoryCheckStatus::NotFound : DirectoryCheckStatus::Ok;
+            results[i].message = dead ? "Not found (404)" : "";
+        }
+        state.SetIterationTime(bench.Timed([&] { model->MergeCheckResults(results); }));
+        first = (first + kBatch) % directories;
+        dead = !dead;
+    }
+}
+BENCHMARK(BM_CheckResultsRefresh)->Arg(50000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

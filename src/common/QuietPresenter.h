@@ -2,7 +2,8 @@
 
 #include "common/MessagePresenter.h"
 
-// Shows nothing: for work without a window, where the caller reports the outcome itself.
+// For work that nobody watches, such as a worker thread's own reading of the database: the
+// caller reports what matters in its own way.
 class QuietPresenter final : public MessagePresenter
 {
 public:

@@ -31,3 +31,8 @@ std::optional<DirectoryCheckStatus> StatusFromName(const std::string& name)
     }
     return std::nullopt;
 }
+
+bool IsFoundDead(DirectoryCheckStatus status)
+{
+    return status == DirectoryCheckStatus::NotFound || status == DirectoryCheckStatus::Unreachable;
+}

@@ -20,6 +20,11 @@ enum class DirectoryCheckStatus
 const char* StatusName(DirectoryCheckStatus status);
 std::optional<DirectoryCheckStatus> StatusFromName(const std::string& name);
 
+// The site or its submission page is gone: not worth opening until a later check says
+// otherwise. Refusals, server errors and timeouts are often passing, and a moved or changed
+// directory can still take a submission.
+bool IsFoundDead(DirectoryCheckStatus status);
+
 inline constexpr DirectoryCheckStatus kAllDirectoryCheckStatuses[] = {
     DirectoryCheckStatus::Ok,          DirectoryCheckStatus::Moved,
     DirectoryCheckStatus::FormChanged, DirectoryCheckStatus::NotFound,

@@ -6,8 +6,11 @@ std::string DescribeProgress(size_t sent, size_t total, const std::string& profi
            profileName;
 }
 
-std::string DescribeNothingUnsent(const std::string& profileName, bool filtered)
+std::string DescribeNothingUnsent(const std::string& profileName, bool filtered, bool deadLeft)
 {
+    if (deadLeft)
+        return "The directories still unsent for " + profileName +
+               " were found dead by the last check";
     if (filtered)
         return "No directory shown is unsent for " + profileName;
     return "Every directory is sent for " + profileName;

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTest>
@@ -34,6 +36,7 @@ public:
     QPushButton* NextUnsentButton() const { return Child<QPushButton>("nextUnsentButton"); }
     QLineEdit* SearchBox() const { return Child<QLineEdit>("directorySearch"); }
     QCheckBox* UnsentOnlyBox() const { return Child<QCheckBox>("unsentOnly"); }
+    QCheckBox* HideUnreachableBox() const { return Child<QCheckBox>("hideUnreachable"); }
     QLabel* FillStatus() const { return Child<QLabel>("fillStatus"); }
     QLabel* ProgressStatus() const { return Child<QLabel>("progressStatus"); }
     CBrowserCtrl* Browser() const { return Child<CBrowserCtrl>("browser"); }
@@ -87,6 +90,18 @@ public:
     {
         const QSignalBlocker blocker(DirectoryList()->selectionModel());
         PickDirectoryRow(row);
+    }
+
+    // The menu command with this text, as the user finds it in the menu bar.
+    QAction* MenuCommand(const QString& text) const
+    {
+        for (QAction* menu : m_window.menuBar()->actions()) {
+            for (QAction* item : menu->menu()->actions()) {
+                if (item->text() == text)
+                    return item;
+            }
+        }
+        qFatal("no menu command %s", qPrintable(text));
     }
 
     // Where a widget lies in the window's client area, whichever part holds it.

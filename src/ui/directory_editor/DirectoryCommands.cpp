@@ -42,7 +42,7 @@ CDirectoryCommands::CDirectoryCommands(QMainWindow& window, CBrowserCtrl& browse
       m_awaitDatabase(std::move(awaitDatabase))
 {}
 
-void CDirectoryCommands::AddMenus()
+QMenu* CDirectoryCommands::AddMenus()
 {
     QMenu* go = m_window.menuBar()->addMenu(tr("&Go"));
     QAction* open = go->addAction(tr("Open &Address…"), this, &CDirectoryCommands::OnOpenAddress);
@@ -64,6 +64,7 @@ void CDirectoryCommands::AddMenus()
     directory->addAction(tr("&Edit…"), this, &CDirectoryCommands::OnEditDirectory);
     directory->addAction(tr("&Remove"), this, &CDirectoryCommands::OnRemoveDirectory);
     directory->addAction(tr("&Copy to My Directories"), this, &CDirectoryCommands::OnCopyDirectory);
+    return directory;
 }
 
 void CDirectoryCommands::OnOpenAddress()
@@ -100,6 +101,11 @@ void CDirectoryCommands::WarnUnreadableFile()
 
 void CDirectoryCommands::OnAddThisPage()
 {
+    AddThisPage({});
+}
+
+void CDirectoryCommands::AddThisPage(const std::string& fixing)
+{
     const std::string caption = tr("Add Directory").toStdString();
     if (m_browser.GetReadyState() != CBrowserCtrl::kReadyStateComplete) {
         m_presenter.ShowMessage("Please wait until the page has loaded, then add it again.",
@@ -107,17 +113,20 @@ void CDirectoryCommands::OnAddThisPage()
         return;
     }
     CPageDescriber(*m_browser.GetDocument())
-        .Describe(this, [this, caption](const PageDescription& page) {
+        .Describe(this, [this, caption, fixing](const PageDescription& page) {
             if (page.fields.empty()) {
                 m_presenter.ShowMessage("This page has no form fields to fill. Open the "
                                         "directory's submission page and try again.",
                                         caption, MessageIcon::Exclamation);
                 return;
             }
-            CDirectoryEditorDlg dialog(ProposeLearning(page), page.address, m_presenter, &m_window);
+            LearnProposal proposal = ProposeLearning(page);
+            if (!fixing.empty())
+                proposal.name = fixing;
+            CDirectoryEditorDlg dialog(proposal, page.address, m_presenter, &m_window);
             if (dialog.exec() != QDialog::Accepted)
                 return;
-            SaveUserDirectory(dialog.Record(), {});
+            SaveUserDirectory(dialog.Record(), fixing);
         });
 }
 

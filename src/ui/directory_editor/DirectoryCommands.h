@@ -14,6 +14,7 @@ class CDirectoryDatabase;
 class CDirectoryListPanel;
 class CUserDirectoryFile;
 class QMainWindow;
+class QMenu;
 
 // The Go and Directory menus: any address, Back and Forward, and the user's own directories,
 // learnt from a page, edited, copied from the database or removed, and the confirmation text
@@ -28,8 +29,10 @@ public:
                        CDirectoryListPanel& panel, CCurrentProfile& profile, DataFolder dataFolder,
                        MessagePresenter& presenter, std::function<void()> awaitDatabase);
 
-    // The Go menu, then the Directory menu.
-    void AddMenus();
+    // The Go menu, then the Directory menu, which it returns for more commands.
+    QMenu* AddMenus();
+    // Learns the page shown as a new directory or, given `fixing`, as that directory's fix.
+    void AddThisPage(const std::string& fixing);
     // Asks the user for the confirmation text of their own directory after a submission whose
     // result page `html` is shown, and marks it sent when the user gives one.
     void LearnConfirmation(const std::string& directory, const std::string& profile,

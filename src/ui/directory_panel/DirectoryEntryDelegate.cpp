@@ -1,5 +1,6 @@
 #include "ui/directory_panel/DirectoryEntryDelegate.h"
 
+#include "directory_check/DirectoryCheckStatus.h"
 #include "ui/directory_panel/DirectoryListModel.h"
 
 #include <QPalette>
@@ -8,16 +9,34 @@ namespace {
 
 const QColor kUserDirectoryColour(0x1f, 0x6f, 0x3f);
 
+// After the name: a dagger for a directory found gone, a mark of doubt for one that answered
+// wrongly or not in time, or that moved or changed its form.
+const QString kDeadMarker = QStringLiteral(" \u2020");
+const QString kDoubtMarker = QStringLiteral(" ?");
+
 } // namespace
 
 void CDirectoryEntryDelegate::initStyleOption(QStyleOptionViewItem* option,
                                               const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
-    if (!index.data(CDirectoryListModel::kUserDirectoryRole).toBool())
+    const bool mine = index.data(CDirectoryListModel::kUserDirectoryRole).toBool();
+    const QVariant checkStatus = index.data(CDirectoryListModel::kCheckStatusRole);
+    if (!mine && !checkStatus.isValid())
         return;
     // Before the sent marker, which ends the entry.
-    const qsizetype marker = option->text.lastIndexOf(QStringLiteral(" ["));
-    option->text.insert(marker < 0 ? option->text.size() : marker, tr(" (mine)"));
-    option->palette.setColor(QPalette::Text, kUserDirectoryColour);
+    const qsizetype sentMarker = option->text.lastIndexOf(QStringLiteral(" ["));
+    QString additions;
+    if (checkStatus.isValid())
+        additions += IsFoundDead(static_cast<DirectoryCheckStatus>(checkStatus.toInt()))
+                         ? kDeadMarker
+                         : kDoubtMarker;
+    if (mine)
+        additions += tr(" (mine)");
+    option->text.insert(sentMarker < 0 ? option->text.size() : sentMarker, additions);
+    // A directory with a problem is muted, even one of the user's own.
+    option->palette.setColor(QPalette::Text,
+                             checkStatus.isValid()
+                                 ? option->palette.color(QPalette::Disabled, QPalette::Text)
+                                 : kUserDirectoryColour);
 }

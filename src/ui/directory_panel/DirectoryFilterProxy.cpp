@@ -6,13 +6,14 @@ CDirectoryFilterProxy::CDirectoryFilterProxy(CDirectoryListModel& directories, Q
     : QSortFilterProxyModel(parent), m_directories(directories)
 {
     setSourceModel(&directories);
-    // A mark that changes can hide or show its directory under "unsent only".
+    // A mark or a check result that changes can hide or show its directory.
     setDynamicSortFilter(true);
 }
 
-void CDirectoryFilterProxy::SetFilter(CDirectoryFilter filter)
+void CDirectoryFilterProxy::SetFilter(CDirectoryFilter filter, bool hideFoundDead)
 {
     m_filter = std::move(filter);
+    m_hideFoundDead = hideFoundDead;
     invalidateFilter();
 }
 
@@ -34,6 +35,8 @@ int CDirectoryFilterProxy::RowOf(size_t directory) const
 bool CDirectoryFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const
 {
     const auto directory = static_cast<size_t>(sourceRow);
+    if (m_hideFoundDead && m_directories.IsFoundDead(directory))
+        return false;
     return !m_filter.IsActive() || m_filter.Accepts(m_directories.DirectoryName(directory),
                                                     m_directories.IsSent(directory));
 }

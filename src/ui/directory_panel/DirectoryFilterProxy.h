@@ -7,9 +7,9 @@
 
 class CDirectoryListModel;
 
-// The directories the list shows under the search box and the "unsent only" toggle, in
-// database order. The view's selection follows the directories through every change of the
-// filter, and is lost only when its directory is hidden.
+// The directories the list shows under the search box and the "unsent only" and "hide
+// unreachable" toggles, in database order. The view's selection follows the directories through
+// every change of the filter, and is lost only when its directory is hidden.
 class CDirectoryFilterProxy final : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -17,8 +17,9 @@ class CDirectoryFilterProxy final : public QSortFilterProxyModel
 public:
     CDirectoryFilterProxy(CDirectoryListModel& directories, QObject* parent = nullptr);
 
-    void SetFilter(CDirectoryFilter filter);
-    bool IsFiltering() const { return m_filter.IsActive(); }
+    // `hideFoundDead` leaves out the directories the last check found dead.
+    void SetFilter(CDirectoryFilter filter, bool hideFoundDead = false);
+    bool IsFiltering() const { return m_filter.IsActive() || m_hideFoundDead; }
 
     // The directory shown in `row`, or nullopt for no such row.
     std::optional<size_t> DirectoryAt(int row) const;
@@ -31,4 +32,5 @@ protected:
 private:
     CDirectoryListModel& m_directories;
     CDirectoryFilter m_filter;
+    bool m_hideFoundDead = false;
 };

@@ -1,7 +1,10 @@
 #include "ui/directory_panel/DirectoryListModel.h"
 
 #include "page_filling/DirectoryListEntry.h"
+#include "ui/directory_check/DirectoryCheckText.h"
 
+#include <QDateTime>
+#include <QStringList>
 #include <algorithm>
 
 CDirectoryListModel::CDirectoryListModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -10,6 +13,7 @@ void CDirectoryListModel::SetDirectories(std::shared_ptr<const std::vector<std::
 {
     beginResetModel();
     m_names = std::move(names);
+    m_rows.clear();
     m_sent.assign(DirectoryCount(), 0);
     m_withMarkers = false;
     endResetModel();
@@ -35,6 +39,42 @@ void CDirectoryListModel::SetUserDirectoryTest(UserDirectoryTest test)
 {
     m_isUserDirectory = std::move(test);
     MarksChanged(0, rowCount() - 1);
+}
+
+void CDirectoryListModel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results)
+{
+    // A running check sends its results a few times a second, each time a few of a list that
+    // may hold 50,000: only the rows between the first and the last changed are looked at again.
+    if (m_rows.empty()) {
+        m_rows.reserve(DirectoryCount());
+        for (size_t row = 0; row < DirectoryCount(); ++row)
+            m_rows.emplace(DirectoryName(row), row);
+    }
+    int first = rowCount();
+    int last = -1;
+    for (const DirectoryCheckResult& result : results) {
+        if (result.IsOk())
+            m_checkProblems.erase(result.name);
+        else
+            m_checkProblems.insert_or_assign(result.name, result);
+        if (const auto row = m_rows.find(result.name); row != m_rows.end()) {
+            first = std::min(first, static_cast<int>(row->second));
+            last = std::max(last, static_cast<int>(row->second));
+        }
+    }
+    MarksChanged(first, last);
+}
+
+bool CDirectoryListModel::IsFoundDead(size_t directory) const
+{
+    const DirectoryCheckResult* problem = CheckProblem(DirectoryName(directory));
+    return problem && ::IsFoundDead(problem->status);
+}
+
+const DirectoryCheckResult* CDirectoryListModel::CheckProblem(const std::string& name) const
+{
+    const auto found = m_checkProblems.find(name);
+    return found == m_checkProblems.end() ? nullptr : &found->second;
 }
 
 size_t CDirectoryListModel::SentCount() const
@@ -70,11 +110,20 @@ QVariant CDirectoryListModel::data(const QModelIndex& index, int role) const
         return {};
     const auto directory = static_cast<size_t>(index.row());
     const std::string& name = DirectoryName(directory);
+    if (role == kCheckStatusRole) {
+        const DirectoryCheckResult* problem = CheckProblem(name);
+        return problem ? QVariant(static_cast<int>(problem->status)) : QVariant();
+    }
     if (role == kUserDirectoryRole || role == Qt::ToolTipRole) {
         const bool mine = m_isUserDirectory && m_isUserDirectory(name);
         if (role == kUserDirectoryRole)
             return mine;
-        return mine ? tr("One of your own directories, kept in mydirs.xml") : QVariant();
+        QStringList lines;
+        if (const DirectoryCheckResult* problem = CheckProblem(name))
+            lines.append(DirectoryCheckTooltip(*problem, QDateTime::currentDateTime()));
+        if (mine)
+            lines.append(tr("One of your own directories, kept in mydirs.xml"));
+        return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
     }
     if (role != Qt::DisplayRole)
         return {};
@@ -88,5 +137,5 @@ void CDirectoryListModel::MarksChanged(int first, int last)
 {
     if (first <= last)
         emit dataChanged(index(first), index(last),
-                         {Qt::DisplayRole, Qt::ToolTipRole, kUserDirectoryRole});
+                         {Qt::DisplayRole, Qt::ToolTipRole, kUserDirectoryRole, kCheckStatusRole});
 }

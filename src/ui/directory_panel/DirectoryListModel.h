@@ -1,17 +1,22 @@
 #pragma once
 
+#include "directory_check/DirectoryCheckResult.h"
+
 #include <QAbstractListModel>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The directory list's entries, one per directory in database order, each made when the list
 // shows it: the name (shared with the database, never copied) and, while a profile is current,
 // its sent marker. Changing the profile changes only one flag per directory. Whether a directory
-// is one of the user's own is a role of its row, which the view's delegate shows.
+// is one of the user's own, and what the last check of it found when that was not ok, are roles
+// of its row, which the view's delegate shows.
 class CDirectoryListModel final : public QAbstractListModel
 {
     Q_OBJECT
@@ -20,6 +25,8 @@ public:
     // True for the user's own directories, asked as rows are shown.
     using UserDirectoryTest = std::function<bool(const std::string& name)>;
     static constexpr int kUserDirectoryRole = Qt::UserRole + 1;
+    // The DirectoryCheckStatus (as int) of a directory whose last check was not ok; none else.
+    static constexpr int kCheckStatusRole = Qt::UserRole + 2;
 
     explicit CDirectoryListModel(QObject* parent = nullptr);
 
@@ -29,6 +36,9 @@ public:
     void SetMarks(bool withMarkers, std::vector<uint8_t> sent);
     void MarkSent(size_t directory);
     void SetUserDirectoryTest(UserDirectoryTest test);
+    // Later checks of the same directories replace earlier ones. Kept by name, so they stay
+    // across a new list of directories.
+    void MergeCheckResults(const std::vector<DirectoryCheckResult>& results);
 
     size_t DirectoryCount() const { return m_names ? m_names->size() : 0; }
     bool HasMarkers() const { return m_withMarkers; }
@@ -36,6 +46,7 @@ public:
     bool IsSent(size_t directory) const { return m_sent[directory] != 0; }
     const std::vector<uint8_t>& SentFlags() const { return m_sent; }
     size_t SentCount() const;
+    bool IsFoundDead(size_t directory) const;
     // The directory named exactly `name`, trying `likely` first; nullopt for none.
     std::optional<size_t> FindDirectory(const std::string& name,
                                         std::optional<size_t> likely = std::nullopt) const;
@@ -45,9 +56,13 @@ public:
 
 private:
     void MarksChanged(int first, int last);
+    const DirectoryCheckResult* CheckProblem(const std::string& name) const;
 
     std::shared_ptr<const std::vector<std::string>> m_names;
     std::vector<uint8_t> m_sent;
     bool m_withMarkers = false;
     UserDirectoryTest m_isUserDirectory;
+    std::unordered_map<std::string, DirectoryCheckResult> m_checkProblems; // by name, not ok only
+    // Each name's row, into m_names; made when check results first arrive for these names.
+    std::unordered_map<std::string_view, size_t> m_rows;
 };

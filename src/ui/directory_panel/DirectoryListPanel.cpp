@@ -18,7 +18,7 @@
 namespace {
 
 // Where the list begins within the panel, under Next unsent and the filter.
-constexpr int kListTop = 56;
+constexpr int kListTop = 76;
 
 } // namespace
 
@@ -41,6 +41,8 @@ CDirectoryListPanel::CDirectoryListPanel(MessagePresenter& presenter, QWidget* p
     m_searchBox->setClearButtonEnabled(true);
     m_unsentOnlyBox = new QCheckBox(tr("Unsent only"), this);
     m_unsentOnlyBox->setObjectName(QStringLiteral("unsentOnly"));
+    m_hideUnreachableBox = new QCheckBox(tr("Hide unreachable"), this);
+    m_hideUnreachableBox->setObjectName(QStringLiteral("hideUnreachable"));
 
     // Programmatic changes of the selection go through SelectEntry, so the signal sees only
     // the user's choices.
@@ -53,16 +55,18 @@ CDirectoryListPanel::CDirectoryListPanel(MessagePresenter& presenter, QWidget* p
     connect(m_nextUnsentButton, &QPushButton::clicked, this, &CDirectoryListPanel::OnNextUnsent);
     connect(m_searchBox, &QLineEdit::textChanged, this, &CDirectoryListPanel::OnFilterChanged);
     connect(m_unsentOnlyBox, &QCheckBox::toggled, this, &CDirectoryListPanel::OnFilterChanged);
+    connect(m_hideUnreachableBox, &QCheckBox::toggled, this, &CDirectoryListPanel::OnFilterChanged);
 }
 
 void CDirectoryListPanel::resizeEvent(QResizeEvent* event)
 {
-    // Next unsent sits at the top, under the window's Fill button, the filter below it and the
-    // list below both, taking the rest of the height.
+    // Next unsent sits at the top, under the window's Fill button, the search box and the two
+    // filters below it and the list below them all, taking the rest of the height.
     const QSize size = event->size();
     m_nextUnsentButton->setGeometry(45, 0, 140, 22);
-    m_searchBox->setGeometry(0, 28, 130, 22);
-    m_unsentOnlyBox->setGeometry(135, 30, 85, 18);
+    m_searchBox->setGeometry(0, 28, 220, 22);
+    m_unsentOnlyBox->setGeometry(0, 54, 100, 18);
+    m_hideUnreachableBox->setGeometry(105, 54, 115, 18);
     m_list->setGeometry(0, kListTop, size.width(), size.height() - kListTop);
     QWidget::resizeEvent(event);
 }
@@ -128,6 +132,11 @@ void CDirectoryListPanel::FocusSearch()
     m_searchBox->selectAll();
 }
 
+void CDirectoryListPanel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results)
+{
+    m_model->MergeCheckResults(results);
+}
+
 size_t CDirectoryListPanel::DirectoryCount() const
 {
     return m_model->DirectoryCount();
@@ -154,10 +163,16 @@ void CDirectoryListPanel::OnNextUnsent()
         return;
     }
     const auto shown = [this](size_t directory) { return m_filter->RowOf(directory) >= 0; };
-    const std::optional<size_t> next = NextUnsent(m_model->SentFlags(), SelectedEntry(), shown);
+    // A directory the last check found gone would only waste the user's time.
+    const auto worthOpening = [&](size_t directory) {
+        return shown(directory) && !m_model->IsFoundDead(directory);
+    };
+    const std::vector<uint8_t>& sent = m_model->SentFlags();
+    const std::optional<size_t> next = NextUnsent(sent, SelectedEntry(), worthOpening);
     if (!next) {
+        const bool deadLeft = NextUnsent(sent, std::nullopt, shown).has_value();
         emit statusReported(
-            {DescribeNothingUnsent(m_markingProfile, m_filter->IsFiltering()), false});
+            {DescribeNothingUnsent(m_markingProfile, m_filter->IsFiltering(), deadLeft), false});
         return;
     }
     SelectEntry(next);
@@ -172,7 +187,8 @@ void CDirectoryListPanel::OnFilterChanged()
     {
         const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
         m_filter->SetFilter(
-            CDirectoryFilter(m_searchBox->text().toStdString(), m_unsentOnlyBox->isChecked()));
+            CDirectoryFilter(m_searchBox->text().toStdString(), m_unsentOnlyBox->isChecked()),
+            m_hideUnreachableBox->isChecked());
     }
     SelectEntry(selected);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/MessagePresenter.h"
+#include "directory_check/DirectoryCheckResult.h"
 #include "page_filling/FillReport.h"
 
 #include <QWidget>
@@ -19,8 +20,9 @@ class QLineEdit;
 class QPoint;
 class QPushButton;
 
-// The directory list with what serves it: the search box, "Unsent only", "Next unsent", the
-// sent marks and the context menu that sets them by hand. It reports the user's pick of a
+// The directory list with what serves it: the search box, "Unsent only", "Hide unreachable",
+// "Next unsent", the sent marks, the directory check's findings and the context menu that sets
+// the marks by hand. It reports the user's pick of a
 // directory and takes the directories and their marks; whatever the program itself does to
 // the selection is nobody's pick.
 class CDirectoryListPanel final : public QWidget
@@ -58,6 +60,8 @@ public:
     void FocusSearch();
     size_t DirectoryCount() const;
     size_t SentCount() const;
+    // The findings of a directory check, shown on the entries they concern.
+    void MergeCheckResults(const std::vector<DirectoryCheckResult>& results);
     // "12 of 48 directories sent for Blog", or nothing without a current profile.
     QString ProgressText() const;
 
@@ -87,6 +91,7 @@ private:
     QPushButton* m_nextUnsentButton = nullptr;
     QLineEdit* m_searchBox = nullptr;
     QCheckBox* m_unsentOnlyBox = nullptr;
+    QCheckBox* m_hideUnreachableBox = nullptr;
     std::string m_markingProfile; // whose sent set marks the list
     bool m_marksByHand = false;
     // Set while the program itself changes the selection, which is nobody's pick.

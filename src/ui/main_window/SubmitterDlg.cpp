@@ -5,6 +5,7 @@
 #include "ui/about/HelpPages.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
+#include "ui/directory_check/DirectoryCheckController.h"
 #include "ui/directory_editor/DirectoryCommands.h"
 #include "ui/directory_editor/MeaningFillOffer.h"
 #include "ui/directory_lists/DirectoryListCommands.h"
@@ -34,10 +35,10 @@ namespace {
 // its height.
 constexpr QSize kInitialClientSize(618 * 6 / 4, 397 * 13 / 8);
 
-// Where the directory panel begins: Next unsent under the Fill button, then the filter and the
-// list, which ends 15 pixels above the bottom.
+// Where the directory panel begins: Next unsent under the Fill button, then the search box and
+// the filters, and the list, which ends 15 pixels above the bottom.
 constexpr int kPanelTop = 66;
-constexpr int kListTop = 122;
+constexpr int kListTop = 142;
 
 // Below this the layout would give the browser or the list a negative size.
 constexpr QSize kMinimumClientSize(260, kListTop + 15);
@@ -134,6 +135,13 @@ void CSubmitterDlg::CreateControls()
     m_fillButton = new QPushButton(tr("&Fill current page"), client);
     m_fillButton->setObjectName(QStringLiteral("fillButton"));
     m_status = new CAssistantStatus(*statusBar());
+    // The check keeps its findings beside the history, where the history is kept.
+    const bool keepsHistory =
+        m_environment.dataFolder.problem.empty() && !m_environment.dataFolder.path.empty();
+    m_directoryCheck = new CDirectoryCheckController(
+        {m_environment.dataFolder.databaseFile, m_environment.UserDirectoriesPath(),
+         keepsHistory ? m_environment.dataFolder.HistoryFile() : std::string()},
+        *m_browser, m_presenters.Window(), this);
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("submissionTimer"));
     client->installEventFilter(this);
@@ -170,7 +178,14 @@ void CSubmitterDlg::CreateMenu()
     });
     settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
 
-    m_directoryCommands->AddMenus();
+    QMenu* directory = m_directoryCommands->AddMenus();
+    directory->addSeparator();
+    directory->addAction(tr("Check &Directories\u2026"), this, [this] {
+        m_directoryCheck->CheckDirectories(m_profile->Record().cat, m_profile->Record().subcat);
+    });
+    directory->addAction(tr("Re&pair\u2026"), this, [this] {
+        m_directoryCheck->Repair(m_directoryPanel->SelectedDirectory().value_or(std::string()));
+    });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("User Guide"), this, &CSubmitterDlg::OnUserGuide);
@@ -267,6 +282,14 @@ void CSubmitterDlg::ConnectParts()
                     OnSelchangeDirectoryList();
                 activateWindow();
             });
+    // The directory check's findings, and the repairs it asks for.
+    connect(m_directoryCheck, &CDirectoryCheckController::resultsArrived, m_directoryPanel,
+            &CDirectoryListPanel::MergeCheckResults);
+    connect(m_directoryCheck, &CDirectoryCheckController::addThisPageRequested, m_directoryCommands,
+            &CDirectoryCommands::AddThisPage);
+    connect(m_directoryCommands, &CDirectoryCommands::directorySaved, m_directoryCheck,
+            &CDirectoryCheckController::CheckAgain);
+    m_directoryCheck->LoadResults();
     connect(m_feedCheck, &CFeedCheckCommands::profileChanged, this,
             [this](const std::string& profileName) {
                 m_profile->Refresh(profileName);

@@ -13,6 +13,7 @@
 class CAssistantStatus;
 class CBrowserCtrl;
 class CCurrentProfile;
+class CDirectoryCheckController;
 class CDirectoryCommands;
 class CDirectoryListPanel;
 class CFeedCheckCommands;
@@ -115,5 +116,6 @@ private:
     CDirectoryCommands* m_directoryCommands = nullptr;
     CHistoryCommands* m_history = nullptr;
     CFeedCheckCommands* m_feedCheck = nullptr;
+    CDirectoryCheckController* m_directoryCheck = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window
 };

@@ -215,13 +215,14 @@ TEST(ReportCsv, QuotesNamesAndKeepsDirectoriesTheDatabaseNoLongerHas)
 // sv.dat holds the line feed of a directory's name as a space; the report still finds the mark.
 TEST(ReportCsv, ADirectoryWhoseNameHoldsALineFeedIsSentAndListedOnce)
 {
+    const ScopedTimeZone zone("<+01>-1");
     CProfileStore profiles;
     profiles.AddProfile(Profile("Blog", CSentSet(std::vector<std::string>{"Two lines"})));
     const std::string csv =
         ComposeReportCsv({{"Two\nlines", "http://127.0.0.1/two"}}, profiles,
                          {Last(0, "Blog", "Two\nlines", HistoryEventKind::Confirmed)});
-    EXPECT_EQ(csv, "Directory,Submission address,Blog status,Blog last event (UTC)\r\n"
-                   "\"Two\nlines\",http://127.0.0.1/two,sent,1970-01-01 00:00:00\r\n");
+    EXPECT_EQ(csv, "Directory,Submission address,Blog status,Blog last event\r\n"
+                   "\"Two\nlines\",http://127.0.0.1/two,sent,1970-01-01T01:00:00+01:00\r\n");
 }
 
 } // namespace

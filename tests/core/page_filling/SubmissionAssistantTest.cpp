@@ -60,6 +60,8 @@ TEST(SubmissionProgress, CountsAndNamesTheProfile)
     EXPECT_EQ(DescribeProgress(12, 48, "Blog"), "12 of 48 directories sent for Blog");
     EXPECT_EQ(DescribeNothingUnsent("Blog", false), "Every directory is sent for Blog");
     EXPECT_EQ(DescribeNothingUnsent("Blog", true), "No directory shown is unsent for Blog");
+    EXPECT_EQ(DescribeNothingUnsent("Blog", true, true),
+              "The directories still unsent for Blog were found dead by the last check");
 }
 
 struct NextCase

@@ -215,6 +215,9 @@ private slots:
                                      "  &Edit…",
                                      "  &Remove",
                                      "  &Copy to My Directories",
+                                     "  ",
+                                     "  Check &Directories\u2026",
+                                     "  Re&pair\u2026",
                                      "&Help",
                                      "  User Guide",
                                      "  Support",
@@ -245,13 +248,15 @@ private slots:
         WAIT_COMPARE(client.size(), QSize(1000, 700), 5000);
         // The list starts under Next unsent and the filter, which sit above it.
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).DirectoryList()),
-                 QRect(765, 122, 220, 563));
+                 QRect(765, 142, 220, 543));
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).NextUnsentButton()),
                  QRect(810, 66, 140, 22));
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).SearchBox()),
-                 QRect(765, 94, 130, 22));
+                 QRect(765, 94, 220, 22));
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).UnsentOnlyBox()),
-                 QRect(900, 96, 85, 18));
+                 QRect(765, 120, 100, 18));
+        QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).HideUnreachableBox()),
+                 QRect(870, 120, 115, 18));
         // The label keeps its place and is as large as its text needs, at least 35 × 15.
         const QSize label = Inspect(*window).ProfileLabel()->sizeHint().expandedTo(QSize(35, 15));
         QCOMPARE(Inspect(*window).ProfileLabel()->geometry(), QRect(QPoint(770, 14), label));
@@ -342,10 +347,10 @@ private slots:
         QWidget& client = *window->centralWidget();
 
         window->resize(100, 40);
-        WAIT_COMPARE(client.size(), QSize(260, 137), 5000);
+        WAIT_COMPARE(client.size(), QSize(260, 157), 5000);
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).DirectoryList()),
-                 QRect(25, 122, 220, 0));
-        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 112));
+                 QRect(25, 142, 220, 0));
+        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 132));
     }
 
     void escapeAndEnterDoNothing()

@@ -147,13 +147,7 @@ void UserDirectoriesTest::OpenWindow()
 
 QAction* UserDirectoriesTest::Action(const QString& text) const
 {
-    for (QAction* menu : m_dlg->menuBar()->actions()) {
-        for (QAction* item : menu->menu()->actions()) {
-            if (item->text() == text)
-                return item;
-        }
-    }
-    qFatal("no menu command %s", qPrintable(text));
+    return Inspect(*m_dlg).MenuCommand(text);
 }
 
 bool UserDirectoriesTest::LoadPage(const std::string& path)
