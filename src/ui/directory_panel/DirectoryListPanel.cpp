@@ -147,6 +147,21 @@ size_t CDirectoryListPanel::SentCount() const
     return m_model->SentCount();
 }
 
+void CDirectoryListPanel::TabThrough(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = m_list;
+    for (QWidget* control : controls) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
+    for (QWidget* own :
+         {static_cast<QWidget*>(m_nextUnsentButton), static_cast<QWidget*>(m_searchBox),
+          static_cast<QWidget*>(m_unsentOnlyBox), static_cast<QWidget*>(m_hideUnreachableBox)}) {
+        setTabOrder(previous, own);
+        previous = own;
+    }
+}
+
 QString CDirectoryListPanel::ProgressText() const
 {
     if (!m_model->HasMarkers())

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -58,6 +59,9 @@ public:
     bool SelectDirectory(const std::string& directory);
     // Go > Find directory.
     void FocusSearch();
+    // Tab goes from the list through the window's `controls`, then on to the panel's own
+    // buttons and filters: the order the window always had.
+    void TabThrough(std::initializer_list<QWidget*> controls);
     size_t DirectoryCount() const;
     size_t SentCount() const;
     // The findings of a directory check, shown on the entries they concern.

@@ -134,6 +134,7 @@ void CSubmitterDlg::CreateControls()
     m_profileLabel->setObjectName(QStringLiteral("profileLabel"));
     m_fillButton = new QPushButton(tr("&Fill current page"), client);
     m_fillButton->setObjectName(QStringLiteral("fillButton"));
+    m_directoryPanel->TabThrough({m_profileCombo, m_fillButton});
     m_status = new CAssistantStatus(*statusBar());
     // The check keeps its findings beside the history, where the history is kept.
     const bool keepsHistory =

@@ -266,6 +266,26 @@ private slots:
         QCOMPARE(Inspect(*window).Browser()->parentWidget(), &client);
     }
 
+    // The Tab key goes from the browser down the right-hand column: the list, the selector, the
+    // Fill button, then Next unsent and the filter's controls.
+    void tabGoesThroughTheControlsInTheirOrder()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        auto window = OpenWindow(env);
+        const SubmitterDlgInspector controls = Inspect(*window);
+        const QList<QWidget*> order{controls.DirectoryList(),     controls.ProfileCombo(),
+                                    controls.FillButton(),        controls.NextUnsentButton(),
+                                    controls.SearchBox(),         controls.UnsentOnlyBox(),
+                                    controls.HideUnreachableBox()};
+        for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+            QWidget* next = order[i]->nextInFocusChain();
+            while (next && next->focusPolicy() == Qt::NoFocus)
+                next = next->nextInFocusChain();
+            QCOMPARE(next, order[i + 1]);
+        }
+    }
+
     void profileLabelShowsItsWholeText_data()
     {
         QTest::addColumn<int>("pointSize"); // 0: the default font
