@@ -3,7 +3,7 @@
 #include "../directory_db/DatabaseGenerator.h"
 #include "support/RecordingPresenter.h"
 #include "support/WaitUntil.h"
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QCheckBox>

@@ -1,6 +1,8 @@
 #include "app/TerminationSignals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QWidget>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -52,6 +54,16 @@ CTerminationSignals::~CTerminationSignals()
     close(g_pipe[0]);
     close(g_pipe[1]);
     g_pipe[0] = g_pipe[1] = -1;
+}
+
+void CTerminationSignals::CloseOnRequest(QWidget& window)
+{
+    connect(this, &CTerminationSignals::terminationRequested, &window, [&window] {
+        // A modal dialog's own event loop would otherwise keep the process alive, its window
+        // gone, until someone closed a dialog nobody can see the reason for any more.
+        if (window.close())
+            QCoreApplication::exit(0);
+    });
 }
 
 void CTerminationSignals::OnSignalArrived()

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QSocketNotifier;
+class QWidget;
 
 // Turns SIGTERM, SIGINT and SIGHUP into a signal on the event loop, so that a session ending
 // or a kill closes the window the normal way, which saves the profiles, instead of ending the
@@ -15,6 +16,10 @@ public:
     // Needs the application object. One instance per process.
     explicit CTerminationSignals(QObject* parent = nullptr);
     ~CTerminationSignals() override;
+
+    // Each request closes `window` the normal way; once it has closed, every event loop ends,
+    // so that the process ends even while one of the window's modal dialogs is open.
+    void CloseOnRequest(QWidget& window);
 
 signals:
     void terminationRequested();

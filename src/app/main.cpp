@@ -89,8 +89,7 @@ int main(int argc, char* argv[])
     }
 
     CSubmitterDlg window(SubmitterEnvironment::Default(dataFolder));
-    QObject::connect(&termination, &CTerminationSignals::terminationRequested, &window,
-                     &QWidget::close);
+    termination.CloseOnRequest(window);
     window.show();
     // The program ends when its one window closes.
     return application.exec();

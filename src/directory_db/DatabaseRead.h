@@ -11,4 +11,6 @@ struct DatabaseRead
     // document, which is empty when the file is missing, malformed or hostile.
     std::shared_ptr<const CDatabaseDocument> document;
     bool loaded = false; // the file was read and parsed
+    // The user's own file exists but could not be read: its directories are missing.
+    bool userFileUnreadable = false;
 };

@@ -9,6 +9,7 @@
 #include "directory_db/VariableTable.h"
 
 #include <exception>
+#include <filesystem>
 
 // Every query copies m_document first and works on that copy only: a message box it shows lets
 // the main window reload the database meanwhile, and the copy keeps the old document alive.
@@ -26,6 +27,15 @@ SharedDirectorySource ReadDirectorySource(const std::string& path)
         return nullptr;
     std::optional<std::string> bytes = ReadDatabaseFile(path);
     return bytes ? CDirectorySource::Read(std::move(*bytes)) : nullptr;
+}
+
+// A file that is there (or might be: its folder cannot be searched) but gave no source.
+bool IsUnreadable(const std::string& path, const SharedDirectorySource& source)
+{
+    if (path.empty() || source)
+        return false;
+    std::error_code error;
+    return std::filesystem::exists(path, error) || error;
 }
 
 } // namespace
@@ -56,9 +66,10 @@ DatabaseRead CDirectoryDatabase::ReadFile(const std::string& path, const std::st
     try {
         SharedDirectorySource vendor = ReadDirectorySource(path);
         const bool loaded = vendor != nullptr;
-        return {std::make_shared<const CDatabaseDocument>(std::move(vendor),
-                                                          ReadDirectorySource(userPath)),
-                loaded};
+        SharedDirectorySource user = ReadDirectorySource(userPath);
+        const bool userFileUnreadable = IsUnreadable(userPath, user);
+        return {std::make_shared<const CDatabaseDocument>(std::move(vendor), std::move(user)),
+                loaded, userFileUnreadable};
     } catch (const std::exception&) {
         return {};
     }

@@ -1,11 +1,5 @@
 #include "page_filling/DirectoryListEntry.h"
 
-namespace {
-
-constexpr const char* kMarkerStart = " [";
-
-} // namespace
-
 std::string MakeDirectoryListEntry(const std::string& directoryName, SentMarker marker)
 {
     switch (marker) {
@@ -17,9 +11,4 @@ std::string MakeDirectoryListEntry(const std::string& directoryName, SentMarker 
         break;
     }
     return directoryName;
-}
-
-std::string DirectoryNameFromEntry(const std::string& entry)
-{
-    return entry.substr(0, entry.find(kMarkerStart));
 }

@@ -11,6 +11,3 @@ enum class SentMarker
 };
 
 std::string MakeDirectoryListEntry(const std::string& directoryName, SentMarker marker);
-
-// The directory name an entry stands for: its text before the first " [".
-std::string DirectoryNameFromEntry(const std::string& entry);

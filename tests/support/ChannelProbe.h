@@ -13,6 +13,7 @@ public:
     int renderedFrames = 0;
 
 public slots:
-    void invoke() { ++submissions; }
+    // As the program's sink, it counts only the submissions of a form that holds a filled field.
+    void invoke(bool holdsFilledField) { submissions += holdsFilledField ? 1 : 0; }
     void frameRendered() { ++renderedFrames; }
 };

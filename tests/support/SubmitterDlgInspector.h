@@ -2,8 +2,10 @@
 
 #include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
+#include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,17 +104,34 @@ public:
         qFatal("no menu command %s", qPrintable(text));
     }
 
-    bool HasProfile() const { return m_window.m_hasProfile; }
-    const ProfileRecord& CurrentProfile() const { return m_window.m_currentProfile; }
-    std::string& CurrentDirectory() const { return m_window.m_currentDirectory; }
-    bool& FillPending() const { return m_window.m_fillPending; }
-    bool& Submitted() const { return m_window.m_submitted; }
-    uint32_t SubmitTime() const { return m_window.m_submitTime; }
+    // Where a widget lies in the window's client area, whichever part holds it.
+    QRect ClientGeometry(const QWidget& widget) const
+    {
+        return {widget.mapTo(m_window.centralWidget(), QPoint(0, 0)), widget.size()};
+    }
+
+    bool HasProfile() const { return Profile().HasProfile(); }
+    const ProfileRecord& CurrentProfile() const { return Profile().Record(); }
+    const CCurrentProfile& Profile() const { return *Child<CCurrentProfile>("currentProfile"); }
+    const std::string& CurrentDirectory() const { return Session().Directory(); }
+    bool FillPending() const { return Session().Snapshot().fillPending; }
+    bool Submitted() const { return Session().Snapshot().submitted; }
+    uint32_t SubmitTime() const { return Session().Snapshot().submitTime; }
+    // Puts the page's submission state as a test needs it.
+    void SetPageState(const std::string& directory, bool fillPending, bool submitted) const
+    {
+        CSubmissionSession::State state = Session().Snapshot();
+        state.directory = directory;
+        state.fillPending = fillPending;
+        state.submitted = submitted;
+        Session().Restore(state);
+    }
+    CSubmissionSession& Session() const { return *Child<CSubmissionSession>("submissionSession"); }
 
 private:
-    template <class Widget> Widget* Child(const char* name) const
+    template <class Part> Part* Child(const char* name) const
     {
-        auto* child = m_window.findChild<Widget*>(QString::fromLatin1(name));
+        auto* child = m_window.findChild<Part*>(QString::fromLatin1(name));
         Q_ASSERT_X(child, "SubmitterDlgInspector", name);
         return child;
     }

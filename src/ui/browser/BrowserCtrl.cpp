@@ -64,6 +64,9 @@ CBrowserCtrl::CBrowserCtrl(QWidget* parent)
         if (report.formWatched)
             m_page->ArmSubmissionFallback(m_page->DocumentGeneration());
     });
+    // Heard before the submission's navigation reaches the page, which then knows whose it is.
+    connect(m_pageEvents, &CPageEvents::formSubmitting, m_page,
+            &CBrowserPage::NoteFormDataCollected);
 
     connect(m_page, &QWebEnginePage::loadStarted, this,
             [this] { m_readyState = kReadyStateLoading; });

@@ -1,8 +1,8 @@
 #include "ui/browser/BrowserPage.h"
 
+#include "ui/browser/PlainTextInput.h"
+
 #include <QDesktopServices>
-#include <QInputDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWebEngineNewWindowRequest>
@@ -25,7 +25,17 @@ CBrowserPage::CBrowserPage(QWidget* dialogParent)
 void CBrowserPage::ArmSubmissionFallback(uint64_t generation)
 {
     if (generation == m_documentGeneration)
-        m_armedGeneration = generation;
+        m_submissionWatch.Arm(generation);
+}
+
+void CBrowserPage::NoteFormDataCollected(bool holdsFilledField)
+{
+    m_submissionWatch.OnFormDataCollected(m_documentGeneration, holdsFilledField);
+}
+
+bool CBrowserPage::CountsSubmitEvent(bool holdsFilledField) const
+{
+    return m_submissionWatch.CountsSubmitEvent(m_documentGeneration, holdsFilledField);
 }
 
 bool CBrowserPage::acceptNavigationRequest(const QUrl&, NavigationType type, bool isMainFrame)
@@ -33,11 +43,14 @@ bool CBrowserPage::acceptNavigationRequest(const QUrl&, NavigationType type, boo
     if (!isMainFrame)
         return true;
     // form.submit() fires no submit event, but its navigation still passes here, before the
-    // result page starts loading.
-    const bool armedFormLeft = m_armedGeneration == m_documentGeneration;
+    // result page starts loading, and after the page's scripts reported whose data it carries.
+    const bool filledFormLeft = m_submissionWatch.CountsNavigation(
+        m_documentGeneration, type == NavigationTypeFormSubmitted);
     ++m_documentGeneration;
-    if (armedFormLeft && type == NavigationTypeFormSubmitted)
+    if (filledFormLeft)
         emit armedFormSubmitted();
+    if (type == NavigationTypeBackForward || type == NavigationTypeReload)
+        emit historyNavigationStarted();
     return true;
 }
 
@@ -76,15 +89,9 @@ bool CBrowserPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& 
 bool CBrowserPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
                                     const QString& defaultValue, QString* result)
 {
-    QPointer<QInputDialog> dialog = new QInputDialog(m_dialogParent);
-    dialog->setWindowTitle(DialogCaption(securityOrigin));
-    dialog->setLabelText(msg);
-    for (QLabel* label : dialog->findChildren<QLabel*>())
-        label->setTextFormat(Qt::PlainText);
-    dialog->setTextValue(defaultValue);
-    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
-    if (accepted)
-        *result = dialog->textValue();
-    delete dialog;
-    return accepted;
+    const std::optional<QString> answer =
+        AskForPlainText(m_dialogParent, DialogCaption(securityOrigin), msg, defaultValue);
+    if (answer)
+        *result = *answer;
+    return answer.has_value();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "page_filling/SubmissionWatch.h"
+
 #include <QWebEnginePage>
 #include <cstdint>
 
@@ -18,14 +20,18 @@ public:
     // Counts the main frame's documents: it moves on with every navigation the page accepts,
     // so work started on one document can tell that the page has moved on since.
     uint64_t DocumentGeneration() const { return m_documentGeneration; }
-    // The form of document `generation` is being watched: a form submission that leaves that
-    // document counts as a submission even when no submit event fired.
+    // The fill of document `generation` set fields: the submission of a form holding one of
+    // them that leaves that document counts even when no submit event fired.
     void ArmSubmissionFallback(uint64_t generation);
-    // The document whose form is watched is still the one shown: no navigation has left it.
-    bool ShowsWatchedDocument() const { return m_armedGeneration == m_documentGeneration; }
+    // The document shown collects a form's data to submit it.
+    void NoteFormDataCollected(bool holdsFilledField);
+    // A submit event of the document shown went through: true when it is the filled form's.
+    bool CountsSubmitEvent(bool holdsFilledField) const;
 
 signals:
     void armedFormSubmitted();
+    // Back, Forward or Reload: a page the user went to, never one the program opened.
+    void historyNavigationStarted();
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -40,5 +46,5 @@ private:
 
     QWidget* m_dialogParent;
     uint64_t m_documentGeneration = 0;
-    uint64_t m_armedGeneration = UINT64_MAX;
+    CSubmissionWatch m_submissionWatch;
 };

@@ -15,3 +15,8 @@ void CPageEvents::fillUpdated(const QString& report)
     if (const std::optional<FillReport> parsed = FillReportFromJson(report))
         emit fillReported(*parsed);
 }
+
+void CPageEvents::formDataCollected(bool holdsFilledField)
+{
+    emit formSubmitting(holdsFilledField);
+}

@@ -25,8 +25,12 @@ public slots:
     void documentReady(const QString& url);
     // Called from the page with the fill report (JSON) after late fields were filled.
     void fillUpdated(const QString& report);
+    // Called from the page as a form's data is collected for a submission, before it leaves,
+    // telling whether the form holds a field the fill set.
+    void formDataCollected(bool holdsFilledField);
 
 signals:
     void pageReady(const QUrl& url);
     void fillReported(const FillReport& report);
+    void formSubmitting(bool holdsFilledField);
 };

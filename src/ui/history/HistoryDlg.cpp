@@ -20,12 +20,18 @@ CHistoryDlg::CHistoryDlg(std::string historyPath, QWidget* parent)
     m_events = new CHistoryTableModel(this);
     m_filter = new CHistoryFilterModel(*m_events, this);
 
+    // The object names let tests and accessibility tools find them.
     m_profileFilter = new QComboBox(this);
+    m_profileFilter->setObjectName(QStringLiteral("profileFilter"));
     m_directoryFilter = new QComboBox(this);
+    m_directoryFilter->setObjectName(QStringLiteral("directoryFilter"));
     m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("historyProblem"));
+    m_problem->setTextFormat(Qt::PlainText); // the reason may quote a path
     m_problem->setWordWrap(true);
     m_problem->hide();
     m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("historyTable"));
     m_table->setModel(m_filter);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

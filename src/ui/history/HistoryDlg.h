@@ -31,8 +31,6 @@ signals:
     void directoryActivated(const QByteArray& directory);
 
 private:
-    friend class HistoryDlgTest;
-
     static void FillFilter(QComboBox& combo, const std::set<std::string>& names,
                            const QString& everything);
     static std::optional<std::string> ChosenName(const QComboBox& combo);

@@ -29,5 +29,7 @@ void CMessageBoxPresenter::ShowMessage(const std::string& text, const std::strin
     // main window again, while its nested event loop keeps the main window's timer running.
     QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok, m_owner);
+    // Messages quote names from the database, profiles and pages: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }

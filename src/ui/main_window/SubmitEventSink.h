@@ -15,8 +15,9 @@ public:
     CSubmitEventSink(const CBrowserPage& page, QObject* parent);
 
 public slots:
-    // Called from the page; takes no arguments, so a page can pass nothing in.
-    void invoke();
+    // Called from the page when a submit event went through, telling whether the submitted
+    // form holds a field the fill set.
+    void invoke(bool holdsFilledField);
 
 signals:
     void formSubmitted();

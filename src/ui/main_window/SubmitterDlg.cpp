@@ -1,31 +1,32 @@
 #include "ui/main_window/SubmitterDlg.h"
 
 #include "common/BuildConfig.h"
-#include "directory_db/UntrustedXml.h"
-#include "history/HistoryRecorder.h"
-#include "profiles/StateFile.h"
+#include "history/HistoryEvent.h"
 #include "ui/about/HelpPages.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageEvents.h"
-#include "ui/directory_lists/DirectoryListCommands.h"
 #include "ui/directory_check/DirectoryCheckController.h"
-#include "ui/main_window/DirectoryEntryDelegate.h"
-#include "ui/main_window/DirectoryFilterProxy.h"
-#include "ui/main_window/DirectoryListModel.h"
-#include "ui/main_window/DirectoryListView.h"
+#include "ui/directory_editor/DirectoryCommands.h"
+#include "ui/directory_editor/MeaningFillOffer.h"
+#include "ui/directory_lists/DirectoryListCommands.h"
+#include "ui/directory_panel/DirectoryListPanel.h"
+#include "ui/feed_check/FeedCheckCommands.h"
+#include "ui/history/HistoryCommands.h"
+#include "ui/main_window/AssistantStatus.h"
+#include "ui/main_window/StartupReads.h"
+#include "ui/main_window/SubmissionSession.h"
+#include "ui/profiles/CurrentProfile.h"
+#include "ui/profiles/ProfileSelector.h"
+#include "ui/settings/DatabaseSourceDlg.h"
+#include "ui/settings/ProgramSettings.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFontDatabase>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -34,27 +35,13 @@ namespace {
 // its height.
 constexpr QSize kInitialClientSize(618 * 6 / 4, 397 * 13 / 8);
 
-// Where the list begins, under the Fill and Next unsent buttons and the filter.
+// Where the directory panel begins: Next unsent under the Fill button, then the search box and
+// the filters, and the list, which ends 15 pixels above the bottom.
+constexpr int kPanelTop = 66;
 constexpr int kListTop = 142;
 
 // Below this the layout would give the browser or the list a negative size.
 constexpr QSize kMinimumClientSize(260, kListTop + 15);
-
-constexpr int kTimerPeriodMs = 100;
-
-QFuture<DatabaseRead> StartDatabaseRead(const std::string& path, const std::string& userPath)
-{
-    // libxml2 sets itself up on this thread before any worker parses.
-    InitUntrustedXml();
-    return QtConcurrent::run(&CDirectoryDatabase::ReadFile, path, userPath);
-}
-
-// The first control with text waits for the font database, which reads the system's font
-// configuration; a worker fills it meanwhile, while this thread starts the browser engine.
-QFuture<void> StartFontDatabase()
-{
-    return QtConcurrent::run([] { QFontDatabase::families(); });
-}
 
 } // namespace
 
@@ -63,6 +50,19 @@ QFuture<void> StartFontDatabase()
 static void InitIconResource()
 {
     Q_INIT_RESOURCE(kestrine);
+}
+
+CProgramSettings SubmitterEnvironment::UpdateSettings() const
+{
+    // Without a choice of the user's, updates come from the build's vendor.
+    return CProgramSettings(dataFolder.path,
+                            QString::fromStdString("http://" + vendorHost + "/updates/demo.xml"));
+}
+
+std::string SubmitterEnvironment::UserDirectoriesPath() const
+{
+    // Without a data folder there is no file, rather than one in whatever folder is current.
+    return dataFolder.path.empty() ? std::string() : dataFolder.UserDirectoriesFile();
 }
 
 SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
@@ -74,30 +74,26 @@ SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
 
 CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
-      m_startupDatabase(
-          StartDatabaseRead(m_environment.dataFolder.databaseFile, UserDirectoriesPath())),
-      m_fontDatabase(StartFontDatabase()), m_windowBoxes(this), m_unownedBoxes(nullptr),
-      m_presenter(m_environment.windowMessages ? *m_environment.windowMessages : m_windowBoxes),
-      m_databasePresenter(m_environment.databaseMessages ? *m_environment.databaseMessages
-                                                         : m_unownedBoxes),
-      m_database(m_databasePresenter)
+      m_startup(new CStartupReads(m_environment.dataFolder.databaseFile,
+                                  m_environment.UserDirectoriesPath(), this)),
+      m_presenters(this, m_environment.windowMessages, m_environment.databaseMessages),
+      m_database(m_presenters.Database())
 {
     InitIconResource();
-    m_icon = QIcon(QStringLiteral(":/icons/kestrine.svg"));
     setWindowTitle(tr("Kestrine V1.0"));
-    setWindowIcon(m_icon);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kestrine.svg")));
+    m_profile = new CCurrentProfile(m_profileManager.Profiles(), m_environment.dataFolder,
+                                    m_presenters.Window(), this);
+    m_profile->setObjectName(QStringLiteral("currentProfile"));
     CreateControls();
     CreateMenu();
-    StartHistory();
+    ConnectParts();
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
     resize(kInitialClientSize + QSize(0, menuHeight + statusBar()->sizeHint().height()));
     OnInitDialog();
 }
 
-CSubmitterDlg::~CSubmitterDlg()
-{
-    m_fontDatabase.waitForFinished();
-}
+CSubmitterDlg::~CSubmitterDlg() = default;
 
 void CSubmitterDlg::CreateControls()
 {
@@ -105,85 +101,92 @@ void CSubmitterDlg::CreateControls()
     client->setMinimumSize(kMinimumClientSize);
     setCentralWidget(client);
 
-    // Created in tab order. The object names let tests and accessibility tools find them.
+    // The object names let tests and accessibility tools find them.
     m_browser = new CBrowserCtrl(client);
     m_browser->setObjectName(QStringLiteral("browser"));
+    m_session = new CSubmissionSession(*m_browser, m_database, *m_profile, m_environment.clock,
+                                       m_presenters.Window(), this);
+    m_session->setObjectName(QStringLiteral("submissionSession"));
     // The start page does not depend on anything else of the window, and loads while the rest
-    // is built and the database is read.
-    InstallSubmitEventSink();
+    // is built and the database is read. It shows the user's work once that is known.
     m_helpPages = new CHelpPages(
-        *m_browser, m_environment.vendorHost, [this] { return StartState(); }, this);
+        *m_browser, m_environment.vendorHost,
+        [this] {
+            StartPageState state;
+            state.profiles = m_profileManager.Profiles().Profiles().size();
+            if (m_profile->HasProfile())
+                state.currentProfile = m_directoryPanel->MarkingProfile();
+            if (IsDatabaseLoaded()) {
+                state.directories = m_directoryPanel->DirectoryCount();
+                state.sent = m_directoryPanel->SentCount();
+            }
+            return state;
+        },
+        this);
     m_helpPages->Show(CHelpPages::Page::Start);
     connect(this, &CSubmitterDlg::databaseLoaded, m_helpPages, &CHelpPages::ShowState);
-    m_directoryModel = new CDirectoryListModel(this);
-    m_directoryModel->SetUserDirectoryTest(
+    m_directoryPanel = new CDirectoryListPanel(m_presenters.Window(), client);
+    m_directoryPanel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });
-    m_directoryFilter = new CDirectoryFilterProxy(*m_directoryModel, this);
-    m_directoryList = new CDirectoryListView(client);
-    m_directoryList->setObjectName(QStringLiteral("directoryList"));
-    m_directoryList->setModel(m_directoryFilter);
-    m_directoryList->setItemDelegate(new CDirectoryEntryDelegate(m_directoryList));
-    m_profileCombo = new QComboBox(client);
+    m_profileCombo = new CProfileSelector(client);
     m_profileCombo->setObjectName(QStringLiteral("profileCombo"));
     m_profileLabel = new QLabel(tr("Profile:"), client);
     m_profileLabel->setObjectName(QStringLiteral("profileLabel"));
     m_fillButton = new QPushButton(tr("&Fill current page"), client);
     m_fillButton->setObjectName(QStringLiteral("fillButton"));
-    CreateAssistantControls(client);
+    m_directoryPanel->TabThrough({m_profileCombo, m_fillButton});
+    m_status = new CAssistantStatus(*statusBar());
+    // The check keeps its findings beside the history, where the history is kept.
+    const bool keepsHistory =
+        m_environment.dataFolder.problem.empty() && !m_environment.dataFolder.path.empty();
     m_directoryCheck = new CDirectoryCheckController(
-        {m_environment.dataFolder.databaseFile, UserDirectoriesPath(),
-         m_environment.dataFolder.problem.empty() ? HistoryPath() : std::string()},
-        *m_browser, m_presenter, this);
-    connect(m_directoryCheck, &CDirectoryCheckController::resultsArrived, m_directoryModel,
-            &CDirectoryListModel::MergeCheckResults);
-    connect(m_directoryCheck, &CDirectoryCheckController::addThisPageRequested, this,
-            &CSubmitterDlg::AddThisPage);
-    connect(this, &CSubmitterDlg::userDirectorySaved, m_directoryCheck,
-            &CDirectoryCheckController::CheckAgain);
-    m_directoryCheck->LoadResults();
-
-    // Programmatic changes of the selection go through SelectDirectory, and the selector's are
-    // blocked, so the handlers see only the user's choices.
-    connect(m_directoryList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] {
-                if (!m_changingSelection)
-                    OnSelchangeDirectoryList();
-            });
-    connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
-            &CSubmitterDlg::OnSelchangeProfileCombo);
-    connect(m_fillButton, &QPushButton::clicked, this, &CSubmitterDlg::OnFill);
+        {m_environment.dataFolder.databaseFile, m_environment.UserDirectoriesPath(),
+         keepsHistory ? m_environment.dataFolder.HistoryFile() : std::string()},
+        *m_browser, m_presenters.Window(), this);
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("submissionTimer"));
-    connect(m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
-    connect(m_browser->PageEvents(), &CPageEvents::pageReady, this, &CSubmitterDlg::OnPageReady);
-    connect(m_browser->PageEvents(), &CPageEvents::fillReported, this,
-            &CSubmitterDlg::ShowFillReport);
-    connect(&m_startupDatabaseWatcher, &QFutureWatcher<DatabaseRead>::finished, this,
-            &CSubmitterDlg::OnDatabaseRead);
     client->installEventFilter(this);
 }
 
 void CSubmitterDlg::CreateMenu()
 {
+    m_history =
+        new CHistoryCommands(*this, m_environment.dataFolder, *m_profile, m_presenters.Window());
+    m_directoryCommands = new CDirectoryCommands(
+        *this, *m_browser, m_database, *m_directoryPanel, *m_profile, m_environment.dataFolder,
+        m_presenters.Window(), [this] { m_startup->Await(); });
+    m_feedCheck = new CFeedCheckCommands(*this, m_profileManager.Profiles(), m_presenters.Window());
+
     QMenu* file = menuBar()->addMenu(tr("&File"));
     auto* directoryLists = new CDirectoryListCommands(
         [this]() -> const CDirectoryDatabase& {
-            AwaitStartupDatabase();
+            m_startup->Await();
             return m_database;
         },
-        [this](const auto& change) { return ChangeUserDirectories(change); }, m_presenter, this);
+        [this](const auto& change) { return m_directoryCommands->ChangeUserDirectories(change); },
+        m_presenters.Window(), this);
     directoryLists->AddTo(file);
-    AddHistoryCommands(file);
+    m_history->AddCommands(*menuBar(), *file);
     file->addAction(tr("E&xit"), this, &CSubmitterDlg::OnExit);
 
     QMenu* settings = menuBar()->addMenu(tr("&Settings"));
     settings->addAction(tr("Manage Profiles"), this, &CSubmitterDlg::OnManageProfiles);
     settings->addAction(tr("Update RSS Directory Database"), this,
                         &CSubmitterDlg::OnUpdateDatabase);
-    settings->addAction(tr("Database Source…"), this, &CSubmitterDlg::OnDatabaseSource);
+    settings->addAction(tr("Database Source…"), this, [this] {
+        CProgramSettings source = m_environment.UpdateSettings();
+        CDatabaseSourceDlg(source, this).exec();
+    });
     settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
 
-    CreateDirectoryMenus();
+    QMenu* directory = m_directoryCommands->AddMenus();
+    directory->addSeparator();
+    directory->addAction(tr("Check &Directories\u2026"), this, [this] {
+        m_directoryCheck->CheckDirectories(m_profile->Record().cat, m_profile->Record().subcat);
+    });
+    directory->addAction(tr("Re&pair\u2026"), this, [this] {
+        m_directoryCheck->Repair(m_directoryPanel->SelectedDirectory().value_or(std::string()));
+    });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("User Guide"), this, &CSubmitterDlg::OnUserGuide);
@@ -191,59 +194,113 @@ void CSubmitterDlg::CreateMenu()
     help->addAction(tr("&About Kestrine"), this, &CSubmitterDlg::OnAbout);
 }
 
-void CSubmitterDlg::OnInitDialog()
+// Who hears whom. Programmatic changes of the list's selection and the selector's are quiet,
+// so the handlers see only the user's choices.
+void CSubmitterDlg::ConnectParts()
 {
-    std::string rememberedName;
-    if (!m_environment.dataFolder.path.empty())
-        state_file::Load(StateFilePath(), rememberedName, m_profileManager.Profiles());
-    m_markingProfile = rememberedName;
-    if (!rememberedName.empty()) {
-        // Current even when no stored profile carries the name: every entry then shows
-        // " [not sent]" until the user picks or manages a profile.
-        m_profileManager.Profiles().GetProfile(rememberedName, m_currentProfile);
-        m_hasProfile = true;
-    }
+    // A sent mark is written to sv.dat at once: a crash or File > Exit must not lose it and
+    // invite the user to submit the same feed twice.
+    const auto recordSent = [this](const std::string& profile, const std::string& directory) {
+        if (!m_profileManager.Profiles().MarkSent(profile, directory))
+            return;
+        m_profile->SaveStateFileOrWarn();
+        m_directoryPanel->MarkSent(directory);
+    };
+    auto* meaningFill = new CMeaningFillOffer(*this, *m_browser, m_database, *m_profile);
 
-    FillProfileCombo();
-    if (m_hasProfile)
-        SelectProfileByName(rememberedName);
+    connect(m_directoryPanel, &CDirectoryListPanel::directoryPicked, this,
+            &CSubmitterDlg::OnSelchangeDirectoryList);
+    connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
+            &CSubmitterDlg::OnSelchangeProfileCombo);
+    connect(m_fillButton, &QPushButton::clicked, this, &CSubmitterDlg::OnFill);
+    connect(m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
+    connect(m_startup, &CStartupReads::databaseRead, this, &CSubmitterDlg::OnDatabaseRead);
 
-    // The engine needs this thread's event loop to load the start page, so the list waits for
-    // the database's read instead of the thread.
-    m_startupDatabaseWatcher.setFuture(m_startupDatabase);
-    m_timer->start(kTimerPeriodMs);
+    // The assistant's status bar.
+    connect(m_directoryPanel, &CDirectoryListPanel::progressChanged, m_status,
+            &CAssistantStatus::ShowProgress);
+    connect(m_directoryPanel, &CDirectoryListPanel::statusReported, m_status,
+            &CAssistantStatus::ShowStatus);
+    connect(m_browser->PageEvents(), &CPageEvents::fillReported, m_status,
+            &CAssistantStatus::ShowFillReport);
 
-    if (!m_environment.dataFolder.problem.empty())
-        QTimer::singleShot(0, this, &CSubmitterDlg::WarnAboutDataFolder);
+    // What the page's submission session reports.
+    connect(m_session, &CSubmissionSession::opened, this,
+            [this](const std::string& directory, const QUrl& page) {
+                m_history->Record(HistoryEventKind::Opened, directory, page);
+            });
+    connect(m_session, &CSubmissionSession::filled, this,
+            [this, meaningFill](const std::string& directory, const QUrl& page,
+                                const FillReport& report, int fieldsTotal, bool byButton) {
+                m_status->ShowFillReport(report);
+                m_history->Record(HistoryEventKind::Filled, directory, page, report.fieldsSet,
+                                  fieldsTotal);
+                if (byButton && report.fieldsSet == 0)
+                    meaningFill->Offer(m_session->Directory());
+            });
+    connect(m_session, &CSubmissionSession::submitted, this,
+            [this](const std::string& directory, const QUrl& page) {
+                m_history->Record(HistoryEventKind::Submitted, directory, page);
+            });
+    connect(m_session, &CSubmissionSession::confirmationRead, this,
+            [this](const std::string& directory, const QUrl& page, bool confirmed) {
+                m_history->Record(confirmed ? HistoryEventKind::Confirmed
+                                            : HistoryEventKind::NotConfirmed,
+                                  directory, page);
+            });
+    connect(m_session, &CSubmissionSession::confirmed, this, recordSent);
+    connect(m_session, &CSubmissionSession::confirmationUnknown, m_directoryCommands,
+            &CDirectoryCommands::LearnConfirmation);
+
+    // The user's directories and the marks set by hand.
+    connect(m_directoryCommands, &CDirectoryCommands::addressOpening, m_session,
+            &CSubmissionSession::DropPendingFill);
+    connect(m_directoryCommands, &CDirectoryCommands::directorySaved, m_session,
+            &CSubmissionSession::SetDirectory);
+    connect(m_directoryCommands, &CDirectoryCommands::confirmed, this, recordSent);
+    connect(m_directoryCommands, &CDirectoryCommands::directoriesChanged, this,
+            [this] { RebuildDirectoryList(m_profile->Record().name); });
+    connect(m_directoryCommands, &CDirectoryCommands::marksChanged, this,
+            [this] { MarkDirectoryList(m_profile->Record().name); });
+    connect(m_directoryPanel, &CDirectoryListPanel::markRequested, m_history,
+            &CHistoryCommands::SetSentByHand);
+    connect(m_history, &CHistoryCommands::marksChanged, this, [this] {
+        const std::optional<std::string> selected = m_directoryPanel->SelectedDirectory();
+        MarkDirectoryList(m_profile->Record().name);
+        m_directoryPanel->SelectDirectory(selected.value_or(std::string()));
+    });
+    connect(m_history, &CHistoryCommands::directoryRequested, this,
+            [this](const std::string& directory) {
+                if (!m_directoryPanel->SelectDirectory(directory)) {
+                    m_presenters.Window().ShowMessage(
+                        "The directory \"" + directory +
+                            "\" is no longer in the directory database.",
+                        "Error", MessageIcon::Exclamation);
+                    return;
+                }
+                // As if the user picked it in the list: the page opens and fills.
+                if (m_directoryPanel->SelectedDirectory())
+                    OnSelchangeDirectoryList();
+                activateWindow();
+            });
+    // The directory check's findings, and the repairs it asks for.
+    connect(m_directoryCheck, &CDirectoryCheckController::resultsArrived, m_directoryPanel,
+            &CDirectoryListPanel::MergeCheckResults);
+    connect(m_directoryCheck, &CDirectoryCheckController::addThisPageRequested, m_directoryCommands,
+            &CDirectoryCommands::AddThisPage);
+    connect(m_directoryCommands, &CDirectoryCommands::directorySaved, m_directoryCheck,
+            &CDirectoryCheckController::CheckAgain);
+    m_directoryCheck->LoadResults();
+    connect(m_feedCheck, &CFeedCheckCommands::profileChanged, this,
+            [this](const std::string& profileName) {
+                m_profile->Refresh(profileName);
+                m_profile->SaveStateFileOrWarn();
+            });
 }
 
-void CSubmitterDlg::WarnAboutDataFolder()
+bool CSubmitterDlg::IsDatabaseLoaded() const
 {
-    m_presenter.ShowMessage(
-        "Kestrine cannot save your profiles: " + m_environment.dataFolder.problem +
-            ". You can go on working, but changes to your profiles and the "
-            "directories marked as sent will be lost when Kestrine closes.",
-        "Kestrine", MessageIcon::Exclamation);
-}
-
-void CSubmitterDlg::OnDatabaseRead()
-{
-    if (m_databaseLoaded)
-        return;
-    m_database.Adopt(m_startupDatabase.result());
-    m_startupDatabase = {};
-    // Marked for the profile that is current now, which the user may have picked meanwhile.
-    RebuildDirectoryList(m_markingProfile);
-    m_databaseLoaded = true;
-    emit databaseLoaded();
-}
-
-void CSubmitterDlg::AwaitStartupDatabase()
-{
-    if (m_databaseLoaded)
-        return;
-    m_startupDatabase.waitForFinished();
-    OnDatabaseRead();
+    return m_startup->IsDelivered();
 }
 
 bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)
@@ -257,9 +314,9 @@ bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CSubmitterDlg::OnSize(int cx, int cy)
 {
-    // The right-hand column keeps to the right edge; the browser takes the rest. Next unsent
-    // sits under the Fill button and the filter above the list, which starts below them.
-    m_directoryList->setGeometry(cx - 235, kListTop, 220, cy - kListTop - 15);
+    // The right-hand column keeps to the right edge; the browser takes the rest. The panel
+    // holds Next unsent under the Fill button, and the filter above the list.
+    m_directoryPanel->setGeometry(cx - 235, kPanelTop, 220, cy - kPanelTop - 15);
     // At least the old 35 × 15, and as much as its text takes in the font in use: a fixed
     // size cut off the colon.
     const QSize label = m_profileLabel->sizeHint().expandedTo(QSize(35, 15));
@@ -267,17 +324,13 @@ void CSubmitterDlg::OnSize(int cx, int cy)
     m_fillButton->setGeometry(cx - 190, 40, 140, 22);
     m_profileCombo->setGeometry(cx - 180, 11, 150, 20);
     m_browser->setGeometry(10, 10, cx - 260, cy - 25);
-    m_nextUnsentButton->setGeometry(cx - 190, 66, 140, 22);
-    m_searchBox->setGeometry(cx - 235, 94, 220, 22);
-    m_unsentOnlyBox->setGeometry(cx - 235, 120, 100, 18);
-    m_hideUnreachableBox->setGeometry(cx - 130, 120, 115, 18);
 }
 
 void CSubmitterDlg::closeEvent(QCloseEvent* event)
 {
     // Also before File > Exit: a mark that arrives is saved at once, as every mark is.
-    WaitForPageReads();
-    if (m_exitWithoutSaving || SaveStateFileOrWarn())
+    m_session->WaitForPageReads();
+    if (m_exitWithoutSaving || m_profile->SaveStateFileOrWarn())
         event->accept();
     else
         event->ignore();
@@ -287,37 +340,4 @@ void CSubmitterDlg::OnExit()
 {
     m_exitWithoutSaving = true;
     close();
-}
-
-WriteOutcome CSubmitterDlg::SaveStateFile()
-{
-    // The copy's name, not the selector's text: that is the profile the window works with.
-    const std::string currentName = m_hasProfile ? m_currentProfile.name : std::string();
-    return state_file::Save(StateFilePath(), currentName, m_profileManager.Profiles());
-}
-
-bool CSubmitterDlg::SaveStateFileOrWarn()
-{
-    // The user heard at start why nothing can be saved, and nothing is written anywhere else.
-    if (!m_environment.dataFolder.problem.empty())
-        return true;
-    const WriteOutcome outcome = SaveStateFile();
-    if (!outcome.ok) {
-        m_presenter.ShowMessage(
-            "Kestrine could not save your profiles to sv.dat: " + outcome.error +
-                ". Fix the problem and close the window again, or choose "
-                "File > Exit to quit without saving.",
-            "Error", MessageIcon::Exclamation);
-    }
-    return outcome.ok;
-}
-
-std::string CSubmitterDlg::StateFilePath() const
-{
-    return m_environment.dataFolder.StateFile();
-}
-
-QString CSubmitterDlg::VendorUrl(const char* path) const
-{
-    return QString::fromStdString("http://" + m_environment.vendorHost + path);
 }

@@ -110,9 +110,7 @@ void HelpCommandsTest::helpPagesReplaceThePageAndKeepTheSubmissionState()
     Inspect(*m_window).Browser()->Navigate(
         QString::fromStdString(m_environment->server.Url("/submit")));
     QVERIFY(LoadedPage("/submit"));
-    Inspect(*m_window).CurrentDirectory() = "Some Directory";
-    Inspect(*m_window).FillPending() = true;
-    Inspect(*m_window).Submitted() = true;
+    Inspect(*m_window).SetPageState("Some Directory", true, true);
 
     QAction* action = HelpAction(*m_window, command);
     QVERIFY(action != nullptr);

@@ -12,7 +12,8 @@
 namespace {
 
 // A directory's submission page: a paragraph named like a field ahead of the form, fields that
-// share a name, one found by id, a file input, a field outside the form and one in a frame.
+// share a name, one found by id, a file input, a search form and a hidden one beside it, a
+// field outside any form and one in a frame.
 // The page records the input and change events it hears, and its own onsubmit copies the feed
 // into a hidden field, so the server sees what that handler saw.
 constexpr char kFormPage[] = R"(<!DOCTYPE html><html><body>
@@ -27,6 +28,10 @@ constexpr char kFormPage[] = R"(<!DOCTYPE html><html><body>
   <input type="file" name="attachment">
   <input type="hidden" name="echo">
   <button id="send" type="submit">Send</button>
+</form>
+<form id="search" action="/search" method="post"><input name="q" value="feeds">
+  <button id="find" type="submit">Find</button></form>
+<form id="newsletter" action="/search" method="post" hidden><input name="email" value="a@b.example">
 </form>
 <input name="outside" type="text">
 <iframe srcdoc="<input name='framed'>"></iframe>
@@ -65,6 +70,8 @@ private slots:
     void aPageCallingFormSubmitIsReportedByItsNavigation();
     void aLastFieldOutsideAnyFormWatchesNothing();
     void aSubmitEventMadeByAScriptIsIgnored();
+    void anotherFormsSubmissionIsNotTheDirectorys_data();
+    void anotherFormsSubmissionIsNotTheDirectorys();
     void aSubmissionThePageRefusesIsNotReported_data();
     void aSubmissionThePageRefusesIsNotReported();
 
@@ -83,6 +90,9 @@ void PageFillerTest::initTestCase()
 {
     m_server.server.Get("/form", [](const httplib::Request&, httplib::Response& response) {
         response.set_content(kFormPage, "text/html");
+    });
+    m_server.server.Post("/search", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content("<html><body>Thank you</body></html>", "text/html");
     });
     m_server.server.Post("/result", [](const httplib::Request&, httplib::Response& response) {
         response.set_content("<html><body>Thank you</body></html>", "text/html");
@@ -268,6 +278,34 @@ void PageFillerTest::aSubmitEventMadeByAScriptIsIgnored()
     // Let the channel carry a notice, had there been one, before the next frame is reported.
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
     QCOMPARE(m_probe.submissions, 0);
+}
+
+void PageFillerTest::anotherFormsSubmissionIsNotTheDirectorys_data()
+{
+    QTest::addColumn<QString>("pageScript"); // empty: the user clicks the search form's button
+    QTest::newRow("search form sent by the user") << QString();
+    QTest::newRow("requestSubmit() of a hidden form")
+        << QStringLiteral("document.getElementById('newsletter').requestSubmit()");
+    QTest::newRow("submit() of a hidden form")
+        << QStringLiteral("document.getElementById('newsletter').submit()");
+}
+
+void PageFillerTest::anotherFormsSubmissionIsNotTheDirectorys()
+{
+    QFETCH(QString, pageScript);
+    QSignalSpy fallback(m_browser->GetDocument(), &CBrowserPage::armedFormSubmitted);
+    QVERIFY(Fill({{"tag", FieldType::Edit, 0, "x"}}).formWatched);
+    QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
+    if (pageScript.isEmpty())
+        m_driver->Click(QStringLiteral("find"));
+    else
+        m_driver->Run(pageScript);
+    WAIT_COMPARE(m_browser->url().path(), QStringLiteral("/search"), BrowserDriver::kTimeoutMs);
+    QVERIFY(m_driver->WaitUntilComplete());
+    // A notice the left page still had on its way arrives before the new page's frame.
+    QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
+    QCOMPARE(m_probe.submissions, 0);
+    QCOMPARE(fallback.count(), 0);
 }
 
 void PageFillerTest::aSubmissionThePageRefusesIsNotReported_data()

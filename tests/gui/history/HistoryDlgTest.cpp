@@ -34,6 +34,23 @@ private slots:
 private:
     void Write(const std::vector<HistoryEvent>& events);
     static int IndexOf(const QComboBox& combo, const std::string& name);
+    // The window's parts, found by object name as a user finds them on screen.
+    template <class Part> static Part& Child(const CHistoryDlg& dialog, const char* name)
+    {
+        auto* child = dialog.findChild<Part*>(QString::fromLatin1(name));
+        Q_ASSERT_X(child, "HistoryDlgTest", name);
+        return *child;
+    }
+    static QTableView& Table(const CHistoryDlg& d) { return Child<QTableView>(d, "historyTable"); }
+    static QLabel& Problem(const CHistoryDlg& d) { return Child<QLabel>(d, "historyProblem"); }
+    static QComboBox& ProfileFilter(const CHistoryDlg& d)
+    {
+        return Child<QComboBox>(d, "profileFilter");
+    }
+    static QComboBox& DirectoryFilter(const CHistoryDlg& d)
+    {
+        return Child<QComboBox>(d, "directoryFilter");
+    }
     QStringList Column(const CHistoryDlg& dialog, int column) const;
 
     std::unique_ptr<TemporaryFolder> m_folder;
@@ -87,7 +104,7 @@ int HistoryDlgTest::IndexOf(const QComboBox& combo, const std::string& name)
 QStringList HistoryDlgTest::Column(const CHistoryDlg& dialog, int column) const
 {
     QStringList texts;
-    const QAbstractItemModel* model = dialog.m_table->model();
+    const QAbstractItemModel* model = Table(dialog).model();
     for (int row = 0; row < model->rowCount(); ++row)
         texts.append(model->index(row, column).data().toString());
     return texts;
@@ -99,17 +116,17 @@ void HistoryDlgTest::showsEveryEventNewestFirst()
     QCOMPARE(Column(dialog, CHistoryTableModel::kTime),
              (QStringList{"1970-01-01 05:30:04", "1970-01-01 05:30:03", "1970-01-01 05:30:02",
                           "1970-01-01 05:30:01"}));
-    QCOMPARE(dialog.m_table->model()->headerData(CHistoryTableModel::kTime, Qt::Horizontal),
+    QCOMPARE(Table(dialog).model()->headerData(CHistoryTableModel::kTime, Qt::Horizontal),
              QVariant(QStringLiteral("Time (Asia/Kolkata)")));
     QCOMPARE(Column(dialog, CHistoryTableModel::kEvent),
              (QStringList{"Marked as sent", "Not confirmed", "Filled", "Opened"}));
     QCOMPARE(Column(dialog, CHistoryTableModel::kFields), (QStringList{"", "", "3 of 4", ""}));
     QCOMPARE(Column(dialog, CHistoryTableModel::kProfile),
              (QStringList{"Caf\u00e9", "Caf\u00e9", "Caf\u00e9", "Caf\u00e9"}));
-    QVERIFY(dialog.m_problem->isHidden());
+    QVERIFY(Problem(dialog).isHidden());
 
     // A reload shows what was written since and keeps the choice of profile.
-    dialog.m_profileFilter->setCurrentIndex(IndexOf(*dialog.m_profileFilter, kUtf8Cafe));
+    ProfileFilter(dialog).setCurrentIndex(IndexOf(ProfileFilter(dialog), kUtf8Cafe));
     Write({Event(5000, kUtf8Cafe, "Registry", HistoryEventKind::Opened)});
     dialog.Reload();
     QCOMPARE(Column(dialog, CHistoryTableModel::kDirectory),
@@ -139,12 +156,12 @@ void HistoryDlgTest::narrowsToAProfileAndADirectoryByTheirBytes()
     QFETCH(std::string, directory);
     QFETCH(QStringList, times);
     CHistoryDlg dialog(m_folder->File("history.sqlite"));
-    QCOMPARE(dialog.m_profileFilter->count(), 3);
-    QCOMPARE(dialog.m_directoryFilter->count(), 3);
-    dialog.m_profileFilter->setCurrentIndex(
-        profile.empty() ? 0 : IndexOf(*dialog.m_profileFilter, profile));
-    dialog.m_directoryFilter->setCurrentIndex(
-        directory.empty() ? 0 : IndexOf(*dialog.m_directoryFilter, directory));
+    QCOMPARE(ProfileFilter(dialog).count(), 3);
+    QCOMPARE(DirectoryFilter(dialog).count(), 3);
+    ProfileFilter(dialog).setCurrentIndex(
+        profile.empty() ? 0 : IndexOf(ProfileFilter(dialog), profile));
+    DirectoryFilter(dialog).setCurrentIndex(
+        directory.empty() ? 0 : IndexOf(DirectoryFilter(dialog), directory));
     QStringList shown;
     for (const QString& time : Column(dialog, CHistoryTableModel::kTime))
         shown.append(time.right(8));
@@ -156,9 +173,9 @@ void HistoryDlgTest::aDoubleClickAsksForTheEventsDirectory()
     CHistoryDlg dialog(m_folder->File("history.sqlite"));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.m_directoryFilter->setCurrentIndex(IndexOf(*dialog.m_directoryFilter, "Pingwell"));
+    DirectoryFilter(dialog).setCurrentIndex(IndexOf(DirectoryFilter(dialog), "Pingwell"));
     QSignalSpy activated(&dialog, &CHistoryDlg::directoryActivated);
-    QTableView& table = *dialog.m_table;
+    QTableView& table = Table(dialog);
     const QRect cell = table.visualRect(table.model()->index(0, CHistoryTableModel::kEvent));
     // A view takes a double-click only on the item that took the press before it.
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
@@ -174,11 +191,11 @@ void HistoryDlgTest::aHistoryItCannotReadIsNamedAndTheTableIsEmpty()
     std::filesystem::remove(path + "-shm");
     WriteWholeFile(path, std::string(8192, 'x'));
     CHistoryDlg dialog(path);
-    QVERIFY(!dialog.m_problem->isHidden());
-    QVERIFY2(dialog.m_problem->text().contains(QStringLiteral("not a database")),
-             qPrintable(dialog.m_problem->text()));
-    QCOMPARE(dialog.m_table->model()->rowCount(), 0);
-    QCOMPARE(dialog.m_profileFilter->count(), 1);
+    QVERIFY(!Problem(dialog).isHidden());
+    QVERIFY2(Problem(dialog).text().contains(QStringLiteral("not a database")),
+             qPrintable(Problem(dialog).text()));
+    QCOMPARE(Table(dialog).model()->rowCount(), 0);
+    QCOMPARE(ProfileFilter(dialog).count(), 1);
 }
 
 QTEST_MAIN(HistoryDlgTest)

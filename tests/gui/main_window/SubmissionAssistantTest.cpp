@@ -4,7 +4,7 @@
 #include "support/SubmitterTestEnvironment.h"
 #include "support/WaitUntil.h"
 #include "support/WidgetTexts.h"
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 #include "ui/main_window/SubmitterDlg.h"
 
 #include <QTest>
@@ -166,6 +166,10 @@ private slots:
         QCOMPARE(entries(), (QStringList{"Alpha*", "Beta"}));
         QCOMPARE(model.FindDirectory("Beta"), std::optional<size_t>(1));
         QCOMPARE(model.FindDirectory("Alph"), std::optional<size_t>());
+        model.SetDirectories(std::make_shared<const std::vector<std::string>>(
+            std::vector<std::string>{"Feeds [EN]", "Feeds [DE]", "Feeds"}));
+        QCOMPARE(model.FindDirectory("Feeds [DE]"), std::optional<size_t>(1));
+        QCOMPARE(model.FindDirectory("Feeds"), std::optional<size_t>(2));
     }
 
     void fiftyThousandDirectoriesAreAllListedAndMarked()

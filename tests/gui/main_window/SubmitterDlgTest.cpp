@@ -1,5 +1,7 @@
 #include "ui/main_window/SubmitterDlg.h"
 
+#include "gui/profiles/ModalDialogDriver.h"
+#include "support/BrowserDriver.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
@@ -18,6 +21,7 @@
 #include <QScopeGuard>
 #include <QSortFilterProxyModel>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <memory>
 
@@ -243,11 +247,16 @@ private slots:
         window->resize(1000, 700 + frame);
         WAIT_COMPARE(client.size(), QSize(1000, 700), 5000);
         // The list starts under Next unsent and the filter, which sit above it.
-        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(765, 142, 220, 543));
-        QCOMPARE(Inspect(*window).NextUnsentButton()->geometry(), QRect(810, 66, 140, 22));
-        QCOMPARE(Inspect(*window).SearchBox()->geometry(), QRect(765, 94, 220, 22));
-        QCOMPARE(Inspect(*window).UnsentOnlyBox()->geometry(), QRect(765, 120, 100, 18));
-        QCOMPARE(Inspect(*window).HideUnreachableBox()->geometry(), QRect(870, 120, 115, 18));
+        QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).DirectoryList()),
+                 QRect(765, 142, 220, 543));
+        QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).NextUnsentButton()),
+                 QRect(810, 66, 140, 22));
+        QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).SearchBox()),
+                 QRect(765, 94, 220, 22));
+        QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).UnsentOnlyBox()),
+                 QRect(765, 120, 100, 18));
+        QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).HideUnreachableBox()),
+                 QRect(870, 120, 115, 18));
         // The label keeps its place and is as large as its text needs, at least 35 × 15.
         const QSize label = Inspect(*window).ProfileLabel()->sizeHint().expandedTo(QSize(35, 15));
         QCOMPARE(Inspect(*window).ProfileLabel()->geometry(), QRect(QPoint(770, 14), label));
@@ -255,6 +264,26 @@ private slots:
         QCOMPARE(Inspect(*window).ProfileCombo()->geometry(), QRect(820, 11, 150, 20));
         QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 740, 675));
         QCOMPARE(Inspect(*window).Browser()->parentWidget(), &client);
+    }
+
+    // The Tab key goes from the browser down the right-hand column: the list, the selector, the
+    // Fill button, then Next unsent and the filter's controls.
+    void tabGoesThroughTheControlsInTheirOrder()
+    {
+        SubmitterTestEnvironment env;
+        env.Start();
+        auto window = OpenWindow(env);
+        const SubmitterDlgInspector controls = Inspect(*window);
+        const QList<QWidget*> order{controls.DirectoryList(),     controls.ProfileCombo(),
+                                    controls.FillButton(),        controls.NextUnsentButton(),
+                                    controls.SearchBox(),         controls.UnsentOnlyBox(),
+                                    controls.HideUnreachableBox()};
+        for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+            QWidget* next = order[i]->nextInFocusChain();
+            while (next && next->focusPolicy() == Qt::NoFocus)
+                next = next->nextInFocusChain();
+            QCOMPARE(next, order[i + 1]);
+        }
     }
 
     void profileLabelShowsItsWholeText_data()
@@ -339,7 +368,8 @@ private slots:
 
         window->resize(100, 40);
         WAIT_COMPARE(client.size(), QSize(260, 157), 5000);
-        QCOMPARE(Inspect(*window).DirectoryList()->geometry(), QRect(25, 142, 220, 0));
+        QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).DirectoryList()),
+                 QRect(25, 142, 220, 0));
         QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 132));
     }
 
@@ -456,7 +486,7 @@ private slots:
         StartSubmissionSite(env);
         env.WriteProgramFile("sv.dat", kTwoProfiles);
         auto window = OpenWindow(env);
-        Inspect(*window).Submitted() = true;
+        Inspect(*window).SetPageState({}, false, true);
 
         ClickEntry(*window, 0);
         QCOMPARE(Inspect(*window).CurrentDirectory(), std::string("Sample Directory"));
@@ -471,6 +501,119 @@ private slots:
         QCOMPARE(Inspect(*window).CurrentDirectory(), std::string("Second"));
         QVERIFY(env.WaitForRequest("/submit/second"));
         QVERIFY(env.windowMessages.messages.empty());
+    }
+
+    // The entry's text is cut at " [" nowhere: names that hold it are names like any other.
+    void pickingOpensThePageOfExactlyThatDirectory_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("directory");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("Feeds [EN]")
+            << 0 << QStringLiteral("Feeds [EN]") << QStringLiteral("/submit/en");
+        QTest::newRow("Feeds [DE]")
+            << 1 << QStringLiteral("Feeds [DE]") << QStringLiteral("/submit/de");
+        QTest::newRow("Feeds") << 2 << QStringLiteral("Feeds") << QStringLiteral("/submit/plain");
+    }
+
+    void pickingOpensThePageOfExactlyThatDirectory()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, directory);
+        QFETCH(QString, page);
+        SubmitterTestEnvironment env;
+        ServeSubmissionPages(env);
+        env.Start();
+        env.WriteProgramFile(
+            "dirdata.xml",
+            DirectoryDatabaseXml({PlainDirectory("Feeds [EN]", env.server.Url("/submit/en")),
+                                  PlainDirectory("Feeds [DE]", env.server.Url("/submit/de")),
+                                  PlainDirectory("Feeds", env.server.Url("/submit/plain"))}));
+        env.WriteProgramFile("sv.dat", StateFileLines({"Blog", "1"}) + ProfileBlock("Blog", ""));
+        auto window = OpenWindow(env);
+
+        ClickEntry(*window, row);
+
+        QCOMPARE(QString::fromStdString(Inspect(*window).CurrentDirectory()), directory);
+        QVERIFY(env.WaitForRequest(page.toStdString()));
+        QVERIFY(env.databaseMessages.messages.empty());
+    }
+
+    // The page the user goes to while the directory's page still loads is the user's own:
+    // it is not filled, and neither is any later one.
+    void aPendingFillStaysWithTheDirectorysPage_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Open Address") << QStringLiteral("Open &Address\u2026");
+        QTest::newRow("Back") << QStringLiteral("&Back");
+        QTest::newRow("Forward") << QStringLiteral("&Forward");
+    }
+
+    void aPendingFillStaysWithTheDirectorysPage()
+    {
+        QFETCH(QString, command);
+        SubmitterTestEnvironment env;
+        const char* const form = "<html><body><form><input name=\"title\"></form></body></html>";
+        env.server.server.Get(R"(/form/\w+)",
+                              [form](const httplib::Request&, httplib::Response& response) {
+                                  response.set_content(form, "text/html");
+                              });
+        // Long enough for the user to go elsewhere before the directory's page has loaded.
+        env.server.server.Get("/submit/slow",
+                              [form](const httplib::Request&, httplib::Response& response) {
+                                  QThread::msleep(1500);
+                                  response.set_content(form, "text/html");
+                              });
+        env.Start();
+        env.WriteProgramFile(
+            "dirdata.xml",
+            DirectoryDatabaseXml({"<directory name=\"Slow\" submiturl=\"" +
+                                  env.server.Url("/submit/slow") +
+                                  "\"><item name=\"title\" index=\"0\" value=\"#title#\" "
+                                  "type=\"edit\"/></directory>"}));
+        env.WriteProgramFile("sv.dat", StateFileLines({"Blog", "1"}) + ProfileBlock("Blog", ""));
+        auto window = OpenWindow(env);
+        BrowserDriver driver(*Inspect(*window).Browser());
+        const QString user = QString::fromStdString(env.server.Url("/form/user"));
+        const QString later = QString::fromStdString(env.server.Url("/form/later"));
+        // History to go back or forward to: the user's page behind or ahead of the one shown.
+        QVERIFY(driver.Load(user));
+        if (command != QStringLiteral("Open &Address\u2026")) {
+            QVERIFY(driver.Load(later));
+            if (command == QStringLiteral("&Forward")) {
+                Inspect(*window).Browser()->back();
+                QVERIFY(WaitUntil([&] { return Inspect(*window).Browser()->url() == QUrl(user); },
+                                  BrowserDriver::kTimeoutMs));
+                QVERIFY(driver.WaitUntilComplete());
+            }
+        }
+        const QString userPage = command == QStringLiteral("&Back") ? user : later;
+        const QString expected = command == QStringLiteral("Open &Address\u2026") ? user : userPage;
+
+        ClickEntry(*window, 0);
+        QVERIFY(Inspect(*window).FillPending());
+        ModalDialogDriver dialogs;
+        dialogs.Then<QInputDialog>([&](QInputDialog& dialog) {
+            dialog.setTextValue(user);
+            dialog.accept();
+        });
+        QAction* action = MenuAction(*window->menuBar(), command);
+        QVERIFY(action);
+        action->trigger();
+        QVERIFY(WaitUntil(
+            [&] {
+                return Inspect(*window).Browser()->url() == QUrl(expected) &&
+                       Inspect(*window).Browser()->GetReadyState() ==
+                           CBrowserCtrl::kReadyStateComplete;
+            },
+            BrowserDriver::kTimeoutMs));
+        int ticks = 0;
+        connect(Inspect(*window).Timer(), &QTimer::timeout, this, [&ticks] { ++ticks; });
+        QVERIFY(WaitUntil([&ticks] { return ticks >= 3; }, BrowserDriver::kTimeoutMs));
+
+        QVERIFY(!Inspect(*window).FillPending());
+        QCOMPARE(driver.RunText(QStringLiteral("document.querySelector('[name=title]').value")),
+                 QString());
     }
 
     void pickingDirectoryWithoutProfileAsksForOne()
@@ -517,7 +660,7 @@ private slots:
                  (QStringList{"Sample Directory [not sent]", "Second [sent]"}));
         ClickEntry(*window, 0);
         QVERIFY(env.WaitForRequest("/submit/sample"));
-        Inspect(*window).FillPending() = false;
+        Inspect(*window).SetPageState(Inspect(*window).CurrentDirectory(), false, false);
 
         QTest::keyClick(Inspect(*window).ProfileCombo(), Qt::Key_Down);
 

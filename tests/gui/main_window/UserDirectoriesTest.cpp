@@ -8,6 +8,7 @@
 #include "ui/directory_editor/DirectoryEditorDlg.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,8 @@ private slots:
     void aRenamedDirectoryKeepsItsSentMarks_data();
     void aRenamedDirectoryKeepsItsSentMarks();
     void opensAnyAddressAndGoesBackAndForward();
+    void anUnreadableFileIsReportedOnceAndLeftAlone_data();
+    void anUnreadableFileIsReportedOnceAndLeftAlone();
 
 private:
     void OpenWindow();
@@ -443,6 +446,40 @@ void UserDirectoriesTest::opensAnyAddressAndGoesBackAndForward()
     forward->trigger();
     QVERIFY(WaitUntil([&] { return Inspect(*m_dlg).Browser()->url().toString() == address; },
                       BrowserDriver::kTimeoutMs));
+}
+
+void UserDirectoriesTest::anUnreadableFileIsReportedOnceAndLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // null: mydirs.xml is a folder
+    QTest::newRow("not well-formed") << QByteArray("<r><directory name=\"Mine\" submiturl=\"x\">");
+    QTest::newRow("not XML") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    QTest::newRow("a folder") << QByteArray();
+}
+
+void UserDirectoriesTest::anUnreadableFileIsReportedOnceAndLeftAlone()
+{
+    QFETCH(QByteArray, bytes);
+    if (bytes.isNull())
+        QVERIFY(QDir().mkpath(QString::fromStdString(m_env->ProgramFolder() + "mydirs.xml")));
+    else
+        m_env->WriteProgramFile("mydirs.xml", bytes.toStdString());
+    OpenWindow();
+    WAIT_VERIFY(!m_env->windowMessages.messages.empty(), BrowserDriver::kTimeoutMs);
+    const RecordingPresenter::Message& message = m_env->windowMessages.messages.front();
+    QVERIFY2(message.text.find(m_env->ProgramFolder() + "mydirs.xml") != std::string::npos,
+             message.text.c_str());
+    QCOMPARE(message.icon, MessageIcon::Exclamation);
+    QCOMPARE(ListEntries(), QStringList({"Vendor [not sent]", "Changed [not sent]"}));
+
+    // Once: a change of the user's directories is refused with its own message, and the file
+    // stays as it was.
+    Inspect(*m_dlg).SelectDirectoryRowQuietly(0);
+    Action(QStringLiteral("&Copy to My Directories"))->trigger();
+    QCOMPARE(m_env->windowMessages.messages.size(), size_t(2));
+    QVERIFY(m_dlg->close());
+    QCOMPARE(m_env->windowMessages.messages.size(), size_t(2));
+    if (!bytes.isNull())
+        QCOMPARE(QByteArray::fromStdString(UserFile()), bytes);
 }
 
 QTEST_MAIN(UserDirectoriesTest)

@@ -94,9 +94,7 @@ private:
         // The page-filling timer would act on the state below; only the update may touch it here.
         Inspect(*window).Timer()->stop();
         Inspect(*window).SelectDirectoryRowQuietly(1);
-        Inspect(*window).CurrentDirectory() = "Beta";
-        Inspect(*window).FillPending() = true;
-        Inspect(*window).Submitted() = true;
+        Inspect(*window).SetPageState("Beta", true, true);
         return window;
     }
 

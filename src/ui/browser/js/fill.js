@@ -26,6 +26,24 @@
         return null;
     }
 
+    // The elements a fill set or found typed in: a submission is the directory's only when its
+    // form holds one of them, not when a search or newsletter form beside it is sent.
+    var filled = new WeakSet();
+
+    function holdsFilledField(form) {
+        return form instanceof HTMLFormElement &&
+            Array.prototype.some.call(form.elements, function (e) { return filled.has(e); });
+    }
+
+    // Every submission collects its form's data just before it leaves, also one by the page's
+    // own form.submit(), which fires no submit event: the program hears whose data it is before
+    // the navigation starts.
+    window.addEventListener("formdata", function (event) {
+        var events = kestrine.objects && kestrine.objects.pageEvents;
+        if (event.isTrusted && events)
+            events.formDataCollected(holdsFilledField(event.target));
+    }, true);
+
     // Fields the user typed into; no fill ever overwrites what the user wrote.
     var typed = new WeakSet();
     document.addEventListener("input", function (event) {
@@ -142,10 +160,11 @@
         if (!event.isTrusted || reported.has(event))
             return;
         reported.add(event);
+        var holds = holdsFilledField(event.target);
         setTimeout(function () {
             var sink = kestrine.objects && kestrine.objects.submitSink;
             if (!event.defaultPrevented && sink)
-                sink.invoke();
+                sink.invoke(holds);
         }, 0);
     }
 
@@ -159,6 +178,8 @@
     // element's form (null outside a form), or undefined when the element takes no value.
     kestrine.setField = function (element, value) {
         var set = setField(element, { value: value });
+        if (set)
+            filled.add(set);
         return set ? set.form : undefined;
     };
     kestrine.watchSubmission = watchSubmission;
@@ -183,6 +204,7 @@
                 return;
             current.set[i] = true;
             current.forms[i] = set.form;
+            filled.add(set);
             if (!kept)
                 newlySet.push(set);
         });

@@ -41,12 +41,13 @@ public:
     void MergeCheckResults(const std::vector<DirectoryCheckResult>& results);
 
     size_t DirectoryCount() const { return m_names ? m_names->size() : 0; }
+    bool HasMarkers() const { return m_withMarkers; }
     const std::string& DirectoryName(size_t directory) const { return (*m_names)[directory]; }
     bool IsSent(size_t directory) const { return m_sent[directory] != 0; }
     const std::vector<uint8_t>& SentFlags() const { return m_sent; }
     size_t SentCount() const;
     bool IsFoundDead(size_t directory) const;
-    // The directory named `name` (as an entry names it), trying `likely` first; nullopt for none.
+    // The directory named exactly `name`, trying `likely` first; nullopt for none.
     std::optional<size_t> FindDirectory(const std::string& name,
                                         std::optional<size_t> likely = std::nullopt) const;
 

@@ -1,4 +1,4 @@
-#include "ui/main_window/DirectoryListView.h"
+#include "ui/directory_panel/DirectoryListView.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
-#include "ui/main_window/DirectoryFilterProxy.h"
+#include "ui/directory_panel/DirectoryFilterProxy.h"
 
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 
 CDirectoryFilterProxy::CDirectoryFilterProxy(CDirectoryListModel& directories, QObject* parent)
     : QSortFilterProxyModel(parent), m_directories(directories)

@@ -1,4 +1,4 @@
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 
 #include "page_filling/DirectoryListEntry.h"
 #include "ui/directory_check/DirectoryCheckText.h"
@@ -86,9 +86,9 @@ std::optional<size_t> CDirectoryListModel::FindDirectory(const std::string& name
                                                          std::optional<size_t> likely) const
 {
     // By the exact name: another directory whose name merely begins with it ("A" and
-    // "A Extra") is a different directory.
+    // "A Extra", "Feeds" and "Feeds [DE]") is a different directory.
     const auto standsFor = [this, &name](size_t directory) {
-        return DirectoryNameFromEntry(DirectoryName(directory)) == name;
+        return DirectoryName(directory) == name;
     };
     if (likely && *likely < DirectoryCount() && standsFor(*likely))
         return likely;

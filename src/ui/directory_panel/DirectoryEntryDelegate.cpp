@@ -1,7 +1,7 @@
-#include "ui/main_window/DirectoryEntryDelegate.h"
+#include "ui/directory_panel/DirectoryEntryDelegate.h"
 
 #include "directory_check/DirectoryCheckStatus.h"
-#include "ui/main_window/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListModel.h"
 
 #include <QPalette>
 

@@ -1,0 +1,255 @@
+#include "ui/directory_panel/DirectoryListPanel.h"
+
+#include "page_filling/DirectoryFilter.h"
+#include "page_filling/NextUnsent.h"
+#include "page_filling/SubmissionProgress.h"
+#include "ui/directory_panel/DirectoryEntryDelegate.h"
+#include "ui/directory_panel/DirectoryFilterProxy.h"
+#include "ui/directory_panel/DirectoryListModel.h"
+#include "ui/directory_panel/DirectoryListView.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScopedValueRollback>
+
+namespace {
+
+// Where the list begins within the panel, under Next unsent and the filter.
+constexpr int kListTop = 76;
+
+} // namespace
+
+CDirectoryListPanel::CDirectoryListPanel(MessagePresenter& presenter, QWidget* parent)
+    : QWidget(parent), m_presenter(presenter)
+{
+    // Created in tab order. The object names let tests and accessibility tools find them.
+    m_model = new CDirectoryListModel(this);
+    m_filter = new CDirectoryFilterProxy(*m_model, this);
+    m_list = new CDirectoryListView(this);
+    m_list->setObjectName(QStringLiteral("directoryList"));
+    m_list->setModel(m_filter);
+    m_list->setItemDelegate(new CDirectoryEntryDelegate(m_list));
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_nextUnsentButton = new QPushButton(tr("Next unsent"), this);
+    m_nextUnsentButton->setObjectName(QStringLiteral("nextUnsentButton"));
+    m_searchBox = new QLineEdit(this);
+    m_searchBox->setObjectName(QStringLiteral("directorySearch"));
+    m_searchBox->setPlaceholderText(tr("Search directories"));
+    m_searchBox->setClearButtonEnabled(true);
+    m_unsentOnlyBox = new QCheckBox(tr("Unsent only"), this);
+    m_unsentOnlyBox->setObjectName(QStringLiteral("unsentOnly"));
+    m_hideUnreachableBox = new QCheckBox(tr("Hide unreachable"), this);
+    m_hideUnreachableBox->setObjectName(QStringLiteral("hideUnreachable"));
+
+    // Programmatic changes of the selection go through SelectEntry, so the signal sees only
+    // the user's choices.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_changingSelection)
+            emit directoryPicked();
+    });
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            &CDirectoryListPanel::OnContextMenu);
+    connect(m_nextUnsentButton, &QPushButton::clicked, this, &CDirectoryListPanel::OnNextUnsent);
+    connect(m_searchBox, &QLineEdit::textChanged, this, &CDirectoryListPanel::OnFilterChanged);
+    connect(m_unsentOnlyBox, &QCheckBox::toggled, this, &CDirectoryListPanel::OnFilterChanged);
+    connect(m_hideUnreachableBox, &QCheckBox::toggled, this, &CDirectoryListPanel::OnFilterChanged);
+}
+
+void CDirectoryListPanel::resizeEvent(QResizeEvent* event)
+{
+    // Next unsent sits at the top, under the window's Fill button, the search box and the two
+    // filters below it and the list below them all, taking the rest of the height.
+    const QSize size = event->size();
+    m_nextUnsentButton->setGeometry(45, 0, 140, 22);
+    m_searchBox->setGeometry(0, 28, 220, 22);
+    m_unsentOnlyBox->setGeometry(0, 54, 100, 18);
+    m_hideUnreachableBox->setGeometry(105, 54, 115, 18);
+    m_list->setGeometry(0, kListTop, size.width(), size.height() - kListTop);
+    QWidget::resizeEvent(event);
+}
+
+void CDirectoryListPanel::SetUserDirectoryTest(UserDirectoryTest test)
+{
+    m_model->SetUserDirectoryTest(std::move(test));
+}
+
+void CDirectoryListPanel::SetDirectories(std::shared_ptr<const std::vector<std::string>> names)
+{
+    const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
+    m_model->SetDirectories(std::move(names));
+}
+
+void CDirectoryListPanel::SetMarks(bool withMarkers, std::vector<uint8_t> sent,
+                                   const std::string& profileName, bool byHand)
+{
+    m_markingProfile = profileName;
+    m_marksByHand = byHand;
+    {
+        // Under "unsent only" a mark can hide the selected entry; that is no pick either.
+        const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
+        m_model->SetMarks(withMarkers, std::move(sent));
+    }
+    emit progressChanged(ProgressText());
+}
+
+void CDirectoryListPanel::MarkSent(const std::string& directory)
+{
+    // Marked and selected quietly, so the browser keeps the result page instead of opening
+    // the directory again.
+    if (const auto entry = m_model->FindDirectory(directory, SelectedEntry())) {
+        m_model->MarkSent(*entry);
+        SelectEntry(entry);
+    }
+    emit progressChanged(ProgressText());
+}
+
+std::optional<std::string> CDirectoryListPanel::SelectedDirectory() const
+{
+    const std::optional<size_t> entry = SelectedEntry();
+    if (!entry)
+        return std::nullopt;
+    return m_model->DirectoryName(*entry);
+}
+
+bool CDirectoryListPanel::SelectDirectory(const std::string& directory)
+{
+    const std::optional<size_t> entry = m_model->FindDirectory(directory);
+    SelectEntry(entry);
+    return entry.has_value();
+}
+
+bool CDirectoryListPanel::HasDirectory(const std::string& directory) const
+{
+    return m_model->FindDirectory(directory).has_value();
+}
+
+void CDirectoryListPanel::FocusSearch()
+{
+    m_searchBox->setFocus(Qt::ShortcutFocusReason);
+    m_searchBox->selectAll();
+}
+
+void CDirectoryListPanel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results)
+{
+    m_model->MergeCheckResults(results);
+}
+
+size_t CDirectoryListPanel::DirectoryCount() const
+{
+    return m_model->DirectoryCount();
+}
+
+size_t CDirectoryListPanel::SentCount() const
+{
+    return m_model->SentCount();
+}
+
+void CDirectoryListPanel::TabThrough(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = m_list;
+    for (QWidget* control : controls) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
+    for (QWidget* own :
+         {static_cast<QWidget*>(m_nextUnsentButton), static_cast<QWidget*>(m_searchBox),
+          static_cast<QWidget*>(m_unsentOnlyBox), static_cast<QWidget*>(m_hideUnreachableBox)}) {
+        setTabOrder(previous, own);
+        previous = own;
+    }
+}
+
+QString CDirectoryListPanel::ProgressText() const
+{
+    if (!m_model->HasMarkers())
+        return {};
+    return QString::fromStdString(
+        DescribeProgress(m_model->SentCount(), m_model->DirectoryCount(), m_markingProfile));
+}
+
+void CDirectoryListPanel::OnNextUnsent()
+{
+    if (!m_model->HasMarkers()) {
+        m_presenter.ShowMessage("Please create a profile first!", "Error",
+                                MessageIcon::Exclamation);
+        return;
+    }
+    const auto shown = [this](size_t directory) { return m_filter->RowOf(directory) >= 0; };
+    // A directory the last check found gone would only waste the user's time.
+    const auto worthOpening = [&](size_t directory) {
+        return shown(directory) && !m_model->IsFoundDead(directory);
+    };
+    const std::vector<uint8_t>& sent = m_model->SentFlags();
+    const std::optional<size_t> next = NextUnsent(sent, SelectedEntry(), worthOpening);
+    if (!next) {
+        const bool deadLeft = NextUnsent(sent, std::nullopt, shown).has_value();
+        emit statusReported(
+            {DescribeNothingUnsent(m_markingProfile, m_filter->IsFiltering(), deadLeft), false});
+        return;
+    }
+    SelectEntry(next);
+    emit directoryPicked();
+}
+
+void CDirectoryListPanel::OnFilterChanged()
+{
+    // The selection stays with its directory, and goes only when the filter hides it; the view
+    // would otherwise move it to a neighbour. Neither is a pick of another directory.
+    const std::optional<size_t> selected = SelectedEntry();
+    {
+        const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
+        m_filter->SetFilter(
+            CDirectoryFilter(m_searchBox->text().toStdString(), m_unsentOnlyBox->isChecked()),
+            m_hideUnreachableBox->isChecked());
+    }
+    SelectEntry(selected);
+}
+
+void CDirectoryListPanel::OnContextMenu(const QPoint& position)
+{
+    const QModelIndex index = m_list->indexAt(position);
+    if (!index.isValid() || !m_marksByHand)
+        return;
+    const std::optional<size_t> entry = m_filter->DirectoryAt(index.row());
+    if (!entry)
+        return;
+    const std::string directory = m_model->DirectoryName(*entry);
+    const bool sent = m_model->IsSent(*entry);
+
+    QMenu menu(this);
+    QAction* markSent = menu.addAction(tr("Mark as sent"));
+    markSent->setObjectName(QStringLiteral("markSent"));
+    QAction* markNotSent = menu.addAction(tr("Mark as not sent"));
+    markNotSent->setObjectName(QStringLiteral("markNotSent"));
+    markSent->setEnabled(!sent);
+    markNotSent->setEnabled(sent);
+    connect(markSent, &QAction::triggered, this,
+            [this, directory] { emit markRequested(directory, true); });
+    connect(markNotSent, &QAction::triggered, this,
+            [this, directory] { emit markRequested(directory, false); });
+    menu.exec(m_list->viewport()->mapToGlobal(position));
+}
+
+std::optional<size_t> CDirectoryListPanel::SelectedEntry() const
+{
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return m_filter->DirectoryAt(selected.front().row());
+}
+
+void CDirectoryListPanel::SelectEntry(std::optional<size_t> directory)
+{
+    const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
+    const int row = directory ? m_filter->RowOf(*directory) : -1;
+    if (row < 0) {
+        m_list->selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex entry = m_filter->index(row, 0);
+    m_list->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
+    m_list->scrollTo(entry);
+}

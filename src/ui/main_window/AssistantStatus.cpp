@@ -1,0 +1,44 @@
+#include "ui/main_window/AssistantStatus.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace {
+
+// Dark enough to read on a light status bar, plainly not the normal text colour.
+constexpr QColor kWarningColour(176, 0, 32);
+
+} // namespace
+
+CAssistantStatus::CAssistantStatus(QStatusBar& statusBar)
+    : QObject(&statusBar), m_statusBar(statusBar)
+{
+    // Both quote what the database and the profile say: field and profile names, never markup.
+    m_fillStatus = new QLabel(&statusBar);
+    m_fillStatus->setObjectName(QStringLiteral("fillStatus"));
+    m_fillStatus->setTextFormat(Qt::PlainText);
+    m_progressStatus = new QLabel(&statusBar);
+    m_progressStatus->setObjectName(QStringLiteral("progressStatus"));
+    m_progressStatus->setTextFormat(Qt::PlainText);
+    statusBar.addWidget(m_fillStatus, 1);
+    statusBar.addPermanentWidget(m_progressStatus);
+}
+
+void CAssistantStatus::ShowFillReport(const FillReport& report)
+{
+    ShowStatus(DescribeFill(report));
+}
+
+void CAssistantStatus::ShowStatus(const StatusMessage& message)
+{
+    QPalette palette = m_statusBar.palette();
+    if (message.warning)
+        palette.setColor(QPalette::WindowText, kWarningColour);
+    m_fillStatus->setPalette(palette);
+    m_fillStatus->setText(QString::fromStdString(message.text));
+}
+
+void CAssistantStatus::ShowProgress(const QString& progress)
+{
+    m_progressStatus->setText(progress);
+}

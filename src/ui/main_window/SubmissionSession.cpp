@@ -1,0 +1,224 @@
+#include "ui/main_window/SubmissionSession.h"
+
+#include "common/ExecutablePath.h"
+#include "directory_db/DirectoryDatabase.h"
+#include "page_filling/PlaceholderComposer.h"
+#include "page_filling/SubmissionCheck.h"
+#include "ui/browser/BrowserCtrl.h"
+#include "ui/browser/BrowserPage.h"
+#include "ui/browser/PageEvents.h"
+#include "ui/browser/PageFiller.h"
+#include "ui/browser/PageHtmlReader.h"
+#include "ui/main_window/SubmitEventSink.h"
+#include "ui/profiles/CurrentProfile.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+#include <QWebChannel>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The caption of the window's own notices: the executable's file name without its extension.
+std::string ApplicationName()
+{
+    return std::filesystem::path(ExecutableFilePath()).stem().string();
+}
+
+// How long a close waits for the confirmation pages being read.
+constexpr int kPageReadWaitMs = 2000;
+
+// A handle that runs `action` once its last copy is gone.
+std::shared_ptr<void> OnRelease(std::function<void()> action)
+{
+    return std::shared_ptr<void>(nullptr, [action = std::move(action)](void*) { action(); });
+}
+
+} // namespace
+
+CSubmissionSession::CSubmissionSession(CBrowserCtrl& browser, const CDirectoryDatabase& database,
+                                       const CCurrentProfile& profile, MillisecondClock clock,
+                                       MessagePresenter& presenter, QObject* parent)
+    : QObject(parent), m_browser(browser), m_database(database), m_profile(profile),
+      m_clock(std::move(clock)), m_presenter(presenter)
+{
+    InstallSubmitEventSink();
+    connect(m_browser.PageEvents(), &CPageEvents::pageReady, this,
+            &CSubmissionSession::OnPageReady);
+    // Only the page opened for the directory is filled by itself, never one the user went to
+    // meanwhile.
+    connect(m_browser.GetDocument(), &CBrowserPage::historyNavigationStarted, this,
+            &CSubmissionSession::DropPendingFill);
+}
+
+void CSubmissionSession::InstallSubmitEventSink()
+{
+    auto* sink = new CSubmitEventSink(*m_browser.GetDocument(), this);
+    m_browser.Channel()->registerObject(QString::fromLatin1(kSubmitSinkChannelName), sink);
+    connect(sink, &CSubmitEventSink::formSubmitted, this, &CSubmissionSession::OnFormSubmit);
+    // A page's own form.submit() fires no event for the sink to hear, and a submission the
+    // page let through leaves its document before the sink hears of it: the browser page
+    // notices the navigation it starts.
+    connect(m_browser.GetDocument(), &CBrowserPage::armedFormSubmitted, this,
+            &CSubmissionSession::OnFormSubmit);
+}
+
+void CSubmissionSession::OpenDirectory(const std::string& directory)
+{
+    m_directory = directory;
+    // The page may depend on the profile's category; the database reports its own failures.
+    const std::string url = m_database.GetDirectorySubmitPage(m_directory, m_profile.Record().cat,
+                                                              m_profile.Record().subcat);
+    m_fillDocument = m_browser.GetDocument()->DocumentGeneration();
+    m_fillUrl = QUrl(QString::fromStdString(url));
+    const bool opening = m_browser.Navigate(QString::fromStdString(url));
+    if (!opening && !url.empty()) {
+        m_presenter.ShowMessage("The submission page of \"" + m_directory +
+                                    "\" cannot be opened: \"" + url + "\" is not a web address.",
+                                "Error", MessageIcon::Exclamation);
+    }
+    // Without a new page the one shown stays, ready for the Fill button; a fill armed now
+    // would fall on whatever page loads next.
+    m_fillPending = opening;
+    if (opening)
+        emit opened(m_directory, m_fillUrl);
+    m_submitted = false;
+}
+
+void CSubmissionSession::FillNow()
+{
+    if (m_browser.GetReadyState() != CBrowserCtrl::kReadyStateComplete) {
+        m_presenter.ShowMessage("Please allow the page to load completly", ApplicationName(),
+                                MessageIcon::None);
+        return;
+    }
+    if (CBrowserPage* page = m_browser.GetDocument())
+        FillCurrentPage(*page, true);
+}
+
+void CSubmissionSession::Tick()
+{
+    if (m_fillPending && m_browser.GetReadyState() == CBrowserCtrl::kReadyStateComplete) {
+        m_fillPending = false;
+        if (CBrowserPage* page = m_browser.GetDocument())
+            FillCurrentPage(*page, false);
+    }
+    if (m_submitted && IsSubmissionCheckDue(m_submitTime, m_clock()) &&
+        m_browser.GetReadyState() == CBrowserCtrl::kReadyStateComplete) {
+        m_submitted = false;
+        if (CBrowserPage* page = m_browser.GetDocument())
+            CheckSubmission(*page);
+    }
+}
+
+void CSubmissionSession::OnPageReady(const QUrl& url)
+{
+    // Only the document the pick opened counts: not the page the browser is leaving, whose
+    // notice may still be on its way, nor a page opened since (help, a link). A page that
+    // redirects is left to the tick, which fills it once it has loaded.
+    CBrowserPage* page = m_browser.GetDocument();
+    if (!m_fillPending || page->DocumentGeneration() != m_fillDocument + 1 || url != m_fillUrl)
+        return;
+    m_fillPending = false;
+    FillCurrentPage(*page, false);
+}
+
+void CSubmissionSession::FillCurrentPage(CBrowserPage& page, bool byButton)
+{
+    const ProfileRecord& profile = m_profile.Record();
+    std::vector<FormField> fields;
+    m_database.GetDirectoryItems(m_directory, profile.cat, profile.subcat, fields);
+    for (FormField& field : fields)
+        field.value = ComposeFieldValue(field.value, profile);
+    const int total = static_cast<int>(fields.size());
+    CPageFiller(page).Fill(fields, this,
+                           [this, byButton, directory = m_directory, total,
+                            address = page.url()](const FillReport& report) {
+                               emit filled(directory, address, report, total, byButton);
+                           });
+}
+
+void CSubmissionSession::CheckSubmission(CBrowserPage& page)
+{
+    const std::string directory = m_directory;
+    const std::string profile = m_profile.Record().name;
+    const QUrl address = page.url();
+    // The read counts as pending until its completion has run or has been dropped with the page.
+    ++m_pendingPageReads;
+    const std::shared_ptr<void> settled = OnRelease([session = QPointer<CSubmissionSession>(this)] {
+        if (session)
+            session->OnPageReadSettled();
+    });
+    CPageHtmlReader(page).Read(
+        this, [this, directory, profile, address, settled](const std::string& html) {
+            JudgeResultPage(directory, profile, address, html);
+        });
+}
+
+void CSubmissionSession::JudgeResultPage(const std::string& directory, const std::string& profile,
+                                         const QUrl& address, const std::string& html)
+{
+    // The page is read asynchronously: a directory or profile chosen meanwhile is not the one
+    // this result page answers for.
+    if (!m_profile.HasProfile() || directory != m_directory || profile != m_profile.Record().name)
+        return;
+    if (m_database.IsUserDirectory(directory)) {
+        const std::optional<DirectoryRecord> record = m_database.GetDirectoryRecord(directory);
+        if (record && !record->confirmation) {
+            emit confirmationUnknown(directory, profile, html);
+            return;
+        }
+    }
+    const std::optional<std::string> confirmation = m_database.GetDirectoryOnSubmit(directory);
+    const bool isConfirmed = IsSubmissionConfirmed(html, confirmation);
+    // Without a confirmation text there was nothing to look for: not a refusal.
+    if (confirmation)
+        emit confirmationRead(directory, address, isConfirmed);
+    if (isConfirmed)
+        emit confirmed(profile, directory);
+}
+
+void CSubmissionSession::OnPageReadSettled()
+{
+    if (--m_pendingPageReads == 0 && m_pageReadWait)
+        m_pageReadWait->quit();
+}
+
+void CSubmissionSession::WaitForPageReads()
+{
+    if (m_pendingPageReads == 0 || m_pageReadWait)
+        return;
+    QEventLoop loop;
+    m_pageReadWait = &loop;
+    QTimer::singleShot(kPageReadWaitMs, &loop, &QEventLoop::quit);
+    // The user's clicks and keys wait too: the window is on its way out.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    m_pageReadWait = nullptr;
+}
+
+void CSubmissionSession::OnFormSubmit()
+{
+    // One submission is reported twice, by the form's submit event and by the navigation it
+    // starts; the history keeps one event per result page awaited.
+    if (!m_submitted)
+        emit submitted(m_directory, m_browser.url());
+    m_submitted = true;
+    m_submitTime = m_clock();
+}
+
+CSubmissionSession::State CSubmissionSession::Snapshot() const
+{
+    return {m_directory, m_fillPending, m_submitted, m_submitTime};
+}
+
+void CSubmissionSession::Restore(const State& state)
+{
+    m_directory = state.directory;
+    m_fillPending = state.fillPending;
+    m_submitted = state.submitted;
+    m_submitTime = state.submitTime;
+}

@@ -1,0 +1,185 @@
+// The handlers of the main window's controls, menus and timer. Each passes its event on to the
+// part it concerns: the page's submission session, the current profile, the directory panel.
+#include "page_filling/SentFlags.h"
+#include "profiles/ProfileStore.h"
+#include "ui/about/AboutDlg.h"
+#include "ui/about/HelpPages.h"
+#include "ui/browser/BrowserCtrl.h"
+#include "ui/directory_editor/DirectoryCommands.h"
+#include "ui/directory_panel/DirectoryListPanel.h"
+#include "ui/feed_check/FeedCheckCommands.h"
+#include "ui/main_window/StartupReads.h"
+#include "ui/main_window/SubmissionSession.h"
+#include "ui/main_window/SubmitterDlg.h"
+#include "ui/profiles/CurrentProfile.h"
+#include "ui/profiles/ProfileSelector.h"
+#include "ui/settings/ProgramSettings.h"
+#include "ui/update/UpdateDialog.h"
+#include "update/UpdateResult.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int kTimerPeriodMs = 100;
+
+} // namespace
+
+void CSubmitterDlg::OnInitDialog()
+{
+    const std::string rememberedName = m_profile->LoadStateFile();
+    m_directoryPanel->SetMarkingProfile(rememberedName);
+    m_profileCombo->FillFrom(m_profileManager.Profiles());
+    if (m_profile->HasProfile())
+        m_profileCombo->SelectByName(rememberedName);
+    // The list is marked for the profile that is current once the database has been read,
+    // which the user may have picked meanwhile.
+    m_startup->DeliverWhenRead();
+    m_timer->start(kTimerPeriodMs);
+    QTimer::singleShot(0, m_profile, &CCurrentProfile::WarnIfUnsaveable);
+}
+
+void CSubmitterDlg::OnDatabaseRead(const DatabaseRead& read)
+{
+    if (read.userFileUnreadable)
+        QTimer::singleShot(0, m_directoryCommands, &CDirectoryCommands::WarnUnreadableFile);
+    m_database.Adopt(read);
+    // Marked for the profile that is current now, which the user may have picked meanwhile.
+    RebuildDirectoryList(m_directoryPanel->MarkingProfile());
+    emit databaseLoaded();
+}
+
+void CSubmitterDlg::OnSelchangeDirectoryList()
+{
+    if (!m_profile->HasProfile()) {
+        m_presenters.Window().ShowMessage("Please create a profile first!", "Error",
+                                          MessageIcon::Exclamation);
+        return;
+    }
+    if (const std::optional<std::string> directory = m_directoryPanel->SelectedDirectory())
+        m_session->OpenDirectory(*directory);
+}
+
+void CSubmitterDlg::OnSelchangeProfileCombo()
+{
+    if (m_profileCombo->currentIndex() < 0 && m_profile->HasProfile())
+        return;
+    // The stored bytes, not the text shown: a name that is not UTF-8 (an old Latin-1 sv.dat)
+    // shows with replacement characters that no profile is called by.
+    const std::string name = m_profileCombo->ChosenName();
+    m_profile->Pick(name);
+    // Only the markers change, so the selected entry stays where it is.
+    MarkDirectoryList(name);
+    if (m_profile->HasProfile())
+        OnSelchangeDirectoryList();
+}
+
+void CSubmitterDlg::RebuildDirectoryList(const std::string& markingProfileName)
+{
+    m_directoryPanel->SetDirectories(m_database.DirectoryNames());
+    MarkDirectoryList(markingProfileName);
+}
+
+void CSubmitterDlg::MarkDirectoryList(const std::string& markingProfileName)
+{
+    const CProfileStore& store = m_profileManager.Profiles();
+    std::vector<uint8_t> sent;
+    if (const auto names = m_database.DirectoryNames(); names && m_profile->HasProfile())
+        sent = SentFlags(*names, store.SentSetsOf(markingProfileName));
+    // Marks by hand go to the current profile, which must be one of the store's.
+    const std::string& current = m_profile->Record().name;
+    const bool byHand =
+        m_profile->HasProfile() &&
+        std::any_of(store.Profiles().begin(), store.Profiles().end(),
+                    [&current](const ProfileRecord& p) { return p.name == current; });
+    m_directoryPanel->SetMarks(m_profile->HasProfile(), std::move(sent), markingProfileName,
+                               byHand);
+}
+
+void CSubmitterDlg::OnFill()
+{
+    m_session->FillNow();
+}
+
+void CSubmitterDlg::OnTimer()
+{
+    m_session->Tick();
+}
+
+void CSubmitterDlg::OnManageProfiles()
+{
+    // Every way of closing keeps what the user changed, so the result does not matter.
+    m_profileManager.exec();
+
+    m_profile->Settle();
+    m_profileCombo->FillFrom(m_profileManager.Profiles());
+    if (m_profile->HasProfile()) {
+        // By exact name: a prefix search without regard to case could pick "Ann Lee" for "Ann".
+        m_profileCombo->SelectByName(m_profile->Record().name);
+    }
+    OnSelchangeProfileCombo();
+    // Written every time, whatever happened in the dialog.
+    m_profile->SaveStateFileOrWarn();
+}
+
+void CSubmitterDlg::OnUpdateDatabase()
+{
+    // The new database could not be kept: nothing is downloaded, nothing written anywhere.
+    if (!m_environment.dataFolder.problem.empty()) {
+        m_presenters.Window().ShowMessage("Kestrine cannot update the directory database: " +
+                                              m_environment.dataFolder.problem + ".",
+                                          "Error", MessageIcon::Exclamation);
+        return;
+    }
+    CUpdateDialog dialog(this);
+    // Always the data folder's own copy, never the installed one it may have started from.
+    dialog.m_destination = m_environment.dataFolder.UserDatabaseFile();
+    dialog.m_url = m_environment.UpdateSettings().DatabaseSource().toStdString();
+
+    switch (dialog.exec()) {
+    case kUpdateInternalError:
+        m_presenters.Window().ShowMessage("Internal error", "Error", MessageIcon::Error);
+        break;
+    case kUpdateSucceeded:
+        m_startup->Await();
+        // The open page may belong to a directory the new database no longer has.
+        m_browser->Navigate(QStringLiteral("about:blank"));
+        // The user's own directories are merged in again; the update never touches them.
+        m_database.LoadFile(dialog.m_destination, m_environment.UserDirectoriesPath());
+        RebuildDirectoryList(m_profile->Record().name);
+        m_presenters.Window().ShowMessage("Update successful", "Update", MessageIcon::None);
+        break;
+    case kUpdateFailed:
+        m_presenters.Window().ShowMessage("The update could not be retrieved", "Error",
+                                          MessageIcon::Exclamation);
+        break;
+    }
+}
+
+void CSubmitterDlg::OnCheckFeed()
+{
+    m_feedCheck->CheckFeed(m_profile->HasProfile() ? &m_profile->Record() : nullptr);
+}
+
+// Help menu. The help pages replace whatever the main browser shows; the submission state is
+// left alone, so a pending fill still applies to the next page the browser completes.
+
+void CSubmitterDlg::OnAbout()
+{
+    CAboutDlg about(this);
+    if (!m_environment.dataFolder.path.empty())
+        about.ShowDataFolder(m_environment.dataFolder.path);
+    about.exec();
+}
+
+void CSubmitterDlg::OnUserGuide()
+{
+    m_helpPages->Show(CHelpPages::Page::Guide);
+}
+
+void CSubmitterDlg::OnSupport()
+{
+    m_helpPages->Show(CHelpPages::Page::Support);
+}
