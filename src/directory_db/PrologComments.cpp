@@ -19,29 +19,19 @@ bool IsPlainAsciiByte(unsigned char byte)
     return (byte >= 0x20 && byte <= 0x7E) || byte == '\t' || byte == '\n' || byte == '\r';
 }
 
-// Printable ASCII and the three control characters XML allows. Eight bytes are looked at
-// together: only a word holding a control character or a byte above 0x7E is looked at byte by
-// byte, which is rare in a comment but for its line ends.
-bool IsPlainAsciiText(std::string_view text)
+// Eight bytes of printable ASCII, none of them a hyphen: nothing in them can end a comment or
+// break its rules.
+bool IsPlainWordWithoutHyphen(const char* at)
 {
     constexpr uint64_t kOnes = 0x0101010101010101;
     constexpr uint64_t kHighBits = 0x8080808080808080;
-    size_t at = 0;
-    for (; at + sizeof(uint64_t) <= text.size(); at += sizeof(uint64_t)) {
-        uint64_t word = 0;
-        std::memcpy(&word, text.data() + at, sizeof word);
-        const uint64_t belowSpace = (word - kOnes * 0x20) & ~word;
-        const uint64_t aboveTilde = (word + kOnes * (0x80 - 0x7F)) | word;
-        if (((belowSpace | aboveTilde) & kHighBits) == 0)
-            continue;
-        for (size_t i = 0; i < sizeof(uint64_t); ++i)
-            if (!IsPlainAsciiByte(static_cast<unsigned char>(text[at + i])))
-                return false;
-    }
-    for (; at < text.size(); ++at)
-        if (!IsPlainAsciiByte(static_cast<unsigned char>(text[at])))
-            return false;
-    return true;
+    uint64_t word = 0;
+    std::memcpy(&word, at, sizeof word);
+    const uint64_t belowSpace = (word - kOnes * 0x20) & ~word;
+    const uint64_t aboveTilde = (word + kOnes) | word;
+    const uint64_t hyphens = word ^ (kOnes * '-');
+    const uint64_t hyphen = (hyphens - kOnes) & ~hyphens;
+    return ((belowSpace | aboveTilde | hyphen) & kHighBits) == 0;
 }
 
 // Where the XML declaration ends, or `from` when there is none. The parser still reads the
@@ -56,18 +46,28 @@ size_t AfterXmlDeclaration(std::string_view bytes, size_t from)
 }
 
 // Past the comment at `from` when it is well-formed plain ASCII: no "--" inside and not
-// ending in "-", as XML requires of every comment.
+// ending in "-", as XML requires of every comment. One pass: eight bytes at a time, and byte by
+// byte only where a hyphen, a line end or another character needs a closer look.
 std::optional<size_t> AfterPlainComment(std::string_view bytes, size_t from)
 {
-    const size_t textStart = from + kCommentOpen.size();
-    const size_t close = bytes.find(kCommentClose, textStart);
-    if (close == std::string_view::npos)
-        return std::nullopt;
-    const std::string_view text = bytes.substr(textStart, close - textStart);
-    if (text.find("--") != std::string_view::npos || (!text.empty() && text.back() == '-') ||
-        !IsPlainAsciiText(text))
-        return std::nullopt;
-    return close + kCommentClose.size();
+    size_t at = from + kCommentOpen.size();
+    while (at < bytes.size()) {
+        if (at + sizeof(uint64_t) <= bytes.size() && IsPlainWordWithoutHyphen(bytes.data() + at)) {
+            at += sizeof(uint64_t);
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        if (byte == '-' && bytes.substr(at, 2) == "--") {
+            // The only "--" a comment may hold is its end, and "--->" is not one.
+            if (bytes.substr(at, kCommentClose.size()) != kCommentClose)
+                return std::nullopt;
+            return at + kCommentClose.size();
+        }
+        if (byte != '-' && !IsPlainAsciiByte(byte))
+            return std::nullopt;
+        ++at;
+    }
+    return std::nullopt;
 }
 
 } // namespace
