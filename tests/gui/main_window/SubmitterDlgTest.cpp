@@ -13,16 +13,20 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <atomic>
 #include <memory>
 
 Q_DECLARE_METATYPE(MessageIcon)
@@ -352,6 +356,75 @@ private slots:
                     qPrintable(column[i]->objectName() + " covers " + column[j]->objectName()));
             }
         }
+    }
+
+    // An empty list gives way to the commands that bring directories, each link the menu's
+    // own command. The hint goes once the list holds a directory, stays away while a filter
+    // hides every entry, and comes back when the list is empty again.
+    void emptyListOffersTheCommandsThatBringDirectories()
+    {
+        SubmitterTestEnvironment env;
+        std::atomic<int> updates = 0;
+        env.server.server.Get(
+            "/updates/demo.xml", [&updates](const httplib::Request&, httplib::Response& response) {
+                const bool first = ++updates == 1;
+                response.set_content(
+                    first ? DirectoryDatabaseXml({PlainDirectory("Fresh", "http://127.0.0.1:1/")})
+                          : DirectoryDatabaseXml({}),
+                    "text/xml");
+            });
+        env.WriteProgramFile("dirdata.xml", DirectoryDatabaseXml({}));
+        env.Start();
+        auto window = OpenWindow(env);
+        const SubmitterDlgInspector controls = Inspect(*window);
+        auto* hint = window->findChild<QLabel*>(QStringLiteral("emptyListHint"));
+        QVERIFY(hint);
+        WAIT_VERIFY(window->IsDatabaseLoaded(), 5000);
+        QVERIFY(hint->isVisible());
+        QVERIFY(!controls.DirectoryList()->isVisible());
+
+        // Each link, by its caption, and the menu entry it stands for.
+        QMap<QString, QString> links;
+        const QRegularExpression link(QStringLiteral("<a href=\"([^\"]*)\">([^<]*)</a>"));
+        for (const QRegularExpressionMatch& found : link.globalMatch(hint->text()))
+            links.insert(found.captured(2), found.captured(1));
+        QCOMPARE(links.keys(), QStringList({QStringLiteral("Add This Page…"),
+                                            QStringLiteral("Import Directories…"),
+                                            QStringLiteral("Update RSS Directory Database")}));
+        const auto follow = [&](const QString& caption, const QString& menuEntry) {
+            QAction* command = MenuAction(*window->menuBar(), menuEntry);
+            QVERIFY(command);
+            QSignalSpy triggered(command, &QAction::triggered);
+            emit hint->linkActivated(links.value(caption));
+            QCOMPARE(triggered.size(), 1);
+        };
+
+        {
+            ModalDialogDriver cancel;
+            cancel.Then<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+            follow(QStringLiteral("Import Directories…"), QStringLiteral("&Import Directories…"));
+            QVERIFY(cancel.Finished());
+        }
+        follow(QStringLiteral("Add This Page…"), QStringLiteral("&Add This Page…"));
+        QCOMPARE(env.windowMessages.messages.size(), size_t(1));
+        QCOMPARE(env.windowMessages.messages.back().caption, std::string("Add Directory"));
+        QVERIFY(hint->isVisible());
+
+        follow(QStringLiteral("Update RSS Directory Database"),
+               QStringLiteral("Update RSS Directory Database"));
+        QCOMPARE(Entries(*controls.DirectoryList()), QStringList({"Fresh"}));
+        QVERIFY(!hint->isVisible());
+        QVERIFY(controls.DirectoryList()->isVisible());
+
+        controls.SearchBox()->setText(QStringLiteral("nothing like it"));
+        QCOMPARE(controls.DirectoryList()->model()->rowCount(), 0);
+        QVERIFY(!hint->isVisible());
+        QVERIFY(controls.DirectoryList()->isVisible());
+
+        window->OnUpdateDatabase();
+        QCOMPARE(updates.load(), 2);
+        QVERIFY(hint->isVisible());
+        QVERIFY(!controls.DirectoryList()->isVisible());
     }
 
     void pickingAProfileWhoseNameIsNotUtf8_data()
