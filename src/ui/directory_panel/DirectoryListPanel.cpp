@@ -70,9 +70,9 @@ CDirectoryListPanel::CDirectoryListPanel(MessagePresenter& presenter, QWidget* p
 void CDirectoryListPanel::resizeEvent(QResizeEvent* event)
 {
     // Next unsent sits at the top, under the window's Fill button, the search box and the two
-    // filters below it and the list below them all, taking the rest of the height. A larger
-    // font widens the controls and, where the filters no longer fit side by side, puts the
-    // second under the first.
+    // filters below it and the list below them all, taking the rest of the height. Each
+    // control is as wide as its text needs; where the two filters do not fit side by side, the
+    // second goes under the first.
     const int width = event->size().width();
     const QSize nextUnsent = Fitted(*m_nextUnsentButton, QSize(140, 22));
     m_nextUnsentButton->setGeometry(qMax(0, qMin(45, width - nextUnsent.width())), 0,
