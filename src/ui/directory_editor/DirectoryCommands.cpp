@@ -60,7 +60,8 @@ QMenu* CDirectoryCommands::AddMenus()
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
     QMenu* directory = m_window.menuBar()->addMenu(tr("&Directory"));
-    directory->addAction(tr("&Add This Page…"), this, &CDirectoryCommands::OnAddThisPage);
+    m_addThisPage =
+        directory->addAction(tr("&Add This Page…"), this, &CDirectoryCommands::OnAddThisPage);
     directory->addAction(tr("&Edit…"), this, &CDirectoryCommands::OnEditDirectory);
     directory->addAction(tr("&Remove"), this, &CDirectoryCommands::OnRemoveDirectory);
     directory->addAction(tr("&Copy to My Directories"), this, &CDirectoryCommands::OnCopyDirectory);

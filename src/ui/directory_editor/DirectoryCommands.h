@@ -13,6 +13,7 @@ class CCurrentProfile;
 class CDirectoryDatabase;
 class CDirectoryListPanel;
 class CUserDirectoryFile;
+class QAction;
 class QMainWindow;
 class QMenu;
 
@@ -31,6 +32,8 @@ public:
 
     // The Go menu, then the Directory menu, which it returns for more commands.
     QMenu* AddMenus();
+    // Directory > Add This Page…, once the menus exist.
+    QAction* AddThisPageAction() const { return m_addThisPage; }
     // Learns the page shown as a new directory or, given `fixing`, as that directory's fix.
     void AddThisPage(const std::string& fixing);
     // Asks the user for the confirmation text of their own directory after a submission whose
@@ -74,4 +77,5 @@ private:
     DataFolder m_dataFolder;
     MessagePresenter& m_presenter;
     std::function<void()> m_awaitDatabase;
+    QAction* m_addThisPage = nullptr;
 };

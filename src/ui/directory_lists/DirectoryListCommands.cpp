@@ -40,7 +40,8 @@ CDirectoryListCommands::CDirectoryListCommands(DatabaseAccess database,
 
 void CDirectoryListCommands::AddTo(QMenu* fileMenu)
 {
-    fileMenu->addAction(tr("&Import Directories…"), this, &CDirectoryListCommands::OnImport);
+    m_import =
+        fileMenu->addAction(tr("&Import Directories…"), this, &CDirectoryListCommands::OnImport);
     fileMenu->addAction(tr("Export &My Directories…"), this, &CDirectoryListCommands::OnExport);
 }
 

@@ -10,6 +10,7 @@
 class CDirectoryDatabase;
 class CUserDirectoryFile;
 class MessagePresenter;
+class QAction;
 class QMenu;
 class QWidget;
 
@@ -31,6 +32,8 @@ public:
                            MessagePresenter& presenter, QWidget* window);
 
     void AddTo(QMenu* fileMenu);
+    // File > Import Directories…, once added to the menu.
+    QAction* ImportAction() const { return m_import; }
 
     // The commands without their file dialogs, for the menu and for tests.
     void ImportFrom(const QString& path);
@@ -45,4 +48,5 @@ private:
     UserDirectoriesChange m_changeUserDirectories;
     MessagePresenter& m_presenter;
     QWidget* m_window;
+    QAction* m_import = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "ui/directory_panel/DirectoryFilterProxy.h"
 #include "ui/directory_panel/DirectoryListModel.h"
 #include "ui/directory_panel/DirectoryListView.h"
+#include "ui/directory_panel/EmptyListHint.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -17,8 +18,13 @@
 
 namespace {
 
-// Where the list begins within the panel, under Next unsent and the filter.
-constexpr int kListTop = 76;
+// A control's place: `least` is the size it was drawn with; a larger font widens it to what
+// its text takes, and makes it as tall as its text needs.
+QSize Fitted(const QWidget& control, QSize least)
+{
+    return QSize(qMax(least.width(), control.sizeHint().width()),
+                 qMax(least.height(), control.minimumSizeHint().height()));
+}
 
 } // namespace
 
@@ -43,6 +49,9 @@ CDirectoryListPanel::CDirectoryListPanel(MessagePresenter& presenter, QWidget* p
     m_unsentOnlyBox->setObjectName(QStringLiteral("unsentOnly"));
     m_hideUnreachableBox = new QCheckBox(tr("Hide unreachable"), this);
     m_hideUnreachableBox->setObjectName(QStringLiteral("hideUnreachable"));
+    // Hidden until a list is known to be empty: before the database is read there is none.
+    m_emptyListHint = new CEmptyListHint(this);
+    m_emptyListHint->hide();
 
     // Programmatic changes of the selection go through SelectEntry, so the signal sees only
     // the user's choices.
@@ -61,13 +70,27 @@ CDirectoryListPanel::CDirectoryListPanel(MessagePresenter& presenter, QWidget* p
 void CDirectoryListPanel::resizeEvent(QResizeEvent* event)
 {
     // Next unsent sits at the top, under the window's Fill button, the search box and the two
-    // filters below it and the list below them all, taking the rest of the height.
-    const QSize size = event->size();
-    m_nextUnsentButton->setGeometry(45, 0, 140, 22);
-    m_searchBox->setGeometry(0, 28, 220, 22);
-    m_unsentOnlyBox->setGeometry(0, 54, 100, 18);
-    m_hideUnreachableBox->setGeometry(105, 54, 115, 18);
-    m_list->setGeometry(0, kListTop, size.width(), size.height() - kListTop);
+    // filters below it and the list below them all, taking the rest of the height. Each
+    // control is as wide as its text needs; where the two filters do not fit side by side, the
+    // second goes under the first.
+    const int width = event->size().width();
+    const QSize nextUnsent = Fitted(*m_nextUnsentButton, QSize(140, 22));
+    m_nextUnsentButton->setGeometry(qMax(0, qMin(45, width - nextUnsent.width())), 0,
+                                    nextUnsent.width(), nextUnsent.height());
+    const int searchHeight = Fitted(*m_searchBox, QSize(0, 22)).height();
+    m_searchBox->setGeometry(0, nextUnsent.height() + 6, width, searchHeight);
+    const int filtersTop = m_searchBox->geometry().bottom() + 5;
+    const QSize unsentOnly = Fitted(*m_unsentOnlyBox, QSize(100, 18));
+    m_unsentOnlyBox->setGeometry(0, filtersTop, unsentOnly.width(), unsentOnly.height());
+    const QSize hideUnreachable = Fitted(*m_hideUnreachableBox, QSize(115, 18));
+    QPoint hideUnreachableAt(qMax(105, unsentOnly.width() + 5), filtersTop);
+    if (hideUnreachableAt.x() + hideUnreachable.width() > width)
+        hideUnreachableAt = QPoint(0, filtersTop + unsentOnly.height() + 4);
+    m_hideUnreachableBox->setGeometry(QRect(hideUnreachableAt, hideUnreachable));
+    const int listTop = m_hideUnreachableBox->geometry().bottom() + 5;
+    const QRect list(0, listTop, width, qMax(0, event->size().height() - listTop));
+    m_list->setGeometry(list);
+    m_emptyListHint->setGeometry(list);
     QWidget::resizeEvent(event);
 }
 
@@ -76,10 +99,27 @@ void CDirectoryListPanel::SetUserDirectoryTest(UserDirectoryTest test)
     m_model->SetUserDirectoryTest(std::move(test));
 }
 
+void CDirectoryListPanel::OfferWhenEmpty(QList<QAction*> commands)
+{
+    m_emptyListHint->SetCommands(std::move(commands));
+}
+
 void CDirectoryListPanel::SetDirectories(std::shared_ptr<const std::vector<std::string>> names)
 {
-    const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
-    m_model->SetDirectories(std::move(names));
+    {
+        const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
+        m_model->SetDirectories(std::move(names));
+    }
+    ShowHintWhenEmpty();
+}
+
+void CDirectoryListPanel::ShowHintWhenEmpty()
+{
+    // A filter that hides every entry leaves the list in place: the user would otherwise be
+    // told to fetch directories the program has.
+    const bool empty = m_model->DirectoryCount() == 0;
+    m_emptyListHint->setVisible(empty);
+    m_list->setVisible(!empty);
 }
 
 void CDirectoryListPanel::SetMarks(bool withMarkers, std::vector<uint8_t> sent,

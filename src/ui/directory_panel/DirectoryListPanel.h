@@ -4,6 +4,7 @@
 #include "directory_check/DirectoryCheckResult.h"
 #include "page_filling/FillReport.h"
 
+#include <QList>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -16,6 +17,8 @@
 class CDirectoryFilterProxy;
 class CDirectoryListModel;
 class CDirectoryListView;
+class CEmptyListHint;
+class QAction;
 class QCheckBox;
 class QLineEdit;
 class QPoint;
@@ -36,6 +39,8 @@ public:
     CDirectoryListPanel(MessagePresenter& presenter, QWidget* parent);
 
     void SetUserDirectoryTest(UserDirectoryTest test);
+    // The commands that bring directories, offered in place of a list that holds none.
+    void OfferWhenEmpty(QList<QAction*> commands);
     // A new list of directories, unmarked; null for none. The selection goes.
     void SetDirectories(std::shared_ptr<const std::vector<std::string>> names);
     // Markers on for `profileName` (one flag per directory, set for sent), or, without a current
@@ -85,6 +90,7 @@ protected:
 private:
     void OnFilterChanged();
     void OnContextMenu(const QPoint& position);
+    void ShowHintWhenEmpty();
     std::optional<size_t> SelectedEntry() const;
     void SelectEntry(std::optional<size_t> directory);
 
@@ -92,6 +98,7 @@ private:
     CDirectoryListModel* m_model = nullptr;
     CDirectoryFilterProxy* m_filter = nullptr;
     CDirectoryListView* m_list = nullptr;
+    CEmptyListHint* m_emptyListHint = nullptr;
     QPushButton* m_nextUnsentButton = nullptr;
     QLineEdit* m_searchBox = nullptr;
     QCheckBox* m_unsentOnlyBox = nullptr;

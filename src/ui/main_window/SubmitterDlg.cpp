@@ -35,12 +35,14 @@ namespace {
 // its height.
 constexpr QSize kInitialClientSize(618 * 6 / 4, 397 * 13 / 8);
 
-// Where the directory panel begins: Next unsent under the Fill button, then the search box and
-// the filters, and the list, which ends 15 pixels above the bottom.
+// Where the directory panel begins in the default font: Next unsent under the Fill button, then
+// the search box and the filters, and the list, which ends 15 pixels above the bottom. A larger
+// font moves them down.
 constexpr int kPanelTop = 66;
-constexpr int kListTop = 142;
+constexpr int kListTop = 168;
 
-// Below this the layout would give the browser or the list a negative size.
+// Below this the layout would give the browser or, in the default font, the list a negative
+// size.
 constexpr QSize kMinimumClientSize(260, kListTop + 15);
 
 } // namespace
@@ -171,8 +173,8 @@ void CSubmitterDlg::CreateMenu()
 
     QMenu* settings = menuBar()->addMenu(tr("&Settings"));
     settings->addAction(tr("Manage Profiles"), this, &CSubmitterDlg::OnManageProfiles);
-    settings->addAction(tr("Update RSS Directory Database"), this,
-                        &CSubmitterDlg::OnUpdateDatabase);
+    QAction* update = settings->addAction(tr("Update RSS Directory Database"), this,
+                                          &CSubmitterDlg::OnUpdateDatabase);
     settings->addAction(tr("Database Source…"), this, [this] {
         CProgramSettings source = m_environment.UpdateSettings();
         CDatabaseSourceDlg(source, this).exec();
@@ -192,6 +194,9 @@ void CSubmitterDlg::CreateMenu()
     help->addAction(tr("User Guide"), this, &CSubmitterDlg::OnUserGuide);
     help->addAction(tr("Support"), this, &CSubmitterDlg::OnSupport);
     help->addAction(tr("&About Kestrine"), this, &CSubmitterDlg::OnAbout);
+
+    m_directoryPanel->OfferWhenEmpty(
+        {m_directoryCommands->AddThisPageAction(), directoryLists->ImportAction(), update});
 }
 
 // Who hears whom. Programmatic changes of the list's selection and the selector's are quiet,
@@ -314,15 +319,26 @@ bool CSubmitterDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CSubmitterDlg::OnSize(int cx, int cy)
 {
-    // The right-hand column keeps to the right edge; the browser takes the rest. The panel
-    // holds Next unsent under the Fill button, and the filter above the list.
-    m_directoryPanel->setGeometry(cx - 235, kPanelTop, 220, cy - kPanelTop - 15);
+    // The right-hand column keeps to the right edge; the browser takes the rest. The controls
+    // keep the places they were drawn at and grow with a larger font, pushing what lies right
+    // of or below them along: every text shows whole.
+    const int column = cx - 235;
+    const int columnWidth = 220;
     // At least the old 35 × 15, and as much as its text takes in the font in use: a fixed
     // size cut off the colon.
     const QSize label = m_profileLabel->sizeHint().expandedTo(QSize(35, 15));
-    m_profileLabel->setGeometry(cx - 230, 14, label.width(), label.height());
-    m_fillButton->setGeometry(cx - 190, 40, 140, 22);
-    m_profileCombo->setGeometry(cx - 180, 11, 150, 20);
+    m_profileLabel->setGeometry(column + 5, 14, label.width(), label.height());
+    const int comboLeft = qMax(column + 55, m_profileLabel->geometry().right() + 6);
+    const int comboHeight = qMax(20, m_profileCombo->minimumSizeHint().height());
+    m_profileCombo->setGeometry(comboLeft, 11, column + 205 - comboLeft, comboHeight);
+    const QSize fill(qMax(140, m_fillButton->sizeHint().width()),
+                     qMax(22, m_fillButton->minimumSizeHint().height()));
+    const int fillTop = qMax(40, m_profileCombo->geometry().bottom() + 8);
+    m_fillButton->setGeometry(qMax(column, qMin(column + 45, column + columnWidth - fill.width())),
+                              fillTop, fill.width(), fill.height());
+    // The panel holds Next unsent under the Fill button, and the filter above the list.
+    const int panelTop = qMax(kPanelTop, m_fillButton->geometry().bottom() + 5);
+    m_directoryPanel->setGeometry(column, panelTop, columnWidth, qMax(0, cy - panelTop - 15));
     m_browser->setGeometry(10, 10, cx - 260, cy - 25);
 }
 

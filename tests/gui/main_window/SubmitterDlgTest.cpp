@@ -13,16 +13,20 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <atomic>
 #include <memory>
 
 Q_DECLARE_METATYPE(MessageIcon)
@@ -246,22 +250,27 @@ private slots:
         const int frame = window->height() - client.height(); // the menu bar
         window->resize(1000, 700 + frame);
         WAIT_COMPARE(client.size(), QSize(1000, 700), 5000);
-        // The list starts under Next unsent and the filter, which sit above it.
+        // The list starts under Next unsent and the filters, which sit above it. "Hide
+        // unreachable" needs more than the 115 pixels once beside "Unsent only", and the two do
+        // not fit side by side in the column: it sits under the other. Check boxes and the
+        // selector are as tall as their texts need.
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).DirectoryList()),
-                 QRect(765, 142, 220, 543));
+                 QRect(765, 168, 220, 517));
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).NextUnsentButton()),
                  QRect(810, 66, 140, 22));
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).SearchBox()),
                  QRect(765, 94, 220, 22));
+        const QSize unsentOnly = Inspect(*window).UnsentOnlyBox()->sizeHint().expandedTo({100, 18});
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).UnsentOnlyBox()),
-                 QRect(765, 120, 100, 18));
-        QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).HideUnreachableBox()),
-                 QRect(870, 120, 115, 18));
+                 QRect(QPoint(765, 120), unsentOnly));
+        QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).HideUnreachableBox()).topLeft(),
+                 QPoint(765, 120 + unsentOnly.height() + 4));
         // The label keeps its place and is as large as its text needs, at least 35 × 15.
         const QSize label = Inspect(*window).ProfileLabel()->sizeHint().expandedTo(QSize(35, 15));
         QCOMPARE(Inspect(*window).ProfileLabel()->geometry(), QRect(QPoint(770, 14), label));
         QCOMPARE(Inspect(*window).FillButton()->geometry(), QRect(810, 40, 140, 22));
-        QCOMPARE(Inspect(*window).ProfileCombo()->geometry(), QRect(820, 11, 150, 20));
+        QCOMPARE(Inspect(*window).ProfileCombo()->geometry().topLeft(), QPoint(820, 11));
+        QCOMPARE(Inspect(*window).ProfileCombo()->width(), 150);
         QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 740, 675));
         QCOMPARE(Inspect(*window).Browser()->parentWidget(), &client);
     }
@@ -286,14 +295,15 @@ private slots:
         }
     }
 
-    void profileLabelShowsItsWholeText_data()
+    void labelsShowTheirWholeText_data()
     {
         QTest::addColumn<int>("pointSize"); // 0: the default font
         QTest::newRow("default font") << 0;
         QTest::newRow("large font") << 16;
     }
 
-    void profileLabelShowsItsWholeText()
+    // Every text above the list shows whole, and no control covers another's.
+    void labelsShowTheirWholeText()
     {
         QFETCH(int, pointSize);
         const QFont defaultFont = QApplication::font();
@@ -307,8 +317,9 @@ private slots:
         SubmitterTestEnvironment env;
         env.Start();
         auto window = OpenWindow(env);
+        const SubmitterDlgInspector controls = Inspect(*window);
 
-        const QLabel& label = *Inspect(*window).ProfileLabel();
+        const QLabel& label = *controls.ProfileLabel();
         const QRect text = label.fontMetrics().boundingRect(label.text());
         QVERIFY2(label.contentsRect().width() >= text.width(),
                  qPrintable(QStringLiteral("%1 px for %2 px of text")
@@ -316,6 +327,104 @@ private slots:
                                 .arg(text.width())));
         QVERIFY(label.contentsRect().height() >= label.fontMetrics().height());
         QCOMPARE(label.pos(), QPoint(window->centralWidget()->width() - 230, 14));
+
+        const QList<QWidget*> texts{controls.ProfileLabel(), controls.FillButton(),
+                                    controls.NextUnsentButton(), controls.UnsentOnlyBox(),
+                                    controls.HideUnreachableBox()};
+        const QRect client = window->centralWidget()->rect();
+        for (QWidget* control : texts) {
+            const QRect place = controls.ClientGeometry(*control);
+            QVERIFY2(place.width() >= control->sizeHint().width() &&
+                         place.height() >= control->fontMetrics().height(),
+                     qPrintable(QStringLiteral("%1: %2 × %3 px for %4 × %5")
+                                    .arg(control->objectName())
+                                    .arg(place.width())
+                                    .arg(place.height())
+                                    .arg(control->sizeHint().width())
+                                    .arg(control->fontMetrics().height())));
+            QVERIFY2(client.contains(place), qPrintable(control->objectName()));
+        }
+        const QList<QWidget*> column{controls.ProfileLabel(),       controls.ProfileCombo(),
+                                     controls.FillButton(),         controls.NextUnsentButton(),
+                                     controls.SearchBox(),          controls.UnsentOnlyBox(),
+                                     controls.HideUnreachableBox(), controls.DirectoryList()};
+        for (qsizetype i = 0; i < column.size(); ++i) {
+            for (qsizetype j = i + 1; j < column.size(); ++j) {
+                QVERIFY2(
+                    !controls.ClientGeometry(*column[i])
+                         .intersects(controls.ClientGeometry(*column[j])),
+                    qPrintable(column[i]->objectName() + " covers " + column[j]->objectName()));
+            }
+        }
+    }
+
+    // An empty list gives way to the commands that bring directories, each link the menu's
+    // own command. The hint goes once the list holds a directory, stays away while a filter
+    // hides every entry, and comes back when the list is empty again.
+    void emptyListOffersTheCommandsThatBringDirectories()
+    {
+        SubmitterTestEnvironment env;
+        std::atomic<int> updates = 0;
+        env.server.server.Get(
+            "/updates/demo.xml", [&updates](const httplib::Request&, httplib::Response& response) {
+                const bool first = ++updates == 1;
+                response.set_content(
+                    first ? DirectoryDatabaseXml({PlainDirectory("Fresh", "http://127.0.0.1:1/")})
+                          : DirectoryDatabaseXml({}),
+                    "text/xml");
+            });
+        env.WriteProgramFile("dirdata.xml", DirectoryDatabaseXml({}));
+        env.Start();
+        auto window = OpenWindow(env);
+        const SubmitterDlgInspector controls = Inspect(*window);
+        auto* hint = window->findChild<QLabel*>(QStringLiteral("emptyListHint"));
+        QVERIFY(hint);
+        WAIT_VERIFY(window->IsDatabaseLoaded(), 5000);
+        QVERIFY(hint->isVisible());
+        QVERIFY(!controls.DirectoryList()->isVisible());
+
+        // Each link, by its caption, and the menu entry it stands for.
+        QMap<QString, QString> links;
+        const QRegularExpression link(QStringLiteral("<a href=\"([^\"]*)\">([^<]*)</a>"));
+        for (const QRegularExpressionMatch& found : link.globalMatch(hint->text()))
+            links.insert(found.captured(2), found.captured(1));
+        QCOMPARE(links.keys(), QStringList({QStringLiteral("Add This Page…"),
+                                            QStringLiteral("Import Directories…"),
+                                            QStringLiteral("Update RSS Directory Database")}));
+        const auto follow = [&](const QString& caption, const QString& menuEntry) {
+            QAction* command = MenuAction(*window->menuBar(), menuEntry);
+            QVERIFY(command);
+            QSignalSpy triggered(command, &QAction::triggered);
+            emit hint->linkActivated(links.value(caption));
+            QCOMPARE(triggered.size(), 1);
+        };
+
+        {
+            ModalDialogDriver cancel;
+            cancel.Then<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+            follow(QStringLiteral("Import Directories…"), QStringLiteral("&Import Directories…"));
+            QVERIFY(cancel.Finished());
+        }
+        follow(QStringLiteral("Add This Page…"), QStringLiteral("&Add This Page…"));
+        QCOMPARE(env.windowMessages.messages.size(), size_t(1));
+        QCOMPARE(env.windowMessages.messages.back().caption, std::string("Add Directory"));
+        QVERIFY(hint->isVisible());
+
+        follow(QStringLiteral("Update RSS Directory Database"),
+               QStringLiteral("Update RSS Directory Database"));
+        QCOMPARE(Entries(*controls.DirectoryList()), QStringList({"Fresh"}));
+        QVERIFY(!hint->isVisible());
+        QVERIFY(controls.DirectoryList()->isVisible());
+
+        controls.SearchBox()->setText(QStringLiteral("nothing like it"));
+        QCOMPARE(controls.DirectoryList()->model()->rowCount(), 0);
+        QVERIFY(!hint->isVisible());
+        QVERIFY(controls.DirectoryList()->isVisible());
+
+        window->OnUpdateDatabase();
+        QCOMPARE(updates.load(), 2);
+        QVERIFY(hint->isVisible());
+        QVERIFY(!controls.DirectoryList()->isVisible());
     }
 
     void pickingAProfileWhoseNameIsNotUtf8_data()
@@ -367,10 +476,10 @@ private slots:
         QWidget& client = *window->centralWidget();
 
         window->resize(100, 40);
-        WAIT_COMPARE(client.size(), QSize(260, 157), 5000);
+        WAIT_COMPARE(client.size(), QSize(260, 183), 5000);
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).DirectoryList()),
-                 QRect(25, 142, 220, 0));
-        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 132));
+                 QRect(25, 168, 220, 0));
+        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 158));
     }
 
     void escapeAndEnterDoNothing()
