@@ -73,13 +73,13 @@ void HelpPagesTest::cleanup()
 
 QUrl HelpPagesTest::ShownPage(const QString& title) const
 {
-    WaitUntil(
+    const bool shown = WaitUntil(
         [&] {
             return m_browser->title() == title &&
                    m_browser->GetReadyState() == CBrowserCtrl::kReadyStateComplete;
         },
         kLoadTimeoutMs);
-    return m_browser->title() == title ? m_browser->url() : QUrl();
+    return shown ? m_browser->url() : QUrl();
 }
 
 void HelpPagesTest::vendorFirstOwnPageWhenItFails_data()
