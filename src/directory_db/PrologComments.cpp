@@ -1,7 +1,6 @@
 #include "directory_db/PrologComments.h"
 
-#include <cstdint>
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
@@ -19,19 +18,20 @@ bool IsPlainAsciiByte(unsigned char byte)
     return (byte >= 0x20 && byte <= 0x7E) || byte == '\t' || byte == '\n' || byte == '\r';
 }
 
-// Eight bytes of printable ASCII, none of them a hyphen: nothing in them can end a comment or
-// break its rules.
-bool IsPlainWordWithoutHyphen(const char* at)
+constexpr size_t kBlock = 64;
+
+// A block of plain ASCII text without a hyphen: nothing in it can end a comment or break its
+// rules. Bitwise and without an early exit, so that the compiler checks many bytes at once.
+bool IsPlainBlockWithoutHyphen(const char* block)
 {
-    constexpr uint64_t kOnes = 0x0101010101010101;
-    constexpr uint64_t kHighBits = 0x8080808080808080;
-    uint64_t word = 0;
-    std::memcpy(&word, at, sizeof word);
-    const uint64_t belowSpace = (word - kOnes * 0x20) & ~word;
-    const uint64_t aboveTilde = (word + kOnes) | word;
-    const uint64_t hyphens = word ^ (kOnes * '-');
-    const uint64_t hyphen = (hyphens - kOnes) & ~hyphens;
-    return ((belowSpace | aboveTilde | hyphen) & kHighBits) == 0;
+    // Byte-wide throughout, so that sixteen bytes or more go into one vector.
+    unsigned char flagged = 0;
+    for (size_t i = 0; i < kBlock; ++i) {
+        const auto byte = static_cast<unsigned char>(block[i]);
+        const bool control = (byte < 0x20) & (byte != '\t') & (byte != '\n') & (byte != '\r');
+        flagged |= static_cast<unsigned char>(control | (byte > 0x7E) | (byte == '-'));
+    }
+    return flagged == 0;
 }
 
 // Where the XML declaration ends, or `from` when there is none. The parser still reads the
@@ -46,26 +46,27 @@ size_t AfterXmlDeclaration(std::string_view bytes, size_t from)
 }
 
 // Past the comment at `from` when it is well-formed plain ASCII: no "--" inside and not
-// ending in "-", as XML requires of every comment. One pass: eight bytes at a time, and byte by
-// byte only where a hyphen, a line end or another character needs a closer look.
+// ending in "-", as XML requires of every comment. One pass, a block at a time; a block that
+// holds a hyphen or another character is looked at byte by byte.
 std::optional<size_t> AfterPlainComment(std::string_view bytes, size_t from)
 {
     size_t at = from + kCommentOpen.size();
     while (at < bytes.size()) {
-        if (at + sizeof(uint64_t) <= bytes.size() && IsPlainWordWithoutHyphen(bytes.data() + at)) {
-            at += sizeof(uint64_t);
+        if (at + kBlock <= bytes.size() && IsPlainBlockWithoutHyphen(bytes.data() + at)) {
+            at += kBlock;
             continue;
         }
-        const auto byte = static_cast<unsigned char>(bytes[at]);
-        if (byte == '-' && bytes.substr(at, 2) == "--") {
-            // The only "--" a comment may hold is its end, and "--->" is not one.
-            if (bytes.substr(at, kCommentClose.size()) != kCommentClose)
+        for (const size_t blockEnd = std::min(at + kBlock, bytes.size()); at < blockEnd; ++at) {
+            const auto byte = static_cast<unsigned char>(bytes[at]);
+            if (byte == '-' && bytes.substr(at, 2) == "--") {
+                // The only "--" a comment may hold is its end, and "--->" is not one.
+                if (bytes.substr(at, kCommentClose.size()) != kCommentClose)
+                    return std::nullopt;
+                return at + kCommentClose.size();
+            }
+            if (byte != '-' && !IsPlainAsciiByte(byte))
                 return std::nullopt;
-            return at + kCommentClose.size();
         }
-        if (byte != '-' && !IsPlainAsciiByte(byte))
-            return std::nullopt;
-        ++at;
     }
     return std::nullopt;
 }
