@@ -49,7 +49,7 @@ CheckInputs InputsOf(const DirectoryCheckCommand& command, std::ostream& err)
             err << "kestrine: no data folder, the results are not kept: " << folder.problem << '\n';
         if (inputs.databaseFile.empty()) {
             inputs.databaseFile = folder.databaseFile;
-            inputs.userDirectoriesFile = folder.path.empty() ? "" : folder.UserDirectoriesFile();
+            inputs.userDirectoriesFile = folder.UserDirectoriesFile();
         }
         if (!folder.path.empty()) {
             inputs.historyFile = folder.HistoryFile();

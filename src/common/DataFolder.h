@@ -53,8 +53,12 @@ struct DataFolder
 
     std::string StateFile() const { return path + kStateFileName; }
     std::string UserDatabaseFile() const { return path + kDatabaseFileName; }
-    // The user's own directories, which updates never touch.
-    std::string UserDirectoriesFile() const { return path + kUserDirectoriesFileName; }
+    // The user's own directories, which updates never touch. Without a data folder there is no
+    // such file, rather than one in whatever folder is current.
+    std::string UserDirectoriesFile() const
+    {
+        return path.empty() ? std::string() : path + kUserDirectoriesFileName;
+    }
     std::string HistoryFile() const { return path + kHistoryFileName; }
     // The program's settings, such as where updates come from.
     std::string SettingsFile() const { return path + kSettingsFileName; }

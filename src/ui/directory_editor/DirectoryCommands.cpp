@@ -82,18 +82,10 @@ void CDirectoryCommands::OnOpenAddress()
     m_browser.Navigate(QUrl::fromUserInput(text).toString());
 }
 
-std::string CDirectoryCommands::UserDirectoriesPath() const
-{
-    // Without a data folder there is no file, rather than one in whatever folder is current.
-    if (m_dataFolder.path.empty())
-        return {};
-    return m_dataFolder.UserDirectoriesFile();
-}
-
 void CDirectoryCommands::WarnUnreadableFile()
 {
     m_presenter.ShowMessage("Kestrine cannot read your own directories in " +
-                                UserDirectoriesPath() +
+                                m_dataFolder.UserDirectoriesFile() +
                                 ", so the list shows only those of the directory database. "
                                 "Kestrine leaves the file as it is: correct it or move it away, "
                                 "then start Kestrine again.",
@@ -232,7 +224,7 @@ bool CDirectoryCommands::ChangeUserDirectories(
                                 "Error", MessageIcon::Exclamation);
         return false;
     }
-    CUserDirectoryFile file(UserDirectoriesPath());
+    CUserDirectoryFile file(m_dataFolder.UserDirectoriesFile());
     if (!file.Load()) {
         m_presenter.ShowMessage(file.Error(), "Error", MessageIcon::Exclamation);
         return false;
@@ -248,7 +240,7 @@ bool CDirectoryCommands::ChangeUserDirectories(
     }
     m_awaitDatabase();
     const std::string selected = SelectedName();
-    m_database.ReloadUserFile(UserDirectoriesPath());
+    m_database.ReloadUserFile(m_dataFolder.UserDirectoriesFile());
     emit directoriesChanged();
     m_panel.SelectDirectory(selected);
     return true;

@@ -65,7 +65,6 @@ private:
     void OnRemoveDirectory();
     void OnCopyDirectory();
     void SaveUserDirectory(const DirectoryRecord& record, const std::string& replacing);
-    std::string UserDirectoriesPath() const;
     std::string SelectedName() const;
     void ShowStatus(const QString& text);
 

@@ -116,12 +116,10 @@ void CHistoryCommands::ExportReportTo(const QString& path)
     ProfileRecord current;
     const bool hasCurrent =
         m_profile.HasProfile() && m_profile.Store().GetProfile(m_profile.Record().name, current);
-    // The user's own directories as the list has them: none without a data folder.
-    const std::string userDirectories =
-        m_dataFolder.path.empty() ? std::string() : m_dataFolder.UserDirectoriesFile();
-    const ReportExportOutcome outcome = ExportReport(
-        path.toStdString(), {m_dataFolder.databaseFile, userDirectories, HistoryPath()},
-        m_profile.Store(), hasCurrent ? &current : nullptr);
+    const ReportExportOutcome outcome =
+        ExportReport(path.toStdString(),
+                     {m_dataFolder.databaseFile, m_dataFolder.UserDirectoriesFile(), HistoryPath()},
+                     m_profile.Store(), hasCurrent ? &current : nullptr);
     if (!outcome.written.ok) {
         m_presenter.ShowMessage("Kestrine could not write the report: " + outcome.written.error +
                                     ".",

@@ -61,12 +61,6 @@ CProgramSettings SubmitterEnvironment::UpdateSettings() const
                             QString::fromStdString("http://" + vendorHost + "/updates/demo.xml"));
 }
 
-std::string SubmitterEnvironment::UserDirectoriesPath() const
-{
-    // Without a data folder there is no file, rather than one in whatever folder is current.
-    return dataFolder.path.empty() ? std::string() : dataFolder.UserDirectoriesFile();
-}
-
 SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
 {
     return {.dataFolder = std::move(dataFolder),
@@ -77,7 +71,7 @@ SubmitterEnvironment SubmitterEnvironment::Default(DataFolder dataFolder)
 CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_environment(std::move(environment)),
       m_startup(new CStartupReads(m_environment.dataFolder.databaseFile,
-                                  m_environment.UserDirectoriesPath(), this)),
+                                  m_environment.dataFolder.UserDirectoriesFile(), this)),
       m_presenters(this, m_environment.windowMessages, m_environment.databaseMessages),
       m_database(m_presenters.Database())
 {
@@ -142,7 +136,7 @@ void CSubmitterDlg::CreateControls()
     const bool keepsHistory =
         m_environment.dataFolder.problem.empty() && !m_environment.dataFolder.path.empty();
     m_directoryCheck = new CDirectoryCheckController(
-        {m_environment.dataFolder.databaseFile, m_environment.UserDirectoriesPath(),
+        {m_environment.dataFolder.databaseFile, m_environment.dataFolder.UserDirectoriesFile(),
          keepsHistory ? m_environment.dataFolder.HistoryFile() : std::string()},
         *m_browser, m_presenters.Window(), this);
     m_timer = new QTimer(this);

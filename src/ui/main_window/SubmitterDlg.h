@@ -42,8 +42,6 @@ struct SubmitterEnvironment
     MessagePresenter* databaseMessages = nullptr;
 
     static SubmitterEnvironment Default(DataFolder dataFolder);
-    // mydirs.xml, the user's own directories; empty without a data folder.
-    std::string UserDirectoriesPath() const;
     // Where updates come from (Settings > Database Source…).
     CProgramSettings UpdateSettings() const;
 };

@@ -147,7 +147,7 @@ void CSubmitterDlg::OnUpdateDatabase()
         // The open page may belong to a directory the new database no longer has.
         m_browser->Navigate(QStringLiteral("about:blank"));
         // The user's own directories are merged in again; the update never touches them.
-        m_database.LoadFile(dialog.m_destination, m_environment.UserDirectoriesPath());
+        m_database.LoadFile(dialog.m_destination, m_environment.dataFolder.UserDirectoriesFile());
         RebuildDirectoryList(m_profile->Record().name);
         m_presenters.Window().ShowMessage("Update successful", "Update", MessageIcon::None);
         break;
