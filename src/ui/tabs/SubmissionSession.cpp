@@ -204,12 +204,13 @@ void CSubmissionSession::OnFormSubmit()
 {
     // One submission is reported twice, by the form's submit event and by the navigation it
     // starts; the history keeps one event per result page awaited.
-    if (!m_submitted) {
+    const bool firstNotice = !m_submitted;
+    m_submitted = true;
+    m_submitTime = m_clock();
+    if (firstNotice) {
         m_submitProfile = m_profile.HasProfile() ? m_profile.Record().name : std::string();
         emit submitted(m_directory, m_browser.url());
     }
-    m_submitted = true;
-    m_submitTime = m_clock();
 }
 
 CSubmissionSession::State CSubmissionSession::Snapshot() const
