@@ -58,10 +58,13 @@ public:
         m_opened = QTest::qWaitForWindowExposed(m_window.get()) &&
                    Inspect(*m_window).WaitForDatabase() &&
                    BrowserDriver(*Inspect(*m_window).Browser()).WaitUntilComplete();
+        if (m_opened)
+            m_user.emplace(*m_window, readyTabs);
     }
 
     CSubmitterDlg& Window() const { return *m_window; }
     bool Opened() const { return m_opened; }
+    ScriptedUser& User() { return *m_user; }
 
     // How many of the first `count` directories sv.dat holds as sent for the profile.
     int MarkedSent(int count) const
@@ -84,7 +87,19 @@ private:
     // Destroyed first: it talks to the sites and the recorders to the end.
     std::unique_ptr<CSubmitterDlg> m_window;
     bool m_opened = false;
+    std::optional<ScriptedUser> m_user;
 };
+
+// The window for the benchmark's setting of directories kept ready; null, with the benchmark
+// skipped, when it never showed its start page.
+std::unique_ptr<WorkAheadWindow> OpenWindow(benchmark::State& state)
+{
+    auto bench = std::make_unique<WorkAheadWindow>(static_cast<int>(state.range(0)));
+    if (bench->Opened())
+        return bench;
+    state.SkipWithError("the window did not show its start page");
+    return nullptr;
+}
 
 struct WorkThrough
 {
@@ -131,13 +146,10 @@ double MedianWaitOfTwoToSix(const std::vector<double>& waits)
 // Reading the last results afterwards costs the user nothing; it is a counter of its own.
 void BM_WorkAhead(benchmark::State& state)
 {
-    const int readyTabs = static_cast<int>(state.range(0));
-    WorkAheadWindow bench(readyTabs);
-    if (!bench.Opened()) {
-        state.SkipWithError("the window did not show its start page");
+    const std::unique_ptr<WorkAheadWindow> bench = OpenWindow(state);
+    if (!bench)
         return;
-    }
-    ScriptedUser user(bench.Window(), readyTabs);
+    ScriptedUser& user = bench->User();
     WorkThrough run;
     for (auto _ : state) {
         run = WorkThroughTenDirectories(user);
@@ -149,7 +161,7 @@ void BM_WorkAhead(benchmark::State& state)
     }
     if (!run.failure.empty())
         return;
-    const int marked = bench.MarkedSent(kDirectoriesWorked);
+    const int marked = bench->MarkedSent(kDirectoriesWorked);
     state.counters["median_wait_s"] = MedianWaitOfTwoToSix(run.waits);
     state.counters["first_wait_s"] = run.waits.front();
     state.counters["ten_directories_s"] = run.tenSubmitted;
@@ -172,13 +184,10 @@ BENCHMARK(BM_WorkAhead)
 // have loaded and been filled.
 void BM_ReadyTabsMemory(benchmark::State& state)
 {
-    const int readyTabs = static_cast<int>(state.range(0));
-    WorkAheadWindow bench(readyTabs);
-    if (!bench.Opened()) {
-        state.SkipWithError("the window did not show its start page");
+    const std::unique_ptr<WorkAheadWindow> bench = OpenWindow(state);
+    if (!bench)
         return;
-    }
-    ScriptedUser user(bench.Window(), readyTabs);
+    ScriptedUser& user = bench->User();
     ProcessTreeMemory memory;
     for (auto _ : state) {
         if (!user.NextUnsent() || !user.WaitForReadyTabs(kReadyTimeoutMs)) {
@@ -189,7 +198,7 @@ void BM_ReadyTabsMemory(benchmark::State& state)
     }
     state.counters["rss_mb"] = memory.residentMb;
     state.counters["processes"] = memory.processes;
-    state.counters["tabs"] = static_cast<double>(Inspect(bench.Window()).Tabs()->Tabs().size());
+    state.counters["tabs"] = static_cast<double>(Inspect(bench->Window()).Tabs()->Tabs().size());
 }
 BENCHMARK(BM_ReadyTabsMemory)->Arg(0)->Arg(2)->Arg(4)->Iterations(1)->Repetitions(1);
 
