@@ -29,6 +29,15 @@ SharedDirectorySource ReadDirectorySource(const std::string& path)
     return bytes ? CDirectorySource::Read(std::move(*bytes)) : nullptr;
 }
 
+// Counts what a query would have said, and says nothing.
+class ComplaintCounter final : public MessagePresenter
+{
+public:
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override { ++count; }
+
+    int count = 0;
+};
+
 // A file that is there (or might be: its folder cannot be searched) but gave no source.
 bool IsUnreadable(const std::string& path, const SharedDirectorySource& source)
 {
@@ -130,6 +139,29 @@ std::string CDirectoryDatabase::GetDirectorySubmitPage(const std::string& name,
     }
     m_presenter.ShowMessage("Error while GetDirectorySubmitPage", "Error", MessageIcon::Error);
     return {};
+}
+
+std::optional<std::string> CDirectoryDatabase::QuietSubmitPage(const std::string& name,
+                                                               const std::string& category,
+                                                               const std::string& subcategory) const
+{
+    const std::shared_ptr<const CDatabaseDocument> document = m_document;
+    if (!document)
+        return std::nullopt;
+    ComplaintCounter complaints;
+    try {
+        VariableMap variables;
+        WorkOutVariables(*document, name, category, subcategory, variables, complaints);
+        std::vector<FormField> fields;
+        AppendFormFields(*document, name, variables, fields, complaints);
+        std::optional<std::string> address = document->FirstDirectoryAttribute(name, "submiturl");
+        if (!address || complaints.count > 0)
+            return std::nullopt;
+        PutVariables(*address, variables);
+        return address;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<std::string> CDirectoryDatabase::GetDirectoryOnSubmit(const std::string& name) const

@@ -47,6 +47,11 @@ public:
     // The submission page address with the directory's variables put in; empty on error.
     std::string GetDirectorySubmitPage(const std::string& name, const std::string& category,
                                        const std::string& subcategory) const;
+    // The submission page address when the directory's page opens and fills for this category
+    // without a word of complaint, else nullopt, and nothing said: what may be loaded before
+    // the user asks for it.
+    std::optional<std::string> QuietSubmitPage(const std::string& name, const std::string& category,
+                                               const std::string& subcategory) const;
     // The confirmation text; nullopt (after the message) when the directory has none, so that a
     // caller can tell a missing text from an empty one.
     std::optional<std::string> GetDirectoryOnSubmit(const std::string& name) const;

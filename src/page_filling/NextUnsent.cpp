@@ -15,3 +15,19 @@ std::optional<size_t> NextUnsent(const std::vector<uint8_t>& sent, std::optional
     }
     return std::nullopt;
 }
+
+std::vector<size_t> NextUnsentRun(const std::vector<uint8_t>& sent, std::optional<size_t> selected,
+                                  const std::function<bool(size_t)>& shown, size_t count)
+{
+    std::vector<size_t> run;
+    std::optional<size_t> from = selected;
+    while (run.size() < count) {
+        const std::optional<size_t> next = NextUnsent(sent, from, shown);
+        // Back where the run began: every unsent directory is in it already.
+        if (!next || next == selected || (!run.empty() && *next == run.front()))
+            break;
+        run.push_back(*next);
+        from = next;
+    }
+    return run;
+}

@@ -3,9 +3,10 @@
 #include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/directory_panel/DirectoryListModel.h"
-#include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
+#include "ui/tabs/BrowserTabs.h"
+#include "ui/tabs/SubmissionSession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,7 +40,9 @@ public:
     QCheckBox* HideUnreachableBox() const { return Child<QCheckBox>("hideUnreachable"); }
     QLabel* FillStatus() const { return Child<QLabel>("fillStatus"); }
     QLabel* ProgressStatus() const { return Child<QLabel>("progressStatus"); }
-    CBrowserCtrl* Browser() const { return Child<CBrowserCtrl>("browser"); }
+    // The tabs over the browser, and the browser of the tab shown.
+    CBrowserTabs* Tabs() const { return Child<CBrowserTabs>("browserTabs"); }
+    CBrowserCtrl* Browser() const { return Tabs()->CurrentTab()->Browser(); }
     QTimer* Timer() const { return Child<QTimer>("submissionTimer"); }
 
     // dirdata.xml is read while the window starts; false when it was not read in time.
@@ -124,9 +127,11 @@ public:
         state.directory = directory;
         state.fillPending = fillPending;
         state.submitted = submitted;
+        state.submitProfile = submitted && HasProfile() ? CurrentProfile().name : std::string();
         Session().Restore(state);
     }
-    CSubmissionSession& Session() const { return *Child<CSubmissionSession>("submissionSession"); }
+    // The submission session of the tab shown.
+    CSubmissionSession& Session() const { return Tabs()->CurrentTab()->Session(); }
 
 private:
     template <class Part> Part* Child(const char* name) const

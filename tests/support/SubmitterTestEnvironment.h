@@ -25,6 +25,17 @@ public:
         server.server.Get("/updates/", [](const httplib::Request&, httplib::Response& response) {
             response.set_content("<html><body>Start page</body></html>", "text/html");
         });
+        // One page at a time, as the window works with working ahead off: a test that follows
+        // one directory's page is not to meet others loading beside it. The tests of working
+        // ahead turn it on.
+        SetReadyTabs(0);
+    }
+
+    void SetReadyTabs(int readyTabs, bool keepFinishedTabs = false) const
+    {
+        WriteProgramFile("kestrine.conf", "[tabs]\nready=" + std::to_string(readyTabs) +
+                                              "\nkeepFinished=" +
+                                              (keepFinishedTabs ? "true" : "false") + "\n");
     }
 
     void Start() { server.Start(); }

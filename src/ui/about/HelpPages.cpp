@@ -65,13 +65,13 @@ QJsonObject StateTexts(const StartPageState& state)
 
 } // namespace
 
-CHelpPages::CHelpPages(CBrowserCtrl& browser, std::string vendorHost,
+CHelpPages::CHelpPages(ShownBrowser browser, std::string vendorHost,
                        std::function<StartPageState()> state, QObject* parent)
-    : QObject(parent), m_browser(browser), m_vendorHost(std::move(vendorHost)),
+    : QObject(parent), m_shownBrowser(std::move(browser)), m_vendorHost(std::move(vendorHost)),
       m_state(std::move(state))
 {
-    CResourceSchemeHandler::InstallOn(m_browser.page()->profile());
-    connect(m_browser.page(), &QWebEnginePage::loadingChanged, this, &CHelpPages::OnLoadingChanged);
+    // Every tab's page shares the one profile.
+    CResourceSchemeHandler::InstallOn(m_shownBrowser().page()->profile());
 }
 
 QUrl CHelpPages::VendorAddress(Page page) const
@@ -89,11 +89,16 @@ QUrl CHelpPages::OwnAddress(Page page)
 
 void CHelpPages::Show(Page page)
 {
+    if (m_browser)
+        disconnect(m_browser->page(), nullptr, this, nullptr);
+    m_browser = &m_shownBrowser();
+    connect(m_browser->page(), &QWebEnginePage::loadingChanged, this,
+            &CHelpPages::OnLoadingChanged);
     m_pending = page;
     m_pendingAddress = VendorAddress(page);
     // The failure is answered with the program's own page; the engine's would only flash.
     SetErrorPageShown(false);
-    m_browser.Navigate(m_pendingAddress.toString());
+    m_browser->Navigate(m_pendingAddress.toString());
 }
 
 void CHelpPages::OnLoadingChanged(const QWebEngineLoadingInfo& info)
@@ -113,17 +118,19 @@ void CHelpPages::OnLoadingChanged(const QWebEngineLoadingInfo& info)
     m_pending.reset();
     SetErrorPageShown(true);
     if (vendorFailed)
-        m_browser.Navigate(OwnAddress(page).toString(QUrl::FullyEncoded));
+        m_browser->Navigate(OwnAddress(page).toString(QUrl::FullyEncoded));
 }
 
 void CHelpPages::SetErrorPageShown(bool shown)
 {
-    m_browser.page()->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, shown);
+    m_browser->page()->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, shown);
 }
 
 bool CHelpPages::ShowsOwnStartPage() const
 {
-    const QUrl shown = m_browser.url();
+    if (!m_browser)
+        return false;
+    const QUrl shown = m_browser->url();
     return shown.scheme() == QLatin1String(kResourceScheme) &&
            shown.fileName() == QLatin1String(OwnPageName(Page::Start));
 }
@@ -137,5 +144,5 @@ void CHelpPages::ShowState()
                        "document.getElementById(id); if (element) element.textContent = "
                        "texts[id]; } })(%1)")
             .arg(JsonLiteral(QJsonDocument(StateTexts(m_state()))));
-    m_browser.page()->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+    m_browser->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ui/about/StartPageState.h"
+#include "ui/browser/ShownBrowser.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QUrl>
 #include <functional>
 #include <string>
@@ -10,7 +12,7 @@
 class CBrowserCtrl;
 class QWebEngineLoadingInfo;
 
-// The start page and the Help menu's pages in the main browser. The vendor's page comes first;
+// The start page and the Help menu's pages in the browser shown. The vendor's page comes first;
 // when it cannot be loaded (no network, the connection refused, an HTTP error) the program's
 // own page from its resources takes its place instead of the engine's error page, so that
 // something useful shows on a machine without the vendor's site.
@@ -27,7 +29,7 @@ public:
     };
 
     // `state` tells what the start page shows of the user's work; `vendorHost` is host[:port].
-    CHelpPages(CBrowserCtrl& browser, std::string vendorHost, std::function<StartPageState()> state,
+    CHelpPages(ShownBrowser browser, std::string vendorHost, std::function<StartPageState()> state,
                QObject* parent = nullptr);
 
     void Show(Page page);
@@ -43,7 +45,8 @@ private:
     void SetErrorPageShown(bool shown);
     bool ShowsOwnStartPage() const;
 
-    CBrowserCtrl& m_browser;
+    ShownBrowser m_shownBrowser;
+    QPointer<CBrowserCtrl> m_browser; // where the last page asked for was shown
     std::string m_vendorHost;
     std::function<StartPageState()> m_state;
     // The vendor's page being loaded, whose failure brings the program's own.

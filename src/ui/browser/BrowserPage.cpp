@@ -3,9 +3,12 @@
 #include "ui/browser/PlainTextInput.h"
 
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QWebEngineNewWindowRequest>
+#include <utility>
 
 namespace {
 
@@ -19,7 +22,7 @@ QString DialogCaption(const QUrl& securityOrigin)
 CBrowserPage::CBrowserPage(QWidget* dialogParent)
     : QWebEnginePage(dialogParent), m_dialogParent(dialogParent)
 {
-    connect(this, &QWebEnginePage::newWindowRequested, this, &CBrowserPage::OpenInDefaultBrowser);
+    connect(this, &QWebEnginePage::newWindowRequested, this, &CBrowserPage::OnNewWindowRequested);
 }
 
 void CBrowserPage::ArmSubmissionFallback(uint64_t generation)
@@ -54,14 +57,44 @@ bool CBrowserPage::acceptNavigationRequest(const QUrl&, NavigationType type, boo
     return true;
 }
 
-// The program has a single browser pane: pages that want a window of their own (target=_blank,
-// window.open) open in the user's web browser instead. Only web addresses leave the program;
+// Pages that want a window of their own (target=_blank, window.open) open in the user's web
+// browser: the program's tabs are for directories. Only web addresses leave the program;
 // a page must not make the desktop run file: or other handlers.
-void CBrowserPage::OpenInDefaultBrowser(QWebEngineNewWindowRequest& request)
+void CBrowserPage::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
 {
-    const QUrl url = request.requestedUrl();
+    if (m_inBackground)
+        m_heldWindows.append(request.requestedUrl());
+    else
+        OpenInDefaultBrowser(request.requestedUrl());
+}
+
+void CBrowserPage::OpenInDefaultBrowser(const QUrl& url)
+{
     if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"))
         QDesktopServices::openUrl(url);
+}
+
+void CBrowserPage::SetInBackground(bool inBackground)
+{
+    m_inBackground = inBackground;
+    if (inBackground)
+        return;
+    for (const QUrl& url : std::exchange(m_heldWindows, {}))
+        OpenInDefaultBrowser(url);
+    emit broughtToFront();
+}
+
+bool CBrowserPage::WaitUntilInFront()
+{
+    if (m_inBackground) {
+        // The engine waits for the answer; so does the page's script, as it would for a dialog
+        // shown at once.
+        const QScopedValueRollback<bool> holding(m_holdingDialog, true);
+        QEventLoop loop;
+        connect(this, &CBrowserPage::broughtToFront, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return !m_inBackground;
 }
 
 bool CBrowserPage::AskUser(const QUrl& securityOrigin, const QString& msg, bool withCancel)
@@ -78,17 +111,20 @@ bool CBrowserPage::AskUser(const QUrl& securityOrigin, const QString& msg, bool 
 
 void CBrowserPage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg)
 {
-    AskUser(securityOrigin, msg, false);
+    if (WaitUntilInFront())
+        AskUser(securityOrigin, msg, false);
 }
 
 bool CBrowserPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg)
 {
-    return AskUser(securityOrigin, msg, true);
+    return WaitUntilInFront() && AskUser(securityOrigin, msg, true);
 }
 
 bool CBrowserPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
                                     const QString& defaultValue, QString* result)
 {
+    if (!WaitUntilInFront())
+        return false;
     const std::optional<QString> answer =
         AskForPlainText(m_dialogParent, DialogCaption(securityOrigin), msg, defaultValue);
     if (answer)

@@ -2,6 +2,8 @@
 
 #include "page_filling/SubmissionWatch.h"
 
+#include <QList>
+#include <QUrl>
 #include <QWebEnginePage>
 #include <cstdint>
 
@@ -27,9 +29,16 @@ public:
     void NoteFormDataCollected(bool holdsFilledField);
     // A submit event of the document shown went through: true when it is the filled form's.
     bool CountsSubmitEvent(bool holdsFilledField) const;
+    // A page in a tab the user does not see keeps its dialogs and new windows until the tab is
+    // shown: nobody can answer a question without seeing the page that asks it.
+    void SetInBackground(bool inBackground);
+    bool IsInBackground() const { return m_inBackground; }
+    // A dialog of the page waits for its tab to be shown.
+    bool IsHoldingDialog() const { return m_holdingDialog; }
 
 signals:
     void armedFormSubmitted();
+    void broughtToFront();
     // Back, Forward or Reload: a page the user went to, never one the program opened.
     void historyNavigationStarted();
 
@@ -41,10 +50,16 @@ protected:
                           const QString& defaultValue, QString* result) override;
 
 private:
-    static void OpenInDefaultBrowser(QWebEngineNewWindowRequest& request);
+    void OnNewWindowRequested(QWebEngineNewWindowRequest& request);
+    static void OpenInDefaultBrowser(const QUrl& url);
+    // False when the program is ending before the page's tab was shown.
+    bool WaitUntilInFront();
     bool AskUser(const QUrl& securityOrigin, const QString& msg, bool withCancel);
 
     QWidget* m_dialogParent;
     uint64_t m_documentGeneration = 0;
     CSubmissionWatch m_submissionWatch;
+    bool m_inBackground = false;
+    bool m_holdingDialog = false;
+    QList<QUrl> m_heldWindows; // asked for while in the background
 };

@@ -50,11 +50,11 @@ struct CDirectoryCheckController::Unshown
 };
 
 CDirectoryCheckController::CDirectoryCheckController(DirectoryCheckFiles files,
-                                                     CBrowserCtrl& browser,
+                                                     ShownBrowser browser,
                                                      MessagePresenter& presenter, QWidget* window,
                                                      DirectoryCheckOptions options)
-    : QObject(window), m_files(std::move(files)), m_browser(browser), m_presenter(presenter),
-      m_window(window), m_options(options)
+    : QObject(window), m_files(std::move(files)), m_browser(std::move(browser)),
+      m_presenter(presenter), m_window(window), m_options(options)
 {}
 
 CDirectoryCheckController::~CDirectoryCheckController()
@@ -324,11 +324,13 @@ void CDirectoryCheckController::Repair(const std::string& directory)
             : result.address;
     StopRepair();
     m_repairing = directory;
-    CBrowserPage* page = m_browser.GetDocument();
+    // The repair reads the page it opened, in the tab it opened it in.
+    m_repairBrowser = &m_browser();
+    CBrowserPage* page = m_repairBrowser->GetDocument();
     m_repairGeneration = page->DocumentGeneration();
     m_repairLoad = connect(page, &QWebEnginePage::loadFinished, this,
                            &CDirectoryCheckController::OnRepairPageLoaded);
-    if (!m_browser.Navigate(QString::fromStdString(address))) {
+    if (!m_repairBrowser->Navigate(QString::fromStdString(address))) {
         StopRepair();
         m_presenter.ShowMessage("The page of " + Quoted(directory) + " cannot be opened: " +
                                     Quoted(address) + " is not a web address.",
@@ -345,7 +347,9 @@ void CDirectoryCheckController::OnRepairPageLoaded(bool ok)
 {
     // The end of the page that was loading before: the repair's has not started yet, or it is
     // loading still.
-    const CBrowserPage* page = m_browser.GetDocument();
+    if (!m_repairBrowser)
+        return;
+    const CBrowserPage* page = m_repairBrowser->GetDocument();
     if (page->DocumentGeneration() == m_repairGeneration || page->isLoading())
         return;
     StopRepair();

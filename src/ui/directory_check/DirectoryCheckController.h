@@ -2,6 +2,7 @@
 
 #include "directory_check/DirectoryCheckRun.h"
 #include "directory_check/DirectoryChecker.h"
+#include "ui/browser/ShownBrowser.h"
 
 #include <QObject>
 #include <QPointer>
@@ -36,7 +37,7 @@ class CDirectoryCheckController final : public QObject
     Q_OBJECT
 
 public:
-    CDirectoryCheckController(DirectoryCheckFiles files, CBrowserCtrl& browser,
+    CDirectoryCheckController(DirectoryCheckFiles files, ShownBrowser browser,
                               MessagePresenter& presenter, QWidget* window,
                               DirectoryCheckOptions options = {});
     ~CDirectoryCheckController() override;
@@ -79,7 +80,7 @@ private:
     void OnRepairPageLoaded(bool ok);
 
     DirectoryCheckFiles m_files;
-    CBrowserCtrl& m_browser;
+    ShownBrowser m_browser;
     MessagePresenter& m_presenter;
     QWidget* m_window;
     DirectoryCheckOptions m_options;
@@ -91,8 +92,9 @@ private:
     std::shared_ptr<CDirectoryChecker> m_checker; // of the running check, to cancel it
     std::shared_ptr<Unshown> m_unshown;           // of the running check
     std::thread m_worker;
-    unsigned m_generation = 0;       // of the check running or last started
-    std::string m_repairing;         // the directory whose page is loading for a repair
-    uint64_t m_repairGeneration = 0; // the browser's document before the repair's page
+    unsigned m_generation = 0;              // of the check running or last started
+    std::string m_repairing;                // the directory whose page is loading for a repair
+    QPointer<CBrowserCtrl> m_repairBrowser; // the tab the repair opened its page in
+    uint64_t m_repairGeneration = 0;        // the browser's document before the repair's page
     QMetaObject::Connection m_repairLoad;
 };

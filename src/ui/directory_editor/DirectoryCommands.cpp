@@ -32,14 +32,14 @@ std::string Quoted(const std::string& name)
 
 } // namespace
 
-CDirectoryCommands::CDirectoryCommands(QMainWindow& window, CBrowserCtrl& browser,
+CDirectoryCommands::CDirectoryCommands(QMainWindow& window, ShownBrowser browser,
                                        CDirectoryDatabase& database, CDirectoryListPanel& panel,
                                        CCurrentProfile& profile, DataFolder dataFolder,
                                        MessagePresenter& presenter,
                                        std::function<void()> awaitDatabase)
-    : QObject(&window), m_window(window), m_browser(browser), m_database(database), m_panel(panel),
-      m_profile(profile), m_dataFolder(std::move(dataFolder)), m_presenter(presenter),
-      m_awaitDatabase(std::move(awaitDatabase))
+    : QObject(&window), m_window(window), m_browser(std::move(browser)), m_database(database),
+      m_panel(panel), m_profile(profile), m_dataFolder(std::move(dataFolder)),
+      m_presenter(presenter), m_awaitDatabase(std::move(awaitDatabase))
 {}
 
 QMenu* CDirectoryCommands::AddMenus()
@@ -47,9 +47,9 @@ QMenu* CDirectoryCommands::AddMenus()
     QMenu* go = m_window.menuBar()->addMenu(tr("&Go"));
     QAction* open = go->addAction(tr("Open &Address…"), this, &CDirectoryCommands::OnOpenAddress);
     open->setShortcut(QKeySequence(tr("Ctrl+L")));
-    QAction* back = go->addAction(tr("&Back"), &m_browser, &QWebEngineView::back);
+    QAction* back = go->addAction(tr("&Back"), this, [this] { m_browser().back(); });
     back->setShortcut(QKeySequence::Back);
-    QAction* forward = go->addAction(tr("&Forward"), &m_browser, &QWebEngineView::forward);
+    QAction* forward = go->addAction(tr("&Forward"), this, [this] { m_browser().forward(); });
     forward->setShortcut(QKeySequence::Forward);
     go->addSeparator();
     QAction* nextUnsent =
@@ -72,14 +72,14 @@ void CDirectoryCommands::OnOpenAddress()
 {
     bool ok = false;
     const QString text = QInputDialog::getText(&m_window, tr("Open Address"), tr("Address:"),
-                                               QLineEdit::Normal, m_browser.url().toString(), &ok)
+                                               QLineEdit::Normal, m_browser().url().toString(), &ok)
                              .trimmed();
     if (!ok || text.isEmpty())
         return;
     // As a link would: the page opens, and the directory chosen in the list stays chosen. The
     // page is the user's, not the directory's: a fill still pending is not for it.
     emit addressOpening();
-    m_browser.Navigate(QUrl::fromUserInput(text).toString());
+    m_browser().Navigate(QUrl::fromUserInput(text).toString());
 }
 
 void CDirectoryCommands::WarnUnreadableFile()
@@ -100,12 +100,12 @@ void CDirectoryCommands::OnAddThisPage()
 void CDirectoryCommands::AddThisPage(const std::string& fixing)
 {
     const std::string caption = tr("Add Directory").toStdString();
-    if (m_browser.GetReadyState() != CBrowserCtrl::kReadyStateComplete) {
+    if (m_browser().GetReadyState() != CBrowserCtrl::kReadyStateComplete) {
         m_presenter.ShowMessage("Please wait until the page has loaded, then add it again.",
                                 caption, MessageIcon::None);
         return;
     }
-    CPageDescriber(*m_browser.GetDocument())
+    CPageDescriber(*m_browser().GetDocument())
         .Describe(this, [this, caption, fixing](const PageDescription& page) {
             if (page.fields.empty()) {
                 m_presenter.ShowMessage("This page has no form fields to fill. Open the "
@@ -249,7 +249,7 @@ bool CDirectoryCommands::ChangeUserDirectories(
 void CDirectoryCommands::LearnConfirmation(const std::string& directory, const std::string& profile,
                                            const std::string& html)
 {
-    CPageDescriber(*m_browser.GetDocument())
+    CPageDescriber(*m_browser().GetDocument())
         .ReadGreeting(this, [this, directory, profile, html](const std::string& greeting) {
             // Proposed only as it stands in the page's source, where later checks look for it.
             std::string proposal = TextAsHtmlSource(greeting);

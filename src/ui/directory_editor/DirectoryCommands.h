@@ -3,6 +3,7 @@
 #include "common/DataFolder.h"
 #include "common/MessagePresenter.h"
 #include "directory_db/DirectoryRecord.h"
+#include "ui/browser/ShownBrowser.h"
 
 #include <QObject>
 #include <functional>
@@ -26,7 +27,7 @@ class CDirectoryCommands final : public QObject
 
 public:
     // `awaitDatabase` adopts the database read at start-up before the directories change.
-    CDirectoryCommands(QMainWindow& window, CBrowserCtrl& browser, CDirectoryDatabase& database,
+    CDirectoryCommands(QMainWindow& window, ShownBrowser browser, CDirectoryDatabase& database,
                        CDirectoryListPanel& panel, CCurrentProfile& profile, DataFolder dataFolder,
                        MessagePresenter& presenter, std::function<void()> awaitDatabase);
 
@@ -69,7 +70,7 @@ private:
     void ShowStatus(const QString& text);
 
     QMainWindow& m_window;
-    CBrowserCtrl& m_browser;
+    ShownBrowser m_browser;
     CDirectoryDatabase& m_database;
     CDirectoryListPanel& m_panel;
     CCurrentProfile& m_profile;

@@ -60,10 +60,10 @@ QString FilledText(const CPageFiller::MeaningOutcome& outcome,
 
 } // namespace
 
-CMeaningFillOffer::CMeaningFillOffer(QMainWindow& window, CBrowserCtrl& browser,
+CMeaningFillOffer::CMeaningFillOffer(QMainWindow& window, ShownBrowser browser,
                                      const CDirectoryDatabase& database,
                                      const CCurrentProfile& profile)
-    : QObject(&window), m_window(window), m_browser(browser), m_database(database),
+    : QObject(&window), m_window(window), m_browser(std::move(browser)), m_database(database),
       m_profile(profile)
 {}
 
@@ -71,7 +71,7 @@ void CMeaningFillOffer::Offer(const std::string& directory)
 {
     if (!m_profile.HasProfile())
         return;
-    CBrowserPage* page = m_browser.GetDocument();
+    CBrowserPage* page = m_browser().GetDocument();
     CPageDescriber(*page).Describe(
         this, [this, page, directory](const PageDescription& description) {
             const ProfileRecord& profile = m_profile.Record();

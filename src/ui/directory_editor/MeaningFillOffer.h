@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/browser/ShownBrowser.h"
+
 #include <QObject>
 #include <string>
 
@@ -15,15 +17,15 @@ class CMeaningFillOffer final : public QObject
     Q_OBJECT
 
 public:
-    CMeaningFillOffer(QMainWindow& window, CBrowserCtrl& browser,
-                      const CDirectoryDatabase& database, const CCurrentProfile& profile);
+    CMeaningFillOffer(QMainWindow& window, ShownBrowser browser, const CDirectoryDatabase& database,
+                      const CCurrentProfile& profile);
 
     // The rules of `directory` set no field of the page shown.
     void Offer(const std::string& directory);
 
 private:
     QMainWindow& m_window;
-    CBrowserCtrl& m_browser;
+    ShownBrowser m_browser;
     const CDirectoryDatabase& m_database;
     const CCurrentProfile& m_profile;
 };

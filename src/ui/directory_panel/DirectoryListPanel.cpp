@@ -135,13 +135,15 @@ void CDirectoryListPanel::SetMarks(bool withMarkers, std::vector<uint8_t> sent,
     emit progressChanged(ProgressText());
 }
 
-void CDirectoryListPanel::MarkSent(const std::string& directory)
+void CDirectoryListPanel::MarkSent(const std::string& directory, bool select)
 {
-    // Marked and selected quietly, so the browser keeps the result page instead of opening
-    // the directory again.
-    if (const auto entry = m_model->FindDirectory(directory, SelectedEntry())) {
+    // Selected quietly, so the browser keeps the result page instead of opening the directory
+    // again. A result read in the background leaves the selection alone: it is not the user's
+    // pick.
+    const std::optional<size_t> selected = SelectedEntry();
+    if (const auto entry = m_model->FindDirectory(directory, selected)) {
         m_model->MarkSent(*entry);
-        SelectEntry(entry);
+        SelectEntry(select ? entry : selected);
     }
     emit progressChanged(ProgressText());
 }
@@ -218,10 +220,7 @@ void CDirectoryListPanel::OnNextUnsent()
         return;
     }
     const auto shown = [this](size_t directory) { return m_filter->RowOf(directory) >= 0; };
-    // A directory the last check found gone would only waste the user's time.
-    const auto worthOpening = [&](size_t directory) {
-        return shown(directory) && !m_model->IsFoundDead(directory);
-    };
+    const auto worthOpening = [this](size_t directory) { return IsWorthOpening(directory); };
     const std::vector<uint8_t>& sent = m_model->SentFlags();
     const std::optional<size_t> next = NextUnsent(sent, SelectedEntry(), worthOpening);
     if (!next) {
@@ -232,6 +231,25 @@ void CDirectoryListPanel::OnNextUnsent()
     }
     SelectEntry(next);
     emit directoryPicked();
+}
+
+std::vector<std::string> CDirectoryListPanel::NextUnsentAfter(const std::string& directory,
+                                                              size_t count) const
+{
+    const std::optional<size_t> from = m_model->FindDirectory(directory, SelectedEntry());
+    if (!m_model->HasMarkers() || !from)
+        return {};
+    std::vector<std::string> names;
+    for (const size_t entry : NextUnsentRun(
+             m_model->SentFlags(), from,
+             [this](size_t directory) { return IsWorthOpening(directory); }, count))
+        names.push_back(m_model->DirectoryName(entry));
+    return names;
+}
+
+bool CDirectoryListPanel::IsWorthOpening(size_t directory) const
+{
+    return m_filter->RowOf(directory) >= 0 && !m_model->IsFoundDead(directory);
 }
 
 void CDirectoryListPanel::OnFilterChanged()

@@ -48,8 +48,8 @@ public:
     // selection stays.
     void SetMarks(bool withMarkers, std::vector<uint8_t> sent, const std::string& profileName,
                   bool byHand);
-    // Marks the directory's entry sent and selects it.
-    void MarkSent(const std::string& directory);
+    // Marks the directory's entry sent, and selects it when asked; else the selection stays.
+    void MarkSent(const std::string& directory, bool select);
     // The profile whose sent marks the list shows, or is to show once it has directories.
     const std::string& MarkingProfile() const { return m_markingProfile; }
     void SetMarkingProfile(const std::string& profileName) { m_markingProfile = profileName; }
@@ -76,6 +76,9 @@ public:
 
     // Go > Next unsent and the button: the next directory not yet sent, picked as by the user.
     void OnNextUnsent();
+    // The directories Next unsent would go to one after another from `directory`, at most
+    // `count`: those worth having ready before the user asks for them.
+    std::vector<std::string> NextUnsentAfter(const std::string& directory, size_t count) const;
 
 signals:
     // The user picked an entry; a pick of nothing while no profile is current counts too.
@@ -92,6 +95,9 @@ private:
     void OnContextMenu(const QPoint& position);
     void ShowHintWhenEmpty();
     std::optional<size_t> SelectedEntry() const;
+    // Shown by the filter, and not found gone by the last check, which would waste the
+    // user's time.
+    bool IsWorthOpening(size_t directory) const;
     void SelectEntry(std::optional<size_t> directory);
 
     MessagePresenter& m_presenter;

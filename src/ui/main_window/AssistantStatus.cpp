@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QStatusBar>
+#include <QStringList>
 
 namespace {
 
@@ -24,9 +25,9 @@ CAssistantStatus::CAssistantStatus(QStatusBar& statusBar)
     statusBar.addPermanentWidget(m_progressStatus);
 }
 
-void CAssistantStatus::ShowFillReport(const FillReport& report)
+void CAssistantStatus::ShowFillReport(const std::optional<FillReport>& report)
 {
-    ShowStatus(DescribeFill(report));
+    ShowStatus(report ? DescribeFill(*report) : StatusMessage());
 }
 
 void CAssistantStatus::ShowStatus(const StatusMessage& message)
@@ -40,5 +41,17 @@ void CAssistantStatus::ShowStatus(const StatusMessage& message)
 
 void CAssistantStatus::ShowProgress(const QString& progress)
 {
-    m_progressStatus->setText(progress);
+    m_progress = progress;
+    ShowPendingResults(m_pendingResults);
+}
+
+void CAssistantStatus::ShowPendingResults(int pending)
+{
+    m_pendingResults = pending;
+    QStringList parts;
+    if (!m_progress.isEmpty())
+        parts.append(m_progress);
+    if (pending > 0)
+        parts.append(pending == 1 ? tr("1 result pending") : tr("%1 results pending").arg(pending));
+    m_progressStatus->setText(parts.join(QStringLiteral(" \u00b7 ")));
 }

@@ -3,12 +3,15 @@
 #include "page_filling/FillReport.h"
 
 #include <QObject>
+#include <QString>
+#include <optional>
 
 class QLabel;
 class QStatusBar;
 
-// The submission assistant's part of the status bar: what the last fill achieved (or why Next
-// unsent found nothing), and how many directories the current profile has sent to.
+// The submission assistant's part of the status bar, a line per concern: what the fill of the
+// page shown achieved (or why Next unsent found nothing), and how many directories the current
+// profile has sent to, with the results still being read in the background.
 class CAssistantStatus final : public QObject
 {
     Q_OBJECT
@@ -16,12 +19,16 @@ class CAssistantStatus final : public QObject
 public:
     explicit CAssistantStatus(QStatusBar& statusBar);
 
-    void ShowFillReport(const FillReport& report);
+    // None when the page shown has no fill of the program's.
+    void ShowFillReport(const std::optional<FillReport>& report);
     void ShowStatus(const StatusMessage& message);
     void ShowProgress(const QString& progress);
+    void ShowPendingResults(int pending);
 
 private:
     QStatusBar& m_statusBar;
     QLabel* m_fillStatus = nullptr;
     QLabel* m_progressStatus = nullptr;
+    QString m_progress;
+    int m_pendingResults = 0;
 };

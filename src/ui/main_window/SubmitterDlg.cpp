@@ -4,7 +4,6 @@
 #include "history/HistoryEvent.h"
 #include "ui/about/HelpPages.h"
 #include "ui/browser/BrowserCtrl.h"
-#include "ui/browser/PageEvents.h"
 #include "ui/directory_check/DirectoryCheckController.h"
 #include "ui/directory_editor/DirectoryCommands.h"
 #include "ui/directory_editor/MeaningFillOffer.h"
@@ -14,11 +13,13 @@
 #include "ui/history/HistoryCommands.h"
 #include "ui/main_window/AssistantStatus.h"
 #include "ui/main_window/StartupReads.h"
-#include "ui/main_window/SubmissionSession.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
 #include "ui/settings/DatabaseSourceDlg.h"
 #include "ui/settings/ProgramSettings.h"
+#include "ui/settings/WorkAheadDlg.h"
+#include "ui/tabs/BrowserTabs.h"
+#include "ui/tabs/SubmissionSession.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -97,16 +98,16 @@ void CSubmitterDlg::CreateControls()
     client->setMinimumSize(kMinimumClientSize);
     setCentralWidget(client);
 
-    // The object names let tests and accessibility tools find them.
-    m_browser = new CBrowserCtrl(client);
-    m_browser->setObjectName(QStringLiteral("browser"));
-    m_session = new CSubmissionSession(*m_browser, m_database, *m_profile, m_environment.clock,
-                                       m_presenters.Window(), this);
-    m_session->setObjectName(QStringLiteral("submissionSession"));
+    m_tabs = new CBrowserTabs({m_database, *m_profile, m_environment.clock, m_presenters.Window()},
+                              client);
+    ApplyWorkAhead();
+    const ShownBrowser shownBrowser = [this]() -> CBrowserCtrl& {
+        return m_tabs->CurrentBrowser();
+    };
     // The start page does not depend on anything else of the window, and loads while the rest
     // is built and the database is read. It shows the user's work once that is known.
     m_helpPages = new CHelpPages(
-        *m_browser, m_environment.vendorHost,
+        shownBrowser, m_environment.vendorHost,
         [this] {
             StartPageState state;
             state.profiles = m_profileManager.Profiles().Profiles().size();
@@ -121,6 +122,7 @@ void CSubmitterDlg::CreateControls()
         this);
     m_helpPages->Show(CHelpPages::Page::Start);
     connect(this, &CSubmitterDlg::databaseLoaded, m_helpPages, &CHelpPages::ShowState);
+    // The object names let tests and accessibility tools find them.
     m_directoryPanel = new CDirectoryListPanel(m_presenters.Window(), client);
     m_directoryPanel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });
@@ -138,7 +140,7 @@ void CSubmitterDlg::CreateControls()
     m_directoryCheck = new CDirectoryCheckController(
         {m_environment.dataFolder.databaseFile, m_environment.dataFolder.UserDirectoriesFile(),
          keepsHistory ? m_environment.dataFolder.HistoryFile() : std::string()},
-        *m_browser, m_presenters.Window(), this);
+        shownBrowser, m_presenters.Window(), this);
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("submissionTimer"));
     client->installEventFilter(this);
@@ -149,8 +151,9 @@ void CSubmitterDlg::CreateMenu()
     m_history =
         new CHistoryCommands(*this, m_environment.dataFolder, *m_profile, m_presenters.Window());
     m_directoryCommands = new CDirectoryCommands(
-        *this, *m_browser, m_database, *m_directoryPanel, *m_profile, m_environment.dataFolder,
-        m_presenters.Window(), [this] { m_startup->Await(); });
+        *this, [this]() -> CBrowserCtrl& { return m_tabs->CurrentBrowser(); }, m_database,
+        *m_directoryPanel, *m_profile, m_environment.dataFolder, m_presenters.Window(),
+        [this] { m_startup->Await(); });
     m_feedCheck = new CFeedCheckCommands(*this, m_profileManager.Profiles(), m_presenters.Window());
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -163,6 +166,8 @@ void CSubmitterDlg::CreateMenu()
         m_presenters.Window(), this);
     directoryLists->AddTo(file);
     m_history->AddCommands(*menuBar(), *file);
+    file->addActions(m_tabs->Commands());
+    file->addSeparator();
     file->addAction(tr("E&xit"), this, &CSubmitterDlg::OnExit);
 
     QMenu* settings = menuBar()->addMenu(tr("&Settings"));
@@ -174,6 +179,7 @@ void CSubmitterDlg::CreateMenu()
         CDatabaseSourceDlg(source, this).exec();
     });
     settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
+    settings->addAction(tr("&Work Ahead\u2026"), this, &CSubmitterDlg::OnWorkAhead);
 
     QMenu* directory = m_directoryCommands->AddMenus();
     directory->addSeparator();
@@ -197,15 +203,9 @@ void CSubmitterDlg::CreateMenu()
 // so the handlers see only the user's choices.
 void CSubmitterDlg::ConnectParts()
 {
-    // A sent mark is written to sv.dat at once: a crash or File > Exit must not lose it and
-    // invite the user to submit the same feed twice.
-    const auto recordSent = [this](const std::string& profile, const std::string& directory) {
-        if (!m_profileManager.Profiles().MarkSent(profile, directory))
-            return;
-        m_profile->SaveStateFileOrWarn();
-        m_directoryPanel->MarkSent(directory);
-    };
-    auto* meaningFill = new CMeaningFillOffer(*this, *m_browser, m_database, *m_profile);
+    auto* meaningFill = new CMeaningFillOffer(
+        *this, [this]() -> CBrowserCtrl& { return m_tabs->CurrentBrowser(); }, m_database,
+        *m_profile);
 
     connect(m_directoryPanel, &CDirectoryListPanel::directoryPicked, this,
             &CSubmitterDlg::OnSelchangeDirectoryList);
@@ -220,53 +220,64 @@ void CSubmitterDlg::ConnectParts()
             &CAssistantStatus::ShowProgress);
     connect(m_directoryPanel, &CDirectoryListPanel::statusReported, m_status,
             &CAssistantStatus::ShowStatus);
-    connect(m_browser->PageEvents(), &CPageEvents::fillReported, m_status,
-            &CAssistantStatus::ShowFillReport);
+    connect(m_tabs, &CBrowserTabs::fillReportShown, m_status, &CAssistantStatus::ShowFillReport);
+    connect(m_tabs, &CBrowserTabs::pendingResultsChanged, m_status,
+            &CAssistantStatus::ShowPendingResults);
 
-    // What the page's submission session reports.
-    connect(m_session, &CSubmissionSession::opened, this,
+    // What the tabs' submission sessions report.
+    connect(m_tabs, &CBrowserTabs::opened, this,
             [this](const std::string& directory, const QUrl& page) {
                 m_history->Record(HistoryEventKind::Opened, directory, page);
             });
-    connect(m_session, &CSubmissionSession::filled, this,
+    connect(m_tabs, &CBrowserTabs::filled, this,
             [this, meaningFill](const std::string& directory, const QUrl& page,
                                 const FillReport& report, int fieldsTotal, bool byButton) {
-                m_status->ShowFillReport(report);
                 m_history->Record(HistoryEventKind::Filled, directory, page, report.fieldsSet,
                                   fieldsTotal);
                 if (byButton && report.fieldsSet == 0)
-                    meaningFill->Offer(m_session->Directory());
+                    meaningFill->Offer(directory);
             });
-    connect(m_session, &CSubmissionSession::submitted, this,
+    connect(m_tabs, &CBrowserTabs::submitted, this,
             [this](const std::string& directory, const QUrl& page) {
                 m_history->Record(HistoryEventKind::Submitted, directory, page);
             });
-    connect(m_session, &CSubmissionSession::confirmationRead, this,
+    connect(m_tabs, &CBrowserTabs::confirmationRead, this,
             [this](const std::string& directory, const QUrl& page, bool confirmed) {
                 m_history->Record(confirmed ? HistoryEventKind::Confirmed
                                             : HistoryEventKind::NotConfirmed,
                                   directory, page);
             });
-    connect(m_session, &CSubmissionSession::confirmed, this, recordSent);
-    connect(m_session, &CSubmissionSession::confirmationUnknown, m_directoryCommands,
+    connect(m_tabs, &CBrowserTabs::confirmed, this, &CSubmitterDlg::RecordSent);
+    connect(m_tabs, &CBrowserTabs::confirmationUnknown, m_directoryCommands,
             &CDirectoryCommands::LearnConfirmation);
+    // The list follows the tab shown, so that Next unsent goes on from its directory.
+    connect(m_tabs, &CBrowserTabs::currentTabChanged, this, [this] {
+        if (const std::string& directory = m_tabs->CurrentTab()->Directory(); !directory.empty())
+            m_directoryPanel->SelectDirectory(directory);
+        KeepNextDirectoriesReady();
+    });
 
     // The user's directories and the marks set by hand.
-    connect(m_directoryCommands, &CDirectoryCommands::addressOpening, m_session,
-            &CSubmissionSession::DropPendingFill);
-    connect(m_directoryCommands, &CDirectoryCommands::directorySaved, m_session,
-            &CSubmissionSession::SetDirectory);
-    connect(m_directoryCommands, &CDirectoryCommands::confirmed, this, recordSent);
+    connect(m_directoryCommands, &CDirectoryCommands::addressOpening, this,
+            [this] { m_tabs->CurrentTab()->Session().DropPendingFill(); });
+    connect(m_directoryCommands, &CDirectoryCommands::directorySaved, this,
+            [this](const std::string& directory) {
+                m_tabs->CurrentTab()->Session().SetDirectory(directory);
+            });
+    connect(m_directoryCommands, &CDirectoryCommands::confirmed, this, &CSubmitterDlg::RecordSent);
     connect(m_directoryCommands, &CDirectoryCommands::directoriesChanged, this,
             [this] { RebuildDirectoryList(m_profile->Record().name); });
-    connect(m_directoryCommands, &CDirectoryCommands::marksChanged, this,
-            [this] { MarkDirectoryList(m_profile->Record().name); });
+    connect(m_directoryCommands, &CDirectoryCommands::marksChanged, this, [this] {
+        MarkDirectoryList(m_profile->Record().name);
+        KeepNextDirectoriesReady();
+    });
     connect(m_directoryPanel, &CDirectoryListPanel::markRequested, m_history,
             &CHistoryCommands::SetSentByHand);
     connect(m_history, &CHistoryCommands::marksChanged, this, [this] {
         const std::optional<std::string> selected = m_directoryPanel->SelectedDirectory();
         MarkDirectoryList(m_profile->Record().name);
         m_directoryPanel->SelectDirectory(selected.value_or(std::string()));
+        KeepNextDirectoriesReady();
     });
     connect(m_history, &CHistoryCommands::directoryRequested, this,
             [this](const std::string& directory) {
@@ -333,13 +344,13 @@ void CSubmitterDlg::OnSize(int cx, int cy)
     // The panel holds Next unsent under the Fill button, and the filter above the list.
     const int panelTop = qMax(kPanelTop, m_fillButton->geometry().bottom() + 5);
     m_directoryPanel->setGeometry(column, panelTop, columnWidth, qMax(0, cy - panelTop - 15));
-    m_browser->setGeometry(10, 10, cx - 260, cy - 25);
+    m_tabs->setGeometry(10, 10, cx - 260, cy - 25);
 }
 
 void CSubmitterDlg::closeEvent(QCloseEvent* event)
 {
     // Also before File > Exit: a mark that arrives is saved at once, as every mark is.
-    m_session->WaitForPageReads();
+    m_tabs->WaitForPendingResults();
     if (m_exitWithoutSaving || m_profile->SaveStateFileOrWarn())
         event->accept();
     else

@@ -11,7 +11,7 @@
 #include <string>
 
 class CAssistantStatus;
-class CBrowserCtrl;
+class CBrowserTabs;
 class CCurrentProfile;
 class CDirectoryCheckController;
 class CDirectoryCommands;
@@ -22,7 +22,6 @@ class CHistoryCommands;
 class CProfileSelector;
 class CProgramSettings;
 class CStartupReads;
-class CSubmissionSession;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -46,10 +45,10 @@ struct SubmitterEnvironment
     CProgramSettings UpdateSettings() const;
 };
 
-// The main window. It builds the browser, the directory list panel, the profile selector and
-// the Fill button with the menus, owns the parts that do the work (the page's submission
-// session, the current profile, the commands of each feature) and wires them together; its
-// handlers only pass each event on to the part it concerns.
+// The main window. It builds the browser's tabs, the directory list panel, the profile selector
+// and the Fill button with the menus, owns the parts that do the work (the tabs with their
+// submission sessions, the current profile, the commands of each feature) and wires them
+// together; its handlers only pass each event on to the part it concerns.
 class CSubmitterDlg : public QMainWindow
 {
     Q_OBJECT
@@ -92,6 +91,13 @@ private:
     void MarkDirectoryList(const std::string& markingProfileName);
     void OnFill();
     void OnTimer();
+    void OnWorkAhead();
+    void ApplyWorkAhead();
+    // Tabs kept ready for the directories Next unsent goes to after the current tab's, once the
+    // event loop comes round: a pick, a mark and a tab switch all change which those are.
+    void KeepNextDirectoriesReady();
+    // The user's mark of a directory, for a profile, by a result page or by hand.
+    void RecordSent(const std::string& profile, const std::string& directory);
     void OnAbout();
     void OnUserGuide();
     void OnSupport();
@@ -102,13 +108,12 @@ private:
     CProfilesConfigurator m_profileManager;
     CCurrentProfile* m_profile = nullptr;
     CDirectoryDatabase m_database;
-    CBrowserCtrl* m_browser = nullptr;
+    CBrowserTabs* m_tabs = nullptr;
     CHelpPages* m_helpPages = nullptr; // the start page and the Help menu's pages
     CDirectoryListPanel* m_directoryPanel = nullptr;
     CProfileSelector* m_profileCombo = nullptr;
     QLabel* m_profileLabel = nullptr;
     QPushButton* m_fillButton = nullptr;
-    CSubmissionSession* m_session = nullptr;
     QTimer* m_timer = nullptr;
     CAssistantStatus* m_status = nullptr;
     CDirectoryCommands* m_directoryCommands = nullptr;
@@ -116,4 +121,5 @@ private:
     CFeedCheckCommands* m_feedCheck = nullptr;
     CDirectoryCheckController* m_directoryCheck = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window
+    bool m_readyTabsDue = false;      // KeepNextDirectoriesReady() is on its way
 };

@@ -1,5 +1,5 @@
 // The handlers of the main window's controls, menus and timer. Each passes its event on to the
-// part it concerns: the page's submission session, the current profile, the directory panel.
+// part it concerns: the browser's tabs, the current profile, the directory panel.
 #include "page_filling/SentFlags.h"
 #include "profiles/ProfileStore.h"
 #include "ui/about/AboutDlg.h"
@@ -9,16 +9,19 @@
 #include "ui/directory_panel/DirectoryListPanel.h"
 #include "ui/feed_check/FeedCheckCommands.h"
 #include "ui/main_window/StartupReads.h"
-#include "ui/main_window/SubmissionSession.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
 #include "ui/settings/ProgramSettings.h"
+#include "ui/settings/WorkAheadDlg.h"
+#include "ui/tabs/BrowserTabs.h"
+#include "ui/tabs/SubmissionSession.h"
 #include "ui/update/UpdateDialog.h"
 #include "update/UpdateResult.h"
 
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -58,8 +61,10 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
                                           MessageIcon::Exclamation);
         return;
     }
-    if (const std::optional<std::string> directory = m_directoryPanel->SelectedDirectory())
-        m_session->OpenDirectory(*directory);
+    if (const std::optional<std::string> directory = m_directoryPanel->SelectedDirectory()) {
+        m_tabs->OpenDirectory(*directory);
+        KeepNextDirectoriesReady();
+    }
 }
 
 void CSubmitterDlg::OnSelchangeProfileCombo()
@@ -72,6 +77,8 @@ void CSubmitterDlg::OnSelchangeProfileCombo()
     m_profile->Pick(name);
     // Only the markers change, so the selected entry stays where it is.
     MarkDirectoryList(name);
+    // They were filled with the other profile's values.
+    m_tabs->DropReadyTabs();
     if (m_profile->HasProfile())
         OnSelchangeDirectoryList();
 }
@@ -80,6 +87,7 @@ void CSubmitterDlg::RebuildDirectoryList(const std::string& markingProfileName)
 {
     m_directoryPanel->SetDirectories(m_database.DirectoryNames());
     MarkDirectoryList(markingProfileName);
+    KeepNextDirectoriesReady();
 }
 
 void CSubmitterDlg::MarkDirectoryList(const std::string& markingProfileName)
@@ -100,12 +108,59 @@ void CSubmitterDlg::MarkDirectoryList(const std::string& markingProfileName)
 
 void CSubmitterDlg::OnFill()
 {
-    m_session->FillNow();
+    m_tabs->CurrentTab()->Session().FillNow();
 }
 
 void CSubmitterDlg::OnTimer()
 {
-    m_session->Tick();
+    m_tabs->Tick();
+}
+
+void CSubmitterDlg::RecordSent(const std::string& profile, const std::string& directory)
+{
+    // Written to sv.dat at once: a crash or File > Exit must not lose it and invite the user to
+    // submit the same feed twice.
+    if (!m_profileManager.Profiles().MarkSent(profile, directory))
+        return;
+    m_profile->SaveStateFileOrWarn();
+    // A result read in the background may answer for a profile the user has left since.
+    if (profile == m_directoryPanel->MarkingProfile()) {
+        m_directoryPanel->MarkSent(directory, directory == m_tabs->CurrentTab()->Directory());
+        m_tabs->MarkSent(directory);
+    }
+    KeepNextDirectoriesReady();
+}
+
+void CSubmitterDlg::OnWorkAhead()
+{
+    CProgramSettings settings = m_environment.UpdateSettings();
+    if (CWorkAheadDlg(settings, this).exec() == QDialog::Accepted) {
+        ApplyWorkAhead();
+        KeepNextDirectoriesReady();
+    }
+}
+
+void CSubmitterDlg::ApplyWorkAhead()
+{
+    const CProgramSettings::WorkAhead workAhead = m_environment.UpdateSettings().TabsWorkAhead();
+    m_tabs->SetWorkAhead(workAhead.readyTabs, workAhead.keepFinishedTabs);
+}
+
+void CSubmitterDlg::KeepNextDirectoriesReady()
+{
+    if (std::exchange(m_readyTabsDue, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        m_readyTabsDue = false;
+        // Working ahead begins with the user's first directory, and only with a profile whose
+        // values to fill in.
+        const std::string& current = m_tabs->CurrentTab()->Directory();
+        if (current.empty() || !m_profile->HasProfile() || !IsDatabaseLoaded())
+            return m_tabs->KeepReady({});
+        // More than wanted: those open in the user's own tabs are passed over.
+        const size_t asked = static_cast<size_t>(m_tabs->ReadyTabsWanted() + m_tabs->count());
+        m_tabs->KeepReady(m_directoryPanel->NextUnsentAfter(current, asked));
+    });
 }
 
 void CSubmitterDlg::OnManageProfiles()
@@ -145,7 +200,8 @@ void CSubmitterDlg::OnUpdateDatabase()
     case kUpdateSucceeded:
         m_startup->Await();
         // The open page may belong to a directory the new database no longer has.
-        m_browser->Navigate(QStringLiteral("about:blank"));
+        m_tabs->DropReadyTabs();
+        m_tabs->CurrentBrowser().Navigate(QStringLiteral("about:blank"));
         // The user's own directories are merged in again; the update never touches them.
         m_database.LoadFile(dialog.m_destination, m_environment.dataFolder.UserDirectoriesFile());
         RebuildDirectoryList(m_profile->Record().name);

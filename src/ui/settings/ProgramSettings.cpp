@@ -6,10 +6,13 @@
 #include <QFile>
 #include <QSettings>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
 const QString kSourceKey = QStringLiteral("update/source");
+const QString kReadyTabsKey = QStringLiteral("tabs/ready");
+const QString kKeepFinishedTabsKey = QStringLiteral("tabs/keepFinished");
 
 QString Tr(const char* text)
 {
@@ -39,15 +42,45 @@ QString CProgramSettings::SetDatabaseSource(const QString& address)
     const QString problem = SourceProblem(address);
     if (!problem.isEmpty())
         return problem;
-    if (m_file.isEmpty())
-        return Tr("Kestrine has no data folder to keep its settings in.");
     // Written as the downloader reads it: the scheme and host in lower case, nothing around.
     const QString written = QUrl(address.trimmed(), QUrl::StrictMode).toString(QUrl::FullyEncoded);
+    return Save([&](QSettings& settings) {
+        if (written == m_defaultSource)
+            settings.remove(kSourceKey);
+        else
+            settings.setValue(kSourceKey, written);
+    });
+}
+
+CProgramSettings::WorkAhead CProgramSettings::TabsWorkAhead() const
+{
+    WorkAhead workAhead;
+    if (m_file.isEmpty())
+        return workAhead;
+    const QSettings settings(m_file, QSettings::IniFormat);
+    bool isNumber = false;
+    const int ready = settings.value(kReadyTabsKey).toInt(&isNumber);
+    // A number edited by hand beyond what the dialog offers is no choice.
+    if (isNumber && ready >= 0 && ready <= kMostReadyTabs)
+        workAhead.readyTabs = ready;
+    workAhead.keepFinishedTabs = settings.value(kKeepFinishedTabsKey, false).toBool();
+    return workAhead;
+}
+
+QString CProgramSettings::SetTabsWorkAhead(const WorkAhead& workAhead)
+{
+    return Save([&](QSettings& settings) {
+        settings.setValue(kReadyTabsKey, std::clamp(workAhead.readyTabs, 0, kMostReadyTabs));
+        settings.setValue(kKeepFinishedTabsKey, workAhead.keepFinishedTabs);
+    });
+}
+
+QString CProgramSettings::Save(const std::function<void(QSettings&)>& change)
+{
+    if (m_file.isEmpty())
+        return Tr("Kestrine has no data folder to keep its settings in.");
     QSettings settings(m_file, QSettings::IniFormat);
-    if (written == m_defaultSource)
-        settings.remove(kSourceKey);
-    else
-        settings.setValue(kSourceKey, written);
+    change(settings);
     settings.sync();
     if (settings.status() != QSettings::NoError)
         return Tr("Kestrine could not save its settings to %1.").arg(m_file);

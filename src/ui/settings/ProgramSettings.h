@@ -1,16 +1,32 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
+
+class QSettings;
 
 // The program's settings, kept in kestrine.conf (INI) in the data folder beside the user's
 // other files, so that --data-dir moves them too.
 //
 //   [update]
 //   source=https://example.org/updates/demo.xml
+//   [tabs]
+//   ready=2
+//   keepFinished=false
 class CProgramSettings final
 {
 public:
+    // How the browser's tabs work ahead of the user: how many of the next directories are kept
+    // loaded and filled (0 turns working ahead off), and whether a tab whose submission came
+    // to an end stays open once the user has left it.
+    struct WorkAhead
+    {
+        int readyTabs = 2;
+        bool keepFinishedTabs = false;
+    };
+    static constexpr int kMostReadyTabs = 8; // each one is a page in memory
+
     // `dataFolder` ends in '/', empty when there is none; `defaultSource` is the address of the
     // build's vendor that updates come from unless the user chose another.
     CProgramSettings(const std::string& dataFolder, QString defaultSource);
@@ -22,11 +38,17 @@ public:
     // not be kept, in words for the user, or an empty text.
     QString SetDatabaseSource(const QString& address);
 
+    WorkAhead TabsWorkAhead() const;
+    // The reason it could not be kept, in words for the user, or an empty text.
+    QString SetTabsWorkAhead(const WorkAhead& workAhead);
+
     // Why `address` cannot be a database source, or an empty text: it must be an http or https
     // address with a host.
     static QString SourceProblem(const QString& address);
 
 private:
+    QString Save(const std::function<void(QSettings&)>& change);
+
     QString m_file; // empty without a data folder
     QString m_defaultSource;
 };

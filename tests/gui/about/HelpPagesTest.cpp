@@ -52,6 +52,11 @@ private:
     QUrl ShownPage(const QString& title) const;
 
     std::unique_ptr<LocalHttpServer> m_vendor;
+    ShownBrowser Shown() const
+    {
+        return [this]() -> CBrowserCtrl& { return *m_browser; };
+    }
+
     std::unique_ptr<CBrowserCtrl> m_browser;
     StartPageState m_state;
 };
@@ -118,7 +123,7 @@ void HelpPagesTest::vendorFirstOwnPageWhenItFails()
     // Port 1 on 127.0.0.1: nothing listens there, the connection is refused at once.
     const std::string host =
         vendor == Vendor::RefusesConnections ? "127.0.0.1:1" : m_vendor->HostAndPort();
-    CHelpPages pages(*m_browser, host, [this] { return m_state; });
+    CHelpPages pages(Shown(), host, [this] { return m_state; });
     pages.Show(page);
 
     if (vendor == Vendor::Answers) {
@@ -160,7 +165,7 @@ void HelpPagesTest::startPageShowsTheUsersState()
     QFETCH(QString, sent);
 
     m_state = state;
-    CHelpPages pages(*m_browser, "127.0.0.1:1", [this] { return m_state; });
+    CHelpPages pages(Shown(), "127.0.0.1:1", [this] { return m_state; });
     pages.Show(Page::Start);
     QVERIFY(ShownPage(QStringLiteral("Getting started with Kestrine")).isValid());
 
@@ -194,7 +199,7 @@ void HelpPagesTest::aPageTheUserOpensMeanwhileIsLeftAlone()
         response.set_content("<html><head><title>Mine</title></head></html>", "text/html");
     });
     m_vendor->Start();
-    CHelpPages pages(*m_browser, "127.0.0.1:1", [this] { return m_state; });
+    CHelpPages pages(Shown(), "127.0.0.1:1", [this] { return m_state; });
     pages.Show(Page::Guide);
     m_browser->Navigate(QString::fromStdString(m_vendor->Url("/mine")));
     QCOMPARE(ShownPage(QStringLiteral("Mine")),

@@ -1,7 +1,7 @@
 // One page's submission session on a browser of its own, without a main window: the page opened
 // for a directory is filled from the profile, its form's submission is noticed, and the result
 // page is read for the confirmation once the settle time has passed.
-#include "ui/main_window/SubmissionSession.h"
+#include "ui/tabs/SubmissionSession.h"
 
 #include "directory_db/DirectoryDatabase.h"
 #include "profiles/ProfileStore.h"

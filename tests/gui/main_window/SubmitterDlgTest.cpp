@@ -199,6 +199,10 @@ private slots:
                                      "  Export &My Directories…",
                                      "  Export Report\u2026",
                                      "  ",
+                                     "  Close &Tab",
+                                     "  Ne&xt Tab",
+                                     "  Pre&vious Tab",
+                                     "  ",
                                      "  E&xit",
                                      "&View",
                                      "  &History",
@@ -207,6 +211,7 @@ private slots:
                                      "  Update RSS Directory Database",
                                      "  Database Source…",
                                      "  Check Feed",
+                                     "  &Work Ahead\u2026",
                                      "&Go",
                                      "  Open &Address…",
                                      "  &Back",
@@ -271,8 +276,10 @@ private slots:
         QCOMPARE(Inspect(*window).FillButton()->geometry(), QRect(810, 40, 140, 22));
         QCOMPARE(Inspect(*window).ProfileCombo()->geometry().topLeft(), QPoint(820, 11));
         QCOMPARE(Inspect(*window).ProfileCombo()->width(), 150);
-        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 740, 675));
-        QCOMPARE(Inspect(*window).Browser()->parentWidget(), &client);
+        // With one tab, its browser takes the whole place: no tab bar shows.
+        QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).Browser()),
+                 QRect(10, 10, 740, 675));
+        QCOMPARE(Inspect(*window).Tabs()->parentWidget(), &client);
     }
 
     // The Tab key goes from the browser down the right-hand column: the list, the selector, the
@@ -479,7 +486,7 @@ private slots:
         WAIT_COMPARE(client.size(), QSize(260, 183), 5000);
         QCOMPARE(Inspect(*window).ClientGeometry(*Inspect(*window).DirectoryList()),
                  QRect(25, 168, 220, 0));
-        QCOMPARE(Inspect(*window).Browser()->geometry(), QRect(10, 10, 0, 158));
+        QCOMPARE(Inspect(*window).Tabs()->geometry(), QRect(10, 10, 0, 158));
     }
 
     void escapeAndEnterDoNothing()

@@ -1,4 +1,4 @@
-#include "ui/main_window/SubmissionSession.h"
+#include "ui/tabs/SubmissionSession.h"
 
 #include "common/ExecutablePath.h"
 #include "directory_db/DirectoryDatabase.h"
@@ -9,8 +9,8 @@
 #include "ui/browser/PageEvents.h"
 #include "ui/browser/PageFiller.h"
 #include "ui/browser/PageHtmlReader.h"
-#include "ui/main_window/SubmitEventSink.h"
 #include "ui/profiles/CurrentProfile.h"
+#include "ui/tabs/SubmitEventSink.h"
 
 #include <QEventLoop>
 #include <QPointer>
@@ -28,9 +28,6 @@ std::string ApplicationName()
 {
     return std::filesystem::path(ExecutableFilePath()).stem().string();
 }
-
-// How long a close waits for the confirmation pages being read.
-constexpr int kPageReadWaitMs = 2000;
 
 // A handle that runs `action` once its last copy is gone.
 std::shared_ptr<void> OnRelease(std::function<void()> action)
@@ -145,14 +142,15 @@ void CSubmissionSession::FillCurrentPage(CBrowserPage& page, bool byButton)
 void CSubmissionSession::CheckSubmission(CBrowserPage& page)
 {
     const std::string directory = m_directory;
-    const std::string profile = m_profile.Record().name;
+    const std::string profile = m_submitProfile;
     const QUrl address = page.url();
     // The read counts as pending until its completion has run or has been dropped with the page.
     ++m_pendingPageReads;
-    const std::shared_ptr<void> settled = OnRelease([session = QPointer<CSubmissionSession>(this)] {
-        if (session)
-            session->OnPageReadSettled();
-    });
+    const std::shared_ptr<void> settled =
+        OnRelease([session = QPointer<CSubmissionSession>(this), directory] {
+            if (session)
+                session->OnPageReadSettled(directory);
+        });
     CPageHtmlReader(page).Read(
         this, [this, directory, profile, address, settled](const std::string& html) {
             JudgeResultPage(directory, profile, address, html);
@@ -162,9 +160,10 @@ void CSubmissionSession::CheckSubmission(CBrowserPage& page)
 void CSubmissionSession::JudgeResultPage(const std::string& directory, const std::string& profile,
                                          const QUrl& address, const std::string& html)
 {
-    // The page is read asynchronously: a directory or profile chosen meanwhile is not the one
-    // this result page answers for.
-    if (!m_profile.HasProfile() || directory != m_directory || profile != m_profile.Record().name)
+    // The page is read asynchronously: a directory opened on this page meanwhile is not the one
+    // this result page answers for. The profile is the one whose values were submitted, even
+    // when the user has chosen another since.
+    if (directory != m_directory || profile.empty())
         return;
     if (m_database.IsUserDirectory(directory)) {
         const std::optional<DirectoryRecord> record = m_database.GetDirectoryRecord(directory);
@@ -182,19 +181,20 @@ void CSubmissionSession::JudgeResultPage(const std::string& directory, const std
         emit confirmed(profile, directory);
 }
 
-void CSubmissionSession::OnPageReadSettled()
+void CSubmissionSession::OnPageReadSettled(const std::string& directory)
 {
     if (--m_pendingPageReads == 0 && m_pageReadWait)
         m_pageReadWait->quit();
+    emit resultSettled(directory);
 }
 
-void CSubmissionSession::WaitForPageReads()
+void CSubmissionSession::WaitForPageReads(QDeadlineTimer deadline)
 {
-    if (m_pendingPageReads == 0 || m_pageReadWait)
+    if (m_pendingPageReads == 0 || m_pageReadWait || deadline.hasExpired())
         return;
     QEventLoop loop;
     m_pageReadWait = &loop;
-    QTimer::singleShot(kPageReadWaitMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(deadline.remainingTime(), &loop, &QEventLoop::quit);
     // The user's clicks and keys wait too: the window is on its way out.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     m_pageReadWait = nullptr;
@@ -204,15 +204,17 @@ void CSubmissionSession::OnFormSubmit()
 {
     // One submission is reported twice, by the form's submit event and by the navigation it
     // starts; the history keeps one event per result page awaited.
-    if (!m_submitted)
+    if (!m_submitted) {
+        m_submitProfile = m_profile.HasProfile() ? m_profile.Record().name : std::string();
         emit submitted(m_directory, m_browser.url());
+    }
     m_submitted = true;
     m_submitTime = m_clock();
 }
 
 CSubmissionSession::State CSubmissionSession::Snapshot() const
 {
-    return {m_directory, m_fillPending, m_submitted, m_submitTime};
+    return {m_directory, m_fillPending, m_submitted, m_submitTime, m_submitProfile};
 }
 
 void CSubmissionSession::Restore(const State& state)
@@ -221,4 +223,5 @@ void CSubmissionSession::Restore(const State& state)
     m_fillPending = state.fillPending;
     m_submitted = state.submitted;
     m_submitTime = state.submitTime;
+    m_submitProfile = state.submitProfile;
 }

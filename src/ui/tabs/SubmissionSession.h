@@ -4,6 +4,7 @@
 #include "common/MillisecondClock.h"
 #include "page_filling/FillReport.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QUrl>
 #include <cstdint>
@@ -31,6 +32,7 @@ public:
         bool fillPending = false;
         bool submitted = false;
         uint32_t submitTime = 0;
+        std::string submitProfile;
     };
 
     CSubmissionSession(CBrowserCtrl& browser, const CDirectoryDatabase& database,
@@ -51,8 +53,10 @@ public:
     // The user goes to a page of their own: the pending fill is not for it.
     void DropPendingFill() { m_fillPending = false; }
     // A confirmation page being read may still bring a sent mark: closing waits for the reads,
-    // with the event loop running, for a short while at most.
-    void WaitForPageReads();
+    // with the event loop running, until `deadline` at the latest.
+    void WaitForPageReads(QDeadlineTimer deadline);
+    // Submitted, and its result page not read yet.
+    bool HasPendingResult() const { return m_submitted || m_pendingPageReads > 0; }
 
     const std::string& Directory() const { return m_directory; }
     State Snapshot() const;
@@ -71,6 +75,8 @@ signals:
     // One of the user's own directories that does not know its confirmation text yet.
     void confirmationUnknown(const std::string& directory, const std::string& profile,
                              const std::string& html);
+    // A result page's reading has ended, with a finding or without one (the page went away).
+    void resultSettled(const std::string& directory);
 
 private:
     void InstallSubmitEventSink();
@@ -80,7 +86,7 @@ private:
     void CheckSubmission(CBrowserPage& page);
     void JudgeResultPage(const std::string& directory, const std::string& profile,
                          const QUrl& address, const std::string& html);
-    void OnPageReadSettled();
+    void OnPageReadSettled(const std::string& directory);
 
     CBrowserCtrl& m_browser;
     const CDirectoryDatabase& m_database;
@@ -93,6 +99,7 @@ private:
     QUrl m_fillUrl;              // the address the fill's page was opened at
     bool m_submitted = false;
     uint32_t m_submitTime = 0;
+    std::string m_submitProfile; // whose values the submitted form carried
     int m_pendingPageReads = 0;
     QEventLoop* m_pageReadWait = nullptr; // while a close waits for the page reads
 };

@@ -1,4 +1,4 @@
-#include "ui/main_window/SubmitEventSink.h"
+#include "ui/tabs/SubmitEventSink.h"
 
 #include "ui/browser/BrowserPage.h"
 
