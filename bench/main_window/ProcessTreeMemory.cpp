@@ -27,13 +27,14 @@ pid_t ParentOf(const std::string& pid)
     return parent;
 }
 
-// VmRSS in kB; 0 when the process is gone (or is a zombie, which has none).
-long ResidentKb(pid_t pid)
+// The kB of the line starting with `key` in one of the process's /proc files; 0 when the
+// process is gone (or is a zombie, which has no memory).
+long Kilobytes(pid_t pid, const char* file, const std::string& key)
 {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
+    std::ifstream in("/proc/" + std::to_string(pid) + "/" + file);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(key, 0) == 0)
+            return std::strtol(line.c_str() + key.size(), nullptr, 10);
     }
     return 0;
 }
@@ -59,16 +60,19 @@ ProcessTreeMemory MeasureProcessTree(pid_t root)
     const std::multimap<pid_t, pid_t> children = ChildrenByParent();
     ProcessTreeMemory memory;
     long residentKb = 0;
+    long proportionalKb = 0;
     std::vector<pid_t> toVisit{root};
     while (!toVisit.empty()) {
         const pid_t pid = toVisit.back();
         toVisit.pop_back();
-        residentKb += ResidentKb(pid);
+        residentKb += Kilobytes(pid, "status", "VmRSS:");
+        proportionalKb += Kilobytes(pid, "smaps_rollup", "Pss:");
         ++memory.processes;
         const auto [first, last] = children.equal_range(pid);
         for (auto child = first; child != last; ++child)
             toVisit.push_back(child->second);
     }
     memory.residentMb = static_cast<double>(residentKb) / 1024.0;
+    memory.proportionalMb = static_cast<double>(proportionalKb) / 1024.0;
     return memory;
 }

@@ -6,7 +6,8 @@
 // engine's zygote, GPU and renderer processes are descendants of the program's process.
 struct ProcessTreeMemory
 {
-    double residentMb = 0; // the sum of every process's VmRSS; shared pages count once in each
+    double residentMb = 0;     // the sum of every process's VmRSS: a shared page counts in each
+    double proportionalMb = 0; // the sum of every process's Pss: a shared page counts once
     int processes = 0;
 };
 

@@ -48,14 +48,24 @@ bool ScriptedUser::WaitWatchingTabs(Predicate predicate, int timeoutMs)
 
 void ScriptedUser::NoteTabsOverLimit()
 {
-    const QList<CBrowserTab*> tabs = m_tabs.Tabs();
-    // A finished tab closes itself at a tick of the timer after its mark: not held against it.
-    const auto finishedAndLeft = std::count_if(tabs.begin(), tabs.end(), [this](CBrowserTab* tab) {
-        return tab != m_tabs.CurrentTab() && IsFinished(tab->State());
-    });
-    const int allowed = 1 + m_readyTabs + m_tabs.PendingResults();
+    // A finished tab may close itself at a tick after its mark: FinishedTabsLeftOpen sees to it.
+    const int allowed = 1 + m_readyTabs + m_tabs.PendingResults() + CountFinishedTabsLeft();
     m_mostTabsOverLimit =
-        std::max(m_mostTabsOverLimit, static_cast<int>(tabs.size() - finishedAndLeft) - allowed);
+        std::max(m_mostTabsOverLimit, static_cast<int>(m_tabs.Tabs().size()) - allowed);
+}
+
+int ScriptedUser::CountFinishedTabsLeft() const
+{
+    const QList<CBrowserTab*> tabs = m_tabs.Tabs();
+    return static_cast<int>(std::count_if(tabs.begin(), tabs.end(), [this](CBrowserTab* tab) {
+        return tab != m_tabs.CurrentTab() && IsFinished(tab->State());
+    }));
+}
+
+int ScriptedUser::FinishedTabsLeftOpen(int timeoutMs)
+{
+    (void)WaitWatchingTabs([this] { return CountFinishedTabsLeft() == 0; }, timeoutMs);
+    return CountFinishedTabsLeft();
 }
 
 std::optional<double> ScriptedUser::NextUnsent()

@@ -27,6 +27,9 @@ public:
     bool Submit();
     // Waits until the result of every submitted page has been read.
     bool WaitForResults(int timeoutMs);
+    // Waits up to `timeoutMs` for the finished tabs the user has left to close themselves; how
+    // many are still open then.
+    int FinishedTabsLeftOpen(int timeoutMs);
     // Waits until the setting's number of tabs have been opened ahead and filled.
     bool WaitForReadyTabs(int timeoutMs);
 
@@ -41,6 +44,7 @@ public:
 private:
     template <typename Predicate> bool WaitWatchingTabs(Predicate predicate, int timeoutMs);
     void NoteTabsOverLimit();
+    int CountFinishedTabsLeft() const;
     bool WaitForSubmission(CBrowserTab& tab);
 
     CSubmitterDlg& m_window;
