@@ -20,6 +20,11 @@ public:
     // The result page holds it; dirdata.xml gives it as the directory's confirmation text.
     static std::string Confirmation(int index);
 
+    // Submission pages asked for again after their first load, over all the sites.
+    int RepeatedPageLoads() const;
+    // Forms that reached the sites.
+    int Submissions() const;
+
     // dirdata.xml for all the sites: each fills the form's four fields from the profile.
     std::string DirectoryDatabase() const;
 

@@ -69,6 +69,8 @@ public:
     bool Opened() const { return m_opened; }
     ScriptedUser& User() { return *m_user; }
 
+    const SlowDirectorySites& Sites() const { return m_sites; }
+
     // How many of the first `count` directories sv.dat holds as sent for the profile.
     int MarkedSent(int count) const
     {
@@ -199,6 +201,8 @@ void BM_WorkAhead(benchmark::State& state)
     state.counters["not_marked_sent"] = kDirectoriesWorked - marked;
     state.counters["tabs_over_limit"] = user.MostTabsOverLimit();
     state.counters["finished_tabs_left_open"] = run.finishedTabsLeftOpen;
+    state.counters["pages_loaded_twice"] = bench->Sites().RepeatedPageLoads();
+    state.counters["unasked_submissions"] = bench->Sites().Submissions() - kDirectoriesWorked;
     state.counters["unfilled_pages"] = user.UnfilledPages();
     state.counters["lost_clicks"] = user.LostClicks();
 }
