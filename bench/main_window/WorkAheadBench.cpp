@@ -50,9 +50,7 @@ public:
         m_environment.WriteProgramFile("dirdata.xml", m_sites.DirectoryDatabase());
         m_environment.WriteProgramFile("sv.dat", StateFileLines({kProfile, "1"}) +
                                                      ProfileBlock(kProfile, "Business"));
-        m_environment.WriteProgramFile("kestrine.conf",
-                                       "[tabs]\nready=" + std::to_string(readyTabs) +
-                                           "\nkeepFinished=false\n");
+        m_environment.SetReadyTabs(readyTabs);
         SubmitterEnvironment environment = m_environment.Environment();
         // The result check waits for 3 s of real time.
         environment.clock = SystemMilliseconds;
