@@ -113,7 +113,7 @@ bool CBrowserTab::HasPendingResult() const
 
 bool CBrowserTab::IsHoldingDialog() const
 {
-    return m_browser->GetDocument()->IsHoldingDialog();
+    return m_browser->GetDocument()->IsHoldingDialog() || !m_heldQuestions.empty();
 }
 
 void CBrowserTab::OpenDirectory(const std::string& directory)

@@ -54,7 +54,7 @@ public:
     // Its directory's submission has come to an end: sent, or read as not confirmed.
     bool IsFinished() const;
     bool HasPendingResult() const;
-    // A dialog of its page waits for the tab to be shown.
+    // A dialog of its page, or a question about its result, waits for the tab to be shown.
     bool IsHoldingDialog() const;
     // The fill report of the page shown, until the tab's page moves on to another document.
     const std::optional<FillReport>& FillReportShown() const { return m_fillReport; }

@@ -132,7 +132,8 @@ void CBrowserTabs::KeepReady(const std::vector<std::string>& directories)
     std::vector<CBrowserTab*> ready;
     std::vector<std::string> held;
     for (CBrowserTab* tab : Tabs()) {
-        if (tab->IsKeptReady()) {
+        // One whose page waits for an answer keeps that page until the user gives it.
+        if (tab->IsKeptReady() && !tab->IsHoldingDialog()) {
             ready.push_back(tab);
             held.push_back(tab->Directory());
         }

@@ -112,3 +112,22 @@ TEST_F(MessageTest, NestedQueriesWhileAMessageIsOpenDoNotDisturbEachOther)
 }
 
 } // namespace
+
+// What may be loaded before the user asks: only a page every query answers for without a word,
+// and nothing said about the others.
+TEST_F(MessageTest, QuietSubmitPageAnswersOnlyWhereNoQueryWouldComplain)
+{
+    ASSERT_TRUE(LoadDirectories(R"(
+        <directory name="fine" submiturl="http://127.0.0.1/?c=V">
+          <variable name="V"><cond category="Arts" value="a"/><cond value="x"/></variable>
+          <item name="t" index="0" value="#title#" type="edit"/></directory>
+        <directory name="no address"/>
+        <directory name="variable fails" submiturl="http://127.0.0.1/?c=V">
+          <variable name="V"><cond category="Arts" value="a"/></variable></directory>
+        <directory name="item fails" submiturl="http://127.0.0.1/">
+          <item name="t" index="0" value="v" type="slider"/></directory>)"));
+    EXPECT_EQ(m_database.QuietSubmitPage("fine", "Arts", ""), "http://127.0.0.1/?c=a");
+    for (const char* complaining : {"no address", "variable fails", "item fails", "unknown"})
+        EXPECT_EQ(m_database.QuietSubmitPage(complaining, "News", ""), std::nullopt) << complaining;
+    EXPECT_THAT(m_presenter.messages, IsEmpty());
+}

@@ -1,15 +1,19 @@
-// Where updates come from: the address is checked, kept in kestrine.conf in the data folder,
-// and the dialog keeps an unusable one from being saved.
+// The program's settings in kestrine.conf in the data folder. Where updates come from: the
+// address is checked and the dialog keeps an unusable one from being saved. How far the tabs
+// work ahead: a hand-edited value beyond what the dialog offers counts as none.
 #include "support/FileBytes.h"
 #include "support/TemporaryFolder.h"
 #include "ui/settings/DatabaseSourceDlg.h"
 #include "ui/settings/ProgramSettings.h"
+#include "ui/settings/WorkAheadDlg.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <filesystem>
 
@@ -31,6 +35,9 @@ private slots:
     void aHandEditedAddressThatCannotBeUsedCountsAsNone();
     void withoutADataFolderTheDefaultStays();
     void dialogSavesOnlyAUsableAddress();
+    void workAheadReadsOnlyWhatTheDialogCouldHaveWritten_data();
+    void workAheadReadsOnlyWhatTheDialogCouldHaveWritten();
+    void workAheadDialogKeepsItsChoiceBesideTheSource();
 
 private:
     std::string Folder() const { return m_folder->Path() + '/'; }
@@ -133,6 +140,50 @@ void DatabaseSourceTest::dialogSavesOnlyAUsableAddress()
     buttons->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(settings.DatabaseSource(), kDefault);
+}
+
+void DatabaseSourceTest::workAheadReadsOnlyWhatTheDialogCouldHaveWritten_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: no file at all
+    QTest::addColumn<int>("readyTabs");
+    QTest::addColumn<bool>("keepFinishedTabs");
+
+    QTest::newRow("no file") << QByteArray() << 2 << false;
+    QTest::newRow("off") << QByteArray("[tabs]\nready=0\n") << 0 << false;
+    QTest::newRow("most") << QByteArray("[tabs]\nready=8\nkeepFinished=true\n") << 8 << true;
+    QTest::newRow("beyond the most") << QByteArray("[tabs]\nready=9\n") << 2 << false;
+    QTest::newRow("below none") << QByteArray("[tabs]\nready=-1\n") << 2 << false;
+    QTest::newRow("not a number") << QByteArray("[tabs]\nready=lots\n") << 2 << false;
+}
+
+void DatabaseSourceTest::workAheadReadsOnlyWhatTheDialogCouldHaveWritten()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, readyTabs);
+    QFETCH(bool, keepFinishedTabs);
+    if (!file.isEmpty())
+        WriteWholeFile(m_folder->File("kestrine.conf"), file.toStdString());
+    const CProgramSettings::WorkAhead workAhead =
+        CProgramSettings(Folder(), kDefault).TabsWorkAhead();
+    QCOMPARE(workAhead.readyTabs, readyTabs);
+    QCOMPARE(workAhead.keepFinishedTabs, keepFinishedTabs);
+}
+
+void DatabaseSourceTest::workAheadDialogKeepsItsChoiceBesideTheSource()
+{
+    CProgramSettings settings(Folder(), kDefault);
+    QVERIFY(settings.SetDatabaseSource(QStringLiteral("https://mirror.example/d.xml")).isEmpty());
+    CWorkAheadDlg dialog(settings);
+    QCOMPARE(dialog.findChild<QSpinBox*>(QStringLiteral("readyTabs"))->value(), 2);
+    dialog.findChild<QSpinBox*>(QStringLiteral("readyTabs"))->setValue(0);
+    dialog.findChild<QCheckBox*>(QStringLiteral("keepFinishedTabs"))->setChecked(true);
+    dialog.accept();
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const CProgramSettings reread(Folder(), kDefault);
+    QCOMPARE(reread.TabsWorkAhead().readyTabs, 0);
+    QVERIFY(reread.TabsWorkAhead().keepFinishedTabs);
+    QCOMPARE(reread.DatabaseSource(), QStringLiteral("https://mirror.example/d.xml"));
 }
 
 QTEST_MAIN(DatabaseSourceTest)

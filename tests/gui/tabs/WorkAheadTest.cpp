@@ -195,6 +195,11 @@ void WorkAheadTest::withWorkingAheadOffOnePageServesEveryDirectory()
     QCOMPARE(Inspect(*window).Browser(), browser);
     QVERIFY(Inspect(*window).Tabs()->tabBar()->isHidden());
     QCOMPARE(site.PageRequests("D2"), size_t(0));
+
+    // The fill report belongs to its page: it goes when the user goes to another.
+    QVERIFY(!Inspect(*window).FillStatus()->text().isEmpty());
+    QVERIFY(BrowserDriver(*browser).Load(QString::fromStdString(site.env.server.Url("/updates/"))));
+    QCOMPARE(Inspect(*window).FillStatus()->text(), QString());
 }
 
 void WorkAheadTest::aBackgroundPageAsksOnlyOnceItsTabIsShown()
