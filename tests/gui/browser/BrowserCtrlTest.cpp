@@ -3,6 +3,7 @@
 #include "support/ChannelProbe.h"
 #include "support/LocalHttpServer.h"
 #include "support/WaitUntil.h"
+#include "ui/browser/BrowserPage.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -80,6 +81,7 @@ private slots:
     void alertsShowThePageTextAsPlainText();
     void confirmAndPromptAnswerThePage();
     void newWindowsOpenInTheUsersBrowser();
+    void aPageInTheBackgroundOpensItsWindowsOnceShown();
     void aCrashedPageLeavesAnErrorPageBehind();
 
 private:
@@ -252,6 +254,23 @@ void BrowserCtrlTest::newWindowsOpenInTheUsersBrowser()
     QCOMPARE(m_userBrowser.opened[2], QUrl(Url("/popup")));
     // The pane itself stays where it was.
     QCOMPARE(m_browser->url(), QUrl(Url("/links")));
+}
+
+void BrowserCtrlTest::aPageInTheBackgroundOpensItsWindowsOnceShown()
+{
+    QVERIFY(m_driver->Load(Url("/links")));
+    m_userBrowser.opened.clear();
+    int asked = 0;
+    const QMetaObject::Connection counting = connect(
+        m_browser->GetDocument(), &QWebEnginePage::newWindowRequested, this, [&asked] { ++asked; });
+    m_browser->GetDocument()->SetInBackground(true);
+    m_driver->Run(QStringLiteral("window.open('/held')"));
+    WAIT_COMPARE(asked, 1, BrowserDriver::kTimeoutMs);
+    disconnect(counting);
+    QVERIFY(m_userBrowser.opened.empty());
+
+    m_browser->GetDocument()->SetInBackground(false);
+    QCOMPARE(m_userBrowser.opened, std::vector<QUrl>{QUrl(Url("/held"))});
 }
 
 void BrowserCtrlTest::aCrashedPageLeavesAnErrorPageBehind()

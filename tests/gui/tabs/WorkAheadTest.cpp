@@ -7,6 +7,7 @@
 #include "ui/directory_panel/DirectoryListPanel.h"
 
 #include <QApplication>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -111,6 +112,7 @@ private slots:
     void resultsAreReadForEachTabAfterTheUserMovedOn();
     void withWorkingAheadOffOnePageServesEveryDirectory();
     void aBackgroundPageAsksOnlyOnceItsTabIsShown();
+    void keysGoFromTabToTabAndCloseAnyButTheLast();
 };
 
 void WorkAheadTest::readyTabsHoldTheNextUnsentDirectoriesEachLoadedOnce()
@@ -232,6 +234,29 @@ void WorkAheadTest::aBackgroundPageAsksOnlyOnceItsTabIsShown()
     QCOMPARE(watcher.seen->text, QStringLiteral("A question from D2"));
     // Answered, the page loads on and is filled as any other.
     WAIT_COMPARE(TabOf(*window, "D2")->State(), TabState::Filled, kTimeoutMs);
+}
+
+void WorkAheadTest::keysGoFromTabToTabAndCloseAnyButTheLast()
+{
+    FiveDirectories site;
+    site.env.SetReadyTabs(1);
+    auto window = site.Open();
+    Inspect(*window).PickDirectoryRow(0);
+    WAIT_COMPARE(TabDirectories(*window), QStringList({"D0", "D1"}), kTimeoutMs);
+    CBrowserTabs& tabs = *Inspect(*window).Tabs();
+
+    QTest::keyClick(window.get(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs.CurrentTab()->Directory(), std::string("D1"));
+    QCOMPARE(Inspect(*window).SelectedDirectoryRow(), 1);
+    QTest::keyClick(window.get(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs.CurrentTab()->Directory(), std::string("D0"));
+    // Closed, D0's tab makes way for D1's, which keeps D2 ready behind it.
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
+    WAIT_COMPARE(TabDirectories(*window), QStringList({"D1", "D2"}), kTimeoutMs);
+    QTest::mouseClick(tabs.tabBar(), Qt::MiddleButton, {}, tabs.tabBar()->tabRect(1).center());
+    QCOMPARE(tabs.count(), 1);
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(tabs.count(), 1);
 }
 
 QTEST_MAIN(WorkAheadTest)
