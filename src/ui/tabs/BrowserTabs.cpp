@@ -119,6 +119,11 @@ void CBrowserTabs::OpenDirectory(const std::string& directory)
 
 void CBrowserTabs::KeepReady(const std::vector<std::string>& directories)
 {
+    // A tab kept ready whose page waits for an answer keeps that page until the user gives it:
+    // like the user's own tabs, it is nobody's to reuse.
+    const auto reusable = [](const CBrowserTab& tab) {
+        return tab.IsKeptReady() && !tab.IsHoldingDialog();
+    };
     std::vector<std::string> wanted;
     for (const std::string& directory : directories) {
         if (static_cast<int>(wanted.size()) == m_readyTabsWanted)
@@ -126,14 +131,13 @@ void CBrowserTabs::KeepReady(const std::vector<std::string>& directories)
         // A directory open in a tab of the user's is never loaded a second time, and one the
         // database would complain about waits until the user comes to it and can be told.
         const CBrowserTab* tab = TabFor(directory);
-        if (tab ? tab->IsKeptReady() : OpensUnasked(directory))
+        if (tab ? reusable(*tab) : OpensUnasked(directory))
             wanted.push_back(directory);
     }
     std::vector<CBrowserTab*> ready;
     std::vector<std::string> held;
     for (CBrowserTab* tab : Tabs()) {
-        // One whose page waits for an answer keeps that page until the user gives it.
-        if (tab->IsKeptReady() && !tab->IsHoldingDialog()) {
+        if (reusable(*tab)) {
             ready.push_back(tab);
             held.push_back(tab->Directory());
         }
