@@ -101,13 +101,10 @@ void CSubmitterDlg::CreateControls()
     m_tabs = new CBrowserTabs({m_database, *m_profile, m_environment.clock, m_presenters.Window()},
                               client);
     ApplyWorkAhead();
-    const ShownBrowser shownBrowser = [this]() -> CBrowserCtrl& {
-        return m_tabs->CurrentBrowser();
-    };
     // The start page does not depend on anything else of the window, and loads while the rest
     // is built and the database is read. It shows the user's work once that is known.
     m_helpPages = new CHelpPages(
-        shownBrowser, m_environment.vendorHost,
+        CurrentTabBrowser(), m_environment.vendorHost,
         [this] {
             StartPageState state;
             state.profiles = m_profileManager.Profiles().Profiles().size();
@@ -140,7 +137,7 @@ void CSubmitterDlg::CreateControls()
     m_directoryCheck = new CDirectoryCheckController(
         {m_environment.dataFolder.databaseFile, m_environment.dataFolder.UserDirectoriesFile(),
          keepsHistory ? m_environment.dataFolder.HistoryFile() : std::string()},
-        shownBrowser, m_presenters.Window(), this);
+        CurrentTabBrowser(), m_presenters.Window(), this);
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("submissionTimer"));
     client->installEventFilter(this);
@@ -151,9 +148,8 @@ void CSubmitterDlg::CreateMenu()
     m_history =
         new CHistoryCommands(*this, m_environment.dataFolder, *m_profile, m_presenters.Window());
     m_directoryCommands = new CDirectoryCommands(
-        *this, [this]() -> CBrowserCtrl& { return m_tabs->CurrentBrowser(); }, m_database,
-        *m_directoryPanel, *m_profile, m_environment.dataFolder, m_presenters.Window(),
-        [this] { m_startup->Await(); });
+        *this, CurrentTabBrowser(), m_database, *m_directoryPanel, *m_profile,
+        m_environment.dataFolder, m_presenters.Window(), [this] { m_startup->Await(); });
     m_feedCheck = new CFeedCheckCommands(*this, m_profileManager.Profiles(), m_presenters.Window());
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -203,9 +199,7 @@ void CSubmitterDlg::CreateMenu()
 // so the handlers see only the user's choices.
 void CSubmitterDlg::ConnectParts()
 {
-    auto* meaningFill = new CMeaningFillOffer(
-        *this, [this]() -> CBrowserCtrl& { return m_tabs->CurrentBrowser(); }, m_database,
-        *m_profile);
+    auto* meaningFill = new CMeaningFillOffer(*this, CurrentTabBrowser(), m_database, *m_profile);
 
     connect(m_directoryPanel, &CDirectoryListPanel::directoryPicked, this,
             &CSubmitterDlg::OnSelchangeDirectoryList);
@@ -306,6 +300,11 @@ void CSubmitterDlg::ConnectParts()
                 m_profile->Refresh(profileName);
                 m_profile->SaveStateFileOrWarn();
             });
+}
+
+ShownBrowser CSubmitterDlg::CurrentTabBrowser()
+{
+    return [this]() -> CBrowserCtrl& { return m_tabs->CurrentBrowser(); };
 }
 
 bool CSubmitterDlg::IsDatabaseLoaded() const

@@ -3,6 +3,7 @@
 #include "common/DataFolder.h"
 #include "common/MillisecondClock.h"
 #include "directory_db/DirectoryDatabase.h"
+#include "ui/browser/ShownBrowser.h"
 #include "ui/main_window/WindowPresenters.h"
 #include "ui/profiles/ProfilesConfigurator.h"
 
@@ -77,6 +78,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The browser of the tab shown, found anew each time it is asked for.
+    ShownBrowser CurrentTabBrowser();
     void CreateControls();
     void CreateMenu();
     void ConnectParts();

@@ -155,7 +155,8 @@ void CSubmitterDlg::KeepNextDirectoriesReady()
         // Working ahead begins with the user's first directory, and only with a profile whose
         // values to fill in.
         const std::string& current = m_tabs->CurrentTab()->Directory();
-        if (current.empty() || !m_profile->HasProfile() || !IsDatabaseLoaded())
+        if (m_tabs->ReadyTabsWanted() == 0 || current.empty() || !m_profile->HasProfile() ||
+            !IsDatabaseLoaded())
             return m_tabs->KeepReady({});
         // More than wanted: those open in the user's own tabs are passed over.
         const size_t asked = static_cast<size_t>(m_tabs->ReadyTabsWanted() + m_tabs->count());
