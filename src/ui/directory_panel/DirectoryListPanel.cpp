@@ -264,6 +264,7 @@ void CDirectoryListPanel::OnFilterChanged()
             m_hideUnreachableBox->isChecked());
     }
     SelectEntry(selected);
+    emit filterChanged();
 }
 
 void CDirectoryListPanel::OnContextMenu(const QPoint& position)

@@ -86,6 +86,8 @@ signals:
     void markRequested(const std::string& directory, bool sent);
     void statusReported(const StatusMessage& message);
     void progressChanged(const QString& progress);
+    // The search text or a filter changed what the list shows.
+    void filterChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -183,6 +183,7 @@ void CSubmitterDlg::CreateMenu()
         m_directoryCheck->CheckDirectories(m_profile->Record().cat, m_profile->Record().subcat);
     });
     directory->addAction(tr("Re&pair\u2026"), this, [this] {
+        m_tabs->ShowFreeTab();
         m_directoryCheck->Repair(m_directoryPanel->SelectedDirectory().value_or(std::string()));
     });
 
@@ -214,6 +215,8 @@ void CSubmitterDlg::ConnectParts()
             &CAssistantStatus::ShowProgress);
     connect(m_directoryPanel, &CDirectoryListPanel::statusReported, m_status,
             &CAssistantStatus::ShowStatus);
+    connect(m_directoryPanel, &CDirectoryListPanel::filterChanged, this,
+            &CSubmitterDlg::KeepNextDirectoriesReady);
     connect(m_tabs, &CBrowserTabs::fillReportShown, m_status, &CAssistantStatus::ShowFillReport);
     connect(m_tabs, &CBrowserTabs::pendingResultsChanged, m_status,
             &CAssistantStatus::ShowPendingResults);
@@ -252,8 +255,10 @@ void CSubmitterDlg::ConnectParts()
     });
 
     // The user's directories and the marks set by hand.
-    connect(m_directoryCommands, &CDirectoryCommands::addressOpening, this,
-            [this] { m_tabs->CurrentTab()->Session().DropPendingFill(); });
+    connect(m_directoryCommands, &CDirectoryCommands::addressOpening, this, [this] {
+        m_tabs->ShowFreeTab();
+        m_tabs->CurrentTab()->Session().DropPendingFill();
+    });
     connect(m_directoryCommands, &CDirectoryCommands::directorySaved, this,
             [this](const std::string& directory) {
                 m_tabs->CurrentTab()->Session().SetDirectory(directory);

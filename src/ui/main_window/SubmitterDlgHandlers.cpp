@@ -200,9 +200,11 @@ void CSubmitterDlg::OnUpdateDatabase()
         break;
     case kUpdateSucceeded:
         m_startup->Await();
-        // The open page may belong to a directory the new database no longer has.
+        // The open page may belong to a directory the new database no longer has; one still
+        // waiting for its result keeps it.
         m_tabs->DropReadyTabs();
-        m_tabs->CurrentBrowser().Navigate(QStringLiteral("about:blank"));
+        if (!m_tabs->CurrentTab()->IsBusy())
+            m_tabs->CurrentBrowser().Navigate(QStringLiteral("about:blank"));
         // The user's own directories are merged in again; the update never touches them.
         m_database.LoadFile(dialog.m_destination, m_environment.dataFolder.UserDirectoriesFile());
         RebuildDirectoryList(m_profile->Record().name);
@@ -220,8 +222,9 @@ void CSubmitterDlg::OnCheckFeed()
     m_feedCheck->CheckFeed(m_profile->HasProfile() ? &m_profile->Record() : nullptr);
 }
 
-// Help menu. The help pages replace whatever the main browser shows; the submission state is
-// left alone, so a pending fill still applies to the next page the browser completes.
+// Help menu. The help pages replace what the tab shown shows, unless its page still waits for
+// its result; the submission state is left alone, so a pending fill still applies to the next
+// page the browser completes.
 
 void CSubmitterDlg::OnAbout()
 {
@@ -233,10 +236,12 @@ void CSubmitterDlg::OnAbout()
 
 void CSubmitterDlg::OnUserGuide()
 {
+    m_tabs->ShowFreeTab();
     m_helpPages->Show(CHelpPages::Page::Guide);
 }
 
 void CSubmitterDlg::OnSupport()
 {
+    m_tabs->ShowFreeTab();
     m_helpPages->Show(CHelpPages::Page::Support);
 }

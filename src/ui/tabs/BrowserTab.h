@@ -56,6 +56,8 @@ public:
     bool HasPendingResult() const;
     // A dialog of its page, or a question about its result, waits for the tab to be shown.
     bool IsHoldingDialog() const;
+    // Its page is not to be replaced: a result is still to be read, or a question answered.
+    bool IsBusy() const { return HasPendingResult() || IsHoldingDialog(); }
     // The fill report of the page shown, until the tab's page moves on to another document.
     const std::optional<FillReport>& FillReportShown() const { return m_fillReport; }
 

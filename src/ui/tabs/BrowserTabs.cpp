@@ -107,14 +107,19 @@ void CBrowserTabs::OpenDirectory(const std::string& directory)
         target = nullptr;
     if (!target) {
         // A result still to be read keeps its page: the directory goes to a tab of its own.
-        const bool leftBusy = left->HasPendingResult() || left->IsHoldingDialog();
-        target = leftBusy ? AddTab(currentIndex() + 1) : left;
+        target = left->IsBusy() ? AddTab(currentIndex() + 1) : left;
         target->OpenDirectory(directory);
     }
     const QPointer<CBrowserTab> leaving = left;
     setCurrentWidget(target);
     if (leaving && leaving != target)
         LeaveBehind(*leaving);
+}
+
+void CBrowserTabs::ShowFreeTab()
+{
+    if (CurrentTab()->IsBusy())
+        setCurrentWidget(AddTab(currentIndex() + 1));
 }
 
 void CBrowserTabs::KeepReady(const std::vector<std::string>& directories)
@@ -292,7 +297,7 @@ void CBrowserTabs::OnTabStateChanged(CBrowserTab& tab)
 
 void CBrowserTabs::LeaveBehind(CBrowserTab& tab)
 {
-    if (indexOf(&tab) < 0 || tab.HasPendingResult() || tab.IsHoldingDialog())
+    if (indexOf(&tab) < 0 || tab.IsBusy())
         return;
     if (tab.IsFinished() && m_keepFinishedTabs)
         return;

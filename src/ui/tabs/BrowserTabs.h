@@ -41,6 +41,9 @@ public:
     // The user's pick: the directory's own tab when it has one; else its page opens in the
     // current tab, or in a new one while the current tab still waits for its result.
     void OpenDirectory(const std::string& directory);
+    // A page the user asks for (an address, a help page, a repair) goes to the tab shown,
+    // unless that tab still waits for its result or an answer: then a new tab is shown for it.
+    void ShowFreeTab();
     // Keeps tabs ready for exactly these directories, in this order, loading none twice.
     void KeepReady(const std::vector<std::string>& directories);
     // The tabs kept ready were filled for another profile, or for a database now replaced.

@@ -113,6 +113,7 @@ private slots:
     void withWorkingAheadOffOnePageServesEveryDirectory();
     void aBackgroundPageAsksOnlyOnceItsTabIsShown();
     void keysGoFromTabToTabAndCloseAnyButTheLast();
+    void aPageOfTheUsersOwnNeverReplacesOneWaitingForItsResult();
 };
 
 void WorkAheadTest::readyTabsHoldTheNextUnsentDirectoriesEachLoadedOnce()
@@ -257,6 +258,28 @@ void WorkAheadTest::keysGoFromTabToTabAndCloseAnyButTheLast()
     QCOMPARE(tabs.count(), 1);
     QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(tabs.count(), 1);
+}
+
+void WorkAheadTest::aPageOfTheUsersOwnNeverReplacesOneWaitingForItsResult()
+{
+    FiveDirectories site;
+    auto window = site.Open();
+    Inspect(*window).PickDirectoryRow(0);
+    WAIT_COMPARE(Inspect(*window).Tabs()->CurrentTab()->State(), TabState::Filled, kTimeoutMs);
+    SubmitShownPage(*window);
+    WAIT_COMPARE(Inspect(*window).Tabs()->CurrentTab()->State(), TabState::Submitted, kTimeoutMs);
+
+    // The guide comes in a tab of its own; D0's page goes on to its result.
+    Inspect(*window).MenuCommand(QStringLiteral("User Guide"))->trigger();
+    QCOMPARE(TabDirectories(*window), QStringList({"D0", ""}));
+    QCOMPARE(Inspect(*window).Tabs()->currentIndex(), 1);
+    QVERIFY(site.env.WaitForRequest("/result/D0"));
+    WAIT_VERIFY(TabOf(*window, "D0")->Browser()->GetReadyState() ==
+                    CBrowserCtrl::kReadyStateComplete,
+                kTimeoutMs);
+    site.env.now += 3001;
+    WAIT_COMPARE(Inspect(*window).Entry(0), QStringLiteral("D0 [sent]"), kTimeoutMs);
+    WAIT_COMPARE(TabDirectories(*window), QStringList({""}), kTimeoutMs);
 }
 
 QTEST_MAIN(WorkAheadTest)
