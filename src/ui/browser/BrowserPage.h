@@ -32,7 +32,6 @@ public:
     // A page in a tab the user does not see keeps its dialogs and new windows until the tab is
     // shown: nobody can answer a question without seeing the page that asks it.
     void SetInBackground(bool inBackground);
-    bool IsInBackground() const { return m_inBackground; }
     // A dialog of the page waits for its tab to be shown.
     bool IsHoldingDialog() const { return m_holdingDialog; }
 

@@ -87,11 +87,6 @@ int CBrowserTabs::PendingResults() const
         tabs.begin(), tabs.end(), [](const CBrowserTab* tab) { return tab->HasPendingResult(); }));
 }
 
-bool CBrowserTabs::HasTabFor(const std::string& directory) const
-{
-    return TabFor(directory) != nullptr;
-}
-
 void CBrowserTabs::SetWorkAhead(int readyTabs, bool keepFinishedTabs)
 {
     m_readyTabsWanted = std::max(0, readyTabs);

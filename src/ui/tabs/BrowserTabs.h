@@ -30,8 +30,6 @@ public:
     QList<CBrowserTab*> Tabs() const;
     // Tabs whose submitted page's result is still to be read.
     int PendingResults() const;
-    // Whether a tab for the directory is open, kept ready or in use.
-    bool HasTabFor(const std::string& directory) const;
 
     // How many directories are kept ready (0: none), and whether tabs whose submission came to
     // an end stay open once the user has left them.
