@@ -2,7 +2,6 @@
 
 #include "history/HistoryStore.h"
 
-#include <filesystem>
 #include <utility>
 
 namespace {
@@ -10,26 +9,14 @@ namespace {
 // Between two attempts, for a lock SQLite reports at once rather than after its busy timeout.
 constexpr std::chrono::milliseconds kRetryPause{100};
 
-// The file was deleted or replaced while open: the history goes on in the file now at its
-// path, a new one where there is none.
-HistoryOutcome Reopen(CHistoryStore& store, const std::string& path, const char* vfs)
-{
-    store.Close();
-    // Closing the last connection to the old file removes its log; a connection still open
-    // elsewhere leaves the log behind, and SQLite would take it for the new file's own.
-    std::error_code error;
-    if (!std::filesystem::exists(path, error) && !error) {
-        std::filesystem::remove(path + "-wal", error);
-        std::filesystem::remove(path + "-shm", error);
-    }
-    return store.Open(path, vfs);
-}
-
 HistoryOutcome Append(CHistoryStore& store, const HistoryEvent& event, const std::string& path,
                       const char* vfs)
 {
+    // Deleted or replaced while open: the history goes on in the file now at its path, a new
+    // one where there is none, rather than in one nobody will find.
     if (store.HasMoved()) {
-        if (HistoryOutcome reopened = Reopen(store, path, vfs); !reopened.ok)
+        store.Close();
+        if (HistoryOutcome reopened = store.Open(path, vfs); !reopened.ok)
             return reopened;
     }
     return store.Append(event);

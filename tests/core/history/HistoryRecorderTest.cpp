@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -176,20 +177,32 @@ TEST_F(HistoryRecorderTest, ALockHeldLongerThanTheBusyTimeoutHoldsEventsUpButLos
 
 TEST_F(HistoryRecorderTest, AFileDeletedWhileRecordingIsStartedAfreshForWhatFollows)
 {
-    {
-        CHistoryRecorder recorder(HistoryPath(), m_failures.Handler());
-        recorder.Record(NumberedEvent(0));
-        recorder.WaitUntilIdle();
-        // The user removes the history between two events, as `rm history.sqlite` would.
-        ASSERT_TRUE(std::filesystem::remove(HistoryPath()));
-        for (int number = 1; number <= 3; ++number)
-            recorder.Record(NumberedEvent(number));
-        recorder.WaitUntilIdle();
-        EXPECT_FALSE(recorder.IsOff());
+    // Alone, or with another connection (the History window reading) that keeps the
+    // deleted file and its log open.
+    for (const bool othersHoldIt : {false, true}) {
+        SCOPED_TRACE(othersHoldIt);
+        FailureLog failures;
+        {
+            CHistoryRecorder recorder(HistoryPath(), failures.Handler());
+            recorder.Record(NumberedEvent(0));
+            recorder.WaitUntilIdle();
+            std::optional<OtherConnection> other;
+            if (othersHoldIt) {
+                other.emplace(HistoryPath());
+                other->Execute("BEGIN; SELECT count(*) FROM events;");
+            }
+            // The user removes the history between two events, as `rm history.sqlite` would.
+            ASSERT_TRUE(std::filesystem::remove(HistoryPath()));
+            for (int number = 1; number <= 3; ++number)
+                recorder.Record(NumberedEvent(number));
+            recorder.WaitUntilIdle();
+            EXPECT_FALSE(recorder.IsOff());
+        }
+        EXPECT_TRUE(failures.Errors().empty());
+        EXPECT_THAT(StoredEvents(),
+                    ::testing::ElementsAre(NumberedEvent(3), NumberedEvent(2), NumberedEvent(1)));
+        std::filesystem::remove(HistoryPath());
     }
-    EXPECT_TRUE(m_failures.Errors().empty());
-    EXPECT_THAT(StoredEvents(),
-                ::testing::ElementsAre(NumberedEvent(3), NumberedEvent(2), NumberedEvent(1)));
 }
 
 } // namespace
