@@ -8,6 +8,9 @@ struct HistoryOutcome
 {
     bool ok = true;
     std::string error;
+    // Another connection held the file's lock for longer than the busy timeout: the same
+    // operation may well succeed once it lets go.
+    bool busy = false;
 
     static HistoryOutcome Failed(std::string error) { return {false, std::move(error)}; }
 };

@@ -2,8 +2,31 @@
 
 #include "history/HistoryStore.h"
 
-CHistoryRecorder::CHistoryRecorder(std::string path, FailureHandler onFailure, const char* vfs)
-    : m_onFailure(std::move(onFailure)),
+#include <utility>
+
+namespace {
+
+// Between two attempts, for a lock SQLite reports at once rather than after its busy timeout.
+constexpr std::chrono::milliseconds kRetryPause{100};
+
+HistoryOutcome Append(CHistoryStore& store, const HistoryEvent& event, const std::string& path,
+                      const char* vfs)
+{
+    // Deleted or replaced while open: the history goes on in the file now at its path, a new
+    // one where there is none, rather than in one nobody will find.
+    if (store.HasMoved()) {
+        store.Close();
+        if (HistoryOutcome reopened = store.Open(path, vfs); !reopened.ok)
+            return reopened;
+    }
+    return store.Append(event);
+}
+
+} // namespace
+
+CHistoryRecorder::CHistoryRecorder(std::string path, FailureHandler onFailure, const char* vfs,
+                                   std::chrono::milliseconds lockPatience)
+    : m_onFailure(std::move(onFailure)), m_lockPatience(lockPatience),
       m_thread(&CHistoryRecorder::Run, this, std::move(path), vfs)
 {}
 
@@ -48,25 +71,64 @@ void CHistoryRecorder::Run(std::string path, const char* vfs)
     HistoryOutcome outcome = store.Open(path, vfs);
     std::unique_lock lock(m_mutex);
     while (true) {
-        if (!outcome.ok && !m_off) {
-            m_off = true;
+        if (outcome.busy) {
+            if (!WaitForTheLock(outcome, lock))
+                return;
+        } else {
+            m_heldUpSince.reset();
+            m_heldUpReported = false;
+            if (!outcome.ok && !m_off)
+                TurnOff(outcome, store, lock);
+            m_busy = false;
+            m_idle.notify_all();
+            m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
+            if (m_queue.empty())
+                return;
+            m_busy = true;
+        }
+        // What a lock held up is done again: the opening, or the next event, which leaves the
+        // queue only once it is written. The store is closed only while it is being opened.
+        std::optional<HistoryEvent> next;
+        if (store.IsOpen())
+            next = m_queue.front();
+        lock.unlock();
+        outcome = next ? Append(store, *next, path, vfs) : store.Open(path, vfs);
+        lock.lock();
+        if (outcome.ok && next)
+            m_queue.pop_front();
+    }
+}
+
+bool CHistoryRecorder::WaitForTheLock(const HistoryOutcome& outcome,
+                                      std::unique_lock<std::mutex>& lock)
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (!m_heldUpSince)
+        m_heldUpSince = now;
+    if (now - *m_heldUpSince >= m_lockPatience) {
+        if (m_stopping) {
             m_queue.clear();
+            m_busy = false;
+            m_idle.notify_all();
+            return false;
+        }
+        if (!std::exchange(m_heldUpReported, true)) {
             lock.unlock();
-            store.Close();
-            m_onFailure(outcome.error);
+            m_onFailure(Failure::EventsHeldUp, outcome.error);
             lock.lock();
         }
-        m_busy = false;
-        m_idle.notify_all();
-        m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
-        if (m_queue.empty())
-            return;
-        HistoryEvent event = std::move(m_queue.front());
-        m_queue.pop_front();
-        m_busy = true;
-        lock.unlock();
-        outcome = store.Append(event);
-        lock.lock();
-        m_busy = false;
     }
+    m_wake.wait_for(lock, kRetryPause);
+    return true;
+}
+
+void CHistoryRecorder::TurnOff(const HistoryOutcome& outcome, CHistoryStore& store,
+                               std::unique_lock<std::mutex>& lock)
+{
+    m_off = true;
+    m_queue.clear();
+    lock.unlock();
+    store.Close();
+    m_onFailure(Failure::RecordingOff, outcome.error);
+    lock.lock();
 }

@@ -2,25 +2,43 @@
 
 #include "history/HistoryEvent.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
+class CHistoryStore;
+struct HistoryOutcome;
+
 // Writes events to history.sqlite on a thread of its own, so that neither a slow disk nor
 // another instance holding the file's lock ever holds up the window: Record only queues.
-// The first failure — the file cannot be opened, is not SQLite, has a newer layout, the disk
-// is full — turns recording off for good: `onFailure` is called once, on the recorder's
-// thread, and every later event is dropped.
+// A lock another program holds keeps the events queued, in order, until it lets go; only a lock
+// held for longer than `lockPatience` is reported, once. Any other failure — the file cannot be
+// opened, is not SQLite, has a newer layout, the disk is full — turns recording off for good,
+// is reported once, and every later event is dropped. A file deleted while the program runs is
+// noticed before the next event and a new one started in its place. Reports come on the
+// recorder's thread.
 class CHistoryRecorder final
 {
 public:
-    using FailureHandler = std::function<void(const std::string& error)>;
+    enum class Failure
+    {
+        RecordingOff,
+        // The events wait for the file's lock, and are written once it is free.
+        EventsHeldUp,
+    };
+    using FailureHandler = std::function<void(Failure failure, const std::string& error)>;
 
-    CHistoryRecorder(std::string path, FailureHandler onFailure, const char* vfs = nullptr);
-    // Writes what is still queued, then stops the thread.
+    static constexpr std::chrono::milliseconds kLockPatience{10000};
+
+    CHistoryRecorder(std::string path, FailureHandler onFailure, const char* vfs = nullptr,
+                     std::chrono::milliseconds lockPatience = kLockPatience);
+    // Writes what is still queued, then stops the thread. A lock held beyond the patience then
+    // gives up on the rest rather than keep the program from ending.
     ~CHistoryRecorder();
 
     CHistoryRecorder(const CHistoryRecorder&) = delete;
@@ -33,8 +51,14 @@ public:
 
 private:
     void Run(std::string path, const char* vfs);
+    // Called with the lock taken, after `outcome` came back busy: false when the recorder is
+    // stopping and has waited long enough.
+    bool WaitForTheLock(const HistoryOutcome& outcome, std::unique_lock<std::mutex>& lock);
+    void TurnOff(const HistoryOutcome& outcome, CHistoryStore& store,
+                 std::unique_lock<std::mutex>& lock);
 
     FailureHandler m_onFailure;
+    const std::chrono::milliseconds m_lockPatience;
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
@@ -42,6 +66,9 @@ private:
     bool m_busy = true; // opening the file counts as work
     bool m_stopping = false;
     bool m_off = false;
+    // Since when another connection's lock has kept the next step from being done.
+    std::optional<std::chrono::steady_clock::time_point> m_heldUpSince;
+    bool m_heldUpReported = false;
     // Last, so the thread starts after everything it touches exists.
     std::thread m_thread;
 };

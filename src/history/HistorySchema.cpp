@@ -1,5 +1,6 @@
 #include "history/HistorySchema.h"
 
+#include "history/SqliteFailure.h"
 #include "history/SqliteStatement.h"
 
 #include <array>
@@ -49,7 +50,7 @@ static_assert(kMigrations.back().toVersion == kCurrentVersion);
 HistoryOutcome Execute(sqlite3* db, const char* sql)
 {
     if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        return HistoryOutcome::Failed(sqlite3_errmsg(db));
+        return SqliteFailure(db);
     return {};
 }
 
@@ -57,7 +58,7 @@ HistoryOutcome ReadVersion(sqlite3* db, int& version)
 {
     CSqliteStatement statement;
     if (!statement.Prepare(db, "PRAGMA user_version") || statement.Step() != SQLITE_ROW)
-        return HistoryOutcome::Failed(sqlite3_errmsg(db));
+        return SqliteFailure(db);
     version = static_cast<int>(statement.ColumnInt(0));
     return {};
 }

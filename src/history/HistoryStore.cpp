@@ -1,6 +1,7 @@
 #include "history/HistoryStore.h"
 
 #include "history/HistorySchema.h"
+#include "history/SqliteFailure.h"
 
 #include <filesystem>
 #include <string_view>
@@ -106,6 +107,14 @@ void CHistoryStore::Close()
     m_db.reset();
 }
 
+bool CHistoryStore::HasMoved() const
+{
+    int moved = 0;
+    return m_db &&
+           sqlite3_file_control(m_db.get(), "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+           moved != 0;
+}
+
 HistoryOutcome CHistoryStore::Configure()
 {
     sqlite3* db = m_db.get();
@@ -142,7 +151,7 @@ HistoryOutcome CHistoryStore::Prepare(CSqliteStatement& statement, const char* s
 
 HistoryOutcome CHistoryStore::Failure()
 {
-    return HistoryOutcome::Failed(m_db ? sqlite3_errmsg(m_db.get()) : sqlite3_errstr(SQLITE_NOMEM));
+    return m_db ? SqliteFailure(m_db.get()) : HistoryOutcome::Failed(sqlite3_errstr(SQLITE_NOMEM));
 }
 
 HistoryOutcome CHistoryStore::Append(const HistoryEvent& event)

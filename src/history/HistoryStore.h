@@ -25,6 +25,9 @@ public:
     // stands; Append then fails.
     HistoryOutcome OpenToRead(const std::string& path);
     bool IsOpen() const { return m_db != nullptr; }
+    // Whether the file opened is no longer the one at its path: deleted, renamed or replaced
+    // since. What is written to it then is lost with it.
+    bool HasMoved() const;
     void Close();
 
     HistoryOutcome Append(const HistoryEvent& event);

@@ -23,10 +23,11 @@ CHistoryCommands::CHistoryCommands(QWidget& window, DataFolder dataFolder, CCurr
     if (!m_dataFolder.problem.empty())
         return;
     // The recorder reports from its own thread; the message is shown on the window's.
-    m_recorder =
-        std::make_unique<CHistoryRecorder>(HistoryPath(), [this](const std::string& error) {
+    m_recorder = std::make_unique<CHistoryRecorder>(
+        HistoryPath(), [this](CHistoryRecorder::Failure failure, const std::string& error) {
             QMetaObject::invokeMethod(
-                this, [this, error] { OnHistoryOff(error); }, Qt::QueuedConnection);
+                this, [this, failure, error] { OnHistoryFailure(failure, error); },
+                Qt::QueuedConnection);
         });
 }
 
@@ -61,8 +62,16 @@ void CHistoryCommands::Record(HistoryEventKind kind, const std::string& director
                         fieldsSet, fieldsTotal, page.toEncoded().toStdString()});
 }
 
-void CHistoryCommands::OnHistoryOff(const std::string& error)
+void CHistoryCommands::OnHistoryFailure(CHistoryRecorder::Failure failure, const std::string& error)
 {
+    if (failure == CHistoryRecorder::Failure::EventsHeldUp) {
+        const std::string text =
+            "Kestrine cannot write the submission history to history.sqlite for now: " + error +
+            ". Another program keeps the file locked; the events wait and are written as soon "
+            "as it is free.";
+        m_presenter.ShowMessage(text, "Kestrine", MessageIcon::Exclamation);
+        return;
+    }
     m_presenter.ShowMessage(
         "Kestrine cannot keep the submission history in history.sqlite: " + error +
             ". It carries on without it; sent marks are kept in sv.dat "

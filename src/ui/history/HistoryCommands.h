@@ -3,6 +3,7 @@
 #include "common/DataFolder.h"
 #include "common/MessagePresenter.h"
 #include "history/HistoryEvent.h"
+#include "history/HistoryRecorder.h"
 
 #include <QObject>
 #include <memory>
@@ -10,7 +11,6 @@
 
 class CCurrentProfile;
 class CHistoryDlg;
-class CHistoryRecorder;
 class QMenu;
 class QMenuBar;
 class QUrl;
@@ -44,7 +44,7 @@ signals:
     void marksChanged();
 
 private:
-    void OnHistoryOff(const std::string& error);
+    void OnHistoryFailure(CHistoryRecorder::Failure failure, const std::string& error);
     void OnViewHistory();
     void OnExportReport();
     void ExportReportTo(const QString& path);

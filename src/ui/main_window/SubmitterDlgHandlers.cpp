@@ -42,6 +42,13 @@ void CSubmitterDlg::OnInitDialog()
     m_startup->DeliverWhenRead();
     m_timer->start(kTimerPeriodMs);
     QTimer::singleShot(0, m_profile, &CCurrentProfile::WarnIfUnsaveable);
+    // Said at start, not at every read of the settings.
+    if (const QString refusals = m_environment.UpdateSettings().Refusals(); !refusals.isEmpty()) {
+        QTimer::singleShot(0, this, [this, refusals] {
+            m_presenters.Window().ShowMessage(refusals.toStdString(), "Kestrine",
+                                              MessageIcon::Exclamation);
+        });
+    }
 }
 
 void CSubmitterDlg::OnDatabaseRead(const DatabaseRead& read)

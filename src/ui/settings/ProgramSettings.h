@@ -2,9 +2,10 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
-class QSettings;
+class CIniFile;
 
 // The program's settings, kept in kestrine.conf (INI) in the data folder beside the user's
 // other files, so that --data-dir moves them too.
@@ -14,6 +15,9 @@ class QSettings;
 //   [tabs]
 //   ready=2
 //   keepFinished=false
+//
+// A save changes only the keys it sets: the user's comments, other keys and lines stay as they
+// were, byte for byte. A value that is not UTF-8 text is no choice at all.
 class CProgramSettings final
 {
 public:
@@ -42,13 +46,24 @@ public:
     // The reason it could not be kept, in words for the user, or an empty text.
     QString SetTabsWorkAhead(const WorkAhead& workAhead);
 
+    // The settings of the file that go unused because their values are not UTF-8 text, named
+    // each once in words for the user; an empty text when there are none.
+    QString Refusals() const;
+
     // Why `address` cannot be a database source, or an empty text: it must be an http or https
     // address with a host.
     static QString SourceProblem(const QString& address);
 
 private:
-    QString Save(const std::function<void(QSettings&)>& change);
+    // The file as it is; empty when there is none. Nothing, with `error` set, when it is there
+    // but cannot be read.
+    std::optional<CIniFile> Load(QString* error = nullptr) const;
+    CIniFile Read() const;
+    // Reads the file again, so that what the user changed meanwhile is kept, applies `change`
+    // and replaces the file in one piece.
+    QString Save(const std::function<void(CIniFile&)>& change);
+    QString FileName() const;
 
-    QString m_file; // empty without a data folder
+    std::string m_file; // empty without a data folder
     QString m_defaultSource;
 };

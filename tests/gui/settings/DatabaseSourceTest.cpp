@@ -38,6 +38,8 @@ private slots:
     void workAheadReadsOnlyWhatTheDialogCouldHaveWritten_data();
     void workAheadReadsOnlyWhatTheDialogCouldHaveWritten();
     void workAheadDialogKeepsItsChoiceBesideTheSource();
+    void aSaveChangesOnlyTheKeysItSets_data();
+    void aSaveChangesOnlyTheKeysItSets();
 
 private:
     std::string Folder() const { return m_folder->Path() + '/'; }
@@ -184,6 +186,65 @@ void DatabaseSourceTest::workAheadDialogKeepsItsChoiceBesideTheSource()
     QCOMPARE(reread.TabsWorkAhead().readyTabs, 0);
     QVERIFY(reread.TabsWorkAhead().keepFinishedTabs);
     QCOMPARE(reread.DatabaseSource(), QStringLiteral("https://mirror.example/d.xml"));
+}
+
+void DatabaseSourceTest::aSaveChangesOnlyTheKeysItSets_data()
+{
+    QTest::addColumn<QByteArray>("before"); // null: no file at all
+    QTest::addColumn<QString>("source");    // what is read before the save
+    QTest::addColumn<QString>("refused");   // the keys said to be unusable; empty for none
+    QTest::addColumn<QByteArray>("after");  // once ready=3 and keepFinished=true are saved
+
+    const QString mirror = QStringLiteral("https://mirror.example/d.xml");
+    QTest::newRow("missing file created") << QByteArray() << kDefault << QString()
+                                          << QByteArray("[tabs]\nready=3\nkeepFinished=true\n");
+    QTest::newRow("comments kept")
+        << QByteArray("; mine\n[tabs]\n# how many\nready=1\nkeepFinished=false\n") << kDefault
+        << QString() << QByteArray("; mine\n[tabs]\n# how many\nready=3\nkeepFinished=true\n");
+    QTest::newRow("unknown keys kept, new key added to its section")
+        << QByteArray("[tabs]\nready=1\nzoom=2\n\n[update]\nsource=https://mirror.example/d.xml\n")
+        << mirror << QString()
+        << QByteArray("[tabs]\nready=3\nzoom=2\nkeepFinished=true\n\n[update]\n"
+                      "source=https://mirror.example/d.xml\n");
+    QTest::newRow("owned key updated in place")
+        << QByteArray("[tabs]\nready = 1 ; two at most\nkeepFinished=false\n") << kDefault
+        << QString() << QByteArray("[tabs]\nready = 3 ; two at most\nkeepFinished=true\n");
+    QTest::newRow("line ends kept") << QByteArray("[tabs]\r\nready=1\r\n") << kDefault << QString()
+                                    << QByteArray("[tabs]\r\nready=3\r\nkeepFinished=true\r\n");
+    QTest::newRow("address quoted as written before")
+        << QByteArray("[update]\nsource=\"https://mirror.example/d.xml?a=1;b=2\"\n")
+        << QStringLiteral("https://mirror.example/d.xml?a=1;b=2") << QString()
+        << QByteArray("[update]\nsource=\"https://mirror.example/d.xml?a=1;b=2\"\n\n"
+                      "[tabs]\nready=3\nkeepFinished=true\n");
+    QTest::newRow("Latin-1 byte refused with the key, kept as it was")
+        << QByteArray("[update]\nsource=https://caf\xE9.example/d.xml\n# r\xE9sum\xE9\n")
+        << kDefault << QStringLiteral("source in [update]")
+        << QByteArray("[update]\nsource=https://caf\xE9.example/d.xml\n# r\xE9sum\xE9\n\n"
+                      "[tabs]\nready=3\nkeepFinished=true\n");
+    QTest::newRow("invalid UTF-8 refused, replaced when set")
+        << QByteArray("[tabs]\nready=\xC0\xB3\nkeepFinished=\xE2\x82\n") << kDefault
+        << QStringLiteral("ready in [tabs], keepFinished in [tabs]")
+        << QByteArray("[tabs]\nready=3\nkeepFinished=true\n");
+}
+
+void DatabaseSourceTest::aSaveChangesOnlyTheKeysItSets()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, source);
+    QFETCH(QString, refused);
+    QFETCH(QByteArray, after);
+    if (!before.isNull())
+        WriteWholeFile(m_folder->File("kestrine.conf"), before.toStdString());
+
+    CProgramSettings settings(Folder(), kDefault);
+    QCOMPARE(settings.DatabaseSource(), source);
+    const QString refusals = settings.Refusals();
+    QCOMPARE(refusals.isEmpty(), refused.isEmpty());
+    QVERIFY2(refusals.contains(refused), qPrintable(refusals));
+    QCOMPARE(settings.SetTabsWorkAhead({3, true}), QString());
+    QCOMPARE(QByteArray::fromStdString(ConfigText()), after);
+    QCOMPARE(settings.TabsWorkAhead().readyTabs, 3);
+    QCOMPARE(settings.Refusals().isEmpty(), !refused.contains(QStringLiteral("[update]")));
 }
 
 QTEST_MAIN(DatabaseSourceTest)
