@@ -386,15 +386,20 @@ void CommandLineTest::importSaysWhatItDidAndRefusesAHostileFile()
     WriteWholeFile(data.File("dirdata.xml"),
                    R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas"/></r>)");
     const std::string list = data.File("list.xml");
-    WriteWholeFile(list, R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas"/>)"
-                         R"(<directory name="Feedling" submiturl="http://127.0.0.1/f"/></r>)");
+    // "ATLAS" is the user's Atlas; a page made up in its own address is never opened.
+    WriteWholeFile(list, R"(<r><directory name="ATLAS" submiturl="http://127.0.0.1/atlas"/>)"
+                         R"(<directory name="Feedling" submiturl="http://127.0.0.1/f"/>)"
+                         R"(<directory name="Made up" submiturl="data:text/html,&lt;form&gt;"/>)"
+                         R"(</r>)");
 
     std::ostringstream out;
     std::ostringstream err;
     QCOMPARE(ImportDirectoriesAndExit(list, data.Path(), false, out, err), 0);
-    QCOMPARE(out.str(), std::string("already there: Atlas\nadded: Feedling\n"
-                                    "1 added, 0 replaced, 1 already there, 0 kept yours, "
-                                    "0 refused\n"));
+    QCOMPARE(out.str(),
+             std::string("already there: Atlas\nadded: Feedling\n"
+                         "refused: Made up (its submission address is not an http or https "
+                         "address)\n"
+                         "1 added, 0 replaced, 1 already there, 0 kept yours, 1 refused\n"));
     QCOMPARE(err.str(), std::string());
     const std::string mine = ReadWholeFile(data.File("mydirs.xml"));
 

@@ -228,7 +228,7 @@ void SubmissionTrackingTest::aConfirmedSubmissionMarksTheEntryOnceAndSavesAtOnce
     QCOMPARE(Entry(kAlpha), QStringLiteral("Alpha [sent]"));
     QCOMPARE(Inspect(*m_dlg).CurrentDirectoryRow(), int(kAlpha));
     QCOMPARE(Inspect(*m_dlg).ProgressStatus()->text(),
-             QStringLiteral("1 of 10 directories sent for Alice"));
+             QStringLiteral("1 of 12 directories sent for Alice"));
     QVERIFY(StateFile().find("\r\n1\r\nAlpha\r\n") != std::string::npos);
     const std::string body = m_env->WaitForRequest("/result/thanks")->body;
     QVERIFY2(body.find("echo=seen+Feed+of+%23email%23") != std::string::npos, body.c_str());
