@@ -1,19 +1,8 @@
 #include "directory_db/SubmitAddress.h"
 
-#include <cctype>
+#include "common/NoCasePrefix.h"
 
 namespace {
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
-            return false;
-    }
-    return true;
-}
 
 // The host of an authority "user@host:port", without the user and the port.
 std::string_view HostOf(std::string_view authority)
