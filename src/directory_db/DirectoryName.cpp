@@ -52,7 +52,8 @@ icu::UnicodeString Normalized(const icu::Normalizer2* (*instance)(UErrorCode&),
 
 std::optional<std::string> DirectoryNameProblem(std::string_view name)
 {
-    if (name.find_first_not_of(" \t") == std::string_view::npos)
+    // A name of no-break spaces is as blank as one of spaces.
+    if (DirectoryNameKey(name).empty())
         return "Please enter a name for the directory.";
     if (name.size() > kMaxDirectoryNameBytes)
         return "The name is too long: a directory name can have at most 223 characters.";

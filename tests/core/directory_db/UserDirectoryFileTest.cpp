@@ -236,6 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NameCase{"Feed Haven", true}, NameCase{"O'Reilly[Feeds]", true},
                       NameCase{"Caf\xc3\xa9 ]x[", true}, NameCase{std::string(223, 'n'), true},
                       NameCase{"", false}, NameCase{"   ", false},
+                      NameCase{"\xc2\xa0\xe2\x80\x89", false},
                       NameCase{std::string(224, 'n'), false}, NameCase{"Feeds [old]", false},
                       NameCase{"two\nlines", false}, NameCase{"tab\there", false}));
 
