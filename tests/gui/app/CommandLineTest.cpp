@@ -3,10 +3,12 @@
 #include "app/DirectoryListCommand.h"
 #include "app/ReportCommand.h"
 #include "support/FileBytes.h"
+#include "support/SharedFolderLink.h"
 #include "support/TemporaryFolder.h"
 
 #include <QTest>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
+#include <filesystem>
 #include <sstream>
 
 using Action = CommandLineRequest::Action;
@@ -49,6 +51,7 @@ private slots:
     void checkDirectoriesTakesItsDatabaseFolderAndJson();
     void directoryListsTakeTheirFile();
     void importSaysWhatItDidAndRefusesAHostileFile();
+    void exportRefusesAStrangersLinkInASharedFolder();
 };
 
 void CommandLineTest::parse_data()
@@ -409,6 +412,32 @@ void CommandLineTest::importSaysWhatItDidAndRefusesAHostileFile()
     QCOMPARE(ImportDirectoriesAndExit(list, data.Path(), true, out, err), 1);
     QVERIFY2(err.str().find("not a directory list") != std::string::npos, err.str().c_str());
     QCOMPARE(ReadWholeFile(data.File("mydirs.xml")), mine);
+}
+
+void CommandLineTest::exportRefusesAStrangersLinkInASharedFolder()
+{
+    if (!SharedFolderLink::CanBeMade())
+        QSKIP("needs root to make files of other users");
+    const SharedFolderLink setting(01777, SharedFolderLink::kStranger);
+    QVERIFY(setting.IsMade());
+    const std::string data = setting.Readable("data");
+    QVERIFY(std::filesystem::create_directory(data));
+    WriteWholeFile(data + "/dirdata.xml", "<r/>");
+    WriteWholeFile(data + "/mydirs.xml",
+                   R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas"/></r>)");
+
+    const std::string said = SharedFolderLink::RunAsUser([&] {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = ExportDirectoriesAndExit(setting.Link(), data, out, err);
+        return std::to_string(status) + " " + err.str();
+    });
+    QVERIFY2(said.rfind("1 kestrine: cannot write " + setting.Link() +
+                            ": it is a symbolic link "
+                            "that another user made",
+                        0) == 0,
+             said.c_str());
+    QCOMPARE(ReadWholeFile(setting.Notes()), std::string("notes"));
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)
