@@ -56,10 +56,7 @@ int ImportDirectoriesAndExit(const std::string& listFile, const std::string& cho
     QuietPresenter quiet;
     CDirectoryDatabase database(quiet);
     database.LoadFile(folder->databaseFile, folder->UserDirectoriesFile());
-    const DirectoryImport import = ReadDirectoryImport(
-        listFile,
-        [&database](const std::string& name) { return database.GetDirectoryRecord(name); },
-        replace);
+    const DirectoryImport import = ReadDirectoryImport(listFile, database, replace);
     if (!import.error.empty()) {
         err << "kestrine: " << import.error << '\n';
         return 1;
@@ -105,7 +102,7 @@ int ExportDirectoriesAndExit(const std::string& listFile, const std::string& cho
         err << "kestrine: you have no directories of your own to export yet\n";
         return 1;
     }
-    CAtomicFileWriter writer;
+    CAtomicFileWriter writer(LinkTrust::AsTheKernel);
     const WriteOutcome written = ExportDirectories(mine, listFile, writer);
     if (!written.ok) {
         err << "kestrine: cannot write " << listFile << ": " << written.error << '\n';

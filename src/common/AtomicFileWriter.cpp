@@ -36,28 +36,49 @@ std::string FileNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// Whether the kernel would follow the link at `link` (whose lstat is `status`) for this
+// process: only a link of its own or of the folder's owner in a sticky folder everyone may
+// write to, where anybody can plant one.
+bool KernelWouldFollow(const std::string& link, const struct stat& status, WriteOutcome& refusal)
+{
+    const std::string folder = FolderOf(link);
+    struct stat parent
+    {
+    };
+    if (stat(folder.c_str(), &parent) != 0) {
+        refusal = Failure(errno);
+        return false;
+    }
+    const bool shared = (parent.st_mode & S_ISVTX) != 0 && (parent.st_mode & S_IWOTH) != 0;
+    if (!shared || status.st_uid == geteuid() || status.st_uid == parent.st_uid)
+        return true;
+    refusal = {false, "it is a symbolic link that another user made in " + folder +
+                          ", a folder everyone may write to, so Kestrine does not follow it"};
+    return false;
+}
+
 // The file a path leads to once its last part stops being a symbolic link; it need not exist
 // yet (a link to a file not made so far). Renaming over a link would replace the link itself
 // with a plain file and leave the user's real file behind, stale.
-bool FollowLinks(std::string& path, int& error)
+WriteOutcome FollowLinks(std::string& path, LinkTrust trust)
 {
     for (int links = 0; links < kMaximumLinks; ++links) {
         struct stat status
         {
         };
         if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
-            return true;
+            return {};
+        WriteOutcome refusal;
+        if (trust == LinkTrust::AsTheKernel && !KernelWouldFollow(path, status, refusal))
+            return refusal;
         std::string target(PATH_MAX, '\0');
         const ssize_t length = readlink(path.c_str(), target.data(), target.size());
-        if (length < 0) {
-            error = errno;
-            return false;
-        }
+        if (length < 0)
+            return Failure(errno);
         target.resize(static_cast<size_t>(length));
         path = !target.empty() && target.front() == '/' ? target : FolderOf(path) + "/" + target;
     }
-    error = ELOOP;
-    return false;
+    return Failure(ELOOP);
 }
 
 // New files get the permissions an ordinary save would give them; a replaced file keeps its own.
@@ -144,9 +165,8 @@ WriteOutcome CAtomicFileWriter::SyncFolder(const std::string& folder)
 WriteOutcome CAtomicFileWriter::Write(const std::string& path, std::string_view bytes)
 {
     std::string target = path;
-    int error = 0;
-    if (!FollowLinks(target, error))
-        return Failure(error);
+    if (WriteOutcome followed = FollowLinks(target, m_trust); !followed.ok)
+        return followed;
 
     std::string temporary;
     const int fd = CreateLockedTemporary(target, temporary);
@@ -173,8 +193,7 @@ WriteOutcome CAtomicFileWriter::Write(const std::string& path, std::string_view 
 void CAtomicFileWriter::RemoveLeftovers(const std::string& path)
 {
     std::string target = path;
-    int error = 0;
-    if (!FollowLinks(target, error))
+    if (!FollowLinks(target, LinkTrust::Any).ok)
         return;
     const std::string folder = FolderOf(target);
     const std::string prefix = FileNameOf(target) + std::string(kTemporaryInfix);

@@ -12,13 +12,27 @@ struct WriteOutcome
     std::string error;
 };
 
+// Whose symbolic links a save follows at the name it is given.
+enum class LinkTrust
+{
+    // The program's own files, in the data folder: a link the user made there is written
+    // through, wherever it leads.
+    Any,
+    // A name the user chose, perhaps in a folder others share such as /tmp: a link there is
+    // followed only as the kernel would follow it for this user (fs.protected_symlinks). In a
+    // sticky folder everyone may write to, that is a link of the user's own or of the folder's
+    // owner; another user's link is refused, and nothing is written.
+    AsTheKernel,
+};
+
 // Replaces a file so that a crash, a kill or a full disk leaves either the old content or the
 // new one, never a mix: the bytes go to a temporary file in the same folder, which is flushed
 // to disk and then renamed over the target. A target that is a symbolic link is written
-// through: the file it leads to is replaced and the link stays.
+// through, as far as `LinkTrust` allows: the file it leads to is replaced and the link stays.
 class CAtomicFileWriter
 {
 public:
+    explicit CAtomicFileWriter(LinkTrust trust = LinkTrust::Any) : m_trust(trust) {}
     virtual ~CAtomicFileWriter() = default;
 
     WriteOutcome Write(const std::string& path, std::string_view bytes);
@@ -36,4 +50,6 @@ protected:
 private:
     WriteOutcome WriteAll(int fd, std::string_view bytes);
     WriteOutcome SyncFolder(const std::string& folder);
+
+    LinkTrust m_trust;
 };

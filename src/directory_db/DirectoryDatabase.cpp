@@ -5,6 +5,7 @@
 #include "directory_db/DatabaseFile.h"
 #include "directory_db/DirectoryRecordReader.h"
 #include "directory_db/FormFieldList.h"
+#include "directory_db/SubmitAddress.h"
 #include "directory_db/UntrustedXml.h"
 #include "directory_db/VariableTable.h"
 
@@ -132,7 +133,11 @@ std::string CDirectoryDatabase::GetDirectorySubmitPage(const std::string& name,
         if (std::optional<std::string> address =
                 document->FirstDirectoryAttribute(name, "submiturl")) {
             PutVariables(*address, variables);
-            return std::move(*address);
+            if (IsWebAddress(*address))
+                return std::move(*address);
+            m_presenter.ShowMessage(NotWebAddressMessage(name, *address), "Error",
+                                    MessageIcon::Exclamation);
+            return {};
         }
     } catch (const std::exception&) {
         // A half-composed address is no address to open; the caller gets none.
@@ -158,6 +163,8 @@ std::optional<std::string> CDirectoryDatabase::QuietSubmitPage(const std::string
         if (!address || complaints.count > 0)
             return std::nullopt;
         PutVariables(*address, variables);
+        if (!IsWebAddress(*address))
+            return std::nullopt;
         return address;
     } catch (const std::exception&) {
         return std::nullopt;

@@ -44,12 +44,13 @@ public:
     std::shared_ptr<const std::vector<std::string>> DirectoryNames() const;
     // False when nothing was ever loaded (`names` untouched); true otherwise, errors included.
     bool GetDirectoryNames(std::vector<std::string>& names) const;
-    // The submission page address with the directory's variables put in; empty on error.
+    // The submission page address with the directory's variables put in; empty on error, and
+    // when it is no web address (see IsWebAddress), which is said as well.
     std::string GetDirectorySubmitPage(const std::string& name, const std::string& category,
                                        const std::string& subcategory) const;
     // The submission page address when the directory's page opens and fills for this category
-    // without a word of complaint, else nullopt, and nothing said: what may be loaded before
-    // the user asks for it.
+    // without a word of complaint to a web address, else nullopt, and nothing said: what may
+    // be loaded before the user asks for it.
     std::optional<std::string> QuietSubmitPage(const std::string& name, const std::string& category,
                                                const std::string& subcategory) const;
     // The confirmation text; nullopt (after the message) when the directory has none, so that a

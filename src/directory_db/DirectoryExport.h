@@ -12,6 +12,7 @@ class CDirectoryDatabase;
 std::vector<DirectoryRecord> UserDirectoryRecords(const CDirectoryDatabase& database);
 
 // Writes `directories` to `path` as a list in the format of dirdata.xml, replacing the file
-// atomically, for another user to import.
+// atomically, for another user to import. The user names the file: give a writer that trusts
+// links as the kernel does (LinkTrust::AsTheKernel).
 WriteOutcome ExportDirectories(const std::vector<DirectoryRecord>& directories,
                                const std::string& path, CAtomicFileWriter& writer);

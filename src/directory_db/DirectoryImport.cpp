@@ -3,14 +3,17 @@
 #include "common/MessagePresenter.h"
 #include "directory_db/DatabaseDocument.h"
 #include "directory_db/DatabaseFile.h"
+#include "directory_db/DirectoryDatabase.h"
 #include "directory_db/DirectoryName.h"
 #include "directory_db/DirectoryRecordReader.h"
 #include "directory_db/DirectoryScan.h"
 #include "directory_db/DirectoryXml.h"
+#include "directory_db/SubmitAddress.h"
 #include "directory_db/UserDirectoryFile.h"
 
 #include <algorithm>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -35,6 +38,8 @@ std::optional<std::string> ProblemOf(const DirectoryRecord& record, const FirstP
         return problem;
     if (record.submitUrl.empty())
         return "it has no submission address";
+    if (!IsWebAddress(record.submitUrl))
+        return "its submission address is not an http or https address";
     // The database would read such a field as another type than the list's maker meant.
     if (!reading.Problem().empty())
         return "one of its fields has a type Kestrine does not know";
@@ -47,20 +52,55 @@ bool SameDirectory(const DirectoryRecord& a, const DirectoryRecord& b)
     return DirectoryElementText(a) == DirectoryElementText(b);
 }
 
+// The database's directories by the key of their names; the first one listed speaks for a key.
+class ExistingNames final
+{
+public:
+    explicit ExistingNames(const CDirectoryDatabase& database) : m_database(database)
+    {
+        if (const auto names = database.DirectoryNames()) {
+            m_byKey.reserve(names->size());
+            for (const std::string& name : *names)
+                m_byKey.emplace(DirectoryNameKey(name), name);
+        }
+    }
+
+    // The directory whose name looks like `name`, under its own name.
+    std::optional<DirectoryRecord> Find(const std::string& name) const
+    {
+        const auto found = m_byKey.find(DirectoryNameKey(name));
+        if (found == m_byKey.end())
+            return std::nullopt;
+        return m_database.GetDirectoryRecord(found->second);
+    }
+
+private:
+    const CDirectoryDatabase& m_database;
+    std::unordered_map<std::string, std::string> m_byKey;
+};
+
 ImportCandidate Classify(DirectoryRecord record, const FirstProblem& reading,
-                         const ExistingDirectory& existing, bool replace)
+                         const ExistingNames& existing, bool replace)
 {
     ImportCandidate candidate{std::move(record), ImportAction::Add, {}, false};
     if (std::optional<std::string> problem = ProblemOf(candidate.record, reading)) {
         candidate.action = ImportAction::Refuse;
         candidate.problem = std::move(*problem);
-    } else if (const std::optional<DirectoryRecord> current = existing(candidate.record.name)) {
+    } else if (const std::optional<DirectoryRecord> current =
+                   existing.Find(candidate.record.name)) {
+        // Under the user's name, so that it takes that directory's place and keeps its marks.
+        candidate.record.name = current->name;
         candidate.action =
             SameDirectory(*current, candidate.record) ? ImportAction::Leave : ImportAction::Replace;
     }
     candidate.accepted = candidate.action == ImportAction::Add ||
                          (replace && candidate.action == ImportAction::Replace);
     return candidate;
+}
+
+ImportCandidate Refused(DirectoryRecord record, std::string problem)
+{
+    return {std::move(record), ImportAction::Refuse, std::move(problem), false};
 }
 
 } // namespace
@@ -78,7 +118,7 @@ size_t DirectoryImport::AcceptedCount() const
                                              [](const ImportCandidate& c) { return c.accepted; }));
 }
 
-DirectoryImport ReadDirectoryImport(const std::string& path, const ExistingDirectory& existing,
+DirectoryImport ReadDirectoryImport(const std::string& path, const CDirectoryDatabase& database,
                                     bool replace)
 {
     DirectoryImport import;
@@ -95,12 +135,24 @@ DirectoryImport ReadDirectoryImport(const std::string& path, const ExistingDirec
         return import;
     }
     const CDatabaseDocument document(std::move(source), nullptr);
-    std::set<std::string> seen;
+    const ExistingNames existing(database);
+    // The list's own names by key: one written twice alike is one directory (the database
+    // reads both as one), one that only looks alike would stand beside it.
+    std::unordered_set<std::string_view> seen;
+    std::unordered_map<std::string, const std::string*> listed;
     for (const std::string& name : document.DirectoryNames()) {
         if (!seen.insert(name).second)
             continue;
+        const auto [first, isNew] = listed.emplace(DirectoryNameKey(name), &name);
         FirstProblem reading;
-        if (std::optional<DirectoryRecord> record = ReadDirectoryRecord(document, name, reading))
+        std::optional<DirectoryRecord> record = ReadDirectoryRecord(document, name, reading);
+        if (!record)
+            continue;
+        if (!isNew)
+            import.candidates.push_back(
+                Refused(std::move(*record), "it looks the same as \"" + *first->second +
+                                                "\", which the list has already"));
+        else
             import.candidates.push_back(Classify(std::move(*record), reading, existing, replace));
     }
     if (import.candidates.empty())

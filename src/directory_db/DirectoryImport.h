@@ -2,17 +2,17 @@
 
 #include "directory_db/DirectoryRecord.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+class CDirectoryDatabase;
 class CUserDirectoryFile;
 
 // What taking one directory of a shared list would do to the user's directories.
 enum class ImportAction
 {
-    Add,     // the user has no directory of that name
+    Add,     // the user has no directory of a name that looks the same
     Replace, // the user's directory of that name says something else
     Leave,   // the user's directory of that name says the same
     Refuse,  // the directory cannot be used; `problem` says why
@@ -39,13 +39,11 @@ struct DirectoryImport
     size_t AcceptedCount() const;
 };
 
-// The directory the user's list shows under a name (their own, or the database's); nullopt
-// when it shows none.
-using ExistingDirectory = std::function<std::optional<DirectoryRecord>(const std::string& name)>;
-
-// Reads the list at `path` and decides each directory's action against `existing`. Additions
-// are accepted; replacements only when `replace` is set.
-DirectoryImport ReadDirectoryImport(const std::string& path, const ExistingDirectory& existing,
+// Reads the list at `path` and decides each directory's action against the directories
+// `database` lists (the user's own and the vendor's). A directory of the list is the one of
+// the database whose name looks the same (see DirectoryNameKey): a replacement keeps that
+// name, and so its sent marks. Additions are accepted; replacements only when `replace` is set.
+DirectoryImport ReadDirectoryImport(const std::string& path, const CDirectoryDatabase& database,
                                     bool replace);
 
 // Puts every accepted candidate into `file` (loaded); returns how many went in.

@@ -1,10 +1,59 @@
 #include "directory_db/DirectoryName.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
+namespace {
+
+// A character that takes no room on the screen: controls, format characters (zero-width
+// space and joiners, the byte order mark, direction marks), line and paragraph separators, and
+// whatever Unicode tells renderers to leave out (variation selectors, fillers).
+bool IsInvisible(UChar32 c)
+{
+    switch (u_charType(c)) {
+    case U_CONTROL_CHAR:
+    case U_FORMAT_CHAR:
+    case U_LINE_SEPARATOR:
+    case U_PARAGRAPH_SEPARATOR:
+        return true;
+    default:
+        return u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT) != 0;
+    }
+}
+
+// The first invisible character of `name`; U_SENTINEL when there is none.
+UChar32 FirstInvisible(std::string_view name)
+{
+    const auto* bytes = reinterpret_cast<const uint8_t*>(name.data());
+    const auto length = static_cast<int32_t>(name.size());
+    for (int32_t at = 0; at < length;) {
+        UChar32 c = 0;
+        U8_NEXT(bytes, at, length, c);
+        if (c >= 0 && IsInvisible(c))
+            return c;
+    }
+    return U_SENTINEL;
+}
+
+icu::UnicodeString Normalized(const icu::Normalizer2* (*instance)(UErrorCode&),
+                              const icu::UnicodeString& text)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* normalizer = instance(status);
+    icu::UnicodeString normalized = U_SUCCESS(status) ? normalizer->normalize(text, status) : text;
+    return U_SUCCESS(status) ? normalized : text;
+}
+
+} // namespace
 
 std::optional<std::string> DirectoryNameProblem(std::string_view name)
 {
-    if (name.find_first_not_of(" \t") == std::string_view::npos)
+    // A name of no-break spaces is as blank as one of spaces.
+    if (DirectoryNameKey(name).empty())
         return "Please enter a name for the directory.";
     if (name.size() > kMaxDirectoryNameBytes)
         return "The name is too long: a directory name can have at most 223 characters.";
@@ -15,5 +64,30 @@ std::optional<std::string> DirectoryNameProblem(std::string_view name)
     });
     if (hasControl)
         return "A directory name cannot contain line breaks or tabs.";
+    if (const UChar32 invisible = FirstInvisible(name); invisible != U_SENTINEL) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(invisible));
+        return std::string("A directory name cannot contain invisible characters, such as a "
+                           "zero-width space; this one holds ") +
+               code + ".";
+    }
     return std::nullopt;
+}
+
+std::string DirectoryNameKey(std::string_view name)
+{
+    icu::UnicodeString text = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(name.data(), static_cast<int32_t>(name.size())));
+    // Every kind of space (no-break, thin, ideographic) looks like a space.
+    for (int32_t i = 0; i < text.length(); ++i) {
+        if (u_charType(text.charAt(i)) == U_SPACE_SEPARATOR)
+            text.setCharAt(i, u' ');
+    }
+    text.trim();
+    // Folding is defined on the decomposed form and may take a character apart.
+    text = Normalized(&icu::Normalizer2::getNFDInstance, text);
+    text.foldCase(U_FOLD_CASE_DEFAULT);
+    text = Normalized(&icu::Normalizer2::getNFCInstance, text);
+    std::string key;
+    return text.toUTF8String(key);
 }

@@ -57,33 +57,6 @@ void RemoveIndented(xmlNode* node)
     xmlFreeNode(node);
 }
 
-bool IsDirectoryNamed(const xmlNode* directory, const std::string& name)
-{
-    return ReadAttribute(directory, "name") == name;
-}
-
-// Removes the directories named `name`, except `keep`; true when any went.
-bool RemoveNamed(xmlNode* root, const std::string& name, const xmlNode* keep)
-{
-    std::vector<xmlNode*> doomed;
-    for (const xmlNode* directory : CChildElements(root, "directory")) {
-        if (directory != keep && IsDirectoryNamed(directory, name))
-            doomed.push_back(const_cast<xmlNode*>(directory));
-    }
-    for (xmlNode* directory : doomed)
-        RemoveIndented(directory);
-    return !doomed.empty();
-}
-
-xmlNode* FirstNamed(xmlNode* root, const std::string& name)
-{
-    for (const xmlNode* directory : CChildElements(root, "directory")) {
-        if (IsDirectoryNamed(directory, name))
-            return const_cast<xmlNode*>(directory);
-    }
-    return nullptr;
-}
-
 XmlDocumentPtr NewDatabaseDocument()
 {
     XmlDocumentPtr doc(xmlNewDoc(XmlText("1.0")));
@@ -101,7 +74,7 @@ bool CUserDirectoryFile::Load()
     m_error.clear();
     std::error_code error;
     if (!std::filesystem::exists(m_path, error) && !error) {
-        m_doc = NewDatabaseDocument();
+        StartEmpty();
         return true;
     }
     const std::optional<std::string> bytes = ReadDatabaseFile(m_path);
@@ -113,6 +86,7 @@ bool CUserDirectoryFile::Load()
         return false;
     }
     m_doc = std::move(doc);
+    IndexDirectories();
     return true;
 }
 
@@ -121,30 +95,59 @@ void CUserDirectoryFile::StartEmpty()
     m_doc = NewDatabaseDocument();
     m_error.clear();
     m_holdsUnstorableText = false;
+    m_directories.clear();
+}
+
+void CUserDirectoryFile::IndexDirectories()
+{
+    m_directories.clear();
+    for (const xmlNode* directory :
+         CChildElements(xmlDocGetRootElement(m_doc.get()), "directory")) {
+        if (std::optional<std::string> name = ReadAttribute(directory, "name"))
+            m_directories[std::move(*name)].push_back(const_cast<xmlNode*>(directory));
+    }
+}
+
+void CUserDirectoryFile::RemoveNamed(const std::string& name, const xmlNode* keep)
+{
+    const auto found = m_directories.find(name);
+    if (found == m_directories.end())
+        return;
+    for (xmlNode* directory : found->second) {
+        if (directory != keep)
+            RemoveIndented(directory);
+    }
+    m_directories.erase(found);
 }
 
 void CUserDirectoryFile::Put(const DirectoryRecord& record, const std::string& replacing)
 {
     m_holdsUnstorableText = m_holdsUnstorableText || HoldsNul(record);
-    xmlNode* root = xmlDocGetRootElement(m_doc.get());
-    xmlNode* directory = MakeDirectoryElement(m_doc.get(), record);
-    xmlNode* old = replacing.empty() ? nullptr : FirstNamed(root, replacing);
+    const auto firstNamed = [this](const std::string& name) -> xmlNode* {
+        const auto found = m_directories.find(name);
+        return found == m_directories.end() ? nullptr : found->second.front();
+    };
+    xmlNode* old = replacing.empty() ? nullptr : firstNamed(replacing);
     if (!old)
-        old = FirstNamed(root, record.name);
+        old = firstNamed(record.name);
+    RemoveNamed(record.name, old);
+    if (!replacing.empty())
+        RemoveNamed(replacing, old);
+    xmlNode* directory = MakeDirectoryElement(m_doc.get(), record);
     if (old) {
         xmlReplaceNode(old, directory);
         xmlFreeNode(old);
     } else {
-        AppendIndented(root, directory, 1);
+        AppendIndented(xmlDocGetRootElement(m_doc.get()), directory, 1);
     }
-    RemoveNamed(root, record.name, directory);
-    if (!replacing.empty())
-        RemoveNamed(root, replacing, directory);
+    m_directories[record.name].push_back(directory);
 }
 
 bool CUserDirectoryFile::Remove(const std::string& name)
 {
-    return RemoveNamed(xmlDocGetRootElement(m_doc.get()), name, nullptr);
+    const bool named = m_directories.count(name) > 0;
+    RemoveNamed(name, nullptr);
+    return named;
 }
 
 std::string CUserDirectoryFile::Serialize() const

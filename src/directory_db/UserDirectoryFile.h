@@ -5,6 +5,8 @@
 #include "directory_db/UntrustedXml.h"
 
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 // The file of the user's own directories, mydirs.xml, in the format of dirdata.xml, changed one
 // directory at a time and written back whole. Whatever the user wrote by hand around the
@@ -37,9 +39,16 @@ public:
     WriteOutcome Save(CAtomicFileWriter& writer) const;
 
 private:
+    void IndexDirectories();
+    // Unlinks and frees every directory named `name` but `keep`, and forgets the name.
+    void RemoveNamed(const std::string& name, const xmlNode* keep);
+
     std::string m_path;
     XmlDocumentPtr m_doc;
     std::string m_error;
+    // The directories of each name, in file order. An import puts thousands of directories one
+    // by one; each would otherwise walk the whole file for its name.
+    std::unordered_map<std::string, std::vector<xmlNode*>> m_directories;
     // A text put in held a NUL byte, which the XML tree would silently cut short.
     bool m_holdsUnstorableText = false;
 };

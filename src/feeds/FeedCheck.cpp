@@ -1,28 +1,16 @@
 #include "feeds/FeedCheck.h"
 
+#include "common/NoCasePrefix.h"
 #include "directory_db/UntrustedXml.h"
 #include "feeds/FeedDiscovery.h"
 #include "feeds/FeedReader.h"
 #include "feeds/PlainText.h"
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace {
-
-bool StartsWithScheme(const std::string& text, const char* scheme)
-{
-    const std::string_view prefix(scheme);
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
-            return false;
-    }
-    return true;
-}
 
 FeedReport ProblemReport(std::string message)
 {
@@ -51,7 +39,7 @@ FeedReport CFeedCheck::Check(const std::string& target, const std::atomic<bool>*
     const std::string trimmed = CollapseWhiteSpace(target);
     if (trimmed.empty())
         return ProblemReport("No feed address is given.");
-    if (StartsWithScheme(trimmed, "http://") || StartsWithScheme(trimmed, "https://"))
+    if (StartsWithNoCase(trimmed, "http://") || StartsWithNoCase(trimmed, "https://"))
         return CheckAddress(trimmed, cancel);
     std::error_code error;
     if (std::filesystem::is_regular_file(trimmed, error))

@@ -14,17 +14,23 @@ namespace {
 
 using PairKey = std::pair<std::string, std::string>; // profile, directory
 
-// Profile names in store order, each once: lookups by name take the first profile of a name,
-// so a second one of the same name could only repeat its columns.
-std::vector<const ProfileRecord*> DistinctProfiles(const CProfileStore& profiles)
+// One column per profile name, in store order. The list asks every profile of a name whether
+// a directory was sent, so the column holds the sent sets of them all.
+struct ProfileColumn
 {
-    std::vector<const ProfileRecord*> distinct;
+    const std::string* name;
+    std::vector<const CSentSet*> sent;
+};
+
+std::vector<ProfileColumn> ProfileColumns(const CProfileStore& profiles)
+{
+    std::vector<ProfileColumn> columns;
     std::set<std::string> seen;
     for (const ProfileRecord& profile : profiles.Profiles()) {
         if (seen.insert(profile.name).second)
-            distinct.push_back(&profile);
+            columns.push_back({&profile.name, profiles.SentSetsOf(profile.name)});
     }
-    return distinct;
+    return columns;
 }
 
 std::vector<ReportDirectory> WithForgottenDirectories(std::vector<ReportDirectory> directories,
@@ -53,10 +59,11 @@ std::vector<ReportDirectory> WithForgottenDirectories(std::vector<ReportDirector
     return directories;
 }
 
-const char* Status(const ProfileRecord& profile, const std::string& directory,
+const char* Status(const ProfileColumn& profile, const std::string& directory,
                    const HistoryEvent* last)
 {
-    if (profile.sent.contains(directory))
+    const auto sentTo = [&directory](const CSentSet* sent) { return sent->contains(directory); };
+    if (std::any_of(profile.sent.begin(), profile.sent.end(), sentTo))
         return "sent";
     if (last && last->kind == HistoryEventKind::NotConfirmed)
         return "refused";
@@ -72,14 +79,14 @@ std::string ComposeReportCsv(const std::vector<ReportDirectory>& directories,
     std::map<PairKey, const HistoryEvent*> lastByPair;
     for (const HistoryEvent& event : lastEvents)
         lastByPair[{event.profile, event.directory}] = &event;
-    const std::vector<const ProfileRecord*> columns = DistinctProfiles(profiles);
+    const std::vector<ProfileColumn> columns = ProfileColumns(profiles);
 
     CCsvWriter csv;
     csv.AddField("Directory");
     csv.AddField("Submission address");
-    for (const ProfileRecord* profile : columns) {
-        csv.AddField(profile->name + " status");
-        csv.AddField(profile->name + " last event");
+    for (const ProfileColumn& profile : columns) {
+        csv.AddField(*profile.name + " status");
+        csv.AddField(*profile.name + " last event");
     }
     csv.EndRecord();
 
@@ -87,10 +94,10 @@ std::string ComposeReportCsv(const std::vector<ReportDirectory>& directories,
          WithForgottenDirectories(directories, profiles, lastEvents)) {
         csv.AddField(directory.name);
         csv.AddField(directory.address);
-        for (const ProfileRecord* profile : columns) {
-            const auto found = lastByPair.find({profile->name, directory.name});
+        for (const ProfileColumn& profile : columns) {
+            const auto found = lastByPair.find({*profile.name, directory.name});
             const HistoryEvent* last = found == lastByPair.end() ? nullptr : found->second;
-            csv.AddField(Status(*profile, directory.name, last));
+            csv.AddField(Status(profile, directory.name, last));
             csv.AddField(last ? FormatIsoLocalTime(last->timeUtcMs) : std::string());
         }
         csv.EndRecord();

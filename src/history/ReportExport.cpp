@@ -43,7 +43,8 @@ ReportExportOutcome ExportReport(const std::string& csvPath, const ReportSources
         outcome.historyError = read.error;
     const std::string csv =
         ComposeReportCsv(ReportDirectories(sources, current), profiles, lastEvents);
-    outcome.written = CAtomicFileWriter().Write(csvPath, csv);
+    // The user names the file, maybe in a folder others share.
+    outcome.written = CAtomicFileWriter(LinkTrust::AsTheKernel).Write(csvPath, csv);
     return outcome;
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/MessagePresenter.h"
 #include "directory_db/DirectoryName.h"
+#include "directory_db/SubmitAddress.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -210,6 +211,13 @@ void CDirectoryEditorDlg::accept()
     }
     if (m_submitUrl->text().trimmed().isEmpty()) {
         m_presenter.ShowMessage("Please enter the address of the directory's submission page.",
+                                caption, MessageIcon::Exclamation);
+        m_submitUrl->setFocus();
+        return;
+    }
+    if (!IsWebAddress(m_submitUrl->text().trimmed().toStdString())) {
+        m_presenter.ShowMessage("The submission page must be a web address beginning with "
+                                "http:// or https://.",
                                 caption, MessageIcon::Exclamation);
         m_submitUrl->setFocus();
         return;

@@ -55,10 +55,7 @@ void CDirectoryListCommands::OnImport()
 
 void CDirectoryListCommands::ImportFrom(const QString& path)
 {
-    const CDirectoryDatabase& database = m_database();
-    DirectoryImport import = ReadDirectoryImport(
-        FileSystemName(path),
-        [&database](const std::string& name) { return database.GetDirectoryRecord(name); }, false);
+    DirectoryImport import = ReadDirectoryImport(FileSystemName(path), m_database(), false);
     if (!import.error.empty()) {
         Tell(QString::fromStdString(import.error), true);
         return;
@@ -101,7 +98,7 @@ void CDirectoryListCommands::ChooseAndExportTo(const std::function<QString()>& c
     if (path.isEmpty())
         return;
     const std::vector<DirectoryRecord> chosen = dialog.Chosen();
-    CAtomicFileWriter writer;
+    CAtomicFileWriter writer(LinkTrust::AsTheKernel);
     const WriteOutcome written = ExportDirectories(chosen, FileSystemName(path), writer);
     if (!written.ok) {
         Tell(

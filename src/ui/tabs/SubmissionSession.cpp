@@ -2,6 +2,7 @@
 
 #include "common/ExecutablePath.h"
 #include "directory_db/DirectoryDatabase.h"
+#include "directory_db/SubmitAddress.h"
 #include "page_filling/PlaceholderComposer.h"
 #include "page_filling/SubmissionCheck.h"
 #include "ui/browser/BrowserCtrl.h"
@@ -74,9 +75,8 @@ void CSubmissionSession::OpenDirectory(const std::string& directory)
     m_fillUrl = QUrl(QString::fromStdString(url));
     const bool opening = m_browser.Navigate(QString::fromStdString(url));
     if (!opening && !url.empty()) {
-        m_presenter.ShowMessage("The submission page of \"" + m_directory +
-                                    "\" cannot be opened: \"" + url + "\" is not a web address.",
-                                "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(NotWebAddressMessage(m_directory, url), "Error",
+                                MessageIcon::Exclamation);
     }
     // Without a new page the one shown stays, ready for the Fill button; a fill armed now
     // would fall on whatever page loads next.

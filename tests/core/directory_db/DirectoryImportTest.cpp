@@ -79,9 +79,7 @@ protected:
 
     DirectoryImport Read(const std::string& path, bool replace)
     {
-        return ReadDirectoryImport(
-            path, [this](const std::string& name) { return m_database.GetDirectoryRecord(name); },
-            replace);
+        return ReadDirectoryImport(path, m_database, replace);
     }
 
     // Applies `import` as the program does: into mydirs.xml, saved atomically.

@@ -144,6 +144,31 @@ TEST_F(UserDirectoryFileTest, PutReplacesInPlaceAndKeepsWhatTheUserWroteByHand)
     EXPECT_THAT(written, Not(HasSubstr("b2")));
 }
 
+// One file changed many times, as an import does: every change finds the directories the
+// earlier ones left, wherever they went.
+TEST_F(UserDirectoryFileTest, ChangesOneAfterAnotherFindWhatTheEarlierOnesLeft)
+{
+    Save({{"A", "http://127.0.0.1/a", {}, {}, {}},
+          {"B", "http://127.0.0.1/b", {}, {}, {}},
+          {"C", "http://127.0.0.1/c", {}, {}, {}}});
+    CUserDirectoryFile file(UserPath());
+    ASSERT_TRUE(file.Load());
+    file.Put({"X", "http://127.0.0.1/x1", {}, {}, {}});
+    file.Put({"X", "http://127.0.0.1/x2", {}, {}, {}});
+    // B renamed from X: it takes X's place, and the B there was goes.
+    file.Put({"B", "http://127.0.0.1/b-new", {}, {}, {}}, "X");
+    EXPECT_TRUE(file.Remove("C"));
+    EXPECT_FALSE(file.Remove("X"));
+    file.Put({"C", "http://127.0.0.1/c-new", {}, {}, {}});
+    file.Put({"A2", "http://127.0.0.1/a2", {}, {}, {}}, "A");
+    CAtomicFileWriter writer;
+    ASSERT_TRUE(file.Save(writer).ok);
+
+    EXPECT_THAT(MergedNames(), ElementsAre("A2", "B", "C"));
+    EXPECT_EQ(m_database.GetDirectorySubmitPage("B", "", ""), "http://127.0.0.1/b-new");
+    EXPECT_EQ(m_database.GetDirectorySubmitPage("C", "", ""), "http://127.0.0.1/c-new");
+}
+
 TEST_F(UserDirectoryFileTest, RemoveTakesEveryDirectoryOfTheName)
 {
     Save({{"A", "http://127.0.0.1/a", {}, {}, {}},
@@ -236,6 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NameCase{"Feed Haven", true}, NameCase{"O'Reilly[Feeds]", true},
                       NameCase{"Caf\xc3\xa9 ]x[", true}, NameCase{std::string(223, 'n'), true},
                       NameCase{"", false}, NameCase{"   ", false},
+                      NameCase{"\xc2\xa0\xe2\x80\x89", false},
                       NameCase{std::string(224, 'n'), false}, NameCase{"Feeds [old]", false},
                       NameCase{"two\nlines", false}, NameCase{"tab\there", false}));
 

@@ -195,7 +195,8 @@ TEST(ReportCsv, QuotesNamesAndKeepsDirectoriesTheDatabaseNoLongerHas)
     CProfileStore profiles;
     profiles.AddProfile(Profile("Caf\xe9", {"Feeds, \"Best\"", "Gone"}));
     profiles.AddProfile(Profile("News, daily", {}));
-    profiles.AddProfile(Profile("Caf\xe9", {"Atlas"})); // a second of the same name: no columns
+    profiles.AddProfile(
+        Profile("Caf\xe9", {"Atlas"})); // a second of the same name: its marks count
     const std::vector<HistoryEvent> lastEvents{
         Last(1765000000000, "News, daily", "Two\r\nlines", HistoryEventKind::NotConfirmed),
         Last(1765000000000, "News, daily", "Also gone", HistoryEventKind::Submitted),
@@ -208,8 +209,24 @@ TEST(ReportCsv, QuotesNamesAndKeepsDirectoriesTheDatabaseNoLongerHas)
                    "\"Feeds, \"\"Best\"\"\",\"http://127.0.0.1/add?a=1,2\",sent,,not sent,\r\n"
                    "\"Two\r\nlines\",,not sent,,refused,2025-12-06T06:46:40+01:00\r\n"
                    "Also gone,,not sent,,not sent,2025-12-06T06:46:40+01:00\r\n"
-                   "Atlas,,not sent,,not sent,\r\n"
+                   "Atlas,,sent,,not sent,\r\n"
                    "Gone,,sent,,not sent,\r\n");
+}
+
+// The list asks every profile of a name whether a directory was sent; the report says the same.
+TEST(ReportCsv, ProfilesOfOneNameAreOneColumnWithTheMarksOfAll)
+{
+    CProfileStore profiles;
+    profiles.AddProfile(Profile("Blog", {"Atlas"}));
+    profiles.AddProfile(Profile("Podcast", {}));
+    profiles.AddProfile(Profile("Blog", {"Feedling"}));
+    const std::string csv =
+        ComposeReportCsv({{"Atlas", ""}, {"Feedling", ""}, {"Zeno", ""}}, profiles, {});
+    EXPECT_EQ(csv, "Directory,Submission address,Blog status,Blog last event,Podcast status,"
+                   "Podcast last event\r\n"
+                   "Atlas,,sent,,not sent,\r\n"
+                   "Feedling,,sent,,not sent,\r\n"
+                   "Zeno,,not sent,,not sent,\r\n");
 }
 
 // sv.dat holds the line feed of a directory's name as a space; the report still finds the mark.

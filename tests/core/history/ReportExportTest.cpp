@@ -5,6 +5,7 @@
 #include "history/HistoryStore.h"
 #include "profiles/ProfileStore.h"
 #include "support/ScopedTimeZone.h"
+#include "support/SharedFolderLink.h"
 
 #include <filesystem>
 #include <gmock/gmock.h>
@@ -95,6 +96,19 @@ TEST_F(ReportExportTest, AReportItCannotWriteSaysWhy)
                      m_profiles, &m_blog);
     EXPECT_FALSE(outcome.written.ok);
     EXPECT_THAT(outcome.written.error, ::testing::HasSubstr("No such file"));
+}
+
+// The user names the report's file, maybe in /tmp: another user's link there is not followed.
+TEST_F(ReportExportTest, AStrangersLinkInASharedFolderIsNotWrittenThrough)
+{
+    if (!SharedFolderLink::CanBeMade())
+        GTEST_SKIP() << "needs root to make files of other users";
+    const SharedFolderLink setting(01777, SharedFolderLink::kStranger);
+    ASSERT_TRUE(setting.IsMade());
+    const std::string error = SharedFolderLink::RunAsUser(
+        [&] { return ExportReport(setting.Link(), {}, m_profiles, &m_blog).written.error; });
+    EXPECT_THAT(error, ::testing::HasSubstr("another user"));
+    EXPECT_EQ(ReadWholeFile(setting.Notes()), "notes");
 }
 
 TEST_F(ReportExportTest, FromTheFilesReadsThemAsTheWindowDoes)

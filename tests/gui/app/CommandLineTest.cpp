@@ -3,10 +3,12 @@
 #include "app/DirectoryListCommand.h"
 #include "app/ReportCommand.h"
 #include "support/FileBytes.h"
+#include "support/SharedFolderLink.h"
 #include "support/TemporaryFolder.h"
 
 #include <QTest>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
+#include <filesystem>
 #include <sstream>
 
 using Action = CommandLineRequest::Action;
@@ -49,6 +51,7 @@ private slots:
     void checkDirectoriesTakesItsDatabaseFolderAndJson();
     void directoryListsTakeTheirFile();
     void importSaysWhatItDidAndRefusesAHostileFile();
+    void exportRefusesAStrangersLinkInASharedFolder();
 };
 
 void CommandLineTest::parse_data()
@@ -386,15 +389,20 @@ void CommandLineTest::importSaysWhatItDidAndRefusesAHostileFile()
     WriteWholeFile(data.File("dirdata.xml"),
                    R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas"/></r>)");
     const std::string list = data.File("list.xml");
-    WriteWholeFile(list, R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas"/>)"
-                         R"(<directory name="Feedling" submiturl="http://127.0.0.1/f"/></r>)");
+    // "ATLAS" is the user's Atlas; a page made up in its own address is never opened.
+    WriteWholeFile(list, R"(<r><directory name="ATLAS" submiturl="http://127.0.0.1/atlas"/>)"
+                         R"(<directory name="Feedling" submiturl="http://127.0.0.1/f"/>)"
+                         R"(<directory name="Made up" submiturl="data:text/html,&lt;form&gt;"/>)"
+                         R"(</r>)");
 
     std::ostringstream out;
     std::ostringstream err;
     QCOMPARE(ImportDirectoriesAndExit(list, data.Path(), false, out, err), 0);
-    QCOMPARE(out.str(), std::string("already there: Atlas\nadded: Feedling\n"
-                                    "1 added, 0 replaced, 1 already there, 0 kept yours, "
-                                    "0 refused\n"));
+    QCOMPARE(out.str(),
+             std::string("already there: Atlas\nadded: Feedling\n"
+                         "refused: Made up (its submission address is not an http or https "
+                         "address)\n"
+                         "1 added, 0 replaced, 1 already there, 0 kept yours, 1 refused\n"));
     QCOMPARE(err.str(), std::string());
     const std::string mine = ReadWholeFile(data.File("mydirs.xml"));
 
@@ -404,6 +412,32 @@ void CommandLineTest::importSaysWhatItDidAndRefusesAHostileFile()
     QCOMPARE(ImportDirectoriesAndExit(list, data.Path(), true, out, err), 1);
     QVERIFY2(err.str().find("not a directory list") != std::string::npos, err.str().c_str());
     QCOMPARE(ReadWholeFile(data.File("mydirs.xml")), mine);
+}
+
+void CommandLineTest::exportRefusesAStrangersLinkInASharedFolder()
+{
+    if (!SharedFolderLink::CanBeMade())
+        QSKIP("needs root to make files of other users");
+    const SharedFolderLink setting(01777, SharedFolderLink::kStranger);
+    QVERIFY(setting.IsMade());
+    const std::string data = setting.Readable("data");
+    QVERIFY(std::filesystem::create_directory(data));
+    WriteWholeFile(data + "/dirdata.xml", "<r/>");
+    WriteWholeFile(data + "/mydirs.xml",
+                   R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas"/></r>)");
+
+    const std::string said = SharedFolderLink::RunAsUser([&] {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = ExportDirectoriesAndExit(setting.Link(), data, out, err);
+        return std::to_string(status) + " " + err.str();
+    });
+    QVERIFY2(said.rfind("1 kestrine: cannot write " + setting.Link() +
+                            ": it is a symbolic link "
+                            "that another user made",
+                        0) == 0,
+             said.c_str());
+    QCOMPARE(ReadWholeFile(setting.Notes()), std::string("notes"));
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

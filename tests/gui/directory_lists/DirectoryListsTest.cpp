@@ -24,11 +24,15 @@ namespace {
 const std::string kVendor = "<r><directory name=\"Atlas\" submiturl=\"http://127.0.0.1:9/a\"/></r>";
 const std::string kMine = "<r><directory name=\"Feedling\" submiturl=\"http://127.0.0.1:9/f\"/>"
                           "<directory name=\"Pingwell\" submiturl=\"http://127.0.0.1:9/p\"/></r>";
-// Adds Registry, would replace Feedling, leaves Atlas, refuses a directory without an address.
+// Adds Registry, would replace Feedling (named alike), leaves Atlas, refuses a directory without
+// a web address and one whose name hides a zero-width space.
 const std::string kList = "<r><directory name=\"Registry\" submiturl=\"http://127.0.0.1:9/r\"/>"
-                          "<directory name=\"Feedling\" submiturl=\"http://127.0.0.1:9/new\"/>"
+                          "<directory name=\"FEEDLING \" submiturl=\"http://127.0.0.1:9/new\"/>"
                           "<directory name=\"Atlas\" submiturl=\"http://127.0.0.1:9/a\"/>"
-                          "<directory name=\"Nowhere\"/></r>";
+                          "<directory name=\"Nowhere\"/>"
+                          "<directory name=\"Notes\" submiturl=\"file:///etc/hostname\"/>"
+                          "<directory name=\"Atl&#x200B;as\" submiturl=\"http://127.0.0.1:9/x\"/>"
+                          "</r>";
 
 QStringList Rows(const QTreeWidget& list)
 {
@@ -121,9 +125,14 @@ void DirectoryListsTest::importShowsEachDirectoryAndTakesTheTickedOnes()
     QCOMPARE(shown, (QStringList{"[x] Registry | Add",
                                  "[ ] Feedling | Replace yours, which says something else",
                                  "    Atlas | Leave: you have it already",
-                                 "    Nowhere | Cannot be used: it has no submission address"}));
+                                 "    Nowhere | Cannot be used: it has no submission address",
+                                 "    Notes | Cannot be used: its submission address is not an "
+                                 "http or https address",
+                                 "    Atl\u200Bas | Cannot be used: A directory name cannot "
+                                 "contain invisible characters, such as a zero-width space; "
+                                 "this one holds U+200B."}));
     QCOMPARE(summary, QStringLiteral("Adds 1 and replaces 1 of your directories; 1 you have "
-                                     "already, 1 cannot be used."));
+                                     "already, 3 cannot be used."));
     QCOMPARE(m_presenter.messages.size(), size_t(1));
     QCOMPARE(m_presenter.messages[0].text, std::string("2 directories imported."));
     QCOMPARE(m_database->GetDirectorySubmitPage("Feedling", "", ""),
