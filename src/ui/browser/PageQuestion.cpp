@@ -33,20 +33,20 @@ void AskPageScript(CBrowserCtrl& browser, const std::function<QString(int questi
         timer->deleteLater();
         run(answer);
     };
-    *connection = QObject::connect(
-        browser.PageEvents(), &CPageEvents::answerArrived, context,
-        [finish, question, generation, page = QPointer<CBrowserPage>(page)](
-            int number, const QString& answer) {
-            if (number != question)
-                return;
-            if (!page || page->DocumentGeneration() != generation)
-                finish(std::nullopt);
-            else
-                finish(QJsonDocument::fromJson(answer.toUtf8()));
-        });
+    *connection =
+        QObject::connect(browser.PageEvents(), &CPageEvents::answerArrived, context,
+                         [finish, question, generation,
+                          page = QPointer<CBrowserPage>(page)](int number, const QString& answer) {
+                             if (number != question)
+                                 return;
+                             if (!page || page->DocumentGeneration() != generation)
+                                 finish(std::nullopt);
+                             else
+                                 finish(QJsonDocument::fromJson(answer.toUtf8()));
+                         });
     QObject::connect(timer, &QTimer::timeout, context, [finish] { finish(std::nullopt); });
     timer->start(timeoutMs);
-    page->runJavaScript(QStringLiteral("typeof kestrine === 'object' ? kestrine.%1 : null")
-                            .arg(call(question)),
-                        QWebEngineScript::ApplicationWorld);
+    page->runJavaScript(
+        QStringLiteral("typeof kestrine === 'object' ? kestrine.%1 : null").arg(call(question)),
+        QWebEngineScript::ApplicationWorld);
 }

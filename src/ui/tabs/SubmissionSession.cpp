@@ -204,14 +204,14 @@ void CSubmissionSession::JudgeResultPage(const std::string& directory, const std
         return QStringLiteral("lookForText(%1, %2[0], %3)")
             .arg(QString::number(question), JsonLiteral(text), QString::number(watchMs));
     };
-    AskPageScript(m_browser, call, watchMs + kConfirmationLookMs, this,
-                  [this, directory, profile, address,
-                   settled](const std::optional<QJsonDocument>& answer) {
-                      // Holding `settled` keeps the read pending until the answer.
-                      const bool found = answer && answer->array().at(0).toBool();
-                      if (directory == m_directory)
-                          ReportResult(directory, profile, address, found);
-                  });
+    AskPageScript(
+        m_browser, call, watchMs + kConfirmationLookMs, this,
+        [this, directory, profile, address, settled](const std::optional<QJsonDocument>& answer) {
+            // Holding `settled` keeps the read pending until the answer.
+            const bool found = answer && answer->array().at(0).toBool();
+            if (directory == m_directory)
+                ReportResult(directory, profile, address, found);
+        });
 }
 
 void CSubmissionSession::ReportResult(const std::string& directory, const std::string& profile,

@@ -91,8 +91,8 @@ private:
     void JudgeResultPage(const std::string& directory, const std::string& profile,
                          const QUrl& address, const std::string& html,
                          const std::shared_ptr<void>& settled);
-    void ReportResult(const std::string& directory, const std::string& profile,
-                      const QUrl& address, bool isConfirmed);
+    void ReportResult(const std::string& directory, const std::string& profile, const QUrl& address,
+                      bool isConfirmed);
     void OnSubmitCancelled();
     void OnPageRequest();
     void OnPageReadSettled(const std::string& directory);
@@ -108,7 +108,7 @@ private:
     QUrl m_fillUrl;              // the address the fill's page was opened at
     bool m_submitted = false;
     uint32_t m_submitTime = 0;
-    std::string m_submitProfile; // whose values the submitted form carried
+    std::string m_submitProfile;   // whose values the submitted form carried
     uint64_t m_submitDocument = 0; // the document the form was submitted from
     CBackgroundSendWatch m_backgroundSend;
     int m_pendingPageReads = 0;

@@ -19,12 +19,17 @@
 
     // Every submission collects its form's data just before it leaves, also one by the page's
     // own form.submit(), which fires no submit event: the program hears whose data it is before
-    // the navigation starts.
-    window.addEventListener("formdata", function (event) {
+    // the navigation starts. The event stays inside a shadow root, so a watched form there is
+    // listened to itself.
+    var collected = new WeakSet();
+    function onFormData(event) {
         var events = kestrine.objects && kestrine.objects.pageEvents;
-        if (event.isTrusted && events)
-            events.formDataCollected(holdsFilledField(event.target));
-    }, true);
+        if (!event.isTrusted || !events || collected.has(event))
+            return;
+        collected.add(event);
+        events.formDataCollected(holdsFilledField(event.target));
+    }
+    window.addEventListener("formdata", onFormData, true);
 
     // Fields the user typed into; no fill ever overwrites what the user wrote.
     var typed = new WeakSet();
@@ -70,21 +75,30 @@
         });
     }
 
+    // Ticks a box or picks a radio button as a click would: pages built on scripts (React)
+    // learn of it from the click, others from the change that follows it.
+    function check(element) {
+        if (!element.checked)
+            element.click();
+        // A box the click left unticked (a page that cancels clicks) is ticked as before.
+        if (!element.checked) {
+            element.checked = true;
+            announceChange(element);
+        }
+    }
+
     // A check-box item ticks its box (never unticks it) and picks its radio button; returns the
     // element set, or null when the item falls back to setting the value.
     function setCheckItem(element, value) {
         if (element.type === "checkbox") {
             if (value !== "")
                 element.value = value;
-            element.checked = true;
-            announceChange(element);
+            check(element);
             return element;
         }
         var radio = element.type === "radio" ? radioOfGroup(element, value) : null;
-        if (radio) {
-            radio.checked = true;
-            announceChange(radio);
-        }
+        if (radio)
+            check(radio);
         return radio || null;
     }
 
@@ -170,6 +184,7 @@
     function watchSubmission(form) {
         // addEventListener ignores a listener already there, so filling again adds nothing.
         form.addEventListener("submit", onSubmit);
+        form.addEventListener("formdata", onFormData);
         window.addEventListener("submit", onSubmit);
     }
 
