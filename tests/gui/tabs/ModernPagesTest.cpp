@@ -2,20 +2,14 @@
 // submitted by a click as the user would: what the server receives, and whether the directory
 // is marked sent. The frameworks are the real ones, from Debian's packages, served by the
 // test's own server (Debian 12 ships Vue 2).
-#include "directory_db/DirectoryDatabase.h"
-#include "profiles/ProfileStore.h"
-#include "support/BrowserDriver.h"
-#include "support/ChannelProbe.h"
+#include "support/DirectorySessionRig.h"
 #include "support/FileBytes.h"
 #include "support/LocalHttpServer.h"
-#include "support/RecordingPresenter.h"
-#include "support/TemporaryFolder.h"
 #include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageDescriber.h"
 #include "ui/browser/PageEvents.h"
 #include "ui/browser/PageFiller.h"
-#include "ui/profiles/CurrentProfile.h"
 #include "ui/tabs/SubmissionSession.h"
 
 #include <QJsonArray>
@@ -324,32 +318,13 @@ void ModernPagesTest::aPageIsFilledSubmittedAndMarked()
     QFETCH(QString, body);
     QFETCH(bool, marked);
 
-    TemporaryFolder folder;
-    WriteWholeFile(folder.File("dirdata.xml"), "<r><directory name=\"Site\" submiturl=\"" +
-                                                   m_server.Url("/page/" + page.toStdString()) +
-                                                   "\" onsubmit=\"" + kConfirmation + "\">" +
-                                                   rules.toStdString() + "</directory></r>");
-    RecordingPresenter messages;
-    CDirectoryDatabase database(messages);
-    QVERIFY(database.LoadFile(folder.File("dirdata.xml")));
-    CProfileStore store;
-    ProfileRecord ann;
-    ann.name = "Ann";
-    ann.title = "Ann's feed";
-    store.AddProfile(ann);
-    CCurrentProfile profile(store, DataFolder::At(folder.File("")), messages, nullptr);
-    QVERIFY(profile.Pick("Ann"));
-
-    CBrowserCtrl browser;
-    ChannelProbe probe;
-    browser.Channel()->registerObject(QStringLiteral("probe"), &probe);
-    browser.resize(800, 600);
-    browser.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&browser));
-    BrowserDriver driver(browser);
-    uint32_t now = 1000;
-    CSubmissionSession session(
-        browser, database, profile, [&now] { return now; }, messages, nullptr);
+    DirectorySessionRig rig;
+    QVERIFY(rig.Start("<directory name=\"Site\" submiturl=\"" +
+                      m_server.Url("/page/" + page.toStdString()) + "\" onsubmit=\"" +
+                      kConfirmation + "\">" + rules.toStdString() + "</directory>"));
+    CSubmissionSession& session = *rig.session;
+    CBrowserCtrl& browser = rig.browser;
+    BrowserDriver& driver = rig.driver;
     QSignalSpy confirmationRead(&session, &CSubmissionSession::confirmationRead);
     QSignalSpy confirmed(&session, &CSubmissionSession::confirmed);
     int fieldsSet = 0;
@@ -361,14 +336,10 @@ void ModernPagesTest::aPageIsFilledSubmittedAndMarked()
             [&fieldsSet](const FillReport& report) {
                 fieldsSet = std::max(fieldsSet, report.fieldsSet);
             });
-    QTimer ticks;
-    connect(&ticks, &QTimer::timeout, &session, &CSubmissionSession::Tick);
-    ticks.start(100);
-
     const size_t requestsBefore = m_server.Requests().size();
     session.OpenDirectory("Site");
     WAIT_COMPARE(fieldsSet, fields, BrowserDriver::kTimeoutMs);
-    QVERIFY(driver.WaitForRenderedFrame(probe.renderedFrames));
+    QVERIFY(driver.WaitForRenderedFrame(rig.probe.renderedFrames));
     const QJsonArray point =
         QJsonDocument::fromJson(driver.RunText("JSON.stringify(" + clickAt + ")").toUtf8()).array();
     QCOMPARE(point.size(), 2);
@@ -380,8 +351,8 @@ void ModernPagesTest::aPageIsFilledSubmittedAndMarked()
         WAIT_VERIFY(driver.RunText(QStringLiteral("document.forms[0].title.value")) ==
                         QStringLiteral("Ann's feed"),
                     BrowserDriver::kTimeoutMs);
-        QVERIFY(driver.WaitForRenderedFrame(probe.renderedFrames));
-        QVERIFY(driver.WaitForRenderedFrame(probe.renderedFrames));
+        QVERIFY(driver.WaitForRenderedFrame(rig.probe.renderedFrames));
+        QVERIFY(driver.WaitForRenderedFrame(rig.probe.renderedFrames));
         QVERIFY(!session.Snapshot().submitted);
         for (size_t i = requestsBefore; i < m_server.Requests().size(); ++i)
             QCOMPARE(m_server.Requests()[i].method, std::string("GET"));
@@ -396,13 +367,13 @@ void ModernPagesTest::aPageIsFilledSubmittedAndMarked()
         });
     };
     WAIT_VERIFY(received(), BrowserDriver::kTimeoutMs);
-    now += 3001;
+    rig.now += 3001;
     WAIT_COMPARE(confirmationRead.count(), 1, 3 * BrowserDriver::kTimeoutMs);
     QCOMPARE(confirmationRead.at(0).at(2).toBool(), marked);
     QCOMPARE(confirmed.count(), marked ? 1 : 0);
     // The frame the user does not see was left alone.
     QVERIFY(!HasRequest("GET", "/tracker-filled"));
-    QVERIFY(messages.messages.empty());
+    QVERIFY(rig.messages.messages.empty());
 }
 
 void ModernPagesTest::noPageWorldInAnyFrameReachesTheBridge()
