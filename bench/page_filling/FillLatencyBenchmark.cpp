@@ -36,24 +36,29 @@ std::string Inputs()
 }
 
 // The document notes when it is ready and, once the last input under `root` has its value,
-// runs `report` with the milliseconds since then, timed by its own clock.
+// runs `report` with the milliseconds since then, timed by its own clock. A frame may be filled
+// while its document is still being read: then it reports 0 once it is ready.
 std::string Timing(const std::string& root, const std::string& report)
 {
     return "<script>\nvar ready = null, reported = false;\n"
-           "document.addEventListener('DOMContentLoaded', function () {\n"
-           "  ready = performance.now();\n"
+           "function check() {\n"
            "  var root = " +
            root +
            ";\n"
-           "  root.addEventListener('change', function () {\n"
-           "    if (ready === null || reported || !Array.from(root.querySelectorAll('input'))\n"
-           "        .every(function (i) { return i.value; })) return;\n"
-           "    reported = true;\n"
-           "    var filled = 'filled ' + (performance.now() - ready).toFixed(3);\n"
-           "    " +
+           "  if (ready === null || reported || !Array.from(root.querySelectorAll('input'))\n"
+           "      .every(function (i) { return i.value; })) return;\n"
+           "  reported = true;\n"
+           "  var filled = 'filled ' + (performance.now() - ready).toFixed(3);\n"
+           "  " +
            report +
            ";\n"
-           "  });\n"
+           "}\n"
+           "document.addEventListener('DOMContentLoaded', function () {\n"
+           "  ready = performance.now();\n"
+           "  (" +
+           root +
+           ").addEventListener('change', check);\n"
+           "  check();\n"
            "});\n</script>";
 }
 
