@@ -24,6 +24,11 @@ std::string MissingNames(const std::vector<std::string>& missing)
 
 StatusMessage DescribeFill(const FillReport& report)
 {
+    if (report.fieldsSet <= 0 && report.componentsOutOfReach) {
+        return {"No field of this directory was found on the page" + std::string(kSeparator) +
+                    "its form may be inside components whose fields cannot be reached",
+                true};
+    }
     if (report.fieldsSet <= 0)
         return {"No field of this directory was found on the page", true};
     std::string text = "Filled " + std::to_string(report.fieldsSet) + " of " +

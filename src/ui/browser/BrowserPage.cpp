@@ -1,5 +1,7 @@
 #include "ui/browser/BrowserPage.h"
 
+#include "ui/browser/PageEvents.h"
+#include "ui/browser/PageRequestSpy.h"
 #include "ui/browser/PlainTextInput.h"
 
 #include <QDesktopServices>
@@ -20,9 +22,12 @@ QString DialogCaption(const QUrl& securityOrigin)
 } // namespace
 
 CBrowserPage::CBrowserPage(QWidget* dialogParent)
-    : QWebEnginePage(dialogParent), m_dialogParent(dialogParent)
+    : QWebEnginePage(dialogParent), m_dialogParent(dialogParent), m_events(new CPageEvents(this))
 {
     connect(this, &QWebEnginePage::newWindowRequested, this, &CBrowserPage::OnNewWindowRequested);
+    auto* requests = new CPageRequestSpy(this);
+    setUrlRequestInterceptor(requests);
+    connect(requests, &CPageRequestSpy::requestSent, this, &CBrowserPage::requestSent);
 }
 
 void CBrowserPage::ArmSubmissionFallback(uint64_t generation)

@@ -49,6 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {3, 0, {"a", "b", "c"}, false},
                  "No field of this directory was found on the page",
                  true},
+        FillCase{"closedComponents",
+                 {2, 0, {"a", "b"}, false, true},
+                 "No field of this directory was found on the page \u00b7 its form may be inside "
+                 "components whose fields cannot be reached",
+                 true},
         FillCase{"noRules",
                  {0, 0, {}, false},
                  "No field of this directory was found on the page",
