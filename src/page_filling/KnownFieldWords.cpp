@@ -12,6 +12,11 @@ template <typename Item> void Append(std::vector<Item>& list, std::vector<Item>&
                 std::make_move_iterator(more.end()));
 }
 
+// Every list of a words file but its keywords.
+constexpr std::vector<std::string> FieldWords::*kLists[] = {
+    &FieldWords::languages,   &FieldWords::personQualifiers, &FieldWords::nameLinks,
+    &FieldWords::keyPrefixes, &FieldWords::keySuffixes,      &FieldWords::errors};
+
 } // namespace
 
 // A line in error leaves its words out and the other lines their use; the tests see that no
@@ -22,13 +27,9 @@ const FieldWords& KnownFieldWords()
         FieldWords all;
         for (const FieldWordText& file : FieldWordTexts()) {
             FieldWords words = ParseFieldWords(file.text);
-            Append(all.languages, words.languages);
             Append(all.keywords, words.keywords);
-            Append(all.personQualifiers, words.personQualifiers);
-            Append(all.nameLinks, words.nameLinks);
-            Append(all.keyPrefixes, words.keyPrefixes);
-            Append(all.keySuffixes, words.keySuffixes);
-            Append(all.errors, words.errors);
+            for (const auto list : kLists)
+                Append(all.*list, words.*list);
         }
         return all;
     }();

@@ -67,7 +67,7 @@ TEST(FieldWordsTest, CoverTheLanguagesTheReadmeNames)
 {
     const std::vector<std::string>& known = KnownFieldWords().languages;
     const std::set<std::string> readme = ReadmeLanguages();
-    EXPECT_EQ(readme.size(), 20u);
+    ASSERT_THAT(readme, Not(IsEmpty())) << "the README lists no caption languages";
     EXPECT_EQ(std::set<std::string>(known.begin(), known.end()), readme);
     EXPECT_EQ(std::set<std::string>(known.begin(), known.end()).size(), known.size())
         << "a language in two files";
