@@ -1,6 +1,6 @@
 #include "page_filling/TextEvidence.h"
 
-#include "page_filling/FieldWordLists.h"
+#include "page_filling/KnownFieldWords.h"
 #include "page_filling/TextWords.h"
 
 #include <algorithm>
@@ -29,7 +29,7 @@ const std::vector<Keyword>& Keywords()
 {
     static const std::vector<Keyword> keywords = [] {
         std::vector<Keyword> list;
-        for (const FieldKeyword& keyword : FieldKeywords()) {
+        for (const FieldKeyword& keyword : KnownFieldWords().keywords) {
             std::vector<std::string> words = TextWords(keyword.phrase);
             std::string joined;
             for (const std::string& word : words)
@@ -62,7 +62,7 @@ struct Match
     bool glued = false;
 };
 
-bool HasAffix(std::string_view affix, std::span<const std::string_view> affixes)
+bool HasAffix(std::string_view affix, const std::vector<std::string>& affixes)
 {
     return affix.empty() || std::find(affixes.begin(), affixes.end(), affix) != affixes.end();
 }
@@ -77,7 +77,8 @@ std::optional<bool> FindInToken(const Keyword& keyword, const std::string& token
     const std::string_view prefix(token.data(), at);
     const std::string_view suffix(token.data() + at + keyword.joined.size(),
                                   token.size() - at - keyword.joined.size());
-    if (HasAffix(prefix, KeyPrefixes()) && HasAffix(suffix, KeySuffixes()))
+    if (HasAffix(prefix, KnownFieldWords().keyPrefixes) &&
+        HasAffix(suffix, KnownFieldWords().keySuffixes))
         return false;
     if (keyword.source->role == KeywordRole::BareName && suffix.empty())
         return true;
@@ -138,7 +139,7 @@ std::vector<Match> OutermostMatches(const std::vector<std::string>& words, TextS
     return outermost;
 }
 
-bool IsListed(const std::string& word, std::span<const std::string_view> list)
+bool IsListed(const std::string& word, const std::vector<std::string>& list)
 {
     return std::find(list.begin(), list.end(), word) != list.end();
 }
@@ -152,12 +153,12 @@ bool IsQualified(const Match& match, const std::vector<std::string>& words, Text
     // Numbers and single letters count items ("2. Name"), they qualify nothing.
     const auto qualifies = [source](const std::string& word) {
         return word.size() > 1 && !std::isdigit(static_cast<unsigned char>(word[0])) &&
-               !IsListed(word, PersonQualifiers()) &&
-               !(source == TextSource::Key && IsListed(word, KeyPrefixes()));
+               !IsListed(word, KnownFieldWords().personQualifiers) &&
+               !(source == TextSource::Key && IsListed(word, KnownFieldWords().keyPrefixes));
     };
     if (match.first > 0 && qualifies(words[match.first - 1]))
         return true;
-    return match.last < words.size() && IsListed(words[match.last], NameLinks());
+    return match.last < words.size() && IsListed(words[match.last], KnownFieldWords().nameLinks);
 }
 
 // Bare names and warnings say what a field is for, like any head word.
