@@ -296,7 +296,7 @@ void WorkAheadTest::aQuestionFromAnUnseenPageHoldsUpNothing()
     }
 
     // Its tab says that it waits; shown, the page asks again, in front, and is filled.
-    WAIT_VERIFY(d1Asked(), kTimeoutMs);
+    WAIT_VERIFY(d1Asked() && TabOf(*window, "D1")->State() == TabState::Filled, kTimeoutMs);
     CBrowserTab* asking = TabOf(*window, "D1");
     QCOMPARE(tabs.tabText(tabs.indexOf(asking)), QStringLiteral("? D1"));
     QVERIFY(tabs.tabToolTip(tabs.indexOf(asking)).contains(QStringLiteral("waits for an answer")));
