@@ -40,7 +40,7 @@ public:
     void SetInBackground(bool inBackground);
     // The page asked a question in the background that the user has not seen.
     bool HasUnansweredQuestion() const { return m_unansweredQuestion; }
-    // Forgets that question: the page is about to be opened again, to ask it in front.
+    // Forgets that question: its tab has been shown, and the page opened again to ask it.
     void ForgetUnansweredQuestion() { m_unansweredQuestion = false; }
     // The document shown is the answer to a form: opening it again would send the form again.
     bool ShowsFormResult() const { return m_showsFormResult; }

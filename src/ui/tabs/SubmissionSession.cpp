@@ -17,6 +17,7 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <QWebChannel>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
