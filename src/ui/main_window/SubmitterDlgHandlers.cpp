@@ -1,4 +1,4 @@
-// The handlers of the main window's controls, menus and timer. Each passes its event on to the
+// The handlers of the main window's controls and menus. Each passes its event on to the
 // part it concerns: the browser's tabs, the current profile, the directory panel.
 #include "page_filling/SentFlags.h"
 #include "profiles/ProfileStore.h"
