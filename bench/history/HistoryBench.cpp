@@ -69,7 +69,7 @@ BENCHMARK(BM_AppendDirectly)->Iterations(kEvents)->UseRealTime();
 void BM_RecordOnTheRecorder(benchmark::State& state)
 {
     const BenchFile file("recorder");
-    CHistoryRecorder recorder(file.Path(), [](const std::string&) {});
+    CHistoryRecorder recorder(file.Path(), [](CHistoryRecorder::Failure, const std::string&) {});
     recorder.WaitUntilIdle();
     int64_t number = 0;
     for (auto _ : state)

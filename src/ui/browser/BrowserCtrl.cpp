@@ -114,7 +114,7 @@ bool CBrowserCtrl::Navigate(const QString& url)
     // The engine reports the start of the load a moment later; until then the old page must
     // not look complete, or the new directory's fields would go into the previous page.
     m_readyState = kReadyStateLoading;
-    load(address);
+    m_page->Open(address);
     return true;
 }
 
@@ -148,6 +148,6 @@ void CBrowserCtrl::OnRenderProcessTerminated(QWebEnginePage::RenderProcessTermin
         return;
     // Reloading a page that brings its renderer down would do so again and again; a plain
     // page of our own breaks that loop and leaves the program usable.
-    m_page->setHtml(QStringLiteral("<html><body><p>This page stopped working. Choose the "
-                                   "directory again to reload it.</p></body></html>"));
+    m_page->OpenHtml(QStringLiteral("<html><body><p>This page stopped working. Choose the "
+                                    "directory again to reload it.</p></body></html>"));
 }

@@ -5,10 +5,8 @@
 #include "ui/browser/PlainTextInput.h"
 
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QMessageBox>
 #include <QPointer>
-#include <QScopedValueRollback>
 #include <QWebEngineNewWindowRequest>
 #include <utility>
 
@@ -46,6 +44,18 @@ bool CBrowserPage::CountsSubmitEvent(bool holdsFilledField) const
     return m_submissionWatch.CountsSubmitEvent(m_documentGeneration, holdsFilledField);
 }
 
+void CBrowserPage::Open(const QUrl& address)
+{
+    emit documentRequested();
+    load(address);
+}
+
+void CBrowserPage::OpenHtml(const QString& html)
+{
+    emit documentRequested();
+    setHtml(html);
+}
+
 bool CBrowserPage::acceptNavigationRequest(const QUrl&, NavigationType type, bool isMainFrame)
 {
     if (!isMainFrame)
@@ -55,10 +65,15 @@ bool CBrowserPage::acceptNavigationRequest(const QUrl&, NavigationType type, boo
     const bool filledFormLeft = m_submissionWatch.CountsNavigation(
         m_documentGeneration, type == NavigationTypeFormSubmitted);
     ++m_documentGeneration;
+    m_unansweredQuestion = false; // the document that asked is gone
     if (filledFormLeft)
         emit armedFormSubmitted();
+    // A redirect keeps the form's answer: a 307 sends the form on.
+    if (type != NavigationTypeRedirect)
+        m_showsFormResult = type == NavigationTypeFormSubmitted;
+    // The program's own loads said so when they began.
     if (type == NavigationTypeBackForward || type == NavigationTypeReload)
-        emit historyNavigationStarted();
+        emit documentRequested();
     return true;
 }
 
@@ -86,20 +101,17 @@ void CBrowserPage::SetInBackground(bool inBackground)
         return;
     for (const QUrl& url : std::exchange(m_heldWindows, {}))
         OpenInDefaultBrowser(url);
-    emit broughtToFront();
 }
 
-bool CBrowserPage::WaitUntilInFront()
+bool CBrowserPage::AnsweredUnseen()
 {
-    if (m_inBackground) {
-        // The engine waits for the answer; so does the page's script, as it would for a dialog
-        // shown at once.
-        const QScopedValueRollback<bool> holding(m_holdingDialog, true);
-        QEventLoop loop;
-        connect(this, &CBrowserPage::broughtToFront, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return !m_inBackground;
+    if (!m_inBackground)
+        return false;
+    // Holding the question would need a nested event loop, in which the engine answers no
+    // other page's script and a dialog the user closes meanwhile cannot return.
+    m_unansweredQuestion = true;
+    emit questionUnanswered();
+    return true;
 }
 
 bool CBrowserPage::AskUser(const QUrl& securityOrigin, const QString& msg, bool withCancel)
@@ -116,19 +128,19 @@ bool CBrowserPage::AskUser(const QUrl& securityOrigin, const QString& msg, bool 
 
 void CBrowserPage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg)
 {
-    if (WaitUntilInFront())
+    if (!AnsweredUnseen())
         AskUser(securityOrigin, msg, false);
 }
 
 bool CBrowserPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg)
 {
-    return WaitUntilInFront() && AskUser(securityOrigin, msg, true);
+    return !AnsweredUnseen() && AskUser(securityOrigin, msg, true);
 }
 
 bool CBrowserPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
                                     const QString& defaultValue, QString* result)
 {
-    if (!WaitUntilInFront())
+    if (AnsweredUnseen())
         return false;
     const std::optional<QString> answer =
         AskForPlainText(m_dialogParent, DialogCaption(securityOrigin), msg, defaultValue);

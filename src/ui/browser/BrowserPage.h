@@ -10,8 +10,9 @@
 class CPageEvents;
 class QWebEngineNewWindowRequest;
 
-// The browser's page: what a web page may ask of the program (dialogs, new windows) and the
-// one navigation the filled form's scripts cannot report, a submission by form.submit().
+// The browser's page: what a web page may ask of the program (dialogs, new windows), the one
+// navigation the filled form's scripts cannot report, a submission by form.submit(), and which
+// documents the program or the user asked for.
 class CBrowserPage final : public QWebEnginePage
 {
     Q_OBJECT
@@ -32,19 +33,30 @@ public:
     void NoteFormDataCollected(bool holdsFilledField);
     // A submit event of the document shown went through: true when it is the filled form's.
     bool CountsSubmitEvent(bool holdsFilledField) const;
-    // A page in a tab the user does not see keeps its dialogs and new windows until the tab is
-    // shown: nobody can answer a question without seeing the page that asks it.
+    // The program opens `address`, or a page of its own made of `html`.
+    void Open(const QUrl& address);
+    void OpenHtml(const QString& html);
+    // A page in a tab the user does not see keeps the windows it opens until the tab is shown.
+    // Nobody can answer a question without seeing the page that asks it, and the engine must
+    // not wait for an answer meanwhile: a question asked in the background is answered at once,
+    // as if cancelled, and the page is to ask it again once it is shown.
     void SetInBackground(bool inBackground);
-    // A dialog of the page waits for its tab to be shown.
-    bool IsHoldingDialog() const { return m_holdingDialog; }
+    // The page asked a question in the background that the user has not seen.
+    bool HasUnansweredQuestion() const { return m_unansweredQuestion; }
+    // Forgets that question: its tab has been shown, and the page opened again to ask it.
+    void ForgetUnansweredQuestion() { m_unansweredQuestion = false; }
+    // The document shown is the answer to a form: opening it again would send the form again.
+    bool ShowsFormResult() const { return m_showsFormResult; }
 
 signals:
     void armedFormSubmitted();
     // The page or one of its frames sent a request of its own (see CPageRequestSpy).
     void requestSent();
-    void broughtToFront();
-    // Back, Forward or Reload: a page the user went to, never one the program opened.
-    void historyNavigationStarted();
+    // The program or the user asked for another document: an address opened, Back, Forward or
+    // Reload. The page's own ways of moving on (links, forms, redirects) are not among them.
+    void documentRequested();
+    // A question was asked in the background and answered for the user.
+    void questionUnanswered();
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -56,8 +68,8 @@ protected:
 private:
     void OnNewWindowRequested(QWebEngineNewWindowRequest& request);
     static void OpenInDefaultBrowser(const QUrl& url);
-    // False when the program is ending before the page's tab was shown.
-    bool WaitUntilInFront();
+    // In the background: notes that the page asked, and says so; the caller answers "cancel".
+    bool AnsweredUnseen();
     bool AskUser(const QUrl& securityOrigin, const QString& msg, bool withCancel);
 
     QWidget* m_dialogParent;
@@ -65,6 +77,7 @@ private:
     uint64_t m_documentGeneration = 0;
     CSubmissionWatch m_submissionWatch;
     bool m_inBackground = false;
-    bool m_holdingDialog = false;
+    bool m_unansweredQuestion = false;
+    bool m_showsFormResult = false;
     QList<QUrl> m_heldWindows; // asked for while in the background
 };

@@ -26,7 +26,7 @@ void CMessageBoxPresenter::ShowMessage(const std::string& text, const std::strin
                                        MessageIcon icon)
 {
     // exec() is application-modal either way: the user answers the box before touching the
-    // main window again, while its nested event loop keeps the main window's timer running.
+    // main window again, while its nested event loop keeps the tabs' timer running.
     QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok, m_owner);
     // Messages quote names from the database, profiles and pages: never markup.

@@ -17,9 +17,9 @@
 #include "ui/profiles/ProfileSelector.h"
 #include "ui/settings/DatabaseSourceDlg.h"
 #include "ui/settings/ProgramSettings.h"
-#include "ui/settings/WorkAheadDlg.h"
 #include "ui/tabs/BrowserTabs.h"
 #include "ui/tabs/SubmissionSession.h"
+#include "ui/tabs/WorkAhead.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace {
 
@@ -100,7 +99,6 @@ void CSubmitterDlg::CreateControls()
 
     m_tabs = new CBrowserTabs({m_database, *m_profile, m_environment.clock, m_presenters.Window()},
                               client);
-    ApplyWorkAhead();
     // The start page does not depend on anything else of the window, and loads while the rest
     // is built and the database is read. It shows the user's work once that is known.
     m_helpPages = new CHelpPages(
@@ -123,6 +121,12 @@ void CSubmitterDlg::CreateControls()
     m_directoryPanel = new CDirectoryListPanel(m_presenters.Window(), client);
     m_directoryPanel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });
+    m_workAhead = new CWorkAhead(
+        *m_tabs, m_environment.UpdateSettings(),
+        [this](const std::string& after, size_t count) {
+            return m_directoryPanel->NextUnsentAfter(after, count);
+        },
+        [this] { return m_profile->HasProfile() && IsDatabaseLoaded(); }, this);
     m_profileCombo = new CProfileSelector(client);
     m_profileCombo->setObjectName(QStringLiteral("profileCombo"));
     m_profileLabel = new QLabel(tr("Profile:"), client);
@@ -138,8 +142,6 @@ void CSubmitterDlg::CreateControls()
         {m_environment.dataFolder.databaseFile, m_environment.dataFolder.UserDirectoriesFile(),
          keepsHistory ? m_environment.dataFolder.HistoryFile() : std::string()},
         CurrentTabBrowser(), m_presenters.Window(), this);
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("submissionTimer"));
     client->installEventFilter(this);
 }
 
@@ -175,7 +177,7 @@ void CSubmitterDlg::CreateMenu()
         CDatabaseSourceDlg(source, this).exec();
     });
     settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
-    settings->addAction(tr("&Work Ahead\u2026"), this, &CSubmitterDlg::OnWorkAhead);
+    settings->addAction(tr("&Work Ahead\u2026"), this, [this] { m_workAhead->Configure(this); });
 
     QMenu* directory = m_directoryCommands->AddMenus();
     directory->addSeparator();
@@ -206,8 +208,8 @@ void CSubmitterDlg::ConnectParts()
             &CSubmitterDlg::OnSelchangeDirectoryList);
     connect(m_profileCombo, &QComboBox::currentIndexChanged, this,
             &CSubmitterDlg::OnSelchangeProfileCombo);
-    connect(m_fillButton, &QPushButton::clicked, this, &CSubmitterDlg::OnFill);
-    connect(m_timer, &QTimer::timeout, this, &CSubmitterDlg::OnTimer);
+    connect(m_fillButton, &QPushButton::clicked, this,
+            [this] { m_tabs->CurrentTab()->Session().FillNow(); });
     connect(m_startup, &CStartupReads::databaseRead, this, &CSubmitterDlg::OnDatabaseRead);
 
     // The assistant's status bar.
@@ -215,8 +217,8 @@ void CSubmitterDlg::ConnectParts()
             &CAssistantStatus::ShowProgress);
     connect(m_directoryPanel, &CDirectoryListPanel::statusReported, m_status,
             &CAssistantStatus::ShowStatus);
-    connect(m_directoryPanel, &CDirectoryListPanel::filterChanged, this,
-            &CSubmitterDlg::KeepNextDirectoriesReady);
+    connect(m_directoryPanel, &CDirectoryListPanel::filterChanged, m_workAhead,
+            &CWorkAhead::Replan);
     connect(m_tabs, &CBrowserTabs::fillReportShown, m_status, &CAssistantStatus::ShowFillReport);
     connect(m_tabs, &CBrowserTabs::pendingResultsChanged, m_status,
             &CAssistantStatus::ShowPendingResults);
@@ -251,14 +253,11 @@ void CSubmitterDlg::ConnectParts()
     connect(m_tabs, &CBrowserTabs::currentTabChanged, this, [this] {
         if (const std::string& directory = m_tabs->CurrentTab()->Directory(); !directory.empty())
             m_directoryPanel->SelectDirectory(directory);
-        KeepNextDirectoriesReady();
     });
 
     // The user's directories and the marks set by hand.
-    connect(m_directoryCommands, &CDirectoryCommands::addressOpening, this, [this] {
-        m_tabs->ShowFreeTab();
-        m_tabs->CurrentTab()->Session().DropPendingFill();
-    });
+    connect(m_directoryCommands, &CDirectoryCommands::addressOpening, m_tabs,
+            &CBrowserTabs::ShowFreeTab);
     connect(m_directoryCommands, &CDirectoryCommands::directorySaved, this,
             [this](const std::string& directory) {
                 m_tabs->CurrentTab()->Session().SetDirectory(directory);
@@ -268,7 +267,7 @@ void CSubmitterDlg::ConnectParts()
             [this] { RebuildDirectoryList(m_profile->Record().name); });
     connect(m_directoryCommands, &CDirectoryCommands::marksChanged, this, [this] {
         MarkDirectoryList(m_profile->Record().name);
-        KeepNextDirectoriesReady();
+        m_workAhead->Replan();
     });
     connect(m_directoryPanel, &CDirectoryListPanel::markRequested, m_history,
             &CHistoryCommands::SetSentByHand);
@@ -276,7 +275,7 @@ void CSubmitterDlg::ConnectParts()
         const std::optional<std::string> selected = m_directoryPanel->SelectedDirectory();
         MarkDirectoryList(m_profile->Record().name);
         m_directoryPanel->SelectDirectory(selected.value_or(std::string()));
-        KeepNextDirectoriesReady();
+        m_workAhead->Replan();
     });
     connect(m_history, &CHistoryCommands::directoryRequested, this,
             [this](const std::string& directory) {

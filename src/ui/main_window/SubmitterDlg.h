@@ -23,9 +23,9 @@ class CHistoryCommands;
 class CProfileSelector;
 class CProgramSettings;
 class CStartupReads;
+class CWorkAhead;
 class QLabel;
 class QPushButton;
-class QTimer;
 
 // Where the main window finds its files and its vendor, and what it tells the time with.
 // The program uses the defaults; tests point them at a temporary folder and a local server.
@@ -92,13 +92,6 @@ private:
     void RebuildDirectoryList(const std::string& markingProfileName);
     // Sets every entry's marker for this profile name; the selection stays.
     void MarkDirectoryList(const std::string& markingProfileName);
-    void OnFill();
-    void OnTimer();
-    void OnWorkAhead();
-    void ApplyWorkAhead();
-    // Tabs kept ready for the directories Next unsent goes to after the current tab's, once the
-    // event loop comes round: a pick, a mark and a tab switch all change which those are.
-    void KeepNextDirectoriesReady();
     // The user's mark of a directory, for a profile, by a result page or by hand.
     void RecordSent(const std::string& profile, const std::string& directory);
     void OnAbout();
@@ -112,17 +105,16 @@ private:
     CCurrentProfile* m_profile = nullptr;
     CDirectoryDatabase m_database;
     CBrowserTabs* m_tabs = nullptr;
+    CWorkAhead* m_workAhead = nullptr; // the tabs kept ready for the next unsent directories
     CHelpPages* m_helpPages = nullptr; // the start page and the Help menu's pages
     CDirectoryListPanel* m_directoryPanel = nullptr;
     CProfileSelector* m_profileCombo = nullptr;
     QLabel* m_profileLabel = nullptr;
     QPushButton* m_fillButton = nullptr;
-    QTimer* m_timer = nullptr;
     CAssistantStatus* m_status = nullptr;
     CDirectoryCommands* m_directoryCommands = nullptr;
     CHistoryCommands* m_history = nullptr;
     CFeedCheckCommands* m_feedCheck = nullptr;
     CDirectoryCheckController* m_directoryCheck = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window
-    bool m_readyTabsDue = false;      // KeepNextDirectoriesReady() is on its way
 };

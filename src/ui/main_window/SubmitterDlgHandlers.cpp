@@ -1,4 +1,4 @@
-// The handlers of the main window's controls, menus and timer. Each passes its event on to the
+// The handlers of the main window's controls and menus. Each passes its event on to the
 // part it concerns: the browser's tabs, the current profile, the directory panel.
 #include "page_filling/SentFlags.h"
 #include "profiles/ProfileStore.h"
@@ -12,10 +12,9 @@
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
-#include "ui/settings/ProgramSettings.h"
-#include "ui/settings/WorkAheadDlg.h"
 #include "ui/tabs/BrowserTabs.h"
 #include "ui/tabs/SubmissionSession.h"
+#include "ui/tabs/WorkAhead.h"
 #include "ui/update/UpdateDialog.h"
 #include "update/UpdateResult.h"
 
@@ -23,12 +22,6 @@
 #include <algorithm>
 #include <utility>
 #include <vector>
-
-namespace {
-
-constexpr int kTimerPeriodMs = 100;
-
-} // namespace
 
 void CSubmitterDlg::OnInitDialog()
 {
@@ -40,7 +33,6 @@ void CSubmitterDlg::OnInitDialog()
     // The list is marked for the profile that is current once the database has been read,
     // which the user may have picked meanwhile.
     m_startup->DeliverWhenRead();
-    m_timer->start(kTimerPeriodMs);
     QTimer::singleShot(0, m_profile, &CCurrentProfile::WarnIfUnsaveable);
     // Said at start, not at every read of the settings.
     if (const QString refusals = m_environment.UpdateSettings().Refusals(); !refusals.isEmpty()) {
@@ -70,7 +62,7 @@ void CSubmitterDlg::OnSelchangeDirectoryList()
     }
     if (const std::optional<std::string> directory = m_directoryPanel->SelectedDirectory()) {
         m_tabs->OpenDirectory(*directory);
-        KeepNextDirectoriesReady();
+        m_workAhead->Replan();
     }
 }
 
@@ -94,7 +86,7 @@ void CSubmitterDlg::RebuildDirectoryList(const std::string& markingProfileName)
 {
     m_directoryPanel->SetDirectories(m_database.DirectoryNames());
     MarkDirectoryList(markingProfileName);
-    KeepNextDirectoriesReady();
+    m_workAhead->Replan();
 }
 
 void CSubmitterDlg::MarkDirectoryList(const std::string& markingProfileName)
@@ -113,16 +105,6 @@ void CSubmitterDlg::MarkDirectoryList(const std::string& markingProfileName)
                                byHand);
 }
 
-void CSubmitterDlg::OnFill()
-{
-    m_tabs->CurrentTab()->Session().FillNow();
-}
-
-void CSubmitterDlg::OnTimer()
-{
-    m_tabs->Tick();
-}
-
 void CSubmitterDlg::RecordSent(const std::string& profile, const std::string& directory)
 {
     // Written to sv.dat at once: a crash or File > Exit must not lose it and invite the user to
@@ -135,40 +117,7 @@ void CSubmitterDlg::RecordSent(const std::string& profile, const std::string& di
         m_directoryPanel->MarkSent(directory, directory == m_tabs->CurrentTab()->Directory());
         m_tabs->MarkSent(directory);
     }
-    KeepNextDirectoriesReady();
-}
-
-void CSubmitterDlg::OnWorkAhead()
-{
-    CProgramSettings settings = m_environment.UpdateSettings();
-    if (CWorkAheadDlg(settings, this).exec() == QDialog::Accepted) {
-        ApplyWorkAhead();
-        KeepNextDirectoriesReady();
-    }
-}
-
-void CSubmitterDlg::ApplyWorkAhead()
-{
-    const CProgramSettings::WorkAhead workAhead = m_environment.UpdateSettings().TabsWorkAhead();
-    m_tabs->SetWorkAhead(workAhead.readyTabs, workAhead.keepFinishedTabs);
-}
-
-void CSubmitterDlg::KeepNextDirectoriesReady()
-{
-    if (std::exchange(m_readyTabsDue, true))
-        return;
-    QTimer::singleShot(0, this, [this] {
-        m_readyTabsDue = false;
-        // Working ahead begins with the user's first directory, and only with a profile whose
-        // values to fill in.
-        const std::string& current = m_tabs->CurrentTab()->Directory();
-        if (m_tabs->ReadyTabsWanted() == 0 || current.empty() || !m_profile->HasProfile() ||
-            !IsDatabaseLoaded())
-            return m_tabs->KeepReady({});
-        // More than wanted: those open in the user's own tabs are passed over.
-        const size_t asked = static_cast<size_t>(m_tabs->ReadyTabsWanted() + m_tabs->count());
-        m_tabs->KeepReady(m_directoryPanel->NextUnsentAfter(current, asked));
-    });
+    m_workAhead->Replan();
 }
 
 void CSubmitterDlg::OnManageProfiles()
@@ -229,9 +178,8 @@ void CSubmitterDlg::OnCheckFeed()
     m_feedCheck->CheckFeed(m_profile->HasProfile() ? &m_profile->Record() : nullptr);
 }
 
-// Help menu. The help pages replace what the tab shown shows, unless its page still waits for
-// its result; the submission state is left alone, so a pending fill still applies to the next
-// page the browser completes.
+// Help menu. The help pages replace what the tab shown shows, and its pending fill, unless its
+// page still waits for its result: then they come in a tab of their own.
 
 void CSubmitterDlg::OnAbout()
 {

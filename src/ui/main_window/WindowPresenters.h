@@ -3,8 +3,8 @@
 #include "ui/main_window/MessageBoxPresenter.h"
 
 // Where the main window's messages go: boxes over the window, and the directory database's
-// boxes, which have no owner so that the window's timer and commands keep running under them.
-// A test stands in for either.
+// boxes, which have no owner so that the tabs' timer and the window's commands keep running under
+// them. A test stands in for either.
 class CWindowPresenters final
 {
 public:

@@ -94,6 +94,8 @@ CBrowserTab::CBrowserTab(const SessionContext& context, QWidget* parent)
         }
     });
     connect(m_browser, &QWebEngineView::titleChanged, this, &CBrowserTab::stateChanged);
+    connect(m_browser->GetDocument(), &CBrowserPage::questionUnanswered, this,
+            &CBrowserTab::stateChanged);
 }
 
 const std::string& CBrowserTab::Directory() const
@@ -111,13 +113,14 @@ bool CBrowserTab::HasPendingResult() const
     return m_session->HasPendingResult();
 }
 
-bool CBrowserTab::IsHoldingDialog() const
+bool CBrowserTab::HasUnansweredQuestion() const
 {
-    return m_browser->GetDocument()->IsHoldingDialog() || !m_heldQuestions.empty();
+    return m_browser->GetDocument()->HasUnansweredQuestion();
 }
 
 void CBrowserTab::OpenDirectory(const std::string& directory)
 {
+    m_note.clear();
     m_session->OpenDirectory(directory);
 }
 
@@ -134,9 +137,35 @@ void CBrowserTab::SetInFront(bool inFront)
     m_browser->GetDocument()->SetInBackground(!inFront);
     if (!inFront)
         return;
-    m_keptReady = false;
-    RunAll(m_heldReports);
+    OnShown();
     RunAll(m_heldQuestions);
+}
+
+void CBrowserTab::OnShown()
+{
+    const bool keptReady = std::exchange(m_keptReady, false);
+    CBrowserPage* page = m_browser->GetDocument();
+    const bool asked = page->HasUnansweredQuestion();
+    page->ForgetUnansweredQuestion();
+    // Its form is never shown, nor sent, with values or by rules other than the current ones.
+    if (keptReady && !m_session->IsOpenedForCurrentProfile())
+        return Reopen(tr("Opened again: it had been filled for another profile, or by rules "
+                         "that changed since."));
+    const bool directoryForm = m_state == TabState::Loading || m_state == TabState::Filled;
+    if (asked && directoryForm)
+        return Reopen({});
+    // Opened again, a form's answer would send the form a second time.
+    if (asked && !page->ShowsFormResult())
+        page->triggerAction(QWebEnginePage::Reload);
+    RunAll(m_heldReports);
+}
+
+void CBrowserTab::Reopen(const QString& note)
+{
+    m_heldReports.clear();
+    OpenDirectory(Directory());
+    m_note = note;
+    emit stateChanged();
 }
 
 void CBrowserTab::WhenShown(std::function<void()> report)
@@ -163,19 +192,28 @@ void CBrowserTab::MarkSent(const std::string& directory)
 
 QString CBrowserTab::Title() const
 {
+    const QString asking = HasUnansweredQuestion() ? QStringLiteral("? ") : QString();
     if (m_state == TabState::Page || Directory().empty())
-        return m_browser->title();
-    return StatePrefix(m_state) + QString::fromStdString(Directory());
+        return asking + m_browser->title();
+    return (asking.isEmpty() ? StatePrefix(m_state) : asking) + QString::fromStdString(Directory());
 }
 
 QString CBrowserTab::ToolTip() const
 {
-    if (m_state == TabState::Page || Directory().empty())
-        return m_browser->url().toString();
-    QString tip = QString::fromStdString(Directory()) + QStringLiteral(": ") + StateWords(m_state);
-    if (m_fillReport)
-        tip += QLatin1Char('\n') + QString::fromStdString(DescribeFill(*m_fillReport).text);
-    return tip;
+    QStringList lines;
+    if (m_state == TabState::Page || Directory().empty()) {
+        lines.append(m_browser->url().toString());
+    } else {
+        lines.append(QString::fromStdString(Directory()) + QStringLiteral(": ") +
+                     StateWords(m_state));
+        if (m_fillReport)
+            lines.append(QString::fromStdString(DescribeFill(*m_fillReport).text));
+    }
+    if (HasUnansweredQuestion())
+        lines.append(tr("Its page waits for an answer: it asks again when you come to this tab."));
+    if (!m_note.isEmpty())
+        lines.append(m_note);
+    return lines.join(QLatin1Char('\n'));
 }
 
 void CBrowserTab::SetState(TabState state)

@@ -37,7 +37,9 @@ struct SessionContext
 
 // One tab: a page and its own submission session. A tab may be opened ahead in the background
 // for a directory the user is expected to come to; it loads and fills its page there, and
-// holds what it would report (and any question the page asks) until it is shown.
+// holds what it would report until it is shown. A question its page asks there is answered at
+// once for the user, and the page opened again once shown, to ask it in front; so is a page
+// kept ready for a profile or by rules that changed since.
 class CBrowserTab final : public QWidget
 {
     Q_OBJECT
@@ -54,8 +56,10 @@ public:
     // Its directory's submission has come to an end: sent, or read as not confirmed.
     bool IsFinished() const;
     bool HasPendingResult() const;
-    // A dialog of its page, or a question about its result, waits for the tab to be shown.
-    bool IsHoldingDialog() const;
+    // A question about its result waits for the tab to be shown.
+    bool IsHoldingDialog() const { return !m_heldQuestions.empty(); }
+    // Its page asked a question while the tab was in the background, unseen.
+    bool HasUnansweredQuestion() const;
     // Its page is not to be replaced: a result is still to be read, or a question answered.
     bool IsBusy() const { return HasPendingResult() || IsHoldingDialog(); }
     // The fill report of the page shown, until the tab's page moves on to another document.
@@ -84,12 +88,19 @@ signals:
 private:
     void SetState(TabState state);
     void OnFilled(const FillReport& report);
+    // Shown: a page kept ready that was filled for what has changed since, or one that asked
+    // a question unseen, is opened again.
+    void OnShown();
+    // Opens its directory's page anew, dropping what the last opening would report; `note`
+    // tells the user why.
+    void Reopen(const QString& note);
 
     CBrowserCtrl* m_browser = nullptr;
     CSubmissionSession* m_session = nullptr;
     TabState m_state = TabState::Page;
     bool m_keptReady = false;
     bool m_inFront = false;
+    QString m_note; // why the page was opened again, for the tooltip
     std::optional<FillReport> m_fillReport;
     std::vector<std::function<void()>> m_heldReports;   // until first shown
     std::vector<std::function<void()>> m_heldQuestions; // until next in front

@@ -11,12 +11,14 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTabBar>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
 
 // How long closing the window waits for result pages being read, all tabs together.
 constexpr int kResultReadWaitMs = 2000;
+constexpr int kTickMs = 100;
 
 // Passes a session's report on as the tabs' own, once `when` lets it: a tab kept ready holds
 // its reports until the user comes to it.
@@ -45,6 +47,10 @@ CBrowserTabs::CBrowserTabs(SessionContext context, QWidget* parent)
     connect(this, &QTabWidget::tabCloseRequested, this, &CBrowserTabs::CloseTab);
     connect(this, &QTabWidget::currentChanged, this, &CBrowserTabs::OnCurrentChanged);
     AddTab(0);
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("submissionTimer"));
+    connect(timer, &QTimer::timeout, this, &CBrowserTabs::Tick);
+    timer->start(kTickMs);
 
     auto* close = new QAction(tr("Close &Tab"), this);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
@@ -119,11 +125,6 @@ void CBrowserTabs::ShowFreeTab()
 
 void CBrowserTabs::KeepReady(const std::vector<std::string>& directories)
 {
-    // A tab kept ready whose page waits for an answer keeps that page until the user gives it:
-    // like the user's own tabs, it is nobody's to reuse.
-    const auto reusable = [](const CBrowserTab& tab) {
-        return tab.IsKeptReady() && !tab.IsHoldingDialog();
-    };
     std::vector<std::string> wanted;
     for (const std::string& directory : directories) {
         if (static_cast<int>(wanted.size()) == m_readyTabsWanted)
@@ -131,13 +132,13 @@ void CBrowserTabs::KeepReady(const std::vector<std::string>& directories)
         // A directory open in a tab of the user's is never loaded a second time, and one the
         // database would complain about waits until the user comes to it and can be told.
         const CBrowserTab* tab = TabFor(directory);
-        if (tab ? reusable(*tab) : OpensUnasked(directory))
+        if (tab ? tab->IsKeptReady() : OpensUnasked(directory))
             wanted.push_back(directory);
     }
     std::vector<CBrowserTab*> ready;
     std::vector<std::string> held;
     for (CBrowserTab* tab : Tabs()) {
-        if (reusable(*tab)) {
+        if (tab->IsKeptReady()) {
             ready.push_back(tab);
             held.push_back(tab->Directory());
         }
@@ -176,7 +177,7 @@ void CBrowserTabs::CloseTab(int index)
     CBrowserTab* tab = TabAt(index);
     if (!tab || count() == 1)
         return;
-    // Its page waits for an answer that only the tab shown can give.
+    // A question about its result waits for an answer that only the tab shown can give.
     if (tab->IsHoldingDialog()) {
         setCurrentIndex(index);
         return;

@@ -17,7 +17,8 @@ class QAction;
 // current tab as in a single browser; a tab whose form went off keeps reading its result page
 // after the user has moved on, and tabs kept ready hold the next directories already loaded and
 // filled. What the sessions report reaches the window through this one object, in the order it
-// happened, and what a tab kept ready would report waits until the user comes to it.
+// happened, and what a tab kept ready would report waits until the user comes to it. A timer
+// ("submissionTimer") ticks every session ten times a second.
 class CBrowserTabs final : public QTabWidget
 {
     Q_OBJECT
@@ -53,8 +54,6 @@ public:
     // Close Tab, Next Tab and Previous Tab, for the window's menu and keys.
     QList<QAction*> Commands() const { return m_commands; }
 
-    // The 100 ms tick of every session.
-    void Tick();
     // Closing waits, for a short while at most, for the result pages still to be read.
     void WaitForPendingResults();
 
@@ -79,6 +78,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The 100 ms tick of every session.
+    void Tick();
     CBrowserTab* AddTab(int index);
     CBrowserTab* TabAt(int index) const;
     CBrowserTab* TabFor(const std::string& directory) const;

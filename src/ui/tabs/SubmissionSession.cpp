@@ -18,11 +18,14 @@
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QWebChannel>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -38,6 +41,15 @@ std::string ApplicationName()
 constexpr int kConfirmationWatchMs = 5000;
 // How long the page's scripts may take to look through the document and its frames once.
 constexpr int kConfirmationLookMs = 3000;
+
+bool SameFields(const std::vector<FormField>& a, const std::vector<FormField>& b)
+{
+    const auto key = [](const FormField& field) {
+        return std::tie(field.name, field.type, field.index, field.value);
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&key](const FormField& x, const FormField& y) { return key(x) == key(y); });
+}
 
 // A handle that runs `action` once its last copy is gone.
 std::shared_ptr<void> OnRelease(std::function<void()> action)
@@ -56,10 +68,12 @@ CSubmissionSession::CSubmissionSession(CBrowserCtrl& browser, const CDirectoryDa
     InstallSubmitEventSink();
     connect(m_browser.PageEvents(), &CPageEvents::pageReady, this,
             &CSubmissionSession::OnPageReady);
-    // Only the page opened for the directory is filled by itself, never one the user went to
-    // meanwhile.
-    connect(m_browser.GetDocument(), &CBrowserPage::historyNavigationStarted, this,
-            &CSubmissionSession::DropPendingFill);
+    // Only the document opened for the directory is filled by itself, never one the user or
+    // another part of the program asked for meanwhile (a help page, an address, Back, Reload).
+    connect(m_browser.GetDocument(), &CBrowserPage::documentRequested, this, [this] {
+        if (!m_openingOwnPage)
+            m_fillPending = false;
+    });
 }
 
 void CSubmissionSession::InstallSubmitEventSink()
@@ -87,7 +101,14 @@ void CSubmissionSession::OpenDirectory(const std::string& directory)
                                                               m_profile.Record().subcat);
     m_fillDocument = m_browser.GetDocument()->DocumentGeneration();
     m_fillUrl = QUrl(QString::fromStdString(url));
-    const bool opening = m_browser.Navigate(QString::fromStdString(url));
+    m_openedFor = m_profile.HasProfile() ? m_profile.Record().name : std::string();
+    m_openedAddress = url;
+    m_filledWith.reset();
+    bool opening = false;
+    {
+        const QScopedValueRollback<bool> own(m_openingOwnPage, true);
+        opening = m_browser.Navigate(QString::fromStdString(url));
+    }
     if (!opening && !url.empty()) {
         m_presenter.ShowMessage(NotWebAddressMessage(m_directory, url), "Error",
                                 MessageIcon::Exclamation);
@@ -138,13 +159,29 @@ void CSubmissionSession::OnPageReady(const QUrl& url)
     FillCurrentPage(*page, false);
 }
 
-void CSubmissionSession::FillCurrentPage(CBrowserPage& page, bool byButton)
+bool CSubmissionSession::IsOpenedForCurrentProfile() const
+{
+    if (!m_profile.HasProfile() || m_profile.Record().name != m_openedFor)
+        return false;
+    const ProfileRecord& profile = m_profile.Record();
+    if (m_database.QuietSubmitPage(m_directory, profile.cat, profile.subcat) != m_openedAddress)
+        return false;
+    return !m_filledWith || SameFields(*m_filledWith, ComposedFields());
+}
+
+std::vector<FormField> CSubmissionSession::ComposedFields() const
 {
     const ProfileRecord& profile = m_profile.Record();
     std::vector<FormField> fields;
     m_database.GetDirectoryItems(m_directory, profile.cat, profile.subcat, fields);
     for (FormField& field : fields)
         field.value = ComposeFieldValue(field.value, profile);
+    return fields;
+}
+
+void CSubmissionSession::FillCurrentPage(CBrowserPage& page, bool byButton)
+{
+    const std::vector<FormField>& fields = m_filledWith.emplace(ComposedFields());
     const int total = static_cast<int>(fields.size());
     CPageFiller(page).Fill(fields, this,
                            [this, byButton, directory = m_directory, total,

@@ -3,6 +3,7 @@
 #include "common/MessagePresenter.h"
 #include "common/MillisecondClock.h"
 #include "page_filling/BackgroundSendWatch.h"
+#include "directory_db/FormField.h"
 #include "page_filling/FillReport.h"
 
 #include <QDeadlineTimer>
@@ -10,7 +11,9 @@
 #include <QUrl>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 class CBrowserCtrl;
 class CBrowserPage;
@@ -54,8 +57,9 @@ public:
     void OnFormSentInBackground();
     // The page shown now belongs to `directory` (a directory saved under a new name).
     void SetDirectory(const std::string& directory) { m_directory = directory; }
-    // The user goes to a page of their own: the pending fill is not for it.
-    void DropPendingFill() { m_fillPending = false; }
+    // Whether the page was opened, and filled, for the current profile by the directory's rules
+    // as they are now: a page kept ready for later may have been filled before either changed.
+    bool IsOpenedForCurrentProfile() const;
     // A confirmation page being read may still bring a sent mark: closing waits for the reads,
     // with the event loop running, until `deadline` at the latest.
     void WaitForPageReads(QDeadlineTimer deadline);
@@ -96,6 +100,8 @@ private:
     void OnSubmitCancelled();
     void OnPageRequest();
     void OnPageReadSettled(const std::string& directory);
+    // The directory's fields with the current profile's values: what a fill puts in.
+    std::vector<FormField> ComposedFields() const;
 
     CBrowserCtrl& m_browser;
     const CDirectoryDatabase& m_database;
@@ -104,6 +110,10 @@ private:
     MessagePresenter& m_presenter;
     std::string m_directory;
     bool m_fillPending = false;
+    bool m_openingOwnPage = false; // while the session itself asks the browser for a page
+    std::string m_openedFor;       // the profile the page was opened for
+    std::string m_openedAddress;   // the address the directory's rules gave for it
+    std::optional<std::vector<FormField>> m_filledWith; // what the program's fill put in
     uint64_t m_fillDocument = 0; // the page's document generation when the fill was armed
     QUrl m_fillUrl;              // the address the fill's page was opened at
     bool m_submitted = false;

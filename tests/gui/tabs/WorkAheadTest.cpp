@@ -1,17 +1,23 @@
 // Tabs over the browser: the next unsent directories loaded and filled ahead of the user, and
 // result pages read in tabs the user has left.
+#include "directory_db/UserDirectoryFile.h"
 #include "support/BrowserDriver.h"
-#include "support/MessageBoxWatcher.h"
+#include "support/ModalDialogDriver.h"
 #include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
+#include "ui/directory_editor/DirectoryCommands.h"
 #include "ui/directory_panel/DirectoryListPanel.h"
+#include "ui/profiles/ProfilesConfigurator.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -19,20 +25,22 @@ constexpr int kTimeoutMs = BrowserDriver::kTimeoutMs;
 
 // Directories "D0" … "D4" in this order, each with a form of its own and a result page that
 // thanks that directory by name, which is its confirmation text. The page of `asking`, if any,
-// asks the user something as it loads.
+// asks the user something (`question`: alert, confirm or prompt) as it loads. Ann is the
+// current profile, Bob another.
 class FiveDirectories
 {
 public:
     explicit FiveDirectories(std::initializer_list<std::string> sent = {},
-                             const std::string& asking = {})
+                             const std::string& asking = {}, const std::string& question = "alert")
     {
-        env.server.server.Get(R"(/form/(D\d))", [asking](const httplib::Request& request,
-                                                         httplib::Response& response) {
+        env.server.server.Get(R"(/form/(D\d))", [asking, question](const httplib::Request& request,
+                                                                   httplib::Response& response) {
             const std::string name = request.matches[1];
-            const std::string question =
-                name == asking ? "<script>alert('A question from " + name + "')</script>" : "";
+            const std::string ask =
+                name == asking ? "<script>" + question + "('A question from " + name + "')</script>"
+                               : "";
             response.set_content("<html><body><form action=\"/result/" + name +
-                                     "\" method=\"post\"><input name=\"title\">" + question +
+                                     "\" method=\"post\"><input name=\"title\">" + ask +
                                      "<button id=\"send\">Send</button></form></body></html>",
                                  "text/html");
         });
@@ -51,8 +59,8 @@ public:
                            "type=\"edit\"/></directory>\n";
         }
         env.WriteProgramFile("dirdata.xml", directories + "</r>\n");
-        env.WriteProgramFile("sv.dat",
-                             StateFileLines({"Ann", "1"}) + ProfileBlock("Ann", "", sent));
+        env.WriteProgramFile("sv.dat", StateFileLines({"Ann", "2"}) +
+                                           ProfileBlock("Ann", "", sent) + ProfileBlock("Bob", ""));
     }
 
     std::unique_ptr<CSubmitterDlg> Open() { return OpenShownWindow(env.Environment()); }
@@ -67,6 +75,36 @@ public:
     }
 
     SubmitterTestEnvironment env;
+};
+
+// Answers the next question a page asks in front (an alert's or a confirm's box, a prompt's
+// dialog) from inside its own event loop, and keeps its text.
+class PageQuestionAnswerer
+{
+public:
+    PageQuestionAnswerer()
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] { Poll(); });
+        m_poll.start(5);
+    }
+
+    std::optional<QString> asked;
+
+private:
+    void Poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            asked = box->text();
+        else if (auto* input = qobject_cast<QInputDialog*>(modal))
+            asked = input->labelText();
+        else
+            return;
+        m_poll.stop();
+        qobject_cast<QDialog*>(modal)->accept();
+    }
+
+    QTimer m_poll;
 };
 
 // The directories of the window's tabs, in the tab bar's order.
@@ -111,7 +149,10 @@ private slots:
     void readyTabsHoldTheNextUnsentDirectoriesEachLoadedOnce();
     void resultsAreReadForEachTabAfterTheUserMovedOn();
     void withWorkingAheadOffOnePageServesEveryDirectory();
-    void aBackgroundPageAsksOnlyOnceItsTabIsShown();
+    void aQuestionFromAnUnseenPageHoldsUpNothing_data();
+    void aQuestionFromAnUnseenPageHoldsUpNothing();
+    void aReadyTabIsShownOnlyForWhatItWasFilledFor_data();
+    void aReadyTabIsShownOnlyForWhatItWasFilledFor();
     void keysGoFromTabToTabAndCloseAnyButTheLast();
     void aPageOfTheUsersOwnNeverReplacesOneWaitingForItsResult();
 };
@@ -205,36 +246,124 @@ void WorkAheadTest::withWorkingAheadOffOnePageServesEveryDirectory()
     QCOMPARE(Inspect(*window).FillStatus()->text(), QString());
 }
 
-void WorkAheadTest::aBackgroundPageAsksOnlyOnceItsTabIsShown()
+void WorkAheadTest::aQuestionFromAnUnseenPageHoldsUpNothing_data()
 {
-    FiveDirectories site({}, "D2");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("alert") << "alert";
+    QTest::newRow("confirm") << "confirm";
+    QTest::newRow("prompt") << "prompt";
+}
+
+void WorkAheadTest::aQuestionFromAnUnseenPageHoldsUpNothing()
+{
+    QFETCH(QString, question);
+    FiveDirectories site({}, "D1", question.toStdString());
     site.env.SetReadyTabs(2);
     auto window = site.Open();
-    // The page's question holds up the event loop it arrives in, as a dialog does: the user's
-    // part is played from inside it.
-    bool askedUnseen = false;
-    bool shownByClosing = false;
-    QTimer user;
-    connect(&user, &QTimer::timeout, this, [&] {
-        CBrowserTab* tab = TabOf(*window, "D2");
-        if (!tab || !tab->IsHoldingDialog())
-            return;
-        user.stop();
-        askedUnseen = QApplication::activeModalWidget() == nullptr;
-        // Closing that tab shows it instead: its question is still to be answered.
-        Inspect(*window).Tabs()->CloseTab(Inspect(*window).Tabs()->indexOf(tab));
-        shownByClosing = Inspect(*window).Tabs()->CurrentTab() == tab;
-    });
-    user.start(5);
-    MessageBoxWatcher watcher;
+    CBrowserTabs& tabs = *Inspect(*window).Tabs();
+    const auto d1Asked = [&window] {
+        return TabOf(*window, "D1") && TabOf(*window, "D1")->HasUnansweredQuestion();
+    };
+    {
+        // A question that held up the event loop would keep the dialog below from returning
+        // until its tab was shown: the user finds it at last.
+        bool rescued = false;
+        QTimer rescue;
+        rescue.setSingleShot(true);
+        connect(&rescue, &QTimer::timeout, this, [&] {
+            rescued = true;
+            if (CBrowserTab* tab = TabOf(*window, "D1"))
+                tabs.setCurrentWidget(tab);
+        });
+        rescue.start(2 * kTimeoutMs);
+        PageQuestionAnswerer rescuedQuestion;
+
+        // The user picks D0 and opens Manage Profiles while D1's page loads in the background
+        // and asks; the page shown still answers its scripts, and the dialog, closed, returns
+        // at once.
+        Inspect(*window).PickDirectoryRow(0);
+        std::optional<QVariant> answer;
+        ModalDialogDriver<CProfilesConfigurator> profiles([&](CProfilesConfigurator& dialog) {
+            if (WaitUntil(d1Asked, kTimeoutMs))
+                answer = BrowserDriver(tabs.CurrentBrowser()).Run(QStringLiteral("6 * 7"));
+            dialog.reject();
+        });
+        window->OnManageProfiles();
+        QVERIFY(profiles.acted);
+        QVERIFY(!rescued);
+        QCOMPARE(answer.value_or(QVariant()).toInt(), 42);
+        QCOMPARE(tabs.CurrentTab()->Directory(), std::string("D0"));
+    }
+
+    // Its tab says that it waits; shown, the page asks again, in front, and is filled.
+    WAIT_VERIFY(d1Asked() && TabOf(*window, "D1")->State() == TabState::Filled, kTimeoutMs);
+    CBrowserTab* asking = TabOf(*window, "D1");
+    QCOMPARE(tabs.tabText(tabs.indexOf(asking)), QStringLiteral("? D1"));
+    QVERIFY(tabs.tabToolTip(tabs.indexOf(asking)).contains(QStringLiteral("waits for an answer")));
+    PageQuestionAnswerer user;
+    tabs.setCurrentWidget(asking);
+    WAIT_COMPARE(user.asked, std::optional(QStringLiteral("A question from D1")), kTimeoutMs);
+    WAIT_COMPARE(asking->State(), TabState::Filled, kTimeoutMs);
+    QVERIFY(!asking->HasUnansweredQuestion());
+}
+
+void WorkAheadTest::aReadyTabIsShownOnlyForWhatItWasFilledFor_data()
+{
+    QTest::addColumn<bool>("byImport");    // else another profile is picked
+    QTest::addColumn<QString>("asking");   // the directory whose page asks a question, if any
+    QTest::addColumn<QString>("value");    // what D1's title field holds once shown
+    QTest::addColumn<bool>("openedAgain"); // its tab was kept and says why it loaded anew
+
+    QTest::newRow("another profile") << false << ""
+                                     << "Bob title" << false;
+    QTest::newRow("another profile, its page asking") << false << "D1"
+                                                      << "Bob title" << false;
+    QTest::newRow("its rules replaced") << true << ""
+                                        << "Ann@example.com" << true;
+    QTest::newRow("its rules replaced, its page asking") << true << "D1"
+                                                         << "Ann@example.com" << true;
+}
+
+void WorkAheadTest::aReadyTabIsShownOnlyForWhatItWasFilledFor()
+{
+    QFETCH(bool, byImport);
+    QFETCH(QString, asking);
+    QFETCH(QString, value);
+    QFETCH(bool, openedAgain);
+    FiveDirectories site({}, asking.toStdString());
+    site.env.SetReadyTabs(1);
+    auto window = site.Open();
+    CBrowserTabs& tabs = *Inspect(*window).Tabs();
+    PageQuestionAnswerer user;
 
     Inspect(*window).PickDirectoryRow(0);
-    WAIT_VERIFY(watcher.seen.has_value(), kTimeoutMs);
-    QVERIFY(askedUnseen);
-    QVERIFY(shownByClosing);
-    QCOMPARE(watcher.seen->text, QStringLiteral("A question from D2"));
-    // Answered, the page loads on and is filled as any other.
-    WAIT_COMPARE(TabOf(*window, "D2")->State(), TabState::Filled, kTimeoutMs);
+    WAIT_VERIFY(TabOf(*window, "D1") && TabOf(*window, "D1")->State() == TabState::Filled,
+                kTimeoutMs);
+    if (byImport) {
+        // A list the user imports takes D1's place: its title field gets the e-mail now.
+        DirectoryRecord record{.name = "D1", .submitUrl = site.env.server.Url("/form/D1")};
+        record.confirmation = "Thanks, D1";
+        record.items = {{.name = "title", .type = FieldType::Edit, .value = "#email#"}};
+        QVERIFY(window->findChild<CDirectoryCommands*>()->ChangeUserDirectories(
+            [&record](CUserDirectoryFile& file) { file.Put(record); }));
+    } else {
+        Inspect(*window).ProfileCombo()->setCurrentIndex(
+            Inspect(*window).ProfileCombo()->findText(QStringLiteral("Bob")));
+        QCOMPARE(Inspect(*window).CurrentProfile().name, std::string("Bob"));
+    }
+    WAIT_VERIFY(TabOf(*window, "D1") && TabOf(*window, "D1")->State() == TabState::Filled,
+                kTimeoutMs);
+
+    CBrowserTab* shown = TabOf(*window, "D1");
+    tabs.setCurrentWidget(shown);
+    WAIT_COMPARE(shown->State(), TabState::Filled, kTimeoutMs);
+    QCOMPARE(BrowserDriver(*shown->Browser())
+                 .RunText(QStringLiteral("document.querySelector('[name=title]').value")),
+             value);
+    // A page that asked in the background asks again, in front.
+    QCOMPARE(user.asked.has_value(), !asking.isEmpty());
+    QCOMPARE(tabs.tabToolTip(tabs.indexOf(shown)).contains(QStringLiteral("Opened again")),
+             openedAgain);
 }
 
 void WorkAheadTest::keysGoFromTabToTabAndCloseAnyButTheLast()
