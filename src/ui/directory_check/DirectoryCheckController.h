@@ -55,7 +55,9 @@ public:
     bool IsChecking() const { return m_worker.joinable(); }
 
 signals:
-    void resultsArrived(const std::vector<DirectoryCheckResult>& results);
+    // `justChecked`: found by a check of this session, at the addresses the directories have
+    // now; else read from the file, perhaps found at addresses they had before.
+    void resultsArrived(const std::vector<DirectoryCheckResult>& results, bool justChecked);
     // The repair's page has loaded: the window offers to learn it as this directory.
     void addThisPageRequested(const std::string& directory);
 
@@ -75,7 +77,7 @@ private:
     // Shows what the worker found since last time; false when it found nothing.
     bool ShowUnshown();
     void OnFinished(unsigned generation, bool cancelled, size_t skipped, const QString& problem);
-    void Keep(const std::vector<DirectoryCheckResult>& results);
+    void Keep(const std::vector<DirectoryCheckResult>& results, bool justChecked);
     void StopRepair();
     void OnRepairPageLoaded(bool ok);
 

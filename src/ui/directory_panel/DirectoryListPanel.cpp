@@ -99,6 +99,11 @@ void CDirectoryListPanel::SetUserDirectoryTest(UserDirectoryTest test)
     m_model->SetUserDirectoryTest(std::move(test));
 }
 
+void CDirectoryListPanel::SetAddressLookup(AddressLookup lookup)
+{
+    m_model->SetAddressLookup(std::move(lookup));
+}
+
 void CDirectoryListPanel::OfferWhenEmpty(QList<QAction*> commands)
 {
     m_emptyListHint->SetCommands(std::move(commands));
@@ -174,9 +179,10 @@ void CDirectoryListPanel::FocusSearch()
     m_searchBox->selectAll();
 }
 
-void CDirectoryListPanel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results)
+void CDirectoryListPanel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results,
+                                            bool justChecked)
 {
-    m_model->MergeCheckResults(results);
+    m_model->MergeCheckResults(results, justChecked);
 }
 
 size_t CDirectoryListPanel::DirectoryCount() const

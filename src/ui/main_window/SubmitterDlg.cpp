@@ -123,6 +123,11 @@ void CSubmitterDlg::CreateControls()
     m_directoryPanel = new CDirectoryListPanel(m_presenters.Window(), client);
     m_directoryPanel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });
+    // Where a pick would open the page, which is where a check found what it found.
+    m_directoryPanel->SetAddressLookup([this](const std::string& name) {
+        const ProfileRecord& profile = m_profile->Record();
+        return m_database.QuietSubmitPage(name, profile.cat, profile.subcat);
+    });
     m_profileCombo = new CProfileSelector(client);
     m_profileCombo->setObjectName(QStringLiteral("profileCombo"));
     m_profileLabel = new QLabel(tr("Profile:"), client);

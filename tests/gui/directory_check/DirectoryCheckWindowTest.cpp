@@ -34,11 +34,13 @@ int64_t UtcMs(int year, int month, int day)
     return QDateTime(QDate(year, month, day), QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();
 }
 
-DirectoryCheckResult Result(const std::string& name, DirectoryCheckStatus status,
-                            const std::string& message, int64_t checkedUtcMs)
+DirectoryCheckResult Result(const std::string& name, const std::string& address,
+                            DirectoryCheckStatus status, const std::string& message,
+                            int64_t checkedUtcMs)
 {
     DirectoryCheckResult result;
     result.name = name;
+    result.address = address;
     result.status = status;
     result.message = message;
     result.checkedUtcMs = checkedUtcMs;
@@ -167,13 +169,14 @@ void DirectoryCheckWindowTest::showsKeptProblemsMutedWithTheirTooltip()
                                                   Directory("Gone", m_env->server.Url("/gone")),
                                                   Directory("Down", "http://down.invalid/"),
                                                   Directory("Moved", m_env->server.Url("/old"))}));
-    KeepResults(
-        {Result("Fine", DirectoryCheckStatus::Ok, "", UtcMs(thisYear, 1, 15)),
-         Result("Gone", DirectoryCheckStatus::NotFound, "Not found (404)", UtcMs(thisYear, 1, 15)),
-         Result("Down", DirectoryCheckStatus::Unreachable, "The server name could not be found.",
-                UtcMs(thisYear - 1, 3, 3)),
-         Result("Moved", DirectoryCheckStatus::Moved, "Moved to http://elsewhere/.",
-                UtcMs(thisYear, 1, 15))});
+    KeepResults({Result("Fine", m_env->server.Url("/form"), DirectoryCheckStatus::Ok, "",
+                        UtcMs(thisYear, 1, 15)),
+                 Result("Gone", m_env->server.Url("/gone"), DirectoryCheckStatus::NotFound,
+                        "Not found (404)", UtcMs(thisYear, 1, 15)),
+                 Result("Down", "http://down.invalid/", DirectoryCheckStatus::Unreachable,
+                        "The server name could not be found.", UtcMs(thisYear - 1, 3, 3)),
+                 Result("Moved", m_env->server.Url("/old"), DirectoryCheckStatus::Moved,
+                        "Moved to http://elsewhere/.", UtcMs(thisYear, 1, 15))});
     OpenWindow();
     QVERIFY(WaitForCheckStatus(QStringLiteral("Gone [not sent]")));
 
@@ -214,19 +217,28 @@ void DirectoryCheckWindowTest::showsKeptProblemsMutedWithTheirTooltip()
 
 void DirectoryCheckWindowTest::nextUnsentSkipsDirectoriesFoundDead()
 {
-    m_env->WriteProgramFile("dirdata.xml",
-                            DirectoryDatabaseXml({Directory("First", m_env->server.Url("/form")),
-                                                  Directory("Gone", m_env->server.Url("/gone")),
-                                                  Directory("Down", "http://down.invalid/"),
-                                                  Directory("Slow", m_env->server.Url("/form")),
-                                                  Directory("Last", m_env->server.Url("/form"))}));
+    m_env->WriteProgramFile(
+        "dirdata.xml", DirectoryDatabaseXml({Directory("First", m_env->server.Url("/form")),
+                                             Directory("Gone", m_env->server.Url("/gone")),
+                                             Directory("Down", "http://down.invalid/"),
+                                             Directory("Readdressed", m_env->server.Url("/form")),
+                                             Directory("Slow", m_env->server.Url("/form")),
+                                             Directory("Last", m_env->server.Url("/form"))}));
     const int64_t now = SystemUtcMilliseconds();
-    KeepResults({Result("Gone", DirectoryCheckStatus::NotFound, "Not found (404)", now),
-                 Result("Down", DirectoryCheckStatus::Unreachable, "No host.", now),
-                 // A timeout may pass: the directory is still worth a try.
-                 Result("Slow", DirectoryCheckStatus::Timeout, "No answer.", now)});
+    KeepResults(
+        {Result("Gone", m_env->server.Url("/gone"), DirectoryCheckStatus::NotFound,
+                "Not found (404)", now),
+         Result("Down", "http://down.invalid/", DirectoryCheckStatus::Unreachable, "No host.", now),
+         // Found gone at the address it had before an update: that says nothing of the
+         // address it has now.
+         Result("Readdressed", m_env->server.Url("/gone"), DirectoryCheckStatus::NotFound,
+                "Not found (404)", now),
+         // A timeout may pass: the directory is still worth a try.
+         Result("Slow", m_env->server.Url("/form"), DirectoryCheckStatus::Timeout, "No answer.",
+                now)});
     OpenWindow();
     QVERIFY(WaitForCheckStatus(QStringLiteral("Slow [not sent]")));
+    QVERIFY(!CheckStatus(QStringLiteral("Readdressed [not sent]")).isValid());
 
     const SubmitterDlgInspector window = Inspect(*m_dlg);
     window.PickDirectoryRow(0);
@@ -235,7 +247,8 @@ void DirectoryCheckWindowTest::nextUnsentSkipsDirectoriesFoundDead()
         window.NextUnsentButton()->click();
         visited.append(window.Entry(window.SelectedDirectoryRow()));
     }
-    QCOMPARE(visited, QStringList({"Slow [not sent]", "Last [not sent]", "First [not sent]"}));
+    QCOMPARE(visited,
+             QStringList({"Readdressed [not sent]", "Slow [not sent]", "Last [not sent]"}));
 }
 
 void DirectoryCheckWindowTest::checksCancelsAndResumesWhileTheListStaysUsable()
