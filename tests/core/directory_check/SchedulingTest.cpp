@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -45,60 +46,72 @@ INSTANTIATE_TEST_SUITE_P(
                       ServerRow{"http://example.com:8080/", "http://example.com/", false},
                       ServerRow{"http://a.example/", "http://b.example/", false}));
 
-TEST_F(CheckFixture, AsksOneServerForTwoPagesAtATimeAtMost)
+// A server that counts the pages asked of it at once.
+class PerServerLimitTest : public CheckFixture
 {
-    constexpr size_t kPages = 6;
-    std::mutex mutex;
-    std::condition_variable changed;
-    int inFlight = 0;
-    int most = 0;
-    m_server.server.Get("/page", [&](const httplib::Request&, httplib::Response& response) {
-        {
-            // Each answer is held back a while, so that a checker allowed more requests would
-            // have them pile up here; a third one lets them all go at once.
-            std::unique_lock lock(mutex);
-            most = std::max(most, ++inFlight);
-            changed.notify_all();
-            changed.wait_for(lock, 300ms, [&] { return inFlight > 2; });
-        }
-        response.set_content(FormPage({}), "text/html");
-        std::lock_guard lock(mutex);
-        --inFlight;
-    });
-    m_server.Start();
-    std::vector<DirectoryCheckTarget> targets;
-    for (size_t i = 0; i < kPages; ++i)
-        targets.push_back(Target(std::to_string(i), "/page?" + std::to_string(i)));
+protected:
+    // Serves /page, each answer held back by `holdBack` (called with the count locked).
+    void ServeCountedPage(std::function<void(std::unique_lock<std::mutex>&)> holdBack)
+    {
+        m_server.server.Get("/page",
+                            [this, holdBack](const httplib::Request&, httplib::Response& response) {
+                                {
+                                    std::unique_lock lock(m_mutex);
+                                    m_most = std::max(m_most, ++m_inFlight);
+                                    m_changed.notify_all();
+                                    holdBack(lock);
+                                }
+                                response.set_content(FormPage({}), "text/html");
+                                std::lock_guard lock(m_mutex);
+                                --m_inFlight;
+                            });
+        m_server.Start();
+    }
 
-    size_t judged = 0;
-    DirectoryCheckOptions patient = ShortOptions();
-    patient.limits.deadline = 20s;
-    CDirectoryChecker checker(patient);
-    EXPECT_TRUE(checker.Run(targets, [&](size_t, const DirectoryCheckResult& result) {
-        EXPECT_EQ(result.status, DirectoryCheckStatus::Ok) << result.name << ": " << result.message;
-        ++judged;
-    }));
-    EXPECT_EQ(judged, kPages);
-    EXPECT_EQ(most, 2);
+    // Every target found ok, never more than two asked at once.
+    void ExpectAllOkTwoAtATime(const std::vector<DirectoryCheckTarget>& targets,
+                               std::chrono::milliseconds deadline)
+    {
+        DirectoryCheckOptions options = ShortOptions();
+        options.limits.deadline = deadline;
+        CDirectoryChecker checker(options);
+        size_t judged = 0;
+        EXPECT_TRUE(checker.Run(targets, [&](size_t, const DirectoryCheckResult& result) {
+            EXPECT_EQ(result.status, DirectoryCheckStatus::Ok)
+                << result.name << ": " << result.message;
+            ++judged;
+        }));
+        EXPECT_EQ(judged, targets.size());
+        EXPECT_EQ(m_most, 2);
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_inFlight = 0;
+    int m_most = 0;
+};
+
+TEST_F(PerServerLimitTest, AsksOneServerForTwoPagesAtATimeAtMost)
+{
+    // Each answer is held back a while, so that a checker allowed more requests would have them
+    // pile up here; a third one lets them all go at once.
+    ServeCountedPage([this](std::unique_lock<std::mutex>& lock) {
+        m_changed.wait_for(lock, 300ms, [this] { return m_inFlight > 2; });
+    });
+    std::vector<DirectoryCheckTarget> targets;
+    for (size_t i = 0; i < 6; ++i)
+        targets.push_back(Target(std::to_string(i), "/page?" + std::to_string(i)));
+    ExpectAllOkTwoAtATime(targets, 20s);
 }
 
-TEST_F(CheckFixture, CountsOneServerWrittenSeveralWaysAsOne)
+TEST_F(PerServerLimitTest, CountsOneServerWrittenSeveralWaysAsOne)
 {
-    std::mutex mutex;
-    int inFlight = 0;
-    int most = 0;
-    m_server.server.Get("/page", [&](const httplib::Request&, httplib::Response& response) {
-        {
-            std::lock_guard lock(mutex);
-            most = std::max(most, ++inFlight);
-        }
-        // A slow server: taken two at a time, eight pages take longer than one's deadline.
+    // A slow server: taken two at a time, eight pages take longer than one's deadline.
+    ServeCountedPage([](std::unique_lock<std::mutex>& lock) {
+        lock.unlock();
         std::this_thread::sleep_for(300ms);
-        response.set_content(FormPage({}), "text/html");
-        std::lock_guard lock(mutex);
-        --inFlight;
+        lock.lock();
     });
-    m_server.Start();
     const std::string port = std::to_string(m_server.Port());
     std::vector<DirectoryCheckTarget> targets;
     for (const char* host : {"127.0.0.1", "127.1", "0x7f000001", "127.000.000.001"}) {
@@ -107,18 +120,8 @@ TEST_F(CheckFixture, CountsOneServerWrittenSeveralWaysAsOne)
                                "http://" + std::string(host) + ":" + port + "/page?" + page,
                                {}});
     }
-
-    DirectoryCheckOptions options = ShortOptions();
-    options.limits.deadline = 1s;
-    CDirectoryChecker checker(options);
-    size_t judged = 0;
     // Each page's deadline runs from when its own transfer starts, not while it waits its turn.
-    EXPECT_TRUE(checker.Run(targets, [&](size_t, const DirectoryCheckResult& result) {
-        EXPECT_EQ(result.status, DirectoryCheckStatus::Ok) << result.name << ": " << result.message;
-        ++judged;
-    }));
-    EXPECT_EQ(judged, targets.size());
-    EXPECT_EQ(most, 2);
+    ExpectAllOkTwoAtATime(targets, 1s);
 }
 
 } // namespace
