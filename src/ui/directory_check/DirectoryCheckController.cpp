@@ -145,6 +145,7 @@ void CDirectoryCheckController::Start(bool all)
     m_checker = checker;
     m_unshown = unshown;
     const unsigned generation = ++m_generation;
+    m_addressesChanged = false;
     try {
         m_worker = std::thread([this, generation, all, checker, unshown] {
             RunCheck(generation, all, *checker, *unshown);
@@ -247,7 +248,7 @@ bool CDirectoryCheckController::ShowUnshown()
         progress = m_unshown->progress;
         results.swap(m_unshown->results);
     }
-    Keep(results, true);
+    Keep(results, !m_addressesChanged);
     if (m_dialog && m_only.empty())
         m_dialog->ShowProgress(progress);
     return true;

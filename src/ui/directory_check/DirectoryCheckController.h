@@ -53,6 +53,9 @@ public:
     void CheckAgain(const std::string& directory);
 
     bool IsChecking() const { return m_worker.joinable(); }
+    // The directories' addresses may have changed: what the running check finds from now on was
+    // found at the addresses it read when it started.
+    void AddressesChanged() { m_addressesChanged = true; }
 
 signals:
     // `justChecked`: found by a check of this session, at the addresses the directories have
@@ -95,6 +98,7 @@ private:
     std::shared_ptr<Unshown> m_unshown;           // of the running check
     std::thread m_worker;
     unsigned m_generation = 0;              // of the check running or last started
+    bool m_addressesChanged = false;        // since the check running or last started began
     std::string m_repairing;                // the directory whose page is loading for a repair
     QPointer<CBrowserCtrl> m_repairBrowser; // the tab the repair opened its page in
     uint64_t m_repairGeneration = 0;        // the browser's document before the repair's page

@@ -115,6 +115,7 @@ void CDirectoryListPanel::SetDirectories(std::shared_ptr<const std::vector<std::
         const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
         m_model->SetDirectories(std::move(names));
     }
+    emit addressesMayHaveChanged();
     ShowHintWhenEmpty();
 }
 
@@ -137,6 +138,7 @@ void CDirectoryListPanel::SetMarks(bool withMarkers, std::vector<uint8_t> sent,
         const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
         m_model->SetMarks(withMarkers, std::move(sent));
     }
+    emit addressesMayHaveChanged();
     emit progressChanged(ProgressText());
 }
 

@@ -91,6 +91,8 @@ signals:
     void progressChanged(const QString& progress);
     // The search text or a filter changed what the list shows.
     void filterChanged();
+    // A new list or another profile: a directory may open at another address than before.
+    void addressesMayHaveChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -300,6 +300,8 @@ void CSubmitterDlg::ConnectParts()
     // The directory check's findings, and the repairs it asks for.
     connect(m_directoryCheck, &CDirectoryCheckController::resultsArrived, m_directoryPanel,
             &CDirectoryListPanel::MergeCheckResults);
+    connect(m_directoryPanel, &CDirectoryListPanel::addressesMayHaveChanged, m_directoryCheck,
+            &CDirectoryCheckController::AddressesChanged);
     connect(m_directoryCheck, &CDirectoryCheckController::addThisPageRequested, m_directoryCommands,
             &CDirectoryCommands::AddThisPage);
     connect(m_directoryCommands, &CDirectoryCommands::directorySaved, m_directoryCheck,

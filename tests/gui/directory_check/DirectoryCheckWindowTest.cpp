@@ -9,11 +9,13 @@
 #include "ui/directory_check/DirectoryCheckDialog.h"
 #include "ui/directory_editor/DirectoryEditorDlg.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <atomic>
 
 namespace {
 
@@ -75,6 +77,7 @@ private slots:
     void nextUnsentSkipsDirectoriesFoundDead();
     void checksCancelsAndResumesWhileTheListStaysUsable();
     void repairsAMovedDirectoryAsTheUsersOwn();
+    void aCheckFindsNothingForAnAddressChangedWhileItRan();
 
 private:
     void OpenWindow();
@@ -87,6 +90,7 @@ private:
     std::unique_ptr<SubmitterTestEnvironment> m_env;
     std::unique_ptr<CSubmitterDlg> m_dlg;
     std::unique_ptr<Gate> m_hang;
+    std::atomic<bool> m_vanishingAsked{false};
 };
 
 void DirectoryCheckWindowTest::init()
@@ -110,6 +114,12 @@ void DirectoryCheckWindowTest::init()
             m_hang->Wait(std::chrono::seconds(60));
             form(request, response);
         });
+    m_env->server.server.Get("/vanishing",
+                             [this](const httplib::Request&, httplib::Response& response) {
+                                 m_vanishingAsked = true;
+                                 m_hang->Wait(std::chrono::seconds(60));
+                                 response.status = 404;
+                             });
     m_env->Start();
     m_env->WriteProgramFile("sv.dat", StateFileLines({"Ann", "1"}) + ProfileBlock("Ann", ""));
 }
@@ -329,6 +339,30 @@ void DirectoryCheckWindowTest::repairsAMovedDirectoryAsTheUsersOwn()
     // Checked again at its new address, the fixed directory no longer looks broken.
     QVERIFY(
         WaitUntil([&] { return !CheckStatus(QStringLiteral("Old [not sent]")).isValid(); }, 15000));
+}
+
+void DirectoryCheckWindowTest::aCheckFindsNothingForAnAddressChangedWhileItRan()
+{
+    // The address holds the profile's category, so Ann's and Bob's differ.
+    const std::string variable = R"(<variable name="CAT"><cond category="Arts" value="1"/>)"
+                                 R"(<cond value="2"/></variable>)";
+    m_env->WriteProgramFile("dirdata.xml",
+                            DirectoryDatabaseXml({Directory(
+                                "Vanishing", m_env->server.Url("/vanishing?c=CAT"), variable)}));
+    m_env->WriteProgramFile("sv.dat", StateFileLines({"Ann", "2"}) + ProfileBlock("Ann", "Arts") +
+                                          ProfileBlock("Bob", "News"));
+    OpenWindow();
+    Inspect(*m_dlg).MenuCommand(QStringLiteral("Check &Directories\u2026"))->trigger();
+    QVERIFY(WaitUntil([this] { return m_vanishingAsked.load(); }, 15000));
+
+    // Bob is picked while Ann's address is being checked: what it gives is not Bob's.
+    QComboBox* profiles = Inspect(*m_dlg).ProfileCombo();
+    profiles->setCurrentIndex(profiles->findText(QStringLiteral("Bob")));
+    m_hang->Open();
+    WAIT_COMPARE(CheckDialog()->StatusLabel()->text(), QStringLiteral("Checked 1 directory."),
+                 15000);
+    QCOMPARE(CheckDialog()->CountsLabel()->text(), QStringLiteral("1 not found"));
+    QVERIFY(!CheckStatus(QStringLiteral("Vanishing [not sent]")).isValid());
 }
 
 QTEST_MAIN(DirectoryCheckWindowTest)
