@@ -71,8 +71,10 @@ void CheckVerdicts(const DirectoryImport& import, const CDirectoryDatabase& data
         const bool refused = candidate.action == ImportAction::Refuse;
         const bool taken =
             candidate.action == ImportAction::Add || candidate.action == ImportAction::Replace;
-        if (!names.insert(candidate.record.name).second || refused == candidate.problem.empty() ||
-            candidate.accepted != taken || (candidate.action == ImportAction::Add && existing) ||
+        // One directory of the user's per name, whatever the list repeats.
+        const bool twice = !refused && !names.insert(candidate.record.name).second;
+        if (twice || refused == candidate.problem.empty() || candidate.accepted != taken ||
+            (candidate.action == ImportAction::Add && existing) ||
             (candidate.action == ImportAction::Leave && !existing))
             std::abort();
     }
