@@ -2,6 +2,7 @@
 
 #include "common/DurationText.h"
 #include "directory_check/PageFields.h"
+#include "net/CurlTransfer.h"
 
 #include <algorithm>
 
@@ -29,6 +30,10 @@ void ClassifyTransferFailure(const PageAnswer& answer, std::chrono::milliseconds
                              DirectoryCheckResult& result)
 {
     result.status = DirectoryCheckStatus::Unreachable;
+    if (answer.redirectLoop) {
+        result.message = "The address redirects in a loop.";
+        return;
+    }
     switch (answer.code) {
     case CURLE_OPERATION_TIMEDOUT:
         result.status = DirectoryCheckStatus::Timeout;
@@ -43,7 +48,8 @@ void ClassifyTransferFailure(const PageAnswer& answer, std::chrono::milliseconds
         result.message = "The server refused the connection.";
         return;
     case CURLE_TOO_MANY_REDIRECTS:
-        result.message = "The address redirects in a loop.";
+        result.message =
+            "The address redirects more than " + std::to_string(kMaxRedirects) + " times.";
         return;
     case CURLE_UNSUPPORTED_PROTOCOL:
     case CURLE_URL_MALFORMAT:
@@ -56,6 +62,26 @@ void ClassifyTransferFailure(const PageAnswer& answer, std::chrono::milliseconds
         return;
     default:
         result.message = "The page could not be fetched (libcurl error " +
+                         std::to_string(static_cast<int>(answer.code)) + ").";
+    }
+}
+
+// The server had begun to answer when the transfer failed: it is there, and the failure may
+// pass.
+void ClassifyBrokenAnswer(const PageAnswer& answer, DirectoryCheckResult& result)
+{
+    result.status = DirectoryCheckStatus::ServerError;
+    const std::string answered =
+        "The server answered (" + std::to_string(answer.LastStatus()) + "), then ";
+    switch (answer.code) {
+    case CURLE_RECV_ERROR:
+        result.message = answered + "the connection broke.";
+        return;
+    case CURLE_PARTIAL_FILE:
+        result.message = answered + "stopped short of the length it announced.";
+        return;
+    default:
+        result.message = answered + "the transfer failed (libcurl error " +
                          std::to_string(static_cast<int>(answer.code)) + ").";
     }
 }
@@ -111,7 +137,10 @@ DirectoryCheckResult ClassifyAnswer(const DirectoryCheckTarget& target, const Pa
     result.finalAddress = answer.finalAddress.empty() ? target.address : answer.finalAddress;
     result.checkedUtcMs = checkedUtcMs;
     const long status = answer.LastStatus();
-    if (answer.code != CURLE_OK)
+    if (answer.code != CURLE_OK && answer.code != CURLE_OPERATION_TIMEDOUT &&
+        answer.lastAddressAnswered)
+        ClassifyBrokenAnswer(answer, result);
+    else if (answer.code != CURLE_OK)
         ClassifyTransferFailure(answer, deadline, result);
     else if (status >= 200 && status < 300)
         ClassifyPage(target, answer, result);

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <map>
-#include <unordered_set>
+#include <unordered_map>
 
 namespace {
 
@@ -52,7 +52,10 @@ std::vector<size_t>
 CDirectoryCheckRun::TargetsToCheck(const std::vector<DirectoryCheckTarget>& targets, bool all,
                                    DirectoryCheckOutcome& outcome) const
 {
-    std::unordered_set<std::string> recent;
+    // The address each directory was checked at recently. A result found at another address (the
+    // directory moved since, or the check was made for another category) says nothing of this
+    // one, nor does a result kept without its address.
+    std::unordered_map<std::string, std::string> recentAt;
     if (m_store && !all) {
         std::vector<DirectoryCheckResult> stored;
         if (HistoryOutcome read = m_store->ReadAll(stored); !read.ok)
@@ -61,12 +64,13 @@ CDirectoryCheckRun::TargetsToCheck(const std::vector<DirectoryCheckTarget>& targ
             m_now() - std::chrono::duration_cast<std::chrono::milliseconds>(kRecheckAfter).count();
         for (const DirectoryCheckResult& result : stored) {
             if (result.checkedUtcMs >= since)
-                recent.insert(result.name);
+                recentAt.insert_or_assign(result.name, result.address);
         }
     }
     std::vector<size_t> indexes;
     for (size_t i = 0; i < targets.size(); ++i) {
-        if (recent.count(targets[i].name) != 0)
+        const auto found = recentAt.find(targets[i].name);
+        if (found != recentAt.end() && found->second == targets[i].address)
             ++outcome.skipped;
         else
             indexes.push_back(i);

@@ -30,10 +30,10 @@ struct DirectoryCheckOutcome
     std::string storeError;                    // why results could not be kept, when they could not
 };
 
-// One check of a database's directories: leaves out those checked recently unless asked for
-// all, keeps each result in the store as it comes, and reports progress. A cancelled run keeps
-// what it judged, so the next run (with a new checker) goes on where it stopped. The window
-// drives it from a worker thread; the callbacks come on that thread.
+// One check of a database's directories: leaves out those checked recently at the address they
+// have now unless asked for all, keeps each result in the store as it comes, and reports
+// progress. A cancelled run keeps what it judged, so the next run (with a new checker) goes on
+// where it stopped. The window drives it from a worker thread; the callbacks come on that thread.
 class CDirectoryCheckRun final
 {
 public:

@@ -10,9 +10,9 @@ enum class DirectoryCheckStatus
     Moved,       // as Ok, but reached through permanent redirects
     FormChanged, // a page, without some of the directory's fields
     NotFound,    // 404 or 410
-    ServerError, // 5xx, or an answer that is neither a page nor a refusal
+    ServerError, // 5xx, an answer that is neither a page nor a refusal, or one that broke off
     Refused,     // 401, 403, 429 and the other 4xx
-    Unreachable, // no such host, no connection, no secure connection, a redirect loop
+    Unreachable, // no such host, no connection, no secure connection, redirects that lead nowhere
     Timeout,     // no complete answer within the deadline
 };
 

@@ -1,6 +1,7 @@
 #include "directory_check/DirectoryChecker.h"
 
 #include "directory_check/AnswerClassifier.h"
+#include "directory_check/AnswerReader.h"
 #include "directory_check/HostScheduler.h"
 #include "history/UtcTime.h"
 #include "net/CurlTransfer.h"
@@ -19,47 +20,30 @@ constexpr int kPollMs = 1000;
 
 struct CDirectoryChecker::Transfer
 {
-    size_t target = 0;
-    CCurlLibrary::EasyHandle curl{nullptr, nullptr};
-    PageAnswer answer;
-    uint64_t maxBytes = 0;
-    bool stoppedReading = false; // the body was left unread on purpose
+    Transfer(size_t target, const CCurlLibrary& library, uint64_t maxBytes)
+        : target(target), library(library), curl(library.EasyInit()), reader(maxBytes)
+    {}
 
-    bool LastAnswerIsPage() const
-    {
-        const long status = answer.LastStatus();
-        return status >= 200 && status < 300;
-    }
+    size_t target;
+    const CCurlLibrary& library;
+    CCurlLibrary::EasyHandle curl;
+    CAnswerReader reader;
 
+    // Returning fewer bytes than offered makes libcurl end the transfer.
     static size_t OnHeader(char* data, size_t size, size_t count, void* user)
     {
         auto& transfer = *static_cast<Transfer*>(user);
         const size_t bytes = size * count;
-        // Each answer, redirects included, starts with its status line.
-        if (bytes > 9 && std::string_view(data, 5) == "HTTP/") {
-            const std::string_view line(data, bytes);
-            const size_t space = line.find(' ');
-            if (space != std::string_view::npos)
-                transfer.answer.statuses.push_back(std::strtol(data + space + 1, nullptr, 10));
-        }
-        return bytes;
+        const std::string address =
+            TransferText(transfer.library, transfer.curl.get(), CURLINFO_EFFECTIVE_URL);
+        return transfer.reader.OnHeaderLine({data, bytes}, address) ? bytes : 0;
     }
 
-    // Returning fewer bytes than offered makes libcurl end the transfer.
     static size_t OnBody(char* data, size_t size, size_t count, void* user)
     {
         auto& transfer = *static_cast<Transfer*>(user);
         const size_t bytes = size * count;
-        // An error page need not be read, and a page's first megabytes hold its form.
-        const size_t room = transfer.maxBytes - transfer.answer.body.size();
-        if (!transfer.LastAnswerIsPage() || bytes > room) {
-            if (transfer.LastAnswerIsPage())
-                transfer.answer.body.append(data, room);
-            transfer.stoppedReading = true;
-            return 0;
-        }
-        transfer.answer.body.append(data, bytes);
-        return bytes;
+        return transfer.reader.OnBody({data, bytes}) ? bytes : 0;
     }
 };
 
@@ -85,8 +69,9 @@ bool CDirectoryChecker::Run(const std::vector<DirectoryCheckTarget>& targets,
     const CCurlLibrary::MultiHandle multi = m_library.MultiInit();
     if (!multi)
         return false;
-    m_library.MultiSetopt(multi.get(), CURLMOPT_MAX_HOST_CONNECTIONS,
-                          static_cast<long>(m_options.maxPerHost));
+    // The scheduler alone keeps the limit per server. libcurl's own limit would hold a transfer
+    // in its queue with its deadline already running, and, behind a proxy, count every server
+    // as the proxy.
     {
         std::lock_guard lock(m_multiMutex);
         m_multi = multi.get();
@@ -94,7 +79,7 @@ bool CDirectoryChecker::Run(const std::vector<DirectoryCheckTarget>& targets,
 
     CHostScheduler scheduler(m_options.maxPerHost);
     for (size_t i = 0; i < targets.size(); ++i)
-        scheduler.Add(i, targets[i].address);
+        scheduler.Add(i, ServerOf(m_library, targets[i].address));
     std::unordered_map<CURL*, std::unique_ptr<Transfer>> running;
 
     const auto startMore = [&] {
@@ -102,10 +87,7 @@ bool CDirectoryChecker::Run(const std::vector<DirectoryCheckTarget>& targets,
             const std::optional<size_t> next = scheduler.Next();
             if (!next)
                 return;
-            auto transfer = std::make_unique<Transfer>();
-            transfer->target = *next;
-            transfer->maxBytes = m_options.limits.maxBytes;
-            transfer->curl = m_library.EasyInit();
+            auto transfer = std::make_unique<Transfer>(*next, m_library, m_options.limits.maxBytes);
             CURL* curl = transfer->curl.get();
             if (!curl) {
                 scheduler.Finished(*next);
@@ -116,6 +98,11 @@ bool CDirectoryChecker::Run(const std::vector<DirectoryCheckTarget>& targets,
             }
             ApplyTransferOptions(m_library, curl, m_options.limits);
             m_library.EasySetopt(curl, CURLOPT_URL, targets[*next].address.c_str());
+            // Kept for the transfer's life, as on a browser's first visit: a site that sets a
+            // cookie and sends the browser back answers the second time.
+            m_library.EasySetopt(curl, CURLOPT_COOKIEFILE, "");
+            // A proxy's "200 Connection established" is no answer of the directory's.
+            m_library.EasySetopt(curl, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
             m_library.EasySetopt(curl, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
             m_library.EasySetopt(curl, CURLOPT_HEADERDATA, transfer.get());
             m_library.EasySetopt(curl, CURLOPT_WRITEFUNCTION, &Transfer::OnBody);
@@ -130,9 +117,10 @@ bool CDirectoryChecker::Run(const std::vector<DirectoryCheckTarget>& targets,
         if (found == running.end())
             return;
         Transfer& transfer = *found->second;
-        PageAnswer& answer = transfer.answer;
+        PageAnswer& answer = transfer.reader.Answer();
         // A body left unread on purpose is no failure of the transfer.
-        answer.code = code == CURLE_WRITE_ERROR && transfer.stoppedReading ? CURLE_OK : code;
+        answer.code =
+            code == CURLE_WRITE_ERROR && transfer.reader.StoppedReading() ? CURLE_OK : code;
         answer.finalAddress = TransferText(m_library, curl, CURLINFO_EFFECTIVE_URL);
         curl_off_t elapsedUs = 0;
         m_library.EasyGetinfo(curl, CURLINFO_TOTAL_TIME_T, &elapsedUs);

@@ -1,27 +1,12 @@
 #include "directory_check/HostScheduler.h"
 
 #include <algorithm>
-#include <cctype>
 
 CHostScheduler::CHostScheduler(size_t perHost) : m_perHost(std::max<size_t>(perHost, 1)) {}
 
-std::string CHostScheduler::HostOf(const std::string& address)
+void CHostScheduler::Add(size_t item, const std::string& server)
 {
-    const size_t scheme = address.find("://");
-    const size_t start = scheme == std::string::npos ? 0 : scheme + 3;
-    const size_t end = address.find_first_of("/?#", start);
-    std::string host = address.substr(start, end == std::string::npos ? end : end - start);
-    // User names are not part of the server.
-    if (const size_t at = host.rfind('@'); at != std::string::npos)
-        host.erase(0, at + 1);
-    std::transform(host.begin(), host.end(), host.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return host;
-}
-
-void CHostScheduler::Add(size_t item, const std::string& address)
-{
-    const auto [entry, added] = m_hostIndex.try_emplace(HostOf(address), m_hosts.size());
+    const auto [entry, added] = m_hostIndex.try_emplace(server, m_hosts.size());
     if (added)
         m_hosts.emplace_back();
     m_hosts[entry->second].waiting.push_back(item);

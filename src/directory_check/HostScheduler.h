@@ -14,16 +14,13 @@ class CHostScheduler final
 public:
     explicit CHostScheduler(size_t perHost);
 
-    void Add(size_t item, const std::string& address);
+    // `server` names the machine the item's transfer goes to: ServerOf() its address.
+    void Add(size_t item, const std::string& server);
     // The next item whose server has room, marked as running; nullopt when none has.
     std::optional<size_t> Next();
     // `item` has ended, and its server has room again.
     void Finished(size_t item);
     bool HasWaiting() const { return m_waiting > 0; }
-
-    // "host:port" of an http or https address, the host in lower case; the whole text when it
-    // has no scheme.
-    static std::string HostOf(const std::string& address);
 
 private:
     struct Host

@@ -19,7 +19,7 @@ CCurlLibrary::CCurlLibrary(const char* fileName)
     void* handle = dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr)
         return;
-    if (!Resolve(handle) || !ResolveMulti(handle)) {
+    if (!Resolve(handle) || !ResolveMulti(handle) || !ResolveUrl(handle)) {
         dlclose(handle);
         return;
     }
@@ -56,4 +56,13 @@ bool CCurlLibrary::ResolveMulti(void* handle)
            ResolveSymbol(handle, "curl_multi_wakeup", m_multiWakeup) &&
            ResolveSymbol(handle, "curl_multi_info_read", m_multiInfoRead) &&
            ResolveSymbol(handle, "curl_multi_setopt", m_multiSetopt);
+}
+
+bool CCurlLibrary::ResolveUrl(void* handle)
+{
+    return ResolveSymbol(handle, "curl_url", m_url) &&
+           ResolveSymbol(handle, "curl_url_cleanup", m_urlCleanup) &&
+           ResolveSymbol(handle, "curl_url_set", m_urlSet) &&
+           ResolveSymbol(handle, "curl_url_get", m_urlGet) &&
+           ResolveSymbol(handle, "curl_free", m_free);
 }

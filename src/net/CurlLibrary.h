@@ -14,6 +14,7 @@ public:
 
     using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
     using MultiHandle = std::unique_ptr<CURLM, decltype(&curl_multi_cleanup)>;
+    using UrlHandle = std::unique_ptr<CURLU, decltype(&curl_url_cleanup)>;
 
     // Loads `fileName` and initialises it; IsAvailable() tells whether that worked.
     explicit CCurlLibrary(const char* fileName = kFileName);
@@ -69,9 +70,24 @@ public:
         return m_multiSetopt(multi, option, value);
     }
 
+    // libcurl's reading of addresses, as its transfers read them. Empty when libcurl could not
+    // make a handle.
+    UrlHandle UrlInit() const { return {m_url(), m_urlCleanup}; }
+    CURLUcode UrlSet(CURLU* url, CURLUPart part, const char* content, unsigned int flags) const
+    {
+        return m_urlSet(url, part, content, flags);
+    }
+    // A part that was found is the caller's, to give back with Free().
+    CURLUcode UrlGet(CURLU* url, CURLUPart part, char** content, unsigned int flags) const
+    {
+        return m_urlGet(url, part, content, flags);
+    }
+    void Free(void* text) const { m_free(text); }
+
 private:
     bool Resolve(void* handle);
     bool ResolveMulti(void* handle);
+    bool ResolveUrl(void* handle);
 
     decltype(&curl_global_init) m_globalInit = nullptr;
     decltype(&curl_easy_init) m_easyInit = nullptr;
@@ -88,5 +104,10 @@ private:
     decltype(&curl_multi_wakeup) m_multiWakeup = nullptr;
     decltype(&curl_multi_info_read) m_multiInfoRead = nullptr;
     decltype(&curl_multi_setopt) m_multiSetopt = nullptr;
+    decltype(&curl_url) m_url = nullptr;
+    decltype(&curl_url_cleanup) m_urlCleanup = nullptr;
+    decltype(&curl_url_set) m_urlSet = nullptr;
+    decltype(&curl_url_get) m_urlGet = nullptr;
+    decltype(&curl_free) m_free = nullptr;
     bool m_available = false;
 };

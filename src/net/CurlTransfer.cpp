@@ -1,12 +1,15 @@
 #include "net/CurlTransfer.h"
 
+#include <algorithm>
+#include <cctype>
+
 void ApplyTransferOptions(const CCurlLibrary& library, CURL* curl, const DownloadLimits& limits)
 {
     // A moved resource is followed, as a browser would, but only to another web address.
     library.EasySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     library.EasySetopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     library.EasySetopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-    library.EasySetopt(curl, CURLOPT_MAXREDIRS, 5L);
+    library.EasySetopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
     library.EasySetopt(curl, CURLOPT_USERAGENT, kUserAgent);
     // Signals cannot be used to time out name lookups on a thread that is not the main one.
     library.EasySetopt(curl, CURLOPT_NOSIGNAL, 1L);
@@ -18,7 +21,9 @@ void ApplyTransferOptions(const CCurlLibrary& library, CURL* curl, const Downloa
                        static_cast<long>(limits.lowSpeedTime.count()));
     // Stops a download whose announced length is too large before it starts; the receiver
     // stops one that announces nothing.
-    library.EasySetopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBytes));
+    if (!limits.firstBytesWillDo)
+        library.EasySetopt(curl, CURLOPT_MAXFILESIZE_LARGE,
+                           static_cast<curl_off_t>(limits.maxBytes));
 }
 
 long ResponseStatus(const CCurlLibrary& library, CURL* curl)
@@ -38,4 +43,24 @@ bool PassedDeadline(CURLcode code, std::chrono::microseconds elapsed, const Down
     // libcurl's clock reads a little behind ours, and it rounds the deadline to milliseconds.
     constexpr std::chrono::milliseconds kSlack{50};
     return code == CURLE_OPERATION_TIMEDOUT && elapsed + kSlack >= limits.deadline;
+}
+
+std::string ServerOf(const CCurlLibrary& library, const std::string& url)
+{
+    const CCurlLibrary::UrlHandle handle = library.UrlInit();
+    if (!handle || library.UrlSet(handle.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK)
+        return url;
+    const auto part = [&](CURLUPart which, unsigned int flags) {
+        char* text = nullptr;
+        if (library.UrlGet(handle.get(), which, &text, flags) != CURLUE_OK || !text)
+            return std::string();
+        std::string copy(text);
+        library.Free(text);
+        return copy;
+    };
+    std::string server = part(CURLUPART_HOST, 0) + ":" + part(CURLUPART_PORT, CURLU_DEFAULT_PORT);
+    // Host names are compared without regard to case, by libcurl as by DNS.
+    std::transform(server.begin(), server.end(), server.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return server;
 }

@@ -16,6 +16,10 @@ struct DownloadLimits
     long lowSpeedBytesPerSecond = 512;
     std::chrono::seconds lowSpeedTime{15};
     uint64_t maxBytes = uint64_t{64} * 1024 * 1024;
+    // False: an answer that announces more than maxBytes is refused before it starts. True: its
+    // first maxBytes are read and the rest is left, whatever length it announces; the receiver
+    // stops it there.
+    bool firstBytesWillDo = false;
 
     // The directory database download.
     static DownloadLimits ForUpdate() { return {}; }
@@ -33,6 +37,8 @@ struct DownloadLimits
     {
         DownloadLimits limits = ForFeedCheck();
         limits.maxBytes = uint64_t{4} * 1024 * 1024;
+        // A page's form is in its first megabytes.
+        limits.firstBytesWillDo = true;
         return limits;
     }
 };

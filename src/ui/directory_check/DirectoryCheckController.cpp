@@ -74,7 +74,7 @@ void CDirectoryCheckController::LoadResults()
                 if (m_results.count(result.name) == 0)
                     older.push_back(result);
             }
-            Keep(older);
+            Keep(older, false);
         });
 }
 
@@ -145,6 +145,7 @@ void CDirectoryCheckController::Start(bool all)
     m_checker = checker;
     m_unshown = unshown;
     const unsigned generation = ++m_generation;
+    m_addressesChanged = false;
     try {
         m_worker = std::thread([this, generation, all, checker, unshown] {
             RunCheck(generation, all, *checker, *unshown);
@@ -247,7 +248,7 @@ bool CDirectoryCheckController::ShowUnshown()
         progress = m_unshown->progress;
         results.swap(m_unshown->results);
     }
-    Keep(results);
+    Keep(results, !m_addressesChanged);
     if (m_dialog && m_only.empty())
         m_dialog->ShowProgress(progress);
     return true;
@@ -270,13 +271,14 @@ void CDirectoryCheckController::OnFinished(unsigned generation, bool cancelled, 
         m_dialog->ShowFinished(skipped, problem);
 }
 
-void CDirectoryCheckController::Keep(const std::vector<DirectoryCheckResult>& results)
+void CDirectoryCheckController::Keep(const std::vector<DirectoryCheckResult>& results,
+                                     bool justChecked)
 {
     if (results.empty())
         return;
     for (const DirectoryCheckResult& result : results)
         m_results.insert_or_assign(result.name, result);
-    emit resultsArrived(results);
+    emit resultsArrived(results, justChecked);
 }
 
 void CDirectoryCheckController::Cancel()

@@ -53,9 +53,14 @@ public:
     void CheckAgain(const std::string& directory);
 
     bool IsChecking() const { return m_worker.joinable(); }
+    // The directories' addresses may have changed: what the running check finds from now on was
+    // found at the addresses it read when it started.
+    void AddressesChanged() { m_addressesChanged = true; }
 
 signals:
-    void resultsArrived(const std::vector<DirectoryCheckResult>& results);
+    // `justChecked`: found by a check of this session, at the addresses the directories have
+    // now; else read from the file, perhaps found at addresses they had before.
+    void resultsArrived(const std::vector<DirectoryCheckResult>& results, bool justChecked);
     // The repair's page has loaded: the window offers to learn it as this directory.
     void addThisPageRequested(const std::string& directory);
 
@@ -75,7 +80,7 @@ private:
     // Shows what the worker found since last time; false when it found nothing.
     bool ShowUnshown();
     void OnFinished(unsigned generation, bool cancelled, size_t skipped, const QString& problem);
-    void Keep(const std::vector<DirectoryCheckResult>& results);
+    void Keep(const std::vector<DirectoryCheckResult>& results, bool justChecked);
     void StopRepair();
     void OnRepairPageLoaded(bool ok);
 
@@ -93,6 +98,7 @@ private:
     std::shared_ptr<Unshown> m_unshown;           // of the running check
     std::thread m_worker;
     unsigned m_generation = 0;              // of the check running or last started
+    bool m_addressesChanged = false;        // since the check running or last started began
     std::string m_repairing;                // the directory whose page is loading for a repair
     QPointer<CBrowserCtrl> m_repairBrowser; // the tab the repair opened its page in
     uint64_t m_repairGeneration = 0;        // the browser's document before the repair's page

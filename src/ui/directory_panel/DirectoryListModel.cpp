@@ -14,6 +14,7 @@ void CDirectoryListModel::SetDirectories(std::shared_ptr<const std::vector<std::
     beginResetModel();
     m_names = std::move(names);
     m_rows.clear();
+    ForgetWhichProblemsAreCurrent();
     m_sent.assign(DirectoryCount(), 0);
     m_withMarkers = false;
     endResetModel();
@@ -24,6 +25,8 @@ void CDirectoryListModel::SetMarks(bool withMarkers, std::vector<uint8_t> sent)
     sent.resize(DirectoryCount(), 0);
     m_sent = std::move(sent);
     m_withMarkers = withMarkers;
+    // Marks change with the profile, and so may the category in the addresses.
+    ForgetWhichProblemsAreCurrent();
     MarksChanged(0, rowCount() - 1);
 }
 
@@ -41,7 +44,21 @@ void CDirectoryListModel::SetUserDirectoryTest(UserDirectoryTest test)
     MarksChanged(0, rowCount() - 1);
 }
 
-void CDirectoryListModel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results)
+void CDirectoryListModel::SetAddressLookup(AddressLookup lookup)
+{
+    m_addressOf = std::move(lookup);
+    ForgetWhichProblemsAreCurrent();
+    MarksChanged(0, rowCount() - 1);
+}
+
+void CDirectoryListModel::ForgetWhichProblemsAreCurrent()
+{
+    for (auto& [name, problem] : m_checkProblems)
+        problem.current.reset();
+}
+
+void CDirectoryListModel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results,
+                                            bool justChecked)
 {
     // A running check sends its results a few times a second, each time a few of a list that
     // may hold 50,000: only the rows between the first and the last changed are looked at again.
@@ -56,7 +73,9 @@ void CDirectoryListModel::MergeCheckResults(const std::vector<DirectoryCheckResu
         if (result.IsOk())
             m_checkProblems.erase(result.name);
         else
-            m_checkProblems.insert_or_assign(result.name, result);
+            m_checkProblems.insert_or_assign(
+                result.name,
+                CheckProblemEntry{result, justChecked ? std::optional(true) : std::nullopt});
         if (const auto row = m_rows.find(result.name); row != m_rows.end()) {
             first = std::min(first, static_cast<int>(row->second));
             last = std::max(last, static_cast<int>(row->second));
@@ -74,7 +93,14 @@ bool CDirectoryListModel::IsFoundDead(size_t directory) const
 const DirectoryCheckResult* CDirectoryListModel::CheckProblem(const std::string& name) const
 {
     const auto found = m_checkProblems.find(name);
-    return found == m_checkProblems.end() ? nullptr : &found->second;
+    if (found == m_checkProblems.end())
+        return nullptr;
+    const CheckProblemEntry& problem = found->second;
+    // Asked only for directories with a problem, and only once per change of addresses: a
+    // filter asks for every row at each keystroke.
+    if (!problem.current)
+        problem.current = !m_addressOf || m_addressOf(name) == problem.result.address;
+    return *problem.current ? &problem.result : nullptr;
 }
 
 size_t CDirectoryListModel::SentCount() const

@@ -24,6 +24,8 @@ class CDirectoryListModel final : public QAbstractListModel
 public:
     // True for the user's own directories, asked as rows are shown.
     using UserDirectoryTest = std::function<bool(const std::string& name)>;
+    // The address a directory's page opens at now; nullopt when it cannot be opened.
+    using AddressLookup = std::function<std::optional<std::string>(const std::string& name)>;
     static constexpr int kUserDirectoryRole = Qt::UserRole + 1;
     // The DirectoryCheckStatus (as int) of a directory whose last check was not ok; none else.
     static constexpr int kCheckStatusRole = Qt::UserRole + 2;
@@ -36,9 +38,15 @@ public:
     void SetMarks(bool withMarkers, std::vector<uint8_t> sent);
     void MarkSent(size_t directory);
     void SetUserDirectoryTest(UserDirectoryTest test);
+    // A check's result counts only while the directory opens at the address it was found at:
+    // after an update, an edit or a profile of another category it says nothing. Without a
+    // lookup every result counts.
+    void SetAddressLookup(AddressLookup lookup);
     // Later checks of the same directories replace earlier ones. Kept by name, so they stay
-    // across a new list of directories.
-    void MergeCheckResults(const std::vector<DirectoryCheckResult>& results);
+    // across a new list of directories. `justChecked`: found at the addresses the directories
+    // have now, by a check of this session; results read from the file are compared with the
+    // address when first needed.
+    void MergeCheckResults(const std::vector<DirectoryCheckResult>& results, bool justChecked);
 
     size_t DirectoryCount() const { return m_names ? m_names->size() : 0; }
     bool HasMarkers() const { return m_withMarkers; }
@@ -55,14 +63,26 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
+    struct CheckProblemEntry
+    {
+        DirectoryCheckResult result;
+        // Whether the directory still opens at the result's address; asked when first needed,
+        // since a lookup reads the directory's entry in the database.
+        mutable std::optional<bool> current;
+    };
+
     void MarksChanged(int first, int last);
+    // The directory's last check when it was not ok, and made at the address it has now.
     const DirectoryCheckResult* CheckProblem(const std::string& name) const;
+    // Addresses may have changed: each result's is compared again when next needed.
+    void ForgetWhichProblemsAreCurrent();
 
     std::shared_ptr<const std::vector<std::string>> m_names;
     std::vector<uint8_t> m_sent;
     bool m_withMarkers = false;
     UserDirectoryTest m_isUserDirectory;
-    std::unordered_map<std::string, DirectoryCheckResult> m_checkProblems; // by name, not ok only
+    AddressLookup m_addressOf;
+    std::unordered_map<std::string, CheckProblemEntry> m_checkProblems; // by name, not ok only
     // Each name's row, into m_names; made when check results first arrive for these names.
     std::unordered_map<std::string_view, size_t> m_rows;
 };

@@ -99,6 +99,11 @@ void CDirectoryListPanel::SetUserDirectoryTest(UserDirectoryTest test)
     m_model->SetUserDirectoryTest(std::move(test));
 }
 
+void CDirectoryListPanel::SetAddressLookup(AddressLookup lookup)
+{
+    m_model->SetAddressLookup(std::move(lookup));
+}
+
 void CDirectoryListPanel::OfferWhenEmpty(QList<QAction*> commands)
 {
     m_emptyListHint->SetCommands(std::move(commands));
@@ -110,6 +115,7 @@ void CDirectoryListPanel::SetDirectories(std::shared_ptr<const std::vector<std::
         const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
         m_model->SetDirectories(std::move(names));
     }
+    emit addressesMayHaveChanged();
     ShowHintWhenEmpty();
 }
 
@@ -132,6 +138,7 @@ void CDirectoryListPanel::SetMarks(bool withMarkers, std::vector<uint8_t> sent,
         const QScopedValueRollback<bool> programmatic(m_changingSelection, true);
         m_model->SetMarks(withMarkers, std::move(sent));
     }
+    emit addressesMayHaveChanged();
     emit progressChanged(ProgressText());
 }
 
@@ -174,9 +181,10 @@ void CDirectoryListPanel::FocusSearch()
     m_searchBox->selectAll();
 }
 
-void CDirectoryListPanel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results)
+void CDirectoryListPanel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results,
+                                            bool justChecked)
 {
-    m_model->MergeCheckResults(results);
+    m_model->MergeCheckResults(results, justChecked);
 }
 
 size_t CDirectoryListPanel::DirectoryCount() const

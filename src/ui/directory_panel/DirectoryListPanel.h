@@ -35,10 +35,13 @@ class CDirectoryListPanel final : public QWidget
 
 public:
     using UserDirectoryTest = std::function<bool(const std::string& name)>;
+    using AddressLookup = std::function<std::optional<std::string>(const std::string& name)>;
 
     CDirectoryListPanel(MessagePresenter& presenter, QWidget* parent);
 
     void SetUserDirectoryTest(UserDirectoryTest test);
+    // Where each directory's page opens now: a check's result counts only at its address.
+    void SetAddressLookup(AddressLookup lookup);
     // The commands that bring directories, offered in place of a list that holds none.
     void OfferWhenEmpty(QList<QAction*> commands);
     // A new list of directories, unmarked; null for none. The selection goes.
@@ -70,7 +73,7 @@ public:
     size_t DirectoryCount() const;
     size_t SentCount() const;
     // The findings of a directory check, shown on the entries they concern.
-    void MergeCheckResults(const std::vector<DirectoryCheckResult>& results);
+    void MergeCheckResults(const std::vector<DirectoryCheckResult>& results, bool justChecked);
     // "12 of 48 directories sent for Blog", or nothing without a current profile.
     QString ProgressText() const;
 
@@ -88,6 +91,8 @@ signals:
     void progressChanged(const QString& progress);
     // The search text or a filter changed what the list shows.
     void filterChanged();
+    // A new list or another profile: a directory may open at another address than before.
+    void addressesMayHaveChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -121,6 +121,11 @@ void CSubmitterDlg::CreateControls()
     m_directoryPanel = new CDirectoryListPanel(m_presenters.Window(), client);
     m_directoryPanel->SetUserDirectoryTest(
         [this](const std::string& name) { return m_database.IsUserDirectory(name); });
+    // Where a pick would open the page, which is where a check found what it found.
+    m_directoryPanel->SetAddressLookup([this](const std::string& name) {
+        const ProfileRecord& profile = m_profile->Record();
+        return m_database.QuietSubmitPage(name, profile.cat, profile.subcat);
+    });
     m_workAhead = new CWorkAhead(
         *m_tabs, m_environment.UpdateSettings(),
         [this](const std::string& after, size_t count) {
@@ -294,6 +299,8 @@ void CSubmitterDlg::ConnectParts()
     // The directory check's findings, and the repairs it asks for.
     connect(m_directoryCheck, &CDirectoryCheckController::resultsArrived, m_directoryPanel,
             &CDirectoryListPanel::MergeCheckResults);
+    connect(m_directoryPanel, &CDirectoryListPanel::addressesMayHaveChanged, m_directoryCheck,
+            &CDirectoryCheckController::AddressesChanged);
     connect(m_directoryCheck, &CDirectoryCheckController::addThisPageRequested, m_directoryCommands,
             &CDirectoryCommands::AddThisPage);
     connect(m_directoryCommands, &CDirectoryCommands::directorySaved, m_directoryCheck,

@@ -1,5 +1,6 @@
 // What a check says of each kind of answer a directory's address can give.
 #include "CheckFixture.h"
+#include "support/RawHttpServer.h"
 
 #include <gmock/gmock.h>
 
@@ -8,21 +9,53 @@ namespace {
 using namespace std::chrono_literals;
 using ::testing::HasSubstr;
 
-using Setup = std::function<void(httplib::Server&, Gate&)>;
+// The servers a row may set up; the page comes from the raw one when the row gave it answers.
+struct Servers
+{
+    httplib::Server& http;
+    RawHttpServer& raw;
+    Gate& gate;
+};
+
+using Setup = std::function<void(Servers&)>;
 
 Setup Page(std::string html)
 {
-    return [html](httplib::Server& server, Gate&) {
-        server.Get("/page", [html](const httplib::Request&, httplib::Response& response) {
+    return [html](Servers& servers) {
+        servers.http.Get("/page", [html](const httplib::Request&, httplib::Response& response) {
             response.set_content(html, "text/html");
         });
     };
 }
 
+// The page in pieces, without a Content-Length.
+Setup PageInPieces(std::string html)
+{
+    return [html](Servers& servers) {
+        servers.http.Get("/page", [html](const httplib::Request&, httplib::Response& response) {
+            response.set_chunked_content_provider(
+                "text/html", [html](size_t offset, httplib::DataSink& sink) {
+                    if (offset >= html.size())
+                        sink.done();
+                    else
+                        sink.write(html.data() + offset,
+                                   std::min<size_t>(64 * 1024, html.size() - offset));
+                    return true;
+                });
+        });
+    };
+}
+
+// A form page larger than a check reads: the form first, then the rest of 5 MB.
+std::string LargePage()
+{
+    return FormPage({"url"}) + "<!--" + std::string(size_t{5} << 20, 'x') + "-->";
+}
+
 Setup Status(int status)
 {
-    return [status](httplib::Server& server, Gate&) {
-        server.Get("/page", [status](const httplib::Request&, httplib::Response& response) {
+    return [status](Servers& servers) {
+        servers.http.Get("/page", [status](const httplib::Request&, httplib::Response& response) {
             response.status = status;
             response.set_content("<html><body><form><input name=\"url\"></form></body></html>",
                                  "text/html");
@@ -30,16 +63,54 @@ Setup Status(int status)
     };
 }
 
+void ServeForm(httplib::Server& server, const char* path)
+{
+    server.Get(path, [](const httplib::Request&, httplib::Response& response) {
+        response.set_content(FormPage({"url"}), "text/html");
+    });
+}
+
 Setup RedirectTo(int status, std::string location)
 {
-    return [status, location](httplib::Server& server, Gate&) {
-        server.Get("/page", [=](const httplib::Request&, httplib::Response& response) {
+    return [status, location](Servers& servers) {
+        servers.http.Get("/page", [=](const httplib::Request&, httplib::Response& response) {
             response.set_redirect(location, status);
         });
-        server.Get("/new", [](const httplib::Request&, httplib::Response& response) {
-            response.set_content(FormPage({"url"}), "text/html");
-        });
+        ServeForm(servers.http, "/new");
     };
+}
+
+// `count` redirects from /page, each to a new address, the last to the form at /new.
+Setup Redirects(int count)
+{
+    return [count](Servers& servers) {
+        const auto hop = [count](int number) {
+            return number < count ? "/hop" + std::to_string(number) : std::string("/new");
+        };
+        servers.http.Get("/page", [hop](const httplib::Request&, httplib::Response& response) {
+            response.set_redirect(hop(1));
+        });
+        servers.http.Get(R"(/hop(\d+))",
+                         [hop](const httplib::Request& request, httplib::Response& response) {
+                             response.set_redirect(hop(std::stoi(request.matches[1]) + 1));
+                         });
+        ServeForm(servers.http, "/new");
+    };
+}
+
+// Each path answered with the bytes given, by the raw server.
+Setup Raw(std::map<std::string, RawHttpServer::Answer> answers)
+{
+    return [answers](Servers& servers) {
+        for (const auto& [path, answer] : answers)
+            servers.raw.Set(path, answer);
+    };
+}
+
+RawHttpServer::Answer RawPage(const std::string& html)
+{
+    return {"HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+            std::to_string(html.size()) + "\r\nConnection: close\r\n\r\n" + html};
 }
 
 struct AnswerRow
@@ -72,9 +143,15 @@ class ClassificationTest : public CheckFixture, public ::testing::WithParamInter
 TEST_P(ClassificationTest, JudgesTheAnswer)
 {
     const AnswerRow& row = GetParam();
-    row.setup(m_server.server, m_gate);
+    RawHttpServer raw;
+    Servers servers{m_server.server, raw, m_gate};
+    row.setup(servers);
     m_server.Start();
-    const DirectoryCheckTarget target = Target("Directory", "/page", row.fields);
+    raw.Start();
+    const auto url = [&](const std::string& path) {
+        return raw.HasAnswers() ? raw.Url(path) : m_server.Url(path);
+    };
+    const DirectoryCheckTarget target{"Directory", url("/page"), row.fields};
     if (row.serverStopped)
         m_server.Stop();
 
@@ -97,7 +174,7 @@ TEST_P(ClassificationTest, JudgesTheAnswer)
     EXPECT_EQ(result.name, "Directory");
     EXPECT_EQ(result.address, target.address);
     if (row.finalPath)
-        EXPECT_EQ(result.finalAddress, m_server.Url(row.finalPath));
+        EXPECT_EQ(result.finalAddress, url(row.finalPath));
     EXPECT_EQ(result.checkedUtcMs, 42);
 }
 
@@ -194,6 +271,84 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   "The address redirects in a loop.",
                   nullptr},
+        AnswerRow{"LoopOfTwo",
+                  [](Servers& servers) {
+                      servers.http.Get("/page", [](const httplib::Request&, httplib::Response& r) {
+                          r.set_redirect("/other");
+                      });
+                      servers.http.Get("/other", [](const httplib::Request&, httplib::Response& r) {
+                          r.set_redirect("/page");
+                      });
+                  },
+                  {},
+                  DirectoryCheckStatus::Unreachable,
+                  302,
+                  {},
+                  "The address redirects in a loop.",
+                  nullptr},
+        // Browsers follow up to 20 redirects.
+        AnswerRow{"SixRedirects",
+                  Redirects(6),
+                  {Field("url")},
+                  DirectoryCheckStatus::Ok,
+                  200,
+                  {},
+                  "",
+                  "/new"},
+        AnswerRow{"TwentyRedirects",
+                  Redirects(20),
+                  {Field("url")},
+                  DirectoryCheckStatus::Ok,
+                  200,
+                  {},
+                  "",
+                  "/new"},
+        AnswerRow{"TwentyOneRedirects",
+                  Redirects(21),
+                  {Field("url")},
+                  DirectoryCheckStatus::Unreachable,
+                  302,
+                  {},
+                  "The address redirects more than 20 times.",
+                  nullptr},
+        // Only the first 4 MB are read, whether the server says how long the page is or not.
+        AnswerRow{"LargePageWithLength",
+                  Page(LargePage()),
+                  {Field("url")},
+                  DirectoryCheckStatus::Ok,
+                  200,
+                  {},
+                  ""},
+        AnswerRow{"LargePageWithoutLength",
+                  PageInPieces(LargePage()),
+                  {Field("url")},
+                  DirectoryCheckStatus::Ok,
+                  200,
+                  {},
+                  ""},
+        // A server that answered is there: the broken answer may pass.
+        AnswerRow{"ResetAfterOk",
+                  Raw({{"/page",
+                        {"HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n"
+                         "Content-Length: 100000\r\n\r\n<html><body><form><input name=\"url\">",
+                         true}}}),
+                  {Field("url")},
+                  DirectoryCheckStatus::ServerError,
+                  200,
+                  {},
+                  "The server answered (200), then the connection broke."},
+        AnswerRow{"EarlyHintsBeforeAMove",
+                  Raw({{"/page",
+                        {"HTTP/1.1 103 Early Hints\r\nLink: </style.css>; rel=preload\r\n\r\n"
+                         "HTTP/1.1 301 Moved Permanently\r\nLocation: /new\r\n"
+                         "Content-Length: 0\r\nConnection: close\r\n\r\n"}},
+                       {"/new", RawPage(FormPage({"url"}))}}),
+                  {Field("url")},
+                  DirectoryCheckStatus::Moved,
+                  200,
+                  {},
+                  "Moved to http://127.0.0.1:",
+                  "/new"},
         AnswerRow{"RedirectOffTheWeb",
                   RedirectTo(301, "ftp://127.0.0.1/dirs"),
                   {},
@@ -212,12 +367,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "/page",
                   true},
         AnswerRow{"Hanging",
-                  [](httplib::Server& server, Gate& gate) {
-                      server.Get("/page",
-                                 [&gate](const httplib::Request&, httplib::Response& response) {
-                                     gate.Wait(10s);
-                                     response.set_content(FormPage({}), "text/html");
-                                 });
+                  [](Servers& servers) {
+                      servers.http.Get("/page",
+                                       [&gate = servers.gate](const httplib::Request&,
+                                                              httplib::Response& response) {
+                                           gate.Wait(10s);
+                                           response.set_content(FormPage({}), "text/html");
+                                       });
                   },
                   {},
                   DirectoryCheckStatus::Timeout,

@@ -103,4 +103,36 @@ TEST_F(StoredResultsTest, KeepsOneRowPerDirectoryAndSkipsThoseCheckedThisWeek)
     EXPECT_EQ(events.size(), 1u);
 }
 
+TEST_F(StoredResultsTest, AResultFoundAtAnotherAddressSparesNoCheck)
+{
+    ServePage("/fine", FormPage({"url"}));
+    m_server.Start();
+    ASSERT_TRUE(m_store.Open(m_folder.File("history.sqlite")).ok);
+    const auto kept = [&](const char* name, std::string address, DirectoryCheckStatus status) {
+        DirectoryCheckResult result;
+        result.name = name;
+        result.address = std::move(address);
+        result.status = status;
+        result.checkedUtcMs = kStart;
+        return result;
+    };
+    // "Moved" was found gone at the address it had before an update; "Addressless" was kept
+    // without its address.
+    ASSERT_TRUE(m_store
+                    .Save({kept("Moved", m_server.Url("/old"), DirectoryCheckStatus::NotFound),
+                           kept("Same", m_server.Url("/fine"), DirectoryCheckStatus::Ok),
+                           kept("Addressless", "", DirectoryCheckStatus::Unreachable)})
+                    .ok);
+    m_targets = {Target("Moved", "/fine"), Target("Same", "/fine"), Target("Addressless", "/fine")};
+
+    const DirectoryCheckOutcome outcome = CheckAt(kStart + kDay, false);
+    EXPECT_EQ(outcome.skipped, 1u);
+    EXPECT_THAT(outcome.results, ElementsAre(Field(&DirectoryCheckResult::name, "Moved"),
+                                             Field(&DirectoryCheckResult::name, "Addressless")));
+    for (const DirectoryCheckResult& result : Stored()) {
+        EXPECT_EQ(result.status, DirectoryCheckStatus::Ok) << result.name;
+        EXPECT_EQ(result.address, m_server.Url("/fine")) << result.name;
+    }
+}
+
 } // namespace

@@ -9,11 +9,13 @@
 #include "ui/directory_check/DirectoryCheckDialog.h"
 #include "ui/directory_editor/DirectoryEditorDlg.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <atomic>
 
 namespace {
 
@@ -34,11 +36,13 @@ int64_t UtcMs(int year, int month, int day)
     return QDateTime(QDate(year, month, day), QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();
 }
 
-DirectoryCheckResult Result(const std::string& name, DirectoryCheckStatus status,
-                            const std::string& message, int64_t checkedUtcMs)
+DirectoryCheckResult Result(const std::string& name, const std::string& address,
+                            DirectoryCheckStatus status, const std::string& message,
+                            int64_t checkedUtcMs)
 {
     DirectoryCheckResult result;
     result.name = name;
+    result.address = address;
     result.status = status;
     result.message = message;
     result.checkedUtcMs = checkedUtcMs;
@@ -73,6 +77,7 @@ private slots:
     void nextUnsentSkipsDirectoriesFoundDead();
     void checksCancelsAndResumesWhileTheListStaysUsable();
     void repairsAMovedDirectoryAsTheUsersOwn();
+    void aCheckFindsNothingForAnAddressChangedWhileItRan();
 
 private:
     void OpenWindow();
@@ -85,6 +90,7 @@ private:
     std::unique_ptr<SubmitterTestEnvironment> m_env;
     std::unique_ptr<CSubmitterDlg> m_dlg;
     std::unique_ptr<Gate> m_hang;
+    std::atomic<bool> m_vanishingAsked{false};
 };
 
 void DirectoryCheckWindowTest::init()
@@ -108,6 +114,12 @@ void DirectoryCheckWindowTest::init()
             m_hang->Wait(std::chrono::seconds(60));
             form(request, response);
         });
+    m_env->server.server.Get("/vanishing",
+                             [this](const httplib::Request&, httplib::Response& response) {
+                                 m_vanishingAsked = true;
+                                 m_hang->Wait(std::chrono::seconds(60));
+                                 response.status = 404;
+                             });
     m_env->Start();
     m_env->WriteProgramFile("sv.dat", StateFileLines({"Ann", "1"}) + ProfileBlock("Ann", ""));
 }
@@ -167,13 +179,14 @@ void DirectoryCheckWindowTest::showsKeptProblemsMutedWithTheirTooltip()
                                                   Directory("Gone", m_env->server.Url("/gone")),
                                                   Directory("Down", "http://down.invalid/"),
                                                   Directory("Moved", m_env->server.Url("/old"))}));
-    KeepResults(
-        {Result("Fine", DirectoryCheckStatus::Ok, "", UtcMs(thisYear, 1, 15)),
-         Result("Gone", DirectoryCheckStatus::NotFound, "Not found (404)", UtcMs(thisYear, 1, 15)),
-         Result("Down", DirectoryCheckStatus::Unreachable, "The server name could not be found.",
-                UtcMs(thisYear - 1, 3, 3)),
-         Result("Moved", DirectoryCheckStatus::Moved, "Moved to http://elsewhere/.",
-                UtcMs(thisYear, 1, 15))});
+    KeepResults({Result("Fine", m_env->server.Url("/form"), DirectoryCheckStatus::Ok, "",
+                        UtcMs(thisYear, 1, 15)),
+                 Result("Gone", m_env->server.Url("/gone"), DirectoryCheckStatus::NotFound,
+                        "Not found (404)", UtcMs(thisYear, 1, 15)),
+                 Result("Down", "http://down.invalid/", DirectoryCheckStatus::Unreachable,
+                        "The server name could not be found.", UtcMs(thisYear - 1, 3, 3)),
+                 Result("Moved", m_env->server.Url("/old"), DirectoryCheckStatus::Moved,
+                        "Moved to http://elsewhere/.", UtcMs(thisYear, 1, 15))});
     OpenWindow();
     QVERIFY(WaitForCheckStatus(QStringLiteral("Gone [not sent]")));
 
@@ -214,19 +227,28 @@ void DirectoryCheckWindowTest::showsKeptProblemsMutedWithTheirTooltip()
 
 void DirectoryCheckWindowTest::nextUnsentSkipsDirectoriesFoundDead()
 {
-    m_env->WriteProgramFile("dirdata.xml",
-                            DirectoryDatabaseXml({Directory("First", m_env->server.Url("/form")),
-                                                  Directory("Gone", m_env->server.Url("/gone")),
-                                                  Directory("Down", "http://down.invalid/"),
-                                                  Directory("Slow", m_env->server.Url("/form")),
-                                                  Directory("Last", m_env->server.Url("/form"))}));
+    m_env->WriteProgramFile(
+        "dirdata.xml", DirectoryDatabaseXml({Directory("First", m_env->server.Url("/form")),
+                                             Directory("Gone", m_env->server.Url("/gone")),
+                                             Directory("Down", "http://down.invalid/"),
+                                             Directory("Readdressed", m_env->server.Url("/form")),
+                                             Directory("Slow", m_env->server.Url("/form")),
+                                             Directory("Last", m_env->server.Url("/form"))}));
     const int64_t now = SystemUtcMilliseconds();
-    KeepResults({Result("Gone", DirectoryCheckStatus::NotFound, "Not found (404)", now),
-                 Result("Down", DirectoryCheckStatus::Unreachable, "No host.", now),
-                 // A timeout may pass: the directory is still worth a try.
-                 Result("Slow", DirectoryCheckStatus::Timeout, "No answer.", now)});
+    KeepResults(
+        {Result("Gone", m_env->server.Url("/gone"), DirectoryCheckStatus::NotFound,
+                "Not found (404)", now),
+         Result("Down", "http://down.invalid/", DirectoryCheckStatus::Unreachable, "No host.", now),
+         // Found gone at the address it had before an update: that says nothing of the
+         // address it has now.
+         Result("Readdressed", m_env->server.Url("/gone"), DirectoryCheckStatus::NotFound,
+                "Not found (404)", now),
+         // A timeout may pass: the directory is still worth a try.
+         Result("Slow", m_env->server.Url("/form"), DirectoryCheckStatus::Timeout, "No answer.",
+                now)});
     OpenWindow();
     QVERIFY(WaitForCheckStatus(QStringLiteral("Slow [not sent]")));
+    QVERIFY(!CheckStatus(QStringLiteral("Readdressed [not sent]")).isValid());
 
     const SubmitterDlgInspector window = Inspect(*m_dlg);
     window.PickDirectoryRow(0);
@@ -235,7 +257,8 @@ void DirectoryCheckWindowTest::nextUnsentSkipsDirectoriesFoundDead()
         window.NextUnsentButton()->click();
         visited.append(window.Entry(window.SelectedDirectoryRow()));
     }
-    QCOMPARE(visited, QStringList({"Slow [not sent]", "Last [not sent]", "First [not sent]"}));
+    QCOMPARE(visited,
+             QStringList({"Readdressed [not sent]", "Slow [not sent]", "Last [not sent]"}));
 }
 
 void DirectoryCheckWindowTest::checksCancelsAndResumesWhileTheListStaysUsable()
@@ -316,6 +339,30 @@ void DirectoryCheckWindowTest::repairsAMovedDirectoryAsTheUsersOwn()
     // Checked again at its new address, the fixed directory no longer looks broken.
     QVERIFY(
         WaitUntil([&] { return !CheckStatus(QStringLiteral("Old [not sent]")).isValid(); }, 15000));
+}
+
+void DirectoryCheckWindowTest::aCheckFindsNothingForAnAddressChangedWhileItRan()
+{
+    // The address holds the profile's category, so Ann's and Bob's differ.
+    const std::string variable = R"(<variable name="CAT"><cond category="Arts" value="1"/>)"
+                                 R"(<cond value="2"/></variable>)";
+    m_env->WriteProgramFile("dirdata.xml",
+                            DirectoryDatabaseXml({Directory(
+                                "Vanishing", m_env->server.Url("/vanishing?c=CAT"), variable)}));
+    m_env->WriteProgramFile("sv.dat", StateFileLines({"Ann", "2"}) + ProfileBlock("Ann", "Arts") +
+                                          ProfileBlock("Bob", "News"));
+    OpenWindow();
+    Inspect(*m_dlg).MenuCommand(QStringLiteral("Check &Directories\u2026"))->trigger();
+    QVERIFY(WaitUntil([this] { return m_vanishingAsked.load(); }, 15000));
+
+    // Bob is picked while Ann's address is being checked: what it gives is not Bob's.
+    QComboBox* profiles = Inspect(*m_dlg).ProfileCombo();
+    profiles->setCurrentIndex(profiles->findText(QStringLiteral("Bob")));
+    m_hang->Open();
+    WAIT_COMPARE(CheckDialog()->StatusLabel()->text(), QStringLiteral("Checked 1 directory."),
+                 15000);
+    QCOMPARE(CheckDialog()->CountsLabel()->text(), QStringLiteral("1 not found"));
+    QVERIFY(!CheckStatus(QStringLiteral("Vanishing [not sent]")).isValid());
 }
 
 QTEST_MAIN(DirectoryCheckWindowTest)
