@@ -135,8 +135,8 @@
 
     // token: as describe() gave it; values: [{ordinal, value}], ordinals of that description.
     // Only described elements still in the document are filled. Returns JSON: the ordinals
-    // filled, how many fields were kept because the user typed into them, and whether a form
-    // is now watched.
+    // filled, how many fields were kept because the user typed into them, whether a form is
+    // now watched, and the captions of the fields left for the user.
     kestrine.fillByMeaning = function (token, values) {
         var elements = descriptions.get(token) || [];
         var filled = [];
@@ -158,7 +158,8 @@
         });
         if (form)
             kestrine.watchSubmission(form);
-        return JSON.stringify({ filled: filled, kept: kept, armed: form !== null });
+        return JSON.stringify({ filled: filled, kept: kept, armed: form !== null,
+                                left: kestrine.leftForUser(filled.length + kept > 0, form) });
     };
 
     // The text a result page greets with: the first words of its main heading, or else of

@@ -215,6 +215,7 @@
         });
         if (form)
             watchSubmission(form);
+        current.form = form;
         current.armed = form !== null;
         outline(newlySet);
         return newlySet.length;
@@ -226,11 +227,13 @@
             if (!current.set[i])
                 missing.push(field.name);
         });
+        var fieldsSet = current.set.filter(Boolean).length;
         return JSON.stringify({
             fieldsTotal: current.fields.length,
-            fieldsSet: current.set.filter(Boolean).length,
+            fieldsSet: fieldsSet,
             missing: missing,
             armed: current.armed,
+            left: kestrine.leftForUser(fieldsSet > 0, current.form),
         });
     }
 
@@ -251,7 +254,8 @@
     }
 
     // fields: [{name, index, value, checkbox}], values composed. Returns JSON: how many of the
-    // fields were set, the names of those that were not, and whether a form is now watched.
+    // fields were set, the names of those that were not, whether a form is now watched, and the
+    // captions of the fields left for the user.
     kestrine.fill = function (fields) {
         if (current && current.observer)
             current.observer.disconnect();
@@ -259,6 +263,7 @@
             fields: fields,
             set: fields.map(function () { return false; }),
             forms: fields.map(function () { return null; }),
+            form: null,
             armed: false,
             observer: null,
         };
