@@ -56,6 +56,8 @@ public:
 
 signals:
     void resultsArrived(const std::vector<DirectoryCheckResult>& results);
+    // A check the user started has come to its end (finished or cancelled), said in words.
+    void checkEnded(const QString& summary);
     // The repair's page has loaded: the window offers to learn it as this directory.
     void addThisPageRequested(const std::string& directory);
 

@@ -10,13 +10,15 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // The directory list's entries, one per directory in database order, each made when the list
 // shows it: the name (shared with the database, never copied) and, while a profile is current,
 // its sent marker. Changing the profile changes only one flag per directory. Whether a directory
 // is one of the user's own, and what the last check of it found when that was not ok, are roles
-// of its row, which the view's delegate shows.
+// of its row, which the view's delegate shows. A screen reader reads the name and, as the row's
+// description, all of that in words.
 class CDirectoryListModel final : public QAbstractListModel
 {
     Q_OBJECT
@@ -56,6 +58,8 @@ public:
 
 private:
     void MarksChanged(int first, int last);
+    // "not sent, gone, one of your own".
+    QString StateInWords(size_t directory) const;
     const DirectoryCheckResult* CheckProblem(const std::string& name) const;
 
     std::shared_ptr<const std::vector<std::string>> m_names;
@@ -63,6 +67,7 @@ private:
     bool m_withMarkers = false;
     UserDirectoryTest m_isUserDirectory;
     std::unordered_map<std::string, DirectoryCheckResult> m_checkProblems; // by name, not ok only
+    std::unordered_set<std::string> m_checked;                             // by name, every one
     // Each name's row, into m_names; made when check results first arrive for these names.
     std::unordered_map<std::string_view, size_t> m_rows;
 };

@@ -50,6 +50,27 @@ QString StateWords(TabState state)
     return {};
 }
 
+// What a screen reader says of the tab's state after its directory's name, where the title
+// shows a sign.
+QString StateWord(TabState state)
+{
+    switch (state) {
+    case TabState::Page:
+        return {};
+    case TabState::Loading:
+        return CBrowserTab::tr("loading");
+    case TabState::Filled:
+        return CBrowserTab::tr("filled");
+    case TabState::Submitted:
+        return CBrowserTab::tr("submitted");
+    case TabState::Sent:
+        return CBrowserTab::tr("sent");
+    case TabState::NotConfirmed:
+        return CBrowserTab::tr("not confirmed");
+    }
+    return {};
+}
+
 void RunAll(std::vector<std::function<void()>>& pending)
 {
     for (const std::function<void()>& run : std::exchange(pending, {}))
@@ -166,6 +187,13 @@ QString CBrowserTab::Title() const
     if (m_state == TabState::Page || Directory().empty())
         return m_browser->title();
     return StatePrefix(m_state) + QString::fromStdString(Directory());
+}
+
+QString CBrowserTab::AccessibleName() const
+{
+    if (m_state == TabState::Page || Directory().empty())
+        return m_browser->accessibleName();
+    return tr("%1, %2").arg(QString::fromStdString(Directory()), StateWord(m_state));
 }
 
 QString CBrowserTab::ToolTip() const

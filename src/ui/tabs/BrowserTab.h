@@ -75,6 +75,8 @@ public:
     void MarkSent(const std::string& directory);
 
     QString Title() const;
+    // The title in words: "Directory 01, not confirmed".
+    QString AccessibleName() const;
     QString ToolTip() const;
 
 signals:
