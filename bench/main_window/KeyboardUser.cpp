@@ -1,5 +1,6 @@
 #include "KeyboardUser.h"
 
+#include "ScriptedUser.h"
 #include "support/BrowserDriver.h"
 #include "support/SubmitterDlgInspector.h"
 #include "support/WaitUntil.h"
@@ -53,21 +54,43 @@ std::optional<double> KeyboardUser::NextUnsent()
     Press(Qt::Key_N, Qt::ControlModifier);
     if (!WaitUntil([this] { return CaretInWordField(); }, kPageTimeoutMs))
         return std::nullopt;
-    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     m_shown = m_tabs.CurrentTab();
+    // The user sees the caret once the page has drawn itself with it; keys typed into a page
+    // shown from the background before its first frame can be lost.
+    m_shown->Browser()->page()->runJavaScript(
+        QStringLiteral("window.benchCaretDrawn = false; requestAnimationFrame(() => "
+                       "requestAnimationFrame(() => { window.benchCaretDrawn = true; }))"));
+    if (!Sees(QStringLiteral("String(window.benchCaretDrawn)")))
+        return std::nullopt;
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     m_lastDirectory = m_shown->Directory();
     return seconds;
+}
+
+bool KeyboardUser::Sees(const QString& condition) const
+{
+    BrowserDriver page(*m_shown->Browser());
+    return WaitUntil([&] { return page.RunText(condition) == QStringLiteral("true"); },
+                     kSubmissionTimeoutMs);
 }
 
 bool KeyboardUser::Answer(const std::string& word, bool agree)
 {
     if (!m_shown)
         return false;
+    // The user reads the page and the picture first, and, like a person, looks at what each
+    // answer did before the next key.
+    ScriptedUser::Pause(ScriptedUser::kThinkMs);
     QTest::keyClicks(KeyboardFocus(m_window), QString::fromStdString(word));
+    if (!Sees(QStringLiteral("String(document.activeElement.value === '%1')")
+                  .arg(QString::fromStdString(word))))
+        return false;
     if (agree) {
         // From the word to the box below it; the tick is the answer.
         Press(Qt::Key_Tab);
         QTest::keyClick(KeyboardFocus(m_window), Qt::Key_Space);
+        if (!Sees(QStringLiteral("String(document.activeElement.checked === true)")))
+            return false;
     }
     Press(Qt::Key_Return);
     const QPointer<CBrowserTab> shown = m_shown;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 #include <Qt>
 #include <optional>
 #include <string>
@@ -21,8 +22,9 @@ public:
     // Presses Ctrl+N and waits until the caret is in the next directory's field for the word;
     // the seconds that took, or nullopt when it never got there.
     std::optional<double> NextUnsent();
-    // Types the word, ticks "I agree" when the page asks for it, and submits with Enter; false
-    // when the program never saw the page submitted.
+    // Reads the page for the scripted user's think time, types the word, ticks "I agree" when
+    // the page asks for it, and submits with Enter; false when the program never saw the page
+    // submitted.
     bool Answer(const std::string& word, bool agree);
     // Keys pressed besides the answers.
     int KeysPressed() const { return m_keysPressed; }
@@ -30,6 +32,8 @@ public:
 private:
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     bool CaretInWordField() const;
+    // Waits until the page shown makes the script `condition` answer "true".
+    bool Sees(const QString& condition) const;
 
     CSubmitterDlg& m_window;
     CBrowserTabs& m_tabs;
