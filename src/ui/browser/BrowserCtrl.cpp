@@ -21,15 +21,17 @@ static void RegisterScriptResources()
 
 namespace {
 
-QWebEngineScript ApplicationWorldScript(const QString& name, const QString& sourceUrl)
+// Every frame, of the page's own site or another, runs Kestrine's scripts in its own isolated
+// world; only the top document's scripts reach the channel.
+QWebEngineScript ApplicationWorldScript(const QString& name, const QString& sourceUrl,
+                                        bool inEveryFrame = true)
 {
     QWebEngineScript script;
     script.setName(name);
     script.setSourceUrl(QUrl(sourceUrl));
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
-    // Only the top-level document is ever filled or watched.
-    script.setRunsOnSubFrames(false);
+    script.setRunsOnSubFrames(inEveryFrame);
     return script;
 }
 
@@ -88,17 +90,24 @@ void CBrowserCtrl::InjectScripts()
     // The channel's client library first: Kestrine's own scripts build on it.
     QWebEngineScriptCollection& scripts = m_page->scripts();
     scripts.insert(ApplicationWorldScript(QStringLiteral("qwebchannel"),
-                                          QStringLiteral("qrc:///qtwebchannel/qwebchannel.js")));
+                                          QStringLiteral("qrc:///qtwebchannel/qwebchannel.js"),
+                                          false));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-bridge"),
                                           QStringLiteral("qrc:///kestrine/js/bridge.js")));
-    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-fill"),
-                                          QStringLiteral("qrc:///kestrine/js/fill.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-fields"),
+                                          QStringLiteral("qrc:///kestrine/js/fields.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-frames"),
+                                          QStringLiteral("qrc:///kestrine/js/frames.js")));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-visible"),
                                           QStringLiteral("qrc:///kestrine/js/visible.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-fill"),
+                                          QStringLiteral("qrc:///kestrine/js/fill.js")));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-captions"),
                                           QStringLiteral("qrc:///kestrine/js/captions.js")));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-describe"),
                                           QStringLiteral("qrc:///kestrine/js/describe.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-confirmation"),
+                                          QStringLiteral("qrc:///kestrine/js/confirmation.js")));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-left"),
                                           QStringLiteral("qrc:///kestrine/js/left.js")));
 }

@@ -1,5 +1,6 @@
 #include "ui/browser/BrowserPage.h"
 
+#include "ui/browser/PageRequestSpy.h"
 #include "ui/browser/PlainTextInput.h"
 
 #include <QDesktopServices>
@@ -23,6 +24,9 @@ CBrowserPage::CBrowserPage(QWidget* dialogParent)
     : QWebEnginePage(dialogParent), m_dialogParent(dialogParent)
 {
     connect(this, &QWebEnginePage::newWindowRequested, this, &CBrowserPage::OnNewWindowRequested);
+    auto* requests = new CPageRequestSpy(this);
+    setUrlRequestInterceptor(requests);
+    connect(requests, &CPageRequestSpy::requestSent, this, &CBrowserPage::requestSent);
 }
 
 void CBrowserPage::ArmSubmissionFallback(uint64_t generation)

@@ -37,6 +37,8 @@ public:
 
 signals:
     void armedFormSubmitted();
+    // The page or one of its frames sent a request of its own (see CPageRequestSpy).
+    void requestSent();
     void broughtToFront();
     // Back, Forward or Reload: a page the user went to, never one the program opened.
     void historyNavigationStarted();

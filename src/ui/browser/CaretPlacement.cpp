@@ -14,6 +14,8 @@ void PlaceCaretForUser(CBrowserPage& page, QObject* context,
                            done(CaretPlace::Field);
                        else if (place == QLatin1String("submit"))
                            done(CaretPlace::SubmitButton);
+                       else if (place == QLatin1String("frame"))
+                           done(CaretPlace::InFrame);
                        else if (place == QLatin1String("touched"))
                            done(CaretPlace::KeptByUser);
                        else

@@ -10,6 +10,7 @@ enum class CaretPlace
 {
     Field,        // the first field left for the user, scrolled into view
     SubmitButton, // nothing is left: the form's submit button, so that Enter submits
+    InFrame,      // the filled form stands in a frame, whose own scripts place the caret
     KeptByUser,   // the user has clicked or typed into the page: the caret stays theirs
     Nowhere,      // the page has no filled form
 };

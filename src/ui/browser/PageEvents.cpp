@@ -20,3 +20,8 @@ void CPageEvents::formDataCollected(bool holdsFilledField)
 {
     emit formSubmitting(holdsFilledField);
 }
+
+void CPageEvents::answered(int question, const QString& answer)
+{
+    emit answerArrived(question, answer);
+}

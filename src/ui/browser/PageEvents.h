@@ -28,9 +28,13 @@ public slots:
     // Called from the page as a form's data is collected for a submission, before it leaves,
     // telling whether the form holds a field the fill set.
     void formDataCollected(bool holdsFilledField);
+    // Called from the page with the JSON answer to a question that takes time (one that asks
+    // the page's frames, or waits for the page to change), by the question's number.
+    void answered(int question, const QString& answer);
 
 signals:
     void pageReady(const QUrl& url);
     void fillReported(const FillReport& report);
     void formSubmitting(bool holdsFilledField);
+    void answerArrived(int question, const QString& answer);
 };

@@ -9,10 +9,13 @@
 #include "ui/browser/PageEvents.h"
 #include "ui/browser/PageFiller.h"
 #include "ui/browser/PageHtmlReader.h"
+#include "ui/browser/PageQuestion.h"
+#include "ui/browser/PageScriptCall.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/tabs/SubmitEventSink.h"
 
 #include <QEventLoop>
+#include <QJsonArray>
 #include <QPointer>
 #include <QTimer>
 #include <QWebChannel>
@@ -28,6 +31,12 @@ std::string ApplicationName()
 {
     return std::filesystem::path(ExecutableFilePath()).stem().string();
 }
+
+// How much longer than the usual wait a page that stayed after its submission is watched for
+// the confirmation: the page shows it only once the answer to its request has arrived.
+constexpr int kConfirmationWatchMs = 5000;
+// How long the page's scripts may take to look through the document and its frames once.
+constexpr int kConfirmationLookMs = 3000;
 
 // A handle that runs `action` once its last copy is gone.
 std::shared_ptr<void> OnRelease(std::function<void()> action)
@@ -57,6 +66,11 @@ void CSubmissionSession::InstallSubmitEventSink()
     auto* sink = new CSubmitEventSink(*m_browser.GetDocument(), this);
     m_browser.Channel()->registerObject(QString::fromLatin1(kSubmitSinkChannelName), sink);
     connect(sink, &CSubmitEventSink::formSubmitted, this, &CSubmissionSession::OnFormSubmit);
+    connect(sink, &CSubmitEventSink::formSubmitCancelled, this,
+            &CSubmissionSession::OnSubmitCancelled);
+    CBrowserPage* page = m_browser.GetDocument();
+    connect(page, &CBrowserPage::requestSent, this, &CSubmissionSession::OnPageRequest);
+    connect(page, &QWebEnginePage::loadStarted, this, [this] { m_backgroundSend.Reset(); });
     // A page's own form.submit() fires no event for the sink to hear, and a submission the
     // page let through leaves its document before the sink hears of it: the browser page
     // notices the navigation it starts.
@@ -153,12 +167,13 @@ void CSubmissionSession::CheckSubmission(CBrowserPage& page)
         });
     CPageHtmlReader(page).Read(
         this, [this, directory, profile, address, settled](const std::string& html) {
-            JudgeResultPage(directory, profile, address, html);
+            JudgeResultPage(directory, profile, address, html, settled);
         });
 }
 
 void CSubmissionSession::JudgeResultPage(const std::string& directory, const std::string& profile,
-                                         const QUrl& address, const std::string& html)
+                                         const QUrl& address, const std::string& html,
+                                         const std::shared_ptr<void>& settled)
 {
     // The page is read asynchronously: a directory opened on this page meanwhile is not the one
     // this result page answers for. The profile is the one whose values were submitted, even
@@ -173,10 +188,36 @@ void CSubmissionSession::JudgeResultPage(const std::string& directory, const std
         }
     }
     const std::optional<std::string> confirmation = m_database.GetDirectoryOnSubmit(directory);
-    const bool isConfirmed = IsSubmissionConfirmed(html, confirmation);
     // Without a confirmation text there was nothing to look for: not a refusal.
-    if (confirmation)
-        emit confirmationRead(directory, address, isConfirmed);
+    if (!confirmation)
+        return;
+    if (IsSubmissionConfirmed(html, confirmation)) {
+        ReportResult(directory, profile, address, true);
+        return;
+    }
+    // The confirmation may stand in a frame, or, on a page that stayed where it was, appear
+    // only when the page has its answer.
+    const bool stayed = m_browser.GetDocument()->DocumentGeneration() == m_submitDocument;
+    const int watchMs = stayed ? kConfirmationWatchMs : 0;
+    const QJsonDocument text(QJsonArray{QString::fromStdString(*confirmation)});
+    const auto call = [text, watchMs](int question) {
+        return QStringLiteral("lookForText(%1, %2[0], %3)")
+            .arg(QString::number(question), JsonLiteral(text), QString::number(watchMs));
+    };
+    AskPageScript(
+        m_browser, call, watchMs + kConfirmationLookMs, this,
+        [this, directory, profile, address, settled](const std::optional<QJsonDocument>& answer) {
+            // Holding `settled` keeps the read pending until the answer.
+            const bool found = answer && answer->array().at(0).toBool();
+            if (directory == m_directory)
+                ReportResult(directory, profile, address, found);
+        });
+}
+
+void CSubmissionSession::ReportResult(const std::string& directory, const std::string& profile,
+                                      const QUrl& address, bool isConfirmed)
+{
+    emit confirmationRead(directory, address, isConfirmed);
     if (isConfirmed)
         emit confirmed(profile, directory);
 }
@@ -211,6 +252,25 @@ void CSubmissionSession::OnFormSubmit()
         m_submitProfile = m_profile.HasProfile() ? m_profile.Record().name : std::string();
         emit submitted(m_directory, m_browser.url());
     }
+    m_submitDocument = UINT64_MAX;
+}
+
+void CSubmissionSession::OnFormSentInBackground()
+{
+    OnFormSubmit();
+    m_submitDocument = m_browser.GetDocument()->DocumentGeneration();
+}
+
+void CSubmissionSession::OnSubmitCancelled()
+{
+    if (m_backgroundSend.OnCancelledSubmit(m_clock()))
+        OnFormSentInBackground();
+}
+
+void CSubmissionSession::OnPageRequest()
+{
+    if (m_backgroundSend.OnRequest(m_clock()))
+        OnFormSentInBackground();
 }
 
 CSubmissionSession::State CSubmissionSession::Snapshot() const

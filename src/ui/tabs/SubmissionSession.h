@@ -2,12 +2,14 @@
 
 #include "common/MessagePresenter.h"
 #include "common/MillisecondClock.h"
+#include "page_filling/BackgroundSendWatch.h"
 #include "page_filling/FillReport.h"
 
 #include <QDeadlineTimer>
 #include <QObject>
 #include <QUrl>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CBrowserCtrl;
@@ -48,6 +50,8 @@ public:
     void Tick();
     // The page's filled form was submitted.
     void OnFormSubmit();
+    // The page's filled form was submitted by the page's own scripts, without leaving the page.
+    void OnFormSentInBackground();
     // The page shown now belongs to `directory` (a directory saved under a new name).
     void SetDirectory(const std::string& directory) { m_directory = directory; }
     // The user goes to a page of their own: the pending fill is not for it.
@@ -85,7 +89,12 @@ private:
     void FillCurrentPage(CBrowserPage& page, bool byButton);
     void CheckSubmission(CBrowserPage& page);
     void JudgeResultPage(const std::string& directory, const std::string& profile,
-                         const QUrl& address, const std::string& html);
+                         const QUrl& address, const std::string& html,
+                         const std::shared_ptr<void>& settled);
+    void ReportResult(const std::string& directory, const std::string& profile, const QUrl& address,
+                      bool isConfirmed);
+    void OnSubmitCancelled();
+    void OnPageRequest();
     void OnPageReadSettled(const std::string& directory);
 
     CBrowserCtrl& m_browser;
@@ -99,7 +108,9 @@ private:
     QUrl m_fillUrl;              // the address the fill's page was opened at
     bool m_submitted = false;
     uint32_t m_submitTime = 0;
-    std::string m_submitProfile; // whose values the submitted form carried
+    std::string m_submitProfile;   // whose values the submitted form carried
+    uint64_t m_submitDocument = 0; // the document the form was submitted from
+    CBackgroundSendWatch m_backgroundSend;
     int m_pendingPageReads = 0;
     QEventLoop* m_pageReadWait = nullptr; // while a close waits for the page reads
 };

@@ -14,3 +14,9 @@ void CSubmitEventSink::invoke(bool holdsFilledField)
     if (m_page.CountsSubmitEvent(holdsFilledField))
         emit formSubmitted();
 }
+
+void CSubmitEventSink::cancelled(bool holdsFilledField)
+{
+    if (m_page.CountsSubmitEvent(holdsFilledField))
+        emit formSubmitCancelled();
+}

@@ -18,9 +18,13 @@ public slots:
     // Called from the page when a submit event went through, telling whether the submitted
     // form holds a field the fill set.
     void invoke(bool holdsFilledField);
+    // Called from the page when the page cancelled a submit event: its validation refused the
+    // submission, or its scripts send the form themselves.
+    void cancelled(bool holdsFilledField);
 
 signals:
     void formSubmitted();
+    void formSubmitCancelled();
 
 private:
     const CBrowserPage& m_page;

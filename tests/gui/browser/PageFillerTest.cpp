@@ -13,7 +13,7 @@ namespace {
 
 // A directory's submission page: a paragraph named like a field ahead of the form, fields that
 // share a name, one found by id, a file input, a search form and a hidden one beside it, a
-// field outside any form and one in a frame.
+// field outside any form and a frame.
 // The page records the input and change events it hears, and its own onsubmit copies the feed
 // into a hidden field, so the server sees what that handler saw.
 constexpr char kFormPage[] = R"(<!DOCTYPE html><html><body>
@@ -164,12 +164,11 @@ void PageFillerTest::choosesAnOptionByValueThenByTextAndKeepsItWithoutMatch()
 
 void PageFillerTest::skipsElementsThatTakeNoValueAndIndexesThatMatchNothing()
 {
-    // Index 0 of "feed" is the paragraph; -1 and 5 match nothing; "framed" lives in a frame.
+    // Index 0 of "feed" is the paragraph; -1 and 5 match nothing.
     const FillReport outcome = Fill({
         {"feed", FieldType::Edit, 0, "into the paragraph"},
         {"feed", FieldType::Edit, -1, "negative"},
         {"tag", FieldType::Edit, 5, "beyond"},
-        {"framed", FieldType::Edit, 0, "in a frame"},
         {"nothing", FieldType::Edit, 0, "absent"},
     });
     QCOMPARE(outcome.fieldsSet, 0);
@@ -177,9 +176,6 @@ void PageFillerTest::skipsElementsThatTakeNoValueAndIndexesThatMatchNothing()
     QCOMPARE(m_driver->RunText(QStringLiteral("document.querySelector('p').textContent")),
              QStringLiteral("Paragraph"));
     QCOMPARE(Value(QStringLiteral("#feedInput")), QString());
-    QCOMPARE(m_driver->RunText(QStringLiteral(
-                 "document.querySelector('iframe').contentDocument.querySelector('input').value")),
-             QString());
 }
 
 void PageFillerTest::announcesEachValueWithBubblingInputAndChangeEvents()

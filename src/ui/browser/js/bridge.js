@@ -26,6 +26,10 @@ var kestrine = {
         announceReady();
     });
 
+    // The engine answers the channel in the top document only: a frame's scripts reach the
+    // program through the top document's (frames.js).
+    if (window.parent !== window)
+        return;
     new QWebChannel(qt.webChannelTransport, function (channel) {
         kestrine.objects = channel.objects;
         announceReady();

@@ -74,8 +74,10 @@
         });
         var labelledBy = element.getAttribute("aria-labelledby");
         if (labelledBy) {
+            // Ids name elements of the field's own tree: its shadow root, or the document.
+            var tree = element.getRootNode();
             labelledBy.split(/\s+/).forEach(function (id) {
-                var source = document.getElementById(id);
+                var source = tree.getElementById(id);
                 if (source)
                     parts.push(clean(source.textContent));
             });
@@ -120,8 +122,10 @@
     // before it that says something, unless another field or a long sentence comes first;
     // failing that, its column's heading. Text the page hides counts for nothing.
     kestrine.nearbyTextOf = function (element) {
-        var walker = document.createTreeWalker(document.body || document.documentElement,
-                                               NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT);
+        // A field in a shadow root is captioned by its component's own text.
+        var tree = element.getRootNode();
+        var root = tree instanceof ShadowRoot ? tree : document.body || document.documentElement;
+        var walker = document.createTreeWalker(root, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT);
         walker.currentNode = element;
         for (var node = walker.previousNode(); node; node = walker.previousNode()) {
             if (node.nodeType === Node.ELEMENT_NODE) {

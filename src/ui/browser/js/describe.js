@@ -13,41 +13,10 @@
             typed.add(event.target);
     }, true);
 
-    var kNoText = ["hidden", "checkbox", "radio", "submit", "button", "reset", "image", "file",
-                   "password", "range", "color"];
-
-    function isFillable(element) {
-        if (element instanceof HTMLInputElement)
-            return kNoText.indexOf(element.type) < 0;
-        return element instanceof HTMLTextAreaElement || element instanceof HTMLSelectElement;
-    }
-
-    // The fillable fields in document order, each with the index that the lookup by name or
-    // id gives it: how many elements before it have its key as their name or id.
-    function collectFields() {
-        var seen = new Map();
-        var fields = [];
-        var elements = document.getElementsByTagName("*");
-        for (var i = 0; i < elements.length; ++i) {
-            var element = elements[i];
-            var name = element.getAttribute("name") || "";
-            var id = element.getAttribute("id") || "";
-            if (isFillable(element) && kestrine.isShown(element)) {
-                var key = name || id;
-                fields.push({ element: element, index: key ? (seen.get(key) || 0) : 0 });
-            }
-            [name, id].forEach(function (key, position) {
-                if (key && (position === 0 || key !== name))
-                    seen.set(key, (seen.get(key) || 0) + 1);
-            });
-        }
-        return fields;
-    }
-
-    function describeField(field, ordinal) {
+    function describeField(field, ordinal, forms) {
         var element = field.element;
         return {
-            form: Array.prototype.indexOf.call(documentForms.call(document), element.form),
+            form: forms.indexOf(element.form),
             tag: element.tagName.toLowerCase(),
             type: element instanceof HTMLInputElement ? element.type : "",
             name: element.getAttribute("name") || "",
@@ -70,7 +39,6 @@
 
     // A form's own properties, which controls named like them ("action", "elements") hide.
     var formElements = Object.getOwnPropertyDescriptor(HTMLFormElement.prototype, "elements").get;
-    var documentForms = Object.getOwnPropertyDescriptor(Document.prototype, "forms").get;
     function formAttribute(form, name) {
         return clean(Element.prototype.getAttribute.call(form, name));
     }
@@ -119,7 +87,8 @@
 
     // Returns JSON: the page's title and address, its fields and the token that fills them.
     kestrine.describe = function () {
-        var fields = collectFields();
+        var fields = kestrine.fields.fillable();
+        var forms = kestrine.fields.forms();
         var token = newToken();
         descriptions.set(token, fields.map(function (field) { return field.element; }));
         if (descriptions.size > kDescriptionsKept)
@@ -128,8 +97,10 @@
             title: clean(document.title),
             address: location.href,
             token: token,
-            fields: fields.map(describeField),
-            forms: Array.prototype.map.call(documentForms.call(document), describeForm),
+            fields: fields.map(function (field, ordinal) {
+                return describeField(field, ordinal, forms);
+            }),
+            forms: forms.map(describeForm),
         });
     };
 

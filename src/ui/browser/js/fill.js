@@ -8,24 +8,6 @@
     // How long filled fields stay outlined.
     var OUTLINE_MS = 2000;
 
-    // The element the old element collection's item(name, index) gave: of every element of the
-    // document whose name or id is `name`, in document order, the index-th.
-    function findElement(name, index) {
-        if (!Number.isInteger(index) || index < 0)
-            return null;
-        var elements = document.getElementsByTagName("*");
-        var seen = 0;
-        for (var i = 0; i < elements.length; ++i) {
-            var element = elements[i];
-            if (element.getAttribute("name") !== name && element.getAttribute("id") !== name)
-                continue;
-            if (seen === index)
-                return element;
-            ++seen;
-        }
-        return null;
-    }
-
     // The elements a fill set or found typed in: a submission is the directory's only when its
     // form holds one of them, not when a search or newsletter form beside it is sent.
     var filled = new WeakSet();
@@ -37,12 +19,17 @@
 
     // Every submission collects its form's data just before it leaves, also one by the page's
     // own form.submit(), which fires no submit event: the program hears whose data it is before
-    // the navigation starts.
-    window.addEventListener("formdata", function (event) {
+    // the navigation starts. The event stays inside a shadow root, so a watched form there is
+    // listened to itself.
+    var collected = new WeakSet();
+    function onFormData(event) {
         var events = kestrine.objects && kestrine.objects.pageEvents;
-        if (event.isTrusted && events)
-            events.formDataCollected(holdsFilledField(event.target));
-    }, true);
+        if (!event.isTrusted || !events || collected.has(event))
+            return;
+        collected.add(event);
+        events.formDataCollected(holdsFilledField(event.target));
+    }
+    window.addEventListener("formdata", onFormData, true);
 
     // Fields the user typed into; no fill ever overwrites what the user wrote.
     var typed = new WeakSet();
@@ -79,12 +66,25 @@
 
     // The radio button of `radio`'s group (same name, same form) whose value is `value`.
     function radioOfGroup(radio, value) {
-        var scope = radio.form ? Array.prototype.slice.call(radio.form.elements)
-                               : Array.prototype.slice.call(document.querySelectorAll("input"));
+        var scope = radio.form
+            ? Array.prototype.slice.call(radio.form.elements)
+            : Array.prototype.slice.call(radio.getRootNode().querySelectorAll("input"));
         return scope.find(function (other) {
             return other instanceof HTMLInputElement && other.type === "radio" &&
                    other.name === radio.name && other.form === radio.form && other.value === value;
         });
+    }
+
+    // Ticks a box or picks a radio button as a click would: pages built on scripts (React)
+    // learn of it from the click, others from the change that follows it.
+    function check(element) {
+        if (!element.checked)
+            element.click();
+        // A box the click left unticked (a page that cancels clicks) is ticked as before.
+        if (!element.checked) {
+            element.checked = true;
+            announceChange(element);
+        }
     }
 
     // A check-box item ticks its box (never unticks it) and picks its radio button; returns the
@@ -93,15 +93,12 @@
         if (element.type === "checkbox") {
             if (value !== "")
                 element.value = value;
-            element.checked = true;
-            announceChange(element);
+            check(element);
             return element;
         }
         var radio = element.type === "radio" ? radioOfGroup(element, value) : null;
-        if (radio) {
-            radio.checked = true;
-            announceChange(radio);
-        }
+        if (radio)
+            check(radio);
         return radio || null;
     }
 
@@ -152,25 +149,42 @@
 
     var reported = new WeakSet();
 
+    // Only the top document reaches the program; a frame's submission goes up to it.
+    function tellSubmission(notice) {
+        if (!kestrine.frames.isTop) {
+            kestrine.frames.tell("submit", notice);
+            return;
+        }
+        var sink = kestrine.objects && kestrine.objects.submitSink;
+        if (!sink)
+            return;
+        if (notice.cancelled)
+            sink.cancelled(notice.holds === true);
+        else
+            sink.invoke(notice.holds === true);
+    }
+    kestrine.frames.listen("submit", tellSubmission);
+
     // Never cancels anything: the page's validation and scripts stay in charge of the
     // submission. They may refuse it (an onsubmit that returns false, preventDefault in a
     // listener that runs after this one), so the verdict waits for a later task, when every
-    // handler of the event has run; a refused attempt is no submission.
+    // handler of the event has run. A page that sends the form itself in the background cancels
+    // the browser's sending as well; the program tells that from a refusal by the request that
+    // follows.
     function onSubmit(event) {
         if (!event.isTrusted || reported.has(event))
             return;
         reported.add(event);
         var holds = holdsFilledField(event.target);
         setTimeout(function () {
-            var sink = kestrine.objects && kestrine.objects.submitSink;
-            if (!event.defaultPrevented && sink)
-                sink.invoke(holds);
+            tellSubmission({ holds: holds, cancelled: event.defaultPrevented });
         }, 0);
     }
 
     function watchSubmission(form) {
         // addEventListener ignores a listener already there, so filling again adds nothing.
         form.addEventListener("submit", onSubmit);
+        form.addEventListener("formdata", onFormData);
         window.addEventListener("submit", onSubmit);
     }
 
@@ -184,8 +198,11 @@
     };
     kestrine.watchSubmission = watchSubmission;
 
-    // One fill of the page and what it achieved, kept while late fields may still come.
+    // One fill of the page and what it achieved, kept while late fields may still come. Each
+    // field keeps its position in the top document's list, the one the program gave: a frame
+    // fills the fields its parent lacked and tells their positions.
     var current = null;
+    var fillCount = 0;
 
     // Sets the fields of the current fill whose element is there: every field at first, later
     // only those still missing. The fill's form is that of the last field set, in list order.
@@ -194,7 +211,7 @@
         current.fields.forEach(function (field, i) {
             if (late && current.set[i])
                 return;
-            var element = findElement(field.name, field.index);
+            var element = kestrine.fields.find(field.name, field.index);
             if (!element)
                 return;
             // What the user typed stays, and counts as filled.
@@ -221,54 +238,164 @@
         return newlySet.length;
     }
 
-    function report() {
-        var missing = [];
-        current.fields.forEach(function (field, i) {
-            if (!current.set[i])
-                missing.push(field.name);
+    function positionsSet(fill) {
+        var positions = [];
+        fill.fields.forEach(function (field, i) {
+            if (fill.set[i])
+                positions.push(field.position);
         });
-        var fieldsSet = current.set.filter(Boolean).length;
-        return JSON.stringify({
-            fieldsTotal: current.fields.length,
-            fieldsSet: fieldsSet,
-            missing: missing,
-            armed: current.armed,
-            left: kestrine.leftForUser(fieldsSet > 0, current.form),
+        return positions;
+    }
+
+    function missingFields(fill) {
+        return fill.fields.filter(function (field, i) {
+            return !fill.set[i] && !fill.inFrames.has(field.position);
         });
     }
+
+    // The captions of the fields left for the user in the form this document filled.
+    function leftHere(fill) {
+        return kestrine.leftForUser(positionsSet(fill).length > 0, fill.form);
+    }
+
+    function report() {
+        var missing = missingFields(current).map(function (field) { return field.name; });
+        return JSON.stringify({
+            fieldsTotal: current.fields.length,
+            fieldsSet: current.fields.length - missing.length,
+            missing: missing,
+            armed: current.armed || current.framesArmed,
+            left: leftHere(current).concat(current.framesLeft),
+        });
+    }
+
+    // Tells what the fill achieved since its first report: the top document tells the program,
+    // a frame its parent, and on up.
+    function tellProgress(fill) {
+        if (current !== fill)
+            return;
+        if (!kestrine.frames.isTop) {
+            kestrine.frames.tell("fillSet", {
+                fill: fill.id, positions: positionsSet(fill).concat(Array.from(fill.inFrames)),
+                armed: fill.armed || fill.framesArmed,
+                left: leftHere(fill).concat(fill.framesLeft),
+            });
+            return;
+        }
+        var events = kestrine.objects && kestrine.objects.pageEvents;
+        if (events)
+            events.fillUpdated(report());
+    }
+
+    function noteFramesSet(fill, answer) {
+        if (!answer || !Array.isArray(answer.positions))
+            return false;
+        var known = new Set(fill.fields.map(function (field) { return field.position; }));
+        var before = fill.inFrames.size;
+        answer.positions.forEach(function (position) {
+            if (known.has(position))
+                fill.inFrames.add(position);
+        });
+        fill.framesArmed = fill.framesArmed || answer.armed === true;
+        // What a frame leaves for the user, each caption once however often the frame tells.
+        if (Array.isArray(answer.left)) {
+            answer.left.forEach(function (caption) {
+                if (typeof caption === "string" && fill.framesLeft.indexOf(caption) < 0)
+                    fill.framesLeft.push(caption);
+            });
+        }
+        return fill.inFrames.size > before || answer.armed === true;
+    }
+    kestrine.frames.listen("fillSet", function (notice) {
+        if (current && notice && notice.fill === current.id && noteFramesSet(current, notice))
+            tellProgress(current);
+    });
+
+    function frameRequest(fill) {
+        return { fill: fill.id, fields: missingFields(fill) };
+    }
+
+    // The fields this document lacks are looked for in its frames, in walk order: each frame
+    // gets those that the frames before it did not have.
+    function fillFrames(fill) {
+        if (missingFields(fill).length === 0)
+            return;
+        var changed = false;
+        kestrine.frames.ask("fill", function () { return frameRequest(fill); }, function (answer) {
+            changed = noteFramesSet(fill, answer) || changed;
+        }, function () {
+            if (changed)
+                tellProgress(fill);
+        });
+    }
+
+    // A frame whose document was not ready at the fill gets what is still missing once it is.
+    kestrine.frames.onFrameReady(function (frame) {
+        var fill = current;
+        if (!fill || !frame || !fill.watching || missingFields(fill).length === 0)
+            return;
+        kestrine.frames.askOne(frame, "fill", frameRequest(fill), function (answer) {
+            if (noteFramesSet(fill, answer))
+                tellProgress(fill);
+        });
+    });
 
     // Pages that build their form with scripts add fields after the document is ready; those
     // of the directory's rules are filled as they appear, and the program hears the new report.
     function watchLateFields(fill) {
-        var observer = new MutationObserver(function (mutations) {
-            var added = mutations.some(function (m) { return m.addedNodes.length > 0; });
-            if (current !== fill || !added || fillPass(true) === 0)
-                return;
-            var events = kestrine.objects && kestrine.objects.pageEvents;
-            if (events)
-                events.fillUpdated(report());
+        var stop = kestrine.fields.observe(function () {
+            if (current === fill && fillPass(true) > 0)
+                tellProgress(fill);
         });
-        observer.observe(document, { childList: true, subtree: true });
-        fill.observer = observer;
-        setTimeout(function () { observer.disconnect(); }, LATE_FIELDS_MS);
+        fill.watching = true;
+        fill.stopWatching = function () {
+            fill.watching = false;
+            stop();
+        };
+        setTimeout(fill.stopWatching, LATE_FIELDS_MS);
     }
 
-    // fields: [{name, index, value, checkbox}], values composed. Returns JSON: how many of the
-    // fields were set, the names of those that were not, whether a form is now watched, and the
-    // captions of the fields left for the user.
-    kestrine.fill = function (fields) {
-        if (current && current.observer)
-            current.observer.disconnect();
+    function startFill(fields, id) {
+        if (current && current.stopWatching)
+            current.stopWatching();
         current = {
+            id: id,
             fields: fields,
             set: fields.map(function () { return false; }),
             forms: fields.map(function () { return null; }),
             form: null,
+            inFrames: new Set(),
+            framesLeft: [],
             armed: false,
-            observer: null,
+            framesArmed: false,
+            watching: false,
+            stopWatching: null,
         };
         fillPass(false);
         watchLateFields(current);
+        fillFrames(current);
+        return current;
+    }
+
+    function isFieldRequest(field) {
+        return field && typeof field.name === "string" && Number.isInteger(field.index) &&
+               typeof field.value === "string" && Number.isInteger(field.position);
+    }
+
+    kestrine.frames.handle("fill", function (request, reply) {
+        if (!request || !Array.isArray(request.fields))
+            return;
+        var fill = startFill(request.fields.filter(isFieldRequest), request.fill);
+        reply({ positions: positionsSet(fill), armed: fill.armed, left: leftHere(fill) });
+    });
+
+    // fields: [{name, index, value, checkbox}], values composed. Returns JSON: how many of the
+    // fields were set, the names of those that were not, whether a form is now watched, and the
+    // captions of the fields left for the user. Fields found in frames come in later reports.
+    kestrine.fill = function (fields) {
+        startFill(fields.map(function (field, position) {
+            return Object.assign({ position: position }, field);
+        }), ++fillCount);
         return report();
     };
 })();

@@ -22,11 +22,20 @@
     // A whole sentence of terms stands in the status bar by its beginning.
     var kLongestCaption = 80;
 
+    // The elements of the form, or of the whole document (its open shadow roots included).
+    function elementsOf(scope) {
+        if (scope instanceof HTMLFormElement)
+            return Array.prototype.slice.call(scope.elements);
+        var elements = [];
+        kestrine.fields.walk(function (element) {
+            elements.push(element);
+            return false;
+        });
+        return elements;
+    }
+
     function controlsOf(scope) {
-        var controls = scope instanceof HTMLFormElement
-            ? Array.prototype.slice.call(scope.elements)
-            : Array.prototype.slice.call(scope.querySelectorAll("input, select, textarea"));
-        return controls.filter(function (control) {
+        return elementsOf(scope).filter(function (control) {
             return (control instanceof HTMLInputElement && kNoAnswer.indexOf(control.type) < 0) ||
                    control instanceof HTMLSelectElement || control instanceof HTMLTextAreaElement;
         });
@@ -40,9 +49,11 @@
     }
 
     function radioGroupAnswered(radio) {
-        var scope = radio.form || document;
-        return Array.prototype.some.call(scope.querySelectorAll("input[type=radio]"), function (r) {
-            return r.name === radio.name && r.form === radio.form && r.checked;
+        var group = radio.form ? radio.form.elements
+                               : radio.getRootNode().querySelectorAll("input[type=radio]");
+        return Array.prototype.some.call(group, function (other) {
+            return other instanceof HTMLInputElement && other.type === "radio" &&
+                   other.name === radio.name && other.form === radio.form && other.checked;
         });
     }
 
@@ -118,10 +129,7 @@
     };
 
     function submitButtonOf(scope) {
-        var buttons = scope instanceof HTMLFormElement
-            ? Array.prototype.slice.call(scope.elements)
-            : Array.prototype.slice.call(scope.querySelectorAll("button, input"));
-        return buttons.find(function (control) {
+        return elementsOf(scope).find(function (control) {
             var submits = (control instanceof HTMLButtonElement && control.type === "submit") ||
                           (control instanceof HTMLInputElement &&
                            (control.type === "submit" || control.type === "image"));
@@ -129,24 +137,61 @@
         }) || null;
     }
 
+    // Puts the caret where the user's part of this document's last fill begins; returns where
+    // ("field", "submit") or "nothing".
+    function placeCaretHere() {
+        var scope = filledScope && (filledScope === document || filledScope.isConnected)
+            ? filledScope : null;
+        if (!scope)
+            return "nothing";
+        var left = fieldsLeft(scope);
+        var target = left.length > 0 ? left[0].control : submitButtonOf(scope);
+        if (!target)
+            return "nothing";
+        target.scrollIntoView({ block: "center", inline: "nearest" });
+        target.focus({ preventScroll: true });
+        return left.length > 0 ? "field" : "submit";
+    }
+
+    // A frame puts the caret into its own filled form, else asks its frames, unless a frame
+    // before it has done so already.
+    kestrine.frames.handle("focusLeft", function (request, reply) {
+        if (!request || request.placed || touched) {
+            reply("nothing");
+            return;
+        }
+        var place = placeCaretHere();
+        if (place !== "nothing") {
+            reply(place);
+            return;
+        }
+        var placed = "nothing";
+        kestrine.frames.ask("focusLeft", function () { return { placed: placed !== "nothing" }; },
+                            function (answer) {
+                                if (answer === "field" || answer === "submit")
+                                    placed = answer;
+                            },
+                            function () { reply(placed); });
+    });
+
     // Puts the caret into the first field left for the user, scrolled into view, or, with
     // nothing left, onto the form's submit button so that Enter submits. A page the user has
-    // clicked or typed into keeps its caret. Returns JSON, an array holding what took the focus
-    // ("field", "submit") or why nothing did ("touched", "nothing").
+    // clicked or typed into keeps its caret. The filled form may stand in a frame, whose own
+    // scripts then place the caret. Returns JSON, an array holding what took the focus
+    // ("field", "submit"), "frame" when the frames were asked, or why nothing did ("touched",
+    // "nothing").
     kestrine.focusLeft = function () {
         var answer = function (place) { return JSON.stringify([place]); };
         if (touched)
             return answer("touched");
-        var scope = filledScope && (filledScope === document || filledScope.isConnected)
-            ? filledScope : null;
-        if (!scope)
-            return answer("nothing");
-        var left = fieldsLeft(scope);
-        var target = left.length > 0 ? left[0].control : submitButtonOf(scope);
-        if (!target)
-            return answer("nothing");
-        target.scrollIntoView({ block: "center", inline: "nearest" });
-        target.focus({ preventScroll: true });
-        return answer(left.length > 0 ? "field" : "submit");
+        var place = placeCaretHere();
+        if (place !== "nothing" || kestrine.fields.frames().length === 0)
+            return answer(place);
+        var placed = false;
+        kestrine.frames.ask("focusLeft", function () { return { placed: placed }; },
+                            function (reply) {
+                                placed = placed || reply === "field" || reply === "submit";
+                            });
+        return answer("frame");
     };
 })();

@@ -10,7 +10,7 @@
     var kSmallestSide = 2;
 
     function isTransparent(element) {
-        for (var node = element; node instanceof Element; node = node.parentElement) {
+        for (var node = element; node instanceof Element; node = kestrine.fields.parentOf(node)) {
             if (parseFloat(getComputedStyle(node).opacity) === 0)
                 return true;
         }
@@ -53,7 +53,7 @@
     function isClippedAway(element, box) {
         var visible = { left: box.left, top: box.top, right: box.right, bottom: box.bottom };
         var cuts = function (overflow) { return overflow === "hidden" || overflow === "clip"; };
-        for (var node = element; node instanceof Element; node = node.parentElement) {
+        for (var node = element; node instanceof Element; node = kestrine.fields.parentOf(node)) {
             var style = getComputedStyle(node);
             if (clipsToNothing(style))
                 return true;
