@@ -2,12 +2,14 @@
 // field only the user can answer, Enter submits, F6 goes round the window's parts, and what the
 // fill left is said in the status bar and to screen readers.
 #include "support/BrowserDriver.h"
+#include "support/ChannelProbe.h"
 #include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
 
 #include <QApplication>
 #include <QStatusBar>
 #include <QTest>
+#include <QWebChannel>
 #include <memory>
 
 namespace {
@@ -68,8 +70,16 @@ private:
         return FocusIsIn(Inspect(*m_dlg).Browser()) && ActiveElementId() == id;
     }
 
+    // Keys and clicks wait for a frame drawn: before it, the engine may lose them.
+    [[nodiscard]] bool WaitForRenderedFrame()
+    {
+        return BrowserDriver(*Inspect(*m_dlg).Browser())
+            .WaitForRenderedFrame(m_probe.renderedFrames);
+    }
+
     std::unique_ptr<SubmitterTestEnvironment> m_env;
     std::unique_ptr<CSubmitterDlg> m_dlg;
+    ChannelProbe m_probe;
 };
 
 void KeyboardRoundTest::init()
@@ -90,6 +100,8 @@ void KeyboardRoundTest::init()
                             DirectoryDatabaseXml({Directory(*m_env, "A"), Directory(*m_env, "B")}));
     m_env->WriteProgramFile("sv.dat", StateFileLines({"Ann", "1"}) + ProfileBlock("Ann", ""));
     m_dlg = OpenShownWindow(m_env->Environment());
+    // Working ahead is off: every directory's page loads in this one browser.
+    Inspect(*m_dlg).Browser()->Channel()->registerObject(QStringLiteral("probe"), &m_probe);
     m_dlg->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
     QVERIFY(BrowserDriver(*Inspect(*m_dlg).Browser()).WaitUntilComplete());
@@ -119,6 +131,7 @@ void KeyboardRoundTest::ctrlNTheWordAndEnterSubmitEachDirectory()
         WAIT_COMPARE(Inspect(*m_dlg).FillStatus()->text(), report, kTimeoutMs);
         QCOMPARE(announced(), report);
 
+        QVERIFY(WaitForRenderedFrame());
         QTest::keyClicks(FocusWidget(), QStringLiteral("kestrel"));
         QTest::keyClick(FocusWidget(), Qt::Key_Return);
         const auto result = m_env->WaitForRequest("/result/" + directory);
@@ -180,6 +193,7 @@ void KeyboardRoundTest::aPageTheUserTypedIntoKeepsItsCaret()
     // The user goes into the page and writes a note of their own.
     QTest::keyClick(FocusWidget(), Qt::Key_F6);
     BrowserDriver driver(*Inspect(*m_dlg).Browser());
+    QVERIFY(WaitForRenderedFrame());
     driver.Click(QStringLiteral("note"));
     WAIT_VERIFY(ActiveElementId() == QStringLiteral("note"), kTimeoutMs);
     QTest::keyClicks(FocusWidget(), QStringLiteral("mine"));
