@@ -12,11 +12,10 @@ CDirectoryListView::CDirectoryListView(QWidget* parent) : QListView(parent)
 
 void CDirectoryListView::keyPressEvent(QKeyEvent* event)
 {
+    // Only a picked entry has a page to go into: Enter on the focus frame alone picks nothing.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
-        currentIndex().isValid()) {
-        if (!selectionModel()->isSelected(currentIndex()))
-            selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+        currentIndex().isValid() && selectionModel()->isSelected(currentIndex())) {
         event->accept();
         emit entered();
         return;

@@ -4,8 +4,8 @@
 
 // The directory list's view. A list that gains the focus with nothing selected puts its focus
 // frame on the first row without selecting it, so the first Down would skip the first
-// directory: here the first Down, Home or Space picks the first directory instead. Enter picks
-// the entry under the focus frame, if it is not picked yet, and says the user wants its page.
+// directory: here the first Down, Home or Space picks the first directory instead. Enter on the
+// picked entry says the user wants to go into its page.
 class CDirectoryListView final : public QListView
 {
     Q_OBJECT

@@ -47,11 +47,16 @@ void CKeyboardNavigator::OnFillReportShown()
 void CKeyboardNavigator::PlaceCaret(CBrowserTab& tab)
 {
     m_caretAwaited = nullptr;
-    PlaceCaretForUser(*tab.Browser()->GetDocument(), &tab, [this, &tab](CaretPlace) {
+    PlaceCaretForUser(*tab.Browser()->GetDocument(), &tab, [this, &tab](CaretPlace place) {
         // The page may have been given a new view of its own meanwhile; the user may have gone
         // elsewhere, which the caret does not follow.
-        if (&tab == m_tabs.CurrentTab() && PartWithFocus() == Page)
-            tab.Browser()->setFocus(Qt::OtherFocusReason);
+        if (&tab != m_tabs.CurrentTab() || PartWithFocus() != Page)
+            return;
+        // No filled form yet (its fields are in a frame still loading): the page's next
+        // report tries again.
+        if (place == CaretPlace::Nowhere)
+            m_caretAwaited = &tab;
+        tab.Browser()->setFocus(Qt::OtherFocusReason);
     });
 }
 

@@ -4,6 +4,7 @@
 #include "support/LocalHttpServer.h"
 #include "support/WaitUntil.h"
 #include "ui/browser/CaretPlacement.h"
+#include "ui/browser/PageEvents.h"
 
 #include <QTest>
 #include <QWebChannel>
@@ -34,6 +35,7 @@ private slots:
     void listsTheFieldsOnlyTheUserCanAnswer();
     void theCaretGoesToTheFirstFieldLeftOrTheSubmitButton_data();
     void theCaretGoesToTheFirstFieldLeftOrTheSubmitButton();
+    void aFormInAFrameTellsWhatIsLeftAndTakesTheCaret();
 
 private:
     // Loads `body` (a page's body) and fills its title.
@@ -186,6 +188,33 @@ void LeftForUserTest::theCaretGoesToTheFirstFieldLeftOrTheSubmitButton()
     // The field was brought into view.
     if (focused == QLatin1String("word"))
         QVERIFY(m_driver->RunText(QStringLiteral("String(scrollY > 0)")) == QStringLiteral("true"));
+}
+
+void LeftForUserTest::aFormInAFrameTellsWhatIsLeftAndTakesTheCaret()
+{
+    std::optional<FillReport> fromFrame;
+    const QMetaObject::Connection reports =
+        connect(m_browser->PageEvents(), &CPageEvents::fillReported, this,
+                [&fromFrame](const FillReport& report) { fromFrame = report; });
+    const FillReport first = LoadAndFill(
+        QStringLiteral(
+            "<p>A page that shows its form in a frame</p><iframe id=frame srcdoc=\"<form>"
+            "%1<label>Word * <input id=word name=word></label></form>\"></iframe>")
+            .arg(QString::fromLatin1(kTitle).replace(QLatin1Char('"'), QLatin1Char('\''))));
+    QCOMPARE(first.fieldsSet, 0);
+    WAIT_VERIFY(fromFrame && fromFrame->fieldsSet == 1, BrowserDriver::kTimeoutMs);
+    disconnect(reports);
+    QCOMPARE(fromFrame->leftForUser, std::vector<std::string>{"Word"});
+
+    std::optional<CaretPlace> placed;
+    QObject context;
+    PlaceCaretForUser(*m_browser->GetDocument(), &context,
+                      [&placed](CaretPlace where) { placed = where; });
+    WAIT_VERIFY(placed.has_value(), BrowserDriver::kTimeoutMs);
+    QCOMPARE(int(*placed), int(CaretPlace::InFrame));
+    WAIT_COMPARE(m_driver->RunText(QStringLiteral(
+                     "document.getElementById('frame').contentDocument.activeElement.id")),
+                 QStringLiteral("word"), BrowserDriver::kTimeoutMs);
 }
 
 QTEST_MAIN(LeftForUserTest)

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTest>
 #include <QWebChannel>
 #include <memory>
@@ -144,6 +145,10 @@ void KeyboardRoundTest::ctrlNTheWordAndEnterSubmitEachDirectory()
                         .endsWith(QStringLiteral("[sent]")),
                     kTimeoutMs);
         QCOMPARE(announced(), QString::fromStdString(directory) + QStringLiteral(" marked sent"));
+        // The tab says it in words too, not only by its ✔.
+        CBrowserTabs* tabs = Inspect(*m_dlg).Tabs();
+        QCOMPARE(tabs->tabBar()->accessibleTabName(tabs->currentIndex()),
+                 QString::fromStdString(directory) + QStringLiteral(", sent"));
     }
 }
 

@@ -255,7 +255,8 @@
 
     // The captions of the fields left for the user in the form this document filled.
     function leftHere(fill) {
-        return kestrine.leftForUser(positionsSet(fill).length > 0, fill.form);
+        return kestrine.leftForUser(positionsSet(fill).length > 0, fill.form,
+                                    fill.inFrames.size > 0);
     }
 
     function report() {

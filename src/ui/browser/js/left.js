@@ -17,6 +17,8 @@
 
     // The form the last fill went into; the whole document when its fields stand in none.
     var filledScope = null;
+    // Whether frames of this document filled fields of the last fill.
+    var filledInFrames = false;
 
     var kNoAnswer = ["hidden", "submit", "button", "reset", "image"];
     // A whole sentence of terms stands in the status bar by its beginning.
@@ -119,10 +121,12 @@
         return required.concat(optional);
     }
 
-    // Called by each fill, with whether it set any field and the form it filled (null for
-    // fields outside any): the captions of what is left there, for the fill's report. A fill
-    // that set nothing found no form of the directory's, so nothing is left in it either.
-    kestrine.leftForUser = function (anyFilled, form) {
+    // Called by each fill, with whether it set any field here, the form it filled (null for
+    // fields outside any) and whether frames filled some: the captions of what is left here,
+    // for the fill's report. A fill that set nothing here found no form of the directory's
+    // here, so nothing is left in it either.
+    kestrine.leftForUser = function (anyFilled, form, inFrames) {
+        filledInFrames = inFrames === true;
         filledScope = anyFilled ? form || document : null;
         return filledScope ? fieldsLeft(filledScope).map(function (left) { return left.caption; })
                            : [];
@@ -185,7 +189,7 @@
         if (touched)
             return answer("touched");
         var place = placeCaretHere();
-        if (place !== "nothing" || kestrine.fields.frames().length === 0)
+        if (place !== "nothing" || !filledInFrames)
             return answer(place);
         var placed = false;
         kestrine.frames.ask("focusLeft", function () { return { placed: placed }; },
