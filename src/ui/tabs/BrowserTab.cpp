@@ -50,27 +50,6 @@ QString StateWords(TabState state)
     return {};
 }
 
-// What a screen reader says of the tab's state after its directory's name, where the title
-// shows a sign.
-QString StateWord(TabState state)
-{
-    switch (state) {
-    case TabState::Page:
-        return {};
-    case TabState::Loading:
-        return CBrowserTab::tr("loading");
-    case TabState::Filled:
-        return CBrowserTab::tr("filled");
-    case TabState::Submitted:
-        return CBrowserTab::tr("submitted");
-    case TabState::Sent:
-        return CBrowserTab::tr("sent");
-    case TabState::NotConfirmed:
-        return CBrowserTab::tr("not confirmed");
-    }
-    return {};
-}
-
 void RunAll(std::vector<std::function<void()>>& pending)
 {
     for (const std::function<void()>& run : std::exchange(pending, {}))
@@ -193,14 +172,14 @@ QString CBrowserTab::AccessibleName() const
 {
     if (m_state == TabState::Page || Directory().empty())
         return m_browser->accessibleName();
-    return tr("%1, %2").arg(QString::fromStdString(Directory()), StateWord(m_state));
+    return QString::fromStdString(Directory()) + QStringLiteral(": ") + StateWords(m_state);
 }
 
 QString CBrowserTab::ToolTip() const
 {
     if (m_state == TabState::Page || Directory().empty())
         return m_browser->url().toString();
-    QString tip = QString::fromStdString(Directory()) + QStringLiteral(": ") + StateWords(m_state);
+    QString tip = AccessibleName();
     if (m_fillReport)
         tip += QLatin1Char('\n') + QString::fromStdString(DescribeFill(*m_fillReport).text);
     return tip;

@@ -148,7 +148,7 @@ void KeyboardRoundTest::ctrlNTheWordAndEnterSubmitEachDirectory()
         // The tab says it in words too, not only by its ✔.
         CBrowserTabs* tabs = Inspect(*m_dlg).Tabs();
         QCOMPARE(tabs->tabBar()->accessibleTabName(tabs->currentIndex()),
-                 QString::fromStdString(directory) + QStringLiteral(", sent"));
+                 QString::fromStdString(directory) + QStringLiteral(": Sent"));
     }
 }
 
