@@ -44,6 +44,7 @@ QJsonObject FieldJson(const LearnedField& learnt, const FieldClassification& mea
         {QStringLiteral("nearbyText"), ToQt(field.nearbyText)},
         {QStringLiteral("autocomplete"), ToQt(field.autocomplete)},
         {QStringLiteral("options"), options},
+        {QStringLiteral("frame"), ToQt(field.frame)},
         {QStringLiteral("meaning"), ToQt(MeaningText(meaning.meaning))},
         {QStringLiteral("confidence"), std::round(meaning.confidence * 100) / 100},
         // Only what Add This Page would tick: a guess it is not sure of is no proposal.

@@ -4,26 +4,27 @@
 
 bool CBackgroundSendWatch::OnCancelledSubmit(uint32_t now)
 {
-    if (m_requestAt && MillisecondsBetween(*m_requestAt, now) <= kRequestAheadMilliseconds) {
-        Reset();
-        return true;
-    }
-    m_cancelledAt = now;
-    return false;
+    return Pair(m_cancelledAt, m_requestAt, kRequestAheadMilliseconds, now);
 }
 
 bool CBackgroundSendWatch::OnRequest(uint32_t now)
 {
-    if (m_cancelledAt && MillisecondsBetween(*m_cancelledAt, now) <= kRequestAfterMilliseconds) {
-        Reset();
-        return true;
-    }
-    m_requestAt = now;
-    return false;
+    return Pair(m_requestAt, m_cancelledAt, kRequestAfterMilliseconds, now);
 }
 
 void CBackgroundSendWatch::Reset()
 {
     m_cancelledAt.reset();
     m_requestAt.reset();
+}
+
+bool CBackgroundSendWatch::Pair(std::optional<uint32_t>& noted,
+                                const std::optional<uint32_t>& other, uint32_t within, uint32_t now)
+{
+    if (other && MillisecondsBetween(*other, now) <= within) {
+        Reset();
+        return true;
+    }
+    noted = now;
+    return false;
 }

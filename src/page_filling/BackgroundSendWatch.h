@@ -25,6 +25,11 @@ public:
     void Reset();
 
 private:
+    // True when `other` was noted at most `within` before `now`: the pair is made, and
+    // nothing stays noted. Otherwise `noted` holds `now`.
+    bool Pair(std::optional<uint32_t>& noted, const std::optional<uint32_t>& other, uint32_t within,
+              uint32_t now);
+
     std::optional<uint32_t> m_cancelledAt;
     std::optional<uint32_t> m_requestAt;
 };

@@ -26,6 +26,8 @@ struct FieldDescriptor
     std::string autocomplete;
     std::string title;                // the title attribute, a tooltip that often names the field
     std::vector<std::string> options; // a select's option texts
+    // The address of the frame the field stands in; empty for the page's own document.
+    std::string frame;
 
     // The name or id under which a directory's item finds the field; empty when it has neither.
     const std::string& Key() const { return name.empty() ? id : name; }

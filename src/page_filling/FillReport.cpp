@@ -25,6 +25,11 @@ std::string ListedOnce(const std::vector<std::string>& names)
 
 StatusMessage DescribeFill(const FillReport& report)
 {
+    if (report.fieldsSet <= 0 && report.componentsOutOfReach) {
+        return {"No field of this directory was found on the page" + std::string(kSeparator) +
+                    "its form may be inside components whose fields cannot be reached",
+                true};
+    }
     if (report.fieldsSet <= 0)
         return {"No field of this directory was found on the page", true};
     std::string text = "Filled " + std::to_string(report.fieldsSet) + " of " +

@@ -10,6 +10,9 @@ struct FillReport
     int fieldsSet = 0;                // of those, the ones that got their value
     std::vector<std::string> missing; // item names of the fields that were not set, in order
     bool formWatched = false;         // a form now reports its submission
+    // Nothing was found, and the page holds custom elements: its form may stand in their closed
+    // shadow roots, which no script can enter.
+    bool componentsOutOfReach = false;
     // Captions of the fields of the filled form that only the user can answer (shown, enabled,
     // still empty), required ones first.
     std::vector<std::string> leftForUser;

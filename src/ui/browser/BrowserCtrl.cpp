@@ -54,7 +54,7 @@ bool CanShow(const QUrl& url)
 
 CBrowserCtrl::CBrowserCtrl(QWidget* parent)
     : QWebEngineView(parent), m_page(new CBrowserPage(this)), m_channel(new QWebChannel(this)),
-      m_pageEvents(new CPageEvents(this))
+      m_pageEvents(m_page->Events())
 {
     RegisterScriptResources();
     setPage(m_page);

@@ -1,5 +1,6 @@
 #include "ui/browser/BrowserPage.h"
 
+#include "ui/browser/PageEvents.h"
 #include "ui/browser/PageRequestSpy.h"
 #include "ui/browser/PlainTextInput.h"
 
@@ -21,7 +22,7 @@ QString DialogCaption(const QUrl& securityOrigin)
 } // namespace
 
 CBrowserPage::CBrowserPage(QWidget* dialogParent)
-    : QWebEnginePage(dialogParent), m_dialogParent(dialogParent)
+    : QWebEnginePage(dialogParent), m_dialogParent(dialogParent), m_events(new CPageEvents(this))
 {
     connect(this, &QWebEnginePage::newWindowRequested, this, &CBrowserPage::OnNewWindowRequested);
     auto* requests = new CPageRequestSpy(this);

@@ -7,6 +7,7 @@
 #include <QWebEnginePage>
 #include <cstdint>
 
+class CPageEvents;
 class QWebEngineNewWindowRequest;
 
 // The browser's page: what a web page may ask of the program (dialogs, new windows) and the
@@ -19,6 +20,8 @@ public:
     // `dialogParent` owns the page's alert, confirm and prompt boxes.
     explicit CBrowserPage(QWidget* dialogParent);
 
+    // What the page's scripts report unasked, and their answers to questions that take time.
+    CPageEvents* Events() const { return m_events; }
     // Counts the main frame's documents: it moves on with every navigation the page accepts,
     // so work started on one document can tell that the page has moved on since.
     uint64_t DocumentGeneration() const { return m_documentGeneration; }
@@ -58,6 +61,7 @@ private:
     bool AskUser(const QUrl& securityOrigin, const QString& msg, bool withCancel);
 
     QWidget* m_dialogParent;
+    CPageEvents* m_events;
     uint64_t m_documentGeneration = 0;
     CSubmissionWatch m_submissionWatch;
     bool m_inBackground = false;

@@ -18,6 +18,7 @@ std::optional<FillReport> FillReportFromJson(const QJsonDocument& document)
     report.fieldsTotal = answer.value(QStringLiteral("fieldsTotal")).toInt();
     report.fieldsSet = answer.value(QStringLiteral("fieldsSet")).toInt();
     report.formWatched = answer.value(QStringLiteral("armed")).toBool();
+    report.componentsOutOfReach = answer.value(QStringLiteral("components")).toBool();
     for (const QJsonValue& name : answer.value(QStringLiteral("missing")).toArray())
         report.missing.push_back(name.toString().toStdString());
     report.leftForUser = LeftForUserFromJson(answer);

@@ -1,5 +1,6 @@
 #include "ui/browser/PageDescriber.h"
 
+#include "ui/browser/PageQuestion.h"
 #include "ui/browser/PageScriptCall.h"
 
 #include <QJsonArray>
@@ -28,6 +29,7 @@ FieldDescriptor FieldFromJson(const QJsonObject& json)
     field.noteAfter = Text(json, "noteAfter");
     field.autocomplete = Text(json, "autocomplete");
     field.title = Text(json, "title");
+    field.frame = Text(json, "frame");
     for (const QJsonValue option : json.value(QStringLiteral("options")).toArray())
         field.options.push_back(option.toString().toStdString());
     return field;
@@ -67,10 +69,13 @@ CPageDescriber::CPageDescriber(CBrowserPage& page) : m_page(page) {}
 void CPageDescriber::Describe(QObject* context,
                               std::function<void(const PageDescription&)> done) const
 {
-    CallPageScript(m_page, QStringLiteral("describe()"), context,
-                   [done = std::move(done)](const QJsonDocument& answer) {
-                       done(PageDescriptionFromJson(answer.object()));
-                   });
+    AskPageScript(
+        m_page, [](int question) { return QStringLiteral("describeWithFrames(%1)").arg(question); },
+        kFramesAnswerMs, context,
+        [done = std::move(done)](const std::optional<QJsonDocument>& answer) {
+            if (answer)
+                done(PageDescriptionFromJson(answer->object()));
+        });
 }
 
 void CPageDescriber::ReadGreeting(QObject* context,

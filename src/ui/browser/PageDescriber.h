@@ -17,7 +17,7 @@ class CPageDescriber final
 public:
     explicit CPageDescriber(CBrowserPage& page);
 
-    // The page's title, address and fillable fields.
+    // The page's title, address and fillable fields, those of the frames the user sees included.
     void Describe(QObject* context, std::function<void(const PageDescription&)> done) const;
     // The text the page greets with, as it stands in the page (its main heading, else its
     // first prominent message); empty when it has none.

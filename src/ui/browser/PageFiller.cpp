@@ -2,6 +2,7 @@
 
 #include "ui/browser/BrowserPage.h"
 #include "ui/browser/FillReportJson.h"
+#include "ui/browser/PageQuestion.h"
 #include "ui/browser/PageScriptCall.h"
 
 #include <QJsonArray>
@@ -68,12 +69,17 @@ void CPageFiller::FillByMeaning(const std::string& descriptionToken,
     const uint64_t generation = m_page.DocumentGeneration();
     QPointer<CBrowserPage> page = &m_page;
     const QJsonDocument token(QJsonArray{QString::fromStdString(descriptionToken)});
-    CallPageScript(
-        m_page,
-        QStringLiteral("fillByMeaning(%1[0], %2)")
-            .arg(JsonLiteral(token), JsonLiteral(ValuesAsJson(values))),
-        context, [page, generation, done = std::move(done)](const QJsonDocument& answer) {
-            const QJsonObject outcome = answer.object();
+    const QString valuesJson = JsonLiteral(ValuesAsJson(values));
+    const auto call = [token, valuesJson](int question) {
+        return QStringLiteral("fillByMeaning(%1, %2[0], %3)")
+            .arg(QString::number(question), JsonLiteral(token), valuesJson);
+    };
+    AskPageScript(
+        m_page, call, kFramesAnswerMs, context,
+        [page, generation, done = std::move(done)](const std::optional<QJsonDocument>& answer) {
+            if (!answer || !page)
+                return;
+            const QJsonObject outcome = answer->object();
             ArmIfWatched(*page, generation, outcome);
             MeaningOutcome result;
             for (const QJsonValue ordinal : outcome.value(QStringLiteral("filled")).toArray())

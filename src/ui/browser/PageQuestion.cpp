@@ -1,6 +1,5 @@
 #include "ui/browser/PageQuestion.h"
 
-#include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/BrowserPage.h"
 #include "ui/browser/PageEvents.h"
 
@@ -10,15 +9,14 @@
 #include <memory>
 #include <utility>
 
-void AskPageScript(CBrowserCtrl& browser, const std::function<QString(int question)>& call,
+void AskPageScript(CBrowserPage& page, const std::function<QString(int question)>& call,
                    int timeoutMs, QObject* context,
                    std::function<void(const std::optional<QJsonDocument>& answer)> done)
 {
     using Done = std::function<void(const std::optional<QJsonDocument>&)>;
     static int lastQuestion = 0;
     const int question = ++lastQuestion;
-    CBrowserPage* page = browser.GetDocument();
-    const uint64_t generation = page->DocumentGeneration();
+    const uint64_t generation = page.DocumentGeneration();
 
     // Whichever comes first, the answer or the time-out, ends the question.
     auto pending = std::make_shared<Done>(std::move(done));
@@ -34,19 +32,19 @@ void AskPageScript(CBrowserCtrl& browser, const std::function<QString(int questi
         run(answer);
     };
     *connection =
-        QObject::connect(browser.PageEvents(), &CPageEvents::answerArrived, context,
-                         [finish, question, generation,
-                          page = QPointer<CBrowserPage>(page)](int number, const QString& answer) {
+        QObject::connect(page.Events(), &CPageEvents::answerArrived, context,
+                         [finish, question, generation, target = QPointer<CBrowserPage>(&page)](
+                             int number, const QString& answer) {
                              if (number != question)
                                  return;
-                             if (!page || page->DocumentGeneration() != generation)
+                             if (!target || target->DocumentGeneration() != generation)
                                  finish(std::nullopt);
                              else
                                  finish(QJsonDocument::fromJson(answer.toUtf8()));
                          });
     QObject::connect(timer, &QTimer::timeout, context, [finish] { finish(std::nullopt); });
     timer->start(timeoutMs);
-    page->runJavaScript(
+    page.runJavaScript(
         QStringLiteral("typeof kestrine === 'object' ? kestrine.%1 : null").arg(call(question)),
         QWebEngineScript::ApplicationWorld);
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -44,14 +45,21 @@ QString FieldText(const FieldDescriptor& field)
     return text;
 }
 
-// What the page says about the field, its label first.
+// What the page says about the field, its label first, and the frame it stands in.
 QString SaysText(const FieldDescriptor& field)
 {
+    QString says;
     for (const std::string* text : {&field.label, &field.placeholder, &field.nearbyText}) {
-        if (!text->empty())
-            return ToQt(*text);
+        if (!text->empty()) {
+            says = ToQt(*text);
+            break;
+        }
     }
-    return {};
+    if (field.frame.empty())
+        return says;
+    const QString host = QUrl(ToQt(field.frame)).host();
+    return says.isEmpty() ? QObject::tr("(in a frame from %1)").arg(host)
+                          : QObject::tr("%1 (in a frame from %2)").arg(says, host);
 }
 
 // The meaning found and how sure the classifier is of it.

@@ -205,7 +205,7 @@ void CSubmissionSession::JudgeResultPage(const std::string& directory, const std
             .arg(QString::number(question), JsonLiteral(text), QString::number(watchMs));
     };
     AskPageScript(
-        m_browser, call, watchMs + kConfirmationLookMs, this,
+        *m_browser.GetDocument(), call, watchMs + kConfirmationLookMs, this,
         [this, directory, profile, address, settled](const std::optional<QJsonDocument>& answer) {
             // Holding `settled` keeps the read pending until the answer.
             const bool found = answer && answer->array().at(0).toBool();

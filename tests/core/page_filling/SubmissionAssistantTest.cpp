@@ -52,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                   6,
                   {},
                   true,
+                  false,
                   {"Type the word in the picture", "I agree to the terms", "Category", "Category"}},
                  "Filled 6 of 6 fields \u00b7 left for you: Type the word in the picture, I agree "
                  "to the terms, Category",
@@ -59,6 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
         FillCase{"none",
                  {3, 0, {"a", "b", "c"}, false},
                  "No field of this directory was found on the page",
+                 true},
+        FillCase{"closedComponents",
+                 {2, 0, {"a", "b"}, false, true},
+                 "No field of this directory was found on the page \u00b7 its form may be inside "
+                 "components whose fields cannot be reached",
                  true},
         FillCase{"noRules",
                  {0, 0, {}, false},

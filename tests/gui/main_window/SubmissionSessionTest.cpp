@@ -3,17 +3,9 @@
 // page is read for the confirmation once the settle time has passed.
 #include "ui/tabs/SubmissionSession.h"
 
-#include "directory_db/DirectoryDatabase.h"
-#include "profiles/ProfileStore.h"
-#include "support/BrowserDriver.h"
-#include "support/ChannelProbe.h"
-#include "support/FileBytes.h"
+#include "support/DirectorySessionRig.h"
 #include "support/LocalHttpServer.h"
-#include "support/RecordingPresenter.h"
-#include "support/TemporaryFolder.h"
 #include "support/WaitUntil.h"
-#include "ui/browser/BrowserCtrl.h"
-#include "ui/profiles/CurrentProfile.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -43,37 +35,15 @@ private slots:
             response.set_content("<html><body>Thank you</body></html>", "text/html");
         });
         server.Start();
-        TemporaryFolder folder;
-        WriteWholeFile(folder.File("dirdata.xml"),
-                       "<r><directory name=\"Alpha\" submiturl=\"" + server.Url("/form") +
-                           "\" onsubmit=\"Thank you\"><item name=\"title\" index=\"0\" "
-                           "value=\"#title#\" type=\"edit\"/></directory></r>");
-        RecordingPresenter messages;
-        CDirectoryDatabase database(messages);
-        QVERIFY(database.LoadFile(folder.File("dirdata.xml")));
-        CProfileStore store;
-        ProfileRecord ann;
-        ann.name = "Ann";
-        ann.title = "Ann's feed";
-        store.AddProfile(ann);
-        CCurrentProfile profile(store, DataFolder::At(folder.File("")), messages, nullptr);
-        QVERIFY(profile.Pick("Ann"));
-
-        CBrowserCtrl browser;
-        ChannelProbe probe;
-        browser.Channel()->registerObject(QStringLiteral("probe"), &probe);
-        browser.resize(800, 600);
-        browser.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&browser));
-        BrowserDriver driver(browser);
-        uint32_t now = 1000;
-        CSubmissionSession session(
-            browser, database, profile, [&now] { return now; }, messages, nullptr);
+        DirectorySessionRig rig;
+        QVERIFY(rig.Start("<directory name=\"Alpha\" submiturl=\"" + server.Url("/form") +
+                          "\" onsubmit=\"Thank you\"><item name=\"title\" index=\"0\" "
+                          "value=\"#title#\" type=\"edit\"/></directory>"));
+        CSubmissionSession& session = *rig.session;
+        CBrowserCtrl& browser = rig.browser;
+        BrowserDriver& driver = rig.driver;
         QSignalSpy submitted(&session, &CSubmissionSession::submitted);
         QSignalSpy confirmed(&session, &CSubmissionSession::confirmed);
-        QTimer ticks;
-        connect(&ticks, &QTimer::timeout, &session, &CSubmissionSession::Tick);
-        ticks.start(100);
 
         session.OpenDirectory("Alpha");
         QVERIFY(session.Snapshot().fillPending);
@@ -85,7 +55,7 @@ private slots:
             },
             BrowserDriver::kTimeoutMs));
 
-        QVERIFY(driver.WaitForRenderedFrame(probe.renderedFrames));
+        QVERIFY(driver.WaitForRenderedFrame(rig.probe.renderedFrames));
         driver.Click(QStringLiteral("send"));
         WAIT_VERIFY(session.Snapshot().submitted, BrowserDriver::kTimeoutMs);
         QCOMPARE(session.Snapshot().submitTime, uint32_t(1000));
@@ -98,14 +68,14 @@ private slots:
             BrowserDriver::kTimeoutMs));
         // Not before the settle time has passed, however many ticks come.
         int ticked = 0;
-        connect(&ticks, &QTimer::timeout, this, [&ticked] { ++ticked; });
+        rig.OnTick(this, [&ticked] { ++ticked; });
         QVERIFY(WaitUntil([&ticked] { return ticked >= 3; }, BrowserDriver::kTimeoutMs));
         QCOMPARE(confirmed.count(), 0);
-        now += 3001;
+        rig.now += 3001;
         WAIT_COMPARE(confirmed.count(), 1, BrowserDriver::kTimeoutMs);
         QCOMPARE(confirmed.at(0).at(0).value<std::string>(), std::string("Ann"));
         QCOMPARE(confirmed.at(0).at(1).value<std::string>(), std::string("Alpha"));
-        QVERIFY(messages.messages.empty());
+        QVERIFY(rig.messages.messages.empty());
     }
 };
 

@@ -2,18 +2,14 @@
 // submitted by a click as the user would: what the server receives, and whether the directory
 // is marked sent. The frameworks are the real ones, from Debian's packages, served by the
 // test's own server (Debian 12 ships Vue 2).
-#include "directory_db/DirectoryDatabase.h"
-#include "profiles/ProfileStore.h"
-#include "support/BrowserDriver.h"
-#include "support/ChannelProbe.h"
+#include "support/DirectorySessionRig.h"
 #include "support/FileBytes.h"
 #include "support/LocalHttpServer.h"
-#include "support/RecordingPresenter.h"
-#include "support/TemporaryFolder.h"
 #include "support/WaitUntil.h"
 #include "ui/browser/BrowserCtrl.h"
+#include "ui/browser/PageDescriber.h"
 #include "ui/browser/PageEvents.h"
-#include "ui/profiles/CurrentProfile.h"
+#include "ui/browser/PageFiller.h"
 #include "ui/tabs/SubmissionSession.h"
 
 #include <QJsonArray>
@@ -118,7 +114,8 @@ constexpr char kFramedForm[] = R"page(<!DOCTYPE html><html><body style="margin:0
 <form action="/result" method="post">
 <button id="send" style="position:absolute;left:0;top:0;width:120px;height:40px">Send</button>
 <input name="title" style="position:absolute;left:0;top:60px"
-  oninput="if (location.search) fetch('/tracker-filled')"></form></body></html>)page";
+  oninput="fetch((location.search ? '/tracker-filled?' : '/framed-filled?') + this.value)">
+</form></body></html>)page";
 
 constexpr char kShadowPage[] = R"(<!DOCTYPE html><html><body><feed-form></feed-form>
 <script>
@@ -128,6 +125,19 @@ customElements.define('feed-form', class extends HTMLElement {
     this.attachShadow({mode: 'open'}).innerHTML = '<form action="/result" method="post">' +
       '<label>Title <input name="title"></label><button id="send">Send</button></form>';
   }
+});
+</script></body></html>)";
+
+// Fields of one name in the light document and in an open shadow root between them, and a
+// component that keeps its field in a closed one.
+constexpr char kComponentsPage[] = R"(<!DOCTYPE html><html><body>
+<input name="t"><open-part></open-part><input name="t"><closed-part></closed-part>
+<script>
+customElements.define('open-part', class extends HTMLElement {
+  constructor() { super(); this.attachShadow({mode: 'open'}).innerHTML = '<input name="t">'; }
+});
+customElements.define('closed-part', class extends HTMLElement {
+  constructor() { super(); this.attachShadow({mode: 'closed'}).innerHTML = '<input name="s">'; }
 });
 </script></body></html>)";
 
@@ -177,6 +187,8 @@ private slots:
     void aPageIsFilledSubmittedAndMarked_data();
     void aPageIsFilledSubmittedAndMarked();
     void noPageWorldInAnyFrameReachesTheBridge();
+    void shadowContentCountsWhereItsHostStands();
+    void aVisibleFramesFieldsAreDescribedAndFilledByMeaning();
 
 private:
     std::string OtherOrigin() const
@@ -222,6 +234,7 @@ void ModernPagesTest::initTestCase()
     });
     m_server.server.Get("/tracker-filled", [](const httplib::Request&, httplib::Response&) {});
     m_server.server.Get("/seen", [](const httplib::Request&, httplib::Response&) {});
+    m_server.server.Get("/framed-filled", [](const httplib::Request&, httplib::Response&) {});
     m_server.Start();
 
     const std::string said = kSaid;
@@ -235,6 +248,7 @@ void ModernPagesTest::initTestCase()
                       "/spy\" style=\"width:400px;height:200px\"></iframe></body></html>"},
         {"shadow", kShadowPage},
         {"refusing", kRefusingPage},
+        {"components", kComponentsPage},
     };
 }
 
@@ -304,32 +318,13 @@ void ModernPagesTest::aPageIsFilledSubmittedAndMarked()
     QFETCH(QString, body);
     QFETCH(bool, marked);
 
-    TemporaryFolder folder;
-    WriteWholeFile(folder.File("dirdata.xml"), "<r><directory name=\"Site\" submiturl=\"" +
-                                                   m_server.Url("/page/" + page.toStdString()) +
-                                                   "\" onsubmit=\"" + kConfirmation + "\">" +
-                                                   rules.toStdString() + "</directory></r>");
-    RecordingPresenter messages;
-    CDirectoryDatabase database(messages);
-    QVERIFY(database.LoadFile(folder.File("dirdata.xml")));
-    CProfileStore store;
-    ProfileRecord ann;
-    ann.name = "Ann";
-    ann.title = "Ann's feed";
-    store.AddProfile(ann);
-    CCurrentProfile profile(store, DataFolder::At(folder.File("")), messages, nullptr);
-    QVERIFY(profile.Pick("Ann"));
-
-    CBrowserCtrl browser;
-    ChannelProbe probe;
-    browser.Channel()->registerObject(QStringLiteral("probe"), &probe);
-    browser.resize(800, 600);
-    browser.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&browser));
-    BrowserDriver driver(browser);
-    uint32_t now = 1000;
-    CSubmissionSession session(
-        browser, database, profile, [&now] { return now; }, messages, nullptr);
+    DirectorySessionRig rig;
+    QVERIFY(rig.Start("<directory name=\"Site\" submiturl=\"" +
+                      m_server.Url("/page/" + page.toStdString()) + "\" onsubmit=\"" +
+                      kConfirmation + "\">" + rules.toStdString() + "</directory>"));
+    CSubmissionSession& session = *rig.session;
+    CBrowserCtrl& browser = rig.browser;
+    BrowserDriver& driver = rig.driver;
     QSignalSpy confirmationRead(&session, &CSubmissionSession::confirmationRead);
     QSignalSpy confirmed(&session, &CSubmissionSession::confirmed);
     int fieldsSet = 0;
@@ -341,14 +336,10 @@ void ModernPagesTest::aPageIsFilledSubmittedAndMarked()
             [&fieldsSet](const FillReport& report) {
                 fieldsSet = std::max(fieldsSet, report.fieldsSet);
             });
-    QTimer ticks;
-    connect(&ticks, &QTimer::timeout, &session, &CSubmissionSession::Tick);
-    ticks.start(100);
-
     const size_t requestsBefore = m_server.Requests().size();
     session.OpenDirectory("Site");
     WAIT_COMPARE(fieldsSet, fields, BrowserDriver::kTimeoutMs);
-    QVERIFY(driver.WaitForRenderedFrame(probe.renderedFrames));
+    QVERIFY(driver.WaitForRenderedFrame(rig.probe.renderedFrames));
     const QJsonArray point =
         QJsonDocument::fromJson(driver.RunText("JSON.stringify(" + clickAt + ")").toUtf8()).array();
     QCOMPARE(point.size(), 2);
@@ -360,27 +351,29 @@ void ModernPagesTest::aPageIsFilledSubmittedAndMarked()
         WAIT_VERIFY(driver.RunText(QStringLiteral("document.forms[0].title.value")) ==
                         QStringLiteral("Ann's feed"),
                     BrowserDriver::kTimeoutMs);
-        QVERIFY(driver.WaitForRenderedFrame(probe.renderedFrames));
-        QVERIFY(driver.WaitForRenderedFrame(probe.renderedFrames));
+        QVERIFY(driver.WaitForRenderedFrame(rig.probe.renderedFrames));
+        QVERIFY(driver.WaitForRenderedFrame(rig.probe.renderedFrames));
         QVERIFY(!session.Snapshot().submitted);
         for (size_t i = requestsBefore; i < m_server.Requests().size(); ++i)
             QCOMPARE(m_server.Requests()[i].method, std::string("GET"));
         return;
     }
     WAIT_VERIFY(session.Snapshot().submitted, BrowserDriver::kTimeoutMs);
-    WAIT_VERIFY(HasRequest("POST", sentTo.toStdString()), BrowserDriver::kTimeoutMs);
-    bool received = false;
-    for (const LocalHttpServer::Request& request : m_server.Requests())
-        received = received || (request.path == sentTo.toStdString() &&
-                                request.body.find(body.toStdString()) != std::string::npos);
-    QVERIFY2(received, qPrintable(body));
-    now += 3001;
+    const auto received = [&] {
+        const std::vector<LocalHttpServer::Request> requests = m_server.Requests();
+        return std::any_of(requests.begin() + requestsBefore, requests.end(), [&](auto& request) {
+            return request.method == "POST" && request.path == sentTo.toStdString() &&
+                   request.body.find(body.toStdString()) != std::string::npos;
+        });
+    };
+    WAIT_VERIFY(received(), BrowserDriver::kTimeoutMs);
+    rig.now += 3001;
     WAIT_COMPARE(confirmationRead.count(), 1, 3 * BrowserDriver::kTimeoutMs);
     QCOMPARE(confirmationRead.at(0).at(2).toBool(), marked);
     QCOMPARE(confirmed.count(), marked ? 1 : 0);
     // The frame the user does not see was left alone.
     QVERIFY(!HasRequest("GET", "/tracker-filled"));
-    QVERIFY(messages.messages.empty());
+    QVERIFY(rig.messages.messages.empty());
 }
 
 void ModernPagesTest::noPageWorldInAnyFrameReachesTheBridge()
@@ -411,6 +404,61 @@ void ModernPagesTest::noPageWorldInAnyFrameReachesTheBridge()
     QCOMPARE(seen, std::string("undefined-undefined-0"));
     QVERIFY(driver.WaitForRenderedFrame(probe.renderedFrames));
     QCOMPARE(probe.submissions, 0);
+}
+
+void ModernPagesTest::shadowContentCountsWhereItsHostStands()
+{
+    CBrowserCtrl browser;
+    BrowserDriver driver(browser);
+    QVERIFY(driver.Load(QString::fromStdString(m_server.Url("/page/components"))));
+    const FillReport filled = driver.Fill({{"t", FieldType::Edit, 0, "zero"},
+                                           {"t", FieldType::Edit, 1, "one"},
+                                           {"t", FieldType::Edit, 2, "two"}});
+    QCOMPARE(filled.fieldsSet, 3);
+    QVERIFY(!filled.componentsOutOfReach);
+    QCOMPARE(driver.RunText(QStringLiteral(
+                 "[document.getElementsByName('t')[0].value, "
+                 "document.querySelector('open-part').shadowRoot.querySelector('input').value, "
+                 "document.getElementsByName('t')[1].value].join(' ')")),
+             QStringLiteral("zero one two"));
+    // A closed shadow root keeps its field; the report says why nothing was found.
+    const FillReport closed = driver.Fill({{"s", FieldType::Edit, 0, "secret"}});
+    QCOMPARE(closed.fieldsSet, 0);
+    QVERIFY(closed.componentsOutOfReach);
+}
+
+void ModernPagesTest::aVisibleFramesFieldsAreDescribedAndFilledByMeaning()
+{
+    CBrowserCtrl browser;
+    browser.resize(800, 600);
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    BrowserDriver driver(browser);
+    QVERIFY(driver.Load(QString::fromStdString(m_server.Url("/page/frame"))));
+    // The frame of another site may still be loading.
+    std::optional<PageDescription> page;
+    WAIT_VERIFY(
+        [&] {
+            page.reset();
+            CPageDescriber(*browser.GetDocument())
+                .Describe(this, [&page](const PageDescription& described) { page = described; });
+            return WaitUntil([&page] { return page.has_value(); }, BrowserDriver::kTimeoutMs) &&
+                   !page->fields.empty();
+        }(),
+        BrowserDriver::kTimeoutMs);
+    // The service's field, not the tracker's, which the user does not see.
+    QCOMPARE(page->fields.size(), size_t(1));
+    QCOMPARE(page->fields[0].name, std::string("title"));
+    QCOMPARE(page->fields[0].frame, OtherOrigin() + "/framed");
+
+    std::optional<CPageFiller::MeaningOutcome> outcome;
+    CPageFiller(*browser.GetDocument())
+        .FillByMeaning(page->token, {{page->fields[0].ordinal, "Ann's feed"}}, this,
+                       [&outcome](const CPageFiller::MeaningOutcome& done) { outcome = done; });
+    WAIT_VERIFY(outcome.has_value(), BrowserDriver::kTimeoutMs);
+    QCOMPARE(outcome->filled, std::vector<int>{page->fields[0].ordinal});
+    WAIT_VERIFY(HasRequest("GET", "/framed-filled"), BrowserDriver::kTimeoutMs);
+    QVERIFY(!HasRequest("GET", "/tracker-filled"));
 }
 
 QTEST_MAIN(ModernPagesTest)

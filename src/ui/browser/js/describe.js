@@ -85,15 +85,19 @@
         }).join("");
     }
 
-    // Returns JSON: the page's title and address, its fields and the token that fills them.
-    kestrine.describe = function () {
+    function keep(token, targets) {
+        descriptions.set(token, targets);
+        if (descriptions.size > kDescriptionsKept)
+            descriptions.delete(descriptions.keys().next().value);
+    }
+
+    // This document's fields and forms, its frames left out.
+    function describeHere() {
         var fields = kestrine.fields.fillable();
         var forms = kestrine.fields.forms();
         var token = newToken();
-        descriptions.set(token, fields.map(function (field) { return field.element; }));
-        if (descriptions.size > kDescriptionsKept)
-            descriptions.delete(descriptions.keys().next().value);
-        return JSON.stringify({
+        keep(token, fields.map(function (field) { return field.element; }));
+        return {
             title: clean(document.title),
             address: location.href,
             token: token,
@@ -101,36 +105,130 @@
                 return describeField(field, ordinal, forms);
             }),
             forms: forms.map(describeForm),
-        });
+        };
+    }
+
+    // The document's description followed by those of the frames the user sees, in walk order.
+    // A frame's field says which frame it stands in; the description's token reaches it through
+    // the frame's own token.
+    function describeWithFrames(done) {
+        var page = describeHere();
+        var targets = descriptions.get(page.token);
+        kestrine.frames.ask("describe", function () { return {}; }, function (answer, frame) {
+            if (!answer || !Array.isArray(answer.fields) || !Array.isArray(answer.forms))
+                return;
+            var formsBefore = page.forms.length;
+            answer.forms.forEach(function (form) { page.forms.push(form); });
+            answer.fields.forEach(function (field) {
+                targets.push({ frame: frame, token: answer.token,
+                               ordinal: field.ordinal });
+                field.ordinal = page.fields.length;
+                field.form = field.form >= 0 ? field.form + formsBefore : -1;
+                field.frame = field.frame || clean(answer.address);
+                page.fields.push(field);
+            });
+        }, function () { done(page); });
+    }
+
+    kestrine.frames.handle("describe", function (request, reply) {
+        describeWithFrames(reply);
+    });
+
+    // Returns JSON: the page's title and address, its fields and the token that fills them.
+    // The frames' fields are left out; describeWithFrames() has them.
+    kestrine.describe = function () {
+        return JSON.stringify(describeHere());
     };
 
-    // token: as describe() gave it; values: [{ordinal, value}], ordinals of that description.
-    // Only described elements still in the document are filled. Returns JSON: the ordinals
-    // filled, how many fields were kept because the user typed into them, whether a form is
-    // now watched, and the captions of the fields left for the user.
-    kestrine.fillByMeaning = function (token, values) {
-        var elements = descriptions.get(token) || [];
-        var filled = [];
-        var kept = 0;
+    // Answers question `question` with what describe() returns, the fields of the frames the
+    // user sees included.
+    kestrine.describeWithFrames = function (question) {
+        describeWithFrames(function (page) {
+            var events = kestrine.objects && kestrine.objects.pageEvents;
+            if (events)
+                events.answered(question, JSON.stringify(page));
+        });
+        return null;
+    };
+
+    // token: as a description gave it; values: [{ordinal, value}], ordinals of that description.
+    // Only described elements still in the document are filled, never one the user typed into.
+    // done() gets the ordinals filled, how many fields were kept because the user typed into
+    // them, whether a form is now watched, and the captions of the fields left for the user.
+    function fillByMeaning(token, values, done) {
+        var targets = descriptions.get(token) || [];
+        var outcome = { filled: [], kept: 0, armed: false };
         var form = null;
+        var inFrames = new Map(); // frame element -> {token, values, ordinals}
         values.forEach(function (entry) {
-            var element = elements[entry.ordinal];
-            if (!element || !element.isConnected)
-                return;
-            if (typed.has(element)) {
-                ++kept;
+            var target = targets[entry.ordinal];
+            if (target && !(target instanceof Element)) {
+                var part = inFrames.get(target.frame) ||
+                           { token: target.token, values: [], ordinals: [] };
+                part.values.push({ ordinal: target.ordinal, value: entry.value });
+                part.ordinals[target.ordinal] = entry.ordinal;
+                inFrames.set(target.frame, part);
                 return;
             }
-            var elementForm = kestrine.setField(element, entry.value);
+            if (!target || !target.isConnected)
+                return;
+            if (typed.has(target)) {
+                ++outcome.kept;
+                return;
+            }
+            var elementForm = kestrine.setField(target, entry.value);
             if (elementForm === undefined)
                 return;
             form = elementForm;
-            filled.push(entry.ordinal);
+            outcome.filled.push(entry.ordinal);
         });
         if (form)
             kestrine.watchSubmission(form);
-        return JSON.stringify({ filled: filled, kept: kept, armed: form !== null,
-                                left: kestrine.leftForUser(filled.length + kept > 0, form) });
+        outcome.armed = form !== null;
+        var frames = Array.from(inFrames.keys());
+        outcome.left = kestrine.leftForUser(outcome.filled.length + outcome.kept > 0, form,
+                                            frames.length > 0);
+        var asked = 0;
+        function next() {
+            if (asked === frames.length) {
+                done(outcome);
+                return;
+            }
+            var frame = frames[asked++];
+            var part = inFrames.get(frame);
+            kestrine.frames.askOne(frame, "fillByMeaning",
+                                   { token: part.token, values: part.values }, function (answer) {
+                if (answer && Array.isArray(answer.filled)) {
+                    answer.filled.forEach(function (ordinal) {
+                        if (part.ordinals[ordinal] !== undefined)
+                            outcome.filled.push(part.ordinals[ordinal]);
+                    });
+                    outcome.kept += answer.kept | 0;
+                    outcome.armed = outcome.armed || answer.armed === true;
+                    if (Array.isArray(answer.left))
+                        outcome.left = outcome.left.concat(answer.left);
+                }
+                next();
+            });
+        }
+        next();
+    }
+
+    kestrine.frames.handle("fillByMeaning", function (request, reply) {
+        if (request && typeof request.token === "string" && Array.isArray(request.values))
+            fillByMeaning(request.token, request.values, reply);
+    });
+
+    // Answers question `question` with JSON: the ordinals filled, how many fields were kept
+    // because the user typed into them, whether a form is now watched, and the captions of the
+    // fields left for the user.
+    kestrine.fillByMeaning = function (question, token, values) {
+        fillByMeaning(token, values, function (outcome) {
+            var events = kestrine.objects && kestrine.objects.pageEvents;
+            if (events)
+                events.answered(question, JSON.stringify(outcome));
+        });
+        return null;
     };
 
     // The text a result page greets with: the first words of its main heading, or else of

@@ -261,12 +261,14 @@
 
     function report() {
         var missing = missingFields(current).map(function (field) { return field.name; });
+        var fieldsSet = current.fields.length - missing.length;
         return JSON.stringify({
             fieldsTotal: current.fields.length,
-            fieldsSet: current.fields.length - missing.length,
+            fieldsSet: fieldsSet,
             missing: missing,
             armed: current.armed || current.framesArmed,
             left: leftHere(current).concat(current.framesLeft),
+            components: fieldsSet === 0 && kestrine.fields.hasCustomElements(),
         });
     }
 

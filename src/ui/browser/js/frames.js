@@ -11,11 +11,15 @@
 // kestrine.frames:
 //   ask(kind, request, answered, done)  sends request() to each frame the user sees, in walk
 //                        order, one after the other, so that an answer can change the request
-//                        the next frame gets; answered(answer) runs for each frame that answers
-//                        in time, done() after the last.
+//                        the next frame gets; answered(answer, frameElement) runs for each
+//                        frame that answers in time, done() after the last.
+//   askOne(frame, kind, request, answered)  the same for one frame element; answered(null)
+//                        when it does not answer in time.
 //   handle(kind, handler)  handler(request, reply) answers a parent's requests of that kind.
 //   tell(kind, notice)   passes a notice up to the top document's listen(kind, listener).
+//   listen(kind, listener)  in the top document, listener(notice) for each notice told.
 //   onFrameReady(listener)  listener(frameElement) once a frame's document is ready.
+//   isTop                whether this is the top document.
 "use strict";
 
 (function () {
