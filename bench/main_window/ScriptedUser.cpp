@@ -22,14 +22,13 @@ bool IsFinished(TabState state)
     return state == TabState::Sent || state == TabState::NotConfirmed;
 }
 
-// The user reads the page: the event loop runs on, as it does while a person looks.
-void Pause(int milliseconds)
+} // namespace
+
+void ScriptedUser::Pause(int milliseconds)
 {
     const QDeadlineTimer until(milliseconds);
     (void)WaitUntil([&until] { return until.hasExpired(); }, milliseconds + 1000);
 }
-
-} // namespace
 
 ScriptedUser::ScriptedUser(CSubmitterDlg& window, int readyTabs)
     : m_window(window), m_tabs(*Inspect(window).Tabs()), m_readyTabs(readyTabs)

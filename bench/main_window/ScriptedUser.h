@@ -17,6 +17,9 @@ class ScriptedUser
 public:
     static constexpr int kThinkMs = 500;
 
+    // The user reads the page: the event loop runs on, as it does while a person looks.
+    static void Pause(int milliseconds);
+
     ScriptedUser(CSubmitterDlg& window, int readyTabs);
 
     // Presses Next unsent and waits for the next directory's page to be on screen and filled;

@@ -12,20 +12,37 @@ constexpr int kThreadsPerSite = 4;
 constexpr char kSubmitPath[] = "/submit";
 constexpr char kResultPath[] = "/result";
 
-std::string FormPage(int index)
+std::string UserPart(int index)
+{
+    std::string part = R"(<p style="margin-top: 2000px"><label for="word">Type the word in the )"
+                       R"(picture</label> <input id="word" name="word" required></p>)";
+    if (SlowDirectorySites::AsksAgreement(index))
+        part += R"(<p><label><input type="checkbox" name="agree" required> I agree to the )"
+                R"(terms</label></p>)";
+    return part;
+}
+
+std::string FormPage(int index, bool askUser)
 {
     return "<!DOCTYPE html><html><head><title>Submit to " + SlowDirectorySites::Name(index) +
            R"(</title></head><body>
 <form id="submission" action=")" +
            std::string(kResultPath) + R"(" method="post">
   <input name="url"><input name="title"><textarea name="description"></textarea>
-  <input name="email"><button id="send" type="submit">Submit your feed</button>
+  <input name="email">)" +
+           (askUser ? UserPart(index) : std::string()) +
+           R"(<button id="send" type="submit">Submit your feed</button>
 </form></body></html>)";
 }
 
-std::string ResultPage(int index)
+// A site that asks the user confirms only a submission with the right answers.
+std::string ResultPage(int index, bool askUser, const httplib::Request& request)
 {
-    return "<!DOCTYPE html><html><body><p>" + SlowDirectorySites::Confirmation(index) +
+    const bool answered =
+        !askUser || (request.get_param_value("word") == SlowDirectorySites::Word(index) &&
+                     (!SlowDirectorySites::AsksAgreement(index) || request.has_param("agree")));
+    return "<!DOCTYPE html><html><body><p>" +
+           (answered ? SlowDirectorySites::Confirmation(index) : std::string("Wrong answer")) +
            "</p></body></html>";
 }
 
@@ -40,19 +57,24 @@ int CountRequests(const LocalHttpServer& site, const std::string& method, const 
 
 } // namespace
 
-SlowDirectorySites::SlowDirectorySites(int count, int answerDelayMs)
+SlowDirectorySites::SlowDirectorySites(int count, int answerDelayMs, bool askUser)
 {
     for (int index = 0; index < count; ++index) {
         auto site = std::make_unique<LocalHttpServer>();
         site->server.new_task_queue = [] { return new httplib::ThreadPool(kThreadsPerSite); };
-        const auto slowly = [answerDelayMs](std::string page) {
-            return [answerDelayMs, page](const httplib::Request&, httplib::Response& response) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(answerDelayMs));
-                response.set_content(page, "text/html");
-            };
+        const auto wait = [answerDelayMs] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(answerDelayMs));
         };
-        site->server.Get(kSubmitPath, slowly(FormPage(index)));
-        site->server.Post(kResultPath, slowly(ResultPage(index)));
+        site->server.Get(kSubmitPath, [wait, page = FormPage(index, askUser)](
+                                          const httplib::Request&, httplib::Response& response) {
+            wait();
+            response.set_content(page, "text/html");
+        });
+        site->server.Post(kResultPath, [wait, index, askUser](const httplib::Request& request,
+                                                              httplib::Response& response) {
+            wait();
+            response.set_content(ResultPage(index, askUser, request), "text/html");
+        });
         site->Start();
         m_sites.push_back(std::move(site));
     }
@@ -68,6 +90,16 @@ std::string SlowDirectorySites::Name(int index)
 std::string SlowDirectorySites::Confirmation(int index)
 {
     return "Thank you: " + Name(index) + " has received your feed";
+}
+
+std::string SlowDirectorySites::Word(int index)
+{
+    return "kestrel" + std::to_string(index + 1);
+}
+
+bool SlowDirectorySites::AsksAgreement(int index)
+{
+    return index % 3 == 1;
 }
 
 int SlowDirectorySites::RepeatedPageLoads() const

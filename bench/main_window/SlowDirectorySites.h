@@ -13,12 +13,19 @@
 class SlowDirectorySites
 {
 public:
-    SlowDirectorySites(int count, int answerDelayMs);
+    // With `askUser`, each form also asks for a word from a picture, below the fold, and some
+    // for an "I agree" box: parts only the user can answer, which the site checks before it
+    // confirms the submission.
+    SlowDirectorySites(int count, int answerDelayMs, bool askUser = false);
 
     // "Directory 01", …: names that sort in the order of the sites.
     static std::string Name(int index);
     // The result page holds it; dirdata.xml gives it as the directory's confirmation text.
     static std::string Confirmation(int index);
+    // The word the picture of the site's form shows.
+    static std::string Word(int index);
+    // Whether the site's form asks the user to tick "I agree to the terms".
+    static bool AsksAgreement(int index);
 
     // Submission pages asked for again after their first load, over all the sites.
     int RepeatedPageLoads() const;

@@ -1,7 +1,10 @@
 // Working ahead: the memory of the process tree with 0, 2 and 4 directories kept ready (first,
 // before the other windows have grown the process); then a user going through ten slow
 // directory sites with Next unsent, each page and each result page taking 1.5 s to come, with
-// no directory kept ready (the program as it was) and with the default two.
+// no directory kept ready (the program as it was) and with the default two; and a user doing the
+// same with the keyboard alone, on forms that ask for a word from a picture and some for "I
+// agree".
+#include "KeyboardUser.h"
 #include "ProcessTreeMemory.h"
 #include "ScriptedUser.h"
 #include "SlowDirectorySites.h"
@@ -40,11 +43,12 @@ double Seconds(const QElapsedTimer& clock)
 }
 
 // The main window over the slow sites, with its start page shown, set to keep `readyTabs`
-// directories ready.
+// directories ready; with `askUser`, the sites' forms ask for the user's own answers.
 class WorkAheadWindow
 {
 public:
-    explicit WorkAheadWindow(int readyTabs) : m_sites(kSites, kAnswerDelayMs)
+    explicit WorkAheadWindow(int readyTabs, bool askUser = false)
+        : m_sites(kSites, kAnswerDelayMs, askUser)
     {
         m_environment.Start();
         m_environment.WriteProgramFile("dirdata.xml", m_sites.DirectoryDatabase());
@@ -56,7 +60,8 @@ public:
         environment.clock = SystemMilliseconds;
         m_window = std::make_unique<CSubmitterDlg>(environment);
         m_window->show();
-        m_opened = QTest::qWaitForWindowExposed(m_window.get()) &&
+        m_window->activateWindow();
+        m_opened = QTest::qWaitForWindowActive(m_window.get()) &&
                    Inspect(*m_window).WaitForDatabase() &&
                    BrowserDriver(*Inspect(*m_window).Browser()).WaitUntilComplete();
         if (m_opened)
@@ -95,9 +100,9 @@ private:
 
 // The window for the benchmark's setting of directories kept ready; null, with the benchmark
 // skipped, when it never showed its start page.
-std::unique_ptr<WorkAheadWindow> OpenWindow(benchmark::State& state)
+std::unique_ptr<WorkAheadWindow> OpenWindow(benchmark::State& state, bool askUser = false)
 {
-    auto bench = std::make_unique<WorkAheadWindow>(static_cast<int>(state.range(0)));
+    auto bench = std::make_unique<WorkAheadWindow>(static_cast<int>(state.range(0)), askUser);
     if (bench->Opened())
         return bench;
     state.SkipWithError("the window did not show its start page");
@@ -206,6 +211,56 @@ void BM_WorkAhead(benchmark::State& state)
 }
 BENCHMARK(BM_WorkAhead)
     ->Arg(0)
+    ->Arg(2)
+    ->Iterations(1)
+    ->Repetitions(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+
+// The keyboard round over the ten directories. The iteration's time is the user's, from the
+// first Ctrl+N to the tenth page submitted; the figures are the keys the user pressed besides
+// the answers, per directory, and the wait from Ctrl+N to the caret in the field.
+void BM_KeyboardRound(benchmark::State& state)
+{
+    const std::unique_ptr<WorkAheadWindow> bench = OpenWindow(state, true);
+    if (!bench)
+        return;
+    KeyboardUser user(bench->Window());
+    std::vector<double> waits;
+    std::string failure;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        for (int directory = 0; directory < kDirectoriesWorked && failure.empty(); ++directory) {
+            const std::optional<double> wait = user.NextUnsent();
+            if (!wait)
+                failure = "no caret in directory " + std::to_string(directory + 1);
+            else if (!user.Answer(SlowDirectorySites::Word(directory),
+                                  SlowDirectorySites::AsksAgreement(directory)))
+                failure = "directory " + std::to_string(directory + 1) + " was never submitted";
+            else
+                waits.push_back(*wait);
+        }
+        if (!failure.empty()) {
+            state.SkipWithError(failure.c_str());
+            return;
+        }
+        state.SetIterationTime(Seconds(clock));
+    }
+    if (!bench->User().WaitForResults(kResultsTimeoutMs)) {
+        state.SkipWithError("results were still pending");
+        return;
+    }
+    const int marked = bench->MarkedSent(kDirectoriesWorked);
+    state.counters["keys_per_directory"] =
+        static_cast<double>(user.KeysPressed()) / kDirectoriesWorked;
+    state.counters["marked_sent"] = marked;
+    state.counters["not_marked_sent"] = kDirectoriesWorked - marked;
+    state.counters["first_caret_wait_s"] = waits.front();
+    state.counters["median_caret_wait_s"] = MedianWaitOfTwoToSix(waits);
+    state.counters["slowest_caret_wait_s"] = *std::max_element(waits.begin() + 1, waits.end());
+}
+BENCHMARK(BM_KeyboardRound)
     ->Arg(2)
     ->Iterations(1)
     ->Repetitions(1)

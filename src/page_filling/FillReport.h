@@ -13,6 +13,9 @@ struct FillReport
     // Nothing was found, and the page holds custom elements: its form may stand in their closed
     // shadow roots, which no script can enter.
     bool componentsOutOfReach = false;
+    // Captions of the fields of the filled form that only the user can answer (shown, enabled,
+    // still empty), required ones first.
+    std::vector<std::string> leftForUser;
 };
 
 // A line for the status bar; `warning` asks for the warning colour.
@@ -22,5 +25,9 @@ struct StatusMessage
     bool warning = false;
 };
 
-// "Filled 7 of 9 fields · not found: tags, email", or the warning that nothing was found.
+// "Filled 7 of 9 fields · not found: tags, email · left for you: Type the word in the picture",
+// or the warning that nothing was found.
 StatusMessage DescribeFill(const FillReport& report);
+
+// "left for you: Type the word in the picture, I agree to the terms", or "nothing left for you".
+std::string DescribeLeftForUser(const std::vector<std::string>& captions);

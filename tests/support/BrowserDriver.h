@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+#include <QWebChannel>
 #include <QWebEngineScript>
 #include <memory>
 #include <optional>
@@ -133,3 +134,16 @@ public:
 private:
     CBrowserCtrl& m_browser;
 };
+
+// A browser on screen as the tests of one page use it, with `probe` on its channel for
+// WaitForRenderedFrame.
+inline std::unique_ptr<CBrowserCtrl> OpenProbedBrowser(QObject& probe)
+{
+    auto browser = std::make_unique<CBrowserCtrl>();
+    browser->resize(800, 600);
+    browser->show();
+    if (!QTest::qWaitForWindowExposed(browser.get()))
+        qWarning("the browser was not exposed");
+    browser->Channel()->registerObject(QStringLiteral("probe"), &probe);
+    return browser;
+}

@@ -70,6 +70,10 @@ CBrowserCtrl::CBrowserCtrl(QWidget* parent)
     connect(m_pageEvents, &CPageEvents::formSubmitting, m_page,
             &CBrowserPage::NoteFormDataCollected);
 
+    // A screen reader names the browser area by the page it shows.
+    ShowTitleAsName(QString());
+    connect(this, &QWebEngineView::titleChanged, this, &CBrowserCtrl::ShowTitleAsName);
+
     connect(m_page, &QWebEnginePage::loadStarted, this,
             [this] { m_readyState = kReadyStateLoading; });
     // A page that fails to load still ends on an error page, which counts as complete.
@@ -104,6 +108,13 @@ void CBrowserCtrl::InjectScripts()
                                           QStringLiteral("qrc:///kestrine/js/describe.js")));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-confirmation"),
                                           QStringLiteral("qrc:///kestrine/js/confirmation.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-left"),
+                                          QStringLiteral("qrc:///kestrine/js/left.js")));
+}
+
+void CBrowserCtrl::ShowTitleAsName(const QString& title)
+{
+    setAccessibleName(title.isEmpty() ? tr("Web page") : title);
 }
 
 bool CBrowserCtrl::Navigate(const QString& url)

@@ -35,6 +35,7 @@ public:
 
 private:
     void InjectScripts();
+    void ShowTitleAsName(const QString& title);
     void OnRenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
 
     CBrowserPage* m_page = nullptr;

@@ -21,5 +21,14 @@ std::optional<FillReport> FillReportFromJson(const QJsonDocument& document)
     report.componentsOutOfReach = answer.value(QStringLiteral("components")).toBool();
     for (const QJsonValue& name : answer.value(QStringLiteral("missing")).toArray())
         report.missing.push_back(name.toString().toStdString());
+    report.leftForUser = LeftForUserFromJson(answer);
     return report;
+}
+
+std::vector<std::string> LeftForUserFromJson(const QJsonObject& answer)
+{
+    std::vector<std::string> captions;
+    for (const QJsonValue& caption : answer.value(QStringLiteral("left")).toArray())
+        captions.push_back(caption.toString().toStdString());
+    return captions;
 }

@@ -85,6 +85,7 @@ void CPageFiller::FillByMeaning(const std::string& descriptionToken,
             for (const QJsonValue ordinal : outcome.value(QStringLiteral("filled")).toArray())
                 result.filled.push_back(ordinal.toInt());
             result.kept = outcome.value(QStringLiteral("kept")).toInt();
+            result.leftForUser = LeftForUserFromJson(outcome);
             if (done)
                 done(result);
         });

@@ -29,8 +29,9 @@ public:
     };
     struct MeaningOutcome
     {
-        std::vector<int> filled; // ordinals of the fields set
-        int kept = 0;            // fields left alone because the user typed into them
+        std::vector<int> filled;              // ordinals of the fields set
+        int kept = 0;                         // fields left alone because the user typed into them
+        std::vector<std::string> leftForUser; // captions of the fields only the user can answer
     };
     using MeaningCompletion = std::function<void(const MeaningOutcome&)>;
 

@@ -9,6 +9,7 @@
 #include "ui/browser/BrowserPage.h"
 #include "ui/directory_check/DirectoryCheckDialog.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -269,6 +270,7 @@ void CDirectoryCheckController::OnFinished(unsigned generation, bool cancelled, 
         m_dialog->ShowCancelled();
     else
         m_dialog->ShowFinished(skipped, problem);
+    emit checkEnded(m_dialog->StatusLabel()->text());
 }
 
 void CDirectoryCheckController::Keep(const std::vector<DirectoryCheckResult>& results,

@@ -61,6 +61,8 @@ signals:
     // `justChecked`: found by a check of this session, at the addresses the directories have
     // now; else read from the file, perhaps found at addresses they had before.
     void resultsArrived(const std::vector<DirectoryCheckResult>& results, bool justChecked);
+    // A check the user started has come to its end (finished or cancelled), said in words.
+    void checkEnded(const QString& summary);
     // The repair's page has loaded: the window offers to learn it as this directory.
     void addThisPageRequested(const std::string& directory);
 

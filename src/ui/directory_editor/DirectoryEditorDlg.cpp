@@ -130,6 +130,7 @@ void CDirectoryEditorDlg::CreateControls(const QString& title, const QString& na
     form->addRow(tr("&Confirmation text:"), m_confirmation);
 
     m_fields = new QTableWidget(0, 4, this);
+    m_fields->setAccessibleName(tr("Fields of the page"));
     m_fields->setHorizontalHeaderLabels(
         {tr("Field"), tr("The page says"), tr("Meaning"), tr("Fill with")});
     m_fields->horizontalHeader()->setSectionResizeMode(kSaysColumn, QHeaderView::Stretch);

@@ -2,6 +2,7 @@
 
 #include "directory_db/DirectoryDatabase.h"
 #include "page_filling/FieldClassifier.h"
+#include "page_filling/FillReport.h"
 #include "page_filling/PlaceholderComposer.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/PageDescriber.h"
@@ -55,7 +56,8 @@ QString FilledText(const CPageFiller::MeaningOutcome& outcome,
                        .arg(parts.isEmpty() ? QObject::tr("nothing") : parts.join(u", "));
     if (outcome.kept > 0)
         text += QObject::tr(" Kept %n field(s) you typed in.", nullptr, outcome.kept);
-    return text;
+    return text + QStringLiteral(" \u00b7 ") +
+           QString::fromStdString(DescribeLeftForUser(outcome.leftForUser));
 }
 
 } // namespace

@@ -15,6 +15,7 @@ CExportDirectoriesDlg::CExportDirectoriesDlg(std::vector<DirectoryRecord> direct
         new QLabel(tr("Your directories to write to a list that others can import:"), this);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("exportList"));
+    m_list->setAccessibleName(tr("Your directories"));
     for (const DirectoryRecord& directory : m_directories) {
         auto* item = new QListWidgetItem(QString::fromStdString(directory.name), m_list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);

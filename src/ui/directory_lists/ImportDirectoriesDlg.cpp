@@ -44,6 +44,7 @@ CImportDirectoriesDlg::CImportDirectoriesDlg(DirectoryImport import, const QStri
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("importList"));
+    m_list->setAccessibleName(tr("Directories in the list"));
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({tr("Directory"), tr("Import")});
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

@@ -70,6 +70,7 @@ void CDirectoryListModel::MergeCheckResults(const std::vector<DirectoryCheckResu
     int first = rowCount();
     int last = -1;
     for (const DirectoryCheckResult& result : results) {
+        m_checked.insert(result.name);
         if (result.IsOk())
             m_checkProblems.erase(result.name);
         else
@@ -151,6 +152,10 @@ QVariant CDirectoryListModel::data(const QModelIndex& index, int role) const
             lines.append(tr("One of your own directories, kept in mydirs.xml"));
         return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
     }
+    if (role == Qt::AccessibleTextRole)
+        return QString::fromStdString(name);
+    if (role == Qt::AccessibleDescriptionRole)
+        return StateInWords(directory);
     if (role != Qt::DisplayRole)
         return {};
     const SentMarker marker = !m_withMarkers      ? SentMarker::None
@@ -159,9 +164,27 @@ QVariant CDirectoryListModel::data(const QModelIndex& index, int role) const
     return QString::fromStdString(MakeDirectoryListEntry(name, marker));
 }
 
+QString CDirectoryListModel::StateInWords(size_t directory) const
+{
+    const std::string& name = DirectoryName(directory);
+    QStringList words;
+    if (m_withMarkers)
+        words.append(m_sent[directory] ? tr("sent") : tr("not sent"));
+    if (const DirectoryCheckResult* problem = CheckProblem(name))
+        words.append(::IsFoundDead(problem->status)
+                         ? tr("gone")
+                         : DirectoryCheckTooltip(*problem, QDateTime::currentDateTime()));
+    else
+        words.append(m_checked.count(name) > 0 ? tr("checked") : tr("not checked"));
+    if (m_isUserDirectory && m_isUserDirectory(name))
+        words.append(tr("one of your own"));
+    return words.join(QStringLiteral(", "));
+}
+
 void CDirectoryListModel::MarksChanged(int first, int last)
 {
     if (first <= last)
         emit dataChanged(index(first), index(last),
-                         {Qt::DisplayRole, Qt::ToolTipRole, kUserDirectoryRole, kCheckStatusRole});
+                         {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleDescriptionRole,
+                          kUserDirectoryRole, kCheckStatusRole});
 }

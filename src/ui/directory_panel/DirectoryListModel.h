@@ -10,13 +10,15 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // The directory list's entries, one per directory in database order, each made when the list
 // shows it: the name (shared with the database, never copied) and, while a profile is current,
 // its sent marker. Changing the profile changes only one flag per directory. Whether a directory
 // is one of the user's own, and what the last check of it found when that was not ok, are roles
-// of its row, which the view's delegate shows.
+// of its row, which the view's delegate shows. A screen reader reads the name and, as the row's
+// description, all of that in words.
 class CDirectoryListModel final : public QAbstractListModel
 {
     Q_OBJECT
@@ -72,6 +74,8 @@ private:
     };
 
     void MarksChanged(int first, int last);
+    // "not sent, gone, one of your own".
+    QString StateInWords(size_t directory) const;
     // The directory's last check when it was not ok, and made at the address it has now.
     const DirectoryCheckResult* CheckProblem(const std::string& name) const;
     // Addresses may have changed: each result's is compared again when next needed.
@@ -83,6 +87,7 @@ private:
     UserDirectoryTest m_isUserDirectory;
     AddressLookup m_addressOf;
     std::unordered_map<std::string, CheckProblemEntry> m_checkProblems; // by name, not ok only
+    std::unordered_set<std::string> m_checked; // by name, every one
     // Each name's row, into m_names; made when check results first arrive for these names.
     std::unordered_map<std::string_view, size_t> m_rows;
 };

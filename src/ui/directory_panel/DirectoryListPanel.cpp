@@ -39,11 +39,15 @@ CDirectoryListPanel::CDirectoryListPanel(MessagePresenter& presenter, QWidget* p
     m_list->setModel(m_filter);
     m_list->setItemDelegate(new CDirectoryEntryDelegate(m_list));
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->setAccessibleName(tr("Directories"));
+    m_list->setAccessibleDescription(
+        tr("Arrow keys open a directory's page beside the list; Enter goes into the page"));
     m_nextUnsentButton = new QPushButton(tr("Next unsent"), this);
     m_nextUnsentButton->setObjectName(QStringLiteral("nextUnsentButton"));
     m_searchBox = new QLineEdit(this);
     m_searchBox->setObjectName(QStringLiteral("directorySearch"));
     m_searchBox->setPlaceholderText(tr("Search directories"));
+    m_searchBox->setAccessibleName(tr("Search directories by name"));
     m_searchBox->setClearButtonEnabled(true);
     m_unsentOnlyBox = new QCheckBox(tr("Unsent only"), this);
     m_unsentOnlyBox->setObjectName(QStringLiteral("unsentOnly"));
@@ -59,6 +63,8 @@ CDirectoryListPanel::CDirectoryListPanel(MessagePresenter& presenter, QWidget* p
         if (!m_changingSelection)
             emit directoryPicked();
     });
+    connect(m_list, &CDirectoryListView::entered, this, &CDirectoryListPanel::pageWanted);
+    connect(m_list, &QAbstractItemView::doubleClicked, this, &CDirectoryListPanel::pageWanted);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             &CDirectoryListPanel::OnContextMenu);
     connect(m_nextUnsentButton, &QPushButton::clicked, this, &CDirectoryListPanel::OnNextUnsent);
@@ -181,6 +187,11 @@ void CDirectoryListPanel::FocusSearch()
     m_searchBox->selectAll();
 }
 
+void CDirectoryListPanel::FocusList()
+{
+    m_list->setFocus(Qt::ShortcutFocusReason);
+}
+
 void CDirectoryListPanel::MergeCheckResults(const std::vector<DirectoryCheckResult>& results,
                                             bool justChecked)
 {
@@ -239,6 +250,7 @@ void CDirectoryListPanel::OnNextUnsent()
     }
     SelectEntry(next);
     emit directoryPicked();
+    emit pageWanted();
 }
 
 std::vector<std::string> CDirectoryListPanel::NextUnsentAfter(const std::string& directory,

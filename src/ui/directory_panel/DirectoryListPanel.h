@@ -67,6 +67,8 @@ public:
     bool SelectDirectory(const std::string& directory);
     // Go > Find directory.
     void FocusSearch();
+    // The keyboard goes back to the list, onto the entry picked.
+    void FocusList();
     // Tab goes from the list through the window's `controls`, then on to the panel's own
     // buttons and filters: the order the window always had.
     void TabThrough(std::initializer_list<QWidget*> controls);
@@ -86,6 +88,9 @@ public:
 signals:
     // The user picked an entry; a pick of nothing while no profile is current counts too.
     void directoryPicked();
+    // After the pick, the user wants to go on in the page: Next unsent, Enter or a double
+    // click. A pick by arrow keys or a single click means browsing the list.
+    void pageWanted();
     void markRequested(const std::string& directory, bool sent);
     void statusReported(const StatusMessage& message);
     void progressChanged(const QString& progress);

@@ -32,6 +32,9 @@ CHistoryDlg::CHistoryDlg(std::string historyPath, QWidget* parent)
     m_problem->hide();
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("historyTable"));
+    m_table->setAccessibleName(tr("Events"));
+    m_table->setAccessibleDescription(
+        tr("What happened to each directory for each profile, newest first"));
     m_table->setModel(m_filter);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

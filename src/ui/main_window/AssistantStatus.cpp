@@ -1,5 +1,6 @@
 #include "ui/main_window/AssistantStatus.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QStatusBar>
 #include <QStringList>
@@ -23,11 +24,25 @@ CAssistantStatus::CAssistantStatus(QStatusBar& statusBar)
     m_progressStatus->setTextFormat(Qt::PlainText);
     statusBar.addWidget(m_fillStatus, 1);
     statusBar.addPermanentWidget(m_progressStatus);
+    statusBar.setAccessibleName(tr("Status"));
 }
 
 void CAssistantStatus::ShowFillReport(const std::optional<FillReport>& report)
 {
     ShowStatus(report ? DescribeFill(*report) : StatusMessage());
+    if (report)
+        Announce(m_fillStatus->text());
+}
+
+void CAssistantStatus::Announce(const QString& text)
+{
+    // Qt has no announcement of its own here: the status bar's description carries the words,
+    // and an alert on it has them read out even while the keyboard is in the page.
+    m_statusBar.setAccessibleDescription(text);
+    QAccessibleEvent changed(&m_statusBar, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(&m_statusBar, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void CAssistantStatus::ShowStatus(const StatusMessage& message)

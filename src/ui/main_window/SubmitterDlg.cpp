@@ -12,6 +12,7 @@
 #include "ui/feed_check/FeedCheckCommands.h"
 #include "ui/history/HistoryCommands.h"
 #include "ui/main_window/AssistantStatus.h"
+#include "ui/main_window/KeyboardNavigator.h"
 #include "ui/main_window/StartupReads.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
@@ -136,9 +137,11 @@ void CSubmitterDlg::CreateControls()
     m_profileCombo->setObjectName(QStringLiteral("profileCombo"));
     m_profileLabel = new QLabel(tr("Profile:"), client);
     m_profileLabel->setObjectName(QStringLiteral("profileLabel"));
+    m_profileLabel->setBuddy(m_profileCombo);
     m_fillButton = new QPushButton(tr("&Fill current page"), client);
     m_fillButton->setObjectName(QStringLiteral("fillButton"));
     m_directoryPanel->TabThrough({m_profileCombo, m_fillButton});
+    new CKeyboardNavigator(*this, *m_directoryPanel, *m_tabs, *m_profileCombo);
     m_status = new CAssistantStatus(*statusBar());
     // The check keeps its findings beside the history, where the history is kept.
     const bool keepsHistory =
@@ -301,6 +304,8 @@ void CSubmitterDlg::ConnectParts()
             &CDirectoryListPanel::MergeCheckResults);
     connect(m_directoryPanel, &CDirectoryListPanel::addressesMayHaveChanged, m_directoryCheck,
             &CDirectoryCheckController::AddressesChanged);
+    connect(m_directoryCheck, &CDirectoryCheckController::checkEnded, m_status,
+            &CAssistantStatus::Announce);
     connect(m_directoryCheck, &CDirectoryCheckController::addThisPageRequested, m_directoryCommands,
             &CDirectoryCommands::AddThisPage);
     connect(m_directoryCommands, &CDirectoryCommands::directorySaved, m_directoryCheck,

@@ -8,6 +8,7 @@
 #include "ui/directory_editor/DirectoryCommands.h"
 #include "ui/directory_panel/DirectoryListPanel.h"
 #include "ui/feed_check/FeedCheckCommands.h"
+#include "ui/main_window/AssistantStatus.h"
 #include "ui/main_window/StartupReads.h"
 #include "ui/main_window/SubmitterDlg.h"
 #include "ui/profiles/CurrentProfile.h"
@@ -116,6 +117,7 @@ void CSubmitterDlg::RecordSent(const std::string& profile, const std::string& di
     if (profile == m_directoryPanel->MarkingProfile()) {
         m_directoryPanel->MarkSent(directory, directory == m_tabs->CurrentTab()->Directory());
         m_tabs->MarkSent(directory);
+        m_status->Announce(tr("%1 marked sent").arg(QString::fromStdString(directory)));
     }
     m_workAhead->Replan();
 }
@@ -164,9 +166,11 @@ void CSubmitterDlg::OnUpdateDatabase()
         // The user's own directories are merged in again; the update never touches them.
         m_database.LoadFile(dialog.m_destination, m_environment.dataFolder.UserDirectoriesFile());
         RebuildDirectoryList(m_profile->Record().name);
+        m_status->Announce(tr("Update successful"));
         m_presenters.Window().ShowMessage("Update successful", "Update", MessageIcon::None);
         break;
     case kUpdateFailed:
+        m_status->Announce(tr("The update could not be retrieved"));
         m_presenters.Window().ShowMessage("The update could not be retrieved", "Error",
                                           MessageIcon::Exclamation);
         break;

@@ -1,13 +1,24 @@
 #include "ui/profiles/ProfileSelector.h"
 
 #include "profiles/ProfileStore.h"
+#include "ui/profiles/ProfileSelectorAccessible.h"
 
 #include <QSignalBlocker>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-CProfileSelector::CProfileSelector(QWidget* parent) : QComboBox(parent) {}
+CProfileSelector::CProfileSelector(QWidget* parent) : QComboBox(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&CProfileSelectorAccessible::Create);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    // Read as what it is, with the profile chosen as its value, not as the bare name.
+    setAccessibleName(tr("Profile"));
+    setAccessibleDescription(tr("The profile whose details fill the pages"));
+}
 
 void CProfileSelector::FillFrom(const CProfileStore& store)
 {

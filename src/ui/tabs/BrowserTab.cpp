@@ -198,14 +198,20 @@ QString CBrowserTab::Title() const
     return (asking.isEmpty() ? StatePrefix(m_state) : asking) + QString::fromStdString(Directory());
 }
 
+QString CBrowserTab::AccessibleName() const
+{
+    if (m_state == TabState::Page || Directory().empty())
+        return m_browser->accessibleName();
+    return QString::fromStdString(Directory()) + QStringLiteral(": ") + StateWords(m_state);
+}
+
 QString CBrowserTab::ToolTip() const
 {
     QStringList lines;
     if (m_state == TabState::Page || Directory().empty()) {
         lines.append(m_browser->url().toString());
     } else {
-        lines.append(QString::fromStdString(Directory()) + QStringLiteral(": ") +
-                     StateWords(m_state));
+        lines.append(AccessibleName());
         if (m_fillReport)
             lines.append(QString::fromStdString(DescribeFill(*m_fillReport).text));
     }

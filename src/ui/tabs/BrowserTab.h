@@ -79,6 +79,8 @@ public:
     void MarkSent(const std::string& directory);
 
     QString Title() const;
+    // The title in words: "Directory 01: Not confirmed by the result page".
+    QString AccessibleName() const;
     QString ToolTip() const;
 
 signals:

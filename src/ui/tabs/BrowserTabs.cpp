@@ -38,6 +38,8 @@ CBrowserTabs::CBrowserTabs(SessionContext context, QWidget* parent)
     : QTabWidget(parent), m_context(std::move(context))
 {
     setObjectName(QStringLiteral("browserTabs"));
+    setAccessibleName(tr("Browser"));
+    tabBar()->setAccessibleName(tr("Pages"));
     // With one tab the window looks as it always did: the browser and nothing over it.
     setTabBarAutoHide(true);
     setDocumentMode(true);
@@ -321,6 +323,7 @@ void CBrowserTabs::ShowTabText(CBrowserTab& tab)
     // A directory's name is text, never a mnemonic.
     setTabText(index, tab.Title().replace(QLatin1Char('&'), QStringLiteral("&&")));
     setTabToolTip(index, tab.ToolTip());
+    tabBar()->setAccessibleTabName(index, tab.AccessibleName());
 }
 
 void CBrowserTabs::ReportPendingResults()

@@ -31,19 +31,31 @@ TEST_P(FillReportText, SaysWhatWasFilledAndWhatIsMissing)
 INSTANTIATE_TEST_SUITE_P(
     Reports, FillReportText,
     testing::Values(
-        FillCase{"all", {9, 9, {}, true}, "Filled 9 of 9 fields", false},
+        FillCase{
+            "all", {9, 9, {}, true}, "Filled 9 of 9 fields \u00b7 nothing left for you", false},
         FillCase{"missing",
                  {9, 7, {"tags", "email"}, true},
-                 "Filled 7 of 9 fields \u00b7 not found: tags, email",
+                 "Filled 7 of 9 fields \u00b7 not found: tags, email \u00b7 nothing left for you",
                  false},
         FillCase{"sameNameTwice",
                  {4, 2, {"tag", "tag"}, true},
-                 "Filled 2 of 4 fields \u00b7 not found: tag",
+                 "Filled 2 of 4 fields \u00b7 not found: tag \u00b7 nothing left for you",
                  false},
         FillCase{"noForm",
                  {2, 1, {"url"}, false},
                  "Filled 1 of 2 fields \u00b7 not found: url \u00b7 the submission will not be "
-                 "noticed",
+                 "noticed \u00b7 nothing left for you",
+                 false},
+        // Required fields come first from the page; two fields of one caption are one answer.
+        FillCase{"leftForUser",
+                 {6,
+                  6,
+                  {},
+                  true,
+                  false,
+                  {"Type the word in the picture", "I agree to the terms", "Category", "Category"}},
+                 "Filled 6 of 6 fields \u00b7 left for you: Type the word in the picture, I agree "
+                 "to the terms, Category",
                  false},
         FillCase{"none",
                  {3, 0, {"a", "b", "c"}, false},

@@ -78,11 +78,7 @@ void FillAssistantTest::initTestCase()
         response.set_content(kAssistPage, "text/html");
     });
     m_server.Start();
-    m_browser = std::make_unique<CBrowserCtrl>();
-    m_browser->resize(800, 600);
-    m_browser->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_browser.get()));
-    m_browser->Channel()->registerObject(QStringLiteral("probe"), &m_probe);
+    m_browser = OpenProbedBrowser(m_probe);
     m_driver = std::make_unique<BrowserDriver>(*m_browser);
 }
 

@@ -194,7 +194,8 @@ void SubmissionTrackingTest::fillsTheDirectoryPageFromTheProfile()
     QCOMPARE(m_env->WaitForRequest("/form/thanks")->query, std::string("cat=104"));
     // The paragraph named "note" takes no value; the status bar says so.
     WAIT_COMPARE(Inspect(*m_dlg).FillStatus()->text(),
-                 QStringLiteral("Filled 8 of 9 fields \u00b7 not found: note"),
+                 QStringLiteral("Filled 8 of 9 fields \u00b7 not found: note \u00b7 nothing left "
+                                "for you"),
                  BrowserDriver::kTimeoutMs);
     const QString values = m_driver->RunText(QStringLiteral(
         "Array.from(document.querySelectorAll('input:not([type=hidden]), textarea, select'))"

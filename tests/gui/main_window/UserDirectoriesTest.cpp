@@ -266,7 +266,7 @@ void UserDirectoriesTest::fillsByMeaningWhereNoRuleFitsAndKeepsWhatTheUserTyped(
                       BrowserDriver::kTimeoutMs));
     QCOMPARE(m_dlg->statusBar()->currentMessage(),
              QStringLiteral("Filled by meaning: Feed address, Description, E-mail, Category. "
-                            "Kept 1 field(s) you typed in."));
+                            "Kept 1 field(s) you typed in. \u00b7 nothing left for you"));
 
     // Declined, nothing is filled.
     QVERIFY(LoadPage("/learn"));

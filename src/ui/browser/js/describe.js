@@ -154,7 +154,7 @@
     // token: as a description gave it; values: [{ordinal, value}], ordinals of that description.
     // Only described elements still in the document are filled, never one the user typed into.
     // done() gets the ordinals filled, how many fields were kept because the user typed into
-    // them, and whether a form is now watched.
+    // them, whether a form is now watched, and the captions of the fields left for the user.
     function fillByMeaning(token, values, done) {
         var targets = descriptions.get(token) || [];
         var outcome = { filled: [], kept: 0, armed: false };
@@ -186,6 +186,8 @@
             kestrine.watchSubmission(form);
         outcome.armed = form !== null;
         var frames = Array.from(inFrames.keys());
+        outcome.left = kestrine.leftForUser(outcome.filled.length + outcome.kept > 0, form,
+                                            frames.length > 0);
         var asked = 0;
         function next() {
             if (asked === frames.length) {
@@ -203,6 +205,8 @@
                     });
                     outcome.kept += answer.kept | 0;
                     outcome.armed = outcome.armed || answer.armed === true;
+                    if (Array.isArray(answer.left))
+                        outcome.left = outcome.left.concat(answer.left);
                 }
                 next();
             });
@@ -216,7 +220,8 @@
     });
 
     // Answers question `question` with JSON: the ordinals filled, how many fields were kept
-    // because the user typed into them, and whether a form is now watched.
+    // because the user typed into them, whether a form is now watched, and the captions of the
+    // fields left for the user.
     kestrine.fillByMeaning = function (question, token, values) {
         fillByMeaning(token, values, function (outcome) {
             var events = kestrine.objects && kestrine.objects.pageEvents;

@@ -232,6 +232,7 @@
         });
         if (form)
             watchSubmission(form);
+        current.form = form;
         current.armed = form !== null;
         outline(newlySet);
         return newlySet.length;
@@ -252,6 +253,12 @@
         });
     }
 
+    // The captions of the fields left for the user in the form this document filled.
+    function leftHere(fill) {
+        return kestrine.leftForUser(positionsSet(fill).length > 0, fill.form,
+                                    fill.inFrames.size > 0);
+    }
+
     function report() {
         var missing = missingFields(current).map(function (field) { return field.name; });
         var fieldsSet = current.fields.length - missing.length;
@@ -260,6 +267,7 @@
             fieldsSet: fieldsSet,
             missing: missing,
             armed: current.armed || current.framesArmed,
+            left: leftHere(current).concat(current.framesLeft),
             components: fieldsSet === 0 && kestrine.fields.hasCustomElements(),
         });
     }
@@ -273,6 +281,7 @@
             kestrine.frames.tell("fillSet", {
                 fill: fill.id, positions: positionsSet(fill).concat(Array.from(fill.inFrames)),
                 armed: fill.armed || fill.framesArmed,
+                left: leftHere(fill).concat(fill.framesLeft),
             });
             return;
         }
@@ -291,6 +300,13 @@
                 fill.inFrames.add(position);
         });
         fill.framesArmed = fill.framesArmed || answer.armed === true;
+        // What a frame leaves for the user, each caption once however often the frame tells.
+        if (Array.isArray(answer.left)) {
+            answer.left.forEach(function (caption) {
+                if (typeof caption === "string" && fill.framesLeft.indexOf(caption) < 0)
+                    fill.framesLeft.push(caption);
+            });
+        }
         return fill.inFrames.size > before || answer.armed === true;
     }
     kestrine.frames.listen("fillSet", function (notice) {
@@ -350,7 +366,9 @@
             fields: fields,
             set: fields.map(function () { return false; }),
             forms: fields.map(function () { return null; }),
+            form: null,
             inFrames: new Set(),
+            framesLeft: [],
             armed: false,
             framesArmed: false,
             watching: false,
@@ -371,12 +389,12 @@
         if (!request || !Array.isArray(request.fields))
             return;
         var fill = startFill(request.fields.filter(isFieldRequest), request.fill);
-        reply({ positions: positionsSet(fill), armed: fill.armed });
+        reply({ positions: positionsSet(fill), armed: fill.armed, left: leftHere(fill) });
     });
 
     // fields: [{name, index, value, checkbox}], values composed. Returns JSON: how many of the
-    // fields were set, the names of those that were not, and whether a form is now watched.
-    // Fields found in frames come in later reports.
+    // fields were set, the names of those that were not, whether a form is now watched, and the
+    // captions of the fields left for the user. Fields found in frames come in later reports.
     kestrine.fill = function (fields) {
         startFill(fields.map(function (field, position) {
             return Object.assign({ position: position }, field);
