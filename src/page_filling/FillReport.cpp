@@ -1,5 +1,7 @@
 #include "page_filling/FillReport.h"
 
+#include "common/TextCatalogue.h"
+
 #include <algorithm>
 
 namespace {
@@ -25,14 +27,17 @@ std::string MissingNames(const std::vector<std::string>& missing)
 StatusMessage DescribeFill(const FillReport& report)
 {
     if (report.fieldsSet <= 0)
-        return {"No field of this directory was found on the page", true};
-    std::string text = "Filled " + std::to_string(report.fieldsSet) + " of " +
-                       std::to_string(report.fieldsTotal) + " fields";
+        return {KESTRINE_TEXT("FillReport", "No field of this directory was found on the page"),
+                true};
+    std::string text =
+        FillIn(KESTRINE_TEXT("FillReport", "Filled %1 of %2 fields"),
+               {std::to_string(report.fieldsSet), std::to_string(report.fieldsTotal)});
     if (!report.missing.empty())
-        text += kSeparator + std::string("not found: ") + MissingNames(report.missing);
+        text += kSeparator + FillIn(KESTRINE_TEXT("FillReport", "not found: %1"),
+                                    {MissingNames(report.missing)});
     // Without a watched form the sent mark can never come, which the user should know now
     // rather than after submitting.
     if (!report.formWatched)
-        text += kSeparator + std::string("the submission will not be noticed");
+        text += kSeparator + KESTRINE_TEXT("FillReport", "the submission will not be noticed");
     return {text, false};
 }

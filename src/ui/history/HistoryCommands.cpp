@@ -63,11 +63,12 @@ void CHistoryCommands::Record(HistoryEventKind kind, const std::string& director
 
 void CHistoryCommands::OnHistoryOff(const std::string& error)
 {
-    m_presenter.ShowMessage(
-        "Kestrine cannot keep the submission history in history.sqlite: " + error +
-            ". It carries on without it; sent marks are kept in sv.dat "
-            "as before.",
-        "Error", MessageIcon::Exclamation);
+    m_presenter.ShowMessage(tr("Kestrine cannot keep the submission history in history.sqlite: "
+                               "%1. It carries on without it; sent marks are kept in sv.dat as "
+                               "before.")
+                                .arg(QString::fromStdString(error))
+                                .toStdString(),
+                            tr("Error").toStdString(), MessageIcon::Exclamation);
 }
 
 void CHistoryCommands::OnViewHistory()
@@ -121,14 +122,16 @@ void CHistoryCommands::ExportReportTo(const QString& path)
                      {m_dataFolder.databaseFile, m_dataFolder.UserDirectoriesFile(), HistoryPath()},
                      m_profile.Store(), hasCurrent ? &current : nullptr);
     if (!outcome.written.ok) {
-        m_presenter.ShowMessage("Kestrine could not write the report: " + outcome.written.error +
-                                    ".",
-                                "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(tr("Kestrine could not write the report: %1.")
+                                    .arg(QString::fromStdString(outcome.written.error))
+                                    .toStdString(),
+                                tr("Error").toStdString(), MessageIcon::Exclamation);
     } else if (!outcome.historyError.empty()) {
-        m_presenter.ShowMessage("The report was written without the history, which cannot be "
-                                "read: " +
-                                    outcome.historyError +
-                                    ". Its statuses come from sv.dat alone and it has no dates.",
-                                "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(tr("The report was written without the history, which cannot be "
+                                   "read: %1. Its statuses come from sv.dat alone and it has no "
+                                   "dates.")
+                                    .arg(QString::fromStdString(outcome.historyError))
+                                    .toStdString(),
+                                tr("Error").toStdString(), MessageIcon::Exclamation);
     }
 }

@@ -74,9 +74,11 @@ void CSubmissionSession::OpenDirectory(const std::string& directory)
     m_fillUrl = QUrl(QString::fromStdString(url));
     const bool opening = m_browser.Navigate(QString::fromStdString(url));
     if (!opening && !url.empty()) {
-        m_presenter.ShowMessage("The submission page of \"" + m_directory +
-                                    "\" cannot be opened: \"" + url + "\" is not a web address.",
-                                "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(
+            tr("The submission page of \"%1\" cannot be opened: \"%2\" is not a web address.")
+                .arg(QString::fromStdString(m_directory), QString::fromStdString(url))
+                .toStdString(),
+            tr("Error").toStdString(), MessageIcon::Exclamation);
     }
     // Without a new page the one shown stays, ready for the Fill button; a fill armed now
     // would fall on whatever page loads next.
@@ -89,8 +91,8 @@ void CSubmissionSession::OpenDirectory(const std::string& directory)
 void CSubmissionSession::FillNow()
 {
     if (m_browser.GetReadyState() != CBrowserCtrl::kReadyStateComplete) {
-        m_presenter.ShowMessage("Please allow the page to load completly", ApplicationName(),
-                                MessageIcon::None);
+        m_presenter.ShowMessage(tr("Please allow the page to load completly").toStdString(),
+                                ApplicationName(), MessageIcon::None);
         return;
     }
     if (CBrowserPage* page = m_browser.GetDocument())
