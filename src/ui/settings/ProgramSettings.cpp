@@ -13,6 +13,7 @@ namespace {
 const QString kSourceKey = QStringLiteral("update/source");
 const QString kReadyTabsKey = QStringLiteral("tabs/ready");
 const QString kKeepFinishedTabsKey = QStringLiteral("tabs/keepFinished");
+const QString kLanguageKey = QStringLiteral("ui/language");
 
 QString Tr(const char* text)
 {
@@ -96,4 +97,21 @@ QString CProgramSettings::SourceProblem(const QString& address)
     if (url.host().isEmpty())
         return Tr("The database source must name a host, as in https://example.org/dirdata.xml.");
     return {};
+}
+
+QString CProgramSettings::InterfaceLanguage() const
+{
+    if (m_file.isEmpty())
+        return {};
+    return QSettings(m_file, QSettings::IniFormat).value(kLanguageKey).toString();
+}
+
+QString CProgramSettings::SetInterfaceLanguage(const QString& language)
+{
+    return Save([&](QSettings& settings) {
+        if (language.isEmpty())
+            settings.remove(kLanguageKey);
+        else
+            settings.setValue(kLanguageKey, language);
+    });
 }

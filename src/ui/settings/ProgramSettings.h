@@ -14,6 +14,8 @@ class QSettings;
 //   [tabs]
 //   ready=2
 //   keepFinished=false
+//   [ui]
+//   language=de
 class CProgramSettings final
 {
 public:
@@ -41,6 +43,11 @@ public:
     WorkAhead TabsWorkAhead() const;
     // The reason it could not be kept, in words for the user, or an empty text.
     QString SetTabsWorkAhead(const WorkAhead& workAhead);
+
+    // The language Settings > Language… chose ("de", "pt_BR"), or an empty text: the desktop's.
+    QString InterfaceLanguage() const;
+    // The reason it could not be kept, in words for the user, or an empty text.
+    QString SetInterfaceLanguage(const QString& language);
 
     // Why `address` cannot be a database source, or an empty text: it must be an http or https
     // address with a host.
