@@ -8,6 +8,7 @@
 #include "support/WaitUntil.h"
 #include "support/WidgetTexts.h"
 #include "ui/browser/BrowserCtrl.h"
+#include "ui/language/InterfaceLanguage.h"
 #include "ui/main_window/MessageBoxPresenter.h"
 
 #include <QApplication>
@@ -305,14 +306,20 @@ private slots:
     void labelsShowTheirWholeText_data()
     {
         QTest::addColumn<int>("pointSize"); // 0: the default font
-        QTest::newRow("default font") << 0;
-        QTest::newRow("large font") << 16;
+        QTest::addColumn<QString>("language");
+        for (const QString& language : CInterfaceLanguage::Spoken()) {
+            QTest::addRow("%s, default font", qPrintable(language)) << 0 << language;
+            QTest::addRow("%s, large font", qPrintable(language)) << 16 << language;
+        }
     }
 
-    // Every text above the list shows whole, and no control covers another's.
+    // Every text above the list shows whole, and no control covers another's, in every language.
     void labelsShowTheirWholeText()
     {
         QFETCH(int, pointSize);
+        QFETCH(QString, language);
+        CInterfaceLanguage speaking;
+        QVERIFY(speaking.Load(language));
         const QFont defaultFont = QApplication::font();
         const auto restoreFont =
             qScopeGuard([&defaultFont] { QApplication::setFont(defaultFont); });
