@@ -880,6 +880,25 @@ If this page confirms yours, keep or change the text below: Kestrine will look f
     </message>
 </context>
 <context>
+    <name>CProgramSettings</name>
+    <message>
+        <source>Kestrine has no data folder to keep its settings in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kestrine could not save its settings to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database source must be an http:// or https:// address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database source must name a host, as in https://example.org/dirdata.xml.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CSubmissionSession</name>
     <message>
         <source>The submission page of &quot;%1&quot; cannot be opened: &quot;%2&quot; is not a web address.</source>
