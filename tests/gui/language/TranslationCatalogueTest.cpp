@@ -29,6 +29,15 @@ QStringList Tags(const QString& text)
     return found;
 }
 
+// The white space a text starts and ends with: a text that is joined to another keeps it.
+QPair<QString, QString> OuterSpace(const QString& text)
+{
+    static const QRegularExpression ends(QStringLiteral("^(\\s*).*?(\\s*)$"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = ends.match(text);
+    return {match.captured(1), match.captured(2)};
+}
+
 // The letter a single & marks, lower case, or a null character; rich text has no mnemonics.
 QChar Accelerator(const QString& text)
 {
@@ -85,7 +94,8 @@ private slots:
 
     void translationsKeepPlaceholdersAndTags_data() { AddRowPerCatalogue(); }
 
-    // A lost %1 drops a name from the message, a lost tag breaks the page it is shown in.
+    // A lost %1 drops a name from the message, a lost tag breaks the page it is shown in, a
+    // lost space at the end runs two joined texts together.
     void translationsKeepPlaceholdersAndTags()
     {
         QFETCH(QString, file);
@@ -102,6 +112,9 @@ private slots:
                                         .arg(message.context, message.source, translation));
                 if (Tags(translation) != Tags(message.source))
                     problems.append(QStringLiteral("%1: tags of \"%2\" in \"%3\"")
+                                        .arg(message.context, message.source, translation));
+                if (OuterSpace(translation) != OuterSpace(message.source))
+                    problems.append(QStringLiteral("%1: spaces around \"%2\" in \"%3\"")
                                         .arg(message.context, message.source, translation));
             }
         }
