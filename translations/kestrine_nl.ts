@@ -182,10 +182,6 @@
         <source>Reading the directories…</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Checked %1 of %2 directories</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>Checked %n directories.</source>
         <translation type="unfinished">
@@ -206,6 +202,13 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked %1 of %n directories</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -663,10 +666,6 @@ If this page confirms yours, keep or change the text below: Kestrine will look f
             <numerusform></numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1 of them sent for %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>You have %n profile; the current one is %1.</source>
         <translation type="unfinished">
@@ -676,6 +675,13 @@ If this page confirms yours, keep or change the text below: Kestrine will look f
     </message>
     <message numerus="yes">
         <source>%n directory in the list.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them sent for %1.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -1189,10 +1195,6 @@ Address: %2
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 of your directories written to %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--replace goes with --import-directories.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1215,6 +1217,13 @@ Address: %2
     <message>
         <source>the history cannot be read (%1); the report has the statuses of sv.dat and no dates</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your directories written to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1740,16 +1749,19 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Filled %1 of %2 fields</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>not found: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the submission will not be noticed</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Filled %1 of %n fields</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1914,10 +1926,6 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
 <context>
     <name>SubmissionProgress</name>
     <message>
-        <source>%1 of %2 directories sent for %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The directories still unsent for %1 were found dead by the last check</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1928,6 +1936,13 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
     <message>
         <source>Every directory is sent for %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n directories sent for %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -136,8 +136,10 @@ int ExportDirectoriesAndExit(const std::string& listFile, const std::string& cho
             << '\n';
         return 1;
     }
-    out << FillIn(KESTRINE_TEXT("CommandLine", "%1 of your directories written to %2"),
-                  {std::to_string(mine.size()), listFile})
+    out << FillIn(TranslatedText(
+                      KESTRINE_COUNT_TEXT("CommandLine", "%n of your directories written to %1"),
+                      static_cast<int>(mine.size())),
+                  {listFile})
         << '\n';
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "common/TextCatalogue.h"
 
+#include "common/ReplaceAll.h"
+
 #include <atomic>
 #include <iterator>
 
@@ -11,10 +13,7 @@ std::atomic<TextTranslator> g_translator{nullptr};
 std::string WithCount(const char* text, int count)
 {
     std::string result = text;
-    const std::string number = std::to_string(count);
-    for (auto at = result.find("%n"); at != std::string::npos;
-         at = result.find("%n", at + number.size()))
-        result.replace(at, 2, number);
+    ReplaceAll(result, "%n", std::to_string(count));
     return result;
 }
 

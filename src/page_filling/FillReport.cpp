@@ -30,8 +30,9 @@ StatusMessage DescribeFill(const FillReport& report)
         return {KESTRINE_TEXT("FillReport", "No field of this directory was found on the page"),
                 true};
     std::string text =
-        FillIn(KESTRINE_TEXT("FillReport", "Filled %1 of %2 fields"),
-               {std::to_string(report.fieldsSet), std::to_string(report.fieldsTotal)});
+        FillIn(TranslatedText(KESTRINE_COUNT_TEXT("FillReport", "Filled %1 of %n fields"),
+                              report.fieldsTotal),
+               {std::to_string(report.fieldsSet)});
     if (!report.missing.empty())
         text += kSeparator + FillIn(KESTRINE_TEXT("FillReport", "not found: %1"),
                                     {MissingNames(report.missing)});

@@ -4,8 +4,10 @@
 
 std::string DescribeProgress(size_t sent, size_t total, const std::string& profileName)
 {
-    return FillIn(KESTRINE_TEXT("SubmissionProgress", "%1 of %2 directories sent for %3"),
-                  {std::to_string(sent), std::to_string(total), profileName});
+    return FillIn(TranslatedText(
+                      KESTRINE_COUNT_TEXT("SubmissionProgress", "%1 of %n directories sent for %2"),
+                      static_cast<int>(total)),
+                  {std::to_string(sent), profileName});
 }
 
 std::string DescribeNothingUnsent(const std::string& profileName, bool filtered, bool deadLeft)

@@ -56,11 +56,11 @@ QJsonObject StateTexts(const StartPageState& state)
             *state.directories == 1 ? CHelpPages::tr("%n directory in the list.", nullptr, 1)
                                     : CHelpPages::tr("%n directories in the list.", nullptr,
                                                      static_cast<int>(*state.directories));
-    texts[QStringLiteral("state-sent")] = state.currentProfile && state.directories
-                                              ? CHelpPages::tr("%1 of them sent for %2.")
-                                                    .arg(state.sent)
-                                                    .arg(Quoted(*state.currentProfile))
-                                              : QString();
+    texts[QStringLiteral("state-sent")] =
+        state.currentProfile && state.directories
+            ? CHelpPages::tr("%n of them sent for %1.", nullptr, static_cast<int>(state.sent))
+                  .arg(Quoted(*state.currentProfile))
+            : QString();
     return texts;
 }
 

@@ -74,7 +74,8 @@ void CDirectoryCheckDialog::ShowStarted()
 void CDirectoryCheckDialog::ShowProgress(const DirectoryCheckProgress& progress)
 {
     m_progress = progress;
-    m_status->setText(tr("Checked %1 of %2 directories").arg(progress.done).arg(progress.total));
+    m_status->setText(tr("Checked %1 of %n directories", nullptr, static_cast<int>(progress.total))
+                          .arg(progress.done));
     m_bar->setRange(0, static_cast<int>(progress.total));
     m_bar->setValue(static_cast<int>(progress.done));
     m_counts->setText(DirectoryCheckCounts(progress));

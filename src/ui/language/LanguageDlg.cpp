@@ -2,13 +2,14 @@
 
 #include "ui/language/InterfaceLanguage.h"
 #include "ui/settings/ProgramSettings.h"
+#include "ui/settings/SettingsProblem.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CLanguageDlg::CLanguageDlg(CProgramSettings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings)
@@ -40,12 +41,6 @@ CLanguageDlg::CLanguageDlg(CProgramSettings& settings, QWidget* parent)
 
 void CLanguageDlg::accept()
 {
-    const QString problem = m_settings.SetInterfaceLanguage(m_language->currentData().toString());
-    if (!problem.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-        return;
-    }
-    QDialog::accept();
+    if (SettingsKept(*this, m_settings.SetInterfaceLanguage(m_language->currentData().toString())))
+        QDialog::accept();
 }

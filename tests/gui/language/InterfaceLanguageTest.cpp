@@ -1,6 +1,7 @@
 #include "ui/language/InterfaceLanguage.h"
 
 #include "page_filling/FillReport.h"
+#include "support/ScopedFontSize.h"
 #include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
 #include "support/WaitUntil.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -131,14 +131,7 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(int, pointSize);
-        const QFont defaultFont = QApplication::font();
-        const auto restoreFont =
-            qScopeGuard([&defaultFont] { QApplication::setFont(defaultFont); });
-        if (pointSize > 0) {
-            QFont large = defaultFont;
-            large.setPointSize(pointSize);
-            QApplication::setFont(large);
-        }
+        const ScopedFontSize fontSize(pointSize);
         CInterfaceLanguage speaking;
         QVERIFY2(speaking.Load(language), "the language's catalogue is compiled in");
 

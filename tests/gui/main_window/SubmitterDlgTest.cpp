@@ -3,6 +3,7 @@
 #include "gui/profiles/ModalDialogDriver.h"
 #include "support/BrowserDriver.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ScopedFontSize.h"
 #include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
 #include "support/WaitUntil.h"
@@ -213,6 +214,7 @@ private slots:
                                      "  Database Source…",
                                      "  Check Feed",
                                      "  &Work Ahead\u2026",
+                                     "  &Language\u2026",
                                      "&Go",
                                      "  Open &Address…",
                                      "  &Back",
@@ -320,14 +322,7 @@ private slots:
         QFETCH(QString, language);
         CInterfaceLanguage speaking;
         QVERIFY(speaking.Load(language));
-        const QFont defaultFont = QApplication::font();
-        const auto restoreFont =
-            qScopeGuard([&defaultFont] { QApplication::setFont(defaultFont); });
-        if (pointSize > 0) {
-            QFont large = defaultFont;
-            large.setPointSize(pointSize);
-            QApplication::setFont(large);
-        }
+        const ScopedFontSize fontSize(pointSize);
         SubmitterTestEnvironment env;
         env.Start();
         auto window = OpenWindow(env);
