@@ -140,8 +140,10 @@ bool CInterfaceLanguage::Load(const QString& language)
     InstallTextTranslator(&TranslateCoreText);
     // Dates and numbers follow a language chosen against the desktop's.
     const QLocale locale(m_language);
-    if (m_language != kEnglish && locale.language() != QLocale::system().language())
+    if (m_language != kEnglish && locale.language() != QLocale::system().language()) {
+        m_localeBefore = QLocale();
         QLocale::setDefault(locale);
+    }
     if (QCoreApplication::instance()) {
         QCoreApplication::installTranslator(m_qt.get());
         QCoreApplication::installTranslator(m_own.get());
@@ -165,4 +167,8 @@ void CInterfaceLanguage::Uninstall()
     }
     m_own.reset();
     m_qt.reset();
+    if (m_localeBefore) {
+        QLocale::setDefault(*m_localeBefore);
+        m_localeBefore.reset();
+    }
 }

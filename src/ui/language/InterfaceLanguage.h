@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QLocale>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
 #include <memory>
+#include <optional>
 
 // The language the interface speaks, and the catalogues that make it speak it: Kestrine's own,
 // compiled into the program, and Qt's, so that standard buttons and dialogs match. English is
@@ -53,6 +55,7 @@ private:
     void Uninstall();
 
     QString m_language;
-    std::unique_ptr<QTranslator> m_own; // Kestrine's catalogue
-    std::unique_ptr<QTranslator> m_qt;  // Qt's, for its standard buttons and dialogs
+    std::unique_ptr<QTranslator> m_own;    // Kestrine's catalogue
+    std::unique_ptr<QTranslator> m_qt;     // Qt's, for its standard buttons and dialogs
+    std::optional<QLocale> m_localeBefore; // the default locale the language replaced
 };

@@ -179,6 +179,28 @@ private slots:
         WAIT_COMPARE(browser.title(), QStringLiteral("Kestrine User Guide"), 15000);
     }
 
+    // A language is the program's while it is loaded: its catalogues, its dates and numbers
+    // and the core's texts; unloaded, English and the desktop's locale are back.
+    void unloadingPutsEnglishBack()
+    {
+        const QLocale before;
+        FillReport report;
+        report.fieldsSet = 3;
+        report.fieldsTotal = 5;
+        report.formWatched = true;
+        {
+            CInterfaceLanguage speaking;
+            QVERIFY(speaking.Load(QStringLiteral("de")));
+            QCOMPARE(CInterfaceLanguage::Current(), QStringLiteral("de"));
+            QCOMPARE(QLocale().language(), QLocale::German);
+        }
+        QCOMPARE(CInterfaceLanguage::Current(), CInterfaceLanguage::kEnglish);
+        QCOMPARE(QLocale(), before);
+        QCOMPARE(QString::fromStdString(DescribeFill(report).text),
+                 QStringLiteral("Filled 3 of 5 fields"));
+        QCOMPARE(QCoreApplication::translate("CSubmitterDlg", "&File"), QStringLiteral("&File"));
+    }
+
     // Settings > Language… keeps the choice in kestrine.conf; the next start speaks it, and
     // the desktop's language is back once the choice is undone.
     void settingAppliesAtTheNextStart()
