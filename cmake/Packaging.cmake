@@ -66,6 +66,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What dpkg-shlibdeps cannot see: libcurl is loaded when an update or a check needs it, and Qt
 # loads its platform plugins (the desktop's windows) and the SVG plugin (the icon) itself.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4, qt6-qpa-plugins, libqt6svg6")
+# Kestrine's own catalogues are inside the program; Qt's, for its standard buttons and dialogs
+# in the user's language, come from this package.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 if(NOT KESTRINE_VENDOR_HOST STREQUAL KESTRINE_DEMO_HOST)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${KESTRINE_VENDOR_HOST}/")

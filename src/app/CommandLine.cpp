@@ -3,6 +3,7 @@
 #include "app/DataFilesHelp.h"
 #include "app/QtOptions.h"
 #include "common/BuildConfig.h"
+#include "common/TextCatalogue.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -93,17 +94,23 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
     if (m_parser.isSet(m_version))
         return Version();
     if (!m_parser.positionalArguments().isEmpty()) {
-        return UsageError(programName, QStringLiteral("Unexpected argument '%1'.")
-                                           .arg(m_parser.positionalArguments().first()));
+        return UsageError(
+            programName,
+            QString::fromStdString(KESTRINE_TEXT("CommandLine", "Unexpected argument '%1'."))
+                .arg(m_parser.positionalArguments().first()));
     }
 
     if (m_parser.isSet(m_checkFeed)) {
         if (m_parser.isSet(m_checkDirectories))
-            return UsageError(programName, QStringLiteral("--check-feed and --check-directories "
-                                                          "go one at a time."));
+            return UsageError(
+                programName,
+                QString::fromStdString(KESTRINE_TEXT(
+                    "CommandLine", "--check-feed and --check-directories go one at a time.")));
         if (m_parser.isSet(m_describePage))
-            return UsageError(programName,
-                              QStringLiteral("--check-feed and --describe-page go one at a time."));
+            return UsageError(
+                programName,
+                QString::fromStdString(KESTRINE_TEXT(
+                    "CommandLine", "--check-feed and --describe-page go one at a time.")));
         return CheckFeed(programName);
     }
 
@@ -111,7 +118,8 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
     if (m_parser.isSet(m_dataDir)) {
         const QString folder = m_parser.value(m_dataDir);
         if (folder.isEmpty())
-            return UsageError(programName, QStringLiteral("--data-dir needs a folder."));
+            return UsageError(programName, QString::fromStdString(KESTRINE_TEXT(
+                                               "CommandLine", "--data-dir needs a folder.")));
         request.dataFolder = QFile::encodeName(folder).toStdString();
     }
     if (m_parser.isSet(m_checkDirectories) || m_parser.isSet(m_database))
@@ -119,21 +127,28 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
     if (m_parser.isSet(m_describePage)) {
         request.pageAddress = m_parser.value(m_describePage).trimmed();
         if (request.pageAddress.isEmpty())
-            return UsageError(programName, QStringLiteral("--describe-page needs an address."));
+            return UsageError(programName,
+                              QString::fromStdString(KESTRINE_TEXT(
+                                  "CommandLine", "--describe-page needs an address.")));
         request.action = CommandLineRequest::Action::DescribePage;
         request.json = m_parser.isSet(m_json);
     } else if (m_parser.isSet(m_json)) {
-        return UsageError(programName,
-                          QStringLiteral("--json goes with --describe-page, --check-feed or "
-                                         "--check-directories."));
+        return UsageError(
+            programName,
+            QString::fromStdString(KESTRINE_TEXT(
+                "CommandLine",
+                "--json goes with --describe-page, --check-feed or --check-directories.")));
     }
     if (m_parser.isSet(m_exportReport)) {
         if (request.action == CommandLineRequest::Action::DescribePage)
             return UsageError(programName,
-                              QStringLiteral("--export-report goes without --describe-page."));
+                              QString::fromStdString(KESTRINE_TEXT(
+                                  "CommandLine", "--export-report goes without --describe-page.")));
         const QString file = m_parser.value(m_exportReport);
         if (file.isEmpty())
-            return UsageError(programName, QStringLiteral("--export-report needs a file name."));
+            return UsageError(programName,
+                              QString::fromStdString(KESTRINE_TEXT(
+                                  "CommandLine", "--export-report needs a file name.")));
         request.action = CommandLineRequest::Action::ExportReport;
         request.reportFile = QFile::encodeName(file).toStdString();
     }
@@ -157,7 +172,8 @@ CommandLineRequest CCommandLine::CheckFeed(const QString& programName) const
     const QString target = m_parser.value(m_checkFeed);
     if (target.trimmed().isEmpty())
         return UsageError(programName,
-                          QStringLiteral("--check-feed needs a feed address or file."));
+                          QString::fromStdString(KESTRINE_TEXT(
+                              "CommandLine", "--check-feed needs a feed address or file.")));
     CommandLineRequest request;
     request.action = CommandLineRequest::Action::CheckFeed;
     // A file name keeps the bytes the file system spells it with; an address is ASCII anyway.
@@ -170,14 +186,20 @@ CommandLineRequest CCommandLine::CheckDirectories(const QString& programName,
                                                   CommandLineRequest request) const
 {
     if (!m_parser.isSet(m_checkDirectories))
-        return UsageError(programName, QStringLiteral("--database goes with --check-directories."));
+        return UsageError(programName,
+                          QString::fromStdString(KESTRINE_TEXT(
+                              "CommandLine", "--database goes with --check-directories.")));
     if (m_parser.isSet(m_describePage) || m_parser.isSet(m_exportReport))
-        return UsageError(programName, QStringLiteral("--check-directories goes without "
-                                                      "--describe-page and --export-report."));
+        return UsageError(
+            programName,
+            QString::fromStdString(KESTRINE_TEXT(
+                "CommandLine",
+                "--check-directories goes without --describe-page and --export-report.")));
     if (m_parser.isSet(m_database)) {
         const QString file = m_parser.value(m_database);
         if (file.isEmpty())
-            return UsageError(programName, QStringLiteral("--database needs a file name."));
+            return UsageError(programName, QString::fromStdString(KESTRINE_TEXT(
+                                               "CommandLine", "--database needs a file name.")));
         request.databaseFile = QFile::encodeName(file).toStdString();
     }
     request.action = CommandLineRequest::Action::CheckDirectories;
@@ -198,6 +220,8 @@ CommandLineRequest CCommandLine::Version()
 CommandLineRequest CCommandLine::UsageError(const QString& programName, const QString& what)
 {
     const QString text =
-        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(programName, what);
+        QString::fromStdString(
+            KESTRINE_TEXT("CommandLine", "%1: %2\nTry '%1 --help' for more information.\n"))
+            .arg(programName, what);
     return ExitWith(kUsageError, {}, text);
 }

@@ -9,10 +9,13 @@ QString DataFilesHelpText()
         "  dirdata.xml     the directory database, replaced by Update RSS Directory Database\n"
         "  mydirs.xml      your own directories, in the format of dirdata.xml\n"
         "  history.sqlite  the submission history\n"
-        "  kestrine.conf   settings (INI); Settings > Database Source and Work Ahead write\n"
+        "  kestrine.conf   settings (INI); Settings > Database Source, Work Ahead and Language\n"
+        "                  write\n"
         "                    [update]\n"
         "                    source=<the http or https address the update downloads>\n"
         "                    [tabs]\n"
         "                    ready=<directories kept ready in tabs, 0 to 8, 0 for none; 2>\n"
-        "                    keepFinished=<true to keep tabs whose result was read; false>\n");
+        "                    keepFinished=<true to keep tabs whose result was read; false>\n"
+        "                    [ui]\n"
+        "                    language=<de, en, es, fr, it, nl, pl or pt_BR; the desktop's>\n");
 }

@@ -83,17 +83,20 @@ QString Caption(const QJsonObject& field)
 // The same in lines for a person at a terminal.
 QString DescriptionText(const QJsonObject& description)
 {
-    QString text = QStringLiteral("Name: %1\nAddress: %2\n")
+    QString text = QCoreApplication::translate("CommandLine", "Name: %1\nAddress: %2\n")
                        .arg(description.value(QStringLiteral("name")).toString(),
                             description.value(QStringLiteral("address")).toString());
     for (const QJsonValue value : description.value(QStringLiteral("fields")).toArray()) {
         const QJsonObject field = value.toObject();
-        text += QStringLiteral("  %1[%2] %3: %4 (%5) -> %6\n")
-                    .arg(field.value(QStringLiteral("name")).toString(),
-                         QString::number(field.value(QStringLiteral("index")).toInt()),
-                         Caption(field), field.value(QStringLiteral("meaning")).toString(),
-                         QString::number(field.value(QStringLiteral("confidence")).toDouble()),
-                         field.value(QStringLiteral("proposedValue")).toString());
+        text +=
+            QStringLiteral("  %1[%2] %3: %4 (%5) -> %6\n")
+                .arg(field.value(QStringLiteral("name")).toString(),
+                     QString::number(field.value(QStringLiteral("index")).toInt()), Caption(field),
+                     QCoreApplication::translate(
+                         "FieldMeaning",
+                         field.value(QStringLiteral("meaning")).toString().toUtf8().constData()),
+                     QString::number(field.value(QStringLiteral("confidence")).toDouble()),
+                     field.value(QStringLiteral("proposedValue")).toString());
     }
     return text + description.value(QStringLiteral("directory")).toString() + u'\n';
 }
@@ -136,7 +139,10 @@ int CDescribePageCommand::Run(const QString& address, bool json)
 {
     const std::optional<PageDescription> page = DescribePage(QUrl::fromUserInput(address));
     if (!page) {
-        Print(stderr, QStringLiteral("kestrine: could not load %1\n").arg(address));
+        Print(
+            stderr,
+            QStringLiteral("kestrine: %1\n")
+                .arg(QCoreApplication::translate("CommandLine", "could not load %1").arg(address)));
         return kFailed;
     }
     const QJsonObject description = DescriptionJson(*page);

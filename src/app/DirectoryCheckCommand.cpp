@@ -2,6 +2,7 @@
 
 #include "common/DataFolderResolver.h"
 #include "common/MessagePresenter.h"
+#include "common/TextCatalogue.h"
 #include "directory_check/DirectoryCheckReport.h"
 #include "directory_check/DirectoryCheckRun.h"
 #include "directory_check/DirectoryCheckStore.h"
@@ -46,7 +47,11 @@ CheckInputs InputsOf(const DirectoryCheckCommand& command, std::ostream& err)
         const DataFolder folder =
             CDataFolderResolver().Resolve(DataFolderInputs::FromProcess(command.dataFolder));
         if (folder.path.empty())
-            err << "kestrine: no data folder, the results are not kept: " << folder.problem << '\n';
+            err << "kestrine: "
+                << FillIn(
+                       KESTRINE_TEXT("CommandLine", "no data folder, the results are not kept: %1"),
+                       {folder.problem})
+                << '\n';
         if (inputs.databaseFile.empty()) {
             inputs.databaseFile = folder.databaseFile;
             inputs.userDirectoriesFile = folder.UserDirectoriesFile();
@@ -72,14 +77,19 @@ int RunDirectoryCheck(const DirectoryCheckCommand& command, std::ostream& out, s
     CDirectoryDatabase database(presenter);
     if (inputs.databaseFile.empty() ||
         !database.LoadFile(inputs.databaseFile, inputs.userDirectoriesFile)) {
-        err << "kestrine: the directory database " << inputs.databaseFile << " cannot be read\n";
+        err << "kestrine: "
+            << FillIn(KESTRINE_TEXT("CommandLine", "the directory database %1 cannot be read"),
+                      {inputs.databaseFile})
+            << '\n';
         return kUsageError;
     }
     CDirectoryCheckStore store;
     if (!inputs.historyFile.empty()) {
         if (HistoryOutcome opened = store.Open(inputs.historyFile); !opened.ok)
-            err << "kestrine: the results cannot be kept in " << inputs.historyFile << " ("
-                << opened.error << ")\n";
+            err << "kestrine: "
+                << FillIn(KESTRINE_TEXT("CommandLine", "the results cannot be kept in %1 (%2)"),
+                          {inputs.historyFile, opened.error})
+                << '\n';
     }
     CDirectoryChecker checker(options);
     const DirectoryCheckOutcome outcome =
@@ -87,9 +97,14 @@ int RunDirectoryCheck(const DirectoryCheckCommand& command, std::ostream& out, s
             .Run(CDirectoryCheckRun::TargetsOf(database, inputs.profile.cat, inputs.profile.subcat),
                  true);
     if (!outcome.storeError.empty())
-        err << "kestrine: not every result could be kept (" << outcome.storeError << ")\n";
+        err << "kestrine: "
+            << FillIn(KESTRINE_TEXT("CommandLine", "not every result could be kept (%1)"),
+                      {outcome.storeError})
+            << '\n';
     if (!outcome.finished)
-        err << "kestrine: the check could not be completed (libcurl is missing)\n";
+        err << "kestrine: "
+            << KESTRINE_TEXT("CommandLine", "the check could not be completed (libcurl is missing)")
+            << '\n';
     out << (command.json ? DirectoryCheckJson(outcome.results)
                          : DirectoryCheckTable(outcome.results));
     out.flush();

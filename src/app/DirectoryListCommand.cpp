@@ -2,6 +2,7 @@
 
 #include "common/DataFolderResolver.h"
 #include "common/QuietPresenter.h"
+#include "common/TextCatalogue.h"
 #include "directory_db/DirectoryDatabase.h"
 #include "directory_db/DirectoryExport.h"
 #include "directory_db/DirectoryImport.h"
@@ -17,7 +18,10 @@ std::optional<DataFolder> WorkingFolder(const std::string& chosenDataFolder, std
     DataFolder folder =
         CDataFolderResolver().Resolve(DataFolderInputs::FromProcess(chosenDataFolder));
     if (folder.path.empty() || !folder.problem.empty()) {
-        err << "kestrine: your directories cannot be changed here: " << folder.problem << '\n';
+        err << "kestrine: "
+            << FillIn(KESTRINE_TEXT("CommandLine", "your directories cannot be changed here: %1"),
+                      {folder.problem})
+            << '\n';
         return std::nullopt;
     }
     return folder;
@@ -29,17 +33,23 @@ void PrintCandidates(const DirectoryImport& import, std::ostream& out)
         const std::string& name = candidate.record.name;
         switch (candidate.action) {
         case ImportAction::Add:
-            out << "added: " << name << '\n';
+            out << FillIn(KESTRINE_TEXT("CommandLine", "added: %1"), {name}) << '\n';
             break;
         case ImportAction::Replace:
-            out << (candidate.accepted ? "replaced: " : "kept yours (--replace takes the list's): ")
-                << name << '\n';
+            out << FillIn(candidate.accepted
+                              ? KESTRINE_TEXT("CommandLine", "replaced: %1")
+                              : KESTRINE_TEXT("CommandLine",
+                                              "kept yours (--replace takes the list's): %1"),
+                          {name})
+                << '\n';
             break;
         case ImportAction::Leave:
-            out << "already there: " << name << '\n';
+            out << FillIn(KESTRINE_TEXT("CommandLine", "already there: %1"), {name}) << '\n';
             break;
         case ImportAction::Refuse:
-            out << "refused: " << name << " (" << candidate.problem << ")\n";
+            out << FillIn(KESTRINE_TEXT("CommandLine", "refused: %1 (%2)"),
+                          {name, candidate.problem})
+                << '\n';
             break;
         }
     }
@@ -71,17 +81,23 @@ int ImportDirectoriesAndExit(const std::string& listFile, const std::string& cho
         CAtomicFileWriter writer;
         const WriteOutcome written = file.Save(writer);
         if (!written.ok) {
-            err << "kestrine: cannot save " << folder->UserDirectoriesFile() << ": "
-                << written.error << '\n';
+            err << "kestrine: "
+                << FillIn(KESTRINE_TEXT("CommandLine", "cannot save %1: %2"),
+                          {folder->UserDirectoriesFile(), written.error})
+                << '\n';
             return 1;
         }
     }
     PrintCandidates(import, out);
-    out << import.Count(ImportAction::Add) << " added, "
-        << (replace ? import.Count(ImportAction::Replace) : 0) << " replaced, "
-        << import.Count(ImportAction::Leave) << " already there, "
-        << (replace ? 0 : import.Count(ImportAction::Replace)) << " kept yours, "
-        << import.Count(ImportAction::Refuse) << " refused\n";
+    out << FillIn(
+               KESTRINE_TEXT("CommandLine",
+                             "%1 added, %2 replaced, %3 already there, %4 kept yours, %5 refused"),
+               {std::to_string(import.Count(ImportAction::Add)),
+                std::to_string(replace ? import.Count(ImportAction::Replace) : 0),
+                std::to_string(import.Count(ImportAction::Leave)),
+                std::to_string(replace ? 0 : import.Count(ImportAction::Replace)),
+                std::to_string(import.Count(ImportAction::Refuse))})
+        << '\n';
     return 0;
 }
 
@@ -91,7 +107,11 @@ int ExportDirectoriesAndExit(const std::string& listFile, const std::string& cho
     const DataFolder folder =
         CDataFolderResolver().Resolve(DataFolderInputs::FromProcess(chosenDataFolder));
     if (folder.path.empty()) {
-        err << "kestrine: no data folder to read your directories from: " << folder.problem << '\n';
+        err << "kestrine: "
+            << FillIn(
+                   KESTRINE_TEXT("CommandLine", "no data folder to read your directories from: %1"),
+                   {folder.problem})
+            << '\n';
         return 1;
     }
     QuietPresenter quiet;
@@ -99,15 +119,24 @@ int ExportDirectoriesAndExit(const std::string& listFile, const std::string& cho
     database.LoadFile(folder.databaseFile, folder.UserDirectoriesFile());
     const std::vector<DirectoryRecord> mine = UserDirectoryRecords(database);
     if (mine.empty()) {
-        err << "kestrine: you have no directories of your own to export yet\n";
+        err << "kestrine: "
+            << KESTRINE_TEXT("CommandLine", "you have no directories of your own to export yet")
+            << '\n';
         return 1;
     }
     CAtomicFileWriter writer(LinkTrust::AsTheKernel);
     const WriteOutcome written = ExportDirectories(mine, listFile, writer);
     if (!written.ok) {
-        err << "kestrine: cannot write " << listFile << ": " << written.error << '\n';
+        err << "kestrine: "
+            << FillIn(KESTRINE_TEXT("CommandLine", "cannot write %1: %2"),
+                      {listFile, written.error})
+            << '\n';
         return 1;
     }
-    out << mine.size() << " of your directories written to " << listFile << '\n';
+    out << FillIn(TranslatedText(
+                      KESTRINE_COUNT_TEXT("CommandLine", "%n of your directories written to %1"),
+                      static_cast<int>(mine.size())),
+                  {listFile})
+        << '\n';
     return 0;
 }

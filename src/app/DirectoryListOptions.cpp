@@ -1,6 +1,7 @@
 #include "app/DirectoryListOptions.h"
 
 #include "app/CommandLine.h"
+#include "common/TextCatalogue.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -32,20 +33,27 @@ QString CDirectoryListOptions::Read(const QCommandLineParser& parser,
 {
     const bool importing = parser.isSet(m_import);
     if (!importing && !parser.isSet(m_export)) {
-        return parser.isSet(m_replace) ? QStringLiteral("--replace goes with --import-directories.")
-                                       : QString();
+        return parser.isSet(m_replace)
+                   ? QString::fromStdString(
+                         KESTRINE_TEXT("CommandLine", "--replace goes with --import-directories."))
+                   : QString();
     }
     const QString option =
         importing ? QStringLiteral("--import-directories") : QStringLiteral("--export-directories");
     if (importing && parser.isSet(m_export))
-        return QStringLiteral("--import-directories and --export-directories go one at a time.");
+        return QString::fromStdString(KESTRINE_TEXT(
+            "CommandLine", "--import-directories and --export-directories go one at a time."));
     if (!importing && parser.isSet(m_replace))
-        return QStringLiteral("--replace goes with --import-directories.");
+        return QString::fromStdString(
+            KESTRINE_TEXT("CommandLine", "--replace goes with --import-directories."));
     if (request.action != CommandLineRequest::Action::OpenWindow)
-        return QStringLiteral("%1 goes alone, with --data-dir at most.").arg(option);
+        return QString::fromStdString(
+                   KESTRINE_TEXT("CommandLine", "%1 goes alone, with --data-dir at most."))
+            .arg(option);
     const QString file = parser.value(importing ? m_import : m_export);
     if (file.isEmpty())
-        return QStringLiteral("%1 needs a file name.").arg(option);
+        return QString::fromStdString(KESTRINE_TEXT("CommandLine", "%1 needs a file name."))
+            .arg(option);
     request.action = importing ? CommandLineRequest::Action::ImportDirectories
                                : CommandLineRequest::Action::ExportDirectories;
     request.directoryListFile = QFile::encodeName(file).toStdString();

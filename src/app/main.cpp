@@ -8,7 +8,9 @@
 #include "app/TerminationSignals.h"
 #include "common/DataFolderResolver.h"
 #include "ui/about/ResourceScheme.h"
+#include "ui/language/InterfaceLanguage.h"
 #include "ui/main_window/SubmitterDlg.h"
+#include "ui/settings/ProgramSettings.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -44,6 +46,9 @@ void TellAlreadyRunning()
 
 int main(int argc, char* argv[])
 {
+    // The command line speaks the desktop's language; the window, the one of the settings.
+    CInterfaceLanguage language;
+    language.Load(CInterfaceLanguage::Choose({}, CInterfaceLanguage::DesktopPreferences()));
     CCommandLine commandLine;
     const CommandLineRequest request = commandLine.Parse(CCommandLine::Arguments(argc, argv));
     if (request.action == CommandLineRequest::Action::Exit)
@@ -72,6 +77,7 @@ int main(int argc, char* argv[])
     RegisterResourceScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
+    language.Load(language.Language());
     if (describePage)
         return CDescribePageCommand::Run(request.pageAddress, request.json);
     // Caught before the data folder is made, so that from then on a kill still saves.
@@ -88,7 +94,10 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     }
 
-    CSubmitterDlg window(SubmitterEnvironment::Default(dataFolder));
+    const SubmitterEnvironment environment = SubmitterEnvironment::Default(dataFolder);
+    language.Load(CInterfaceLanguage::Choose(environment.UpdateSettings().InterfaceLanguage(),
+                                             CInterfaceLanguage::DesktopPreferences()));
+    CSubmitterDlg window(environment);
     termination.CloseOnRequest(window);
     window.show();
     // The program ends when its one window closes.

@@ -1,5 +1,7 @@
 #include "common/AtomicFileWriter.h"
 
+#include "common/TextCatalogue.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -52,8 +54,11 @@ bool KernelWouldFollow(const std::string& link, const struct stat& status, Write
     const bool shared = (parent.st_mode & S_ISVTX) != 0 && (parent.st_mode & S_IWOTH) != 0;
     if (!shared || status.st_uid == geteuid() || status.st_uid == parent.st_uid)
         return true;
-    refusal = {false, "it is a symbolic link that another user made in " + folder +
-                          ", a folder everyone may write to, so Kestrine does not follow it"};
+    refusal = {false, FillIn(KESTRINE_TEXT("AtomicFileWriter",
+                                           "it is a symbolic link that another user made in %1, "
+                                           "a folder everyone may write to, so Kestrine does not "
+                                           "follow it"),
+                             {folder})};
     return false;
 }
 

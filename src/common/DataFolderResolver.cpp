@@ -1,6 +1,7 @@
 #include "common/DataFolderResolver.h"
 
 #include "common/AtomicFileWriter.h"
+#include "common/TextCatalogue.h"
 
 #include <cerrno>
 #include <cstring>
@@ -104,7 +105,8 @@ DataFolder CDataFolderResolver::NameFolder(const DataFolderInputs& inputs)
         data.mode = DataFolderMode::Installed;
         data.path = InstalledFolder(inputs);
         if (data.path.empty())
-            data.problem = "neither XDG_DATA_HOME nor HOME names a folder to keep them in";
+            data.problem = KESTRINE_TEXT(
+                "DataFolder", "neither XDG_DATA_HOME nor HOME names a folder to keep them in");
         return data;
     }
     data.mode = DataFolderMode::Chosen;
@@ -112,7 +114,8 @@ DataFolder CDataFolderResolver::NameFolder(const DataFolderInputs& inputs)
     std::error_code error;
     const fs::path absolute = fs::absolute(inputs.chosenFolder, error);
     if (error)
-        data.problem = "the folder " + inputs.chosenFolder + " cannot be found: " + error.message();
+        data.problem = FillIn(KESTRINE_TEXT("DataFolder", "the folder %1 cannot be found: %2"),
+                              {inputs.chosenFolder, error.message()});
     else
         data.path = WithSlash(absolute.lexically_normal());
     return data;
@@ -145,11 +148,11 @@ std::string CDataFolderResolver::Prepare(const std::string& folder) const
 {
     const fs::path withoutSlash = fs::path(folder).parent_path();
     if (const int error = CreateFolders(withoutSlash))
-        return "the folder " + withoutSlash.string() +
-               " cannot be created: " + std::strerror(error);
+        return FillIn(KESTRINE_TEXT("DataFolder", "the folder %1 cannot be created: %2"),
+                      {withoutSlash.string(), std::strerror(error)});
     if (const int error = WriteAccess(folder))
-        return "the folder " + withoutSlash.string() +
-               " cannot be written: " + std::strerror(error);
+        return FillIn(KESTRINE_TEXT("DataFolder", "the folder %1 cannot be written: %2"),
+                      {withoutSlash.string(), std::strerror(error)});
     return {};
 }
 

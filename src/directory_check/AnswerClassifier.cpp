@@ -1,6 +1,7 @@
 #include "directory_check/AnswerClassifier.h"
 
 #include "common/DurationText.h"
+#include "common/TextCatalogue.h"
 #include "directory_check/PageFields.h"
 #include "net/CurlTransfer.h"
 
@@ -31,38 +32,43 @@ void ClassifyTransferFailure(const PageAnswer& answer, std::chrono::milliseconds
 {
     result.status = DirectoryCheckStatus::Unreachable;
     if (answer.redirectLoop) {
-        result.message = "The address redirects in a loop.";
+        result.message = KESTRINE_TEXT("DirectoryCheck", "The address redirects in a loop.");
         return;
     }
     switch (answer.code) {
     case CURLE_OPERATION_TIMEDOUT:
         result.status = DirectoryCheckStatus::Timeout;
-        result.message = answer.deadlinePassed
-                             ? "No complete answer within " + DurationInWords(deadline) + "."
-                             : "The server stopped answering.";
+        result.message =
+            answer.deadlinePassed
+                ? FillIn(KESTRINE_TEXT("DirectoryCheck", "No complete answer within %1."),
+                         {DurationInWords(deadline)})
+                : KESTRINE_TEXT("DirectoryCheck", "The server stopped answering.");
         return;
     case CURLE_COULDNT_RESOLVE_HOST:
-        result.message = "The server name could not be found.";
+        result.message = KESTRINE_TEXT("DirectoryCheck", "The server name could not be found.");
         return;
     case CURLE_COULDNT_CONNECT:
-        result.message = "The server refused the connection.";
+        result.message = KESTRINE_TEXT("DirectoryCheck", "The server refused the connection.");
         return;
     case CURLE_TOO_MANY_REDIRECTS:
-        result.message =
-            "The address redirects more than " + std::to_string(kMaxRedirects) + " times.";
+        result.message = FillIn(
+            KESTRINE_TEXT("DirectoryCheck", "The address redirects more than %1 times."),
+            {std::to_string(kMaxRedirects)});
         return;
     case CURLE_UNSUPPORTED_PROTOCOL:
     case CURLE_URL_MALFORMAT:
-        result.message = "This is not an http or https address.";
+        result.message = KESTRINE_TEXT("DirectoryCheck", "This is not an http or https address.");
         return;
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_SSL_CACERT_BADFILE:
-        result.message = "A secure connection to the server could not be made.";
+        result.message =
+            KESTRINE_TEXT("DirectoryCheck", "A secure connection to the server could not be made.");
         return;
     default:
-        result.message = "The page could not be fetched (libcurl error " +
-                         std::to_string(static_cast<int>(answer.code)) + ").";
+        result.message = FillIn(
+            KESTRINE_TEXT("DirectoryCheck", "The page could not be fetched (libcurl error %1)."),
+            {std::to_string(static_cast<int>(answer.code))});
     }
 }
 
@@ -71,33 +77,42 @@ void ClassifyTransferFailure(const PageAnswer& answer, std::chrono::milliseconds
 void ClassifyBrokenAnswer(const PageAnswer& answer, DirectoryCheckResult& result)
 {
     result.status = DirectoryCheckStatus::ServerError;
-    const std::string answered =
-        "The server answered (" + std::to_string(answer.LastStatus()) + "), then ";
+    const std::string status = std::to_string(answer.LastStatus());
     switch (answer.code) {
     case CURLE_RECV_ERROR:
-        result.message = answered + "the connection broke.";
+        result.message = FillIn(
+            KESTRINE_TEXT("DirectoryCheck", "The server answered (%1), then the connection broke."),
+            {status});
         return;
     case CURLE_PARTIAL_FILE:
-        result.message = answered + "stopped short of the length it announced.";
+        result.message = FillIn(KESTRINE_TEXT("DirectoryCheck",
+                                              "The server answered (%1), then stopped short of "
+                                              "the length it announced."),
+                                {status});
         return;
     default:
-        result.message = answered + "the transfer failed (libcurl error " +
-                         std::to_string(static_cast<int>(answer.code)) + ").";
+        result.message = FillIn(KESTRINE_TEXT("DirectoryCheck",
+                                              "The server answered (%1), then the transfer "
+                                              "failed (libcurl error %2)."),
+                                {status, std::to_string(static_cast<int>(answer.code))});
     }
 }
 
 void ClassifyStatus(long status, DirectoryCheckResult& result)
 {
-    const std::string code = " (" + std::to_string(status) + ")";
+    const std::string code = std::to_string(status);
     if (status == 404 || status == 410) {
         result.status = DirectoryCheckStatus::NotFound;
-        result.message = "Not found" + code;
+        result.message = FillIn(KESTRINE_TEXT("DirectoryCheck", "Not found (%1)"), {code});
     } else if (status >= 400 && status < 500) {
         result.status = DirectoryCheckStatus::Refused;
-        result.message = "Refused" + code;
+        result.message = FillIn(KESTRINE_TEXT("DirectoryCheck", "Refused (%1)"), {code});
     } else {
         result.status = DirectoryCheckStatus::ServerError;
-        result.message = (status >= 500 ? "Server error" : "Unexpected answer") + code;
+        result.message =
+            FillIn(status >= 500 ? KESTRINE_TEXT("DirectoryCheck", "Server error (%1)")
+                                 : KESTRINE_TEXT("DirectoryCheck", "Unexpected answer (%1)"),
+                   {code});
     }
 }
 
@@ -113,13 +128,17 @@ void ClassifyPage(const DirectoryCheckTarget& target, const PageAnswer& answer,
     }
     if (!result.missingFields.empty()) {
         result.status = DirectoryCheckStatus::FormChanged;
-        result.message = "Fields missing: " + JoinNames(result.missingFields);
-        if (page.hasScript && !page.hasForm)
-            result.message += " (fields may be made by script)";
-        result.message += ".";
+        const std::string names = JoinNames(result.missingFields);
+        result.message =
+            page.hasScript && !page.hasForm
+                ? FillIn(KESTRINE_TEXT("DirectoryCheck",
+                                       "Fields missing: %1 (fields may be made by script)."),
+                         {names})
+                : FillIn(KESTRINE_TEXT("DirectoryCheck", "Fields missing: %1."), {names});
     } else if (MovedForGood(answer.statuses)) {
         result.status = DirectoryCheckStatus::Moved;
-        result.message = "Moved to " + answer.finalAddress + ".";
+        result.message =
+            FillIn(KESTRINE_TEXT("DirectoryCheck", "Moved to %1."), {answer.finalAddress});
     } else {
         result.status = DirectoryCheckStatus::Ok;
     }

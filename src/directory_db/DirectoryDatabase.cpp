@@ -1,6 +1,7 @@
 #include "directory_db/DirectoryDatabase.h"
 
 #include "common/MessagePresenter.h"
+#include "common/TextCatalogue.h"
 #include "directory_db/DatabaseDocument.h"
 #include "directory_db/DatabaseFile.h"
 #include "directory_db/DirectoryRecordReader.h"
@@ -66,7 +67,8 @@ bool CDirectoryDatabase::ReloadUserFile(const std::string& userPath)
         m_document = std::make_shared<const CDatabaseDocument>(document->VendorSource(),
                                                                ReadDirectorySource(userPath));
     } catch (const std::exception&) {
-        m_presenter.ShowMessage("exception on load", "", MessageIcon::None);
+        m_presenter.ShowMessage(KESTRINE_TEXT("DirectoryDatabase", "exception on load"), "",
+                                MessageIcon::None);
     }
     return true;
 }
@@ -89,7 +91,8 @@ bool CDirectoryDatabase::Adopt(DatabaseRead read)
 {
     m_document = std::move(read.document);
     if (!m_document) {
-        m_presenter.ShowMessage("exception on load", "", MessageIcon::None);
+        m_presenter.ShowMessage(KESTRINE_TEXT("DirectoryDatabase", "exception on load"), "",
+                                MessageIcon::None);
         return false;
     }
     return read.loaded;
@@ -114,8 +117,9 @@ bool CDirectoryDatabase::GetDirectoryNames(std::vector<std::string>& names) cons
         for (const std::string& name : document->DirectoryNames())
             names.push_back(name);
     } catch (const std::exception&) {
-        m_presenter.ShowMessage("Error while retrieving directory names", "Error",
-                                MessageIcon::Error);
+        m_presenter.ShowMessage(
+            KESTRINE_TEXT("DirectoryDatabase", "Error while retrieving directory names"),
+            KESTRINE_TEXT("DirectoryDatabase", "Error"), MessageIcon::Error);
     }
     return true;
 }
@@ -142,7 +146,9 @@ std::string CDirectoryDatabase::GetDirectorySubmitPage(const std::string& name,
     } catch (const std::exception&) {
         // A half-composed address is no address to open; the caller gets none.
     }
-    m_presenter.ShowMessage("Error while GetDirectorySubmitPage", "Error", MessageIcon::Error);
+    m_presenter.ShowMessage(
+        KESTRINE_TEXT("DirectoryDatabase", "Error while GetDirectorySubmitPage"),
+        KESTRINE_TEXT("DirectoryDatabase", "Error"), MessageIcon::Error);
     return {};
 }
 
@@ -182,7 +188,9 @@ std::optional<std::string> CDirectoryDatabase::GetDirectoryOnSubmit(const std::s
             return text;
     } catch (const std::exception&) {
     }
-    m_presenter.ShowMessage("Error while retrieving directory names", "Error", MessageIcon::Error);
+    m_presenter.ShowMessage(
+        KESTRINE_TEXT("DirectoryDatabase", "Error while retrieving directory names"),
+        KESTRINE_TEXT("DirectoryDatabase", "Error"), MessageIcon::Error);
     return std::nullopt;
 }
 
@@ -207,7 +215,9 @@ bool CDirectoryDatabase::GetDirectoryItems(const std::string& name, const std::s
         WorkOutVariables(*document, name, category, subcategory, variables, m_presenter);
         AppendFormFields(*document, name, variables, fields, m_presenter);
     } catch (const std::exception&) {
-        m_presenter.ShowMessage("Error while GetDirectorySubmitPage", name, MessageIcon::Error);
+        m_presenter.ShowMessage(
+            KESTRINE_TEXT("DirectoryDatabase", "Error while GetDirectorySubmitPage"), name,
+            MessageIcon::Error);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "directory_db/DirectoryImport.h"
 
 #include "common/MessagePresenter.h"
+#include "common/TextCatalogue.h"
 #include "directory_db/DatabaseDocument.h"
 #include "directory_db/DatabaseFile.h"
 #include "directory_db/DirectoryDatabase.h"
@@ -37,12 +38,14 @@ std::optional<std::string> ProblemOf(const DirectoryRecord& record, const FirstP
     if (std::optional<std::string> problem = DirectoryNameProblem(record.name))
         return problem;
     if (record.submitUrl.empty())
-        return "it has no submission address";
+        return KESTRINE_TEXT("DirectoryImport", "it has no submission address");
     if (!IsWebAddress(record.submitUrl))
-        return "its submission address is not an http or https address";
+        return KESTRINE_TEXT("DirectoryImport",
+                             "its submission address is not an http or https address");
     // The database would read such a field as another type than the list's maker meant.
     if (!reading.Problem().empty())
-        return "one of its fields has a type Kestrine does not know";
+        return KESTRINE_TEXT("DirectoryImport",
+                             "one of its fields has a type Kestrine does not know");
     return std::nullopt;
 }
 
@@ -124,14 +127,20 @@ DirectoryImport ReadDirectoryImport(const std::string& path, const CDirectoryDat
     DirectoryImport import;
     std::optional<std::string> bytes = ReadDatabaseFile(path);
     if (!bytes) {
-        import.error = "Kestrine cannot read " + path + ": it is missing, unreadable or too large.";
+        import.error =
+            FillIn(KESTRINE_TEXT("DirectoryImport", "Kestrine cannot read %1: it is missing, "
+                                                    "unreadable or too large."),
+                   {path});
         return import;
     }
     SharedDirectorySource source =
         IsDirectoryDatabaseDocument(*bytes) ? CDirectorySource::Read(std::move(*bytes)) : nullptr;
     if (!source) {
-        import.error = path + " is not a directory list in the format of dirdata.xml, or "
-                              "breaks the rules Kestrine keeps for files from elsewhere.";
+        import.error = FillIn(KESTRINE_TEXT("DirectoryImport",
+                                            "%1 is not a directory list in the format of "
+                                            "dirdata.xml, or breaks the rules Kestrine keeps for "
+                                            "files from elsewhere."),
+                              {path});
         return import;
     }
     const CDatabaseDocument document(std::move(source), nullptr);
@@ -148,15 +157,18 @@ DirectoryImport ReadDirectoryImport(const std::string& path, const CDirectoryDat
         std::optional<DirectoryRecord> record = ReadDirectoryRecord(document, name, reading);
         if (!record)
             continue;
-        if (!isNew)
-            import.candidates.push_back(
-                Refused(std::move(*record), "it looks the same as \"" + *first->second +
-                                                "\", which the list has already"));
-        else
+        if (!isNew) {
+            const std::string reason =
+                FillIn(KESTRINE_TEXT("DirectoryImport",
+                                     "it looks the same as \"%1\", which the list has already"),
+                       {*first->second});
+            import.candidates.push_back(Refused(std::move(*record), reason));
+        } else {
             import.candidates.push_back(Classify(std::move(*record), reading, existing, replace));
+        }
     }
     if (import.candidates.empty())
-        import.error = path + " holds no directories.";
+        import.error = FillIn(KESTRINE_TEXT("DirectoryImport", "%1 holds no directories."), {path});
     return import;
 }
 

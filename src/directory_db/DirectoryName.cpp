@@ -1,5 +1,7 @@
 #include "directory_db/DirectoryName.h"
 
+#include "common/TextCatalogue.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <unicode/normalizer2.h>
@@ -54,22 +56,26 @@ std::optional<std::string> DirectoryNameProblem(std::string_view name)
 {
     // A name of no-break spaces is as blank as one of spaces.
     if (DirectoryNameKey(name).empty())
-        return "Please enter a name for the directory.";
+        return KESTRINE_TEXT("DirectoryName", "Please enter a name for the directory.");
     if (name.size() > kMaxDirectoryNameBytes)
-        return "The name is too long: a directory name can have at most 223 characters.";
+        return KESTRINE_TEXT(
+            "DirectoryName",
+            "The name is too long: a directory name can have at most 223 characters.");
     if (name.find(" [") != std::string_view::npos)
-        return "A directory name cannot contain \" [\".";
+        return KESTRINE_TEXT("DirectoryName", "A directory name cannot contain \" [\".");
     const bool hasControl = std::any_of(name.begin(), name.end(), [](char c) {
         return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
     });
     if (hasControl)
-        return "A directory name cannot contain line breaks or tabs.";
+        return KESTRINE_TEXT("DirectoryName",
+                             "A directory name cannot contain line breaks or tabs.");
     if (const UChar32 invisible = FirstInvisible(name); invisible != U_SENTINEL) {
         char code[16];
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(invisible));
-        return std::string("A directory name cannot contain invisible characters, such as a "
-                           "zero-width space; this one holds ") +
-               code + ".";
+        return FillIn(KESTRINE_TEXT("DirectoryName",
+                                    "A directory name cannot contain invisible characters, such "
+                                    "as a zero-width space; this one holds %1."),
+                      {code});
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "directory_db/FormFieldList.h"
 
 #include "common/MessagePresenter.h"
+#include "common/TextCatalogue.h"
 #include "directory_db/ChildElements.h"
 #include "directory_db/DatabaseDocument.h"
 #include "directory_db/IndexText.h"
@@ -37,7 +38,8 @@ void ApplyItem(const xmlNode* item, const std::string& directoryName, const Vari
         if (const std::optional<FieldType> type = FieldTypeFromText(*typeText))
             record.type = *type;
         else
-            presenter.ShowMessage("unsuported control type", directoryName, MessageIcon::Error);
+            presenter.ShowMessage(KESTRINE_TEXT("DirectoryDatabase", "unsuported control type"),
+                                  directoryName, MessageIcon::Error);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "directory_db/SubmitAddress.h"
 
 #include "common/NoCasePrefix.h"
+#include "common/TextCatalogue.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ bool IsWebAddress(std::string_view address)
 
 std::string NotWebAddressMessage(const std::string& directory, const std::string& address)
 {
-    return "The submission page of \"" + directory + "\" cannot be opened: \"" + address +
-           "\" is not a web address.";
+    return FillIn(KESTRINE_TEXT("DirectoryDatabase", "The submission page of \"%1\" cannot be "
+                                                     "opened: \"%2\" is not a web address."),
+                  {directory, address});
 }

@@ -1,5 +1,6 @@
 #include "directory_db/UserDirectoryFile.h"
 
+#include "common/TextCatalogue.h"
 #include "directory_db/ChildElements.h"
 #include "directory_db/DatabaseFile.h"
 #include "directory_db/DirectoryXml.h"
@@ -80,9 +81,11 @@ bool CUserDirectoryFile::Load()
     const std::optional<std::string> bytes = ReadDatabaseFile(m_path);
     XmlDocumentPtr doc = bytes ? ParseUntrustedXml(*bytes) : nullptr;
     if (!doc || !IsElementNamed(xmlDocGetRootElement(doc.get()), "r")) {
-        m_error = "Kestrine cannot read your directories in " + m_path +
-                  ", so it leaves the file as it is. Correct the file or move it away, then "
-                  "try again.";
+        m_error = FillIn(KESTRINE_TEXT("UserDirectoryFile",
+                                       "Kestrine cannot read your directories in %1, so it "
+                                       "leaves the file as it is. Correct the file or move it "
+                                       "away, then try again."),
+                         {m_path});
         return false;
     }
     m_doc = std::move(doc);
@@ -168,6 +171,7 @@ WriteOutcome CUserDirectoryFile::Save(CAtomicFileWriter& writer) const
     // XML cannot hold every character (most control characters, broken UTF-8); a file that
     // would not read back would lose all the user's directories at the next start.
     if (m_holdsUnstorableText || !ParseUntrustedXml(bytes))
-        return {false, "a text holds characters that mydirs.xml cannot store"};
+        return {false, KESTRINE_TEXT("UserDirectoryFile",
+                                     "a text holds characters that mydirs.xml cannot store")};
     return writer.Write(m_path, bytes);
 }

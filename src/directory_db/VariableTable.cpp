@@ -2,6 +2,7 @@
 
 #include "common/MessagePresenter.h"
 #include "common/ReplaceAll.h"
+#include "common/TextCatalogue.h"
 #include "directory_db/ChildElements.h"
 #include "directory_db/DatabaseDocument.h"
 
@@ -41,7 +42,8 @@ void WorkOutVariable(const xmlNode* variable, const std::string& category,
         return;
     std::string value = ChooseValue(variable, category, subcategory);
     if (name->empty() || value.empty()) {
-        presenter.ShowMessage("error on variable", *name, MessageIcon::None);
+        presenter.ShowMessage(KESTRINE_TEXT("DirectoryDatabase", "error on variable"), *name,
+                              MessageIcon::None);
         return;
     }
     variables.emplace(std::move(*name), std::move(value));

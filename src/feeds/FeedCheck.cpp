@@ -1,6 +1,7 @@
 #include "feeds/FeedCheck.h"
 
 #include "common/NoCasePrefix.h"
+#include "common/TextCatalogue.h"
 #include "directory_db/UntrustedXml.h"
 #include "feeds/FeedDiscovery.h"
 #include "feeds/FeedReader.h"
@@ -21,13 +22,17 @@ FeedReport ProblemReport(std::string message)
 
 std::string WebPageProblem(size_t feeds)
 {
-    std::string message = "The address answers with a web page, not a feed.";
     if (feeds == 0)
-        return message + " The page announces no feed.";
+        return KESTRINE_TEXT("FeedCheck", "The address answers with a web page, not a feed. The "
+                                          "page announces no feed.");
     if (feeds == 1)
-        return message + " The page announces one feed, which can be taken instead.";
-    return message + " The page announces " + std::to_string(feeds) +
-           " feeds; one of them can be taken instead.";
+        return KESTRINE_TEXT("FeedCheck", "The address answers with a web page, not a feed. The "
+                                          "page announces one feed, which can be taken instead.");
+    return TranslatedText(KESTRINE_COUNT_TEXT("FeedCheck",
+                                              "The address answers with a web page, not a feed. "
+                                              "The page announces %n feeds; one of them can be "
+                                              "taken instead."),
+                          static_cast<int>(feeds));
 }
 
 } // namespace
@@ -38,17 +43,18 @@ FeedReport CFeedCheck::Check(const std::string& target, const std::atomic<bool>*
 {
     const std::string trimmed = CollapseWhiteSpace(target);
     if (trimmed.empty())
-        return ProblemReport("No feed address is given.");
+        return ProblemReport(KESTRINE_TEXT("FeedCheck", "No feed address is given."));
     if (StartsWithNoCase(trimmed, "http://") || StartsWithNoCase(trimmed, "https://"))
         return CheckAddress(trimmed, cancel);
     std::error_code error;
     if (std::filesystem::is_regular_file(trimmed, error))
         return CheckFile(trimmed);
     if (trimmed.find("://") != std::string::npos)
-        return ProblemReport("Only http and https addresses can be checked.");
+        return ProblemReport(
+            KESTRINE_TEXT("FeedCheck", "Only http and https addresses can be checked."));
     // Spelled as a path: taken as an address it would only fail in puzzling words.
     if (trimmed.starts_with('/') || trimmed.starts_with("./") || trimmed.starts_with("../"))
-        return ProblemReport("There is no file " + trimmed + ".");
+        return ProblemReport(FillIn(KESTRINE_TEXT("FeedCheck", "There is no file %1."), {trimmed}));
     return CheckAddress("http://" + trimmed, cancel);
 }
 
@@ -78,12 +84,12 @@ FeedReport CFeedCheck::CheckFile(const std::string& path)
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (!error && size > kMaxUntrustedXmlBytes)
-        return ProblemReport("The file is larger than " +
-                             std::to_string(kMaxUntrustedXmlBytes >> 20) + " MB.");
+        return ProblemReport(FillIn(KESTRINE_TEXT("FeedCheck", "The file is larger than %1 MB."),
+                                    {std::to_string(kMaxUntrustedXmlBytes >> 20)}));
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     if (!in || !(bytes << in.rdbuf()))
-        return ProblemReport("The file could not be read.");
+        return ProblemReport(KESTRINE_TEXT("FeedCheck", "The file could not be read."));
     const std::string absolute = std::filesystem::absolute(path, error).string();
     return Evaluate(bytes.str(), error ? path : absolute);
 }

@@ -1,5 +1,6 @@
 #include "feeds/FeedReader.h"
 
+#include "common/TextCatalogue.h"
 #include "directory_db/UntrustedXml.h"
 #include "feeds/AtomReader.h"
 #include "feeds/FeedNodes.h"
@@ -12,21 +13,23 @@ FeedProblem ProblemOf(const UntrustedXmlError& error)
 {
     switch (error.kind) {
     case UntrustedXmlError::Kind::TooLarge:
-        return {"The feed is larger than " + std::to_string(kMaxUntrustedXmlBytes >> 20) +
-                    " MB and was not read.",
-                0, 0};
+        return {
+            FillIn(KESTRINE_TEXT("FeedCheck", "The feed is larger than %1 MB and was not read."),
+                   {std::to_string(kMaxUntrustedXmlBytes >> 20)}),
+            0, 0};
     case UntrustedXmlError::Kind::OverExpansionBudget:
-        return {"The feed declares entities that would grow far beyond its own size; it was not "
-                "read.",
+        return {KESTRINE_TEXT("FeedCheck", "The feed declares entities that would grow far beyond "
+                                           "its own size; it was not read."),
                 0, 0};
     case UntrustedXmlError::Kind::NotWellFormed:
     case UntrustedXmlError::Kind::None:
         break;
     }
-    std::string message = "The feed is not well-formed XML";
+    std::string message = KESTRINE_TEXT("FeedCheck", "The feed is not well-formed XML");
     const std::string detail = CollapseWhiteSpace(error.message);
     if (!detail.empty())
-        message += ": " + detail;
+        message =
+            FillIn(KESTRINE_TEXT("FeedCheck", "The feed is not well-formed XML: %1"), {detail});
     if (!message.ends_with('.'))
         message += '.';
     return {message, error.line, error.column};
@@ -43,18 +46,21 @@ void ReadRoot(const xmlNode* root, FeedReport& report)
         ReadAtom(root, report);
     } else {
         const std::string name = reinterpret_cast<const char*>(root->name);
-        report.problems.push_back({"This is not a feed: the document is <" + name +
-                                       ">, where a feed is <rss>, <rdf:RDF> or <feed>.",
-                                   LineOf(root), 0});
+        report.problems.push_back(
+            {FillIn(KESTRINE_TEXT("FeedCheck", "This is not a feed: the document is <%1>, where a "
+                                               "feed is <rss>, <rdf:RDF> or <feed>."),
+                    {name}),
+             LineOf(root), 0});
         return;
     }
     if (!hasChannel)
         return;
     std::vector<FeedProblem> missing;
     if (report.title.empty())
-        missing.push_back({"The feed has no title.", 0, 0});
+        missing.push_back({KESTRINE_TEXT("FeedCheck", "The feed has no title."), 0, 0});
     if (report.link.empty())
-        missing.push_back({"The feed has no link to its web site.", 0, 0});
+        missing.push_back(
+            {KESTRINE_TEXT("FeedCheck", "The feed has no link to its web site."), 0, 0});
     report.problems.insert(report.problems.begin(), missing.begin(), missing.end());
 }
 
@@ -64,7 +70,7 @@ FeedReport ReadFeed(std::string_view bytes)
 {
     FeedReport report;
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        report.problems.push_back({"The document is empty.", 0, 0});
+        report.problems.push_back({KESTRINE_TEXT("FeedCheck", "The document is empty."), 0, 0});
         return report;
     }
     UntrustedXmlResult parsed =
@@ -75,7 +81,8 @@ FeedReport ReadFeed(std::string_view bytes)
     }
     const xmlNode* root = xmlDocGetRootElement(parsed.doc.get());
     if (!root) {
-        report.problems.push_back({"The document holds no element.", 0, 0});
+        report.problems.push_back(
+            {KESTRINE_TEXT("FeedCheck", "The document holds no element."), 0, 0});
         return report;
     }
     report.wellFormed = true;

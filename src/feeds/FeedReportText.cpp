@@ -1,11 +1,13 @@
 #include "feeds/FeedReportText.h"
 
+#include "common/TextCatalogue.h"
+
 namespace {
 
-void AddLine(std::string& out, const char* label, const std::string& value)
+void AddLine(std::string& out, const std::string& label, const std::string& value)
 {
     if (!value.empty())
-        out += std::string(label) + ": " + value + "\n";
+        out += FillIn(KESTRINE_TEXT("FeedCheck", "%1: %2"), {label, value}) + "\n";
 }
 
 } // namespace
@@ -26,32 +28,42 @@ std::string ProblemPlace(const FeedProblem& problem)
 {
     if (problem.line <= 0)
         return {};
-    std::string place = "line " + std::to_string(problem.line);
-    if (problem.column > 0)
-        place += ", column " + std::to_string(problem.column);
-    return place + ": ";
+    const std::string line = std::to_string(problem.line);
+    if (problem.column <= 0)
+        return FillIn(KESTRINE_TEXT("FeedCheck", "line %1: "), {line});
+    return FillIn(KESTRINE_TEXT("FeedCheck", "line %1, column %2: "),
+                  {line, std::to_string(problem.column)});
 }
 
 std::string FeedReportToText(const FeedReport& report)
 {
     std::string out;
-    AddLine(out, "Redirected to", report.redirectedTo);
-    AddLine(out, "Feed", FeedKindAndVersion(report));
-    AddLine(out, "Title", report.title);
-    AddLine(out, "Link", report.link);
-    AddLine(out, "Description", report.description);
-    AddLine(out, "Language", report.language);
+    AddLine(out, KESTRINE_TEXT("FeedCheck", "Redirected to"), report.redirectedTo);
+    AddLine(out, KESTRINE_TEXT("FeedCheck", "Feed"), FeedKindAndVersion(report));
+    AddLine(out, KESTRINE_TEXT("FeedCheck", "Title"), report.title);
+    AddLine(out, KESTRINE_TEXT("FeedCheck", "Link"), report.link);
+    AddLine(out, KESTRINE_TEXT("FeedCheck", "Description"), report.description);
+    AddLine(out, KESTRINE_TEXT("FeedCheck", "Language"), report.language);
     if (report.kind != FeedKind::None) {
-        out += "Items: " + std::to_string(report.items);
-        out += report.newest.empty() ? "\n" : ", the newest of " + report.newest + "\n";
+        const std::string items = std::to_string(report.items);
+        out += report.newest.empty()
+                   ? FillIn(KESTRINE_TEXT("FeedCheck", "Items: %1"), {items})
+                   : FillIn(KESTRINE_TEXT("FeedCheck", "Items: %1, the newest of %2"),
+                            {items, report.newest});
+        out += "\n";
     }
     for (const DiscoveredFeed& feed : report.discovered) {
-        out += "Announced feed: " + feed.address;
-        out += feed.title.empty() ? "\n" : " (" + feed.title + ")\n";
+        out += feed.title.empty()
+                   ? FillIn(KESTRINE_TEXT("FeedCheck", "Announced feed: %1"), {feed.address})
+                   : FillIn(KESTRINE_TEXT("FeedCheck", "Announced feed: %1 (%2)"),
+                            {feed.address, feed.title});
+        out += "\n";
     }
     if (report.IsUsable())
-        return out + "The feed is usable.\n";
+        return out + KESTRINE_TEXT("FeedCheck", "The feed is usable.") + "\n";
     for (const FeedProblem& problem : report.problems)
-        out += "Problem: " + ProblemPlace(problem) + problem.message + "\n";
+        out += FillIn(KESTRINE_TEXT("FeedCheck", "Problem: %1%2"),
+                      {ProblemPlace(problem), problem.message}) +
+               "\n";
     return out;
 }

@@ -1,5 +1,6 @@
 #include "feeds/ItemTally.h"
 
+#include "common/TextCatalogue.h"
 #include "feeds/FeedNodes.h"
 #include "feeds/PlainText.h"
 
@@ -36,15 +37,26 @@ void CItemTally::Report(FeedReport& report) const
     if (m_withoutLink > 0) {
         const std::string message =
             m_withoutLink == 1 && m_items == 1
-                ? "The feed's only item has no link."
-                : std::to_string(m_withoutLink) + " of " + std::to_string(m_items) +
-                      (m_withoutLink == 1 ? " items has no link." : " items have no link.");
+                ? KESTRINE_TEXT("FeedCheck", "The feed's only item has no link.")
+                : FillIn(TranslatedText(
+                             m_withoutLink == 1
+                                 ? KESTRINE_COUNT_TEXT("FeedCheck", "%n of %1 items has no link.")
+                                 : KESTRINE_COUNT_TEXT("FeedCheck", "%n of %1 items have no link."),
+                             static_cast<int>(m_withoutLink)),
+                         {std::to_string(m_items)});
         report.problems.push_back({message, m_firstWithoutLinkLine, 0});
     }
     if (m_unreadableDates > 0) {
-        std::string message = "The date \u201C" + m_firstUnreadableDate + "\u201D cannot be read";
-        if (m_unreadableDates > 1)
-            message += " (nor " + std::to_string(m_unreadableDates - 1) + " more)";
-        report.problems.push_back({message + ".", m_firstUnreadableDateLine, 0});
+        const std::string message =
+            m_unreadableDates > 1
+                ? FillIn(
+                      TranslatedText(
+                          KESTRINE_COUNT_TEXT(
+                              "FeedCheck", "The date \u201C%1\u201D cannot be read (nor %n more)."),
+                          static_cast<int>(m_unreadableDates - 1)),
+                      {m_firstUnreadableDate})
+                : FillIn(KESTRINE_TEXT("FeedCheck", "The date \u201C%1\u201D cannot be read."),
+                         {m_firstUnreadableDate});
+        report.problems.push_back({message, m_firstUnreadableDateLine, 0});
     }
 }

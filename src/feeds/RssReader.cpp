@@ -1,5 +1,6 @@
 #include "feeds/RssReader.h"
 
+#include "common/TextCatalogue.h"
 #include "directory_db/XmlNodes.h"
 #include "feeds/FeedNodes.h"
 #include "feeds/FeedText.h"
@@ -73,7 +74,8 @@ bool ReadChannelAndItems(const xmlNode* root, const xmlNode* channel, const xmlN
 {
     if (!channel) {
         report.version.clear();
-        report.problems.push_back({"The feed has no RSS <channel>.", LineOf(root), 0});
+        report.problems.push_back(
+            {KESTRINE_TEXT("FeedCheck", "The feed has no RSS <channel>."), LineOf(root), 0});
         return false;
     }
     CItemTally tally;

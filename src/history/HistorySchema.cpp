@@ -1,5 +1,6 @@
 #include "history/HistorySchema.h"
 
+#include "common/TextCatalogue.h"
 #include "history/SqliteFailure.h"
 #include "history/SqliteStatement.h"
 
@@ -65,9 +66,10 @@ HistoryOutcome ReadVersion(sqlite3* db, int& version)
 
 HistoryOutcome WrittenByANewerVersion(int version)
 {
-    return HistoryOutcome::Failed("it was written by a newer version of the program (layout " +
-                                  std::to_string(version) + ", this one knows up to " +
-                                  std::to_string(kCurrentVersion) + ")");
+    return HistoryOutcome::Failed(
+        FillIn(KESTRINE_TEXT("HistoryStore", "it was written by a newer version of the program "
+                                             "(layout %1, this one knows up to %2)"),
+               {std::to_string(version), std::to_string(kCurrentVersion)}));
 }
 
 HistoryOutcome ApplyFrom(sqlite3* db, int version)
@@ -117,8 +119,9 @@ HistoryOutcome CheckCurrent(sqlite3* db)
     if (version > kCurrentVersion)
         return WrittenByANewerVersion(version);
     if (version < kCurrentVersion)
-        return HistoryOutcome::Failed("it has the layout of an older version of the program, and "
-                                      "cannot be written to bring it up to date");
+        return HistoryOutcome::Failed(KESTRINE_TEXT(
+            "HistoryStore", "it has the layout of an older version of the program, and cannot be "
+                            "written to bring it up to date"));
     return {};
 }
 

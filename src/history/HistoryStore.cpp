@@ -1,5 +1,6 @@
 #include "history/HistoryStore.h"
 
+#include "common/TextCatalogue.h"
 #include "history/HistorySchema.h"
 #include "history/SqliteFailure.h"
 
@@ -130,7 +131,8 @@ HistoryOutcome CHistoryStore::Configure()
     if (!journal.Prepare(db, "PRAGMA journal_mode = WAL") || journal.Step() != SQLITE_ROW)
         return Failure();
     if (journal.ColumnBytes(0) != "wal")
-        return HistoryOutcome::Failed("the file cannot be switched to write-ahead logging");
+        return HistoryOutcome::Failed(
+            KESTRINE_TEXT("HistoryStore", "the file cannot be switched to write-ahead logging"));
     journal = {};
     // In WAL mode NORMAL still never corrupts the file; a power cut may only lose the last
     // events, and sv.dat, not the history, holds the sent marks.

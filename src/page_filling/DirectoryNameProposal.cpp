@@ -1,5 +1,6 @@
 #include "page_filling/DirectoryNameProposal.h"
 
+#include "common/TextCatalogue.h"
 #include "directory_db/DirectoryName.h"
 #include "page_filling/TextWords.h"
 
@@ -148,5 +149,5 @@ std::string ProposeDirectoryName(std::string_view title, std::string_view addres
     std::string name = Tidy(NameFromTitle(Tidy(title)));
     if (name.empty())
         name = Tidy(HostOf(address));
-    return name.empty() ? "New directory" : name;
+    return name.empty() ? KESTRINE_TEXT("DirectoryNameProposal", "New directory") : name;
 }

@@ -1,5 +1,7 @@
 #include "page_filling/FieldMeaning.h"
 
+#include "common/TextCatalogue.h"
+
 #include <array>
 
 namespace {
@@ -12,17 +14,21 @@ struct MeaningInfo
 };
 
 constexpr std::array kMeanings{
-    MeaningInfo{FieldMeaning::None, "", "(not filled)"},
-    MeaningInfo{FieldMeaning::FeedAddress, "#url#", "Feed address"},
-    MeaningInfo{FieldMeaning::SiteAddress, "", "Site address"},
-    MeaningInfo{FieldMeaning::Title, "#title#", "Title"},
-    MeaningInfo{FieldMeaning::Description, "#desc#", "Description"},
-    MeaningInfo{FieldMeaning::Tags, "#keywords#", "Tags"},
-    MeaningInfo{FieldMeaning::Email, "#email#", "E-mail"},
-    MeaningInfo{FieldMeaning::FirstName, "#fname#", "First name"},
-    MeaningInfo{FieldMeaning::LastName, "#lname#", "Last name"},
-    MeaningInfo{FieldMeaning::FullName, "#fname# #lname#", "Full name"},
-    MeaningInfo{FieldMeaning::Category, "#cat#", "Category"},
+    MeaningInfo{FieldMeaning::None, "", KESTRINE_TEXT_NOOP("FieldMeaning", "(not filled)")},
+    MeaningInfo{FieldMeaning::FeedAddress, "#url#",
+                KESTRINE_TEXT_NOOP("FieldMeaning", "Feed address")},
+    MeaningInfo{FieldMeaning::SiteAddress, "", KESTRINE_TEXT_NOOP("FieldMeaning", "Site address")},
+    MeaningInfo{FieldMeaning::Title, "#title#", KESTRINE_TEXT_NOOP("FieldMeaning", "Title")},
+    MeaningInfo{FieldMeaning::Description, "#desc#",
+                KESTRINE_TEXT_NOOP("FieldMeaning", "Description")},
+    MeaningInfo{FieldMeaning::Tags, "#keywords#", KESTRINE_TEXT_NOOP("FieldMeaning", "Tags")},
+    MeaningInfo{FieldMeaning::Email, "#email#", KESTRINE_TEXT_NOOP("FieldMeaning", "E-mail")},
+    MeaningInfo{FieldMeaning::FirstName, "#fname#",
+                KESTRINE_TEXT_NOOP("FieldMeaning", "First name")},
+    MeaningInfo{FieldMeaning::LastName, "#lname#", KESTRINE_TEXT_NOOP("FieldMeaning", "Last name")},
+    MeaningInfo{FieldMeaning::FullName, "#fname# #lname#",
+                KESTRINE_TEXT_NOOP("FieldMeaning", "Full name")},
+    MeaningInfo{FieldMeaning::Category, "#cat#", KESTRINE_TEXT_NOOP("FieldMeaning", "Category")},
 };
 
 constexpr std::array kOrder = [] {

@@ -1,5 +1,7 @@
 #include "page_filling/FillReport.h"
 
+#include "common/TextCatalogue.h"
+
 #include <algorithm>
 
 namespace {
@@ -26,20 +28,27 @@ std::string ListedOnce(const std::vector<std::string>& names)
 StatusMessage DescribeFill(const FillReport& report)
 {
     if (report.fieldsSet <= 0 && report.componentsOutOfReach) {
-        return {"No field of this directory was found on the page" + std::string(kSeparator) +
-                    "its form may be inside components whose fields cannot be reached",
+        return {KESTRINE_TEXT("FillReport", "No field of this directory was found on the page") +
+                    kSeparator +
+                    KESTRINE_TEXT("FillReport",
+                                  "its form may be inside components whose fields cannot be "
+                                  "reached"),
                 true};
     }
     if (report.fieldsSet <= 0)
-        return {"No field of this directory was found on the page", true};
-    std::string text = "Filled " + std::to_string(report.fieldsSet) + " of " +
-                       std::to_string(report.fieldsTotal) + " fields";
+        return {KESTRINE_TEXT("FillReport", "No field of this directory was found on the page"),
+                true};
+    std::string text =
+        FillIn(TranslatedText(KESTRINE_COUNT_TEXT("FillReport", "Filled %1 of %n fields"),
+                              report.fieldsTotal),
+               {std::to_string(report.fieldsSet)});
     if (!report.missing.empty())
-        text += kSeparator + std::string("not found: ") + ListedOnce(report.missing);
+        text += kSeparator + FillIn(KESTRINE_TEXT("FillReport", "not found: %1"),
+                                    {ListedOnce(report.missing)});
     // Without a watched form the sent mark can never come, which the user should know now
     // rather than after submitting.
     if (!report.formWatched)
-        text += kSeparator + std::string("the submission will not be noticed");
+        text += kSeparator + KESTRINE_TEXT("FillReport", "the submission will not be noticed");
     text += kSeparator + DescribeLeftForUser(report.leftForUser);
     return {text, false};
 }
@@ -47,6 +56,6 @@ StatusMessage DescribeFill(const FillReport& report)
 std::string DescribeLeftForUser(const std::vector<std::string>& captions)
 {
     if (captions.empty())
-        return "nothing left for you";
-    return "left for you: " + ListedOnce(captions);
+        return KESTRINE_TEXT("FillReport", "nothing left for you");
+    return FillIn(KESTRINE_TEXT("FillReport", "left for you: %1"), {ListedOnce(captions)});
 }

@@ -1,17 +1,25 @@
 #include "page_filling/SubmissionProgress.h"
 
+#include "common/TextCatalogue.h"
+
 std::string DescribeProgress(size_t sent, size_t total, const std::string& profileName)
 {
-    return std::to_string(sent) + " of " + std::to_string(total) + " directories sent for " +
-           profileName;
+    return FillIn(TranslatedText(
+                      KESTRINE_COUNT_TEXT("SubmissionProgress", "%1 of %n directories sent for %2"),
+                      static_cast<int>(total)),
+                  {std::to_string(sent), profileName});
 }
 
 std::string DescribeNothingUnsent(const std::string& profileName, bool filtered, bool deadLeft)
 {
     if (deadLeft)
-        return "The directories still unsent for " + profileName +
-               " were found dead by the last check";
+        return FillIn(KESTRINE_TEXT("SubmissionProgress",
+                                    "The directories still unsent for %1 were found dead by "
+                                    "the last check"),
+                      {profileName});
     if (filtered)
-        return "No directory shown is unsent for " + profileName;
-    return "Every directory is sent for " + profileName;
+        return FillIn(KESTRINE_TEXT("SubmissionProgress", "No directory shown is unsent for %1"),
+                      {profileName});
+    return FillIn(KESTRINE_TEXT("SubmissionProgress", "Every directory is sent for %1"),
+                  {profileName});
 }

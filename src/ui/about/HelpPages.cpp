@@ -40,9 +40,10 @@ QJsonObject StateTexts(const StartPageState& state)
         texts[QStringLiteral("state-profiles")] = CHelpPages::tr("You have no profile yet.");
     else
         texts[QStringLiteral("state-profiles")] =
-            (state.profiles == 1 ? CHelpPages::tr("You have 1 profile; the current one is %1.")
-                                 : CHelpPages::tr("You have %1 profiles; the current one is %2.")
-                                       .arg(state.profiles))
+            (state.profiles == 1
+                 ? CHelpPages::tr("You have %n profile; the current one is %1.", nullptr, 1)
+                 : CHelpPages::tr("You have %n profiles; the current one is %1.", nullptr,
+                                  static_cast<int>(state.profiles)))
                 .arg(state.currentProfile ? Quoted(*state.currentProfile) : CHelpPages::tr("none"));
     if (!state.directories)
         texts[QStringLiteral("state-directories")] =
@@ -52,14 +53,14 @@ QJsonObject StateTexts(const StartPageState& state)
             CHelpPages::tr("The directory list is empty: add directories as below.");
     else
         texts[QStringLiteral("state-directories")] =
-            *state.directories == 1
-                ? CHelpPages::tr("1 directory in the list.")
-                : CHelpPages::tr("%1 directories in the list.").arg(*state.directories);
-    texts[QStringLiteral("state-sent")] = state.currentProfile && state.directories
-                                              ? CHelpPages::tr("%1 of them sent for %2.")
-                                                    .arg(state.sent)
-                                                    .arg(Quoted(*state.currentProfile))
-                                              : QString();
+            *state.directories == 1 ? CHelpPages::tr("%n directory in the list.", nullptr, 1)
+                                    : CHelpPages::tr("%n directories in the list.", nullptr,
+                                                     static_cast<int>(*state.directories));
+    texts[QStringLiteral("state-sent")] =
+        state.currentProfile && state.directories
+            ? CHelpPages::tr("%n of them sent for %1.", nullptr, static_cast<int>(state.sent))
+                  .arg(Quoted(*state.currentProfile))
+            : QString();
     return texts;
 }
 

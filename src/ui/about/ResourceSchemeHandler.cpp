@@ -1,6 +1,7 @@
 #include "ui/about/ResourceSchemeHandler.h"
 
 #include "ui/about/ResourceScheme.h"
+#include "ui/language/InterfaceLanguage.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,17 +11,26 @@
 
 namespace {
 
-// The resource path of the page called `name` (any case), or an empty string.
-QString FindPage(const QString& name)
+// The resource path of the page called `name` (any case) in `folder`, or an empty string.
+QString FindPageIn(const QString& folder, const QString& name)
 {
-    if (name.isEmpty())
-        return {};
-    const QDir pages(QStringLiteral(":/pages"));
+    const QDir pages(folder);
     for (const QString& page : pages.entryList(QDir::Files)) {
         if (page.compare(name, Qt::CaseInsensitive) == 0)
             return pages.filePath(page);
     }
     return {};
+}
+
+// The page in the language of the interface, or the English one where it has no copy of its
+// own (a page not translated yet, the style sheet that every language shares).
+QString FindPage(const QString& name)
+{
+    if (name.isEmpty())
+        return {};
+    const QString translated =
+        FindPageIn(QStringLiteral(":/pages/%1").arg(CInterfaceLanguage::Current()), name);
+    return translated.isEmpty() ? FindPageIn(QStringLiteral(":/pages"), name) : translated;
 }
 
 } // namespace

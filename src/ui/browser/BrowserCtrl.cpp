@@ -159,6 +159,8 @@ void CBrowserCtrl::OnRenderProcessTerminated(QWebEnginePage::RenderProcessTermin
         return;
     // Reloading a page that brings its renderer down would do so again and again; a plain
     // page of our own breaks that loop and leaves the program usable.
-    m_page->OpenHtml(QStringLiteral("<html><body><p>This page stopped working. Choose the "
-                                    "directory again to reload it.</p></body></html>"));
+    m_page->OpenHtml(QStringLiteral("<html><body><p>%1</p></body></html>")
+                         .arg(tr("This page stopped working. Choose the directory again to "
+                                 "reload it.")
+                                  .toHtmlEscaped()));
 }

@@ -21,11 +21,14 @@ namespace {
 
 constexpr auto kRefreshInterval = std::chrono::milliseconds(100);
 
-const char* kRepairCaption = "Repair Directory";
-
-std::string Quoted(const std::string& name)
+QString RepairCaption()
 {
-    return "\"" + name + "\"";
+    return CDirectoryCheckController::tr("Repair Directory");
+}
+
+QString Quoted(const std::string& name)
+{
+    return QLatin1Char('"') + QString::fromStdString(name) + QLatin1Char('"');
 }
 
 std::vector<DirectoryCheckResult> ReadKeptResults(const std::string& historyFile)
@@ -302,8 +305,9 @@ void CDirectoryCheckController::StopWorker()
 void CDirectoryCheckController::Repair(const std::string& directory)
 {
     if (directory.empty()) {
-        m_presenter.ShowMessage("Please choose the directory to repair in the list first.",
-                                kRepairCaption, MessageIcon::None);
+        m_presenter.ShowMessage(
+            tr("Please choose the directory to repair in the list first.").toStdString(),
+            RepairCaption().toStdString(), MessageIcon::None);
         return;
     }
     const auto found = m_results.find(directory);
@@ -311,13 +315,16 @@ void CDirectoryCheckController::Repair(const std::string& directory)
         found != m_results.end() && (found->second.status == DirectoryCheckStatus::Moved ||
                                      found->second.status == DirectoryCheckStatus::FormChanged);
     if (!repairable) {
-        m_presenter.ShowMessage(
-            "Repair is for directories that Directory > Check Directories found moved or with a "
-            "changed form. " +
-                (found == m_results.end() ? Quoted(directory) + " has not been checked yet."
-                                          : "The last check of " + Quoted(directory) +
-                                                " found: " + found->second.message),
-            kRepairCaption, MessageIcon::None);
+        const QString why =
+            found == m_results.end()
+                ? tr("Repair is for directories that Directory > Check Directories found moved "
+                     "or with a changed form. %1 has not been checked yet.")
+                      .arg(Quoted(directory))
+                : tr("Repair is for directories that Directory > Check Directories found moved "
+                     "or with a changed form. The last check of %1 found: %2")
+                      .arg(Quoted(directory), QString::fromStdString(found->second.message));
+        m_presenter.ShowMessage(why.toStdString(), RepairCaption().toStdString(),
+                                MessageIcon::None);
         return;
     }
     const DirectoryCheckResult& result = found->second;
@@ -336,9 +343,10 @@ void CDirectoryCheckController::Repair(const std::string& directory)
                            &CDirectoryCheckController::OnRepairPageLoaded);
     if (!m_repairBrowser->Navigate(QString::fromStdString(address))) {
         StopRepair();
-        m_presenter.ShowMessage("The page of " + Quoted(directory) + " cannot be opened: " +
-                                    Quoted(address) + " is not a web address.",
-                                kRepairCaption, MessageIcon::Exclamation);
+        m_presenter.ShowMessage(tr("The page of %1 cannot be opened: %2 is not a web address.")
+                                    .arg(Quoted(directory), Quoted(address))
+                                    .toStdString(),
+                                RepairCaption().toStdString(), MessageIcon::Exclamation);
     }
 }
 
@@ -359,9 +367,11 @@ void CDirectoryCheckController::OnRepairPageLoaded(bool ok)
     StopRepair();
     const std::string directory = std::exchange(m_repairing, {});
     if (!ok) {
-        m_presenter.ShowMessage("The page of " + Quoted(directory) +
-                                    " did not load. Try Directory > Repair again later.",
-                                kRepairCaption, MessageIcon::Exclamation);
+        m_presenter.ShowMessage(
+            tr("The page of %1 did not load. Try Directory > Repair again later.")
+                .arg(Quoted(directory))
+                .toStdString(),
+            RepairCaption().toStdString(), MessageIcon::Exclamation);
         return;
     }
     emit addThisPageRequested(directory);

@@ -74,7 +74,8 @@ void CDirectoryCheckDialog::ShowStarted()
 void CDirectoryCheckDialog::ShowProgress(const DirectoryCheckProgress& progress)
 {
     m_progress = progress;
-    m_status->setText(tr("Checked %1 of %2 directories").arg(progress.done).arg(progress.total));
+    m_status->setText(tr("Checked %1 of %n directories", nullptr, static_cast<int>(progress.total))
+                          .arg(progress.done));
     m_bar->setRange(0, static_cast<int>(progress.total));
     m_bar->setValue(static_cast<int>(progress.done));
     m_counts->setText(DirectoryCheckCounts(progress));
@@ -82,10 +83,12 @@ void CDirectoryCheckDialog::ShowProgress(const DirectoryCheckProgress& progress)
 
 void CDirectoryCheckDialog::ShowFinished(size_t skipped, const QString& problem)
 {
-    QString text = m_progress.done == 1 ? tr("Checked 1 directory.")
-                                        : tr("Checked %1 directories.").arg(m_progress.done);
+    const int done = static_cast<int>(m_progress.done);
+    QString text = done == 1 ? tr("Checked %n directory.", nullptr, done)
+                             : tr("Checked %n directories.", nullptr, done);
     if (skipped != 0)
-        text += QLatin1Char(' ') + tr("%1 checked in the last 7 days were left out.").arg(skipped);
+        text += QLatin1Char(' ') + tr("%n checked in the last 7 days were left out.", nullptr,
+                                      static_cast<int>(skipped));
     m_status->setText(text);
     m_bar->setRange(0, 1);
     m_bar->setValue(1);

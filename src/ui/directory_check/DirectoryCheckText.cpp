@@ -1,12 +1,32 @@
 #include "ui/directory_check/DirectoryCheckText.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
+#include <array>
 
 namespace {
 
+// The words for the statuses, in the order of kAllDirectoryCheckStatuses.
+constexpr std::array kStatusWords{
+    QT_TRANSLATE_NOOP("DirectoryCheckStatus", "ok"),
+    QT_TRANSLATE_NOOP("DirectoryCheckStatus", "moved"),
+    QT_TRANSLATE_NOOP("DirectoryCheckStatus", "form changed"),
+    QT_TRANSLATE_NOOP("DirectoryCheckStatus", "not found"),
+    QT_TRANSLATE_NOOP("DirectoryCheckStatus", "server error"),
+    QT_TRANSLATE_NOOP("DirectoryCheckStatus", "refused"),
+    QT_TRANSLATE_NOOP("DirectoryCheckStatus", "unreachable"),
+    QT_TRANSLATE_NOOP("DirectoryCheckStatus", "timeout"),
+};
+static_assert(kStatusWords.size() == std::size(kAllDirectoryCheckStatuses));
+
 QString StatusInWords(DirectoryCheckStatus status)
 {
-    return QString::fromLatin1(StatusName(status)).replace(QLatin1Char('_'), QLatin1Char(' '));
+    for (size_t i = 0; i < kStatusWords.size(); ++i) {
+        if (kAllDirectoryCheckStatuses[i] == status)
+            return QCoreApplication::translate("DirectoryCheckStatus", kStatusWords[i]);
+    }
+    return QString::fromLatin1(StatusName(status));
 }
 
 } // namespace
@@ -20,11 +40,12 @@ QString DirectoryCheckTooltip(const DirectoryCheckResult& result, const QDateTim
     if (found.endsWith(QLatin1Char('.')))
         found.chop(1);
     const QDateTime checked = QDateTime::fromMSecsSinceEpoch(result.checkedUtcMs).toLocalTime();
-    // English month names, like every other text of the program.
+    // Month names in the language of the interface.
     const QString format = checked.date().year() == now.toLocalTime().date().year()
                                ? QStringLiteral("d MMM")
                                : QStringLiteral("d MMM yyyy");
-    return QStringLiteral("%1, checked %2").arg(found, checked.toString(format));
+    return QCoreApplication::translate("DirectoryCheckText", "%1, checked %2")
+        .arg(found, QLocale().toString(checked, format));
 }
 
 QString DirectoryCheckCounts(const DirectoryCheckProgress& progress)
@@ -32,7 +53,7 @@ QString DirectoryCheckCounts(const DirectoryCheckProgress& progress)
     QStringList counts;
     for (size_t i = 0; i < progress.counts.size(); ++i) {
         if (progress.counts[i] != 0)
-            counts.append(QStringLiteral("%1 %2")
+            counts.append(QCoreApplication::translate("DirectoryCheckText", "%1 %2")
                               .arg(progress.counts[i])
                               .arg(StatusInWords(kAllDirectoryCheckStatuses[i])));
     }

@@ -25,9 +25,9 @@ namespace {
 
 constexpr int kStatusMilliseconds = 15000;
 
-std::string Quoted(const std::string& name)
+QString Quoted(const std::string& name)
 {
-    return "\"" + name + "\"";
+    return QLatin1Char('"') + QString::fromStdString(name) + QLatin1Char('"');
 }
 
 } // namespace
@@ -84,11 +84,11 @@ void CDirectoryCommands::OnOpenAddress()
 
 void CDirectoryCommands::WarnUnreadableFile()
 {
-    m_presenter.ShowMessage("Kestrine cannot read your own directories in " +
-                                m_dataFolder.UserDirectoriesFile() +
-                                ", so the list shows only those of the directory database. "
-                                "Kestrine leaves the file as it is: correct it or move it away, "
-                                "then start Kestrine again.",
+    m_presenter.ShowMessage(tr("Kestrine cannot read your own directories in %1, so the list shows "
+                               "only those of the directory database. Kestrine leaves the file as "
+                               "it is: correct it or move it away, then start Kestrine again.")
+                                .arg(QString::fromStdString(m_dataFolder.UserDirectoriesFile()))
+                                .toStdString(),
                             "Kestrine", MessageIcon::Exclamation);
 }
 
@@ -101,15 +101,17 @@ void CDirectoryCommands::AddThisPage(const std::string& fixing)
 {
     const std::string caption = tr("Add Directory").toStdString();
     if (m_browser().GetReadyState() != CBrowserCtrl::kReadyStateComplete) {
-        m_presenter.ShowMessage("Please wait until the page has loaded, then add it again.",
-                                caption, MessageIcon::None);
+        m_presenter.ShowMessage(
+            tr("Please wait until the page has loaded, then add it again.").toStdString(), caption,
+            MessageIcon::None);
         return;
     }
     CPageDescriber(*m_browser().GetDocument())
         .Describe(this, [this, caption, fixing](const PageDescription& page) {
             if (page.fields.empty()) {
-                m_presenter.ShowMessage("This page has no form fields to fill. Open the "
-                                        "directory's submission page and try again.",
+                m_presenter.ShowMessage(tr("This page has no form fields to fill. Open the "
+                                           "directory's submission page and try again.")
+                                            .toStdString(),
                                         caption, MessageIcon::Exclamation);
                 return;
             }
@@ -128,14 +130,16 @@ void CDirectoryCommands::OnEditDirectory()
     const std::string name = SelectedName();
     const std::string caption = tr("Edit Directory").toStdString();
     if (name.empty()) {
-        m_presenter.ShowMessage("Please choose the directory to edit in the list first.", caption,
-                                MessageIcon::None);
+        m_presenter.ShowMessage(
+            tr("Please choose the directory to edit in the list first.").toStdString(), caption,
+            MessageIcon::None);
         return;
     }
     if (!m_database.IsUserDirectory(name)) {
-        m_presenter.ShowMessage(Quoted(name) +
-                                    " comes with the directory database. Choose Directory > "
-                                    "Copy to My Directories to make it your own, then edit it.",
+        m_presenter.ShowMessage(tr("%1 comes with the directory database. Choose Directory > "
+                                   "Copy to My Directories to make it your own, then edit it.")
+                                    .arg(Quoted(name))
+                                    .toStdString(),
                                 caption, MessageIcon::None);
         return;
     }
@@ -152,16 +156,17 @@ void CDirectoryCommands::OnRemoveDirectory()
     const std::string name = SelectedName();
     const std::string caption = tr("Remove Directory").toStdString();
     if (name.empty() || !m_database.IsUserDirectory(name)) {
-        m_presenter.ShowMessage("Please choose one of your own directories in the list first. "
-                                "Directories of the directory database cannot be removed.",
+        m_presenter.ShowMessage(tr("Please choose one of your own directories in the list first. "
+                                   "Directories of the directory database cannot be removed.")
+                                    .toStdString(),
                                 caption, MessageIcon::None);
         return;
     }
-    if (!AskYesNo(&m_window, "Remove " + Quoted(name) + " from your directories?", caption))
+    if (!AskYesNo(&m_window, tr("Remove %1 from your directories?").arg(Quoted(name)).toStdString(),
+                  caption))
         return;
     if (ChangeUserDirectories([&name](CUserDirectoryFile& file) { file.Remove(name); }))
-        ShowStatus(
-            tr("Removed %1 from your directories.").arg(QString::fromStdString(Quoted(name))));
+        ShowStatus(tr("Removed %1 from your directories.").arg(Quoted(name)));
 }
 
 void CDirectoryCommands::OnCopyDirectory()
@@ -169,16 +174,17 @@ void CDirectoryCommands::OnCopyDirectory()
     const std::string name = SelectedName();
     const std::string caption = tr("Copy to My Directories").toStdString();
     if (name.empty() || m_database.IsUserDirectory(name)) {
-        m_presenter.ShowMessage("Please choose a directory of the directory database in the "
-                                "list first.",
-                                caption, MessageIcon::None);
+        m_presenter.ShowMessage(
+            tr("Please choose a directory of the directory database in the list first.")
+                .toStdString(),
+            caption, MessageIcon::None);
         return;
     }
     const std::optional<DirectoryRecord> record = m_database.GetDirectoryRecord(name);
     if (record && ChangeUserDirectories([&record](CUserDirectoryFile& file) { file.Put(*record); }))
         ShowStatus(tr("%1 is now one of your directories: Directory > Edit… "
                       "changes it, updates of the database leave it alone.")
-                       .arg(QString::fromStdString(Quoted(name))));
+                       .arg(Quoted(name)));
 }
 
 void CDirectoryCommands::SaveUserDirectory(const DirectoryRecord& record,
@@ -191,10 +197,12 @@ void CDirectoryCommands::SaveUserDirectory(const DirectoryRecord& record,
         m_database.GetDirectoryNames(names);
         const bool taken = std::find(names.begin(), names.end(), record.name) != names.end();
         const std::string question =
-            m_database.IsUserDirectory(record.name)
-                ? "You already have a directory named " + Quoted(record.name) + ". Replace it?"
-                : "The directory database has a directory named " + Quoted(record.name) +
-                      ". Yours will take its place in the list. Go on?";
+            (m_database.IsUserDirectory(record.name)
+                 ? tr("You already have a directory named %1. Replace it?")
+                 : tr("The directory database has a directory named %1. Yours will take its "
+                      "place in the list. Go on?"))
+                .arg(Quoted(record.name))
+                .toStdString();
         if (taken && !AskYesNo(&m_window, question, m_window.windowTitle().toStdString()))
             return;
     }
@@ -211,31 +219,32 @@ void CDirectoryCommands::SaveUserDirectory(const DirectoryRecord& record,
     // new rules.
     emit directorySaved(record.name);
     m_panel.SelectDirectory(record.name);
-    ShowStatus(
-        tr("Saved %1 to your directories.").arg(QString::fromStdString(Quoted(record.name))));
+    ShowStatus(tr("Saved %1 to your directories.").arg(Quoted(record.name)));
 }
 
 bool CDirectoryCommands::ChangeUserDirectories(
     const std::function<void(CUserDirectoryFile&)>& change)
 {
     if (!m_dataFolder.problem.empty()) {
-        m_presenter.ShowMessage("Kestrine cannot save your directories: " + m_dataFolder.problem +
-                                    ".",
-                                "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(tr("Kestrine cannot save your directories: %1.")
+                                    .arg(QString::fromStdString(m_dataFolder.problem))
+                                    .toStdString(),
+                                tr("Error").toStdString(), MessageIcon::Exclamation);
         return false;
     }
     CUserDirectoryFile file(m_dataFolder.UserDirectoriesFile());
     if (!file.Load()) {
-        m_presenter.ShowMessage(file.Error(), "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(file.Error(), tr("Error").toStdString(), MessageIcon::Exclamation);
         return false;
     }
     change(file);
     CAtomicFileWriter writer;
     const WriteOutcome outcome = file.Save(writer);
     if (!outcome.ok) {
-        m_presenter.ShowMessage(
-            "Kestrine could not save your directories to mydirs.xml: " + outcome.error + ".",
-            "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(tr("Kestrine could not save your directories to mydirs.xml: %1.")
+                                    .arg(QString::fromStdString(outcome.error))
+                                    .toStdString(),
+                                tr("Error").toStdString(), MessageIcon::Exclamation);
         return false;
     }
     m_awaitDatabase();

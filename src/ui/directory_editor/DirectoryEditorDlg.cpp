@@ -5,6 +5,7 @@
 #include "directory_db/SubmitAddress.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -66,8 +67,8 @@ QString SaysText(const FieldDescriptor& field)
 // The meaning found and how sure the classifier is of it.
 QString MeaningWithConfidence(const FieldClassification& meaning)
 {
-    return QStringLiteral("%1 (%2%)")
-        .arg(ToQt(MeaningText(meaning.meaning)))
+    return CDirectoryEditorDlg::tr("%1 (%2%)")
+        .arg(QCoreApplication::translate("FieldMeaning", MeaningText(meaning.meaning).c_str()))
         .arg(std::lround(meaning.confidence * 100));
 }
 
@@ -219,14 +220,16 @@ void CDirectoryEditorDlg::accept()
         return;
     }
     if (m_submitUrl->text().trimmed().isEmpty()) {
-        m_presenter.ShowMessage("Please enter the address of the directory's submission page.",
-                                caption, MessageIcon::Exclamation);
+        m_presenter.ShowMessage(
+            tr("Please enter the address of the directory's submission page.").toStdString(),
+            caption, MessageIcon::Exclamation);
         m_submitUrl->setFocus();
         return;
     }
     if (!IsWebAddress(m_submitUrl->text().trimmed().toStdString())) {
-        m_presenter.ShowMessage("The submission page must be a web address beginning with "
-                                "http:// or https://.",
+        m_presenter.ShowMessage(tr("The submission page must be a web address beginning with "
+                                   "http:// or https://.")
+                                    .toStdString(),
                                 caption, MessageIcon::Exclamation);
         m_submitUrl->setFocus();
         return;

@@ -10,6 +10,7 @@
 #include "ui/directory_editor/YesNoQuestion.h"
 #include "ui/profiles/CurrentProfile.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <algorithm>
@@ -51,7 +52,7 @@ QString FilledText(const CPageFiller::MeaningOutcome& outcome,
 {
     QStringList parts;
     for (int ordinal : outcome.filled)
-        parts.append(QString::fromStdString(meaningOf.at(ordinal)));
+        parts.append(QCoreApplication::translate("FieldMeaning", meaningOf.at(ordinal).c_str()));
     QString text = QObject::tr("Filled by meaning: %1.")
                        .arg(parts.isEmpty() ? QObject::tr("nothing") : parts.join(u", "));
     if (outcome.kept > 0)
@@ -88,16 +89,16 @@ void CMeaningFillOffer::Offer(const std::string& directory)
             std::vector<std::string> names;
             m_database.GetDirectoryNames(names);
             const bool known = std::find(names.begin(), names.end(), directory) != names.end();
-            const std::string why = known ? "The rules for \"" + directory +
-                                                "\" fit no field on this page: its form may have "
-                                                "changed."
-                                          : "This page belongs to no directory of the list.";
-            if (!AskYesNo(&m_window,
-                          why +
-                              " Fill the fields whose meaning Kestrine recognises from the "
-                              "profile \"" +
-                              profile.name + "\"?",
-                          tr("Fill current page").toStdString()))
+            const QString why =
+                known ? tr("The rules for \"%1\" fit no field on this page: its form may have "
+                           "changed.")
+                            .arg(QString::fromStdString(directory))
+                      : tr("This page belongs to no directory of the list.");
+            const QString question =
+                tr("%1 Fill the fields whose meaning Kestrine recognises from the profile "
+                   "\"%2\"?")
+                    .arg(why, QString::fromStdString(profile.name));
+            if (!AskYesNo(&m_window, question.toStdString(), tr("Fill current page").toStdString()))
                 return;
             CPageFiller(*page).FillByMeaning(
                 description.token, fill.values, this,

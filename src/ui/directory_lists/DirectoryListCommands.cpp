@@ -14,13 +14,17 @@
 
 namespace {
 
-const QString kListFilter = QStringLiteral("Directory lists (*.xml);;All files (*)");
-
 // "1 directory", "2 directories".
 QString Directories(size_t count)
 {
-    return count == 1 ? CDirectoryListCommands::tr("1 directory")
-                      : CDirectoryListCommands::tr("%1 directories").arg(count);
+    const int n = static_cast<int>(count);
+    return n == 1 ? CDirectoryListCommands::tr("%n directory", nullptr, n)
+                  : CDirectoryListCommands::tr("%n directories", nullptr, n);
+}
+
+QString ListFilter()
+{
+    return CDirectoryListCommands::tr("Directory lists (*.xml);;All files (*)");
 }
 
 std::string FileSystemName(const QString& path)
@@ -48,7 +52,7 @@ void CDirectoryListCommands::AddTo(QMenu* fileMenu)
 void CDirectoryListCommands::OnImport()
 {
     const QString path =
-        QFileDialog::getOpenFileName(m_window, tr("Import Directories"), {}, kListFilter);
+        QFileDialog::getOpenFileName(m_window, tr("Import Directories"), {}, ListFilter());
     if (!path.isEmpty())
         ImportFrom(path);
 }
@@ -78,7 +82,7 @@ void CDirectoryListCommands::OnExport()
 {
     ChooseAndExportTo([this] {
         return QFileDialog::getSaveFileName(m_window, tr("Export My Directories"),
-                                            QStringLiteral("my-directories.xml"), kListFilter);
+                                            QStringLiteral("my-directories.xml"), ListFilter());
     });
 }
 

@@ -3,6 +3,7 @@
 #include "directory_check/DirectoryCheckStatus.h"
 #include "ui/directory_panel/DirectoryListModel.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 
 namespace {
@@ -14,12 +15,25 @@ const QColor kUserDirectoryColour(0x1f, 0x6f, 0x3f);
 const QString kDeadMarker = QStringLiteral(" \u2020");
 const QString kDoubtMarker = QStringLiteral(" ?");
 
+// The entries say "[sent]" in English, as the list's other users read them; shown, the marker is
+// in the language of the interface.
+void TranslateSentMarker(QString& text)
+{
+    const qsizetype open = text.lastIndexOf(QStringLiteral(" ["));
+    if (open < 0 || !text.endsWith(QLatin1Char(']')))
+        return;
+    const QString marker = text.mid(open + 2, text.size() - open - 3);
+    text.replace(open + 2, marker.size(),
+                 QCoreApplication::translate("DirectoryListEntry", marker.toUtf8().constData()));
+}
+
 } // namespace
 
 void CDirectoryEntryDelegate::initStyleOption(QStyleOptionViewItem* option,
                                               const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
+    TranslateSentMarker(option->text);
     const bool mine = index.data(CDirectoryListModel::kUserDirectoryRole).toBool();
     const QVariant checkStatus = index.data(CDirectoryListModel::kCheckStatusRole);
     if (!mine && !checkStatus.isValid())

@@ -234,8 +234,8 @@ QString CDirectoryListPanel::ProgressText() const
 void CDirectoryListPanel::OnNextUnsent()
 {
     if (!m_model->HasMarkers()) {
-        m_presenter.ShowMessage("Please create a profile first!", "Error",
-                                MessageIcon::Exclamation);
+        m_presenter.ShowMessage(tr("Please create a profile first!").toStdString(),
+                                tr("Error").toStdString(), MessageIcon::Exclamation);
         return;
     }
     const auto shown = [this](size_t directory) { return m_filter->RowOf(directory) >= 0; };

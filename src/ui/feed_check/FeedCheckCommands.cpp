@@ -14,8 +14,9 @@ CFeedCheckCommands::CFeedCheckCommands(QWidget& window, CProfileStore& store,
 void CFeedCheckCommands::CheckFeed(const ProfileRecord* profile)
 {
     if (!profile) {
-        m_presenter.ShowMessage("Please choose a profile first: the check reads its RSS feed URL.",
-                                "Check Feed", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(
+            tr("Please choose a profile first: the check reads its RSS feed URL.").toStdString(),
+            tr("Check Feed").toStdString(), MessageIcon::Exclamation);
         return;
     }
     auto* check = new CFeedCheckDialog(&m_window);

@@ -38,12 +38,14 @@ QString NewestInWords(const std::string& newest)
 
 QString ItemsInWords(const FeedReport& report)
 {
-    const QString items =
-        report.items == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(report.items);
-    QString text = FromUtf8(FeedKindAndVersion(report)) + QStringLiteral(", ") + items;
-    if (!report.newest.empty())
-        text += QStringLiteral(", the newest of %1").arg(NewestInWords(report.newest));
-    return text;
+    const int count = static_cast<int>(report.items);
+    const QString items = count == 1 ? CFeedCheckDialog::tr("%n item", nullptr, count)
+                                     : CFeedCheckDialog::tr("%n items", nullptr, count);
+    const QString kind = FromUtf8(FeedKindAndVersion(report));
+    if (report.newest.empty())
+        return CFeedCheckDialog::tr("%1, %2").arg(kind, items);
+    return CFeedCheckDialog::tr("%1, %2, the newest of %3")
+        .arg(kind, items, NewestInWords(report.newest));
 }
 
 QString ProblemsInWords(const FeedReport& report)
@@ -59,7 +61,7 @@ QString ProblemsInWords(const FeedReport& report)
 CFeedCheckDialog::CFeedCheckDialog(QWidget* parent, DownloadLimits limits)
     : QDialog(parent), m_limits(limits)
 {
-    setWindowTitle(QStringLiteral("Check Feed"));
+    setWindowTitle(tr("Check Feed"));
     CreateControls();
 }
 
@@ -82,11 +84,11 @@ void CFeedCheckDialog::CreateControls()
         layout->addWidget(widget);
 
     auto* buttons = new QHBoxLayout;
-    m_useDiscoveredButton = new QPushButton(QStringLiteral("Use this feed"), this);
+    m_useDiscoveredButton = new QPushButton(tr("Use this feed"), this);
     m_useDiscoveredButton->setObjectName(QStringLiteral("useDiscoveredButton"));
-    m_useTextsButton = new QPushButton(QStringLiteral("Use title and description"), this);
+    m_useTextsButton = new QPushButton(tr("Use title and description"), this);
     m_useTextsButton->setObjectName(QStringLiteral("useTextsButton"));
-    m_closeButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_closeButton = new QPushButton(tr("Cancel"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     buttons->addWidget(m_useDiscoveredButton);
     buttons->addStretch();
@@ -109,8 +111,8 @@ void CFeedCheckDialog::StartCheck(const QString& target)
     m_report = {};
     ShowReport();
     m_statusLabel->setStyleSheet({});
-    m_statusLabel->setText(QStringLiteral("Checking %1 \u2026").arg(target));
-    m_closeButton->setText(QStringLiteral("Cancel"));
+    m_statusLabel->setText(tr("Checking %1 \u2026").arg(target));
+    m_closeButton->setText(tr("Cancel"));
     m_cancel = false;
     const unsigned generation = ++m_generation;
     try {
@@ -124,7 +126,7 @@ void CFeedCheckDialog::StartCheck(const QString& target)
                 Qt::QueuedConnection);
         });
     } catch (const std::system_error&) {
-        m_report.problems.push_back({"The check could not be started.", 0, 0});
+        m_report.problems.push_back({tr("The check could not be started.").toStdString(), 0, 0});
         ShowReport();
     }
 }
@@ -160,10 +162,9 @@ void CFeedCheckDialog::ShowReport()
     const bool usable = report.IsUsable();
     m_statusLabel->setStyleSheet(usable ? QStringLiteral("color: #1a7f37;")
                                         : QStringLiteral("color: #b42318;"));
-    m_statusLabel->setText(usable ? QStringLiteral("The feed is usable.")
-                                  : ProblemsInWords(report));
-    m_titleLabel->setText(QStringLiteral("Title: ") + FromUtf8(report.title));
-    m_descriptionLabel->setText(QStringLiteral("Description: ") + FromUtf8(report.description));
+    m_statusLabel->setText(usable ? tr("The feed is usable.") : ProblemsInWords(report));
+    m_titleLabel->setText(tr("Title: %1").arg(FromUtf8(report.title)));
+    m_descriptionLabel->setText(tr("Description: %1").arg(FromUtf8(report.description)));
     m_itemsLabel->setText(report.kind == FeedKind::None ? QString() : ItemsInWords(report));
     for (QLabel* label : {m_titleLabel, m_descriptionLabel, m_itemsLabel})
         label->setVisible(report.kind != FeedKind::None);
@@ -182,7 +183,7 @@ void CFeedCheckDialog::ShowReport()
     m_discoveredList->setVisible(!report.discovered.empty());
     m_useDiscoveredButton->setVisible(!report.discovered.empty());
     m_useTextsButton->setEnabled(!report.title.empty() || !report.description.empty());
-    m_closeButton->setText(QStringLiteral("Close"));
+    m_closeButton->setText(tr("Close"));
 }
 
 void CFeedCheckDialog::OnUseTexts()

@@ -1,5 +1,6 @@
 #include "ui/feed_check/FeedTexts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -25,9 +26,10 @@ bool TakeFeedTexts(QWidget* parent, QString& title, QString& description, const 
     bool replaceFilled = false;
     if (WouldReplace(title, feedTitle) || WouldReplace(description, feedDescription)) {
         const auto answer = QMessageBox::question(
-            parent, QStringLiteral("Use title and description"),
-            QStringLiteral("The profile already has a title or description of its own.\n\n"
-                           "Replace them with the feed's? No fills only the empty fields."),
+            parent, QCoreApplication::translate("FeedTexts", "Use title and description"),
+            QCoreApplication::translate(
+                "FeedTexts", "The profile already has a title or description of its own.\n\n"
+                             "Replace them with the feed's? No fills only the empty fields."),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
         if (answer == QMessageBox::Cancel)
             return false;

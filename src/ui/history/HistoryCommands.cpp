@@ -65,18 +65,21 @@ void CHistoryCommands::Record(HistoryEventKind kind, const std::string& director
 void CHistoryCommands::OnHistoryFailure(CHistoryRecorder::Failure failure, const std::string& error)
 {
     if (failure == CHistoryRecorder::Failure::EventsHeldUp) {
-        const std::string text =
-            "Kestrine cannot write the submission history to history.sqlite for now: " + error +
-            ". Another program keeps the file locked; the events wait and are written as soon "
-            "as it is free.";
-        m_presenter.ShowMessage(text, "Kestrine", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(
+            tr("Kestrine cannot write the submission history to history.sqlite for now: %1. "
+               "Another program keeps the file locked; the events wait and are written as soon "
+               "as it is free.")
+                .arg(QString::fromStdString(error))
+                .toStdString(),
+            "Kestrine", MessageIcon::Exclamation);
         return;
     }
-    m_presenter.ShowMessage(
-        "Kestrine cannot keep the submission history in history.sqlite: " + error +
-            ". It carries on without it; sent marks are kept in sv.dat "
-            "as before.",
-        "Error", MessageIcon::Exclamation);
+    m_presenter.ShowMessage(tr("Kestrine cannot keep the submission history in history.sqlite: "
+                               "%1. It carries on without it; sent marks are kept in sv.dat as "
+                               "before.")
+                                .arg(QString::fromStdString(error))
+                                .toStdString(),
+                            tr("Error").toStdString(), MessageIcon::Exclamation);
 }
 
 void CHistoryCommands::OnViewHistory()
@@ -130,14 +133,16 @@ void CHistoryCommands::ExportReportTo(const QString& path)
                      {m_dataFolder.databaseFile, m_dataFolder.UserDirectoriesFile(), HistoryPath()},
                      m_profile.Store(), hasCurrent ? &current : nullptr);
     if (!outcome.written.ok) {
-        m_presenter.ShowMessage("Kestrine could not write the report: " + outcome.written.error +
-                                    ".",
-                                "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(tr("Kestrine could not write the report: %1.")
+                                    .arg(QString::fromStdString(outcome.written.error))
+                                    .toStdString(),
+                                tr("Error").toStdString(), MessageIcon::Exclamation);
     } else if (!outcome.historyError.empty()) {
-        m_presenter.ShowMessage("The report was written without the history, which cannot be "
-                                "read: " +
-                                    outcome.historyError +
-                                    ". Its statuses come from sv.dat alone and it has no dates.",
-                                "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(tr("The report was written without the history, which cannot be "
+                                   "read: %1. Its statuses come from sv.dat alone and it has no "
+                                   "dates.")
+                                    .arg(QString::fromStdString(outcome.historyError))
+                                    .toStdString(),
+                                tr("Error").toStdString(), MessageIcon::Exclamation);
     }
 }

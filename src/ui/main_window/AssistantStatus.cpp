@@ -67,6 +67,7 @@ void CAssistantStatus::ShowPendingResults(int pending)
     if (!m_progress.isEmpty())
         parts.append(m_progress);
     if (pending > 0)
-        parts.append(pending == 1 ? tr("1 result pending") : tr("%1 results pending").arg(pending));
+        parts.append(pending == 1 ? tr("%n result pending", nullptr, pending)
+                                  : tr("%n results pending", nullptr, pending));
     m_progressStatus->setText(parts.join(QStringLiteral(" \u00b7 ")));
 }

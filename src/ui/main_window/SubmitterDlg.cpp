@@ -11,6 +11,7 @@
 #include "ui/directory_panel/DirectoryListPanel.h"
 #include "ui/feed_check/FeedCheckCommands.h"
 #include "ui/history/HistoryCommands.h"
+#include "ui/language/LanguageDlg.h"
 #include "ui/main_window/AssistantStatus.h"
 #include "ui/main_window/KeyboardNavigator.h"
 #include "ui/main_window/StartupReads.h"
@@ -186,6 +187,10 @@ void CSubmitterDlg::CreateMenu()
     });
     settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
     settings->addAction(tr("&Work Ahead\u2026"), this, [this] { m_workAhead->Configure(this); });
+    settings->addAction(tr("&Language\u2026"), this, [this] {
+        CProgramSettings chosen = m_environment.UpdateSettings();
+        CLanguageDlg(chosen, this).exec();
+    });
 
     QMenu* directory = m_directoryCommands->AddMenus();
     directory->addSeparator();
@@ -289,9 +294,10 @@ void CSubmitterDlg::ConnectParts()
             [this](const std::string& directory) {
                 if (!m_directoryPanel->SelectDirectory(directory)) {
                     m_presenters.Window().ShowMessage(
-                        "The directory \"" + directory +
-                            "\" is no longer in the directory database.",
-                        "Error", MessageIcon::Exclamation);
+                        tr("The directory \"%1\" is no longer in the directory database.")
+                            .arg(QString::fromStdString(directory))
+                            .toStdString(),
+                        tr("Error").toStdString(), MessageIcon::Exclamation);
                     return;
                 }
                 // As if the user picked it in the list: the page opens and fills.

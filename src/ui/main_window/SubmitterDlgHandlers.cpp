@@ -57,8 +57,8 @@ void CSubmitterDlg::OnDatabaseRead(const DatabaseRead& read)
 void CSubmitterDlg::OnSelchangeDirectoryList()
 {
     if (!m_profile->HasProfile()) {
-        m_presenters.Window().ShowMessage("Please create a profile first!", "Error",
-                                          MessageIcon::Exclamation);
+        m_presenters.Window().ShowMessage(tr("Please create a profile first!").toStdString(),
+                                          tr("Error").toStdString(), MessageIcon::Exclamation);
         return;
     }
     if (const std::optional<std::string> directory = m_directoryPanel->SelectedDirectory()) {
@@ -142,9 +142,11 @@ void CSubmitterDlg::OnUpdateDatabase()
 {
     // The new database could not be kept: nothing is downloaded, nothing written anywhere.
     if (!m_environment.dataFolder.problem.empty()) {
-        m_presenters.Window().ShowMessage("Kestrine cannot update the directory database: " +
-                                              m_environment.dataFolder.problem + ".",
-                                          "Error", MessageIcon::Exclamation);
+        m_presenters.Window().ShowMessage(
+            tr("Kestrine cannot update the directory database: %1.")
+                .arg(QString::fromStdString(m_environment.dataFolder.problem))
+                .toStdString(),
+            tr("Error").toStdString(), MessageIcon::Exclamation);
         return;
     }
     CUpdateDialog dialog(this);
@@ -154,7 +156,8 @@ void CSubmitterDlg::OnUpdateDatabase()
 
     switch (dialog.exec()) {
     case kUpdateInternalError:
-        m_presenters.Window().ShowMessage("Internal error", "Error", MessageIcon::Error);
+        m_presenters.Window().ShowMessage(tr("Internal error").toStdString(),
+                                          tr("Error").toStdString(), MessageIcon::Error);
         break;
     case kUpdateSucceeded:
         m_startup->Await();
@@ -167,12 +170,13 @@ void CSubmitterDlg::OnUpdateDatabase()
         m_database.LoadFile(dialog.m_destination, m_environment.dataFolder.UserDirectoriesFile());
         RebuildDirectoryList(m_profile->Record().name);
         m_status->Announce(tr("Update successful"));
-        m_presenters.Window().ShowMessage("Update successful", "Update", MessageIcon::None);
+        m_presenters.Window().ShowMessage(tr("Update successful").toStdString(),
+                                          tr("Update").toStdString(), MessageIcon::None);
         break;
     case kUpdateFailed:
         m_status->Announce(tr("The update could not be retrieved"));
-        m_presenters.Window().ShowMessage("The update could not be retrieved", "Error",
-                                          MessageIcon::Exclamation);
+        m_presenters.Window().ShowMessage(tr("The update could not be retrieved").toStdString(),
+                                          tr("Error").toStdString(), MessageIcon::Exclamation);
         break;
     }
 }

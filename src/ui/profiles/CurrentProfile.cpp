@@ -61,11 +61,12 @@ bool CCurrentProfile::SaveStateFileOrWarn()
         return true;
     const WriteOutcome outcome = SaveStateFile();
     if (!outcome.ok) {
-        m_presenter.ShowMessage(
-            "Kestrine could not save your profiles to sv.dat: " + outcome.error +
-                ". Fix the problem and close the window again, or choose "
-                "File > Exit to quit without saving.",
-            "Error", MessageIcon::Exclamation);
+        m_presenter.ShowMessage(tr("Kestrine could not save your profiles to sv.dat: %1. Fix the "
+                                   "problem and close the window again, or choose File > Exit to "
+                                   "quit without saving.")
+                                    .arg(QString::fromStdString(outcome.error))
+                                    .toStdString(),
+                                tr("Error").toStdString(), MessageIcon::Exclamation);
     }
     return outcome.ok;
 }
@@ -74,8 +75,10 @@ void CCurrentProfile::WarnIfUnsaveable()
 {
     if (m_dataFolder.problem.empty())
         return;
-    m_presenter.ShowMessage("Kestrine cannot save your profiles: " + m_dataFolder.problem +
-                                ". You can go on working, but changes to your profiles and the "
-                                "directories marked as sent will be lost when Kestrine closes.",
+    m_presenter.ShowMessage(tr("Kestrine cannot save your profiles: %1. You can go on working, but "
+                               "changes to your profiles and the directories marked as sent will "
+                               "be lost when Kestrine closes.")
+                                .arg(QString::fromStdString(m_dataFolder.problem))
+                                .toStdString(),
                             "Kestrine", MessageIcon::Exclamation);
 }

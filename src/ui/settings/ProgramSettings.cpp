@@ -25,8 +25,9 @@ struct SettingKey
 constexpr SettingKey kSourceKey{"update", "source"};
 constexpr SettingKey kReadyTabsKey{"tabs", "ready"};
 constexpr SettingKey kKeepFinishedTabsKey{"tabs", "keepFinished"};
+constexpr SettingKey kLanguageKey{"ui", "language"};
 // Every key above, whose values are checked for what cannot be read.
-constexpr std::array kOwnedKeys{kSourceKey, kReadyTabsKey, kKeepFinishedTabsKey};
+constexpr std::array kOwnedKeys{kSourceKey, kReadyTabsKey, kKeepFinishedTabsKey, kLanguageKey};
 
 QString Tr(const char* text)
 {
@@ -182,4 +183,19 @@ QString CProgramSettings::SourceProblem(const QString& address)
     if (url.host().isEmpty())
         return Tr("The database source must name a host, as in https://example.org/dirdata.xml.");
     return {};
+}
+
+QString CProgramSettings::InterfaceLanguage() const
+{
+    return TextOf(Read(), kLanguageKey).value_or(QString()).trimmed();
+}
+
+QString CProgramSettings::SetInterfaceLanguage(const QString& language)
+{
+    return Save([&](CIniFile& settings) {
+        if (language.isEmpty())
+            settings.Remove(kLanguageKey.section, kLanguageKey.name);
+        else
+            SetText(settings, kLanguageKey, language);
+    });
 }

@@ -15,6 +15,8 @@ class CIniFile;
 //   [tabs]
 //   ready=2
 //   keepFinished=false
+//   [ui]
+//   language=de
 //
 // A save changes only the keys it sets: the user's comments, other keys and lines stay as they
 // were, byte for byte. A value that is not UTF-8 text is no choice at all.
@@ -45,6 +47,11 @@ public:
     WorkAhead TabsWorkAhead() const;
     // The reason it could not be kept, in words for the user, or an empty text.
     QString SetTabsWorkAhead(const WorkAhead& workAhead);
+
+    // The language Settings > Language… chose ("de", "pt_BR"), or an empty text: the desktop's.
+    QString InterfaceLanguage() const;
+    // The reason it could not be kept, in words for the user, or an empty text.
+    QString SetInterfaceLanguage(const QString& language);
 
     // The settings of the file that go unused because their values are not UTF-8 text, named
     // each once in words for the user; an empty text when there are none.

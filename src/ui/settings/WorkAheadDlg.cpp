@@ -1,12 +1,12 @@
 #include "ui/settings/WorkAheadDlg.h"
 
 #include "ui/settings/ProgramSettings.h"
+#include "ui/settings/SettingsProblem.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -46,13 +46,7 @@ CWorkAheadDlg::CWorkAheadDlg(CProgramSettings& settings, QWidget* parent)
 
 void CWorkAheadDlg::accept()
 {
-    const QString problem =
-        m_settings.SetTabsWorkAhead({m_readyTabs->value(), m_keepFinishedTabs->isChecked()});
-    if (!problem.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-        return;
-    }
-    QDialog::accept();
+    if (SettingsKept(*this, m_settings.SetTabsWorkAhead(
+                                {m_readyTabs->value(), m_keepFinishedTabs->isChecked()})))
+        QDialog::accept();
 }

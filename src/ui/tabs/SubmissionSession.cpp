@@ -110,7 +110,7 @@ void CSubmissionSession::OpenDirectory(const std::string& directory)
         opening = m_browser.Navigate(QString::fromStdString(url));
     }
     if (!opening && !url.empty()) {
-        m_presenter.ShowMessage(NotWebAddressMessage(m_directory, url), "Error",
+        m_presenter.ShowMessage(NotWebAddressMessage(m_directory, url), tr("Error").toStdString(),
                                 MessageIcon::Exclamation);
     }
     // Without a new page the one shown stays, ready for the Fill button; a fill armed now
@@ -124,8 +124,8 @@ void CSubmissionSession::OpenDirectory(const std::string& directory)
 void CSubmissionSession::FillNow()
 {
     if (m_browser.GetReadyState() != CBrowserCtrl::kReadyStateComplete) {
-        m_presenter.ShowMessage("Please allow the page to load completly", ApplicationName(),
-                                MessageIcon::None);
+        m_presenter.ShowMessage(tr("Please allow the page to load completly").toStdString(),
+                                ApplicationName(), MessageIcon::None);
         return;
     }
     if (CBrowserPage* page = m_browser.GetDocument())

@@ -20,10 +20,10 @@ constexpr int kStartDelayMs = 50;
 CUpdateDialog::CUpdateDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setWindowTitle(QStringLiteral("Update RSS directory database"));
+    setWindowTitle(tr("Update RSS directory database"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        QStringLiteral("Please wait while the RSS directory database is updated"), this));
+    layout->addWidget(
+        new QLabel(tr("Please wait while the RSS directory database is updated"), this));
     m_progressLabel = new QLabel(this);
     layout->addWidget(m_progressLabel);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
@@ -99,7 +99,7 @@ void CUpdateDialog::OnProgress()
 {
     m_progressPosted = false;
     const auto bytes = static_cast<qulonglong>(m_bytesReceived.load());
-    m_progressLabel->setText(QStringLiteral("%1 bytes received").arg(QLocale().toString(bytes)));
+    m_progressLabel->setText(tr("%1 bytes received").arg(QLocale().toString(bytes)));
 }
 
 void CUpdateDialog::OnFinished(int result)

@@ -143,6 +143,8 @@ void InstalledTreeTest::desktopEntryIsValidAndPointsAtTheProgram()
     QVERIFY2(validate.exitCode() == 0 && complaints.isEmpty(), complaints.constData());
 
     QCOMPARE(DesktopEntryValue(entry, QStringLiteral("Name")), QStringLiteral("Kestrine"));
+    // The texts of translations/desktop-entry.ini, German the first language to have them.
+    QVERIFY(!DesktopEntryValue(entry, QStringLiteral("Comment[de]")).isEmpty());
     const QString program =
         DesktopEntryValue(entry, QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
     QVERIFY(QFileInfo(Installed(QStringLiteral("bin/") + program)).isExecutable());
@@ -182,6 +184,7 @@ void InstalledTreeTest::metainfoIsValidAndPointsAtTheEntry()
     QVERIFY(content.contains("<launchable type=\"desktop-id\">kestrine.desktop</launchable>"));
     QVERIFY(QFileInfo(Installed(QStringLiteral("share/applications/kestrine.desktop"))).isFile());
     QVERIFY(content.contains("<binary>kestrine</binary>"));
+    QVERIFY(content.contains("<summary xml:lang=\"de\">"));
     QVERIFY(content.contains("<id>" KESTRINE_APPSTREAM_ID "</id>"));
 }
 

@@ -3,11 +3,13 @@
 #include "gui/profiles/ModalDialogDriver.h"
 #include "support/BrowserDriver.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/ScopedFontSize.h"
 #include "support/SubmitterDlgInspector.h"
 #include "support/SubmitterTestEnvironment.h"
 #include "support/WaitUntil.h"
 #include "support/WidgetTexts.h"
 #include "ui/browser/BrowserCtrl.h"
+#include "ui/language/InterfaceLanguage.h"
 #include "ui/main_window/MessageBoxPresenter.h"
 
 #include <QApplication>
@@ -212,6 +214,7 @@ private slots:
                                      "  Database Source…",
                                      "  Check Feed",
                                      "  &Work Ahead\u2026",
+                                     "  &Language\u2026",
                                      "&Go",
                                      "  Open &Address…",
                                      "  &Back",
@@ -305,22 +308,21 @@ private slots:
     void labelsShowTheirWholeText_data()
     {
         QTest::addColumn<int>("pointSize"); // 0: the default font
-        QTest::newRow("default font") << 0;
-        QTest::newRow("large font") << 16;
+        QTest::addColumn<QString>("language");
+        for (const QString& language : CInterfaceLanguage::Spoken()) {
+            QTest::addRow("%s, default font", qPrintable(language)) << 0 << language;
+            QTest::addRow("%s, large font", qPrintable(language)) << 16 << language;
+        }
     }
 
-    // Every text above the list shows whole, and no control covers another's.
+    // Every text above the list shows whole, and no control covers another's, in every language.
     void labelsShowTheirWholeText()
     {
         QFETCH(int, pointSize);
-        const QFont defaultFont = QApplication::font();
-        const auto restoreFont =
-            qScopeGuard([&defaultFont] { QApplication::setFont(defaultFont); });
-        if (pointSize > 0) {
-            QFont large = defaultFont;
-            large.setPointSize(pointSize);
-            QApplication::setFont(large);
-        }
+        QFETCH(QString, language);
+        CInterfaceLanguage speaking;
+        QVERIFY(speaking.Load(language));
+        const ScopedFontSize fontSize(pointSize);
         SubmitterTestEnvironment env;
         env.Start();
         auto window = OpenWindow(env);
