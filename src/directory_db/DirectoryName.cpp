@@ -97,3 +97,15 @@ std::string DirectoryNameKey(std::string_view name)
     std::string key;
     return text.toUTF8String(key);
 }
+
+std::optional<std::string> FindLookAlike(const std::vector<std::string>& names,
+                                         std::string_view name)
+{
+    if (std::find(names.begin(), names.end(), name) != names.end())
+        return std::string(name);
+    const std::string key = DirectoryNameKey(name);
+    const auto alike = std::find_if(names.begin(), names.end(), [&key](const std::string& other) {
+        return DirectoryNameKey(other) == key;
+    });
+    return alike == names.end() ? std::nullopt : std::optional<std::string>(*alike);
+}

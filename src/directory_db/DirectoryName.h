@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The longest name every query and the list can take.
 inline constexpr size_t kMaxDirectoryNameBytes = 223;
@@ -17,3 +18,7 @@ std::optional<std::string> DirectoryNameProblem(std::string_view name);
 // form (NFC), without the spaces around them (a no-break space counts as one), and with case
 // folded. "Café" typed with a combining accent, "CAFÉ " and "café" all give one key.
 std::string DirectoryNameKey(std::string_view name);
+
+// The name among `names` that looks like `name` (the same name first), or nullopt.
+std::optional<std::string> FindLookAlike(const std::vector<std::string>& names,
+                                         std::string_view name);

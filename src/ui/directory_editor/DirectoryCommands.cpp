@@ -2,6 +2,7 @@
 
 #include "common/AtomicFileWriter.h"
 #include "directory_db/DirectoryDatabase.h"
+#include "directory_db/DirectoryName.h"
 #include "directory_db/UserDirectoryFile.h"
 #include "page_filling/LearnedDirectory.h"
 #include "page_filling/SubmissionCheck.h"
@@ -187,24 +188,28 @@ void CDirectoryCommands::OnCopyDirectory()
                        .arg(Quoted(name)));
 }
 
-void CDirectoryCommands::SaveUserDirectory(const DirectoryRecord& record,
-                                           const std::string& replacing)
+void CDirectoryCommands::SaveUserDirectory(DirectoryRecord record, const std::string& replacing)
 {
     m_awaitDatabase();
-    // A name that stays the same replaces the directory being edited without asking.
-    if (record.name != replacing) {
+    // A name that stays the same, or only changes its case or spaces, replaces the directory
+    // being edited without asking.
+    if (DirectoryNameKey(record.name) != DirectoryNameKey(replacing)) {
         std::vector<std::string> names;
         m_database.GetDirectoryNames(names);
-        const bool taken = std::find(names.begin(), names.end(), record.name) != names.end();
-        const std::string question =
-            (m_database.IsUserDirectory(record.name)
-                 ? tr("You already have a directory named %1. Replace it?")
-                 : tr("The directory database has a directory named %1. Yours will take its "
-                      "place in the list. Go on?"))
-                .arg(Quoted(record.name))
-                .toStdString();
-        if (taken && !AskYesNo(&m_window, question, m_window.windowTitle().toStdString()))
-            return;
+        // A name that looks like another directory's names that directory: saved under its
+        // name, it takes its place instead of standing beside it, looking the same.
+        if (const std::optional<std::string> taken = FindLookAlike(names, record.name)) {
+            const std::string question =
+                (m_database.IsUserDirectory(*taken)
+                     ? tr("You already have a directory named %1. Replace it?")
+                     : tr("The directory database has a directory named %1. Yours will take its "
+                          "place in the list. Go on?"))
+                    .arg(Quoted(*taken))
+                    .toStdString();
+            if (!AskYesNo(&m_window, question, m_window.windowTitle().toStdString()))
+                return;
+            record.name = *taken;
+        }
     }
     if (!ChangeUserDirectories([&](CUserDirectoryFile& file) { file.Put(record, replacing); }))
         return;

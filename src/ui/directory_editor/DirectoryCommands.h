@@ -65,7 +65,7 @@ private:
     void OnEditDirectory();
     void OnRemoveDirectory();
     void OnCopyDirectory();
-    void SaveUserDirectory(const DirectoryRecord& record, const std::string& replacing);
+    void SaveUserDirectory(DirectoryRecord record, const std::string& replacing);
     std::string SelectedName() const;
     void ShowStatus(const QString& text);
 

@@ -1,5 +1,5 @@
 // Names that look the same to the user are one directory: a list cannot slip a second
-// "Alpha" in beside the user's own, and a name holding an invisible character is refused.
+// "Alpha" in beside the user's own, nor can the editor, and a name holding an invisible character is refused.
 #include "DatabaseFixture.h"
 #include "directory_db/DirectoryImport.h"
 #include "directory_db/DirectoryName.h"
@@ -62,6 +62,12 @@ TEST_P(LookAlikeNameTest, MatchesTheUsersDirectoryOrIsRefused)
         EXPECT_EQ(problem, candidate.problem);
     } else {
         EXPECT_EQ(problem, std::nullopt);
+        // The editor saving under this name finds the directory the import matched, or none.
+        const std::optional<std::string> alike = FindLookAlike(Names(), row.name);
+        if (row.action == ImportAction::Add)
+            EXPECT_EQ(alike, std::nullopt);
+        else
+            EXPECT_EQ(alike, std::optional<std::string>(row.listedAs));
     }
 
     CUserDirectoryFile file(PathOf("mydirs.xml"));
