@@ -5,7 +5,7 @@
     <name>AtomicFileWriter</name>
     <message>
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
-        <translation type="unfinished" />
+        <translation>es ist ein symbolischer Link, den ein anderer Benutzer in %1 angelegt hat, einem Ordner, in den jeder schreiben darf; daher folgt Kestrine ihm nicht</translation>
     </message>
 </context>
 <context>
@@ -25,15 +25,21 @@
     <name>CAssistantStatus</name>
     <message numerus="yes">
         <source>%n results pending</source>
-        <translation><numerusform>%n Ergebnis ausstehend</numerusform><numerusform>%n Ergebnisse ausstehend</numerusform></translation>
+        <translation>
+            <numerusform>%n Ergebnis ausstehend</numerusform>
+            <numerusform>%n Ergebnisse ausstehend</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n result pending</source>
-        <translation><numerusform>%n Ergebnis ausstehend</numerusform><numerusform>%n Ergebnisse ausstehend</numerusform></translation>
+        <translation>
+            <numerusform>%n Ergebnis ausstehend</numerusform>
+            <numerusform>%n Ergebnisse ausstehend</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -44,7 +50,7 @@
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished" />
+        <translation>Webseite</translation>
     </message>
 </context>
 <context>
@@ -71,11 +77,11 @@
     </message>
     <message>
         <source>Opened again: it had been filled for another profile, or by rules that changed since.</source>
-        <translation type="unfinished" />
+        <translation>Erneut geöffnet: Die Seite war für ein anderes Profil oder nach inzwischen geänderten Regeln ausgefüllt worden.</translation>
     </message>
     <message>
         <source>Its page waits for an answer: it asks again when you come to this tab.</source>
-        <translation type="unfinished" />
+        <translation>Die Seite wartet auf eine Antwort: Sie fragt erneut, wenn Sie zu diesem Tab wechseln.</translation>
     </message>
 </context>
 <context>
@@ -94,11 +100,11 @@
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished" />
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished" />
+        <translation>Seiten</translation>
     </message>
 </context>
 <context>
@@ -210,11 +216,17 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directories.</source>
-        <translation><numerusform>%n Verzeichnis geprüft.</numerusform><numerusform>%n Verzeichnisse geprüft.</numerusform></translation>
+        <translation>
+            <numerusform>%n Verzeichnis geprüft.</numerusform>
+            <numerusform>%n Verzeichnisse geprüft.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n checked in the last 7 days were left out.</source>
-        <translation><numerusform>%n in den letzten 7 Tagen geprüftes Verzeichnis wurde ausgelassen.</numerusform><numerusform>%n in den letzten 7 Tagen geprüfte Verzeichnisse wurden ausgelassen.</numerusform></translation>
+        <translation>
+            <numerusform>%n in den letzten 7 Tagen geprüftes Verzeichnis wurde ausgelassen.</numerusform>
+            <numerusform>%n in den letzten 7 Tagen geprüfte Verzeichnisse wurden ausgelassen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
@@ -222,13 +234,16 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
-        <translation><numerusform>%n Verzeichnis geprüft.</numerusform><numerusform>%n Verzeichnisse geprüft.</numerusform></translation>
+        <translation>
+            <numerusform>%n Verzeichnis geprüft.</numerusform>
+            <numerusform>%n Verzeichnisse geprüft.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Checked %1 of %n directories</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 von %n Verzeichnis geprüft</numerusform>
+            <numerusform>%1 von %n Verzeichnissen geprüft</numerusform>
         </translation>
     </message>
 </context>
@@ -303,7 +318,7 @@
         <translation>Bitte warten Sie, bis die Seite geladen ist, und fügen Sie sie dann erneut hinzu.</translation>
     </message>
     <message>
-        <source>This page has no form fields to fill. Open the directory's submission page and try again.</source>
+        <source>This page has no form fields to fill. Open the directory&apos;s submission page and try again.</source>
         <translation>Diese Seite hat keine Formularfelder zum Ausfüllen. Öffnen Sie die Eintragungsseite des Verzeichnisses und versuchen Sie es erneut.</translation>
     </message>
     <message>
@@ -375,7 +390,7 @@
         <translation>Bestätigungstext</translation>
     </message>
     <message>
-        <source>Kestrine does not know yet how "%1" confirms a submission.
+        <source>Kestrine does not know yet how &quot;%1&quot; confirms a submission.
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine weiß noch nicht, wie „%1“ eine Eintragung bestätigt.
 Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text unten: Kestrine sucht nach späteren Eintragungen danach und markiert das Verzeichnis jetzt als gesendet.</translation>
@@ -396,7 +411,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <translation>Verzeichnis bearbeiten</translation>
     </message>
     <message>
-        <source>A new name keeps the directory's sent marks, for every profile.</source>
+        <source>A new name keeps the directory&apos;s sent marks, for every profile.</source>
         <translation>Ein neuer Name behält die Gesendet-Markierungen des Verzeichnisses, für jedes Profil.</translation>
     </message>
     <message>
@@ -432,7 +447,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <translation>Ausfüllen mit</translation>
     </message>
     <message>
-        <source>Only ticked fields are filled. Kestrine is "not sure" of some: their best guess is chosen but not ticked.</source>
+        <source>Only ticked fields are filled. Kestrine is &quot;not sure&quot; of some: their best guess is chosen but not ticked.</source>
         <translation>Nur angehakte Felder werden ausgefüllt. Bei einigen ist Kestrine „nicht sicher“: Die beste Vermutung ist ausgewählt, aber nicht angehakt.</translation>
     </message>
     <message>
@@ -440,16 +455,16 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <translation>nicht sicher</translation>
     </message>
     <message>
-        <source>Please enter the address of the directory's submission page.</source>
+        <source>Please enter the address of the directory&apos;s submission page.</source>
         <translation>Bitte geben Sie die Adresse der Eintragungsseite des Verzeichnisses ein.</translation>
     </message>
     <message>
         <source>Fields of the page</source>
-        <translation type="unfinished" />
+        <translation>Felder der Seite</translation>
     </message>
     <message>
         <source>The submission page must be a web address beginning with http:// or https://.</source>
-        <translation type="unfinished" />
+        <translation>Die Eintragungsseite muss eine Webadresse sein, die mit http:// oder https:// beginnt.</translation>
     </message>
 </context>
 <context>
@@ -463,7 +478,10 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     <name>CDirectoryListCommands</name>
     <message numerus="yes">
         <source>%n directories</source>
-        <translation><numerusform>%n Verzeichnis</numerusform><numerusform>%n Verzeichnisse</numerusform></translation>
+        <translation>
+            <numerusform>%n Verzeichnis</numerusform>
+            <numerusform>%n Verzeichnisse</numerusform>
+        </translation>
     </message>
     <message>
         <source>Directory lists (*.xml);;All files (*)</source>
@@ -494,7 +512,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <translation>Eigene Verzeichnisse exportieren</translation>
     </message>
     <message>
-        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory's submission page.</source>
+        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory&apos;s submission page.</source>
         <translation>Sie haben noch keine eigenen Verzeichnisse. „Verzeichnis &gt; Diese Seite hinzufügen…“ erstellt eines aus der Eintragungsseite eines Verzeichnisses.</translation>
     </message>
     <message>
@@ -511,7 +529,10 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message numerus="yes">
         <source>%n directory</source>
-        <translation><numerusform>%n Verzeichnis</numerusform><numerusform>%n Verzeichnisse</numerusform></translation>
+        <translation>
+            <numerusform>%n Verzeichnis</numerusform>
+            <numerusform>%n Verzeichnisse</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -522,27 +543,27 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished">gesendet</translation>
+        <translation>gesendet</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished">nicht gesendet</translation>
+        <translation>nicht gesendet</translation>
     </message>
     <message>
         <source>gone</source>
-        <translation type="unfinished" />
+        <translation>nicht mehr vorhanden</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation type="unfinished" />
+        <translation>geprüft</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished" />
+        <translation>nicht geprüft</translation>
     </message>
     <message>
         <source>one of your own</source>
-        <translation type="unfinished" />
+        <translation>eines Ihrer eigenen Verzeichnisse</translation>
     </message>
 </context>
 <context>
@@ -581,15 +602,15 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message>
         <source>Directories</source>
-        <translation type="unfinished" />
+        <translation>Verzeichnisse</translation>
     </message>
     <message>
-        <source>Arrow keys open a directory's page beside the list; Enter goes into the page</source>
-        <translation type="unfinished" />
+        <source>Arrow keys open a directory&apos;s page beside the list; Enter goes into the page</source>
+        <translation>Pfeiltasten öffnen die Seite eines Verzeichnisses neben der Liste; die Eingabetaste wechselt in die Seite</translation>
     </message>
     <message>
         <source>Search directories by name</source>
-        <translation type="unfinished" />
+        <translation>Verzeichnisse nach Namen durchsuchen</translation>
     </message>
 </context>
 <context>
@@ -615,7 +636,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message>
         <source>Your directories</source>
-        <translation type="unfinished" />
+        <translation>Ihre Verzeichnisse</translation>
     </message>
 </context>
 <context>
@@ -633,7 +654,10 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     <name>CFeedCheckDialog</name>
     <message numerus="yes">
         <source>%n items</source>
-        <translation><numerusform>%n Eintrag</numerusform><numerusform>%n Einträge</numerusform></translation>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -685,7 +709,10 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message numerus="yes">
         <source>%n item</source>
-        <translation><numerusform>%n Eintrag</numerusform><numerusform>%n Einträge</numerusform></translation>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -696,7 +723,10 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message numerus="yes">
         <source>You have %n profiles; the current one is %1.</source>
-        <translation><numerusform>Sie haben %n Profil; das aktuelle ist %1.</numerusform><numerusform>Sie haben %n Profile; das aktuelle ist %1.</numerusform></translation>
+        <translation>
+            <numerusform>Sie haben %n Profil; das aktuelle ist %1.</numerusform>
+            <numerusform>Sie haben %n Profile; das aktuelle ist %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>none</source>
@@ -712,21 +742,30 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message numerus="yes">
         <source>%n directories in the list.</source>
-        <translation><numerusform>%n Verzeichnis in der Liste.</numerusform><numerusform>%n Verzeichnisse in der Liste.</numerusform></translation>
+        <translation>
+            <numerusform>%n Verzeichnis in der Liste.</numerusform>
+            <numerusform>%n Verzeichnisse in der Liste.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have %n profile; the current one is %1.</source>
-        <translation><numerusform>Sie haben %n Profil; das aktuelle ist %1.</numerusform><numerusform>Sie haben %n Profile; das aktuelle ist %1.</numerusform></translation>
+        <translation>
+            <numerusform>Sie haben %n Profil; das aktuelle ist %1.</numerusform>
+            <numerusform>Sie haben %n Profile; das aktuelle ist %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n directory in the list.</source>
-        <translation><numerusform>%n Verzeichnis in der Liste.</numerusform><numerusform>%n Verzeichnisse in der Liste.</numerusform></translation>
+        <translation>
+            <numerusform>%n Verzeichnis in der Liste.</numerusform>
+            <numerusform>%n Verzeichnisse in der Liste.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n of them sent for %1.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>Davon %n für %1 gesendet.</numerusform>
+            <numerusform>Davon %n für %1 gesendet.</numerusform>
         </translation>
     </message>
 </context>
@@ -770,7 +809,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine kann den Eintragungsverlauf derzeit nicht in history.sqlite schreiben: %1. Ein anderes Programm hält die Datei gesperrt; die Ereignisse warten und werden geschrieben, sobald sie frei ist.</translation>
     </message>
 </context>
 <context>
@@ -801,11 +840,11 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished" />
+        <translation>Ereignisse</translation>
     </message>
     <message>
         <source>What happened to each directory for each profile, newest first</source>
-        <translation type="unfinished" />
+        <translation>Was mit jedem Verzeichnis für jedes Profil geschah, neueste zuerst</translation>
     </message>
 </context>
 <context>
@@ -883,7 +922,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message>
         <source>Directories in the list</source>
-        <translation type="unfinished" />
+        <translation>Verzeichnisse in der Liste</translation>
     </message>
 </context>
 <context>
@@ -893,7 +932,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>The desktop's language (%1)</source>
+        <source>The desktop&apos;s language (%1)</source>
         <translation>Sprache der Arbeitsumgebung (%1)</translation>
     </message>
     <message>
@@ -912,7 +951,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <translation>Keine Regel passt zu dieser Seite, und Kestrine ist sich bei keinem ihrer Felder der Bedeutung sicher: Es wurde nichts ausgefüllt.</translation>
     </message>
     <message>
-        <source>The rules for "%1" fit no field on this page: its form may have changed.</source>
+        <source>The rules for &quot;%1&quot; fit no field on this page: its form may have changed.</source>
         <translation>Die Regeln für „%1“ passen zu keinem Feld dieser Seite: Das Formular hat sich vielleicht geändert.</translation>
     </message>
     <message>
@@ -920,7 +959,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <translation>Diese Seite gehört zu keinem Verzeichnis der Liste.</translation>
     </message>
     <message>
-        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile "%2"?</source>
+        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile &quot;%2&quot;?</source>
         <translation>%1 Die Felder, deren Bedeutung Kestrine erkennt, mit dem Profil „%2“ ausfüllen?</translation>
     </message>
     <message>
@@ -935,7 +974,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <translation>Bitte geben Sie einen Profilnamen ein.</translation>
     </message>
     <message>
-        <source>There is already a profile named "%1". Please choose another name.</source>
+        <source>There is already a profile named &quot;%1&quot;. Please choose another name.</source>
         <translation>Es gibt bereits ein Profil namens „%1“. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
@@ -947,11 +986,11 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     <name>CProfileSelector</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished" />
+        <translation>Profil</translation>
     </message>
     <message>
         <source>The profile whose details fill the pages</source>
-        <translation type="unfinished" />
+        <translation>Das Profil, mit dessen Angaben die Seiten ausgefüllt werden</translation>
     </message>
 </context>
 <context>
@@ -970,15 +1009,15 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message>
         <source>These settings in %1 are not UTF-8 text, so Kestrine goes on without them: %2. They stay as they are until you choose them again.</source>
-        <translation type="unfinished" />
+        <translation>Diese Einstellungen in %1 sind kein UTF-8-Text, daher arbeitet Kestrine ohne sie weiter: %2. Sie bleiben unverändert, bis Sie sie erneut wählen.</translation>
     </message>
     <message>
         <source>Kestrine could not read its settings from %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine konnte seine Einstellungen nicht aus %1 lesen: %2.</translation>
     </message>
     <message>
         <source>Kestrine could not save its settings to %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine konnte seine Einstellungen nicht in %1 speichern: %2.</translation>
     </message>
 </context>
 <context>
@@ -1067,7 +1106,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <translation>Über &amp;Kestrine</translation>
     </message>
     <message>
-        <source>The directory "%1" is no longer in the directory database.</source>
+        <source>The directory &quot;%1&quot; is no longer in the directory database.</source>
         <translation>Das Verzeichnis „%1“ ist nicht mehr in der Verzeichnisdatenbank.</translation>
     </message>
     <message>
@@ -1100,7 +1139,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message>
         <source>%1 marked sent</source>
-        <translation type="unfinished" />
+        <translation>%1 als gesendet markiert</translation>
     </message>
 </context>
 <context>
@@ -1144,7 +1183,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
@@ -1193,7 +1232,7 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 „%1 --help“ liefert weitere Informationen.
@@ -1244,7 +1283,7 @@ Adresse: %2
         <translation>ersetzt: %1</translation>
     </message>
     <message>
-        <source>kept yours (--replace takes the list's): %1</source>
+        <source>kept yours (--replace takes the list&apos;s): %1</source>
         <translation>Ihres behalten (--replace übernimmt das der Liste): %1</translation>
     </message>
     <message>
@@ -1301,9 +1340,9 @@ Adresse: %2
     </message>
     <message numerus="yes">
         <source>%n of your directories written to %1</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%n eigenes Verzeichnis in %1 geschrieben</numerusform>
+            <numerusform>%n Ihrer Verzeichnisse in %1 geschrieben</numerusform>
         </translation>
     </message>
 </context>
@@ -1390,19 +1429,19 @@ Adresse: %2
     </message>
     <message>
         <source>The address redirects more than %1 times.</source>
-        <translation type="unfinished" />
+        <translation>Die Adresse leitet mehr als %1-mal weiter.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the connection broke.</source>
-        <translation type="unfinished" />
+        <translation>Der Server hat geantwortet (%1), dann ist die Verbindung abgebrochen.</translation>
     </message>
     <message>
         <source>The server answered (%1), then stopped short of the length it announced.</source>
-        <translation type="unfinished" />
+        <translation>Der Server hat geantwortet (%1), dann aber vor der angekündigten Länge aufgehört.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the transfer failed (libcurl error %2).</source>
-        <translation type="unfinished" />
+        <translation>Der Server hat geantwortet (%1), dann ist die Übertragung fehlgeschlagen (libcurl-Fehler %2).</translation>
     </message>
 </context>
 <context>
@@ -1478,8 +1517,8 @@ Adresse: %2
         <translation>Fehler bei einer Variablen</translation>
     </message>
     <message>
-        <source>The submission page of "%1" cannot be opened: "%2" is not a web address.</source>
-        <translation type="unfinished" />
+        <source>The submission page of &quot;%1&quot; cannot be opened: &quot;%2&quot; is not a web address.</source>
+        <translation>Die Eintragungsseite von „%1“ kann nicht geöffnet werden: „%2“ ist keine Webadresse.</translation>
     </message>
 </context>
 <context>
@@ -1506,11 +1545,11 @@ Adresse: %2
     </message>
     <message>
         <source>its submission address is not an http or https address</source>
-        <translation type="unfinished" />
+        <translation>seine Eintragungsadresse ist keine http- oder https-Adresse</translation>
     </message>
     <message>
-        <source>it looks the same as "%1", which the list has already</source>
-        <translation type="unfinished" />
+        <source>it looks the same as &quot;%1&quot;, which the list has already</source>
+        <translation>es gleicht „%1“, das bereits in der Liste steht</translation>
     </message>
 </context>
 <context>
@@ -1535,7 +1574,7 @@ Adresse: %2
         <translation>Der Name ist zu lang: Ein Verzeichnisname darf höchstens 223 Zeichen haben.</translation>
     </message>
     <message>
-        <source>A directory name cannot contain " [".</source>
+        <source>A directory name cannot contain &quot; [&quot;.</source>
         <translation>Ein Verzeichnisname darf „ [“ nicht enthalten.</translation>
     </message>
     <message>
@@ -1544,7 +1583,7 @@ Adresse: %2
     </message>
     <message>
         <source>A directory name cannot contain invisible characters, such as a zero-width space; this one holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Ein Verzeichnisname darf keine unsichtbaren Zeichen wie ein Leerzeichen ohne Breite enthalten; dieser enthält %1.</translation>
     </message>
 </context>
 <context>
@@ -1558,7 +1597,10 @@ Adresse: %2
     <name>DurationText</name>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation><numerusform>%n Sekunde</numerusform><numerusform>%n Sekunden</numerusform></translation>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 ms</source>
@@ -1577,7 +1619,10 @@ Adresse: %2
     </message>
     <message numerus="yes">
         <source>The address answers with a web page, not a feed. The page announces %n feeds; one of them can be taken instead.</source>
-        <translation><numerusform>Die Adresse liefert eine Webseite, keinen Feed. Die Seite kündigt %n Feed an; er kann stattdessen übernommen werden.</numerusform><numerusform>Die Adresse liefert eine Webseite, keinen Feed. Die Seite kündigt %n Feeds an; einer davon kann stattdessen übernommen werden.</numerusform></translation>
+        <translation>
+            <numerusform>Die Adresse liefert eine Webseite, keinen Feed. Die Seite kündigt %n Feed an; er kann stattdessen übernommen werden.</numerusform>
+            <numerusform>Die Adresse liefert eine Webseite, keinen Feed. Die Seite kündigt %n Feeds an; einer davon kann stattdessen übernommen werden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No feed address is given.</source>
@@ -1756,16 +1801,22 @@ Adresse: %2
         <translation>Problem: %1%2</translation>
     </message>
     <message>
-        <source>The feed's only item has no link.</source>
+        <source>The feed&apos;s only item has no link.</source>
         <translation>Der einzige Eintrag des Feeds hat keinen Link.</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 items have no link.</source>
-        <translation><numerusform>%n von %1 Einträgen hat keinen Link.</numerusform><numerusform>%n von %1 Einträgen haben keinen Link.</numerusform></translation>
+        <translation>
+            <numerusform>%n von %1 Einträgen hat keinen Link.</numerusform>
+            <numerusform>%n von %1 Einträgen haben keinen Link.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
-        <translation><numerusform>Das Datum „%1“ kann nicht gelesen werden (%n weiteres ebenfalls nicht).</numerusform><numerusform>Das Datum „%1“ kann nicht gelesen werden (%n weitere ebenfalls nicht).</numerusform></translation>
+        <translation>
+            <numerusform>Das Datum „%1“ kann nicht gelesen werden (%n weiteres ebenfalls nicht).</numerusform>
+            <numerusform>Das Datum „%1“ kann nicht gelesen werden (%n weitere ebenfalls nicht).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The date “%1” cannot be read.</source>
@@ -1777,7 +1828,10 @@ Adresse: %2
     </message>
     <message numerus="yes">
         <source>%n of %1 items has no link.</source>
-        <translation><numerusform>%n von %1 Einträgen hat keinen Link.</numerusform><numerusform>%n von %1 Einträgen haben keinen Link.</numerusform></translation>
+        <translation>
+            <numerusform>%n von %1 Einträgen hat keinen Link.</numerusform>
+            <numerusform>%n von %1 Einträgen haben keinen Link.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1843,7 @@ Adresse: %2
     <message>
         <source>The profile already has a title or description of its own.
 
-Replace them with the feed's? No fills only the empty fields.</source>
+Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <translation>Das Profil hat bereits einen eigenen Titel oder eine eigene Beschreibung.
 
 Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</translation>
@@ -1865,15 +1919,15 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     </message>
     <message>
         <source>its form may be inside components whose fields cannot be reached</source>
-        <translation type="unfinished" />
+        <translation>sein Formular liegt eventuell in Komponenten, deren Felder nicht erreichbar sind</translation>
     </message>
     <message>
         <source>nothing left for you</source>
-        <translation type="unfinished" />
+        <translation>für Sie nichts mehr auszufüllen</translation>
     </message>
     <message>
         <source>left for you: %1</source>
-        <translation type="unfinished" />
+        <translation>für Sie noch auszufüllen: %1</translation>
     </message>
 </context>
 <context>
@@ -1986,7 +2040,7 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished" />
+        <translation>Profile</translation>
     </message>
 </context>
 <context>
@@ -2005,7 +2059,10 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     </message>
     <message numerus="yes">
         <source> Kept %n field(s) you typed in.</source>
-        <translation><numerusform> %n von Ihnen eingegebenes Feld beibehalten.</numerusform><numerusform> %n von Ihnen eingegebene Felder beibehalten.</numerusform></translation>
+        <translation>
+            <numerusform> %n von Ihnen eingegebenes Feld beibehalten.</numerusform>
+            <numerusform> %n von Ihnen eingegebene Felder beibehalten.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Opened</source>
@@ -2037,11 +2094,11 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     </message>
     <message>
         <source>(in a frame from %1)</source>
-        <translation type="unfinished" />
+        <translation>(in einem Frame von %1)</translation>
     </message>
     <message>
         <source>%1 (in a frame from %2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (in einem Frame von %2)</translation>
     </message>
 </context>
 <context>
@@ -2060,9 +2117,9 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     </message>
     <message numerus="yes">
         <source>%1 of %n directories sent for %2</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 von %n Verzeichnis für %2 gesendet</numerusform>
+            <numerusform>%1 von %n Verzeichnissen für %2 gesendet</numerusform>
         </translation>
     </message>
 </context>

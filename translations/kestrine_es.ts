@@ -5,7 +5,7 @@
     <name>AtomicFileWriter</name>
     <message>
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
-        <translation type="unfinished" />
+        <translation>es un enlace simbólico que otro usuario creó en %1, una carpeta en la que todos pueden escribir, así que Kestrine no lo sigue</translation>
     </message>
 </context>
 <context>
@@ -25,15 +25,21 @@
     <name>CAssistantStatus</name>
     <message numerus="yes">
         <source>%n results pending</source>
-        <translation><numerusform>%n resultado pendiente</numerusform><numerusform>%n resultados pendientes</numerusform></translation>
+        <translation>
+            <numerusform>%n resultado pendiente</numerusform>
+            <numerusform>%n resultados pendientes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n result pending</source>
-        <translation><numerusform>%n resultado pendiente</numerusform><numerusform>%n resultados pendientes</numerusform></translation>
+        <translation>
+            <numerusform>%n resultado pendiente</numerusform>
+            <numerusform>%n resultados pendientes</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
@@ -44,7 +50,7 @@
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished" />
+        <translation>Página web</translation>
     </message>
 </context>
 <context>
@@ -71,11 +77,11 @@
     </message>
     <message>
         <source>Opened again: it had been filled for another profile, or by rules that changed since.</source>
-        <translation type="unfinished" />
+        <translation>Abierta de nuevo: se había rellenado para otro perfil o con reglas que han cambiado desde entonces.</translation>
     </message>
     <message>
         <source>Its page waits for an answer: it asks again when you come to this tab.</source>
-        <translation type="unfinished" />
+        <translation>Su página espera una respuesta: volverá a preguntar cuando vaya a esta pestaña.</translation>
     </message>
 </context>
 <context>
@@ -94,11 +100,11 @@
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished" />
+        <translation>Navegador</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished" />
+        <translation>Páginas</translation>
     </message>
 </context>
 <context>
@@ -210,11 +216,17 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directories.</source>
-        <translation><numerusform>%n directorio comprobado.</numerusform><numerusform>%n directorios comprobados.</numerusform></translation>
+        <translation>
+            <numerusform>%n directorio comprobado.</numerusform>
+            <numerusform>%n directorios comprobados.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n checked in the last 7 days were left out.</source>
-        <translation><numerusform>Se ha omitido %n directorio comprobado en los últimos 7 días.</numerusform><numerusform>Se han omitido %n directorios comprobados en los últimos 7 días.</numerusform></translation>
+        <translation>
+            <numerusform>Se ha omitido %n directorio comprobado en los últimos 7 días.</numerusform>
+            <numerusform>Se han omitido %n directorios comprobados en los últimos 7 días.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
@@ -222,13 +234,16 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
-        <translation><numerusform>%n directorio comprobado.</numerusform><numerusform>%n directorios comprobados.</numerusform></translation>
+        <translation>
+            <numerusform>%n directorio comprobado.</numerusform>
+            <numerusform>%n directorios comprobados.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Checked %1 of %n directories</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 de %n directorio comprobado</numerusform>
+            <numerusform>%1 de %n directorios comprobados</numerusform>
         </translation>
     </message>
 </context>
@@ -303,7 +318,7 @@
         <translation>Espere a que la página termine de cargarse y vuelva a añadirla.</translation>
     </message>
     <message>
-        <source>This page has no form fields to fill. Open the directory's submission page and try again.</source>
+        <source>This page has no form fields to fill. Open the directory&apos;s submission page and try again.</source>
         <translation>Esta página no tiene campos de formulario que rellenar. Abra la página de envío del directorio e inténtelo de nuevo.</translation>
     </message>
     <message>
@@ -375,7 +390,7 @@
         <translation>Texto de confirmación</translation>
     </message>
     <message>
-        <source>Kestrine does not know yet how "%1" confirms a submission.
+        <source>Kestrine does not know yet how &quot;%1&quot; confirms a submission.
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine aún no sabe cómo confirma «%1» un envío.
 Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine lo buscará tras los próximos envíos, y ahora marca el directorio como enviado.</translation>
@@ -396,7 +411,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <translation>Editar directorio</translation>
     </message>
     <message>
-        <source>A new name keeps the directory's sent marks, for every profile.</source>
+        <source>A new name keeps the directory&apos;s sent marks, for every profile.</source>
         <translation>Un nombre nuevo conserva las marcas de enviado del directorio, para todos los perfiles.</translation>
     </message>
     <message>
@@ -432,7 +447,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <translation>Rellenar con</translation>
     </message>
     <message>
-        <source>Only ticked fields are filled. Kestrine is "not sure" of some: their best guess is chosen but not ticked.</source>
+        <source>Only ticked fields are filled. Kestrine is &quot;not sure&quot; of some: their best guess is chosen but not ticked.</source>
         <translation>Solo se rellenan los campos marcados. De algunos Kestrine «no está seguro»: se elige su mejor suposición, pero sin marcar.</translation>
     </message>
     <message>
@@ -440,16 +455,16 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <translation>no está seguro</translation>
     </message>
     <message>
-        <source>Please enter the address of the directory's submission page.</source>
+        <source>Please enter the address of the directory&apos;s submission page.</source>
         <translation>Escriba la dirección de la página de envío del directorio.</translation>
     </message>
     <message>
         <source>Fields of the page</source>
-        <translation type="unfinished" />
+        <translation>Campos de la página</translation>
     </message>
     <message>
         <source>The submission page must be a web address beginning with http:// or https://.</source>
-        <translation type="unfinished" />
+        <translation>La página de envío debe ser una dirección web que empiece por http:// o https://.</translation>
     </message>
 </context>
 <context>
@@ -463,7 +478,10 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     <name>CDirectoryListCommands</name>
     <message numerus="yes">
         <source>%n directories</source>
-        <translation><numerusform>%n directorio</numerusform><numerusform>%n directorios</numerusform></translation>
+        <translation>
+            <numerusform>%n directorio</numerusform>
+            <numerusform>%n directorios</numerusform>
+        </translation>
     </message>
     <message>
         <source>Directory lists (*.xml);;All files (*)</source>
@@ -494,7 +512,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <translation>Exportar mis directorios</translation>
     </message>
     <message>
-        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory's submission page.</source>
+        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory&apos;s submission page.</source>
         <translation>Aún no tiene directorios propios. «Directorio &gt; Añadir esta página…» crea uno a partir de la página de envío de un directorio.</translation>
     </message>
     <message>
@@ -511,7 +529,10 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message numerus="yes">
         <source>%n directory</source>
-        <translation><numerusform>%n directorio</numerusform><numerusform>%n directorios</numerusform></translation>
+        <translation>
+            <numerusform>%n directorio</numerusform>
+            <numerusform>%n directorios</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -522,27 +543,27 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished" />
+        <translation>enviado</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished" />
+        <translation>no enviado</translation>
     </message>
     <message>
         <source>gone</source>
-        <translation type="unfinished" />
+        <translation>desaparecido</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation type="unfinished" />
+        <translation>comprobado</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished" />
+        <translation>no comprobado</translation>
     </message>
     <message>
         <source>one of your own</source>
-        <translation type="unfinished" />
+        <translation>uno de sus propios directorios</translation>
     </message>
 </context>
 <context>
@@ -561,7 +582,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>Hide unreachable</source>
-        <translation>Ocultar inaccesibles</translation>
+        <translation>Solo accesibles</translation>
     </message>
     <message>
         <source>Please create a profile first!</source>
@@ -581,15 +602,15 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>Directories</source>
-        <translation type="unfinished" />
+        <translation>Directorios</translation>
     </message>
     <message>
-        <source>Arrow keys open a directory's page beside the list; Enter goes into the page</source>
-        <translation type="unfinished" />
+        <source>Arrow keys open a directory&apos;s page beside the list; Enter goes into the page</source>
+        <translation>Las teclas de flecha abren la página de un directorio junto a la lista; Intro entra en la página</translation>
     </message>
     <message>
         <source>Search directories by name</source>
-        <translation type="unfinished" />
+        <translation>Buscar directorios por nombre</translation>
     </message>
 </context>
 <context>
@@ -615,7 +636,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>Your directories</source>
-        <translation type="unfinished" />
+        <translation>Sus directorios</translation>
     </message>
 </context>
 <context>
@@ -633,7 +654,10 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     <name>CFeedCheckDialog</name>
     <message numerus="yes">
         <source>%n items</source>
-        <translation><numerusform>%n elemento</numerusform><numerusform>%n elementos</numerusform></translation>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -685,7 +709,10 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message numerus="yes">
         <source>%n item</source>
-        <translation><numerusform>%n elemento</numerusform><numerusform>%n elementos</numerusform></translation>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -696,7 +723,10 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message numerus="yes">
         <source>You have %n profiles; the current one is %1.</source>
-        <translation><numerusform>Tiene %n perfil; el actual es %1.</numerusform><numerusform>Tiene %n perfiles; el actual es %1.</numerusform></translation>
+        <translation>
+            <numerusform>Tiene %n perfil; el actual es %1.</numerusform>
+            <numerusform>Tiene %n perfiles; el actual es %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>none</source>
@@ -712,21 +742,30 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message numerus="yes">
         <source>%n directories in the list.</source>
-        <translation><numerusform>%n directorio en la lista.</numerusform><numerusform>%n directorios en la lista.</numerusform></translation>
+        <translation>
+            <numerusform>%n directorio en la lista.</numerusform>
+            <numerusform>%n directorios en la lista.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have %n profile; the current one is %1.</source>
-        <translation><numerusform>Tiene %n perfil; el actual es %1.</numerusform><numerusform>Tiene %n perfiles; el actual es %1.</numerusform></translation>
+        <translation>
+            <numerusform>Tiene %n perfil; el actual es %1.</numerusform>
+            <numerusform>Tiene %n perfiles; el actual es %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n directory in the list.</source>
-        <translation><numerusform>%n directorio en la lista.</numerusform><numerusform>%n directorios en la lista.</numerusform></translation>
+        <translation>
+            <numerusform>%n directorio en la lista.</numerusform>
+            <numerusform>%n directorios en la lista.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n of them sent for %1.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%n de ellos enviado para %1.</numerusform>
+            <numerusform>%n de ellos enviados para %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -770,7 +809,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine no puede escribir por ahora el historial de envíos en history.sqlite: %1. Otro programa mantiene el archivo bloqueado; los eventos esperan y se escribirán en cuanto quede libre.</translation>
     </message>
 </context>
 <context>
@@ -801,11 +840,11 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished" />
+        <translation>Eventos</translation>
     </message>
     <message>
         <source>What happened to each directory for each profile, newest first</source>
-        <translation type="unfinished" />
+        <translation>Lo que ocurrió con cada directorio para cada perfil, primero lo más reciente</translation>
     </message>
 </context>
 <context>
@@ -883,7 +922,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>Directories in the list</source>
-        <translation type="unfinished" />
+        <translation>Directorios de la lista</translation>
     </message>
 </context>
 <context>
@@ -893,7 +932,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>The desktop's language (%1)</source>
+        <source>The desktop&apos;s language (%1)</source>
         <translation>El idioma del escritorio (%1)</translation>
     </message>
     <message>
@@ -912,7 +951,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <translation>Ninguna regla corresponde a esta página y Kestrine no está seguro del significado de ninguno de sus campos: no se ha rellenado nada.</translation>
     </message>
     <message>
-        <source>The rules for "%1" fit no field on this page: its form may have changed.</source>
+        <source>The rules for &quot;%1&quot; fit no field on this page: its form may have changed.</source>
         <translation>Las reglas de «%1» no corresponden a ningún campo de esta página: puede que su formulario haya cambiado.</translation>
     </message>
     <message>
@@ -920,12 +959,12 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <translation>Esta página no pertenece a ningún directorio de la lista.</translation>
     </message>
     <message>
-        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile "%2"?</source>
+        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile &quot;%2&quot;?</source>
         <translation>%1 ¿Rellenar con el perfil «%2» los campos cuyo significado reconoce Kestrine?</translation>
     </message>
     <message>
         <source>Fill current page</source>
-        <translation>Rellenar página actual</translation>
+        <translation>Rellenar página</translation>
     </message>
 </context>
 <context>
@@ -935,7 +974,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <translation>Escriba un nombre de perfil.</translation>
     </message>
     <message>
-        <source>There is already a profile named "%1". Please choose another name.</source>
+        <source>There is already a profile named &quot;%1&quot;. Please choose another name.</source>
         <translation>Ya existe un perfil llamado «%1». Elija otro nombre.</translation>
     </message>
     <message>
@@ -947,11 +986,11 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     <name>CProfileSelector</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished" />
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>The profile whose details fill the pages</source>
-        <translation type="unfinished" />
+        <translation>El perfil cuyos datos rellenan las páginas</translation>
     </message>
 </context>
 <context>
@@ -970,15 +1009,15 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>These settings in %1 are not UTF-8 text, so Kestrine goes on without them: %2. They stay as they are until you choose them again.</source>
-        <translation type="unfinished" />
+        <translation>Esta configuración de %1 no es texto UTF-8, así que Kestrine continúa sin ella: %2. Se queda como está hasta que la vuelva a elegir.</translation>
     </message>
     <message>
         <source>Kestrine could not read its settings from %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine no ha podido leer su configuración de %1: %2.</translation>
     </message>
     <message>
         <source>Kestrine could not save its settings to %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine no ha podido guardar su configuración en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1004,7 +1043,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>&amp;Fill current page</source>
-        <translation>&amp;Rellenar página actual</translation>
+        <translation>&amp;Rellenar página</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1067,7 +1106,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <translation>Acerca de &amp;Kestrine</translation>
     </message>
     <message>
-        <source>The directory "%1" is no longer in the directory database.</source>
+        <source>The directory &quot;%1&quot; is no longer in the directory database.</source>
         <translation>El directorio «%1» ya no está en la base de datos de directorios.</translation>
     </message>
     <message>
@@ -1100,7 +1139,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>%1 marked sent</source>
-        <translation type="unfinished" />
+        <translation>%1 marcado como enviado</translation>
     </message>
 </context>
 <context>
@@ -1144,7 +1183,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
     </message>
     <message>
@@ -1193,10 +1232,10 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Pruebe '%1 --help' para más información.
+Pruebe &apos;%1 --help&apos; para más información.
 </translation>
     </message>
     <message>
@@ -1244,7 +1283,7 @@ Dirección: %2
         <translation>reemplazado: %1</translation>
     </message>
     <message>
-        <source>kept yours (--replace takes the list's): %1</source>
+        <source>kept yours (--replace takes the list&apos;s): %1</source>
         <translation>se conserva el suyo (--replace toma el de la lista): %1</translation>
     </message>
     <message>
@@ -1301,9 +1340,9 @@ Dirección: %2
     </message>
     <message numerus="yes">
         <source>%n of your directories written to %1</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%n de sus directorios escrito en %1</numerusform>
+            <numerusform>%n de sus directorios escritos en %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1390,19 +1429,19 @@ Dirección: %2
     </message>
     <message>
         <source>The address redirects more than %1 times.</source>
-        <translation type="unfinished" />
+        <translation>La dirección redirige más de %1 veces.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the connection broke.</source>
-        <translation type="unfinished" />
+        <translation>El servidor ha respondido (%1) y luego se ha cortado la conexión.</translation>
     </message>
     <message>
         <source>The server answered (%1), then stopped short of the length it announced.</source>
-        <translation type="unfinished" />
+        <translation>El servidor ha respondido (%1), pero se ha detenido antes de la longitud anunciada.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the transfer failed (libcurl error %2).</source>
-        <translation type="unfinished" />
+        <translation>El servidor ha respondido (%1) y luego ha fallado la transferencia (error de libcurl %2).</translation>
     </message>
 </context>
 <context>
@@ -1478,8 +1517,8 @@ Dirección: %2
         <translation>error en una variable</translation>
     </message>
     <message>
-        <source>The submission page of "%1" cannot be opened: "%2" is not a web address.</source>
-        <translation type="unfinished" />
+        <source>The submission page of &quot;%1&quot; cannot be opened: &quot;%2&quot; is not a web address.</source>
+        <translation>No se puede abrir la página de envío de «%1»: «%2» no es una dirección web.</translation>
     </message>
 </context>
 <context>
@@ -1506,11 +1545,11 @@ Dirección: %2
     </message>
     <message>
         <source>its submission address is not an http or https address</source>
-        <translation type="unfinished" />
+        <translation>su dirección de envío no es una dirección http o https</translation>
     </message>
     <message>
-        <source>it looks the same as "%1", which the list has already</source>
-        <translation type="unfinished" />
+        <source>it looks the same as &quot;%1&quot;, which the list has already</source>
+        <translation>parece igual a «%1», que ya está en la lista</translation>
     </message>
 </context>
 <context>
@@ -1535,8 +1574,8 @@ Dirección: %2
         <translation>El nombre es demasiado largo: un nombre de directorio puede tener como máximo 223 caracteres.</translation>
     </message>
     <message>
-        <source>A directory name cannot contain " [".</source>
-        <translation>Un nombre de directorio no puede contener " [".</translation>
+        <source>A directory name cannot contain &quot; [&quot;.</source>
+        <translation>Un nombre de directorio no puede contener &quot; [&quot;.</translation>
     </message>
     <message>
         <source>A directory name cannot contain line breaks or tabs.</source>
@@ -1544,7 +1583,7 @@ Dirección: %2
     </message>
     <message>
         <source>A directory name cannot contain invisible characters, such as a zero-width space; this one holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Un nombre de directorio no puede contener caracteres invisibles, como un espacio de ancho cero; este contiene %1.</translation>
     </message>
 </context>
 <context>
@@ -1558,7 +1597,10 @@ Dirección: %2
     <name>DurationText</name>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation><numerusform>%n segundo</numerusform><numerusform>%n segundos</numerusform></translation>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 ms</source>
@@ -1577,7 +1619,10 @@ Dirección: %2
     </message>
     <message numerus="yes">
         <source>The address answers with a web page, not a feed. The page announces %n feeds; one of them can be taken instead.</source>
-        <translation><numerusform>La dirección responde con una página web, no con un feed. La página anuncia %n feed, que se puede usar en su lugar.</numerusform><numerusform>La dirección responde con una página web, no con un feed. La página anuncia %n feeds; uno de ellos se puede usar en su lugar.</numerusform></translation>
+        <translation>
+            <numerusform>La dirección responde con una página web, no con un feed. La página anuncia %n feed, que se puede usar en su lugar.</numerusform>
+            <numerusform>La dirección responde con una página web, no con un feed. La página anuncia %n feeds; uno de ellos se puede usar en su lugar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No feed address is given.</source>
@@ -1756,16 +1801,22 @@ Dirección: %2
         <translation>Problema: %1%2</translation>
     </message>
     <message>
-        <source>The feed's only item has no link.</source>
+        <source>The feed&apos;s only item has no link.</source>
         <translation>El único elemento del feed no tiene enlace.</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 items have no link.</source>
-        <translation><numerusform>%n de %1 elementos no tiene enlace.</numerusform><numerusform>%n de %1 elementos no tienen enlace.</numerusform></translation>
+        <translation>
+            <numerusform>%n de %1 elementos no tiene enlace.</numerusform>
+            <numerusform>%n de %1 elementos no tienen enlace.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
-        <translation><numerusform>No se puede leer la fecha «%1» (ni %n más).</numerusform><numerusform>No se puede leer la fecha «%1» (ni %n más).</numerusform></translation>
+        <translation>
+            <numerusform>No se puede leer la fecha «%1» (ni %n más).</numerusform>
+            <numerusform>No se puede leer la fecha «%1» (ni %n más).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The date “%1” cannot be read.</source>
@@ -1777,7 +1828,10 @@ Dirección: %2
     </message>
     <message numerus="yes">
         <source>%n of %1 items has no link.</source>
-        <translation><numerusform>%n de %1 elementos no tiene enlace.</numerusform><numerusform>%n de %1 elementos no tienen enlace.</numerusform></translation>
+        <translation>
+            <numerusform>%n de %1 elementos no tiene enlace.</numerusform>
+            <numerusform>%n de %1 elementos no tienen enlace.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1843,7 @@ Dirección: %2
     <message>
         <source>The profile already has a title or description of its own.
 
-Replace them with the feed's? No fills only the empty fields.</source>
+Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <translation>El perfil ya tiene un título o una descripción propios.
 
 ¿Reemplazarlos por los del feed? «No» rellena solo los campos vacíos.</translation>
@@ -1858,22 +1912,22 @@ Replace them with the feed's? No fills only the empty fields.</source>
     </message>
     <message numerus="yes">
         <source>Filled %1 of %n fields</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 de %n campo rellenado</numerusform>
+            <numerusform>%1 de %n campos rellenados</numerusform>
         </translation>
     </message>
     <message>
         <source>its form may be inside components whose fields cannot be reached</source>
-        <translation type="unfinished" />
+        <translation>puede que su formulario esté dentro de componentes cuyos campos no son accesibles</translation>
     </message>
     <message>
         <source>nothing left for you</source>
-        <translation type="unfinished" />
+        <translation>nada más que rellenar por usted</translation>
     </message>
     <message>
         <source>left for you: %1</source>
-        <translation type="unfinished" />
+        <translation>por rellenar usted: %1</translation>
     </message>
 </context>
 <context>
@@ -1986,7 +2040,7 @@ Replace them with the feed's? No fills only the empty fields.</source>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished" />
+        <translation>Perfiles</translation>
     </message>
 </context>
 <context>
@@ -2005,7 +2059,10 @@ Replace them with the feed's? No fills only the empty fields.</source>
     </message>
     <message numerus="yes">
         <source> Kept %n field(s) you typed in.</source>
-        <translation><numerusform> Se ha conservado %n campo escrito por usted.</numerusform><numerusform> Se han conservado %n campos escritos por usted.</numerusform></translation>
+        <translation>
+            <numerusform> Se ha conservado %n campo escrito por usted.</numerusform>
+            <numerusform> Se han conservado %n campos escritos por usted.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Opened</source>
@@ -2037,11 +2094,11 @@ Replace them with the feed's? No fills only the empty fields.</source>
     </message>
     <message>
         <source>(in a frame from %1)</source>
-        <translation type="unfinished" />
+        <translation>(en un marco de %1)</translation>
     </message>
     <message>
         <source>%1 (in a frame from %2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (en un marco de %2)</translation>
     </message>
 </context>
 <context>
@@ -2060,9 +2117,9 @@ Replace them with the feed's? No fills only the empty fields.</source>
     </message>
     <message numerus="yes">
         <source>%1 of %n directories sent for %2</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 de %n directorio enviado para %2</numerusform>
+            <numerusform>%1 de %n directorios enviados para %2</numerusform>
         </translation>
     </message>
 </context>

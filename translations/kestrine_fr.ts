@@ -5,7 +5,7 @@
     <name>AtomicFileWriter</name>
     <message>
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
-        <translation type="unfinished" />
+        <translation>c&apos;est un lien symbolique créé par un autre utilisateur dans %1, un dossier où tout le monde peut écrire&#xa0;; Kestrine ne le suit donc pas</translation>
     </message>
 </context>
 <context>
@@ -25,26 +25,32 @@
     <name>CAssistantStatus</name>
     <message numerus="yes">
         <source>%n results pending</source>
-        <translation><numerusform>%n résultat en attente</numerusform><numerusform>%n résultats en attente</numerusform></translation>
+        <translation>
+            <numerusform>%n résultat en attente</numerusform>
+            <numerusform>%n résultats en attente</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n result pending</source>
-        <translation><numerusform>%n résultat en attente</numerusform><numerusform>%n résultats en attente</numerusform></translation>
+        <translation>
+            <numerusform>%n résultat en attente</numerusform>
+            <numerusform>%n résultats en attente</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>État</translation>
     </message>
 </context>
 <context>
     <name>CBrowserCtrl</name>
     <message>
         <source>This page stopped working. Choose the directory again to reload it.</source>
-        <translation>Cette page ne fonctionne plus. Choisissez de nouveau l'annuaire pour la recharger.</translation>
+        <translation>Cette page ne fonctionne plus. Choisissez de nouveau l&apos;annuaire pour la recharger.</translation>
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished" />
+        <translation>Page web</translation>
     </message>
 </context>
 <context>
@@ -71,18 +77,18 @@
     </message>
     <message>
         <source>Opened again: it had been filled for another profile, or by rules that changed since.</source>
-        <translation type="unfinished" />
+        <translation>Rouverte&#xa0;: la page avait été remplie pour un autre profil, ou selon des règles modifiées depuis.</translation>
     </message>
     <message>
         <source>Its page waits for an answer: it asks again when you come to this tab.</source>
-        <translation type="unfinished" />
+        <translation>Sa page attend une réponse&#xa0;: elle la redemandera quand vous reviendrez sur cet onglet.</translation>
     </message>
 </context>
 <context>
     <name>CBrowserTabs</name>
     <message>
         <source>Close &amp;Tab</source>
-        <translation>&amp;Fermer l'onglet</translation>
+        <translation>&amp;Fermer l&apos;onglet</translation>
     </message>
     <message>
         <source>Ne&amp;xt Tab</source>
@@ -94,18 +100,18 @@
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished" />
+        <translation>Navigateur</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished" />
+        <translation>Pages</translation>
     </message>
 </context>
 <context>
     <name>CCurrentProfile</name>
     <message>
         <source>Kestrine could not save your profiles to sv.dat: %1. Fix the problem and close the window again, or choose File &gt; Exit to quit without saving.</source>
-        <translation>Kestrine n'a pas pu enregistrer vos profils dans sv.dat : %1. Corrigez le problème et fermez de nouveau la fenêtre, ou choisissez Fichier &gt; Quitter pour quitter sans enregistrer.</translation>
+        <translation>Kestrine n&apos;a pas pu enregistrer vos profils dans sv.dat&#xa0;: %1. Corrigez le problème et fermez de nouveau la fenêtre, ou choisissez Fichier &gt; Quitter pour quitter sans enregistrer.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -113,7 +119,7 @@
     </message>
     <message>
         <source>Kestrine cannot save your profiles: %1. You can go on working, but changes to your profiles and the directories marked as sent will be lost when Kestrine closes.</source>
-        <translation>Kestrine ne peut pas enregistrer vos profils : %1. Vous pouvez continuer à travailler, mais les modifications de vos profils et les annuaires marqués comme envoyés seront perdus à la fermeture de Kestrine.</translation>
+        <translation>Kestrine ne peut pas enregistrer vos profils&#xa0;: %1. Vous pouvez continuer à travailler, mais les modifications de vos profils et les annuaires marqués comme envoyés seront perdus à la fermeture de Kestrine.</translation>
     </message>
 </context>
 <context>
@@ -124,14 +130,14 @@
     </message>
     <message>
         <source>Update RSS Directory Database downloads the directory database from this address (http or https):</source>
-        <translation>« Mettre à jour la base des annuaires RSS » télécharge la base des annuaires depuis cette adresse (http ou https) :</translation>
+        <translation>«&#xa0;Mettre à jour la base des annuaires RSS&#xa0;» télécharge la base des annuaires depuis cette adresse (http ou https)&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>CDirectoryCheckController</name>
     <message>
         <source>Repair Directory</source>
-        <translation>Réparer l'annuaire</translation>
+        <translation>Réparer l&apos;annuaire</translation>
     </message>
     <message>
         <source>Check Directories</source>
@@ -139,7 +145,7 @@
     </message>
     <message>
         <source>%1 of the directories were checked in the last 7 days. Check them again, or only the others?</source>
-        <translation>%1 des annuaires ont été vérifiés au cours des 7 derniers jours. Les vérifier de nouveau, ou seulement les autres ?</translation>
+        <translation>%1 des annuaires ont été vérifiés au cours des 7 derniers jours. Les vérifier de nouveau, ou seulement les autres&#xa0;?</translation>
     </message>
     <message>
         <source>Only the Others</source>
@@ -151,39 +157,39 @@
     </message>
     <message>
         <source>The check could not be started.</source>
-        <translation>La vérification n'a pas pu être lancée.</translation>
+        <translation>La vérification n&apos;a pas pu être lancée.</translation>
     </message>
     <message>
         <source>The results could not be kept in history.sqlite: %1.</source>
-        <translation>Les résultats n'ont pas pu être conservés dans history.sqlite : %1.</translation>
+        <translation>Les résultats n&apos;ont pas pu être conservés dans history.sqlite&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The check could not run: libcurl is missing.</source>
-        <translation>La vérification n'a pas pu s'exécuter : libcurl est absent.</translation>
+        <translation>La vérification n&apos;a pas pu s&apos;exécuter&#xa0;: libcurl est absent.</translation>
     </message>
     <message>
         <source>The directory database %1 could not be read.</source>
-        <translation>La base des annuaires %1 n'a pas pu être lue.</translation>
+        <translation>La base des annuaires %1 n&apos;a pas pu être lue.</translation>
     </message>
     <message>
         <source>Please choose the directory to repair in the list first.</source>
-        <translation>Veuillez d'abord choisir dans la liste l'annuaire à réparer.</translation>
+        <translation>Veuillez d&apos;abord choisir dans la liste l&apos;annuaire à réparer.</translation>
     </message>
     <message>
         <source>Repair is for directories that Directory &gt; Check Directories found moved or with a changed form. %1 has not been checked yet.</source>
-        <translation>« Réparer » concerne les annuaires que « Annuaire &gt; Vérifier les annuaires » a trouvés déplacés ou avec un formulaire modifié. %1 n'a pas encore été vérifié.</translation>
+        <translation>«&#xa0;Réparer&#xa0;» concerne les annuaires que «&#xa0;Annuaire &gt; Vérifier les annuaires&#xa0;» a trouvés déplacés ou avec un formulaire modifié. %1 n&apos;a pas encore été vérifié.</translation>
     </message>
     <message>
         <source>Repair is for directories that Directory &gt; Check Directories found moved or with a changed form. The last check of %1 found: %2</source>
-        <translation>« Réparer » concerne les annuaires que « Annuaire &gt; Vérifier les annuaires » a trouvés déplacés ou avec un formulaire modifié. La dernière vérification de %1 a trouvé : %2</translation>
+        <translation>«&#xa0;Réparer&#xa0;» concerne les annuaires que «&#xa0;Annuaire &gt; Vérifier les annuaires&#xa0;» a trouvés déplacés ou avec un formulaire modifié. La dernière vérification de %1 a trouvé&#xa0;: %2</translation>
     </message>
     <message>
         <source>The page of %1 cannot be opened: %2 is not a web address.</source>
-        <translation>La page de %1 ne peut pas être ouverte : %2 n'est pas une adresse web.</translation>
+        <translation>La page de %1 ne peut pas être ouverte&#xa0;: %2 n&apos;est pas une adresse web.</translation>
     </message>
     <message>
         <source>The page of %1 did not load. Try Directory &gt; Repair again later.</source>
-        <translation>La page de %1 ne s'est pas chargée. Réessayez « Annuaire &gt; Réparer » plus tard.</translation>
+        <translation>La page de %1 ne s&apos;est pas chargée. Réessayez «&#xa0;Annuaire &gt; Réparer&#xa0;» plus tard.</translation>
     </message>
 </context>
 <context>
@@ -210,25 +216,34 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directories.</source>
-        <translation><numerusform>%n annuaire vérifié.</numerusform><numerusform>%n annuaires vérifiés.</numerusform></translation>
+        <translation>
+            <numerusform>%n annuaire vérifié.</numerusform>
+            <numerusform>%n annuaires vérifiés.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n checked in the last 7 days were left out.</source>
-        <translation><numerusform>%n annuaire vérifié au cours des 7 derniers jours a été ignoré.</numerusform><numerusform>%n annuaires vérifiés au cours des 7 derniers jours ont été ignorés.</numerusform></translation>
+        <translation>
+            <numerusform>%n annuaire vérifié au cours des 7 derniers jours a été ignoré.</numerusform>
+            <numerusform>%n annuaires vérifiés au cours des 7 derniers jours ont été ignorés.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
-        <translation>Annulé après %1 annuaires sur %2. « Reprendre » continue là où la vérification s'est arrêtée.</translation>
+        <translation>Annulé après %1 annuaires sur %2. «&#xa0;Reprendre&#xa0;» continue là où la vérification s&apos;est arrêtée.</translation>
     </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
-        <translation><numerusform>%n annuaire vérifié.</numerusform><numerusform>%n annuaires vérifiés.</numerusform></translation>
+        <translation>
+            <numerusform>%n annuaire vérifié.</numerusform>
+            <numerusform>%n annuaires vérifiés.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Checked %1 of %n directories</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 annuaire sur %n vérifié</numerusform>
+            <numerusform>%1 annuaires sur %n vérifiés</numerusform>
         </translation>
     </message>
 </context>
@@ -288,11 +303,11 @@
     </message>
     <message>
         <source>Address:</source>
-        <translation>Adresse :</translation>
+        <translation>Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Kestrine cannot read your own directories in %1, so the list shows only those of the directory database. Kestrine leaves the file as it is: correct it or move it away, then start Kestrine again.</source>
-        <translation>Kestrine ne peut pas lire vos annuaires dans %1 ; la liste ne montre donc que ceux de la base des annuaires. Kestrine laisse le fichier tel quel : corrigez-le ou déplacez-le, puis redémarrez Kestrine.</translation>
+        <translation>Kestrine ne peut pas lire vos annuaires dans %1&#xa0;; la liste ne montre donc que ceux de la base des annuaires. Kestrine laisse le fichier tel quel&#xa0;: corrigez-le ou déplacez-le, puis redémarrez Kestrine.</translation>
     </message>
     <message>
         <source>Add Directory</source>
@@ -303,32 +318,32 @@
         <translation>Veuillez attendre que la page soit chargée, puis ajoutez-la de nouveau.</translation>
     </message>
     <message>
-        <source>This page has no form fields to fill. Open the directory's submission page and try again.</source>
-        <translation>Cette page n'a aucun champ de formulaire à remplir. Ouvrez la page de soumission de l'annuaire et réessayez.</translation>
+        <source>This page has no form fields to fill. Open the directory&apos;s submission page and try again.</source>
+        <translation>Cette page n&apos;a aucun champ de formulaire à remplir. Ouvrez la page de soumission de l&apos;annuaire et réessayez.</translation>
     </message>
     <message>
         <source>Edit Directory</source>
-        <translation>Modifier l'annuaire</translation>
+        <translation>Modifier l&apos;annuaire</translation>
     </message>
     <message>
         <source>Please choose the directory to edit in the list first.</source>
-        <translation>Veuillez d'abord choisir dans la liste l'annuaire à modifier.</translation>
+        <translation>Veuillez d&apos;abord choisir dans la liste l&apos;annuaire à modifier.</translation>
     </message>
     <message>
         <source>%1 comes with the directory database. Choose Directory &gt; Copy to My Directories to make it your own, then edit it.</source>
-        <translation>%1 fait partie de la base des annuaires. Choisissez « Annuaire &gt; Copier dans vos annuaires » pour en faire le vôtre, puis modifiez-le.</translation>
+        <translation>%1 fait partie de la base des annuaires. Choisissez «&#xa0;Annuaire &gt; Copier dans vos annuaires&#xa0;» pour en faire le vôtre, puis modifiez-le.</translation>
     </message>
     <message>
         <source>Remove Directory</source>
-        <translation>Supprimer l'annuaire</translation>
+        <translation>Supprimer l&apos;annuaire</translation>
     </message>
     <message>
         <source>Please choose one of your own directories in the list first. Directories of the directory database cannot be removed.</source>
-        <translation>Veuillez d'abord choisir dans la liste l'un de vos annuaires. Les annuaires de la base des annuaires ne peuvent pas être supprimés.</translation>
+        <translation>Veuillez d&apos;abord choisir dans la liste l&apos;un de vos annuaires. Les annuaires de la base des annuaires ne peuvent pas être supprimés.</translation>
     </message>
     <message>
         <source>Remove %1 from your directories?</source>
-        <translation>Supprimer %1 de vos annuaires ?</translation>
+        <translation>Supprimer %1 de vos annuaires&#xa0;?</translation>
     </message>
     <message>
         <source>Removed %1 from your directories.</source>
@@ -340,19 +355,19 @@
     </message>
     <message>
         <source>Please choose a directory of the directory database in the list first.</source>
-        <translation>Veuillez d'abord choisir dans la liste un annuaire de la base des annuaires.</translation>
+        <translation>Veuillez d&apos;abord choisir dans la liste un annuaire de la base des annuaires.</translation>
     </message>
     <message>
         <source>%1 is now one of your directories: Directory &gt; Edit… changes it, updates of the database leave it alone.</source>
-        <translation>%1 fait maintenant partie de vos annuaires : « Annuaire &gt; Modifier… » le modifie, les mises à jour de la base n'y touchent pas.</translation>
+        <translation>%1 fait maintenant partie de vos annuaires&#xa0;: «&#xa0;Annuaire &gt; Modifier…&#xa0;» le modifie, les mises à jour de la base n&apos;y touchent pas.</translation>
     </message>
     <message>
         <source>You already have a directory named %1. Replace it?</source>
-        <translation>Vous avez déjà un annuaire nommé %1. Le remplacer ?</translation>
+        <translation>Vous avez déjà un annuaire nommé %1. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The directory database has a directory named %1. Yours will take its place in the list. Go on?</source>
-        <translation>La base des annuaires contient un annuaire nommé %1. Le vôtre prendra sa place dans la liste. Continuer ?</translation>
+        <translation>La base des annuaires contient un annuaire nommé %1. Le vôtre prendra sa place dans la liste. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Saved %1 to your directories.</source>
@@ -360,7 +375,7 @@
     </message>
     <message>
         <source>Kestrine cannot save your directories: %1.</source>
-        <translation>Kestrine ne peut pas enregistrer vos annuaires : %1.</translation>
+        <translation>Kestrine ne peut pas enregistrer vos annuaires&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -368,24 +383,24 @@
     </message>
     <message>
         <source>Kestrine could not save your directories to mydirs.xml: %1.</source>
-        <translation>Kestrine n'a pas pu enregistrer vos annuaires dans mydirs.xml : %1.</translation>
+        <translation>Kestrine n&apos;a pas pu enregistrer vos annuaires dans mydirs.xml&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Confirmation text</source>
         <translation>Texte de confirmation</translation>
     </message>
     <message>
-        <source>Kestrine does not know yet how "%1" confirms a submission.
+        <source>Kestrine does not know yet how &quot;%1&quot; confirms a submission.
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
-        <translation>Kestrine ne sait pas encore comment « %1 » confirme une soumission.
-Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kestrine le recherchera après les prochaines soumissions et marque l'annuaire comme envoyé dès maintenant.</translation>
+        <translation>Kestrine ne sait pas encore comment «&#xa0;%1&#xa0;» confirme une soumission.
+Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: Kestrine le recherchera après les prochaines soumissions et marque l&apos;annuaire comme envoyé dès maintenant.</translation>
     </message>
 </context>
 <context>
     <name>CDirectoryEditorDlg</name>
     <message>
         <source>%1 (%2%)</source>
-        <translation>%1 (%2 %)</translation>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>Add Directory</source>
@@ -393,27 +408,27 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Edit Directory</source>
-        <translation>Modifier l'annuaire</translation>
+        <translation>Modifier l&apos;annuaire</translation>
     </message>
     <message>
-        <source>A new name keeps the directory's sent marks, for every profile.</source>
-        <translation>Un nouveau nom conserve les marques « envoyé » de l'annuaire, pour chaque profil.</translation>
+        <source>A new name keeps the directory&apos;s sent marks, for every profile.</source>
+        <translation>Un nouveau nom conserve les marques «&#xa0;envoyé&#xa0;» de l&apos;annuaire, pour chaque profil.</translation>
     </message>
     <message>
         <source>Optional: a text the page shows after a successful submission</source>
-        <translation>Facultatif : un texte que la page affiche après une soumission réussie</translation>
+        <translation>Facultatif&#xa0;: un texte que la page affiche après une soumission réussie</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Submission page:</source>
-        <translation>Page de &amp;soumission :</translation>
+        <translation>Page de &amp;soumission&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Confirmation text:</source>
-        <translation>Texte de &amp;confirmation :</translation>
+        <translation>Texte de &amp;confirmation&#xa0;:</translation>
     </message>
     <message>
         <source>Field</source>
@@ -432,24 +447,24 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
         <translation>Remplir avec</translation>
     </message>
     <message>
-        <source>Only ticked fields are filled. Kestrine is "not sure" of some: their best guess is chosen but not ticked.</source>
-        <translation>Seuls les champs cochés sont remplis. Kestrine n'est « pas sûr » de certains : sa meilleure hypothèse est choisie, mais pas cochée.</translation>
+        <source>Only ticked fields are filled. Kestrine is &quot;not sure&quot; of some: their best guess is chosen but not ticked.</source>
+        <translation>Seuls les champs cochés sont remplis. Kestrine n&apos;est «&#xa0;pas sûr&#xa0;» de certains&#xa0;: sa meilleure hypothèse est choisie, mais pas cochée.</translation>
     </message>
     <message>
         <source>not sure</source>
         <translation>pas sûr</translation>
     </message>
     <message>
-        <source>Please enter the address of the directory's submission page.</source>
-        <translation>Veuillez saisir l'adresse de la page de soumission de l'annuaire.</translation>
+        <source>Please enter the address of the directory&apos;s submission page.</source>
+        <translation>Veuillez saisir l&apos;adresse de la page de soumission de l&apos;annuaire.</translation>
     </message>
     <message>
         <source>Fields of the page</source>
-        <translation type="unfinished" />
+        <translation>Champs de la page</translation>
     </message>
     <message>
         <source>The submission page must be a web address beginning with http:// or https://.</source>
-        <translation type="unfinished" />
+        <translation>La page de soumission doit être une adresse web commençant par http:// ou https://.</translation>
     </message>
 </context>
 <context>
@@ -463,11 +478,14 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     <name>CDirectoryListCommands</name>
     <message numerus="yes">
         <source>%n directories</source>
-        <translation><numerusform>%n annuaire</numerusform><numerusform>%n annuaires</numerusform></translation>
+        <translation>
+            <numerusform>%n annuaire</numerusform>
+            <numerusform>%n annuaires</numerusform>
+        </translation>
     </message>
     <message>
         <source>Directory lists (*.xml);;All files (*)</source>
-        <translation>Listes d'annuaires (*.xml);;Tous les fichiers (*)</translation>
+        <translation>Listes d&apos;annuaires (*.xml);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>&amp;Import Directories…</source>
@@ -483,66 +501,69 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>%1 holds no directory you do not have already.</source>
-        <translation>%1 ne contient aucun annuaire que vous n'ayez déjà.</translation>
+        <translation>%1 ne contient aucun annuaire que vous n&apos;ayez déjà.</translation>
     </message>
     <message>
         <source>%1 imported.</source>
-        <translation>Import terminé : %1.</translation>
+        <translation>Import terminé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Export My Directories</source>
         <translation>Exporter vos annuaires</translation>
     </message>
     <message>
-        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory's submission page.</source>
-        <translation>Vous n'avez pas encore d'annuaires à vous. « Annuaire &gt; Ajouter cette page… » en crée un à partir de la page de soumission d'un annuaire.</translation>
+        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory&apos;s submission page.</source>
+        <translation>Vous n&apos;avez pas encore d&apos;annuaires à vous. «&#xa0;Annuaire &gt; Ajouter cette page…&#xa0;» en crée un à partir de la page de soumission d&apos;un annuaire.</translation>
     </message>
     <message>
         <source>Kestrine could not write %1: %2.</source>
-        <translation>Kestrine n'a pas pu écrire %1 : %2.</translation>
+        <translation>Kestrine n&apos;a pas pu écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 written to %2.</source>
-        <translation>Écrit dans %2 : %1.</translation>
+        <translation>Écrit dans %2&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Directory Lists</source>
-        <translation>Listes d'annuaires</translation>
+        <translation>Listes d&apos;annuaires</translation>
     </message>
     <message numerus="yes">
         <source>%n directory</source>
-        <translation><numerusform>%n annuaire</numerusform><numerusform>%n annuaires</numerusform></translation>
+        <translation>
+            <numerusform>%n annuaire</numerusform>
+            <numerusform>%n annuaires</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>CDirectoryListModel</name>
     <message>
         <source>One of your own directories, kept in mydirs.xml</source>
-        <translation>L'un de vos annuaires, conservé dans mydirs.xml</translation>
+        <translation>L&apos;un de vos annuaires, conservé dans mydirs.xml</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished" />
+        <translation>envoyé</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished" />
+        <translation>non envoyé</translation>
     </message>
     <message>
         <source>gone</source>
-        <translation type="unfinished" />
+        <translation>disparu</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation type="unfinished" />
+        <translation>vérifié</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished" />
+        <translation>non vérifié</translation>
     </message>
     <message>
         <source>one of your own</source>
-        <translation type="unfinished" />
+        <translation>l&apos;un de vos annuaires</translation>
     </message>
 </context>
 <context>
@@ -565,7 +586,7 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Please create a profile first!</source>
-        <translation>Veuillez d'abord créer un profil !</translation>
+        <translation>Veuillez d&apos;abord créer un profil&#xa0;!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -581,22 +602,22 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Directories</source>
-        <translation type="unfinished" />
+        <translation>Annuaires</translation>
     </message>
     <message>
-        <source>Arrow keys open a directory's page beside the list; Enter goes into the page</source>
-        <translation type="unfinished" />
+        <source>Arrow keys open a directory&apos;s page beside the list; Enter goes into the page</source>
+        <translation>Les touches fléchées ouvrent la page d&apos;un annuaire à côté de la liste&#xa0;; Entrée passe dans la page</translation>
     </message>
     <message>
         <source>Search directories by name</source>
-        <translation type="unfinished" />
+        <translation>Rechercher des annuaires par nom</translation>
     </message>
 </context>
 <context>
     <name>CEmptyListHint</name>
     <message>
         <source>&lt;p&gt;There are no directories yet. To get some:&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Il n'y a pas encore d'annuaires. Pour en obtenir :&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Il n&apos;y a pas encore d&apos;annuaires. Pour en obtenir&#xa0;:&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -607,7 +628,7 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Your directories to write to a list that others can import:</source>
-        <translation>Vos annuaires à écrire dans une liste que d'autres pourront importer :</translation>
+        <translation>Vos annuaires à écrire dans une liste que d&apos;autres pourront importer&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
@@ -615,14 +636,14 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Your directories</source>
-        <translation type="unfinished" />
+        <translation>Vos annuaires</translation>
     </message>
 </context>
 <context>
     <name>CFeedCheckCommands</name>
     <message>
         <source>Please choose a profile first: the check reads its RSS feed URL.</source>
-        <translation>Veuillez d'abord choisir un profil : la vérification lit l'adresse de son flux RSS.</translation>
+        <translation>Veuillez d&apos;abord choisir un profil&#xa0;: la vérification lit l&apos;adresse de son flux RSS.</translation>
     </message>
     <message>
         <source>Check Feed</source>
@@ -633,7 +654,10 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     <name>CFeedCheckDialog</name>
     <message numerus="yes">
         <source>%n items</source>
-        <translation><numerusform>%n élément</numerusform><numerusform>%n éléments</numerusform></translation>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -665,7 +689,7 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>The check could not be started.</source>
-        <translation>La vérification n'a pas pu être lancée.</translation>
+        <translation>La vérification n&apos;a pas pu être lancée.</translation>
     </message>
     <message>
         <source>The feed is usable.</source>
@@ -673,11 +697,11 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Title: %1</source>
-        <translation>Titre : %1</translation>
+        <translation>Titre&#xa0;: %1</translation>
     </message>
     <message>
         <source>Description: %1</source>
-        <translation>Description : %1</translation>
+        <translation>Description&#xa0;: %1</translation>
     </message>
     <message>
         <source>Close</source>
@@ -685,18 +709,24 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message numerus="yes">
         <source>%n item</source>
-        <translation><numerusform>%n élément</numerusform><numerusform>%n éléments</numerusform></translation>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>CHelpPages</name>
     <message>
         <source>You have no profile yet.</source>
-        <translation>Vous n'avez pas encore de profil.</translation>
+        <translation>Vous n&apos;avez pas encore de profil.</translation>
     </message>
     <message numerus="yes">
         <source>You have %n profiles; the current one is %1.</source>
-        <translation><numerusform>Vous avez %n profil ; le profil actuel est %1.</numerusform><numerusform>Vous avez %n profils ; le profil actuel est %1.</numerusform></translation>
+        <translation>
+            <numerusform>Vous avez %n profil&#xa0;; le profil actuel est %1.</numerusform>
+            <numerusform>Vous avez %n profils&#xa0;; le profil actuel est %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>none</source>
@@ -708,25 +738,34 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>The directory list is empty: add directories as below.</source>
-        <translation>La liste des annuaires est vide : ajoutez des annuaires comme indiqué ci-dessous.</translation>
+        <translation>La liste des annuaires est vide&#xa0;: ajoutez des annuaires comme indiqué ci-dessous.</translation>
     </message>
     <message numerus="yes">
         <source>%n directories in the list.</source>
-        <translation><numerusform>%n annuaire dans la liste.</numerusform><numerusform>%n annuaires dans la liste.</numerusform></translation>
+        <translation>
+            <numerusform>%n annuaire dans la liste.</numerusform>
+            <numerusform>%n annuaires dans la liste.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have %n profile; the current one is %1.</source>
-        <translation><numerusform>Vous avez %n profil ; le profil actuel est %1.</numerusform><numerusform>Vous avez %n profils ; le profil actuel est %1.</numerusform></translation>
+        <translation>
+            <numerusform>Vous avez %n profil&#xa0;; le profil actuel est %1.</numerusform>
+            <numerusform>Vous avez %n profils&#xa0;; le profil actuel est %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n directory in the list.</source>
-        <translation><numerusform>%n annuaire dans la liste.</numerusform><numerusform>%n annuaires dans la liste.</numerusform></translation>
+        <translation>
+            <numerusform>%n annuaire dans la liste.</numerusform>
+            <numerusform>%n annuaires dans la liste.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n of them sent for %1.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>Dont %n envoyé pour %1.</numerusform>
+            <numerusform>Dont %n envoyés pour %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -746,7 +785,7 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Kestrine cannot keep the submission history in history.sqlite: %1. It carries on without it; sent marks are kept in sv.dat as before.</source>
-        <translation>Kestrine ne peut pas conserver l'historique des soumissions dans history.sqlite : %1. Il continue sans lui ; les marques « envoyé » restent conservées dans sv.dat comme avant.</translation>
+        <translation>Kestrine ne peut pas conserver l&apos;historique des soumissions dans history.sqlite&#xa0;: %1. Il continue sans lui&#xa0;; les marques «&#xa0;envoyé&#xa0;» restent conservées dans sv.dat comme avant.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -762,15 +801,15 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Kestrine could not write the report: %1.</source>
-        <translation>Kestrine n'a pas pu écrire le rapport : %1.</translation>
+        <translation>Kestrine n&apos;a pas pu écrire le rapport&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The report was written without the history, which cannot be read: %1. Its statuses come from sv.dat alone and it has no dates.</source>
-        <translation>Le rapport a été écrit sans l'historique, qui ne peut pas être lu : %1. Ses états proviennent uniquement de sv.dat et il ne comporte aucune date.</translation>
+        <translation>Le rapport a été écrit sans l&apos;historique, qui ne peut pas être lu&#xa0;: %1. Ses états proviennent uniquement de sv.dat et il ne comporte aucune date.</translation>
     </message>
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine ne peut pas écrire pour l&apos;instant l&apos;historique des soumissions dans history.sqlite&#xa0;: %1. Un autre programme garde le fichier verrouillé&#xa0;; les événements attendent et seront écrits dès qu&apos;il sera libre.</translation>
     </message>
 </context>
 <context>
@@ -781,15 +820,15 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>&amp;Profile:</source>
-        <translation>&amp;Profil :</translation>
+        <translation>&amp;Profil&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Directory:</source>
-        <translation>&amp;Annuaire :</translation>
+        <translation>&amp;Annuaire&#xa0;:</translation>
     </message>
     <message>
         <source>The history cannot be read: %1.</source>
-        <translation>L'historique ne peut pas être lu : %1.</translation>
+        <translation>L&apos;historique ne peut pas être lu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>All profiles</source>
@@ -801,11 +840,11 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished" />
+        <translation>Événements</translation>
     </message>
     <message>
         <source>What happened to each directory for each profile, newest first</source>
-        <translation type="unfinished" />
+        <translation>Ce qui est arrivé à chaque annuaire pour chaque profil, du plus récent au plus ancien</translation>
     </message>
 </context>
 <context>
@@ -851,11 +890,11 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Leave: you have it already</source>
-        <translation>Laisser : vous l'avez déjà</translation>
+        <translation>Laisser&#xa0;: vous l&apos;avez déjà</translation>
     </message>
     <message>
         <source>Cannot be used: %1</source>
-        <translation>Inutilisable : %1</translation>
+        <translation>Inutilisable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Import Directories</source>
@@ -879,11 +918,11 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Adds %1 and replaces %2 of your directories; %3 you have already, %4 cannot be used.</source>
-        <translation>Ajoute %1 et remplace %2 de vos annuaires ; vous avez déjà %3, %4 sont inutilisables.</translation>
+        <translation>Ajoute %1 et remplace %2 de vos annuaires&#xa0;; vous avez déjà %3, %4 sont inutilisables.</translation>
     </message>
     <message>
         <source>Directories in the list</source>
-        <translation type="unfinished" />
+        <translation>Annuaires de la liste</translation>
     </message>
 </context>
 <context>
@@ -893,35 +932,35 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
         <translation>Langue</translation>
     </message>
     <message>
-        <source>The desktop's language (%1)</source>
+        <source>The desktop&apos;s language (%1)</source>
         <translation>Langue du bureau (%1)</translation>
     </message>
     <message>
         <source>The new language applies when Kestrine starts again.</source>
-        <translation>La nouvelle langue s'appliquera au prochain démarrage de Kestrine.</translation>
+        <translation>La nouvelle langue s&apos;appliquera au prochain démarrage de Kestrine.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation>&amp;Langue :</translation>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>CMeaningFillOffer</name>
     <message>
         <source>No rule fits this page, and Kestrine is sure of the meaning of none of its fields: nothing was filled.</source>
-        <translation>Aucune règle ne correspond à cette page, et Kestrine n'est sûr de la signification d'aucun de ses champs : rien n'a été rempli.</translation>
+        <translation>Aucune règle ne correspond à cette page, et Kestrine n&apos;est sûr de la signification d&apos;aucun de ses champs&#xa0;: rien n&apos;a été rempli.</translation>
     </message>
     <message>
-        <source>The rules for "%1" fit no field on this page: its form may have changed.</source>
-        <translation>Les règles de « %1 » ne correspondent à aucun champ de cette page : son formulaire a peut-être changé.</translation>
+        <source>The rules for &quot;%1&quot; fit no field on this page: its form may have changed.</source>
+        <translation>Les règles de «&#xa0;%1&#xa0;» ne correspondent à aucun champ de cette page&#xa0;: son formulaire a peut-être changé.</translation>
     </message>
     <message>
         <source>This page belongs to no directory of the list.</source>
-        <translation>Cette page n'appartient à aucun annuaire de la liste.</translation>
+        <translation>Cette page n&apos;appartient à aucun annuaire de la liste.</translation>
     </message>
     <message>
-        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile "%2"?</source>
-        <translation>%1 Remplir les champs dont Kestrine reconnaît la signification à partir du profil « %2 » ?</translation>
+        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile &quot;%2&quot;?</source>
+        <translation>%1 Remplir les champs dont Kestrine reconnaît la signification à partir du profil «&#xa0;%2&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Fill current page</source>
@@ -935,8 +974,8 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
         <translation>Veuillez saisir un nom de profil.</translation>
     </message>
     <message>
-        <source>There is already a profile named "%1". Please choose another name.</source>
-        <translation>Il existe déjà un profil nommé « %1 ». Veuillez choisir un autre nom.</translation>
+        <source>There is already a profile named &quot;%1&quot;. Please choose another name.</source>
+        <translation>Il existe déjà un profil nommé «&#xa0;%1&#xa0;». Veuillez choisir un autre nom.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -947,18 +986,18 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     <name>CProfileSelector</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished" />
+        <translation>Profil</translation>
     </message>
     <message>
         <source>The profile whose details fill the pages</source>
-        <translation type="unfinished" />
+        <translation>Le profil dont les informations remplissent les pages</translation>
     </message>
 </context>
 <context>
     <name>CProgramSettings</name>
     <message>
         <source>Kestrine has no data folder to keep its settings in.</source>
-        <translation>Kestrine n'a pas de dossier de données où conserver ses paramètres.</translation>
+        <translation>Kestrine n&apos;a pas de dossier de données où conserver ses paramètres.</translation>
     </message>
     <message>
         <source>The database source must be an http:// or https:// address.</source>
@@ -970,15 +1009,15 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>These settings in %1 are not UTF-8 text, so Kestrine goes on without them: %2. They stay as they are until you choose them again.</source>
-        <translation type="unfinished" />
+        <translation>Ces paramètres dans %1 ne sont pas du texte UTF-8&#xa0;; Kestrine continue donc sans eux&#xa0;: %2. Ils restent tels quels jusqu&apos;à ce que vous les choisissiez de nouveau.</translation>
     </message>
     <message>
         <source>Kestrine could not read its settings from %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine n&apos;a pas pu lire ses paramètres dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Kestrine could not save its settings to %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine n&apos;a pas pu enregistrer ses paramètres dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1000,7 +1039,7 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Profile:</source>
-        <translation>Profil :</translation>
+        <translation>Profil&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Fill current page</source>
@@ -1056,7 +1095,7 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>User Guide</source>
-        <translation>Guide de l'utilisateur</translation>
+        <translation>Guide de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>Support</source>
@@ -1067,8 +1106,8 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
         <translation>À propos de &amp;Kestrine</translation>
     </message>
     <message>
-        <source>The directory "%1" is no longer in the directory database.</source>
-        <translation>L'annuaire « %1 » ne figure plus dans la base des annuaires.</translation>
+        <source>The directory &quot;%1&quot; is no longer in the directory database.</source>
+        <translation>L&apos;annuaire «&#xa0;%1&#xa0;» ne figure plus dans la base des annuaires.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1076,11 +1115,11 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>Please create a profile first!</source>
-        <translation>Veuillez d'abord créer un profil !</translation>
+        <translation>Veuillez d&apos;abord créer un profil&#xa0;!</translation>
     </message>
     <message>
         <source>Kestrine cannot update the directory database: %1.</source>
-        <translation>Kestrine ne peut pas mettre à jour la base des annuaires : %1.</translation>
+        <translation>Kestrine ne peut pas mettre à jour la base des annuaires&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Internal error</source>
@@ -1096,11 +1135,11 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>The update could not be retrieved</source>
-        <translation>La mise à jour n'a pas pu être récupérée</translation>
+        <translation>La mise à jour n&apos;a pas pu être récupérée</translation>
     </message>
     <message>
         <source>%1 marked sent</source>
-        <translation type="unfinished" />
+        <translation>%1 marqué comme envoyé</translation>
     </message>
 </context>
 <context>
@@ -1126,7 +1165,7 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>While you work on one directory, Kestrine loads and fills the next unsent ones in tabs of their own, so that Next unsent shows them at once. Each tab kept ready takes memory. 0 turns working ahead off.</source>
-        <translation>Pendant que vous travaillez sur un annuaire, Kestrine charge et remplit les suivants non envoyés dans leurs propres onglets, afin que « Suivant à envoyer » les affiche aussitôt. Chaque onglet tenu prêt occupe de la mémoire. 0 désactive le travail anticipé.</translation>
+        <translation>Pendant que vous travaillez sur un annuaire, Kestrine charge et remplit les suivants non envoyés dans leurs propres onglets, afin que «&#xa0;Suivant à envoyer&#xa0;» les affiche aussitôt. Chaque onglet tenu prêt occupe de la mémoire. 0 désactive le travail anticipé.</translation>
     </message>
     <message>
         <source>&amp;Keep finished tabs open</source>
@@ -1134,26 +1173,26 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>A tab whose result page has been read closes by itself once you have left it, unless this is on.</source>
-        <translation>Un onglet dont la page de résultat a été lue se ferme tout seul dès que vous l'avez quitté, sauf si cette option est activée.</translation>
+        <translation>Un onglet dont la page de résultat a été lue se ferme tout seul dès que vous l&apos;avez quitté, sauf si cette option est activée.</translation>
     </message>
     <message>
         <source>&amp;Directories kept ready:</source>
-        <translation>&amp;Annuaires tenus prêts :</translation>
+        <translation>&amp;Annuaires tenus prêts&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--check-feed and --check-directories go one at a time.</source>
-        <translation>--check-feed et --check-directories s'utilisent séparément.</translation>
+        <translation>--check-feed et --check-directories s&apos;utilisent séparément.</translation>
     </message>
     <message>
         <source>--check-feed and --describe-page go one at a time.</source>
-        <translation>--check-feed et --describe-page s'utilisent séparément.</translation>
+        <translation>--check-feed et --describe-page s&apos;utilisent séparément.</translation>
     </message>
     <message>
         <source>--data-dir needs a folder.</source>
@@ -1165,11 +1204,11 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>--json goes with --describe-page, --check-feed or --check-directories.</source>
-        <translation>--json s'utilise avec --describe-page, --check-feed ou --check-directories.</translation>
+        <translation>--json s&apos;utilise avec --describe-page, --check-feed ou --check-directories.</translation>
     </message>
     <message>
         <source>--export-report goes without --describe-page.</source>
-        <translation>--export-report s'utilise sans --describe-page.</translation>
+        <translation>--export-report s&apos;utilise sans --describe-page.</translation>
     </message>
     <message>
         <source>--export-report needs a file name.</source>
@@ -1181,11 +1220,11 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>--database goes with --check-directories.</source>
-        <translation>--database s'utilise avec --check-directories.</translation>
+        <translation>--database s&apos;utilise avec --check-directories.</translation>
     </message>
     <message>
         <source>--check-directories goes without --describe-page and --export-report.</source>
-        <translation>--check-directories s'utilise sans --describe-page ni --export-report.</translation>
+        <translation>--check-directories s&apos;utilise sans --describe-page ni --export-report.</translation>
     </message>
     <message>
         <source>--database needs a file name.</source>
@@ -1193,18 +1232,18 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous : Kest
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>%1 : %2
-Saisissez « %1 --help » pour plus d'informations.
+        <translation>%1&#xa0;: %2
+Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
 </translation>
     </message>
     <message>
         <source>Name: %1
 Address: %2
 </source>
-        <translation>Nom : %1
-Adresse : %2
+        <translation>Nom&#xa0;: %1
+Adresse&#xa0;: %2
 </translation>
     </message>
     <message>
@@ -1213,7 +1252,7 @@ Adresse : %2
     </message>
     <message>
         <source>no data folder, the results are not kept: %1</source>
-        <translation>pas de dossier de données, les résultats ne sont pas conservés : %1</translation>
+        <translation>pas de dossier de données, les résultats ne sont pas conservés&#xa0;: %1</translation>
     </message>
     <message>
         <source>the directory database %1 cannot be read</source>
@@ -1225,39 +1264,39 @@ Adresse : %2
     </message>
     <message>
         <source>not every result could be kept (%1)</source>
-        <translation>certains résultats n'ont pas pu être conservés (%1)</translation>
+        <translation>certains résultats n&apos;ont pas pu être conservés (%1)</translation>
     </message>
     <message>
         <source>the check could not be completed (libcurl is missing)</source>
-        <translation>la vérification n'a pas pu aboutir (libcurl est absent)</translation>
+        <translation>la vérification n&apos;a pas pu aboutir (libcurl est absent)</translation>
     </message>
     <message>
         <source>your directories cannot be changed here: %1</source>
-        <translation>vos annuaires ne peuvent pas être modifiés ici : %1</translation>
+        <translation>vos annuaires ne peuvent pas être modifiés ici&#xa0;: %1</translation>
     </message>
     <message>
         <source>added: %1</source>
-        <translation>ajouté : %1</translation>
+        <translation>ajouté&#xa0;: %1</translation>
     </message>
     <message>
         <source>replaced: %1</source>
-        <translation>remplacé : %1</translation>
+        <translation>remplacé&#xa0;: %1</translation>
     </message>
     <message>
-        <source>kept yours (--replace takes the list's): %1</source>
-        <translation>le vôtre est gardé (--replace prend celui de la liste) : %1</translation>
+        <source>kept yours (--replace takes the list&apos;s): %1</source>
+        <translation>le vôtre est gardé (--replace prend celui de la liste)&#xa0;: %1</translation>
     </message>
     <message>
         <source>already there: %1</source>
-        <translation>déjà présent : %1</translation>
+        <translation>déjà présent&#xa0;: %1</translation>
     </message>
     <message>
         <source>refused: %1 (%2)</source>
-        <translation>refusé : %1 (%2)</translation>
+        <translation>refusé&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>cannot save %1: %2</source>
-        <translation>impossible d'enregistrer %1 : %2</translation>
+        <translation>impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 added, %2 replaced, %3 already there, %4 kept yours, %5 refused</source>
@@ -1265,27 +1304,27 @@ Adresse : %2
     </message>
     <message>
         <source>no data folder to read your directories from: %1</source>
-        <translation>pas de dossier de données où lire vos annuaires : %1</translation>
+        <translation>pas de dossier de données où lire vos annuaires&#xa0;: %1</translation>
     </message>
     <message>
         <source>you have no directories of your own to export yet</source>
-        <translation>vous n'avez pas encore d'annuaires à vous à exporter</translation>
+        <translation>vous n&apos;avez pas encore d&apos;annuaires à vous à exporter</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>--replace goes with --import-directories.</source>
-        <translation>--replace s'utilise avec --import-directories.</translation>
+        <translation>--replace s&apos;utilise avec --import-directories.</translation>
     </message>
     <message>
         <source>--import-directories and --export-directories go one at a time.</source>
-        <translation>--import-directories et --export-directories s'utilisent séparément.</translation>
+        <translation>--import-directories et --export-directories s&apos;utilisent séparément.</translation>
     </message>
     <message>
         <source>%1 goes alone, with --data-dir at most.</source>
-        <translation>%1 s'utilise seul, tout au plus avec --data-dir.</translation>
+        <translation>%1 s&apos;utilise seul, tout au plus avec --data-dir.</translation>
     </message>
     <message>
         <source>%1 needs a file name.</source>
@@ -1293,17 +1332,17 @@ Adresse : %2
     </message>
     <message>
         <source>no data folder to read the profiles from: %1</source>
-        <translation>pas de dossier de données où lire les profils : %1</translation>
+        <translation>pas de dossier de données où lire les profils&#xa0;: %1</translation>
     </message>
     <message>
         <source>the history cannot be read (%1); the report has the statuses of sv.dat and no dates</source>
-        <translation>l'historique ne peut pas être lu (%1) ; le rapport contient les états de sv.dat et aucune date</translation>
+        <translation>l&apos;historique ne peut pas être lu (%1)&#xa0;; le rapport contient les états de sv.dat et aucune date</translation>
     </message>
     <message numerus="yes">
         <source>%n of your directories written to %1</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%n de vos annuaires écrit dans %1</numerusform>
+            <numerusform>%n de vos annuaires écrits dans %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1311,19 +1350,19 @@ Adresse : %2
     <name>DataFolder</name>
     <message>
         <source>neither XDG_DATA_HOME nor HOME names a folder to keep them in</source>
-        <translation>ni XDG_DATA_HOME ni HOME n'indique un dossier où les conserver</translation>
+        <translation>ni XDG_DATA_HOME ni HOME n&apos;indique un dossier où les conserver</translation>
     </message>
     <message>
         <source>the folder %1 cannot be found: %2</source>
-        <translation>le dossier %1 est introuvable : %2</translation>
+        <translation>le dossier %1 est introuvable&#xa0;: %2</translation>
     </message>
     <message>
         <source>the folder %1 cannot be created: %2</source>
-        <translation>le dossier %1 ne peut pas être créé : %2</translation>
+        <translation>le dossier %1 ne peut pas être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>the folder %1 cannot be written: %2</source>
-        <translation>impossible d'écrire dans le dossier %1 : %2</translation>
+        <translation>impossible d&apos;écrire dans le dossier %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1346,19 +1385,19 @@ Adresse : %2
     </message>
     <message>
         <source>The address redirects in a loop.</source>
-        <translation>L'adresse redirige en boucle.</translation>
+        <translation>L&apos;adresse redirige en boucle.</translation>
     </message>
     <message>
         <source>This is not an http or https address.</source>
-        <translation>Ce n'est pas une adresse http ou https.</translation>
+        <translation>Ce n&apos;est pas une adresse http ou https.</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be made.</source>
-        <translation>Impossible d'établir une connexion sécurisée avec le serveur.</translation>
+        <translation>Impossible d&apos;établir une connexion sécurisée avec le serveur.</translation>
     </message>
     <message>
         <source>The page could not be fetched (libcurl error %1).</source>
-        <translation>La page n'a pas pu être récupérée (erreur libcurl %1).</translation>
+        <translation>La page n&apos;a pas pu être récupérée (erreur libcurl %1).</translation>
     </message>
     <message>
         <source>Not found (%1)</source>
@@ -1378,11 +1417,11 @@ Adresse : %2
     </message>
     <message>
         <source>Fields missing: %1 (fields may be made by script).</source>
-        <translation>Champs manquants : %1 (les champs sont peut-être créés par un script).</translation>
+        <translation>Champs manquants&#xa0;: %1 (les champs sont peut-être créés par un script).</translation>
     </message>
     <message>
         <source>Fields missing: %1.</source>
-        <translation>Champs manquants : %1.</translation>
+        <translation>Champs manquants&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Moved to %1.</source>
@@ -1390,19 +1429,19 @@ Adresse : %2
     </message>
     <message>
         <source>The address redirects more than %1 times.</source>
-        <translation type="unfinished" />
+        <translation>L&apos;adresse redirige plus de %1 fois.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the connection broke.</source>
-        <translation type="unfinished" />
+        <translation>Le serveur a répondu (%1), puis la connexion a été coupée.</translation>
     </message>
     <message>
         <source>The server answered (%1), then stopped short of the length it announced.</source>
-        <translation type="unfinished" />
+        <translation>Le serveur a répondu (%1), puis s&apos;est arrêté avant la longueur annoncée.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the transfer failed (libcurl error %2).</source>
-        <translation type="unfinished" />
+        <translation>Le serveur a répondu (%1), puis le transfert a échoué (erreur libcurl %2).</translation>
     </message>
 </context>
 <context>
@@ -1459,7 +1498,7 @@ Adresse : %2
     </message>
     <message>
         <source>Error while retrieving directory names</source>
-        <translation>Erreur lors de la récupération des noms d'annuaires</translation>
+        <translation>Erreur lors de la récupération des noms d&apos;annuaires</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1478,27 +1517,27 @@ Adresse : %2
         <translation>erreur de variable</translation>
     </message>
     <message>
-        <source>The submission page of "%1" cannot be opened: "%2" is not a web address.</source>
-        <translation type="unfinished" />
+        <source>The submission page of &quot;%1&quot; cannot be opened: &quot;%2&quot; is not a web address.</source>
+        <translation>La page de soumission de «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une adresse web.</translation>
     </message>
 </context>
 <context>
     <name>DirectoryImport</name>
     <message>
         <source>it has no submission address</source>
-        <translation>il n'a pas d'adresse de soumission</translation>
+        <translation>il n&apos;a pas d&apos;adresse de soumission</translation>
     </message>
     <message>
         <source>one of its fields has a type Kestrine does not know</source>
-        <translation>l'un de ses champs a un type que Kestrine ne connaît pas</translation>
+        <translation>l&apos;un de ses champs a un type que Kestrine ne connaît pas</translation>
     </message>
     <message>
         <source>Kestrine cannot read %1: it is missing, unreadable or too large.</source>
-        <translation>Kestrine ne peut pas lire %1 : le fichier est absent, illisible ou trop volumineux.</translation>
+        <translation>Kestrine ne peut pas lire %1&#xa0;: le fichier est absent, illisible ou trop volumineux.</translation>
     </message>
     <message>
         <source>%1 is not a directory list in the format of dirdata.xml, or breaks the rules Kestrine keeps for files from elsewhere.</source>
-        <translation>%1 n'est pas une liste d'annuaires au format de dirdata.xml, ou enfreint les règles que Kestrine applique aux fichiers venus d'ailleurs.</translation>
+        <translation>%1 n&apos;est pas une liste d&apos;annuaires au format de dirdata.xml, ou enfreint les règles que Kestrine applique aux fichiers venus d&apos;ailleurs.</translation>
     </message>
     <message>
         <source>%1 holds no directories.</source>
@@ -1506,11 +1545,11 @@ Adresse : %2
     </message>
     <message>
         <source>its submission address is not an http or https address</source>
-        <translation type="unfinished" />
+        <translation>son adresse de soumission n&apos;est pas une adresse http ou https</translation>
     </message>
     <message>
-        <source>it looks the same as "%1", which the list has already</source>
-        <translation type="unfinished" />
+        <source>it looks the same as &quot;%1&quot;, which the list has already</source>
+        <translation>il semble identique à «&#xa0;%1&#xa0;», qui figure déjà dans la liste</translation>
     </message>
 </context>
 <context>
@@ -1528,23 +1567,23 @@ Adresse : %2
     <name>DirectoryName</name>
     <message>
         <source>Please enter a name for the directory.</source>
-        <translation>Veuillez saisir un nom pour l'annuaire.</translation>
+        <translation>Veuillez saisir un nom pour l&apos;annuaire.</translation>
     </message>
     <message>
         <source>The name is too long: a directory name can have at most 223 characters.</source>
-        <translation>Le nom est trop long : un nom d'annuaire peut comporter au plus 223 caractères.</translation>
+        <translation>Le nom est trop long&#xa0;: un nom d&apos;annuaire peut comporter au plus 223 caractères.</translation>
     </message>
     <message>
-        <source>A directory name cannot contain " [".</source>
-        <translation>Un nom d'annuaire ne peut pas contenir «  [ ».</translation>
+        <source>A directory name cannot contain &quot; [&quot;.</source>
+        <translation>Un nom d&apos;annuaire ne peut pas contenir «&#xa0; [&#xa0;».</translation>
     </message>
     <message>
         <source>A directory name cannot contain line breaks or tabs.</source>
-        <translation>Un nom d'annuaire ne peut pas contenir de sauts de ligne ni de tabulations.</translation>
+        <translation>Un nom d&apos;annuaire ne peut pas contenir de sauts de ligne ni de tabulations.</translation>
     </message>
     <message>
         <source>A directory name cannot contain invisible characters, such as a zero-width space; this one holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Un nom d&apos;annuaire ne peut pas contenir de caractères invisibles, comme une espace sans chasse&#xa0;; celui-ci contient %1.</translation>
     </message>
 </context>
 <context>
@@ -1558,30 +1597,36 @@ Adresse : %2
     <name>DurationText</name>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation><numerusform>%n seconde</numerusform><numerusform>%n secondes</numerusform></translation>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation>%1 ms</translation>
+        <translation>%1&#xa0;ms</translation>
     </message>
 </context>
 <context>
     <name>FeedCheck</name>
     <message>
         <source>The address answers with a web page, not a feed. The page announces no feed.</source>
-        <translation>L'adresse renvoie une page web, pas un flux. La page n'annonce aucun flux.</translation>
+        <translation>L&apos;adresse renvoie une page web, pas un flux. La page n&apos;annonce aucun flux.</translation>
     </message>
     <message>
         <source>The address answers with a web page, not a feed. The page announces one feed, which can be taken instead.</source>
-        <translation>L'adresse renvoie une page web, pas un flux. La page annonce un flux, qui peut être pris à la place.</translation>
+        <translation>L&apos;adresse renvoie une page web, pas un flux. La page annonce un flux, qui peut être pris à la place.</translation>
     </message>
     <message numerus="yes">
         <source>The address answers with a web page, not a feed. The page announces %n feeds; one of them can be taken instead.</source>
-        <translation><numerusform>L'adresse renvoie une page web, pas un flux. La page annonce %n flux, qui peut être pris à la place.</numerusform><numerusform>L'adresse renvoie une page web, pas un flux. La page annonce %n flux ; l'un d'eux peut être pris à la place.</numerusform></translation>
+        <translation>
+            <numerusform>L&apos;adresse renvoie une page web, pas un flux. La page annonce %n flux, qui peut être pris à la place.</numerusform>
+            <numerusform>L&apos;adresse renvoie une page web, pas un flux. La page annonce %n flux&#xa0;; l&apos;un d&apos;eux peut être pris à la place.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No feed address is given.</source>
-        <translation>Aucune adresse de flux n'est indiquée.</translation>
+        <translation>Aucune adresse de flux n&apos;est indiquée.</translation>
     </message>
     <message>
         <source>Only http and https addresses can be checked.</source>
@@ -1589,23 +1634,23 @@ Adresse : %2
     </message>
     <message>
         <source>There is no file %1.</source>
-        <translation>Le fichier %1 n'existe pas.</translation>
+        <translation>Le fichier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB.</source>
-        <translation>Le fichier dépasse %1 Mo.</translation>
+        <translation>Le fichier dépasse %1&#xa0;Mo.</translation>
     </message>
     <message>
         <source>The file could not be read.</source>
-        <translation>Le fichier n'a pas pu être lu.</translation>
+        <translation>Le fichier n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 Mo</translation>
+        <translation>%1&#xa0;Mo</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation>%1 octets</translation>
+        <translation>%1&#xa0;octets</translation>
     </message>
     <message>
         <source>The answer is larger than %1.</source>
@@ -1613,15 +1658,15 @@ Adresse : %2
     </message>
     <message>
         <source>The server did not send the whole answer within %1.</source>
-        <translation>Le serveur n'a pas envoyé toute la réponse en %1.</translation>
+        <translation>Le serveur n&apos;a pas envoyé toute la réponse en %1.</translation>
     </message>
     <message>
         <source>The server answered with status %1 instead of the feed.</source>
-        <translation>Le serveur a répondu avec l'état %1 au lieu du flux.</translation>
+        <translation>Le serveur a répondu avec l&apos;état %1 au lieu du flux.</translation>
     </message>
     <message>
         <source>This is not an http or https address.</source>
-        <translation>Ce n'est pas une adresse http ou https.</translation>
+        <translation>Ce n&apos;est pas une adresse http ou https.</translation>
     </message>
     <message>
         <source>The server name could not be found.</source>
@@ -1629,7 +1674,7 @@ Adresse : %2
     </message>
     <message>
         <source>The server could not be reached.</source>
-        <translation>Le serveur n'a pas pu être joint.</translation>
+        <translation>Le serveur n&apos;a pas pu être joint.</translation>
     </message>
     <message>
         <source>The server stopped answering.</source>
@@ -1637,11 +1682,11 @@ Adresse : %2
     </message>
     <message>
         <source>The address redirects too many times.</source>
-        <translation>L'adresse redirige trop de fois.</translation>
+        <translation>L&apos;adresse redirige trop de fois.</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be made.</source>
-        <translation>Impossible d'établir une connexion sécurisée avec le serveur.</translation>
+        <translation>Impossible d&apos;établir une connexion sécurisée avec le serveur.</translation>
     </message>
     <message>
         <source>The server broke off its answer.</source>
@@ -1649,11 +1694,11 @@ Adresse : %2
     </message>
     <message>
         <source>The feed could not be fetched (libcurl error %1).</source>
-        <translation>Le flux n'a pas pu être récupéré (erreur libcurl %1).</translation>
+        <translation>Le flux n&apos;a pas pu être récupéré (erreur libcurl %1).</translation>
     </message>
     <message>
         <source>The network library (libcurl) could not be loaded.</source>
-        <translation>La bibliothèque réseau (libcurl) n'a pas pu être chargée.</translation>
+        <translation>La bibliothèque réseau (libcurl) n&apos;a pas pu être chargée.</translation>
     </message>
     <message>
         <source>The check was cancelled.</source>
@@ -1661,31 +1706,31 @@ Adresse : %2
     </message>
     <message>
         <source>The feed is larger than %1 MB and was not read.</source>
-        <translation>Le flux dépasse %1 Mo et n'a pas été lu.</translation>
+        <translation>Le flux dépasse %1&#xa0;Mo et n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>The feed declares entities that would grow far beyond its own size; it was not read.</source>
-        <translation>Le flux déclare des entités qui dépasseraient de loin sa propre taille ; il n'a pas été lu.</translation>
+        <translation>Le flux déclare des entités qui dépasseraient de loin sa propre taille&#xa0;; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>The feed is not well-formed XML</source>
-        <translation>Le flux n'est pas du XML bien formé</translation>
+        <translation>Le flux n&apos;est pas du XML bien formé</translation>
     </message>
     <message>
         <source>The feed is not well-formed XML: %1</source>
-        <translation>Le flux n'est pas du XML bien formé : %1</translation>
+        <translation>Le flux n&apos;est pas du XML bien formé&#xa0;: %1</translation>
     </message>
     <message>
         <source>This is not a feed: the document is &lt;%1&gt;, where a feed is &lt;rss&gt;, &lt;rdf:RDF&gt; or &lt;feed&gt;.</source>
-        <translation>Ce n'est pas un flux : le document est &lt;%1&gt;, alors qu'un flux est &lt;rss&gt;, &lt;rdf:RDF&gt; ou &lt;feed&gt;.</translation>
+        <translation>Ce n&apos;est pas un flux&#xa0;: le document est &lt;%1&gt;, alors qu&apos;un flux est &lt;rss&gt;, &lt;rdf:RDF&gt; ou &lt;feed&gt;.</translation>
     </message>
     <message>
         <source>The feed has no title.</source>
-        <translation>Le flux n'a pas de titre.</translation>
+        <translation>Le flux n&apos;a pas de titre.</translation>
     </message>
     <message>
         <source>The feed has no link to its web site.</source>
-        <translation>Le flux n'a pas de lien vers son site web.</translation>
+        <translation>Le flux n&apos;a pas de lien vers son site web.</translation>
     </message>
     <message>
         <source>The document is empty.</source>
@@ -1697,15 +1742,15 @@ Adresse : %2
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1: </source>
-        <translation>ligne %1 : </translation>
+        <translation>ligne %1&#xa0;: </translation>
     </message>
     <message>
         <source>line %1, column %2: </source>
-        <translation>ligne %1, colonne %2 : </translation>
+        <translation>ligne %1, colonne %2&#xa0;: </translation>
     </message>
     <message>
         <source>Redirected to</source>
@@ -1733,19 +1778,19 @@ Adresse : %2
     </message>
     <message>
         <source>Items: %1</source>
-        <translation>Éléments : %1</translation>
+        <translation>Éléments&#xa0;: %1</translation>
     </message>
     <message>
         <source>Items: %1, the newest of %2</source>
-        <translation>Éléments : %1, le plus récent du %2</translation>
+        <translation>Éléments&#xa0;: %1, le plus récent du %2</translation>
     </message>
     <message>
         <source>Announced feed: %1</source>
-        <translation>Flux annoncé : %1</translation>
+        <translation>Flux annoncé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Announced feed: %1 (%2)</source>
-        <translation>Flux annoncé : %1 (%2)</translation>
+        <translation>Flux annoncé&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>The feed is usable.</source>
@@ -1753,31 +1798,40 @@ Adresse : %2
     </message>
     <message>
         <source>Problem: %1%2</source>
-        <translation>Problème : %1%2</translation>
+        <translation>Problème&#xa0;: %1%2</translation>
     </message>
     <message>
-        <source>The feed's only item has no link.</source>
-        <translation>L'unique élément du flux n'a pas de lien.</translation>
+        <source>The feed&apos;s only item has no link.</source>
+        <translation>L&apos;unique élément du flux n&apos;a pas de lien.</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 items have no link.</source>
-        <translation><numerusform>%n élément sur %1 n'a pas de lien.</numerusform><numerusform>%n éléments sur %1 n'ont pas de lien.</numerusform></translation>
+        <translation>
+            <numerusform>%n élément sur %1 n&apos;a pas de lien.</numerusform>
+            <numerusform>%n éléments sur %1 n&apos;ont pas de lien.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
-        <translation><numerusform>La date « %1 » ne peut pas être lue (ni %n autre).</numerusform><numerusform>La date « %1 » ne peut pas être lue (ni %n autres).</numerusform></translation>
+        <translation>
+            <numerusform>La date «&#xa0;%1&#xa0;» ne peut pas être lue (ni %n autre).</numerusform>
+            <numerusform>La date «&#xa0;%1&#xa0;» ne peut pas être lue (ni %n autres).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The date “%1” cannot be read.</source>
-        <translation>La date « %1 » ne peut pas être lue.</translation>
+        <translation>La date «&#xa0;%1&#xa0;» ne peut pas être lue.</translation>
     </message>
     <message>
         <source>The feed has no RSS &lt;channel&gt;.</source>
-        <translation>Le flux n'a pas d'élément RSS &lt;channel&gt;.</translation>
+        <translation>Le flux n&apos;a pas d&apos;élément RSS &lt;channel&gt;.</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 items has no link.</source>
-        <translation><numerusform>%n élément sur %1 n'a pas de lien.</numerusform><numerusform>%n éléments sur %1 n'ont pas de lien.</numerusform></translation>
+        <translation>
+            <numerusform>%n élément sur %1 n&apos;a pas de lien.</numerusform>
+            <numerusform>%n éléments sur %1 n&apos;ont pas de lien.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1789,10 +1843,10 @@ Adresse : %2
     <message>
         <source>The profile already has a title or description of its own.
 
-Replace them with the feed's? No fills only the empty fields.</source>
+Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <translation>Le profil a déjà son propre titre ou sa propre description.
 
-Les remplacer par ceux du flux ? « Non » ne remplit que les champs vides.</translation>
+Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les champs vides.</translation>
     </message>
 </context>
 <context>
@@ -1846,11 +1900,11 @@ Les remplacer par ceux du flux ? « Non » ne remplit que les champs vides.</
     <name>FillReport</name>
     <message>
         <source>No field of this directory was found on the page</source>
-        <translation>Aucun champ de cet annuaire n'a été trouvé sur la page</translation>
+        <translation>Aucun champ de cet annuaire n&apos;a été trouvé sur la page</translation>
     </message>
     <message>
         <source>not found: %1</source>
-        <translation>introuvable : %1</translation>
+        <translation>introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>the submission will not be noticed</source>
@@ -1858,33 +1912,33 @@ Les remplacer par ceux du flux ? « Non » ne remplit que les champs vides.</
     </message>
     <message numerus="yes">
         <source>Filled %1 of %n fields</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 champ sur %n rempli</numerusform>
+            <numerusform>%1 champs sur %n remplis</numerusform>
         </translation>
     </message>
     <message>
         <source>its form may be inside components whose fields cannot be reached</source>
-        <translation type="unfinished" />
+        <translation>son formulaire se trouve peut-être dans des composants dont les champs sont inaccessibles</translation>
     </message>
     <message>
         <source>nothing left for you</source>
-        <translation type="unfinished" />
+        <translation>plus rien à faire pour vous</translation>
     </message>
     <message>
         <source>left for you: %1</source>
-        <translation type="unfinished" />
+        <translation>reste à faire pour vous&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>HistoryStore</name>
     <message>
         <source>it was written by a newer version of the program (layout %1, this one knows up to %2)</source>
-        <translation>il a été écrit par une version plus récente du programme (structure %1, celle-ci connaît jusqu'à %2)</translation>
+        <translation>il a été écrit par une version plus récente du programme (structure %1, celle-ci connaît jusqu&apos;à %2)</translation>
     </message>
     <message>
         <source>it has the layout of an older version of the program, and cannot be written to bring it up to date</source>
-        <translation>il a la structure d'une version plus ancienne du programme et ne peut pas être réécrit pour être mis à jour</translation>
+        <translation>il a la structure d&apos;une version plus ancienne du programme et ne peut pas être réécrit pour être mis à jour</translation>
     </message>
     <message>
         <source>the file cannot be switched to write-ahead logging</source>
@@ -1903,43 +1957,43 @@ Les remplacer par ceux du flux ? « Non » ne remplit que les champs vides.</
     </message>
     <message>
         <source>Profile name:</source>
-        <translation>Nom du profil :</translation>
+        <translation>Nom du profil&#xa0;:</translation>
     </message>
     <message>
         <source>RSS Feed URL:</source>
-        <translation>Adresse du flux RSS :</translation>
+        <translation>Adresse du flux RSS&#xa0;:</translation>
     </message>
     <message>
         <source>RSS Link title:</source>
-        <translation>Titre du lien RSS :</translation>
+        <translation>Titre du lien RSS&#xa0;:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation>Description :</translation>
+        <translation>Description&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Tags:</source>
-        <translation>Mots-clés :</translation>
+        <translation>Mots-clés&#xa0;:</translation>
     </message>
     <message>
         <source>Subcategory:</source>
-        <translation>Sous-catégorie :</translation>
+        <translation>Sous-catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation>Courriel :</translation>
+        <translation>Courriel&#xa0;:</translation>
     </message>
     <message>
         <source>First name:</source>
-        <translation>Prénom :</translation>
+        <translation>Prénom&#xa0;:</translation>
     </message>
     <message>
         <source>Last name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Check feed</source>
@@ -1986,18 +2040,18 @@ Les remplacer par ceux du flux ? « Non » ne remplit que les champs vides.</
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished" />
+        <translation>Profils</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>(no name: cannot be saved)</source>
-        <translation>(sans nom : impossible d'enregistrer)</translation>
+        <translation>(sans nom&#xa0;: impossible d&apos;enregistrer)</translation>
     </message>
     <message>
         <source>Filled by meaning: %1.</source>
-        <translation>Rempli selon la signification : %1.</translation>
+        <translation>Rempli selon la signification&#xa0;: %1.</translation>
     </message>
     <message>
         <source>nothing</source>
@@ -2005,7 +2059,10 @@ Les remplacer par ceux du flux ? « Non » ne remplit que les champs vides.</
     </message>
     <message numerus="yes">
         <source> Kept %n field(s) you typed in.</source>
-        <translation><numerusform> %n champ saisi par vous a été conservé.</numerusform><numerusform> %n champs saisis par vous ont été conservés.</numerusform></translation>
+        <translation>
+            <numerusform> %n champ saisi par vous a été conservé.</numerusform>
+            <numerusform> %n champs saisis par vous ont été conservés.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Opened</source>
@@ -2037,11 +2094,11 @@ Les remplacer par ceux du flux ? « Non » ne remplit que les champs vides.</
     </message>
     <message>
         <source>(in a frame from %1)</source>
-        <translation type="unfinished" />
+        <translation>(dans un cadre de %1)</translation>
     </message>
     <message>
         <source>%1 (in a frame from %2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (dans un cadre de %2)</translation>
     </message>
 </context>
 <context>
@@ -2060,9 +2117,9 @@ Les remplacer par ceux du flux ? « Non » ne remplit que les champs vides.</
     </message>
     <message numerus="yes">
         <source>%1 of %n directories sent for %2</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 annuaire sur %n envoyé pour %2</numerusform>
+            <numerusform>%1 annuaires sur %n envoyés pour %2</numerusform>
         </translation>
     </message>
 </context>
@@ -2081,7 +2138,7 @@ Les remplacer par ceux du flux ? « Non » ne remplit que les champs vides.</
     <name>main</name>
     <message>
         <source>Kestrine is already running. Switch to its window, or close it before you start Kestrine again.</source>
-        <translation>Kestrine est déjà en cours d'exécution. Passez à sa fenêtre, ou fermez-la avant de relancer Kestrine.</translation>
+        <translation>Kestrine est déjà en cours d&apos;exécution. Passez à sa fenêtre, ou fermez-la avant de relancer Kestrine.</translation>
     </message>
 </context>
 </TS>

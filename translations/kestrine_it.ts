@@ -5,7 +5,7 @@
     <name>AtomicFileWriter</name>
     <message>
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
-        <translation type="unfinished" />
+        <translation>è un collegamento simbolico creato da un altro utente in %1, una cartella in cui tutti possono scrivere, quindi Kestrine non lo segue</translation>
     </message>
 </context>
 <context>
@@ -25,15 +25,21 @@
     <name>CAssistantStatus</name>
     <message numerus="yes">
         <source>%n results pending</source>
-        <translation><numerusform>%n risultato in attesa</numerusform><numerusform>%n risultati in attesa</numerusform></translation>
+        <translation>
+            <numerusform>%n risultato in attesa</numerusform>
+            <numerusform>%n risultati in attesa</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n result pending</source>
-        <translation><numerusform>%n risultato in attesa</numerusform><numerusform>%n risultati in attesa</numerusform></translation>
+        <translation>
+            <numerusform>%n risultato in attesa</numerusform>
+            <numerusform>%n risultati in attesa</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>Stato</translation>
     </message>
 </context>
 <context>
@@ -44,7 +50,7 @@
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished" />
+        <translation>Pagina web</translation>
     </message>
 </context>
 <context>
@@ -71,11 +77,11 @@
     </message>
     <message>
         <source>Opened again: it had been filled for another profile, or by rules that changed since.</source>
-        <translation type="unfinished" />
+        <translation>Riaperta: era stata compilata per un altro profilo o con regole cambiate nel frattempo.</translation>
     </message>
     <message>
         <source>Its page waits for an answer: it asks again when you come to this tab.</source>
-        <translation type="unfinished" />
+        <translation>La sua pagina attende una risposta: la chiederà di nuovo quando passi a questa scheda.</translation>
     </message>
 </context>
 <context>
@@ -94,11 +100,11 @@
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished" />
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished" />
+        <translation>Pagine</translation>
     </message>
 </context>
 <context>
@@ -167,7 +173,7 @@
     </message>
     <message>
         <source>Please choose the directory to repair in the list first.</source>
-        <translation>Scegli prima nell'elenco la directory da riparare.</translation>
+        <translation>Scegli prima nell&apos;elenco la directory da riparare.</translation>
     </message>
     <message>
         <source>Repair is for directories that Directory &gt; Check Directories found moved or with a changed form. %1 has not been checked yet.</source>
@@ -175,7 +181,7 @@
     </message>
     <message>
         <source>Repair is for directories that Directory &gt; Check Directories found moved or with a changed form. The last check of %1 found: %2</source>
-        <translation>«Ripara» è per le directory che «Directory &gt; Verifica directory» ha trovato spostate o con il modulo cambiato. L'ultima verifica di %1 ha trovato: %2</translation>
+        <translation>«Ripara» è per le directory che «Directory &gt; Verifica directory» ha trovato spostate o con il modulo cambiato. L&apos;ultima verifica di %1 ha trovato: %2</translation>
     </message>
     <message>
         <source>The page of %1 cannot be opened: %2 is not a web address.</source>
@@ -210,11 +216,17 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directories.</source>
-        <translation><numerusform>Verificata %n directory.</numerusform><numerusform>Verificate %n directory.</numerusform></translation>
+        <translation>
+            <numerusform>Verificata %n directory.</numerusform>
+            <numerusform>Verificate %n directory.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n checked in the last 7 days were left out.</source>
-        <translation><numerusform>%n directory verificata negli ultimi 7 giorni è stata tralasciata.</numerusform><numerusform>%n directory verificate negli ultimi 7 giorni sono state tralasciate.</numerusform></translation>
+        <translation>
+            <numerusform>%n directory verificata negli ultimi 7 giorni è stata tralasciata.</numerusform>
+            <numerusform>%n directory verificate negli ultimi 7 giorni sono state tralasciate.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
@@ -222,13 +234,16 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
-        <translation><numerusform>Verificata %n directory.</numerusform><numerusform>Verificate %n directory.</numerusform></translation>
+        <translation>
+            <numerusform>Verificata %n directory.</numerusform>
+            <numerusform>Verificate %n directory.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Checked %1 of %n directories</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>Verificata %1 directory su %n</numerusform>
+            <numerusform>Verificate %1 directory su %n</numerusform>
         </translation>
     </message>
 </context>
@@ -256,7 +271,7 @@
     </message>
     <message>
         <source>&amp;Next unsent</source>
-        <translation>&amp;Successiva non inviata</translation>
+        <translation>&amp;Prossima da inviare</translation>
     </message>
     <message>
         <source>&amp;Find directory</source>
@@ -292,7 +307,7 @@
     </message>
     <message>
         <source>Kestrine cannot read your own directories in %1, so the list shows only those of the directory database. Kestrine leaves the file as it is: correct it or move it away, then start Kestrine again.</source>
-        <translation>Kestrine non può leggere le tue directory personali in %1, quindi l'elenco mostra solo quelle del database delle directory. Kestrine lascia il file com'è: correggilo o spostalo altrove, poi avvia di nuovo Kestrine.</translation>
+        <translation>Kestrine non può leggere le tue directory personali in %1, quindi l&apos;elenco mostra solo quelle del database delle directory. Kestrine lascia il file com&apos;è: correggilo o spostalo altrove, poi avvia di nuovo Kestrine.</translation>
     </message>
     <message>
         <source>Add Directory</source>
@@ -303,7 +318,7 @@
         <translation>Attendi che la pagina sia caricata, poi aggiungila di nuovo.</translation>
     </message>
     <message>
-        <source>This page has no form fields to fill. Open the directory's submission page and try again.</source>
+        <source>This page has no form fields to fill. Open the directory&apos;s submission page and try again.</source>
         <translation>Questa pagina non ha campi di modulo da compilare. Apri la pagina di invio della directory e riprova.</translation>
     </message>
     <message>
@@ -312,7 +327,7 @@
     </message>
     <message>
         <source>Please choose the directory to edit in the list first.</source>
-        <translation>Scegli prima nell'elenco la directory da modificare.</translation>
+        <translation>Scegli prima nell&apos;elenco la directory da modificare.</translation>
     </message>
     <message>
         <source>%1 comes with the directory database. Choose Directory &gt; Copy to My Directories to make it your own, then edit it.</source>
@@ -324,7 +339,7 @@
     </message>
     <message>
         <source>Please choose one of your own directories in the list first. Directories of the directory database cannot be removed.</source>
-        <translation>Scegli prima nell'elenco una delle tue directory personali. Le directory del database delle directory non possono essere rimosse.</translation>
+        <translation>Scegli prima nell&apos;elenco una delle tue directory personali. Le directory del database delle directory non possono essere rimosse.</translation>
     </message>
     <message>
         <source>Remove %1 from your directories?</source>
@@ -340,7 +355,7 @@
     </message>
     <message>
         <source>Please choose a directory of the directory database in the list first.</source>
-        <translation>Scegli prima nell'elenco una directory del database delle directory.</translation>
+        <translation>Scegli prima nell&apos;elenco una directory del database delle directory.</translation>
     </message>
     <message>
         <source>%1 is now one of your directories: Directory &gt; Edit… changes it, updates of the database leave it alone.</source>
@@ -352,7 +367,7 @@
     </message>
     <message>
         <source>The directory database has a directory named %1. Yours will take its place in the list. Go on?</source>
-        <translation>Il database delle directory contiene una directory chiamata %1. La tua prenderà il suo posto nell'elenco. Continuare?</translation>
+        <translation>Il database delle directory contiene una directory chiamata %1. La tua prenderà il suo posto nell&apos;elenco. Continuare?</translation>
     </message>
     <message>
         <source>Saved %1 to your directories.</source>
@@ -375,7 +390,7 @@
         <translation>Testo di conferma</translation>
     </message>
     <message>
-        <source>Kestrine does not know yet how "%1" confirms a submission.
+        <source>Kestrine does not know yet how &quot;%1&quot; confirms a submission.
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine non sa ancora come «%1» conferma un invio.
 Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestrine lo cercherà dopo i prossimi invii, e ora segna la directory come inviata.</translation>
@@ -396,7 +411,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <translation>Modifica directory</translation>
     </message>
     <message>
-        <source>A new name keeps the directory's sent marks, for every profile.</source>
+        <source>A new name keeps the directory&apos;s sent marks, for every profile.</source>
         <translation>Un nuovo nome mantiene i segni di invio della directory, per ogni profilo.</translation>
     </message>
     <message>
@@ -432,24 +447,24 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <translation>Compila con</translation>
     </message>
     <message>
-        <source>Only ticked fields are filled. Kestrine is "not sure" of some: their best guess is chosen but not ticked.</source>
-        <translation>Vengono compilati solo i campi spuntati. Di alcuni Kestrine «non è sicuro»: viene scelta l'ipotesi migliore, ma senza spunta.</translation>
+        <source>Only ticked fields are filled. Kestrine is &quot;not sure&quot; of some: their best guess is chosen but not ticked.</source>
+        <translation>Vengono compilati solo i campi spuntati. Di alcuni Kestrine «non è sicuro»: viene scelta l&apos;ipotesi migliore, ma senza spunta.</translation>
     </message>
     <message>
         <source>not sure</source>
         <translation>non sicuro</translation>
     </message>
     <message>
-        <source>Please enter the address of the directory's submission page.</source>
-        <translation>Inserisci l'indirizzo della pagina di invio della directory.</translation>
+        <source>Please enter the address of the directory&apos;s submission page.</source>
+        <translation>Inserisci l&apos;indirizzo della pagina di invio della directory.</translation>
     </message>
     <message>
         <source>Fields of the page</source>
-        <translation type="unfinished" />
+        <translation>Campi della pagina</translation>
     </message>
     <message>
         <source>The submission page must be a web address beginning with http:// or https://.</source>
-        <translation type="unfinished" />
+        <translation>La pagina di invio deve essere un indirizzo web che inizia con http:// o https://.</translation>
     </message>
 </context>
 <context>
@@ -463,7 +478,10 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     <name>CDirectoryListCommands</name>
     <message numerus="yes">
         <source>%n directories</source>
-        <translation><numerusform>%n directory</numerusform><numerusform>%n directory</numerusform></translation>
+        <translation>
+            <numerusform>%n directory</numerusform>
+            <numerusform>%n directory</numerusform>
+        </translation>
     </message>
     <message>
         <source>Directory lists (*.xml);;All files (*)</source>
@@ -494,7 +512,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <translation>Esporta directory personali</translation>
     </message>
     <message>
-        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory's submission page.</source>
+        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory&apos;s submission page.</source>
         <translation>Non hai ancora directory personali. «Directory &gt; Aggiungi questa pagina…» ne crea una dalla pagina di invio di una directory.</translation>
     </message>
     <message>
@@ -511,7 +529,10 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message numerus="yes">
         <source>%n directory</source>
-        <translation><numerusform>%n directory</numerusform><numerusform>%n directory</numerusform></translation>
+        <translation>
+            <numerusform>%n directory</numerusform>
+            <numerusform>%n directory</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -522,34 +543,34 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished" />
+        <translation>inviata</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished" />
+        <translation>non inviata</translation>
     </message>
     <message>
         <source>gone</source>
-        <translation type="unfinished" />
+        <translation>scomparsa</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation type="unfinished" />
+        <translation>verificata</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished" />
+        <translation>non verificata</translation>
     </message>
     <message>
         <source>one of your own</source>
-        <translation type="unfinished" />
+        <translation>una delle tue directory personali</translation>
     </message>
 </context>
 <context>
     <name>CDirectoryListPanel</name>
     <message>
         <source>Next unsent</source>
-        <translation>Successiva non inviata</translation>
+        <translation>Prossima da inviare</translation>
     </message>
     <message>
         <source>Search directories</source>
@@ -561,7 +582,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>Hide unreachable</source>
-        <translation>Nascondi irraggiungibili</translation>
+        <translation>Solo raggiungibili</translation>
     </message>
     <message>
         <source>Please create a profile first!</source>
@@ -581,15 +602,15 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>Directories</source>
-        <translation type="unfinished" />
+        <translation>Directory</translation>
     </message>
     <message>
-        <source>Arrow keys open a directory's page beside the list; Enter goes into the page</source>
-        <translation type="unfinished" />
+        <source>Arrow keys open a directory&apos;s page beside the list; Enter goes into the page</source>
+        <translation>I tasti freccia aprono la pagina di una directory accanto all&apos;elenco; Invio entra nella pagina</translation>
     </message>
     <message>
         <source>Search directories by name</source>
-        <translation type="unfinished" />
+        <translation>Cerca directory per nome</translation>
     </message>
 </context>
 <context>
@@ -615,14 +636,14 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>Your directories</source>
-        <translation type="unfinished" />
+        <translation>Le tue directory</translation>
     </message>
 </context>
 <context>
     <name>CFeedCheckCommands</name>
     <message>
         <source>Please choose a profile first: the check reads its RSS feed URL.</source>
-        <translation>Scegli prima un profilo: la verifica legge l'URL del suo feed RSS.</translation>
+        <translation>Scegli prima un profilo: la verifica legge l&apos;URL del suo feed RSS.</translation>
     </message>
     <message>
         <source>Check Feed</source>
@@ -633,7 +654,10 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     <name>CFeedCheckDialog</name>
     <message numerus="yes">
         <source>%n items</source>
-        <translation><numerusform>%n elemento</numerusform><numerusform>%n elementi</numerusform></translation>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementi</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -685,7 +709,10 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message numerus="yes">
         <source>%n item</source>
-        <translation><numerusform>%n elemento</numerusform><numerusform>%n elementi</numerusform></translation>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -696,7 +723,10 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message numerus="yes">
         <source>You have %n profiles; the current one is %1.</source>
-        <translation><numerusform>Hai %n profilo; quello attuale è %1.</numerusform><numerusform>Hai %n profili; quello attuale è %1.</numerusform></translation>
+        <translation>
+            <numerusform>Hai %n profilo; quello attuale è %1.</numerusform>
+            <numerusform>Hai %n profili; quello attuale è %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>none</source>
@@ -704,29 +734,38 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>The directory list is being read.</source>
-        <translation>Lettura dell'elenco delle directory in corso.</translation>
+        <translation>Lettura dell&apos;elenco delle directory in corso.</translation>
     </message>
     <message>
         <source>The directory list is empty: add directories as below.</source>
-        <translation>L'elenco delle directory è vuoto: aggiungi directory come indicato sotto.</translation>
+        <translation>L&apos;elenco delle directory è vuoto: aggiungi directory come indicato sotto.</translation>
     </message>
     <message numerus="yes">
         <source>%n directories in the list.</source>
-        <translation><numerusform>%n directory nell'elenco.</numerusform><numerusform>%n directory nell'elenco.</numerusform></translation>
+        <translation>
+            <numerusform>%n directory nell&apos;elenco.</numerusform>
+            <numerusform>%n directory nell&apos;elenco.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have %n profile; the current one is %1.</source>
-        <translation><numerusform>Hai %n profilo; quello attuale è %1.</numerusform><numerusform>Hai %n profili; quello attuale è %1.</numerusform></translation>
+        <translation>
+            <numerusform>Hai %n profilo; quello attuale è %1.</numerusform>
+            <numerusform>Hai %n profili; quello attuale è %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n directory in the list.</source>
-        <translation><numerusform>%n directory nell'elenco.</numerusform><numerusform>%n directory nell'elenco.</numerusform></translation>
+        <translation>
+            <numerusform>%n directory nell&apos;elenco.</numerusform>
+            <numerusform>%n directory nell&apos;elenco.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n of them sent for %1.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%n di queste inviata per %1.</numerusform>
+            <numerusform>%n di queste inviate per %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -770,7 +809,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine per ora non può scrivere la cronologia degli invii in history.sqlite: %1. Un altro programma tiene il file bloccato; gli eventi restano in attesa e vengono scritti appena è libero.</translation>
     </message>
 </context>
 <context>
@@ -801,11 +840,11 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished" />
+        <translation>Eventi</translation>
     </message>
     <message>
         <source>What happened to each directory for each profile, newest first</source>
-        <translation type="unfinished" />
+        <translation>Cosa è successo a ogni directory per ogni profilo, prima i più recenti</translation>
     </message>
 </context>
 <context>
@@ -851,7 +890,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>Leave: you have it already</source>
-        <translation>Tralascia: ce l'hai già</translation>
+        <translation>Tralascia: ce l&apos;hai già</translation>
     </message>
     <message>
         <source>Cannot be used: %1</source>
@@ -883,7 +922,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>Directories in the list</source>
-        <translation type="unfinished" />
+        <translation>Directory nell&apos;elenco</translation>
     </message>
 </context>
 <context>
@@ -893,7 +932,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <translation>Lingua</translation>
     </message>
     <message>
-        <source>The desktop's language (%1)</source>
+        <source>The desktop&apos;s language (%1)</source>
         <translation>La lingua del desktop (%1)</translation>
     </message>
     <message>
@@ -912,20 +951,20 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <translation>Nessuna regola corrisponde a questa pagina e Kestrine non è sicuro del significato di nessuno dei suoi campi: non è stato compilato nulla.</translation>
     </message>
     <message>
-        <source>The rules for "%1" fit no field on this page: its form may have changed.</source>
+        <source>The rules for &quot;%1&quot; fit no field on this page: its form may have changed.</source>
         <translation>Le regole per «%1» non corrispondono a nessun campo di questa pagina: il suo modulo potrebbe essere cambiato.</translation>
     </message>
     <message>
         <source>This page belongs to no directory of the list.</source>
-        <translation>Questa pagina non appartiene a nessuna directory dell'elenco.</translation>
+        <translation>Questa pagina non appartiene a nessuna directory dell&apos;elenco.</translation>
     </message>
     <message>
-        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile "%2"?</source>
+        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile &quot;%2&quot;?</source>
         <translation>%1 Compilare con il profilo «%2» i campi di cui Kestrine riconosce il significato?</translation>
     </message>
     <message>
         <source>Fill current page</source>
-        <translation>Compila pagina corrente</translation>
+        <translation>Compila pagina</translation>
     </message>
 </context>
 <context>
@@ -935,7 +974,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <translation>Inserisci un nome per il profilo.</translation>
     </message>
     <message>
-        <source>There is already a profile named "%1". Please choose another name.</source>
+        <source>There is already a profile named &quot;%1&quot;. Please choose another name.</source>
         <translation>Esiste già un profilo chiamato «%1». Scegli un altro nome.</translation>
     </message>
     <message>
@@ -947,11 +986,11 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     <name>CProfileSelector</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished" />
+        <translation>Profilo</translation>
     </message>
     <message>
         <source>The profile whose details fill the pages</source>
-        <translation type="unfinished" />
+        <translation>Il profilo i cui dati compilano le pagine</translation>
     </message>
 </context>
 <context>
@@ -962,23 +1001,23 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>The database source must be an http:// or https:// address.</source>
-        <translation>L'origine del database deve essere un indirizzo http:// o https://.</translation>
+        <translation>L&apos;origine del database deve essere un indirizzo http:// o https://.</translation>
     </message>
     <message>
         <source>The database source must name a host, as in https://example.org/dirdata.xml.</source>
-        <translation>L'origine del database deve indicare un host, come in https://example.org/dirdata.xml.</translation>
+        <translation>L&apos;origine del database deve indicare un host, come in https://example.org/dirdata.xml.</translation>
     </message>
     <message>
         <source>These settings in %1 are not UTF-8 text, so Kestrine goes on without them: %2. They stay as they are until you choose them again.</source>
-        <translation type="unfinished" />
+        <translation>Queste impostazioni in %1 non sono testo UTF-8, quindi Kestrine continua senza di esse: %2. Restano come sono finché non le scegli di nuovo.</translation>
     </message>
     <message>
         <source>Kestrine could not read its settings from %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine non è riuscito a leggere le impostazioni da %1: %2.</translation>
     </message>
     <message>
         <source>Kestrine could not save its settings to %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine non è riuscito a salvare le impostazioni in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1004,7 +1043,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>&amp;Fill current page</source>
-        <translation>&amp;Compila pagina corrente</translation>
+        <translation>&amp;Compila pagina</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1056,7 +1095,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>User Guide</source>
-        <translation>Guida per l'utente</translation>
+        <translation>Guida per l&apos;utente</translation>
     </message>
     <message>
         <source>Support</source>
@@ -1067,7 +1106,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <translation>Informazioni &amp;su Kestrine</translation>
     </message>
     <message>
-        <source>The directory "%1" is no longer in the directory database.</source>
+        <source>The directory &quot;%1&quot; is no longer in the directory database.</source>
         <translation>La directory «%1» non è più nel database delle directory.</translation>
     </message>
     <message>
@@ -1096,11 +1135,11 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>The update could not be retrieved</source>
-        <translation>Impossibile scaricare l'aggiornamento</translation>
+        <translation>Impossibile scaricare l&apos;aggiornamento</translation>
     </message>
     <message>
         <source>%1 marked sent</source>
-        <translation type="unfinished" />
+        <translation>%1 segnata come inviata</translation>
     </message>
 </context>
 <context>
@@ -1111,7 +1150,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>Please wait while the RSS directory database is updated</source>
-        <translation>Attendi l'aggiornamento del database delle directory RSS</translation>
+        <translation>Attendi l&apos;aggiornamento del database delle directory RSS</translation>
     </message>
     <message>
         <source>%1 bytes received</source>
@@ -1126,7 +1165,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>While you work on one directory, Kestrine loads and fills the next unsent ones in tabs of their own, so that Next unsent shows them at once. Each tab kept ready takes memory. 0 turns working ahead off.</source>
-        <translation>Mentre lavori su una directory, Kestrine carica e compila le successive non inviate in schede proprie, così «Successiva non inviata» le mostra subito. Ogni scheda tenuta pronta occupa memoria. 0 disattiva il lavoro in anticipo.</translation>
+        <translation>Mentre lavori su una directory, Kestrine carica e compila le successive non inviate in schede proprie, così «Prossima da inviare» le mostra subito. Ogni scheda tenuta pronta occupa memoria. 0 disattiva il lavoro in anticipo.</translation>
     </message>
     <message>
         <source>&amp;Keep finished tabs open</source>
@@ -1144,7 +1183,7 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argomento inatteso «%1».</translation>
     </message>
     <message>
@@ -1193,10 +1232,10 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Prova '%1 --help' per maggiori informazioni.
+Prova &apos;%1 --help&apos; per maggiori informazioni.
 </translation>
     </message>
     <message>
@@ -1244,8 +1283,8 @@ Indirizzo: %2
         <translation>sostituita: %1</translation>
     </message>
     <message>
-        <source>kept yours (--replace takes the list's): %1</source>
-        <translation>mantenuta la tua (--replace prende quella dell'elenco): %1</translation>
+        <source>kept yours (--replace takes the list&apos;s): %1</source>
+        <translation>mantenuta la tua (--replace prende quella dell&apos;elenco): %1</translation>
     </message>
     <message>
         <source>already there: %1</source>
@@ -1301,9 +1340,9 @@ Indirizzo: %2
     </message>
     <message numerus="yes">
         <source>%n of your directories written to %1</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%n delle tue directory scritta in %1</numerusform>
+            <numerusform>%n delle tue directory scritte in %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1346,7 +1385,7 @@ Indirizzo: %2
     </message>
     <message>
         <source>The address redirects in a loop.</source>
-        <translation>L'indirizzo reindirizza in un ciclo.</translation>
+        <translation>L&apos;indirizzo reindirizza in un ciclo.</translation>
     </message>
     <message>
         <source>This is not an http or https address.</source>
@@ -1390,19 +1429,19 @@ Indirizzo: %2
     </message>
     <message>
         <source>The address redirects more than %1 times.</source>
-        <translation type="unfinished" />
+        <translation>L&apos;indirizzo reindirizza più di %1 volte.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the connection broke.</source>
-        <translation type="unfinished" />
+        <translation>Il server ha risposto (%1), poi la connessione si è interrotta.</translation>
     </message>
     <message>
         <source>The server answered (%1), then stopped short of the length it announced.</source>
-        <translation type="unfinished" />
+        <translation>Il server ha risposto (%1), poi si è fermato prima della lunghezza annunciata.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the transfer failed (libcurl error %2).</source>
-        <translation type="unfinished" />
+        <translation>Il server ha risposto (%1), poi il trasferimento non è riuscito (errore di libcurl %2).</translation>
     </message>
 </context>
 <context>
@@ -1478,8 +1517,8 @@ Indirizzo: %2
         <translation>errore in una variabile</translation>
     </message>
     <message>
-        <source>The submission page of "%1" cannot be opened: "%2" is not a web address.</source>
-        <translation type="unfinished" />
+        <source>The submission page of &quot;%1&quot; cannot be opened: &quot;%2&quot; is not a web address.</source>
+        <translation>Impossibile aprire la pagina di invio di «%1»: «%2» non è un indirizzo web.</translation>
     </message>
 </context>
 <context>
@@ -1506,11 +1545,11 @@ Indirizzo: %2
     </message>
     <message>
         <source>its submission address is not an http or https address</source>
-        <translation type="unfinished" />
+        <translation>il suo indirizzo di invio non è un indirizzo http o https</translation>
     </message>
     <message>
-        <source>it looks the same as "%1", which the list has already</source>
-        <translation type="unfinished" />
+        <source>it looks the same as &quot;%1&quot;, which the list has already</source>
+        <translation>sembra uguale a «%1», che è già nell&apos;elenco</translation>
     </message>
 </context>
 <context>
@@ -1535,8 +1574,8 @@ Indirizzo: %2
         <translation>Il nome è troppo lungo: il nome di una directory può avere al massimo 223 caratteri.</translation>
     </message>
     <message>
-        <source>A directory name cannot contain " [".</source>
-        <translation>Il nome di una directory non può contenere " [".</translation>
+        <source>A directory name cannot contain &quot; [&quot;.</source>
+        <translation>Il nome di una directory non può contenere &quot; [&quot;.</translation>
     </message>
     <message>
         <source>A directory name cannot contain line breaks or tabs.</source>
@@ -1544,7 +1583,7 @@ Indirizzo: %2
     </message>
     <message>
         <source>A directory name cannot contain invisible characters, such as a zero-width space; this one holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Il nome di una directory non può contenere caratteri invisibili, come uno spazio a larghezza zero; questo contiene %1.</translation>
     </message>
 </context>
 <context>
@@ -1558,7 +1597,10 @@ Indirizzo: %2
     <name>DurationText</name>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation><numerusform>%n secondo</numerusform><numerusform>%n secondi</numerusform></translation>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 ms</source>
@@ -1569,15 +1611,18 @@ Indirizzo: %2
     <name>FeedCheck</name>
     <message>
         <source>The address answers with a web page, not a feed. The page announces no feed.</source>
-        <translation>L'indirizzo risponde con una pagina web, non con un feed. La pagina non annuncia alcun feed.</translation>
+        <translation>L&apos;indirizzo risponde con una pagina web, non con un feed. La pagina non annuncia alcun feed.</translation>
     </message>
     <message>
         <source>The address answers with a web page, not a feed. The page announces one feed, which can be taken instead.</source>
-        <translation>L'indirizzo risponde con una pagina web, non con un feed. La pagina annuncia un feed, che può essere usato al suo posto.</translation>
+        <translation>L&apos;indirizzo risponde con una pagina web, non con un feed. La pagina annuncia un feed, che può essere usato al suo posto.</translation>
     </message>
     <message numerus="yes">
         <source>The address answers with a web page, not a feed. The page announces %n feeds; one of them can be taken instead.</source>
-        <translation><numerusform>L'indirizzo risponde con una pagina web, non con un feed. La pagina annuncia %n feed, che può essere usato al suo posto.</numerusform><numerusform>L'indirizzo risponde con una pagina web, non con un feed. La pagina annuncia %n feed; uno di essi può essere usato al suo posto.</numerusform></translation>
+        <translation>
+            <numerusform>L&apos;indirizzo risponde con una pagina web, non con un feed. La pagina annuncia %n feed, che può essere usato al suo posto.</numerusform>
+            <numerusform>L&apos;indirizzo risponde con una pagina web, non con un feed. La pagina annuncia %n feed; uno di essi può essere usato al suo posto.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No feed address is given.</source>
@@ -1637,7 +1682,7 @@ Indirizzo: %2
     </message>
     <message>
         <source>The address redirects too many times.</source>
-        <translation>L'indirizzo reindirizza troppe volte.</translation>
+        <translation>L&apos;indirizzo reindirizza troppe volte.</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be made.</source>
@@ -1756,16 +1801,22 @@ Indirizzo: %2
         <translation>Problema: %1%2</translation>
     </message>
     <message>
-        <source>The feed's only item has no link.</source>
-        <translation>L'unico elemento del feed non ha un link.</translation>
+        <source>The feed&apos;s only item has no link.</source>
+        <translation>L&apos;unico elemento del feed non ha un link.</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 items have no link.</source>
-        <translation><numerusform>%n elemento su %1 non ha un link.</numerusform><numerusform>%n elementi su %1 non hanno un link.</numerusform></translation>
+        <translation>
+            <numerusform>%n elemento su %1 non ha un link.</numerusform>
+            <numerusform>%n elementi su %1 non hanno un link.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
-        <translation><numerusform>Impossibile leggere la data «%1» (né %n altra).</numerusform><numerusform>Impossibile leggere la data «%1» (né %n altre).</numerusform></translation>
+        <translation>
+            <numerusform>Impossibile leggere la data «%1» (né %n altra).</numerusform>
+            <numerusform>Impossibile leggere la data «%1» (né %n altre).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The date “%1” cannot be read.</source>
@@ -1777,7 +1828,10 @@ Indirizzo: %2
     </message>
     <message numerus="yes">
         <source>%n of %1 items has no link.</source>
-        <translation><numerusform>%n elemento su %1 non ha un link.</numerusform><numerusform>%n elementi su %1 non hanno un link.</numerusform></translation>
+        <translation>
+            <numerusform>%n elemento su %1 non ha un link.</numerusform>
+            <numerusform>%n elementi su %1 non hanno un link.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1843,7 @@ Indirizzo: %2
     <message>
         <source>The profile already has a title or description of its own.
 
-Replace them with the feed's? No fills only the empty fields.</source>
+Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <translation>Il profilo ha già un titolo o una descrizione propri.
 
 Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation>
@@ -1854,26 +1908,26 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     </message>
     <message>
         <source>the submission will not be noticed</source>
-        <translation>l'invio non verrà rilevato</translation>
+        <translation>l&apos;invio non verrà rilevato</translation>
     </message>
     <message numerus="yes">
         <source>Filled %1 of %n fields</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>Compilato %1 campo su %n</numerusform>
+            <numerusform>Compilati %1 campi su %n</numerusform>
         </translation>
     </message>
     <message>
         <source>its form may be inside components whose fields cannot be reached</source>
-        <translation type="unfinished" />
+        <translation>il suo modulo potrebbe trovarsi in componenti i cui campi non sono raggiungibili</translation>
     </message>
     <message>
         <source>nothing left for you</source>
-        <translation type="unfinished" />
+        <translation>non resta nulla per te</translation>
     </message>
     <message>
         <source>left for you: %1</source>
-        <translation type="unfinished" />
+        <translation>resta per te: %1</translation>
     </message>
 </context>
 <context>
@@ -1947,7 +2001,7 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     </message>
     <message>
         <source>Fetch the RSS feed URL and show what the feed says about itself</source>
-        <translation>Scarica l'URL del feed RSS e mostra cosa dice il feed di sé</translation>
+        <translation>Scarica l&apos;URL del feed RSS e mostra cosa dice il feed di sé</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1986,7 +2040,7 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished" />
+        <translation>Profili</translation>
     </message>
 </context>
 <context>
@@ -2005,7 +2059,10 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     </message>
     <message numerus="yes">
         <source> Kept %n field(s) you typed in.</source>
-        <translation><numerusform> Mantenuto %n campo inserito da te.</numerusform><numerusform> Mantenuti %n campi inseriti da te.</numerusform></translation>
+        <translation>
+            <numerusform> Mantenuto %n campo inserito da te.</numerusform>
+            <numerusform> Mantenuti %n campi inseriti da te.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Opened</source>
@@ -2037,18 +2094,18 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     </message>
     <message>
         <source>(in a frame from %1)</source>
-        <translation type="unfinished" />
+        <translation>(in un frame di %1)</translation>
     </message>
     <message>
         <source>%1 (in a frame from %2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (in un frame di %2)</translation>
     </message>
 </context>
 <context>
     <name>SubmissionProgress</name>
     <message>
         <source>The directories still unsent for %1 were found dead by the last check</source>
-        <translation>Le directory non ancora inviate per %1 sono risultate irraggiungibili all'ultima verifica</translation>
+        <translation>Le directory non ancora inviate per %1 sono risultate irraggiungibili all&apos;ultima verifica</translation>
     </message>
     <message>
         <source>No directory shown is unsent for %1</source>
@@ -2060,9 +2117,9 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     </message>
     <message numerus="yes">
         <source>%1 of %n directories sent for %2</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 directory su %n inviata per %2</numerusform>
+            <numerusform>%1 directory su %n inviate per %2</numerusform>
         </translation>
     </message>
 </context>
@@ -2070,7 +2127,7 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     <name>UserDirectoryFile</name>
     <message>
         <source>Kestrine cannot read your directories in %1, so it leaves the file as it is. Correct the file or move it away, then try again.</source>
-        <translation>Kestrine non può leggere le tue directory in %1, quindi lascia il file com'è. Correggi il file o spostalo altrove, poi riprova.</translation>
+        <translation>Kestrine non può leggere le tue directory in %1, quindi lascia il file com&apos;è. Correggi il file o spostalo altrove, poi riprova.</translation>
     </message>
     <message>
         <source>a text holds characters that mydirs.xml cannot store</source>

@@ -5,7 +5,7 @@
     <name>AtomicFileWriter</name>
     <message>
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
-        <translation type="unfinished" />
+        <translation>het is een symbolische koppeling die een andere gebruiker heeft gemaakt in %1, een map waarin iedereen mag schrijven, dus Kestrine volgt deze niet</translation>
     </message>
 </context>
 <context>
@@ -25,15 +25,21 @@
     <name>CAssistantStatus</name>
     <message numerus="yes">
         <source>%n results pending</source>
-        <translation><numerusform>%n resultaat in behandeling</numerusform><numerusform>%n resultaten in behandeling</numerusform></translation>
+        <translation>
+            <numerusform>%n resultaat in behandeling</numerusform>
+            <numerusform>%n resultaten in behandeling</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n result pending</source>
-        <translation><numerusform>%n resultaat in behandeling</numerusform><numerusform>%n resultaten in behandeling</numerusform></translation>
+        <translation>
+            <numerusform>%n resultaat in behandeling</numerusform>
+            <numerusform>%n resultaten in behandeling</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -44,7 +50,7 @@
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished" />
+        <translation>Webpagina</translation>
     </message>
 </context>
 <context>
@@ -71,11 +77,11 @@
     </message>
     <message>
         <source>Opened again: it had been filled for another profile, or by rules that changed since.</source>
-        <translation type="unfinished" />
+        <translation>Opnieuw geopend: de pagina was ingevuld voor een ander profiel of met regels die sindsdien zijn gewijzigd.</translation>
     </message>
     <message>
         <source>Its page waits for an answer: it asks again when you come to this tab.</source>
-        <translation type="unfinished" />
+        <translation>De pagina wacht op een antwoord: ze vraagt het opnieuw wanneer u naar dit tabblad gaat.</translation>
     </message>
 </context>
 <context>
@@ -94,11 +100,11 @@
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished" />
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished" />
+        <translation>Pagina&apos;s</translation>
     </message>
 </context>
 <context>
@@ -113,7 +119,7 @@
     </message>
     <message>
         <source>Kestrine cannot save your profiles: %1. You can go on working, but changes to your profiles and the directories marked as sent will be lost when Kestrine closes.</source>
-        <translation>Kestrine kan uw profielen niet opslaan: %1. U kunt verder werken, maar wijzigingen in uw profielen en de als verzonden gemarkeerde directory's gaan verloren wanneer Kestrine wordt afgesloten.</translation>
+        <translation>Kestrine kan uw profielen niet opslaan: %1. U kunt verder werken, maar wijzigingen in uw profielen en de als verzonden gemarkeerde directory&apos;s gaan verloren wanneer Kestrine wordt afgesloten.</translation>
     </message>
 </context>
 <context>
@@ -135,11 +141,11 @@
     </message>
     <message>
         <source>Check Directories</source>
-        <translation>Directory's controleren</translation>
+        <translation>Directory&apos;s controleren</translation>
     </message>
     <message>
         <source>%1 of the directories were checked in the last 7 days. Check them again, or only the others?</source>
-        <translation>%1 van de directory's zijn in de afgelopen 7 dagen gecontroleerd. Wilt u ze allemaal opnieuw controleren of alleen de overige?</translation>
+        <translation>%1 van de directory&apos;s zijn in de afgelopen 7 dagen gecontroleerd. Wilt u ze allemaal opnieuw controleren of alleen de overige?</translation>
     </message>
     <message>
         <source>Only the Others</source>
@@ -171,11 +177,11 @@
     </message>
     <message>
         <source>Repair is for directories that Directory &gt; Check Directories found moved or with a changed form. %1 has not been checked yet.</source>
-        <translation>Repareren is bedoeld voor directory's die volgens Directory &gt; Directory's controleren zijn verhuisd of een gewijzigd formulier hebben. %1 is nog niet gecontroleerd.</translation>
+        <translation>Repareren is bedoeld voor directory&apos;s die volgens Directory &gt; Directory&apos;s controleren zijn verhuisd of een gewijzigd formulier hebben. %1 is nog niet gecontroleerd.</translation>
     </message>
     <message>
         <source>Repair is for directories that Directory &gt; Check Directories found moved or with a changed form. The last check of %1 found: %2</source>
-        <translation>Repareren is bedoeld voor directory's die volgens Directory &gt; Directory's controleren zijn verhuisd of een gewijzigd formulier hebben. De laatste controle van %1 vond: %2</translation>
+        <translation>Repareren is bedoeld voor directory&apos;s die volgens Directory &gt; Directory&apos;s controleren zijn verhuisd of een gewijzigd formulier hebben. De laatste controle van %1 vond: %2</translation>
     </message>
     <message>
         <source>The page of %1 cannot be opened: %2 is not a web address.</source>
@@ -190,7 +196,7 @@
     <name>CDirectoryCheckDialog</name>
     <message>
         <source>Check Directories</source>
-        <translation>Directory's controleren</translation>
+        <translation>Directory&apos;s controleren</translation>
     </message>
     <message>
         <source>Resume</source>
@@ -206,29 +212,38 @@
     </message>
     <message>
         <source>Reading the directories…</source>
-        <translation>Directory's worden gelezen…</translation>
+        <translation>Directory&apos;s worden gelezen…</translation>
     </message>
     <message numerus="yes">
         <source>Checked %n directories.</source>
-        <translation><numerusform>%n directory gecontroleerd.</numerusform><numerusform>%n directory's gecontroleerd.</numerusform></translation>
+        <translation>
+            <numerusform>%n directory gecontroleerd.</numerusform>
+            <numerusform>%n directory&apos;s gecontroleerd.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n checked in the last 7 days were left out.</source>
-        <translation><numerusform>%n directory die in de afgelopen 7 dagen is gecontroleerd, is overgeslagen.</numerusform><numerusform>%n directory's die in de afgelopen 7 dagen zijn gecontroleerd, zijn overgeslagen.</numerusform></translation>
+        <translation>
+            <numerusform>%n directory die in de afgelopen 7 dagen is gecontroleerd, is overgeslagen.</numerusform>
+            <numerusform>%n directory&apos;s die in de afgelopen 7 dagen zijn gecontroleerd, zijn overgeslagen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
-        <translation>Geannuleerd na %1 van %2 directory's. ‘Hervatten’ gaat verder waar de controle stopte.</translation>
+        <translation>Geannuleerd na %1 van %2 directory&apos;s. ‘Hervatten’ gaat verder waar de controle stopte.</translation>
     </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
-        <translation><numerusform>%n directory gecontroleerd.</numerusform><numerusform>%n directory's gecontroleerd.</numerusform></translation>
+        <translation>
+            <numerusform>%n directory gecontroleerd.</numerusform>
+            <numerusform>%n directory&apos;s gecontroleerd.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Checked %1 of %n directories</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 van %n directory gecontroleerd</numerusform>
+            <numerusform>%1 van %n directory&apos;s gecontroleerd</numerusform>
         </translation>
     </message>
 </context>
@@ -280,7 +295,7 @@
     </message>
     <message>
         <source>&amp;Copy to My Directories</source>
-        <translation>&amp;Kopiëren naar eigen directory's</translation>
+        <translation>&amp;Kopiëren naar eigen directory&apos;s</translation>
     </message>
     <message>
         <source>Open Address</source>
@@ -292,7 +307,7 @@
     </message>
     <message>
         <source>Kestrine cannot read your own directories in %1, so the list shows only those of the directory database. Kestrine leaves the file as it is: correct it or move it away, then start Kestrine again.</source>
-        <translation>Kestrine kan uw eigen directory's in %1 niet lezen, dus de lijst toont alleen die van de directorydatabase. Kestrine laat het bestand ongewijzigd: corrigeer het of verplaats het en start Kestrine daarna opnieuw.</translation>
+        <translation>Kestrine kan uw eigen directory&apos;s in %1 niet lezen, dus de lijst toont alleen die van de directorydatabase. Kestrine laat het bestand ongewijzigd: corrigeer het of verplaats het en start Kestrine daarna opnieuw.</translation>
     </message>
     <message>
         <source>Add Directory</source>
@@ -303,7 +318,7 @@
         <translation>Wacht tot de pagina is geladen en voeg deze dan opnieuw toe.</translation>
     </message>
     <message>
-        <source>This page has no form fields to fill. Open the directory's submission page and try again.</source>
+        <source>This page has no form fields to fill. Open the directory&apos;s submission page and try again.</source>
         <translation>Deze pagina heeft geen formuliervelden om in te vullen. Open de aanmeldpagina van de directory en probeer het opnieuw.</translation>
     </message>
     <message>
@@ -316,7 +331,7 @@
     </message>
     <message>
         <source>%1 comes with the directory database. Choose Directory &gt; Copy to My Directories to make it your own, then edit it.</source>
-        <translation>%1 hoort bij de directorydatabase. Kies Directory &gt; Kopiëren naar eigen directory's om er uw eigen directory van te maken en bewerk hem daarna.</translation>
+        <translation>%1 hoort bij de directorydatabase. Kies Directory &gt; Kopiëren naar eigen directory&apos;s om er uw eigen directory van te maken en bewerk hem daarna.</translation>
     </message>
     <message>
         <source>Remove Directory</source>
@@ -324,19 +339,19 @@
     </message>
     <message>
         <source>Please choose one of your own directories in the list first. Directories of the directory database cannot be removed.</source>
-        <translation>Kies eerst een van uw eigen directory's in de lijst. Directory's van de directorydatabase kunnen niet worden verwijderd.</translation>
+        <translation>Kies eerst een van uw eigen directory&apos;s in de lijst. Directory&apos;s van de directorydatabase kunnen niet worden verwijderd.</translation>
     </message>
     <message>
         <source>Remove %1 from your directories?</source>
-        <translation>%1 verwijderen uit uw directory's?</translation>
+        <translation>%1 verwijderen uit uw directory&apos;s?</translation>
     </message>
     <message>
         <source>Removed %1 from your directories.</source>
-        <translation>%1 is verwijderd uit uw directory's.</translation>
+        <translation>%1 is verwijderd uit uw directory&apos;s.</translation>
     </message>
     <message>
         <source>Copy to My Directories</source>
-        <translation>Kopiëren naar eigen directory's</translation>
+        <translation>Kopiëren naar eigen directory&apos;s</translation>
     </message>
     <message>
         <source>Please choose a directory of the directory database in the list first.</source>
@@ -344,7 +359,7 @@
     </message>
     <message>
         <source>%1 is now one of your directories: Directory &gt; Edit… changes it, updates of the database leave it alone.</source>
-        <translation>%1 is nu een van uw directory's: Directory &gt; Bewerken… wijzigt hem, updates van de database laten hem ongemoeid.</translation>
+        <translation>%1 is nu een van uw directory&apos;s: Directory &gt; Bewerken… wijzigt hem, updates van de database laten hem ongemoeid.</translation>
     </message>
     <message>
         <source>You already have a directory named %1. Replace it?</source>
@@ -356,11 +371,11 @@
     </message>
     <message>
         <source>Saved %1 to your directories.</source>
-        <translation>%1 is opgeslagen in uw directory's.</translation>
+        <translation>%1 is opgeslagen in uw directory&apos;s.</translation>
     </message>
     <message>
         <source>Kestrine cannot save your directories: %1.</source>
-        <translation>Kestrine kan uw directory's niet opslaan: %1.</translation>
+        <translation>Kestrine kan uw directory&apos;s niet opslaan: %1.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -368,14 +383,14 @@
     </message>
     <message>
         <source>Kestrine could not save your directories to mydirs.xml: %1.</source>
-        <translation>Kestrine kon uw directory's niet opslaan in mydirs.xml: %1.</translation>
+        <translation>Kestrine kon uw directory&apos;s niet opslaan in mydirs.xml: %1.</translation>
     </message>
     <message>
         <source>Confirmation text</source>
         <translation>Bevestigingstekst</translation>
     </message>
     <message>
-        <source>Kestrine does not know yet how "%1" confirms a submission.
+        <source>Kestrine does not know yet how &quot;%1&quot; confirms a submission.
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine weet nog niet hoe ‘%1’ een aanmelding bevestigt.
 Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder: Kestrine zoekt ernaar na latere aanmeldingen en markeert de directory nu als verzonden.</translation>
@@ -396,7 +411,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <translation>Directory bewerken</translation>
     </message>
     <message>
-        <source>A new name keeps the directory's sent marks, for every profile.</source>
+        <source>A new name keeps the directory&apos;s sent marks, for every profile.</source>
         <translation>Bij een nieuwe naam blijven de verzonden-markeringen van de directory behouden, voor elk profiel.</translation>
     </message>
     <message>
@@ -432,7 +447,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <translation>Invullen met</translation>
     </message>
     <message>
-        <source>Only ticked fields are filled. Kestrine is "not sure" of some: their best guess is chosen but not ticked.</source>
+        <source>Only ticked fields are filled. Kestrine is &quot;not sure&quot; of some: their best guess is chosen but not ticked.</source>
         <translation>Alleen aangevinkte velden worden ingevuld. Van sommige is Kestrine ‘niet zeker’: de beste gok is gekozen, maar niet aangevinkt.</translation>
     </message>
     <message>
@@ -440,16 +455,16 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <translation>niet zeker</translation>
     </message>
     <message>
-        <source>Please enter the address of the directory's submission page.</source>
+        <source>Please enter the address of the directory&apos;s submission page.</source>
         <translation>Voer het adres van de aanmeldpagina van de directory in.</translation>
     </message>
     <message>
         <source>Fields of the page</source>
-        <translation type="unfinished" />
+        <translation>Velden van de pagina</translation>
     </message>
     <message>
         <source>The submission page must be a web address beginning with http:// or https://.</source>
-        <translation type="unfinished" />
+        <translation>De aanmeldpagina moet een webadres zijn dat begint met http:// of https://.</translation>
     </message>
 </context>
 <context>
@@ -463,7 +478,10 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     <name>CDirectoryListCommands</name>
     <message numerus="yes">
         <source>%n directories</source>
-        <translation><numerusform>%n directory</numerusform><numerusform>%n directory's</numerusform></translation>
+        <translation>
+            <numerusform>%n directory</numerusform>
+            <numerusform>%n directory&apos;s</numerusform>
+        </translation>
     </message>
     <message>
         <source>Directory lists (*.xml);;All files (*)</source>
@@ -471,15 +489,15 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>&amp;Import Directories…</source>
-        <translation>Directory's &amp;importeren…</translation>
+        <translation>Directory&apos;s &amp;importeren…</translation>
     </message>
     <message>
         <source>Export &amp;My Directories…</source>
-        <translation>&amp;Eigen directory's exporteren…</translation>
+        <translation>&amp;Eigen directory&apos;s exporteren…</translation>
     </message>
     <message>
         <source>Import Directories</source>
-        <translation>Directory's importeren</translation>
+        <translation>Directory&apos;s importeren</translation>
     </message>
     <message>
         <source>%1 holds no directory you do not have already.</source>
@@ -491,11 +509,11 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>Export My Directories</source>
-        <translation>Eigen directory's exporteren</translation>
+        <translation>Eigen directory&apos;s exporteren</translation>
     </message>
     <message>
-        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory's submission page.</source>
-        <translation>U hebt nog geen eigen directory's. Directory &gt; Deze pagina toevoegen… maakt er een van de aanmeldpagina van een directory.</translation>
+        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory&apos;s submission page.</source>
+        <translation>U hebt nog geen eigen directory&apos;s. Directory &gt; Deze pagina toevoegen… maakt er een van de aanmeldpagina van een directory.</translation>
     </message>
     <message>
         <source>Kestrine could not write %1: %2.</source>
@@ -511,38 +529,41 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message numerus="yes">
         <source>%n directory</source>
-        <translation><numerusform>%n directory</numerusform><numerusform>%n directory's</numerusform></translation>
+        <translation>
+            <numerusform>%n directory</numerusform>
+            <numerusform>%n directory&apos;s</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>CDirectoryListModel</name>
     <message>
         <source>One of your own directories, kept in mydirs.xml</source>
-        <translation>Een van uw eigen directory's, bewaard in mydirs.xml</translation>
+        <translation>Een van uw eigen directory&apos;s, bewaard in mydirs.xml</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished" />
+        <translation>verzonden</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished" />
+        <translation>niet verzonden</translation>
     </message>
     <message>
         <source>gone</source>
-        <translation type="unfinished" />
+        <translation>onbereikbaar</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation type="unfinished" />
+        <translation>gecontroleerd</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished" />
+        <translation>niet gecontroleerd</translation>
     </message>
     <message>
         <source>one of your own</source>
-        <translation type="unfinished" />
+        <translation>een eigen directory</translation>
     </message>
 </context>
 <context>
@@ -553,7 +574,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>Search directories</source>
-        <translation>Directory's zoeken</translation>
+        <translation>Directory&apos;s zoeken</translation>
     </message>
     <message>
         <source>Unsent only</source>
@@ -581,33 +602,33 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>Directories</source>
-        <translation type="unfinished" />
+        <translation>Directory&apos;s</translation>
     </message>
     <message>
-        <source>Arrow keys open a directory's page beside the list; Enter goes into the page</source>
-        <translation type="unfinished" />
+        <source>Arrow keys open a directory&apos;s page beside the list; Enter goes into the page</source>
+        <translation>De pijltoetsen openen de pagina van een directory naast de lijst; Enter gaat naar de pagina</translation>
     </message>
     <message>
         <source>Search directories by name</source>
-        <translation type="unfinished" />
+        <translation>Directory&apos;s zoeken op naam</translation>
     </message>
 </context>
 <context>
     <name>CEmptyListHint</name>
     <message>
         <source>&lt;p&gt;There are no directories yet. To get some:&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Er zijn nog geen directory's. Zo krijgt u ze:&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Er zijn nog geen directory&apos;s. Zo krijgt u ze:&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>CExportDirectoriesDlg</name>
     <message>
         <source>Export My Directories</source>
-        <translation>Eigen directory's exporteren</translation>
+        <translation>Eigen directory&apos;s exporteren</translation>
     </message>
     <message>
         <source>Your directories to write to a list that others can import:</source>
-        <translation>Uw directory's om naar een lijst te schrijven die anderen kunnen importeren:</translation>
+        <translation>Uw directory&apos;s om naar een lijst te schrijven die anderen kunnen importeren:</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
@@ -615,7 +636,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>Your directories</source>
-        <translation type="unfinished" />
+        <translation>Uw directory&apos;s</translation>
     </message>
 </context>
 <context>
@@ -633,7 +654,10 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     <name>CFeedCheckDialog</name>
     <message numerus="yes">
         <source>%n items</source>
-        <translation><numerusform>%n item</numerusform><numerusform>%n items</numerusform></translation>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -685,7 +709,10 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message numerus="yes">
         <source>%n item</source>
-        <translation><numerusform>%n item</numerusform><numerusform>%n items</numerusform></translation>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -696,7 +723,10 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message numerus="yes">
         <source>You have %n profiles; the current one is %1.</source>
-        <translation><numerusform>U hebt %n profiel; het huidige is %1.</numerusform><numerusform>U hebt %n profielen; het huidige is %1.</numerusform></translation>
+        <translation>
+            <numerusform>U hebt %n profiel; het huidige is %1.</numerusform>
+            <numerusform>U hebt %n profielen; het huidige is %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>none</source>
@@ -708,25 +738,34 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>The directory list is empty: add directories as below.</source>
-        <translation>De directorylijst is leeg: voeg directory's toe zoals hieronder beschreven.</translation>
+        <translation>De directorylijst is leeg: voeg directory&apos;s toe zoals hieronder beschreven.</translation>
     </message>
     <message numerus="yes">
         <source>%n directories in the list.</source>
-        <translation><numerusform>%n directory in de lijst.</numerusform><numerusform>%n directory's in de lijst.</numerusform></translation>
+        <translation>
+            <numerusform>%n directory in de lijst.</numerusform>
+            <numerusform>%n directory&apos;s in de lijst.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have %n profile; the current one is %1.</source>
-        <translation><numerusform>U hebt %n profiel; het huidige is %1.</numerusform><numerusform>U hebt %n profielen; het huidige is %1.</numerusform></translation>
+        <translation>
+            <numerusform>U hebt %n profiel; het huidige is %1.</numerusform>
+            <numerusform>U hebt %n profielen; het huidige is %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n directory in the list.</source>
-        <translation><numerusform>%n directory in de lijst.</numerusform><numerusform>%n directory's in de lijst.</numerusform></translation>
+        <translation>
+            <numerusform>%n directory in de lijst.</numerusform>
+            <numerusform>%n directory&apos;s in de lijst.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n of them sent for %1.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>Daarvan %n verzonden voor %1.</numerusform>
+            <numerusform>Daarvan %n verzonden voor %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -770,7 +809,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine kan de aanmeldgeschiedenis momenteel niet naar history.sqlite schrijven: %1. Een ander programma houdt het bestand vergrendeld; de gebeurtenissen wachten en worden geschreven zodra het vrij is.</translation>
     </message>
 </context>
 <context>
@@ -797,15 +836,15 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>All directories</source>
-        <translation>Alle directory's</translation>
+        <translation>Alle directory&apos;s</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished" />
+        <translation>Gebeurtenissen</translation>
     </message>
     <message>
         <source>What happened to each directory for each profile, newest first</source>
-        <translation type="unfinished" />
+        <translation>Wat er met elke directory is gebeurd voor elk profiel, nieuwste eerst</translation>
     </message>
 </context>
 <context>
@@ -859,11 +898,11 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>Import Directories</source>
-        <translation>Directory's importeren</translation>
+        <translation>Directory&apos;s importeren</translation>
     </message>
     <message>
         <source>What %1 would do to your directories. Ticked directories are imported.</source>
-        <translation>Wat %1 met uw directory's zou doen. Aangevinkte directory's worden geïmporteerd.</translation>
+        <translation>Wat %1 met uw directory&apos;s zou doen. Aangevinkte directory&apos;s worden geïmporteerd.</translation>
     </message>
     <message>
         <source>Directory</source>
@@ -879,11 +918,11 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>Adds %1 and replaces %2 of your directories; %3 you have already, %4 cannot be used.</source>
-        <translation>Voegt %1 toe en vervangt %2 van uw directory's; %3 hebt u al, %4 zijn onbruikbaar.</translation>
+        <translation>Voegt %1 toe en vervangt %2 van uw directory&apos;s; %3 hebt u al, %4 zijn onbruikbaar.</translation>
     </message>
     <message>
         <source>Directories in the list</source>
-        <translation type="unfinished" />
+        <translation>Directory&apos;s in de lijst</translation>
     </message>
 </context>
 <context>
@@ -893,7 +932,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <translation>Taal</translation>
     </message>
     <message>
-        <source>The desktop's language (%1)</source>
+        <source>The desktop&apos;s language (%1)</source>
         <translation>Taal van de werkomgeving (%1)</translation>
     </message>
     <message>
@@ -912,7 +951,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <translation>Geen enkele regel past bij deze pagina en Kestrine is van geen enkel veld zeker wat het betekent: er is niets ingevuld.</translation>
     </message>
     <message>
-        <source>The rules for "%1" fit no field on this page: its form may have changed.</source>
+        <source>The rules for &quot;%1&quot; fit no field on this page: its form may have changed.</source>
         <translation>De regels voor ‘%1’ passen bij geen enkel veld op deze pagina: het formulier is misschien gewijzigd.</translation>
     </message>
     <message>
@@ -920,7 +959,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <translation>Deze pagina hoort bij geen enkele directory uit de lijst.</translation>
     </message>
     <message>
-        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile "%2"?</source>
+        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile &quot;%2&quot;?</source>
         <translation>%1 De velden waarvan Kestrine de betekenis herkent, invullen met het profiel ‘%2’?</translation>
     </message>
     <message>
@@ -935,7 +974,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <translation>Voer een profielnaam in.</translation>
     </message>
     <message>
-        <source>There is already a profile named "%1". Please choose another name.</source>
+        <source>There is already a profile named &quot;%1&quot;. Please choose another name.</source>
         <translation>Er is al een profiel met de naam ‘%1’. Kies een andere naam.</translation>
     </message>
     <message>
@@ -947,11 +986,11 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     <name>CProfileSelector</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished" />
+        <translation>Profiel</translation>
     </message>
     <message>
         <source>The profile whose details fill the pages</source>
-        <translation type="unfinished" />
+        <translation>Het profiel waarvan de gegevens in de pagina&apos;s worden ingevuld</translation>
     </message>
 </context>
 <context>
@@ -970,15 +1009,15 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>These settings in %1 are not UTF-8 text, so Kestrine goes on without them: %2. They stay as they are until you choose them again.</source>
-        <translation type="unfinished" />
+        <translation>Deze instellingen in %1 zijn geen UTF-8-tekst, dus Kestrine gaat zonder verder: %2. Ze blijven ongewijzigd totdat u ze opnieuw kiest.</translation>
     </message>
     <message>
         <source>Kestrine could not read its settings from %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine kon de instellingen niet lezen uit %1: %2.</translation>
     </message>
     <message>
         <source>Kestrine could not save its settings to %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Kestrine kon de instellingen niet opslaan in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1044,7 +1083,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>Check &amp;Directories…</source>
-        <translation>&amp;Directory's controleren…</translation>
+        <translation>&amp;Directory&apos;s controleren…</translation>
     </message>
     <message>
         <source>Re&amp;pair…</source>
@@ -1067,7 +1106,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <translation>&amp;Over Kestrine</translation>
     </message>
     <message>
-        <source>The directory "%1" is no longer in the directory database.</source>
+        <source>The directory &quot;%1&quot; is no longer in the directory database.</source>
         <translation>De directory ‘%1’ staat niet meer in de directorydatabase.</translation>
     </message>
     <message>
@@ -1100,7 +1139,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>%1 marked sent</source>
-        <translation type="unfinished" />
+        <translation>%1 gemarkeerd als verzonden</translation>
     </message>
 </context>
 <context>
@@ -1126,7 +1165,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>While you work on one directory, Kestrine loads and fills the next unsent ones in tabs of their own, so that Next unsent shows them at once. Each tab kept ready takes memory. 0 turns working ahead off.</source>
-        <translation>Terwijl u met één directory bezig bent, laadt Kestrine de volgende niet-verzonden directory's in eigen tabbladen en vult ze in, zodat ‘Volgende open’ ze meteen toont. Elk tabblad dat gereed wordt gehouden, neemt geheugen in beslag. Met 0 wordt vooruitwerken uitgeschakeld.</translation>
+        <translation>Terwijl u met één directory bezig bent, laadt Kestrine de volgende niet-verzonden directory&apos;s in eigen tabbladen en vult ze in, zodat ‘Volgende open’ ze meteen toont. Elk tabblad dat gereed wordt gehouden, neemt geheugen in beslag. Met 0 wordt vooruitwerken uitgeschakeld.</translation>
     </message>
     <message>
         <source>&amp;Keep finished tabs open</source>
@@ -1138,13 +1177,13 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>&amp;Directories kept ready:</source>
-        <translation>&amp;Directory's gereed houden:</translation>
+        <translation>&amp;Directory&apos;s gereed houden:</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Onverwacht argument ‘%1’.</translation>
     </message>
     <message>
@@ -1193,7 +1232,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 Probeer ‘%1 --help’ voor meer informatie.
@@ -1233,7 +1272,7 @@ Adres: %2
     </message>
     <message>
         <source>your directories cannot be changed here: %1</source>
-        <translation>uw directory's kunnen hier niet worden gewijzigd: %1</translation>
+        <translation>uw directory&apos;s kunnen hier niet worden gewijzigd: %1</translation>
     </message>
     <message>
         <source>added: %1</source>
@@ -1244,7 +1283,7 @@ Adres: %2
         <translation>vervangen: %1</translation>
     </message>
     <message>
-        <source>kept yours (--replace takes the list's): %1</source>
+        <source>kept yours (--replace takes the list&apos;s): %1</source>
         <translation>de uwe behouden (--replace neemt die van de lijst): %1</translation>
     </message>
     <message>
@@ -1265,11 +1304,11 @@ Adres: %2
     </message>
     <message>
         <source>no data folder to read your directories from: %1</source>
-        <translation>geen gegevensmap om uw directory's uit te lezen: %1</translation>
+        <translation>geen gegevensmap om uw directory&apos;s uit te lezen: %1</translation>
     </message>
     <message>
         <source>you have no directories of your own to export yet</source>
-        <translation>u hebt nog geen eigen directory's om te exporteren</translation>
+        <translation>u hebt nog geen eigen directory&apos;s om te exporteren</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -1301,9 +1340,9 @@ Adres: %2
     </message>
     <message numerus="yes">
         <source>%n of your directories written to %1</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%n eigen directory geschreven naar %1</numerusform>
+            <numerusform>%n eigen directory&apos;s geschreven naar %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1390,19 +1429,19 @@ Adres: %2
     </message>
     <message>
         <source>The address redirects more than %1 times.</source>
-        <translation type="unfinished" />
+        <translation>Het adres leidt meer dan %1 keer door.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the connection broke.</source>
-        <translation type="unfinished" />
+        <translation>De server antwoordde (%1), daarna werd de verbinding verbroken.</translation>
     </message>
     <message>
         <source>The server answered (%1), then stopped short of the length it announced.</source>
-        <translation type="unfinished" />
+        <translation>De server antwoordde (%1), maar stopte vóór de aangekondigde lengte.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the transfer failed (libcurl error %2).</source>
-        <translation type="unfinished" />
+        <translation>De server antwoordde (%1), daarna mislukte de overdracht (libcurl-fout %2).</translation>
     </message>
 </context>
 <context>
@@ -1478,8 +1517,8 @@ Adres: %2
         <translation>fout in een variabele</translation>
     </message>
     <message>
-        <source>The submission page of "%1" cannot be opened: "%2" is not a web address.</source>
-        <translation type="unfinished" />
+        <source>The submission page of &quot;%1&quot; cannot be opened: &quot;%2&quot; is not a web address.</source>
+        <translation>De aanmeldpagina van ‘%1’ kan niet worden geopend: ‘%2’ is geen webadres.</translation>
     </message>
 </context>
 <context>
@@ -1502,15 +1541,15 @@ Adres: %2
     </message>
     <message>
         <source>%1 holds no directories.</source>
-        <translation>%1 bevat geen directory's.</translation>
+        <translation>%1 bevat geen directory&apos;s.</translation>
     </message>
     <message>
         <source>its submission address is not an http or https address</source>
-        <translation type="unfinished" />
+        <translation>het aanmeldadres is geen http- of https-adres</translation>
     </message>
     <message>
-        <source>it looks the same as "%1", which the list has already</source>
-        <translation type="unfinished" />
+        <source>it looks the same as &quot;%1&quot;, which the list has already</source>
+        <translation>deze lijkt gelijk aan ‘%1’, die al in de lijst staat</translation>
     </message>
 </context>
 <context>
@@ -1535,7 +1574,7 @@ Adres: %2
         <translation>De naam is te lang: een directorynaam mag hoogstens 223 tekens hebben.</translation>
     </message>
     <message>
-        <source>A directory name cannot contain " [".</source>
+        <source>A directory name cannot contain &quot; [&quot;.</source>
         <translation>Een directorynaam mag geen ‘ [’ bevatten.</translation>
     </message>
     <message>
@@ -1544,7 +1583,7 @@ Adres: %2
     </message>
     <message>
         <source>A directory name cannot contain invisible characters, such as a zero-width space; this one holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Een directorynaam mag geen onzichtbare tekens bevatten, zoals een spatie met breedte nul; deze bevat %1.</translation>
     </message>
 </context>
 <context>
@@ -1558,7 +1597,10 @@ Adres: %2
     <name>DurationText</name>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation><numerusform>%n seconde</numerusform><numerusform>%n seconden</numerusform></translation>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 ms</source>
@@ -1577,7 +1619,10 @@ Adres: %2
     </message>
     <message numerus="yes">
         <source>The address answers with a web page, not a feed. The page announces %n feeds; one of them can be taken instead.</source>
-        <translation><numerusform>Het adres antwoordt met een webpagina, niet met een feed. De pagina kondigt %n feed aan; die kan in plaats daarvan worden overgenomen.</numerusform><numerusform>Het adres antwoordt met een webpagina, niet met een feed. De pagina kondigt %n feeds aan; een daarvan kan in plaats daarvan worden overgenomen.</numerusform></translation>
+        <translation>
+            <numerusform>Het adres antwoordt met een webpagina, niet met een feed. De pagina kondigt %n feed aan; die kan in plaats daarvan worden overgenomen.</numerusform>
+            <numerusform>Het adres antwoordt met een webpagina, niet met een feed. De pagina kondigt %n feeds aan; een daarvan kan in plaats daarvan worden overgenomen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No feed address is given.</source>
@@ -1756,16 +1801,22 @@ Adres: %2
         <translation>Probleem: %1%2</translation>
     </message>
     <message>
-        <source>The feed's only item has no link.</source>
+        <source>The feed&apos;s only item has no link.</source>
         <translation>Het enige item van de feed heeft geen link.</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 items have no link.</source>
-        <translation><numerusform>%n van %1 items heeft geen link.</numerusform><numerusform>%n van %1 items hebben geen link.</numerusform></translation>
+        <translation>
+            <numerusform>%n van %1 items heeft geen link.</numerusform>
+            <numerusform>%n van %1 items hebben geen link.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
-        <translation><numerusform>De datum ‘%1’ kan niet worden gelezen (net als %n andere datum).</numerusform><numerusform>De datum ‘%1’ kan niet worden gelezen (net als %n andere datums).</numerusform></translation>
+        <translation>
+            <numerusform>De datum ‘%1’ kan niet worden gelezen (net als %n andere datum).</numerusform>
+            <numerusform>De datum ‘%1’ kan niet worden gelezen (net als %n andere datums).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The date “%1” cannot be read.</source>
@@ -1777,7 +1828,10 @@ Adres: %2
     </message>
     <message numerus="yes">
         <source>%n of %1 items has no link.</source>
-        <translation><numerusform>%n van %1 items heeft geen link.</numerusform><numerusform>%n van %1 items hebben geen link.</numerusform></translation>
+        <translation>
+            <numerusform>%n van %1 items heeft geen link.</numerusform>
+            <numerusform>%n van %1 items hebben geen link.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1843,7 @@ Adres: %2
     <message>
         <source>The profile already has a title or description of its own.
 
-Replace them with the feed's? No fills only the empty fields.</source>
+Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <translation>Het profiel heeft al een eigen titel of beschrijving.
 
 Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingevuld.</translation>
@@ -1858,22 +1912,22 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     </message>
     <message numerus="yes">
         <source>Filled %1 of %n fields</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 van %n veld ingevuld</numerusform>
+            <numerusform>%1 van %n velden ingevuld</numerusform>
         </translation>
     </message>
     <message>
         <source>its form may be inside components whose fields cannot be reached</source>
-        <translation type="unfinished" />
+        <translation>het formulier staat mogelijk in componenten waarvan de velden niet bereikbaar zijn</translation>
     </message>
     <message>
         <source>nothing left for you</source>
-        <translation type="unfinished" />
+        <translation>niets meer voor u in te vullen</translation>
     </message>
     <message>
         <source>left for you: %1</source>
-        <translation type="unfinished" />
+        <translation>nog voor u in te vullen: %1</translation>
     </message>
 </context>
 <context>
@@ -1986,7 +2040,7 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished" />
+        <translation>Profielen</translation>
     </message>
 </context>
 <context>
@@ -2005,7 +2059,10 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     </message>
     <message numerus="yes">
         <source> Kept %n field(s) you typed in.</source>
-        <translation><numerusform> %n door u ingevoerd veld behouden.</numerusform><numerusform> %n door u ingevoerde velden behouden.</numerusform></translation>
+        <translation>
+            <numerusform> %n door u ingevoerd veld behouden.</numerusform>
+            <numerusform> %n door u ingevoerde velden behouden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Opened</source>
@@ -2037,32 +2094,32 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     </message>
     <message>
         <source>(in a frame from %1)</source>
-        <translation type="unfinished" />
+        <translation>(in een frame van %1)</translation>
     </message>
     <message>
         <source>%1 (in a frame from %2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (in een frame van %2)</translation>
     </message>
 </context>
 <context>
     <name>SubmissionProgress</name>
     <message>
         <source>The directories still unsent for %1 were found dead by the last check</source>
-        <translation>De directory's die voor %1 nog niet zijn verzonden, waren bij de laatste controle onbereikbaar</translation>
+        <translation>De directory&apos;s die voor %1 nog niet zijn verzonden, waren bij de laatste controle onbereikbaar</translation>
     </message>
     <message>
         <source>No directory shown is unsent for %1</source>
-        <translation>Alle getoonde directory's zijn verzonden voor %1</translation>
+        <translation>Alle getoonde directory&apos;s zijn verzonden voor %1</translation>
     </message>
     <message>
         <source>Every directory is sent for %1</source>
-        <translation>Alle directory's zijn verzonden voor %1</translation>
+        <translation>Alle directory&apos;s zijn verzonden voor %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n directories sent for %2</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 van %n directory verzonden voor %2</numerusform>
+            <numerusform>%1 van %n directory&apos;s verzonden voor %2</numerusform>
         </translation>
     </message>
 </context>
@@ -2070,7 +2127,7 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     <name>UserDirectoryFile</name>
     <message>
         <source>Kestrine cannot read your directories in %1, so it leaves the file as it is. Correct the file or move it away, then try again.</source>
-        <translation>Kestrine kan uw directory's in %1 niet lezen en laat het bestand daarom ongewijzigd. Corrigeer het bestand of verplaats het en probeer het daarna opnieuw.</translation>
+        <translation>Kestrine kan uw directory&apos;s in %1 niet lezen en laat het bestand daarom ongewijzigd. Corrigeer het bestand of verplaats het en probeer het daarna opnieuw.</translation>
     </message>
     <message>
         <source>a text holds characters that mydirs.xml cannot store</source>

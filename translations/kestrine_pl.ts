@@ -5,7 +5,7 @@
     <name>AtomicFileWriter</name>
     <message>
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
-        <translation type="unfinished" />
+        <translation>jest to dowiązanie symboliczne utworzone przez innego użytkownika w %1, folderze, do którego każdy może zapisywać, więc Kestrine za nim nie podąża</translation>
     </message>
 </context>
 <context>
@@ -25,15 +25,23 @@
     <name>CAssistantStatus</name>
     <message numerus="yes">
         <source>%n results pending</source>
-        <translation><numerusform>%n wynik oczekuje</numerusform><numerusform>%n wyniki oczekują</numerusform><numerusform>%n wyników oczekuje</numerusform></translation>
+        <translation>
+            <numerusform>%n wynik oczekuje</numerusform>
+            <numerusform>%n wyniki oczekują</numerusform>
+            <numerusform>%n wyników oczekuje</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n result pending</source>
-        <translation><numerusform>%n wynik oczekuje</numerusform><numerusform>%n wyniki oczekują</numerusform><numerusform>%n wyników oczekuje</numerusform></translation>
+        <translation>
+            <numerusform>%n wynik oczekuje</numerusform>
+            <numerusform>%n wyniki oczekują</numerusform>
+            <numerusform>%n wyników oczekuje</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>Stan</translation>
     </message>
 </context>
 <context>
@@ -44,7 +52,7 @@
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished" />
+        <translation>Strona internetowa</translation>
     </message>
 </context>
 <context>
@@ -71,11 +79,11 @@
     </message>
     <message>
         <source>Opened again: it had been filled for another profile, or by rules that changed since.</source>
-        <translation type="unfinished" />
+        <translation>Otwarto ponownie: strona została wypełniona dla innego profilu lub według reguł, które od tego czasu się zmieniły.</translation>
     </message>
     <message>
         <source>Its page waits for an answer: it asks again when you come to this tab.</source>
-        <translation type="unfinished" />
+        <translation>Strona czeka na odpowiedź: zapyta ponownie po przejściu do tej karty.</translation>
     </message>
 </context>
 <context>
@@ -94,11 +102,11 @@
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished" />
+        <translation>Przeglądarka</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished" />
+        <translation>Strony</translation>
     </message>
 </context>
 <context>
@@ -210,11 +218,19 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directories.</source>
-        <translation><numerusform>Sprawdzono %n katalog.</numerusform><numerusform>Sprawdzono %n katalogi.</numerusform><numerusform>Sprawdzono %n katalogów.</numerusform></translation>
+        <translation>
+            <numerusform>Sprawdzono %n katalog.</numerusform>
+            <numerusform>Sprawdzono %n katalogi.</numerusform>
+            <numerusform>Sprawdzono %n katalogów.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n checked in the last 7 days were left out.</source>
-        <translation><numerusform>Pominięto %n katalog sprawdzony w ciągu ostatnich 7 dni.</numerusform><numerusform>Pominięto %n katalogi sprawdzone w ciągu ostatnich 7 dni.</numerusform><numerusform>Pominięto %n katalogów sprawdzonych w ciągu ostatnich 7 dni.</numerusform></translation>
+        <translation>
+            <numerusform>Pominięto %n katalog sprawdzony w ciągu ostatnich 7 dni.</numerusform>
+            <numerusform>Pominięto %n katalogi sprawdzone w ciągu ostatnich 7 dni.</numerusform>
+            <numerusform>Pominięto %n katalogów sprawdzonych w ciągu ostatnich 7 dni.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
@@ -222,14 +238,18 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
-        <translation><numerusform>Sprawdzono %n katalog.</numerusform><numerusform>Sprawdzono %n katalogi.</numerusform><numerusform>Sprawdzono %n katalogów.</numerusform></translation>
+        <translation>
+            <numerusform>Sprawdzono %n katalog.</numerusform>
+            <numerusform>Sprawdzono %n katalogi.</numerusform>
+            <numerusform>Sprawdzono %n katalogów.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Checked %1 of %n directories</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>Sprawdzono %1 z %n katalogu</numerusform>
+            <numerusform>Sprawdzono %1 z %n katalogów</numerusform>
+            <numerusform>Sprawdzono %1 z %n katalogów</numerusform>
         </translation>
     </message>
 </context>
@@ -304,7 +324,7 @@
         <translation>Zaczekaj, aż strona zostanie wczytana, a następnie dodaj ją ponownie.</translation>
     </message>
     <message>
-        <source>This page has no form fields to fill. Open the directory's submission page and try again.</source>
+        <source>This page has no form fields to fill. Open the directory&apos;s submission page and try again.</source>
         <translation>Ta strona nie zawiera pól formularza do wypełnienia. Otwórz stronę zgłoszenia katalogu i spróbuj ponownie.</translation>
     </message>
     <message>
@@ -376,7 +396,7 @@
         <translation>Tekst potwierdzenia</translation>
     </message>
     <message>
-        <source>Kestrine does not know yet how "%1" confirms a submission.
+        <source>Kestrine does not know yet how &quot;%1&quot; confirms a submission.
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine nie wie jeszcze, jak katalog „%1” potwierdza zgłoszenie.
 Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Kestrine będzie go szukać po kolejnych zgłoszeniach, a teraz oznaczy katalog jako wysłany.</translation>
@@ -397,7 +417,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <translation>Edytuj katalog</translation>
     </message>
     <message>
-        <source>A new name keeps the directory's sent marks, for every profile.</source>
+        <source>A new name keeps the directory&apos;s sent marks, for every profile.</source>
         <translation>Po zmianie nazwy katalog zachowuje oznaczenia wysłania we wszystkich profilach.</translation>
     </message>
     <message>
@@ -433,7 +453,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <translation>Wypełnij wartością</translation>
     </message>
     <message>
-        <source>Only ticked fields are filled. Kestrine is "not sure" of some: their best guess is chosen but not ticked.</source>
+        <source>Only ticked fields are filled. Kestrine is &quot;not sure&quot; of some: their best guess is chosen but not ticked.</source>
         <translation>Wypełniane są tylko zaznaczone pola. Niektóre pola Kestrine oznacza jako „niepewne”: wybrano dla nich najbardziej prawdopodobne znaczenie, ale ich nie zaznaczono.</translation>
     </message>
     <message>
@@ -441,16 +461,16 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <translation>niepewne</translation>
     </message>
     <message>
-        <source>Please enter the address of the directory's submission page.</source>
+        <source>Please enter the address of the directory&apos;s submission page.</source>
         <translation>Wprowadź adres strony zgłoszenia katalogu.</translation>
     </message>
     <message>
         <source>Fields of the page</source>
-        <translation type="unfinished" />
+        <translation>Pola strony</translation>
     </message>
     <message>
         <source>The submission page must be a web address beginning with http:// or https://.</source>
-        <translation type="unfinished" />
+        <translation>Strona zgłoszenia musi być adresem internetowym zaczynającym się od http:// lub https://.</translation>
     </message>
 </context>
 <context>
@@ -464,7 +484,11 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     <name>CDirectoryListCommands</name>
     <message numerus="yes">
         <source>%n directories</source>
-        <translation><numerusform>%n katalog</numerusform><numerusform>%n katalogi</numerusform><numerusform>%n katalogów</numerusform></translation>
+        <translation>
+            <numerusform>%n katalog</numerusform>
+            <numerusform>%n katalogi</numerusform>
+            <numerusform>%n katalogów</numerusform>
+        </translation>
     </message>
     <message>
         <source>Directory lists (*.xml);;All files (*)</source>
@@ -495,7 +519,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <translation>Eksportuj własne katalogi</translation>
     </message>
     <message>
-        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory's submission page.</source>
+        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory&apos;s submission page.</source>
         <translation>Nie ma jeszcze własnych katalogów. Polecenie Katalog &gt; Dodaj tę stronę… tworzy katalog ze strony zgłoszenia katalogu.</translation>
     </message>
     <message>
@@ -512,7 +536,11 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message numerus="yes">
         <source>%n directory</source>
-        <translation><numerusform>%n katalog</numerusform><numerusform>%n katalogi</numerusform><numerusform>%n katalogów</numerusform></translation>
+        <translation>
+            <numerusform>%n katalog</numerusform>
+            <numerusform>%n katalogi</numerusform>
+            <numerusform>%n katalogów</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -523,27 +551,27 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished" />
+        <translation>wysłany</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished" />
+        <translation>niewysłany</translation>
     </message>
     <message>
         <source>gone</source>
-        <translation type="unfinished" />
+        <translation>nieosiągalny</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation type="unfinished" />
+        <translation>sprawdzony</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished" />
+        <translation>niesprawdzony</translation>
     </message>
     <message>
         <source>one of your own</source>
-        <translation type="unfinished" />
+        <translation>własny katalog</translation>
     </message>
 </context>
 <context>
@@ -582,15 +610,15 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message>
         <source>Directories</source>
-        <translation type="unfinished" />
+        <translation>Katalogi</translation>
     </message>
     <message>
-        <source>Arrow keys open a directory's page beside the list; Enter goes into the page</source>
-        <translation type="unfinished" />
+        <source>Arrow keys open a directory&apos;s page beside the list; Enter goes into the page</source>
+        <translation>Klawisze strzałek otwierają stronę katalogu obok listy; Enter przenosi do strony</translation>
     </message>
     <message>
         <source>Search directories by name</source>
-        <translation type="unfinished" />
+        <translation>Szukaj katalogów według nazwy</translation>
     </message>
 </context>
 <context>
@@ -616,7 +644,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message>
         <source>Your directories</source>
-        <translation type="unfinished" />
+        <translation>Własne katalogi</translation>
     </message>
 </context>
 <context>
@@ -634,7 +662,11 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     <name>CFeedCheckDialog</name>
     <message numerus="yes">
         <source>%n items</source>
-        <translation><numerusform>%n wpis</numerusform><numerusform>%n wpisy</numerusform><numerusform>%n wpisów</numerusform></translation>
+        <translation>
+            <numerusform>%n wpis</numerusform>
+            <numerusform>%n wpisy</numerusform>
+            <numerusform>%n wpisów</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -686,7 +718,11 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message numerus="yes">
         <source>%n item</source>
-        <translation><numerusform>%n wpis</numerusform><numerusform>%n wpisy</numerusform><numerusform>%n wpisów</numerusform></translation>
+        <translation>
+            <numerusform>%n wpis</numerusform>
+            <numerusform>%n wpisy</numerusform>
+            <numerusform>%n wpisów</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -697,7 +733,11 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message numerus="yes">
         <source>You have %n profiles; the current one is %1.</source>
-        <translation><numerusform>Istnieje %n profil; bieżący to %1.</numerusform><numerusform>Istnieją %n profile; bieżący to %1.</numerusform><numerusform>Istnieje %n profili; bieżący to %1.</numerusform></translation>
+        <translation>
+            <numerusform>Istnieje %n profil; bieżący to %1.</numerusform>
+            <numerusform>Istnieją %n profile; bieżący to %1.</numerusform>
+            <numerusform>Istnieje %n profili; bieżący to %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>none</source>
@@ -713,22 +753,34 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message numerus="yes">
         <source>%n directories in the list.</source>
-        <translation><numerusform>%n katalog na liście.</numerusform><numerusform>%n katalogi na liście.</numerusform><numerusform>%n katalogów na liście.</numerusform></translation>
+        <translation>
+            <numerusform>%n katalog na liście.</numerusform>
+            <numerusform>%n katalogi na liście.</numerusform>
+            <numerusform>%n katalogów na liście.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have %n profile; the current one is %1.</source>
-        <translation><numerusform>Istnieje %n profil; bieżący to %1.</numerusform><numerusform>Istnieją %n profile; bieżący to %1.</numerusform><numerusform>Istnieje %n profili; bieżący to %1.</numerusform></translation>
+        <translation>
+            <numerusform>Istnieje %n profil; bieżący to %1.</numerusform>
+            <numerusform>Istnieją %n profile; bieżący to %1.</numerusform>
+            <numerusform>Istnieje %n profili; bieżący to %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n directory in the list.</source>
-        <translation><numerusform>%n katalog na liście.</numerusform><numerusform>%n katalogi na liście.</numerusform><numerusform>%n katalogów na liście.</numerusform></translation>
+        <translation>
+            <numerusform>%n katalog na liście.</numerusform>
+            <numerusform>%n katalogi na liście.</numerusform>
+            <numerusform>%n katalogów na liście.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n of them sent for %1.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>Z tego %n wysłany dla profilu %1.</numerusform>
+            <numerusform>Z tego %n wysłane dla profilu %1.</numerusform>
+            <numerusform>Z tego %n wysłanych dla profilu %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -772,7 +824,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
-        <translation type="unfinished" />
+        <translation>Nie można teraz zapisać historii zgłoszeń w history.sqlite: %1. Inny program blokuje plik; zdarzenia czekają i zostaną zapisane, gdy tylko plik zostanie zwolniony.</translation>
     </message>
 </context>
 <context>
@@ -803,11 +855,11 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished" />
+        <translation>Zdarzenia</translation>
     </message>
     <message>
         <source>What happened to each directory for each profile, newest first</source>
-        <translation type="unfinished" />
+        <translation>Co się działo z każdym katalogiem dla każdego profilu, od najnowszych</translation>
     </message>
 </context>
 <context>
@@ -885,7 +937,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message>
         <source>Directories in the list</source>
-        <translation type="unfinished" />
+        <translation>Katalogi na liście</translation>
     </message>
 </context>
 <context>
@@ -895,7 +947,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <translation>Język</translation>
     </message>
     <message>
-        <source>The desktop's language (%1)</source>
+        <source>The desktop&apos;s language (%1)</source>
         <translation>Język środowiska (%1)</translation>
     </message>
     <message>
@@ -914,7 +966,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <translation>Do tej strony nie pasuje żadna reguła, a Kestrine nie jest pewien znaczenia żadnego z jej pól: niczego nie wypełniono.</translation>
     </message>
     <message>
-        <source>The rules for "%1" fit no field on this page: its form may have changed.</source>
+        <source>The rules for &quot;%1&quot; fit no field on this page: its form may have changed.</source>
         <translation>Reguły katalogu „%1” nie pasują do żadnego pola tej strony: formularz mógł się zmienić.</translation>
     </message>
     <message>
@@ -922,7 +974,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <translation>Ta strona nie należy do żadnego katalogu z listy.</translation>
     </message>
     <message>
-        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile "%2"?</source>
+        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile &quot;%2&quot;?</source>
         <translation>%1 Wypełnić danymi z profilu „%2” pola, których znaczenie Kestrine rozpoznaje?</translation>
     </message>
     <message>
@@ -937,7 +989,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <translation>Wprowadź nazwę profilu.</translation>
     </message>
     <message>
-        <source>There is already a profile named "%1". Please choose another name.</source>
+        <source>There is already a profile named &quot;%1&quot;. Please choose another name.</source>
         <translation>Profil o nazwie „%1” już istnieje. Wybierz inną nazwę.</translation>
     </message>
     <message>
@@ -949,11 +1001,11 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     <name>CProfileSelector</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished" />
+        <translation>Profil</translation>
     </message>
     <message>
         <source>The profile whose details fill the pages</source>
-        <translation type="unfinished" />
+        <translation>Profil, którego danymi są wypełniane strony</translation>
     </message>
 </context>
 <context>
@@ -972,15 +1024,15 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message>
         <source>These settings in %1 are not UTF-8 text, so Kestrine goes on without them: %2. They stay as they are until you choose them again.</source>
-        <translation type="unfinished" />
+        <translation>Te ustawienia w %1 nie są tekstem UTF-8, więc Kestrine działa dalej bez nich: %2. Pozostaną bez zmian, dopóki nie zostaną ponownie wybrane.</translation>
     </message>
     <message>
         <source>Kestrine could not read its settings from %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Nie udało się odczytać ustawień z %1: %2.</translation>
     </message>
     <message>
         <source>Kestrine could not save its settings to %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>Nie udało się zapisać ustawień w %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1069,7 +1121,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <translation>&amp;O programie Kestrine</translation>
     </message>
     <message>
-        <source>The directory "%1" is no longer in the directory database.</source>
+        <source>The directory &quot;%1&quot; is no longer in the directory database.</source>
         <translation>Katalogu „%1” nie ma już w bazie katalogów.</translation>
     </message>
     <message>
@@ -1102,7 +1154,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message>
         <source>%1 marked sent</source>
-        <translation type="unfinished" />
+        <translation>Oznaczono %1 jako wysłany</translation>
     </message>
 </context>
 <context>
@@ -1146,7 +1198,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Nieoczekiwany argument „%1”.</translation>
     </message>
     <message>
@@ -1195,7 +1247,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 Polecenie „%1 --help” wyświetli więcej informacji.
@@ -1246,7 +1298,7 @@ Adres: %2
         <translation>zastąpiono: %1</translation>
     </message>
     <message>
-        <source>kept yours (--replace takes the list's): %1</source>
+        <source>kept yours (--replace takes the list&apos;s): %1</source>
         <translation>zachowano własny (--replace wybiera katalog z listy): %1</translation>
     </message>
     <message>
@@ -1303,10 +1355,10 @@ Adres: %2
     </message>
     <message numerus="yes">
         <source>%n of your directories written to %1</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>zapisano %n własny katalog w %1</numerusform>
+            <numerusform>zapisano %n własne katalogi w %1</numerusform>
+            <numerusform>zapisano %n własnych katalogów w %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1393,19 +1445,19 @@ Adres: %2
     </message>
     <message>
         <source>The address redirects more than %1 times.</source>
-        <translation type="unfinished" />
+        <translation>Adres przekierowuje więcej niż %1 razy.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the connection broke.</source>
-        <translation type="unfinished" />
+        <translation>Serwer odpowiedział (%1), a potem połączenie zostało zerwane.</translation>
     </message>
     <message>
         <source>The server answered (%1), then stopped short of the length it announced.</source>
-        <translation type="unfinished" />
+        <translation>Serwer odpowiedział (%1), ale przesłał mniej danych, niż zapowiedział.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the transfer failed (libcurl error %2).</source>
-        <translation type="unfinished" />
+        <translation>Serwer odpowiedział (%1), ale potem przesyłanie się nie powiodło (błąd libcurl %2).</translation>
     </message>
 </context>
 <context>
@@ -1481,8 +1533,8 @@ Adres: %2
         <translation>błąd zmiennej</translation>
     </message>
     <message>
-        <source>The submission page of "%1" cannot be opened: "%2" is not a web address.</source>
-        <translation type="unfinished" />
+        <source>The submission page of &quot;%1&quot; cannot be opened: &quot;%2&quot; is not a web address.</source>
+        <translation>Nie można otworzyć strony zgłoszenia katalogu „%1”: „%2” nie jest adresem internetowym.</translation>
     </message>
 </context>
 <context>
@@ -1509,11 +1561,11 @@ Adres: %2
     </message>
     <message>
         <source>its submission address is not an http or https address</source>
-        <translation type="unfinished" />
+        <translation>jego adres zgłoszenia nie jest adresem http ani https</translation>
     </message>
     <message>
-        <source>it looks the same as "%1", which the list has already</source>
-        <translation type="unfinished" />
+        <source>it looks the same as &quot;%1&quot;, which the list has already</source>
+        <translation>wygląda tak samo jak „%1”, który już jest na liście</translation>
     </message>
 </context>
 <context>
@@ -1538,7 +1590,7 @@ Adres: %2
         <translation>Nazwa jest zbyt długa: nazwa katalogu może mieć najwyżej 223 znaki.</translation>
     </message>
     <message>
-        <source>A directory name cannot contain " [".</source>
+        <source>A directory name cannot contain &quot; [&quot;.</source>
         <translation>Nazwa katalogu nie może zawierać „ [”.</translation>
     </message>
     <message>
@@ -1547,7 +1599,7 @@ Adres: %2
     </message>
     <message>
         <source>A directory name cannot contain invisible characters, such as a zero-width space; this one holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Nazwa katalogu nie może zawierać niewidocznych znaków, takich jak spacja o zerowej szerokości; ta zawiera %1.</translation>
     </message>
 </context>
 <context>
@@ -1561,7 +1613,11 @@ Adres: %2
     <name>DurationText</name>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation><numerusform>%n sekunda</numerusform><numerusform>%n sekundy</numerusform><numerusform>%n sekund</numerusform></translation>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 ms</source>
@@ -1580,7 +1636,11 @@ Adres: %2
     </message>
     <message numerus="yes">
         <source>The address answers with a web page, not a feed. The page announces %n feeds; one of them can be taken instead.</source>
-        <translation><numerusform>Adres zwraca stronę internetową, a nie kanał. Strona wskazuje %n kanał; można go użyć w zamian.</numerusform><numerusform>Adres zwraca stronę internetową, a nie kanał. Strona wskazuje %n kanały; jednego z nich można użyć w zamian.</numerusform><numerusform>Adres zwraca stronę internetową, a nie kanał. Strona wskazuje %n kanałów; jednego z nich można użyć w zamian.</numerusform></translation>
+        <translation>
+            <numerusform>Adres zwraca stronę internetową, a nie kanał. Strona wskazuje %n kanał; można go użyć w zamian.</numerusform>
+            <numerusform>Adres zwraca stronę internetową, a nie kanał. Strona wskazuje %n kanały; jednego z nich można użyć w zamian.</numerusform>
+            <numerusform>Adres zwraca stronę internetową, a nie kanał. Strona wskazuje %n kanałów; jednego z nich można użyć w zamian.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No feed address is given.</source>
@@ -1759,16 +1819,24 @@ Adres: %2
         <translation>Problem: %1%2</translation>
     </message>
     <message>
-        <source>The feed's only item has no link.</source>
+        <source>The feed&apos;s only item has no link.</source>
         <translation>Jedyny wpis kanału nie ma odnośnika.</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 items have no link.</source>
-        <translation><numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform><numerusform>%n z %1 wpisów nie mają odnośnika.</numerusform><numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform></translation>
+        <translation>
+            <numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform>
+            <numerusform>%n z %1 wpisów nie mają odnośnika.</numerusform>
+            <numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
-        <translation><numerusform>Nie można odczytać daty „%1” (ani %n innej).</numerusform><numerusform>Nie można odczytać daty „%1” (ani %n innych).</numerusform><numerusform>Nie można odczytać daty „%1” (ani %n innych).</numerusform></translation>
+        <translation>
+            <numerusform>Nie można odczytać daty „%1” (ani %n innej).</numerusform>
+            <numerusform>Nie można odczytać daty „%1” (ani %n innych).</numerusform>
+            <numerusform>Nie można odczytać daty „%1” (ani %n innych).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The date “%1” cannot be read.</source>
@@ -1780,7 +1848,11 @@ Adres: %2
     </message>
     <message numerus="yes">
         <source>%n of %1 items has no link.</source>
-        <translation><numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform><numerusform>%n z %1 wpisów nie mają odnośnika.</numerusform><numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform></translation>
+        <translation>
+            <numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform>
+            <numerusform>%n z %1 wpisów nie mają odnośnika.</numerusform>
+            <numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1792,7 +1864,7 @@ Adres: %2
     <message>
         <source>The profile already has a title or description of its own.
 
-Replace them with the feed's? No fills only the empty fields.</source>
+Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <translation>Profil ma już własny tytuł lub opis.
 
 Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.</translation>
@@ -1861,23 +1933,23 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     </message>
     <message numerus="yes">
         <source>Filled %1 of %n fields</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>Wypełniono %1 z %n pola</numerusform>
+            <numerusform>Wypełniono %1 z %n pól</numerusform>
+            <numerusform>Wypełniono %1 z %n pól</numerusform>
         </translation>
     </message>
     <message>
         <source>its form may be inside components whose fields cannot be reached</source>
-        <translation type="unfinished" />
+        <translation>formularz może się znajdować w komponentach, których pola są niedostępne</translation>
     </message>
     <message>
         <source>nothing left for you</source>
-        <translation type="unfinished" />
+        <translation>nic do wypełnienia ręcznie</translation>
     </message>
     <message>
         <source>left for you: %1</source>
-        <translation type="unfinished" />
+        <translation>do wypełnienia ręcznie: %1</translation>
     </message>
 </context>
 <context>
@@ -1990,7 +2062,7 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished" />
+        <translation>Profile</translation>
     </message>
 </context>
 <context>
@@ -2009,7 +2081,11 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     </message>
     <message numerus="yes">
         <source> Kept %n field(s) you typed in.</source>
-        <translation><numerusform> Zachowano %n wpisane pole.</numerusform><numerusform> Zachowano %n wpisane pola.</numerusform><numerusform> Zachowano %n wpisanych pól.</numerusform></translation>
+        <translation>
+            <numerusform> Zachowano %n wpisane pole.</numerusform>
+            <numerusform> Zachowano %n wpisane pola.</numerusform>
+            <numerusform> Zachowano %n wpisanych pól.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Opened</source>
@@ -2041,11 +2117,11 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     </message>
     <message>
         <source>(in a frame from %1)</source>
-        <translation type="unfinished" />
+        <translation>(w ramce z %1)</translation>
     </message>
     <message>
         <source>%1 (in a frame from %2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (w ramce z %2)</translation>
     </message>
 </context>
 <context>
@@ -2064,10 +2140,10 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     </message>
     <message numerus="yes">
         <source>%1 of %n directories sent for %2</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>Wysłano %1 z %n katalogu dla profilu %2</numerusform>
+            <numerusform>Wysłano %1 z %n katalogów dla profilu %2</numerusform>
+            <numerusform>Wysłano %1 z %n katalogów dla profilu %2</numerusform>
         </translation>
     </message>
 </context>

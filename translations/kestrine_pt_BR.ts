@@ -5,7 +5,7 @@
     <name>AtomicFileWriter</name>
     <message>
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
-        <translation type="unfinished" />
+        <translation>é um link simbólico que outro usuário criou em %1, uma pasta em que todos podem gravar, por isso o Kestrine não o segue</translation>
     </message>
 </context>
 <context>
@@ -25,15 +25,21 @@
     <name>CAssistantStatus</name>
     <message numerus="yes">
         <source>%n results pending</source>
-        <translation><numerusform>%n resultado pendente</numerusform><numerusform>%n resultados pendentes</numerusform></translation>
+        <translation>
+            <numerusform>%n resultado pendente</numerusform>
+            <numerusform>%n resultados pendentes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n result pending</source>
-        <translation><numerusform>%n resultado pendente</numerusform><numerusform>%n resultados pendentes</numerusform></translation>
+        <translation>
+            <numerusform>%n resultado pendente</numerusform>
+            <numerusform>%n resultados pendentes</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -44,7 +50,7 @@
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished" />
+        <translation>Página web</translation>
     </message>
 </context>
 <context>
@@ -71,11 +77,11 @@
     </message>
     <message>
         <source>Opened again: it had been filled for another profile, or by rules that changed since.</source>
-        <translation type="unfinished" />
+        <translation>Aberta novamente: tinha sido preenchida para outro perfil ou por regras que mudaram desde então.</translation>
     </message>
     <message>
         <source>Its page waits for an answer: it asks again when you come to this tab.</source>
-        <translation type="unfinished" />
+        <translation>A página aguarda uma resposta: ela pergunta novamente quando você voltar a esta aba.</translation>
     </message>
 </context>
 <context>
@@ -94,11 +100,11 @@
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished" />
+        <translation>Navegador</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished" />
+        <translation>Páginas</translation>
     </message>
 </context>
 <context>
@@ -210,11 +216,17 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directories.</source>
-        <translation><numerusform>%n diretório verificado.</numerusform><numerusform>%n diretórios verificados.</numerusform></translation>
+        <translation>
+            <numerusform>%n diretório verificado.</numerusform>
+            <numerusform>%n diretórios verificados.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n checked in the last 7 days were left out.</source>
-        <translation><numerusform>%n diretório verificado nos últimos 7 dias foi deixado de fora.</numerusform><numerusform>%n diretórios verificados nos últimos 7 dias foram deixados de fora.</numerusform></translation>
+        <translation>
+            <numerusform>%n diretório verificado nos últimos 7 dias foi deixado de fora.</numerusform>
+            <numerusform>%n diretórios verificados nos últimos 7 dias foram deixados de fora.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
@@ -222,13 +234,16 @@
     </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
-        <translation><numerusform>%n diretório verificado.</numerusform><numerusform>%n diretórios verificados.</numerusform></translation>
+        <translation>
+            <numerusform>%n diretório verificado.</numerusform>
+            <numerusform>%n diretórios verificados.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Checked %1 of %n directories</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 de %n diretório verificado</numerusform>
+            <numerusform>%1 de %n diretórios verificados</numerusform>
         </translation>
     </message>
 </context>
@@ -303,7 +318,7 @@
         <translation>Aguarde até a página terminar de carregar e adicione-a novamente.</translation>
     </message>
     <message>
-        <source>This page has no form fields to fill. Open the directory's submission page and try again.</source>
+        <source>This page has no form fields to fill. Open the directory&apos;s submission page and try again.</source>
         <translation>Esta página não tem campos de formulário para preencher. Abra a página de envio do diretório e tente novamente.</translation>
     </message>
     <message>
@@ -375,7 +390,7 @@
         <translation>Texto de confirmação</translation>
     </message>
     <message>
-        <source>Kestrine does not know yet how "%1" confirms a submission.
+        <source>Kestrine does not know yet how &quot;%1&quot; confirms a submission.
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>O Kestrine ainda não sabe como “%1” confirma um envio.
 Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine vai procurá-lo após os próximos envios e marca o diretório como enviado agora.</translation>
@@ -396,7 +411,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <translation>Editar diretório</translation>
     </message>
     <message>
-        <source>A new name keeps the directory's sent marks, for every profile.</source>
+        <source>A new name keeps the directory&apos;s sent marks, for every profile.</source>
         <translation>Um novo nome mantém as marcas de enviado do diretório, para todos os perfis.</translation>
     </message>
     <message>
@@ -432,7 +447,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <translation>Preencher com</translation>
     </message>
     <message>
-        <source>Only ticked fields are filled. Kestrine is "not sure" of some: their best guess is chosen but not ticked.</source>
+        <source>Only ticked fields are filled. Kestrine is &quot;not sure&quot; of some: their best guess is chosen but not ticked.</source>
         <translation>Só os campos marcados são preenchidos. Alguns aparecem como “sem certeza”: o melhor palpite do Kestrine é escolhido, mas não marcado.</translation>
     </message>
     <message>
@@ -440,16 +455,16 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <translation>sem certeza</translation>
     </message>
     <message>
-        <source>Please enter the address of the directory's submission page.</source>
+        <source>Please enter the address of the directory&apos;s submission page.</source>
         <translation>Digite o endereço da página de envio do diretório.</translation>
     </message>
     <message>
         <source>Fields of the page</source>
-        <translation type="unfinished" />
+        <translation>Campos da página</translation>
     </message>
     <message>
         <source>The submission page must be a web address beginning with http:// or https://.</source>
-        <translation type="unfinished" />
+        <translation>A página de envio deve ser um endereço web que comece com http:// ou https://.</translation>
     </message>
 </context>
 <context>
@@ -463,7 +478,10 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     <name>CDirectoryListCommands</name>
     <message numerus="yes">
         <source>%n directories</source>
-        <translation><numerusform>%n diretório</numerusform><numerusform>%n diretórios</numerusform></translation>
+        <translation>
+            <numerusform>%n diretório</numerusform>
+            <numerusform>%n diretórios</numerusform>
+        </translation>
     </message>
     <message>
         <source>Directory lists (*.xml);;All files (*)</source>
@@ -494,7 +512,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <translation>Exportar meus diretórios</translation>
     </message>
     <message>
-        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory's submission page.</source>
+        <source>You have no directories of your own yet. Directory &gt; Add This Page… makes one from a directory&apos;s submission page.</source>
         <translation>Você ainda não tem diretórios próprios. Diretório &gt; Adicionar esta página… cria um a partir da página de envio de um diretório.</translation>
     </message>
     <message>
@@ -511,7 +529,10 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message numerus="yes">
         <source>%n directory</source>
-        <translation><numerusform>%n diretório</numerusform><numerusform>%n diretórios</numerusform></translation>
+        <translation>
+            <numerusform>%n diretório</numerusform>
+            <numerusform>%n diretórios</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -522,27 +543,27 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished" />
+        <translation>enviado</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation type="unfinished" />
+        <translation>não enviado</translation>
     </message>
     <message>
         <source>gone</source>
-        <translation type="unfinished" />
+        <translation>inacessível</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation type="unfinished" />
+        <translation>verificado</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished" />
+        <translation>não verificado</translation>
     </message>
     <message>
         <source>one of your own</source>
-        <translation type="unfinished" />
+        <translation>um dos seus diretórios</translation>
     </message>
 </context>
 <context>
@@ -581,15 +602,15 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>Directories</source>
-        <translation type="unfinished" />
+        <translation>Diretórios</translation>
     </message>
     <message>
-        <source>Arrow keys open a directory's page beside the list; Enter goes into the page</source>
-        <translation type="unfinished" />
+        <source>Arrow keys open a directory&apos;s page beside the list; Enter goes into the page</source>
+        <translation>As teclas de seta abrem a página de um diretório ao lado da lista; Enter entra na página</translation>
     </message>
     <message>
         <source>Search directories by name</source>
-        <translation type="unfinished" />
+        <translation>Pesquisar diretórios pelo nome</translation>
     </message>
 </context>
 <context>
@@ -615,7 +636,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>Your directories</source>
-        <translation type="unfinished" />
+        <translation>Seus diretórios</translation>
     </message>
 </context>
 <context>
@@ -633,7 +654,10 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     <name>CFeedCheckDialog</name>
     <message numerus="yes">
         <source>%n items</source>
-        <translation><numerusform>%n item</numerusform><numerusform>%n itens</numerusform></translation>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n itens</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -685,7 +709,10 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message numerus="yes">
         <source>%n item</source>
-        <translation><numerusform>%n item</numerusform><numerusform>%n itens</numerusform></translation>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n itens</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -696,7 +723,10 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message numerus="yes">
         <source>You have %n profiles; the current one is %1.</source>
-        <translation><numerusform>Você tem %n perfil; o atual é %1.</numerusform><numerusform>Você tem %n perfis; o atual é %1.</numerusform></translation>
+        <translation>
+            <numerusform>Você tem %n perfil; o atual é %1.</numerusform>
+            <numerusform>Você tem %n perfis; o atual é %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>none</source>
@@ -712,21 +742,30 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message numerus="yes">
         <source>%n directories in the list.</source>
-        <translation><numerusform>%n diretório na lista.</numerusform><numerusform>%n diretórios na lista.</numerusform></translation>
+        <translation>
+            <numerusform>%n diretório na lista.</numerusform>
+            <numerusform>%n diretórios na lista.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have %n profile; the current one is %1.</source>
-        <translation><numerusform>Você tem %n perfil; o atual é %1.</numerusform><numerusform>Você tem %n perfis; o atual é %1.</numerusform></translation>
+        <translation>
+            <numerusform>Você tem %n perfil; o atual é %1.</numerusform>
+            <numerusform>Você tem %n perfis; o atual é %1.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n directory in the list.</source>
-        <translation><numerusform>%n diretório na lista.</numerusform><numerusform>%n diretórios na lista.</numerusform></translation>
+        <translation>
+            <numerusform>%n diretório na lista.</numerusform>
+            <numerusform>%n diretórios na lista.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n of them sent for %1.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>Destes, %n enviado para %1.</numerusform>
+            <numerusform>Destes, %n enviados para %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -770,7 +809,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
-        <translation type="unfinished" />
+        <translation>O Kestrine não consegue gravar o histórico de envios em history.sqlite no momento: %1. Outro programa mantém o arquivo bloqueado; os eventos aguardam e são gravados assim que ele for liberado.</translation>
     </message>
 </context>
 <context>
@@ -801,11 +840,11 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished" />
+        <translation>Eventos</translation>
     </message>
     <message>
         <source>What happened to each directory for each profile, newest first</source>
-        <translation type="unfinished" />
+        <translation>O que aconteceu com cada diretório em cada perfil, dos mais recentes aos mais antigos</translation>
     </message>
 </context>
 <context>
@@ -883,7 +922,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>Directories in the list</source>
-        <translation type="unfinished" />
+        <translation>Diretórios da lista</translation>
     </message>
 </context>
 <context>
@@ -893,7 +932,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>The desktop's language (%1)</source>
+        <source>The desktop&apos;s language (%1)</source>
         <translation>O idioma da área de trabalho (%1)</translation>
     </message>
     <message>
@@ -912,7 +951,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <translation>Nenhuma regra corresponde a esta página e o Kestrine não tem certeza do significado de nenhum dos campos: nada foi preenchido.</translation>
     </message>
     <message>
-        <source>The rules for "%1" fit no field on this page: its form may have changed.</source>
+        <source>The rules for &quot;%1&quot; fit no field on this page: its form may have changed.</source>
         <translation>As regras de “%1” não correspondem a nenhum campo desta página: o formulário pode ter mudado.</translation>
     </message>
     <message>
@@ -920,7 +959,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <translation>Esta página não pertence a nenhum diretório da lista.</translation>
     </message>
     <message>
-        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile "%2"?</source>
+        <source>%1 Fill the fields whose meaning Kestrine recognises from the profile &quot;%2&quot;?</source>
         <translation>%1 Preencher os campos cujo significado o Kestrine reconhece com o perfil “%2”?</translation>
     </message>
     <message>
@@ -935,7 +974,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <translation>Digite um nome para o perfil.</translation>
     </message>
     <message>
-        <source>There is already a profile named "%1". Please choose another name.</source>
+        <source>There is already a profile named &quot;%1&quot;. Please choose another name.</source>
         <translation>Já existe um perfil chamado “%1”. Escolha outro nome.</translation>
     </message>
     <message>
@@ -947,11 +986,11 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     <name>CProfileSelector</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished" />
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>The profile whose details fill the pages</source>
-        <translation type="unfinished" />
+        <translation>O perfil cujos dados preenchem as páginas</translation>
     </message>
 </context>
 <context>
@@ -970,15 +1009,15 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>These settings in %1 are not UTF-8 text, so Kestrine goes on without them: %2. They stay as they are until you choose them again.</source>
-        <translation type="unfinished" />
+        <translation>Estas configurações em %1 não são texto UTF-8, por isso o Kestrine continua sem elas: %2. Elas ficam como estão até que você as escolha novamente.</translation>
     </message>
     <message>
         <source>Kestrine could not read its settings from %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>O Kestrine não pôde ler as configurações de %1: %2.</translation>
     </message>
     <message>
         <source>Kestrine could not save its settings to %1: %2.</source>
-        <translation type="unfinished" />
+        <translation>O Kestrine não pôde salvar as configurações em %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1067,7 +1106,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <translation>Sobre o &amp;Kestrine</translation>
     </message>
     <message>
-        <source>The directory "%1" is no longer in the directory database.</source>
+        <source>The directory &quot;%1&quot; is no longer in the directory database.</source>
         <translation>O diretório “%1” não está mais na base de dados de diretórios.</translation>
     </message>
     <message>
@@ -1100,7 +1139,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>%1 marked sent</source>
-        <translation type="unfinished" />
+        <translation>%1 marcado como enviado</translation>
     </message>
 </context>
 <context>
@@ -1144,8 +1183,8 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Argumento inesperado '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--check-feed and --check-directories go one at a time.</source>
@@ -1193,10 +1232,10 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Experimente '%1 --help' para mais informações.
+Experimente &apos;%1 --help&apos; para mais informações.
 </translation>
     </message>
     <message>
@@ -1244,7 +1283,7 @@ Endereço: %2
         <translation>substituído: %1</translation>
     </message>
     <message>
-        <source>kept yours (--replace takes the list's): %1</source>
+        <source>kept yours (--replace takes the list&apos;s): %1</source>
         <translation>o seu foi mantido (--replace usa o da lista): %1</translation>
     </message>
     <message>
@@ -1301,9 +1340,9 @@ Endereço: %2
     </message>
     <message numerus="yes">
         <source>%n of your directories written to %1</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%n dos seus diretórios gravado em %1</numerusform>
+            <numerusform>%n dos seus diretórios gravados em %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1390,19 +1429,19 @@ Endereço: %2
     </message>
     <message>
         <source>The address redirects more than %1 times.</source>
-        <translation type="unfinished" />
+        <translation>O endereço redireciona mais de %1 vezes.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the connection broke.</source>
-        <translation type="unfinished" />
+        <translation>O servidor respondeu (%1), mas depois a conexão caiu.</translation>
     </message>
     <message>
         <source>The server answered (%1), then stopped short of the length it announced.</source>
-        <translation type="unfinished" />
+        <translation>O servidor respondeu (%1), mas parou antes de enviar o tamanho anunciado.</translation>
     </message>
     <message>
         <source>The server answered (%1), then the transfer failed (libcurl error %2).</source>
-        <translation type="unfinished" />
+        <translation>O servidor respondeu (%1), mas depois a transferência falhou (erro %2 da libcurl).</translation>
     </message>
 </context>
 <context>
@@ -1478,8 +1517,8 @@ Endereço: %2
         <translation>erro em uma variável</translation>
     </message>
     <message>
-        <source>The submission page of "%1" cannot be opened: "%2" is not a web address.</source>
-        <translation type="unfinished" />
+        <source>The submission page of &quot;%1&quot; cannot be opened: &quot;%2&quot; is not a web address.</source>
+        <translation>Não é possível abrir a página de envio de “%1”: “%2” não é um endereço web.</translation>
     </message>
 </context>
 <context>
@@ -1506,11 +1545,11 @@ Endereço: %2
     </message>
     <message>
         <source>its submission address is not an http or https address</source>
-        <translation type="unfinished" />
+        <translation>o endereço de envio não é um endereço http ou https</translation>
     </message>
     <message>
-        <source>it looks the same as "%1", which the list has already</source>
-        <translation type="unfinished" />
+        <source>it looks the same as &quot;%1&quot;, which the list has already</source>
+        <translation>parece igual a “%1”, que já está na lista</translation>
     </message>
 </context>
 <context>
@@ -1535,8 +1574,8 @@ Endereço: %2
         <translation>O nome é longo demais: um nome de diretório pode ter no máximo 223 caracteres.</translation>
     </message>
     <message>
-        <source>A directory name cannot contain " [".</source>
-        <translation>Um nome de diretório não pode conter " [".</translation>
+        <source>A directory name cannot contain &quot; [&quot;.</source>
+        <translation>Um nome de diretório não pode conter &quot; [&quot;.</translation>
     </message>
     <message>
         <source>A directory name cannot contain line breaks or tabs.</source>
@@ -1544,7 +1583,7 @@ Endereço: %2
     </message>
     <message>
         <source>A directory name cannot contain invisible characters, such as a zero-width space; this one holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Um nome de diretório não pode conter caracteres invisíveis, como um espaço de largura zero; este contém %1.</translation>
     </message>
 </context>
 <context>
@@ -1558,7 +1597,10 @@ Endereço: %2
     <name>DurationText</name>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation><numerusform>%n segundo</numerusform><numerusform>%n segundos</numerusform></translation>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 ms</source>
@@ -1577,7 +1619,10 @@ Endereço: %2
     </message>
     <message numerus="yes">
         <source>The address answers with a web page, not a feed. The page announces %n feeds; one of them can be taken instead.</source>
-        <translation><numerusform>O endereço responde com uma página web, não com um feed. A página anuncia %n feed, que pode ser usado no lugar dele.</numerusform><numerusform>O endereço responde com uma página web, não com um feed. A página anuncia %n feeds; um deles pode ser usado no lugar.</numerusform></translation>
+        <translation>
+            <numerusform>O endereço responde com uma página web, não com um feed. A página anuncia %n feed, que pode ser usado no lugar dele.</numerusform>
+            <numerusform>O endereço responde com uma página web, não com um feed. A página anuncia %n feeds; um deles pode ser usado no lugar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No feed address is given.</source>
@@ -1756,16 +1801,22 @@ Endereço: %2
         <translation>Problema: %1%2</translation>
     </message>
     <message>
-        <source>The feed's only item has no link.</source>
+        <source>The feed&apos;s only item has no link.</source>
         <translation>O único item do feed não tem link.</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 items have no link.</source>
-        <translation><numerusform>%n de %1 itens não tem link.</numerusform><numerusform>%n de %1 itens não têm link.</numerusform></translation>
+        <translation>
+            <numerusform>%n de %1 itens não tem link.</numerusform>
+            <numerusform>%n de %1 itens não têm link.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
-        <translation><numerusform>A data “%1” não pode ser lida (nem mais %n).</numerusform><numerusform>A data “%1” não pode ser lida (nem mais %n).</numerusform></translation>
+        <translation>
+            <numerusform>A data “%1” não pode ser lida (nem mais %n).</numerusform>
+            <numerusform>A data “%1” não pode ser lida (nem mais %n).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The date “%1” cannot be read.</source>
@@ -1777,7 +1828,10 @@ Endereço: %2
     </message>
     <message numerus="yes">
         <source>%n of %1 items has no link.</source>
-        <translation><numerusform>%n de %1 itens não tem link.</numerusform><numerusform>%n de %1 itens não têm link.</numerusform></translation>
+        <translation>
+            <numerusform>%n de %1 itens não tem link.</numerusform>
+            <numerusform>%n de %1 itens não têm link.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1843,7 @@ Endereço: %2
     <message>
         <source>The profile already has a title or description of its own.
 
-Replace them with the feed's? No fills only the empty fields.</source>
+Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <translation>O perfil já tem título ou descrição próprios.
 
 Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</translation>
@@ -1858,22 +1912,22 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     </message>
     <message numerus="yes">
         <source>Filled %1 of %n fields</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 de %n campo preenchido</numerusform>
+            <numerusform>%1 de %n campos preenchidos</numerusform>
         </translation>
     </message>
     <message>
         <source>its form may be inside components whose fields cannot be reached</source>
-        <translation type="unfinished" />
+        <translation>o formulário pode estar dentro de componentes cujos campos não podem ser alcançados</translation>
     </message>
     <message>
         <source>nothing left for you</source>
-        <translation type="unfinished" />
+        <translation>nada para você preencher</translation>
     </message>
     <message>
         <source>left for you: %1</source>
-        <translation type="unfinished" />
+        <translation>para você preencher: %1</translation>
     </message>
 </context>
 <context>
@@ -1986,7 +2040,7 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished" />
+        <translation>Perfis</translation>
     </message>
 </context>
 <context>
@@ -2005,7 +2059,10 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     </message>
     <message numerus="yes">
         <source> Kept %n field(s) you typed in.</source>
-        <translation><numerusform> Foi mantido %n campo digitado por você.</numerusform><numerusform> Foram mantidos %n campos digitados por você.</numerusform></translation>
+        <translation>
+            <numerusform> Foi mantido %n campo digitado por você.</numerusform>
+            <numerusform> Foram mantidos %n campos digitados por você.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Opened</source>
@@ -2037,11 +2094,11 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     </message>
     <message>
         <source>(in a frame from %1)</source>
-        <translation type="unfinished" />
+        <translation>(em um quadro de %1)</translation>
     </message>
     <message>
         <source>%1 (in a frame from %2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (em um quadro de %2)</translation>
     </message>
 </context>
 <context>
@@ -2060,9 +2117,9 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     </message>
     <message numerus="yes">
         <source>%1 of %n directories sent for %2</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%1 de %n diretório enviado para %2</numerusform>
+            <numerusform>%1 de %n diretórios enviados para %2</numerusform>
         </translation>
     </message>
 </context>

@@ -166,7 +166,7 @@ private slots:
         report.fieldsTotal = 5;
         report.formWatched = true;
         QCOMPARE(QString::fromStdString(DescribeFill(report).text),
-                 QStringLiteral("3 von 5 Feldern ausgefüllt"));
+                 QStringLiteral("3 von 5 Feldern ausgefüllt · für Sie nichts mehr auszufüllen"));
 
         QDialogButtonBox buttons(QDialogButtonBox::Cancel);
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
@@ -174,9 +174,8 @@ private slots:
         CBrowserCtrl browser;
         browser.Navigate(CHelpPages::OwnAddress(CHelpPages::Page::Start).toString());
         WAIT_COMPARE(browser.title(), QStringLiteral("Erste Schritte mit Kestrine"), 15000);
-        // A page not translated yet is shown in English.
         browser.Navigate(CHelpPages::OwnAddress(CHelpPages::Page::Guide).toString());
-        WAIT_COMPARE(browser.title(), QStringLiteral("Kestrine User Guide"), 15000);
+        WAIT_COMPARE(browser.title(), QStringLiteral("Kestrine-Benutzerhandbuch"), 15000);
     }
 
     // A language is the program's while it is loaded: its catalogues, its dates and numbers
@@ -197,7 +196,7 @@ private slots:
         QCOMPARE(CInterfaceLanguage::Current(), CInterfaceLanguage::kEnglish);
         QCOMPARE(QLocale(), before);
         QCOMPARE(QString::fromStdString(DescribeFill(report).text),
-                 QStringLiteral("Filled 3 of 5 fields"));
+                 QStringLiteral("Filled 3 of 5 fields · nothing left for you"));
         QCOMPARE(QCoreApplication::translate("CSubmitterDlg", "&File"), QStringLiteral("&File"));
     }
 
