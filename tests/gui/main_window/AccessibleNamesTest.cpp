@@ -13,6 +13,7 @@
 #include "ui/directory_lists/ImportDirectoriesDlg.h"
 #include "ui/feed_check/FeedCheckDialog.h"
 #include "ui/history/HistoryDlg.h"
+#include "ui/language/LanguageDlg.h"
 #include "ui/profiles/ProfileData.h"
 #include "ui/profiles/ProfilesConfigurator.h"
 #include "ui/settings/DatabaseSourceDlg.h"
@@ -162,6 +163,10 @@ void AccessibleNamesTest::everyControlHasAName_data()
     QTest::newRow("work ahead") << WindowOpener([this](TemporaryFolder& folder) {
         m_settings = std::make_unique<CProgramSettings>(folder.Path(), QString());
         return std::make_unique<CWorkAheadDlg>(*m_settings);
+    });
+    QTest::newRow("language") << WindowOpener([this](TemporaryFolder& folder) {
+        m_settings = std::make_unique<CProgramSettings>(folder.Path(), QString());
+        return std::make_unique<CLanguageDlg>(*m_settings);
     });
     QTest::newRow("import directories") << WindowOpener([](TemporaryFolder&) {
         DirectoryImport import;
