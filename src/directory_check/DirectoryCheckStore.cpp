@@ -7,10 +7,11 @@ namespace {
 
 constexpr const char* kReplace =
     "INSERT OR REPLACE INTO directory_checks (directory, time_ms, status, http_status, address,"
-    " final_address, missing_fields, message) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)";
+    " final_address, missing_fields, message, finding, finding_number)"
+    " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)";
 constexpr const char* kSelectAll =
     "SELECT directory, time_ms, status, http_status, address, final_address, missing_fields,"
-    " message FROM directory_checks";
+    " message, finding, finding_number FROM directory_checks";
 
 // Each name ended by a zero byte, which no attribute value can hold.
 std::string PackNames(const std::vector<std::string>& names)
@@ -72,7 +73,10 @@ HistoryOutcome CDirectoryCheckStore::Save(const std::vector<DirectoryCheckResult
         m_replace.BindText(5, result.address);
         m_replace.BindText(6, result.finalAddress);
         m_replace.BindBytes(7, PackNames(result.missingFields));
-        m_replace.BindText(8, result.message);
+        // The words are left to the moment they are shown, in the language of that moment.
+        m_replace.BindText(8, result.storedMessage);
+        m_replace.BindText(9, FindingName(result.finding));
+        m_replace.BindInt(10, result.findingNumber);
         const int stepped = m_replace.Step();
         m_replace.Reset();
         if (stepped != SQLITE_DONE) {
@@ -103,7 +107,11 @@ HistoryOutcome CDirectoryCheckStore::ReadAll(std::vector<DirectoryCheckResult>& 
         result.address = m_selectAll.ColumnBytes(4);
         result.finalAddress = m_selectAll.ColumnBytes(5);
         result.missingFields = UnpackNames(m_selectAll.ColumnBytes(6));
-        result.message = m_selectAll.ColumnBytes(7);
+        result.storedMessage = m_selectAll.ColumnBytes(7);
+        // A finding this version does not know is shown as its status alone.
+        result.finding =
+            FindingFromName(m_selectAll.ColumnBytes(8)).value_or(DirectoryCheckFinding::None);
+        result.findingNumber = m_selectAll.ColumnInt(9);
     }
     m_selectAll.Reset();
     return stepped == SQLITE_DONE ? HistoryOutcome{} : Failure();

@@ -1,8 +1,11 @@
 #include "history/HistoryRecorder.h"
 
+#include "common/TextCatalogue.h"
 #include "history/HistoryStore.h"
+#include "history/UnwrittenEvents.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -12,10 +15,12 @@ constexpr std::chrono::milliseconds kRetryPause{100};
 HistoryOutcome Append(CHistoryStore& store, const HistoryEvent& event, const std::string& path,
                       const char* vfs)
 {
-    // Deleted or replaced while open: the history goes on in the file now at its path, a new
-    // one where there is none, rather than in one nobody will find.
+    // Deleted, moved or replaced while open: the history goes on in the file now at its path, a
+    // new one where there is none, rather than in one nobody will find. The old file keeps every
+    // event written to it.
     if (store.HasMoved()) {
-        store.Close();
+        if (HistoryOutcome closed = store.CloseMoved(); !closed.ok)
+            return closed;
         if (HistoryOutcome reopened = store.Open(path, vfs); !reopened.ok)
             return reopened;
     }
@@ -26,8 +31,8 @@ HistoryOutcome Append(CHistoryStore& store, const HistoryEvent& event, const std
 
 CHistoryRecorder::CHistoryRecorder(std::string path, FailureHandler onFailure, const char* vfs,
                                    std::chrono::milliseconds lockPatience)
-    : m_onFailure(std::move(onFailure)), m_lockPatience(lockPatience),
-      m_thread(&CHistoryRecorder::Run, this, std::move(path), vfs)
+    : m_path(std::move(path)), m_onFailure(std::move(onFailure)), m_lockPatience(lockPatience),
+      m_thread(&CHistoryRecorder::Run, this, vfs)
 {}
 
 CHistoryRecorder::~CHistoryRecorder()
@@ -63,12 +68,26 @@ bool CHistoryRecorder::IsOff() const
     return m_off;
 }
 
-void CHistoryRecorder::Run(std::string path, const char* vfs)
+void CHistoryRecorder::Run(const char* vfs)
 {
     // Opened here, not in the constructor: waiting out a lock held by another instance, or
     // migrating a large file, must not hold up the window either.
     CHistoryStore store;
-    HistoryOutcome outcome = store.Open(path, vfs);
+    bool keptTaken = false;
+    // Opens the store if it is closed, writes what an earlier run kept for this one, then `next`.
+    const auto advance = [&](const std::optional<HistoryEvent>& next) {
+        if (!store.IsOpen()) {
+            if (HistoryOutcome opened = store.Open(m_path, vfs); !opened.ok)
+                return opened;
+        }
+        if (!keptTaken) {
+            if (HistoryOutcome taken = TakeUnwrittenEvents(store, m_path); !taken.ok)
+                return taken;
+            keptTaken = true;
+        }
+        return next ? Append(store, *next, m_path, vfs) : HistoryOutcome{};
+    };
+    HistoryOutcome outcome = advance(std::nullopt);
     std::unique_lock lock(m_mutex);
     while (true) {
         if (outcome.busy) {
@@ -86,13 +105,13 @@ void CHistoryRecorder::Run(std::string path, const char* vfs)
                 return;
             m_busy = true;
         }
-        // What a lock held up is done again: the opening, or the next event, which leaves the
-        // queue only once it is written. The store is closed only while it is being opened.
+        // What a lock held up is done again; the next event leaves the queue only once it is
+        // written.
         std::optional<HistoryEvent> next;
-        if (store.IsOpen())
+        if (!m_queue.empty())
             next = m_queue.front();
         lock.unlock();
-        outcome = next ? Append(store, *next, path, vfs) : store.Open(path, vfs);
+        outcome = advance(next);
         lock.lock();
         if (outcome.ok && next)
             m_queue.pop_front();
@@ -107,9 +126,7 @@ bool CHistoryRecorder::WaitForTheLock(const HistoryOutcome& outcome,
         m_heldUpSince = now;
     if (now - *m_heldUpSince >= m_lockPatience) {
         if (m_stopping) {
-            m_queue.clear();
-            m_busy = false;
-            m_idle.notify_all();
+            KeepTheRest(lock);
             return false;
         }
         if (!std::exchange(m_heldUpReported, true)) {
@@ -120,6 +137,25 @@ bool CHistoryRecorder::WaitForTheLock(const HistoryOutcome& outcome,
     }
     m_wake.wait_for(lock, kRetryPause);
     return true;
+}
+
+void CHistoryRecorder::KeepTheRest(std::unique_lock<std::mutex>& lock)
+{
+    const std::vector<HistoryEvent> rest(m_queue.begin(), m_queue.end());
+    m_queue.clear();
+    lock.unlock();
+    if (const HistoryOutcome kept = KeepUnwrittenEvents(m_path, rest); !kept.ok) {
+        const std::string lost = FillIn(
+            TranslatedText(KESTRINE_COUNT_TEXT("HistoryRecorder",
+                                               "%n events could not be written to the history "
+                                               "nor kept for the next start, and are lost: %1"),
+                           static_cast<int>(rest.size())),
+            {kept.error});
+        m_onFailure(Failure::EventsLost, lost);
+    }
+    lock.lock();
+    m_busy = false;
+    m_idle.notify_all();
 }
 
 void CHistoryRecorder::TurnOff(const HistoryOutcome& outcome, CHistoryStore& store,

@@ -45,6 +45,12 @@ constexpr std::array kMigrations{
             message TEXT NOT NULL
         );
     )sql"},
+    // A check's message is kept as its finding's name and number, put into words when shown;
+    // message keeps the words of the rows written before, finding is empty in those.
+    Migration{3, R"sql(
+        ALTER TABLE directory_checks ADD COLUMN finding TEXT NOT NULL DEFAULT '';
+        ALTER TABLE directory_checks ADD COLUMN finding_number INTEGER NOT NULL DEFAULT 0;
+    )sql"},
 };
 static_assert(kMigrations.back().toVersion == kCurrentVersion);
 

@@ -8,7 +8,7 @@
 // file; every later version is reached from the one before by one step of the migration list.
 namespace history_schema {
 
-inline constexpr int kCurrentVersion = 2;
+inline constexpr int kCurrentVersion = 3;
 
 // Brings the database to kCurrentVersion in one transaction, so another instance of the program
 // starting at the same moment sees either the old layout or the finished new one. A file written
