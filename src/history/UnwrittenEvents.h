@@ -10,7 +10,8 @@ class CHistoryStore;
 
 // Events that could not reach history.sqlite before the program ended, kept beside it in
 // history.sqlite-unwritten until a later start writes them. Instances of the program that keep
-// and take at the same moment take turns, so no event is lost or written twice.
+// and take at the same moment take turns, so that none loses what another kept or writes it a
+// second time.
 std::string UnwrittenEventsPath(const std::string& historyPath);
 
 // Adds the events to those already kept. On failure, `error` says why; the events are not
