@@ -117,14 +117,14 @@ HistoryOutcome Migrate(sqlite3* db)
     return outcome;
 }
 
-HistoryOutcome CheckCurrent(sqlite3* db)
+HistoryOutcome CheckReadable(sqlite3* db, int oldestReadable)
 {
     int version = 0;
     if (HistoryOutcome read = ReadVersion(db, version); !read.ok)
         return read;
     if (version > kCurrentVersion)
         return WrittenByANewerVersion(version);
-    if (version < kCurrentVersion)
+    if (version < oldestReadable)
         return HistoryOutcome::Failed(KESTRINE_TEXT(
             "HistoryStore", "it has the layout of an older version of the program, and cannot be "
                             "written to bring it up to date"));

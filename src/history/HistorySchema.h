@@ -15,8 +15,11 @@ inline constexpr int kCurrentVersion = 3;
 // by a newer version is left alone and reported: this version does not know its layout.
 HistoryOutcome Migrate(sqlite3* db);
 
-// For a file that cannot be written, and so cannot be migrated: fails unless it already has the
-// current layout.
-HistoryOutcome CheckCurrent(sqlite3* db);
+// The events table is as it is now since this layout: the later steps changed other tables.
+inline constexpr int kEventsUnchangedSince = 1;
+
+// For a file that cannot be written, and so cannot be migrated: fails unless its layout is
+// `oldestReadable` or later, up to the current one; the reader needs none of the later steps.
+HistoryOutcome CheckReadable(sqlite3* db, int oldestReadable);
 
 } // namespace history_schema

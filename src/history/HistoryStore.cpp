@@ -166,7 +166,7 @@ HistoryOutcome CHistoryStore::Configure()
 
 HistoryOutcome CHistoryStore::CheckLayout()
 {
-    return history_schema::CheckCurrent(m_db.get());
+    return history_schema::CheckReadable(m_db.get(), history_schema::kEventsUnchangedSince);
 }
 
 HistoryOutcome CHistoryStore::Prepare(CSqliteStatement& statement, const char* sql)

@@ -3,6 +3,7 @@
 #include "history/HistoryReading.h"
 
 #include "HistoryTestFolder.h"
+#include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
 
 #include <filesystem>
@@ -56,6 +57,8 @@ struct ReadingCase
     fs::perms file;
     size_t every;          // events read for the history window
     size_t lastOfEachPair; // and for the report
+    // The layout an earlier version left, whose events table is the same.
+    int layout = history_schema::kCurrentVersion;
 };
 
 void PrintTo(const ReadingCase& row, std::ostream* out)
@@ -79,6 +82,12 @@ TEST_P(HistoryReadingTest, ShowsWhatTheFileHoldsAndWritesNothing)
               HistoryEvent{1, "Blog", "Atlas", HistoryEventKind::Submitted, 0, 0, ""},
               HistoryEvent{2, "Blog", "Zenith", HistoryEventKind::Opened, 0, 0, ""}})
             ASSERT_TRUE(store.Append(event).ok);
+        store.Close();
+        const std::string setLayout = "PRAGMA user_version = " + std::to_string(row.layout);
+        sqlite3* raw = nullptr;
+        ASSERT_EQ(sqlite3_open(HistoryPath().c_str(), &raw), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(raw, setLayout.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(raw);
     }
     const auto before = FolderEntries(Folder());
     if (row.fileExists)
@@ -110,12 +119,13 @@ constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::p
 
 INSTANTIATE_TEST_SUITE_P(
     Files, HistoryReadingTest,
-    ::testing::Values(ReadingCase{"Writable", true, kAll, kAll, 3, 2},
-                      ReadingCase{"InAReadOnlyFolder", true, kReadOnly, kAll, 3, 2},
-                      ReadingCase{"WriteProtected", true, kAll, kReadOnly, 3, 2},
-                      ReadingCase{"WriteProtectedInAReadOnlyFolder", true, kReadOnly, kReadOnly, 3,
-                                  2},
-                      ReadingCase{"Missing", false, kAll, kAll, 0, 0}),
+    ::testing::Values(
+        ReadingCase{"Writable", true, kAll, kAll, 3, 2},
+        ReadingCase{"InAReadOnlyFolder", true, kReadOnly, kAll, 3, 2},
+        ReadingCase{"WriteProtected", true, kAll, kReadOnly, 3, 2},
+        ReadingCase{"WriteProtectedInAReadOnlyFolder", true, kReadOnly, kReadOnly, 3, 2},
+        ReadingCase{"WriteProtectedOfAnEarlierLayout", true, kAll, kReadOnly, 3, 2, 2},
+        ReadingCase{"Missing", false, kAll, kAll, 0, 0}),
     [](const ::testing::TestParamInfo<ReadingCase>& info) { return info.param.label; });
 
 TEST(HistoryReadingWithoutPath, IsAnEmptyHistory)
