@@ -12,6 +12,10 @@ constexpr const char* kReplace =
 constexpr const char* kSelectAll =
     "SELECT directory, time_ms, status, http_status, address, final_address, missing_fields,"
     " message, finding, finding_number FROM directory_checks";
+// A file that could not be brought up to date keeps the words of its checks.
+constexpr const char* kSelectBeforeFindings =
+    "SELECT directory, time_ms, status, http_status, address, final_address, missing_fields,"
+    " message, '', 0 FROM directory_checks";
 
 // Each name ended by a zero byte, which no attribute value can hold.
 std::string PackNames(const std::vector<std::string>& names)
@@ -49,7 +53,15 @@ HistoryOutcome CDirectoryCheckStore::Open(const std::string& path)
         sqlite3_busy_timeout(db, CHistoryStore::kBusyTimeoutMs);
         outcome = history_schema::Migrate(db);
     }
-    if (outcome.ok && !(m_replace.Prepare(db, kReplace) && m_selectAll.Prepare(db, kSelectAll)))
+    // A write-protected file cannot be brought up to date: it is read as it stands, and Save
+    // fails.
+    const bool readOnly = m_db && sqlite3_db_readonly(db, "main") == 1;
+    if (!outcome.ok && readOnly)
+        outcome = history_schema::CheckReadable(db, history_schema::kChecksKeptSince);
+    if (outcome.ok && !m_selectAll.Prepare(db, kSelectAll) &&
+        !(readOnly && m_selectAll.Prepare(db, kSelectBeforeFindings)))
+        outcome = Failure();
+    if (outcome.ok && !readOnly && !m_replace.Prepare(db, kReplace))
         outcome = Failure();
     if (!outcome.ok) {
         m_replace = {};

@@ -17,6 +17,8 @@ HistoryOutcome Migrate(sqlite3* db);
 
 // The events table is as it is now since this layout: the later steps changed other tables.
 inline constexpr int kEventsUnchangedSince = 1;
+// The layout that first kept directory checks.
+inline constexpr int kChecksKeptSince = 2;
 
 // For a file that cannot be written, and so cannot be migrated: fails unless its layout is
 // `oldestReadable` or later, up to the current one; the reader needs none of the later steps.

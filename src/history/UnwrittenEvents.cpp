@@ -30,7 +30,8 @@ public:
         m_fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         const auto deadline = std::chrono::steady_clock::now() + kTurnPatience;
         while (m_fd >= 0 && flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) ||
+                std::chrono::steady_clock::now() >= deadline) {
                 m_error = std::strerror(errno);
                 return;
             }

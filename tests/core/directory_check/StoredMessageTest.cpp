@@ -5,8 +5,10 @@
 #include "directory_check/DirectoryCheckMessage.h"
 #include "directory_check/DirectoryCheckStore.h"
 #include "support/TemporaryFolder.h"
+#include "support/Unprivileged.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -97,19 +99,36 @@ TEST(StoredMessageTest, RowsOfAnEarlierVersionKeepTheirWords)
         PRAGMA user_version = 2;
     )sql";
     TemporaryFolder folder;
+    const std::string path = folder.File("history.sqlite");
     sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(folder.File("history.sqlite").c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_open(path.c_str(), &raw), SQLITE_OK);
     EXPECT_EQ(sqlite3_exec(raw, kEarlierLayout, nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(raw);
+    const auto wordsKept = [](const std::vector<DirectoryCheckResult>& read) {
+        return read.size() == 2 && DirectoryCheckMessage(read[0]).empty() &&
+               DirectoryCheckMessage(read[1]) == "Nicht gefunden (404)";
+    };
 
-    // Read, and read again after being saved unchanged.
-    std::vector<DirectoryCheckResult> read = SaveAndRead(folder.File("history.sqlite"), {});
-    read = SaveAndRead(folder.File("history.sqlite"), read);
-    ASSERT_EQ(read.size(), 2u);
-    EXPECT_EQ(read[0].status, DirectoryCheckStatus::Ok);
-    EXPECT_EQ(DirectoryCheckMessage(read[0]), "");
-    EXPECT_EQ(read[1].status, DirectoryCheckStatus::NotFound);
-    EXPECT_EQ(DirectoryCheckMessage(read[1]), "Nicht gefunden (404)");
+    // Write-protected, it cannot be brought up to date and is read as it stands.
+    namespace fs = std::filesystem;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder.Path(), fs::perms::all);
+    EXPECT_TRUE(PassesWithoutPrivileges([&]() -> std::string {
+        CDirectoryCheckStore store;
+        std::vector<DirectoryCheckResult> read;
+        if (const HistoryOutcome opened = store.Open(path); !opened.ok)
+            return "not opened: " + opened.error;
+        store.ReadAll(read);
+        std::sort(read.begin(), read.end(),
+                  [](const auto& a, const auto& b) { return a.name < b.name; });
+        return wordsKept(read) ? "" : "words lost";
+    }));
+    fs::permissions(folder.Path(), fs::perms::owner_all);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+
+    // Brought up to date, and saved again unchanged.
+    std::vector<DirectoryCheckResult> read = SaveAndRead(path, {});
+    EXPECT_TRUE(wordsKept(SaveAndRead(path, read)));
 }
 
 } // namespace

@@ -5,41 +5,15 @@
 #include "HistoryTestFolder.h"
 #include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
+#include "support/Unprivileged.h"
 
 #include <filesystem>
-#include <functional>
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <map>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr uid_t kNobody = 65534;
-
-// Runs `check` in a child process for which the permissions of the test's files hold: as root,
-// whom they do not bind, the child becomes the unprivileged user nobody first. `check` returns
-// what went wrong, or nothing; the answer is its exit status, the words go to standard error.
-bool PassesWithoutPrivileges(const std::function<std::string()>& check)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 &&
-            (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
-            _exit(2);
-        const std::string problem = check();
-        if (!problem.empty())
-            std::cerr << problem << std::endl;
-        _exit(problem.empty() ? 0 : 1);
-    }
-    int status = 0;
-    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
 
 std::map<std::string, std::string> FolderEntries(const std::string& folder)
 {
