@@ -11,6 +11,8 @@ namespace {
 
 // Between two attempts, for a lock SQLite reports at once rather than after its busy timeout.
 constexpr std::chrono::milliseconds kRetryPause{100};
+// How soon a file moved away while nothing is recorded is let go.
+constexpr std::chrono::milliseconds kMoveWatch{1000};
 
 HistoryOutcome Append(CHistoryStore& store, const HistoryEvent& event, const std::string& path,
                       const char* vfs)
@@ -100,7 +102,16 @@ void CHistoryRecorder::Run(const char* vfs)
                 TurnOff(outcome, store, lock);
             m_busy = false;
             m_idle.notify_all();
-            m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
+            while (!m_wake.wait_for(lock, kMoveWatch,
+                                    [this] { return m_stopping || !m_queue.empty(); })) {
+                // Held open, a file moved away keeps its log beside the path, where the History
+                // window or another instance would read it as the log of the file put there.
+                // It is reopened, or a new one started, only for the next event.
+                lock.unlock();
+                if (store.HasMoved())
+                    store.CloseMoved();
+                lock.lock();
+            }
             if (m_queue.empty())
                 return;
             m_busy = true;

@@ -223,9 +223,11 @@ TEST_F(HistoryRecorderTest, AFileReplacedOrMovedAsideKeepsItsEventsAndTheNewOneI
         const char* label;
         bool replaced; // another history put in its place; else moved aside, none in its place
         bool readerInTransaction;
+        bool readBeforeTheNextEvent = false; // by the History window, say
     };
     for (const Case& row : {Case{"replaced", true, false}, Case{"moved aside", false, false},
-                            Case{"moved aside while read", false, true}}) {
+                            Case{"moved aside while read", false, true},
+                            Case{"replaced, read at once", true, false, true}}) {
         SCOPED_TRACE(row.label);
         const std::string aside = PathOf("aside.sqlite");
         const std::string replacement = PathOf("replacement.sqlite");
@@ -251,6 +253,16 @@ TEST_F(HistoryRecorderTest, AFileReplacedOrMovedAsideKeepsItsEventsAndTheNewOneI
             std::filesystem::rename(HistoryPath(), aside);
             if (row.replaced)
                 std::filesystem::rename(replacement, HistoryPath());
+            if (row.readBeforeTheNextEvent) {
+                // The recorder lets go of the old file by itself, its log emptied.
+                const std::string log = HistoryPath() + "-wal";
+                const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+                while (std::filesystem::exists(log) && std::filesystem::file_size(log) != 0 &&
+                       std::chrono::steady_clock::now() < deadline)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                EXPECT_THAT(StoredEvents(),
+                            ::testing::ElementsAre(NumberedEvent(101), NumberedEvent(100)));
+            }
             recorder.Record(NumberedEvent(3));
             recorder.WaitUntilIdle();
             EXPECT_FALSE(recorder.IsOff());
