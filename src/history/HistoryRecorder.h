@@ -20,9 +20,10 @@ struct HistoryOutcome;
 // held for longer than `lockPatience` is reported, once. Events a lock still holds up when the
 // program ends are kept beside the file, and the next start writes them before anything else. Any
 // other failure — the file cannot be opened, is not SQLite, has a newer layout, the disk is full —
-// turns recording off for good, is reported once, and every later event is dropped. A file deleted
-// while the program runs is noticed before the next event and a new one started in its place.
-// Reports come on the recorder's thread.
+// turns recording off for good, is reported once, and every later event is dropped. A file
+// deleted, moved or replaced while the program runs keeps what was written to it and is let go
+// within a second; the next event goes to the file then at its path, a new one where there is
+// none. Reports come on the recorder's thread.
 class CHistoryRecorder final
 {
 public:
