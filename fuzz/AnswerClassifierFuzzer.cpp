@@ -3,6 +3,7 @@
 // skipped) comes only from a 404 or 410, or from a transfer that failed before the last address
 // answered.
 #include "directory_check/AnswerClassifier.h"
+#include "directory_check/DirectoryCheckMessage.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -50,7 +51,7 @@ void CheckVerdict(const DirectoryCheckTarget& target, const PageAnswer& answer,
         result.finalAddress == (answer.finalAddress.empty() ? target.address : answer.finalAddress);
     // A finding other than ok says what it is; missing fields are those of a changed form.
     const bool said =
-        result.IsOk() == result.message.empty() &&
+        result.IsOk() == DirectoryCheckMessage(result).empty() &&
         (result.status == DirectoryCheckStatus::FormChanged) == !result.missingFields.empty();
     if (!same || !said)
         std::abort();

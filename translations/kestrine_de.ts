@@ -1931,6 +1931,16 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     </message>
 </context>
 <context>
+    <name>HistoryRecorder</name>
+    <message numerus="yes">
+        <source>%n events could not be written to the history nor kept for the next start, and are lost: %1</source>
+        <translation>
+            <numerusform>%n Ereignis konnte weder in den Verlauf geschrieben noch für den nächsten Start aufbewahrt werden und ist verloren: %1</numerusform>
+            <numerusform>%n Ereignisse konnten weder in den Verlauf geschrieben noch für den nächsten Start aufbewahrt werden und sind verloren: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>it was written by a newer version of the program (layout %1, this one knows up to %2)</source>

@@ -1931,6 +1931,16 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
     </message>
 </context>
 <context>
+    <name>HistoryRecorder</name>
+    <message numerus="yes">
+        <source>%n events could not be written to the history nor kept for the next start, and are lost: %1</source>
+        <translation>
+            <numerusform>%n evento no se pudo escribir en el historial ni guardar para el próximo inicio, y se ha perdido: %1</numerusform>
+            <numerusform>%n eventos no se pudieron escribir en el historial ni guardar para el próximo inicio, y se han perdido: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>it was written by a newer version of the program (layout %1, this one knows up to %2)</source>

@@ -1931,6 +1931,16 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
     </message>
 </context>
 <context>
+    <name>HistoryRecorder</name>
+    <message numerus="yes">
+        <source>%n events could not be written to the history nor kept for the next start, and are lost: %1</source>
+        <translation>
+            <numerusform>%n événement n&apos;a pu être ni écrit dans l&apos;historique ni conservé pour le prochain démarrage, et il est perdu&#xa0;: %1</numerusform>
+            <numerusform>%n événements n&apos;ont pu être ni écrits dans l&apos;historique ni conservés pour le prochain démarrage, et ils sont perdus&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>it was written by a newer version of the program (layout %1, this one knows up to %2)</source>

@@ -1931,6 +1931,16 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     </message>
 </context>
 <context>
+    <name>HistoryRecorder</name>
+    <message numerus="yes">
+        <source>%n events could not be written to the history nor kept for the next start, and are lost: %1</source>
+        <translation>
+            <numerusform>%n evento non è stato scritto nella cronologia né conservato per il prossimo avvio, ed è andato perso: %1</numerusform>
+            <numerusform>%n eventi non sono stati scritti nella cronologia né conservati per il prossimo avvio, e sono andati persi: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>it was written by a newer version of the program (layout %1, this one knows up to %2)</source>

@@ -1931,6 +1931,16 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     </message>
 </context>
 <context>
+    <name>HistoryRecorder</name>
+    <message numerus="yes">
+        <source>%n events could not be written to the history nor kept for the next start, and are lost: %1</source>
+        <translation>
+            <numerusform>%n gebeurtenis kon niet in de geschiedenis worden geschreven of voor de volgende start worden bewaard en is verloren: %1</numerusform>
+            <numerusform>%n gebeurtenissen konden niet in de geschiedenis worden geschreven of voor de volgende start worden bewaard en zijn verloren: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>it was written by a newer version of the program (layout %1, this one knows up to %2)</source>

@@ -1953,6 +1953,17 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     </message>
 </context>
 <context>
+    <name>HistoryRecorder</name>
+    <message numerus="yes">
+        <source>%n events could not be written to the history nor kept for the next start, and are lost: %1</source>
+        <translation>
+            <numerusform>%n zdarzenie nie mogło zostać zapisane w historii ani zachowane do następnego uruchomienia i zostało utracone: %1</numerusform>
+            <numerusform>%n zdarzenia nie mogły zostać zapisane w historii ani zachowane do następnego uruchomienia i zostały utracone: %1</numerusform>
+            <numerusform>%n zdarzeń nie mogło zostać zapisanych w historii ani zachowanych do następnego uruchomienia i zostało utraconych: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>it was written by a newer version of the program (layout %1, this one knows up to %2)</source>

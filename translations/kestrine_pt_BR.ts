@@ -1931,6 +1931,16 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     </message>
 </context>
 <context>
+    <name>HistoryRecorder</name>
+    <message numerus="yes">
+        <source>%n events could not be written to the history nor kept for the next start, and are lost: %1</source>
+        <translation>
+            <numerusform>%n evento não pôde ser gravado no histórico nem guardado para a próxima inicialização e foi perdido: %1</numerusform>
+            <numerusform>%n eventos não puderam ser gravados no histórico nem guardados para a próxima inicialização e foram perdidos: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>it was written by a newer version of the program (layout %1, this one knows up to %2)</source>

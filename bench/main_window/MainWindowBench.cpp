@@ -148,7 +148,9 @@ void BM_CheckResultsRefresh(benchmark::State& state)
         for (int i = 0; i < kBatch; ++i) {
             results[i].name = DirectoryName((first + i) % directories);
             results[i].status = dead ? DirectoryCheckStatus::NotFound : DirectoryCheckStatus::Ok;
-            results[i].message = dead ? "Not found (404)" : "";
+            results[i].httpStatus = dead ? 404 : 200;
+            results[i].finding =
+                dead ? DirectoryCheckFinding::NotFoundAnswer : DirectoryCheckFinding::None;
         }
         state.SetIterationTime(bench.Timed([&] { model->MergeCheckResults(results, true); }));
         first = (first + kBatch) % directories;

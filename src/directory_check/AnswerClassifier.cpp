@@ -1,7 +1,5 @@
 #include "directory_check/AnswerClassifier.h"
 
-#include "common/DurationText.h"
-#include "common/TextCatalogue.h"
 #include "directory_check/PageFields.h"
 #include "net/CurlTransfer.h"
 
@@ -19,56 +17,43 @@ bool MovedForGood(const std::vector<long>& statuses)
                        [](long status) { return status == 301 || status == 308; });
 }
 
-std::string JoinNames(const std::vector<std::string>& names)
-{
-    std::string joined;
-    for (const std::string& name : names)
-        joined.append(joined.empty() ? "" : ", ").append(name);
-    return joined;
-}
-
 void ClassifyTransferFailure(const PageAnswer& answer, std::chrono::milliseconds deadline,
                              DirectoryCheckResult& result)
 {
     result.status = DirectoryCheckStatus::Unreachable;
     if (answer.redirectLoop) {
-        result.message = KESTRINE_TEXT("DirectoryCheck", "The address redirects in a loop.");
+        result.finding = DirectoryCheckFinding::RedirectLoop;
         return;
     }
     switch (answer.code) {
     case CURLE_OPERATION_TIMEDOUT:
         result.status = DirectoryCheckStatus::Timeout;
-        result.message =
-            answer.deadlinePassed
-                ? FillIn(KESTRINE_TEXT("DirectoryCheck", "No complete answer within %1."),
-                         {DurationInWords(deadline)})
-                : KESTRINE_TEXT("DirectoryCheck", "The server stopped answering.");
+        result.finding = answer.deadlinePassed ? DirectoryCheckFinding::NoAnswerInTime
+                                               : DirectoryCheckFinding::StoppedAnswering;
+        result.findingNumber = answer.deadlinePassed ? deadline.count() : 0;
         return;
     case CURLE_COULDNT_RESOLVE_HOST:
-        result.message = KESTRINE_TEXT("DirectoryCheck", "The server name could not be found.");
+        result.finding = DirectoryCheckFinding::HostNotFound;
         return;
     case CURLE_COULDNT_CONNECT:
-        result.message = KESTRINE_TEXT("DirectoryCheck", "The server refused the connection.");
+        result.finding = DirectoryCheckFinding::ConnectionRefused;
         return;
     case CURLE_TOO_MANY_REDIRECTS:
-        result.message = FillIn(
-            KESTRINE_TEXT("DirectoryCheck", "The address redirects more than %1 times."),
-            {std::to_string(kMaxRedirects)});
+        result.finding = DirectoryCheckFinding::TooManyRedirects;
+        result.findingNumber = kMaxRedirects;
         return;
     case CURLE_UNSUPPORTED_PROTOCOL:
     case CURLE_URL_MALFORMAT:
-        result.message = KESTRINE_TEXT("DirectoryCheck", "This is not an http or https address.");
+        result.finding = DirectoryCheckFinding::NotHttp;
         return;
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_SSL_CACERT_BADFILE:
-        result.message =
-            KESTRINE_TEXT("DirectoryCheck", "A secure connection to the server could not be made.");
+        result.finding = DirectoryCheckFinding::NoSecureConnection;
         return;
     default:
-        result.message = FillIn(
-            KESTRINE_TEXT("DirectoryCheck", "The page could not be fetched (libcurl error %1)."),
-            {std::to_string(static_cast<int>(answer.code))});
+        result.finding = DirectoryCheckFinding::FetchFailed;
+        result.findingNumber = static_cast<int>(answer.code);
     }
 }
 
@@ -77,42 +62,31 @@ void ClassifyTransferFailure(const PageAnswer& answer, std::chrono::milliseconds
 void ClassifyBrokenAnswer(const PageAnswer& answer, DirectoryCheckResult& result)
 {
     result.status = DirectoryCheckStatus::ServerError;
-    const std::string status = std::to_string(answer.LastStatus());
     switch (answer.code) {
     case CURLE_RECV_ERROR:
-        result.message = FillIn(
-            KESTRINE_TEXT("DirectoryCheck", "The server answered (%1), then the connection broke."),
-            {status});
+        result.finding = DirectoryCheckFinding::AnswerBroke;
         return;
     case CURLE_PARTIAL_FILE:
-        result.message = FillIn(KESTRINE_TEXT("DirectoryCheck",
-                                              "The server answered (%1), then stopped short of "
-                                              "the length it announced."),
-                                {status});
+        result.finding = DirectoryCheckFinding::AnswerCutShort;
         return;
     default:
-        result.message = FillIn(KESTRINE_TEXT("DirectoryCheck",
-                                              "The server answered (%1), then the transfer "
-                                              "failed (libcurl error %2)."),
-                                {status, std::to_string(static_cast<int>(answer.code))});
+        result.finding = DirectoryCheckFinding::AnswerFailed;
+        result.findingNumber = static_cast<int>(answer.code);
     }
 }
 
 void ClassifyStatus(long status, DirectoryCheckResult& result)
 {
-    const std::string code = std::to_string(status);
     if (status == 404 || status == 410) {
         result.status = DirectoryCheckStatus::NotFound;
-        result.message = FillIn(KESTRINE_TEXT("DirectoryCheck", "Not found (%1)"), {code});
+        result.finding = DirectoryCheckFinding::NotFoundAnswer;
     } else if (status >= 400 && status < 500) {
         result.status = DirectoryCheckStatus::Refused;
-        result.message = FillIn(KESTRINE_TEXT("DirectoryCheck", "Refused (%1)"), {code});
+        result.finding = DirectoryCheckFinding::RefusedAnswer;
     } else {
         result.status = DirectoryCheckStatus::ServerError;
-        result.message =
-            FillIn(status >= 500 ? KESTRINE_TEXT("DirectoryCheck", "Server error (%1)")
-                                 : KESTRINE_TEXT("DirectoryCheck", "Unexpected answer (%1)"),
-                   {code});
+        result.finding = status >= 500 ? DirectoryCheckFinding::ServerErrorAnswer
+                                       : DirectoryCheckFinding::UnexpectedAnswer;
     }
 }
 
@@ -128,17 +102,12 @@ void ClassifyPage(const DirectoryCheckTarget& target, const PageAnswer& answer,
     }
     if (!result.missingFields.empty()) {
         result.status = DirectoryCheckStatus::FormChanged;
-        const std::string names = JoinNames(result.missingFields);
-        result.message =
-            page.hasScript && !page.hasForm
-                ? FillIn(KESTRINE_TEXT("DirectoryCheck",
-                                       "Fields missing: %1 (fields may be made by script)."),
-                         {names})
-                : FillIn(KESTRINE_TEXT("DirectoryCheck", "Fields missing: %1."), {names});
+        result.finding = page.hasScript && !page.hasForm
+                             ? DirectoryCheckFinding::FieldsMissingScript
+                             : DirectoryCheckFinding::FieldsMissing;
     } else if (MovedForGood(answer.statuses)) {
         result.status = DirectoryCheckStatus::Moved;
-        result.message =
-            FillIn(KESTRINE_TEXT("DirectoryCheck", "Moved to %1."), {answer.finalAddress});
+        result.finding = DirectoryCheckFinding::Moved;
     } else {
         result.status = DirectoryCheckStatus::Ok;
     }

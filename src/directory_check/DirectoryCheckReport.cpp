@@ -1,6 +1,7 @@
 #include "directory_check/DirectoryCheckReport.h"
 
 #include "common/JsonText.h"
+#include "directory_check/DirectoryCheckMessage.h"
 
 #include <algorithm>
 #include <array>
@@ -48,7 +49,7 @@ std::string DirectoryCheckTable(const std::vector<DirectoryCheckResult>& results
     for (const DirectoryCheckResult& result : results) {
         const std::string http = result.httpStatus ? std::to_string(result.httpStatus) : "-";
         std::string line = Padded(StatusName(result.status), 14) + Padded(http, 6) +
-                           Padded(result.name, nameWidth) + "  " + result.message;
+                           Padded(result.name, nameWidth) + "  " + DirectoryCheckMessage(result);
         while (!line.empty() && line.back() == ' ')
             line.pop_back();
         table.append(line).push_back('\n');
@@ -75,7 +76,7 @@ std::string DirectoryCheckJson(const std::vector<DirectoryCheckResult>& results)
         AddJsonField(json, "httpStatus", std::to_string(result.httpStatus));
         AddJsonField(json, "finalAddress", JsonString(result.finalAddress));
         AddJsonField(json, "missingFields", JsonArray(result.missingFields));
-        AddJsonField(json, "message", JsonString(result.message), true);
+        AddJsonField(json, "message", JsonString(DirectoryCheckMessage(result)), true);
         json.append("}");
     }
     json.append("], \"summary\": {");

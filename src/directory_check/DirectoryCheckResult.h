@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory_check/DirectoryCheckFinding.h"
 #include "directory_check/DirectoryCheckStatus.h"
 
 #include <cstdint>
@@ -15,7 +16,12 @@ struct DirectoryCheckResult
     long httpStatus = 0;                    // of the last answer; 0 when none came
     std::string finalAddress;               // where the last answer came from, after redirects
     std::vector<std::string> missingFields; // names of the directory's fields the page lacks
-    std::string message;                    // in the user's words; empty when all is well
+    // What the message tells beyond the fields above (DirectoryCheckMessage puts it into words),
+    // and the number it names.
+    DirectoryCheckFinding finding = DirectoryCheckFinding::None;
+    int64_t findingNumber = 0;
+    // In place of a finding, the words an earlier version stored, in the language of its run.
+    std::string storedMessage;
     int64_t checkedUtcMs = 0;
 
     // Neither dead nor changed: the directory can be used as it is.

@@ -7,10 +7,15 @@ namespace {
 
 constexpr const char* kReplace =
     "INSERT OR REPLACE INTO directory_checks (directory, time_ms, status, http_status, address,"
-    " final_address, missing_fields, message) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)";
+    " final_address, missing_fields, message, finding, finding_number)"
+    " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)";
 constexpr const char* kSelectAll =
     "SELECT directory, time_ms, status, http_status, address, final_address, missing_fields,"
-    " message FROM directory_checks";
+    " message, finding, finding_number FROM directory_checks";
+// A file that could not be brought up to date keeps the words of its checks.
+constexpr const char* kSelectBeforeFindings =
+    "SELECT directory, time_ms, status, http_status, address, final_address, missing_fields,"
+    " message, '', 0 FROM directory_checks";
 
 // Each name ended by a zero byte, which no attribute value can hold.
 std::string PackNames(const std::vector<std::string>& names)
@@ -48,7 +53,15 @@ HistoryOutcome CDirectoryCheckStore::Open(const std::string& path)
         sqlite3_busy_timeout(db, CHistoryStore::kBusyTimeoutMs);
         outcome = history_schema::Migrate(db);
     }
-    if (outcome.ok && !(m_replace.Prepare(db, kReplace) && m_selectAll.Prepare(db, kSelectAll)))
+    // A write-protected file cannot be brought up to date: it is read as it stands, and Save
+    // fails.
+    const bool readOnly = m_db && sqlite3_db_readonly(db, "main") == 1;
+    if (!outcome.ok && readOnly)
+        outcome = history_schema::CheckReadable(db, history_schema::kChecksKeptSince);
+    if (outcome.ok && !m_selectAll.Prepare(db, kSelectAll) &&
+        !(readOnly && m_selectAll.Prepare(db, kSelectBeforeFindings)))
+        outcome = Failure();
+    if (outcome.ok && !readOnly && !m_replace.Prepare(db, kReplace))
         outcome = Failure();
     if (!outcome.ok) {
         m_replace = {};
@@ -72,7 +85,10 @@ HistoryOutcome CDirectoryCheckStore::Save(const std::vector<DirectoryCheckResult
         m_replace.BindText(5, result.address);
         m_replace.BindText(6, result.finalAddress);
         m_replace.BindBytes(7, PackNames(result.missingFields));
-        m_replace.BindText(8, result.message);
+        // The words are left to the moment they are shown, in the language of that moment.
+        m_replace.BindText(8, result.storedMessage);
+        m_replace.BindText(9, FindingName(result.finding));
+        m_replace.BindInt(10, result.findingNumber);
         const int stepped = m_replace.Step();
         m_replace.Reset();
         if (stepped != SQLITE_DONE) {
@@ -103,7 +119,11 @@ HistoryOutcome CDirectoryCheckStore::ReadAll(std::vector<DirectoryCheckResult>& 
         result.address = m_selectAll.ColumnBytes(4);
         result.finalAddress = m_selectAll.ColumnBytes(5);
         result.missingFields = UnpackNames(m_selectAll.ColumnBytes(6));
-        result.message = m_selectAll.ColumnBytes(7);
+        result.storedMessage = m_selectAll.ColumnBytes(7);
+        // A finding this version does not know is shown as its status alone.
+        result.finding =
+            FindingFromName(m_selectAll.ColumnBytes(8)).value_or(DirectoryCheckFinding::None);
+        result.findingNumber = m_selectAll.ColumnInt(9);
     }
     m_selectAll.Reset();
     return stepped == SQLITE_DONE ? HistoryOutcome{} : Failure();

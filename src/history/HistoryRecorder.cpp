@@ -1,21 +1,28 @@
 #include "history/HistoryRecorder.h"
 
+#include "common/TextCatalogue.h"
 #include "history/HistoryStore.h"
+#include "history/UnwrittenEvents.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
 // Between two attempts, for a lock SQLite reports at once rather than after its busy timeout.
 constexpr std::chrono::milliseconds kRetryPause{100};
+// How soon a file moved away while nothing is recorded is let go.
+constexpr std::chrono::milliseconds kMoveWatch{1000};
 
 HistoryOutcome Append(CHistoryStore& store, const HistoryEvent& event, const std::string& path,
                       const char* vfs)
 {
-    // Deleted or replaced while open: the history goes on in the file now at its path, a new
-    // one where there is none, rather than in one nobody will find.
+    // Deleted, moved or replaced while open: the history goes on in the file now at its path, a
+    // new one where there is none, rather than in one nobody will find. The old file keeps every
+    // event written to it.
     if (store.HasMoved()) {
-        store.Close();
+        if (HistoryOutcome closed = store.CloseMoved(); !closed.ok)
+            return closed;
         if (HistoryOutcome reopened = store.Open(path, vfs); !reopened.ok)
             return reopened;
     }
@@ -26,8 +33,8 @@ HistoryOutcome Append(CHistoryStore& store, const HistoryEvent& event, const std
 
 CHistoryRecorder::CHistoryRecorder(std::string path, FailureHandler onFailure, const char* vfs,
                                    std::chrono::milliseconds lockPatience)
-    : m_onFailure(std::move(onFailure)), m_lockPatience(lockPatience),
-      m_thread(&CHistoryRecorder::Run, this, std::move(path), vfs)
+    : m_path(std::move(path)), m_onFailure(std::move(onFailure)), m_lockPatience(lockPatience),
+      m_thread(&CHistoryRecorder::Run, this, vfs)
 {}
 
 CHistoryRecorder::~CHistoryRecorder()
@@ -63,12 +70,26 @@ bool CHistoryRecorder::IsOff() const
     return m_off;
 }
 
-void CHistoryRecorder::Run(std::string path, const char* vfs)
+void CHistoryRecorder::Run(const char* vfs)
 {
     // Opened here, not in the constructor: waiting out a lock held by another instance, or
     // migrating a large file, must not hold up the window either.
     CHistoryStore store;
-    HistoryOutcome outcome = store.Open(path, vfs);
+    bool keptTaken = false;
+    // Opens the store if it is closed, writes what an earlier run kept for this one, then `next`.
+    const auto advance = [&](const std::optional<HistoryEvent>& next) {
+        if (!store.IsOpen()) {
+            if (HistoryOutcome opened = store.Open(m_path, vfs); !opened.ok)
+                return opened;
+        }
+        if (!keptTaken) {
+            if (HistoryOutcome taken = TakeUnwrittenEvents(store, m_path); !taken.ok)
+                return taken;
+            keptTaken = true;
+        }
+        return next ? Append(store, *next, m_path, vfs) : HistoryOutcome{};
+    };
+    HistoryOutcome outcome = advance(std::nullopt);
     std::unique_lock lock(m_mutex);
     while (true) {
         if (outcome.busy) {
@@ -81,18 +102,27 @@ void CHistoryRecorder::Run(std::string path, const char* vfs)
                 TurnOff(outcome, store, lock);
             m_busy = false;
             m_idle.notify_all();
-            m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
+            while (!m_wake.wait_for(lock, kMoveWatch,
+                                    [this] { return m_stopping || !m_queue.empty(); })) {
+                // Held open, a file moved away keeps its log beside the path, where the History
+                // window or another instance would read it as the log of the file put there.
+                // It is reopened, or a new one started, only for the next event.
+                lock.unlock();
+                if (store.HasMoved())
+                    store.CloseMoved();
+                lock.lock();
+            }
             if (m_queue.empty())
                 return;
             m_busy = true;
         }
-        // What a lock held up is done again: the opening, or the next event, which leaves the
-        // queue only once it is written. The store is closed only while it is being opened.
+        // What a lock held up is done again; the next event leaves the queue only once it is
+        // written.
         std::optional<HistoryEvent> next;
-        if (store.IsOpen())
+        if (!m_queue.empty())
             next = m_queue.front();
         lock.unlock();
-        outcome = next ? Append(store, *next, path, vfs) : store.Open(path, vfs);
+        outcome = advance(next);
         lock.lock();
         if (outcome.ok && next)
             m_queue.pop_front();
@@ -107,9 +137,7 @@ bool CHistoryRecorder::WaitForTheLock(const HistoryOutcome& outcome,
         m_heldUpSince = now;
     if (now - *m_heldUpSince >= m_lockPatience) {
         if (m_stopping) {
-            m_queue.clear();
-            m_busy = false;
-            m_idle.notify_all();
+            KeepTheRest(lock);
             return false;
         }
         if (!std::exchange(m_heldUpReported, true)) {
@@ -120,6 +148,25 @@ bool CHistoryRecorder::WaitForTheLock(const HistoryOutcome& outcome,
     }
     m_wake.wait_for(lock, kRetryPause);
     return true;
+}
+
+void CHistoryRecorder::KeepTheRest(std::unique_lock<std::mutex>& lock)
+{
+    const std::vector<HistoryEvent> rest(m_queue.begin(), m_queue.end());
+    m_queue.clear();
+    lock.unlock();
+    if (const HistoryOutcome kept = KeepUnwrittenEvents(m_path, rest); !kept.ok) {
+        const std::string lost = FillIn(
+            TranslatedText(KESTRINE_COUNT_TEXT("HistoryRecorder",
+                                               "%n events could not be written to the history "
+                                               "nor kept for the next start, and are lost: %1"),
+                           static_cast<int>(rest.size())),
+            {kept.error});
+        m_onFailure(Failure::EventsLost, lost);
+    }
+    lock.lock();
+    m_busy = false;
+    m_idle.notify_all();
 }
 
 void CHistoryRecorder::TurnOff(const HistoryOutcome& outcome, CHistoryStore& store,

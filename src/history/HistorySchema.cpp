@@ -45,6 +45,12 @@ constexpr std::array kMigrations{
             message TEXT NOT NULL
         );
     )sql"},
+    // A check's message is kept as its finding's name and number, put into words when shown;
+    // message keeps the words of the rows written before, finding is empty in those.
+    Migration{3, R"sql(
+        ALTER TABLE directory_checks ADD COLUMN finding TEXT NOT NULL DEFAULT '';
+        ALTER TABLE directory_checks ADD COLUMN finding_number INTEGER NOT NULL DEFAULT 0;
+    )sql"},
 };
 static_assert(kMigrations.back().toVersion == kCurrentVersion);
 
@@ -111,14 +117,14 @@ HistoryOutcome Migrate(sqlite3* db)
     return outcome;
 }
 
-HistoryOutcome CheckCurrent(sqlite3* db)
+HistoryOutcome CheckReadable(sqlite3* db, int oldestReadable)
 {
     int version = 0;
     if (HistoryOutcome read = ReadVersion(db, version); !read.ok)
         return read;
     if (version > kCurrentVersion)
         return WrittenByANewerVersion(version);
-    if (version < kCurrentVersion)
+    if (version < oldestReadable)
         return HistoryOutcome::Failed(KESTRINE_TEXT(
             "HistoryStore", "it has the layout of an older version of the program, and cannot be "
                             "written to bring it up to date"));

@@ -8,15 +8,20 @@
 // file; every later version is reached from the one before by one step of the migration list.
 namespace history_schema {
 
-inline constexpr int kCurrentVersion = 2;
+inline constexpr int kCurrentVersion = 3;
 
 // Brings the database to kCurrentVersion in one transaction, so another instance of the program
 // starting at the same moment sees either the old layout or the finished new one. A file written
 // by a newer version is left alone and reported: this version does not know its layout.
 HistoryOutcome Migrate(sqlite3* db);
 
-// For a file that cannot be written, and so cannot be migrated: fails unless it already has the
-// current layout.
-HistoryOutcome CheckCurrent(sqlite3* db);
+// The events table is as it is now since this layout: the later steps changed other tables.
+inline constexpr int kEventsUnchangedSince = 1;
+// The layout that first kept directory checks.
+inline constexpr int kChecksKeptSince = 2;
+
+// For a file that cannot be written, and so cannot be migrated: fails unless its layout is
+// `oldestReadable` or later, up to the current one; the reader needs none of the later steps.
+HistoryOutcome CheckReadable(sqlite3* db, int oldestReadable);
 
 } // namespace history_schema

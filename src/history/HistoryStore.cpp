@@ -116,6 +116,29 @@ bool CHistoryStore::HasMoved() const
            moved != 0;
 }
 
+HistoryOutcome CHistoryStore::CloseMoved()
+{
+    if (!m_db)
+        return {};
+    CSqliteStatement checkpoint;
+    if (!checkpoint.Prepare(m_db.get(), "PRAGMA wal_checkpoint(TRUNCATE)") ||
+        checkpoint.Step() != SQLITE_ROW)
+        return Failure();
+    // A reader of the old file keeps its log from being emptied, though not from being written
+    // into the file. The log left then is harmless only where a new file is to be started:
+    // SQLite disregards a log beside an empty file.
+    const bool emptied = checkpoint.ColumnInt(0) == 0;
+    const bool written = checkpoint.ColumnInt(1) == checkpoint.ColumnInt(2);
+    std::error_code error;
+    const bool pathFree =
+        !std::filesystem::exists(sqlite3_db_filename(m_db.get(), "main"), error) && !error;
+    if (!emptied && !(written && pathFree))
+        return {false, sqlite3_errstr(SQLITE_BUSY), true};
+    checkpoint = {};
+    Close();
+    return {};
+}
+
 HistoryOutcome CHistoryStore::Configure()
 {
     sqlite3* db = m_db.get();
@@ -143,7 +166,7 @@ HistoryOutcome CHistoryStore::Configure()
 
 HistoryOutcome CHistoryStore::CheckLayout()
 {
-    return history_schema::CheckCurrent(m_db.get());
+    return history_schema::CheckReadable(m_db.get(), history_schema::kEventsUnchangedSince);
 }
 
 HistoryOutcome CHistoryStore::Prepare(CSqliteStatement& statement, const char* sql)
@@ -172,6 +195,30 @@ HistoryOutcome CHistoryStore::Append(const HistoryEvent& event)
     const int result = m_insert.Step();
     m_insert.Reset();
     return result == SQLITE_DONE ? HistoryOutcome{} : Failure();
+}
+
+HistoryOutcome CHistoryStore::AppendAll(const std::vector<HistoryEvent>& events)
+{
+    if (HistoryOutcome begin = Execute("BEGIN IMMEDIATE"); !begin.ok)
+        return begin;
+    for (const HistoryEvent& event : events) {
+        if (HistoryOutcome appended = Append(event); !appended.ok) {
+            Execute("ROLLBACK");
+            return appended;
+        }
+    }
+    HistoryOutcome committed = Execute("COMMIT");
+    if (!committed.ok)
+        Execute("ROLLBACK");
+    return committed;
+}
+
+HistoryOutcome CHistoryStore::Execute(const char* sql)
+{
+    if (!m_db)
+        return HistoryOutcome::Failed(sqlite3_errstr(SQLITE_MISUSE));
+    return sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) == SQLITE_OK ? HistoryOutcome{}
+                                                                                 : Failure();
 }
 
 HistoryOutcome CHistoryStore::ReadEvents(std::vector<HistoryEvent>& events)

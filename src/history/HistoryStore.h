@@ -29,8 +29,15 @@ public:
     // since. What is written to it then is lost with it.
     bool HasMoved() const;
     void Close();
+    // For a file that has moved: writes its log into it, empties the log, then closes. The log
+    // lies beside the path rather than beside the file, so a log left behind would be read as
+    // the log of the next file at the path, whose rows it would overwrite. Busy, and still open,
+    // while another connection reads the old file.
+    HistoryOutcome CloseMoved();
 
     HistoryOutcome Append(const HistoryEvent& event);
+    // All of them or, on failure, none.
+    HistoryOutcome AppendAll(const std::vector<HistoryEvent>& events);
     // Every event, newest first; events of the same millisecond in reverse order of recording.
     HistoryOutcome ReadEvents(std::vector<HistoryEvent>& events);
     // The newest event of every profile and directory pair, in no particular order.
@@ -46,6 +53,7 @@ private:
     HistoryOutcome Prepare(CSqliteStatement& statement, const char* sql);
     HistoryOutcome ReadAll(CSqliteStatement& statement, std::vector<HistoryEvent>& events);
     HistoryOutcome Failure();
+    HistoryOutcome Execute(const char* sql);
 
     // Declared before the statements: they are finalized first, the connection closed last.
     SqliteConnection m_db;

@@ -2,6 +2,7 @@
 
 #include "common/MessagePresenter.h"
 #include "common/QuietPresenter.h"
+#include "directory_check/DirectoryCheckMessage.h"
 #include "directory_check/DirectoryCheckStore.h"
 #include "directory_db/DirectoryDatabase.h"
 #include "history/UtcTime.h"
@@ -322,7 +323,8 @@ void CDirectoryCheckController::Repair(const std::string& directory)
                       .arg(Quoted(directory))
                 : tr("Repair is for directories that Directory > Check Directories found moved "
                      "or with a changed form. The last check of %1 found: %2")
-                      .arg(Quoted(directory), QString::fromStdString(found->second.message));
+                      .arg(Quoted(directory),
+                           QString::fromStdString(DirectoryCheckMessage(found->second)));
         m_presenter.ShowMessage(why.toStdString(), RepairCaption().toStdString(),
                                 MessageIcon::None);
         return;

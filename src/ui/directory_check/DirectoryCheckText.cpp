@@ -1,5 +1,7 @@
 #include "ui/directory_check/DirectoryCheckText.h"
 
+#include "directory_check/DirectoryCheckMessage.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
@@ -33,7 +35,7 @@ QString StatusInWords(DirectoryCheckStatus status)
 
 QString DirectoryCheckTooltip(const DirectoryCheckResult& result, const QDateTime& now)
 {
-    QString found = QString::fromStdString(result.message);
+    QString found = QString::fromStdString(DirectoryCheckMessage(result));
     if (found.isEmpty())
         found = StatusInWords(result.status);
     // The messages are sentences; here one is followed by the date.

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
+#include <cstdio>
 
 CHistoryCommands::CHistoryCommands(QWidget& window, DataFolder dataFolder, CCurrentProfile& profile,
                                    MessagePresenter& presenter)
@@ -25,6 +26,11 @@ CHistoryCommands::CHistoryCommands(QWidget& window, DataFolder dataFolder, CCurr
     // The recorder reports from its own thread; the message is shown on the window's.
     m_recorder = std::make_unique<CHistoryRecorder>(
         HistoryPath(), [this](CHistoryRecorder::Failure failure, const std::string& error) {
+            // Said as the window goes, when no message box can be shown any more.
+            if (failure == CHistoryRecorder::Failure::EventsLost) {
+                std::fprintf(stderr, "Kestrine: %s\n", error.c_str());
+                return;
+            }
             QMetaObject::invokeMethod(
                 this, [this, failure, error] { OnHistoryFailure(failure, error); },
                 Qt::QueuedConnection);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory_check/DirectoryCheckMessage.h"
 #include "directory_check/DirectoryChecker.h"
 #include "support/Gate.h"
 #include "support/LocalHttpServer.h"

@@ -168,9 +168,9 @@ TEST_P(ClassificationTest, JudgesTheAnswer)
     EXPECT_EQ(result.httpStatus, row.httpStatus);
     EXPECT_EQ(result.missingFields, row.missing);
     if (row.message.empty())
-        EXPECT_EQ(result.message, "");
+        EXPECT_EQ(DirectoryCheckMessage(result), "");
     else
-        EXPECT_THAT(result.message, HasSubstr(row.message));
+        EXPECT_THAT(DirectoryCheckMessage(result), HasSubstr(row.message));
     EXPECT_EQ(result.name, "Directory");
     EXPECT_EQ(result.address, target.address);
     if (row.finalPath)

@@ -78,7 +78,7 @@ protected:
         size_t judged = 0;
         EXPECT_TRUE(checker.Run(targets, [&](size_t, const DirectoryCheckResult& result) {
             EXPECT_EQ(result.status, DirectoryCheckStatus::Ok)
-                << result.name << ": " << result.message;
+                << result.name << ": " << DirectoryCheckMessage(result);
             ++judged;
         }));
         EXPECT_EQ(judged, targets.size());

@@ -73,7 +73,7 @@ TEST_F(StoredResultsTest, KeepsOneRowPerDirectoryAndSkipsThoseCheckedThisWeek)
     EXPECT_EQ(first[1].status, DirectoryCheckStatus::Ok);
     EXPECT_EQ(first[2].status, DirectoryCheckStatus::NotFound);
     EXPECT_EQ(first[2].httpStatus, 404);
-    EXPECT_EQ(first[2].message, "Not found (404)");
+    EXPECT_EQ(DirectoryCheckMessage(first[2]), "Not found (404)");
     EXPECT_EQ(first[2].checkedUtcMs, kStart);
 
     // Six days later nothing is due; asked for all, everything is checked again.

@@ -3,42 +3,17 @@
 #include "history/HistoryReading.h"
 
 #include "HistoryTestFolder.h"
+#include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
+#include "support/Unprivileged.h"
 
 #include <filesystem>
-#include <functional>
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <map>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr uid_t kNobody = 65534;
-
-// Runs `check` in a child process for which the permissions of the test's files hold: as root,
-// whom they do not bind, the child becomes the unprivileged user nobody first. `check` returns
-// what went wrong, or nothing; the answer is its exit status, the words go to standard error.
-bool PassesWithoutPrivileges(const std::function<std::string()>& check)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 &&
-            (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
-            _exit(2);
-        const std::string problem = check();
-        if (!problem.empty())
-            std::cerr << problem << std::endl;
-        _exit(problem.empty() ? 0 : 1);
-    }
-    int status = 0;
-    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
 
 std::map<std::string, std::string> FolderEntries(const std::string& folder)
 {
@@ -56,6 +31,8 @@ struct ReadingCase
     fs::perms file;
     size_t every;          // events read for the history window
     size_t lastOfEachPair; // and for the report
+    // The layout an earlier version left, whose events table is the same.
+    int layout = history_schema::kCurrentVersion;
 };
 
 void PrintTo(const ReadingCase& row, std::ostream* out)
@@ -79,6 +56,12 @@ TEST_P(HistoryReadingTest, ShowsWhatTheFileHoldsAndWritesNothing)
               HistoryEvent{1, "Blog", "Atlas", HistoryEventKind::Submitted, 0, 0, ""},
               HistoryEvent{2, "Blog", "Zenith", HistoryEventKind::Opened, 0, 0, ""}})
             ASSERT_TRUE(store.Append(event).ok);
+        store.Close();
+        const std::string setLayout = "PRAGMA user_version = " + std::to_string(row.layout);
+        sqlite3* raw = nullptr;
+        ASSERT_EQ(sqlite3_open(HistoryPath().c_str(), &raw), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(raw, setLayout.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(raw);
     }
     const auto before = FolderEntries(Folder());
     if (row.fileExists)
@@ -110,12 +93,13 @@ constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::p
 
 INSTANTIATE_TEST_SUITE_P(
     Files, HistoryReadingTest,
-    ::testing::Values(ReadingCase{"Writable", true, kAll, kAll, 3, 2},
-                      ReadingCase{"InAReadOnlyFolder", true, kReadOnly, kAll, 3, 2},
-                      ReadingCase{"WriteProtected", true, kAll, kReadOnly, 3, 2},
-                      ReadingCase{"WriteProtectedInAReadOnlyFolder", true, kReadOnly, kReadOnly, 3,
-                                  2},
-                      ReadingCase{"Missing", false, kAll, kAll, 0, 0}),
+    ::testing::Values(
+        ReadingCase{"Writable", true, kAll, kAll, 3, 2},
+        ReadingCase{"InAReadOnlyFolder", true, kReadOnly, kAll, 3, 2},
+        ReadingCase{"WriteProtected", true, kAll, kReadOnly, 3, 2},
+        ReadingCase{"WriteProtectedInAReadOnlyFolder", true, kReadOnly, kReadOnly, 3, 2},
+        ReadingCase{"WriteProtectedOfAnEarlierLayout", true, kAll, kReadOnly, 3, 2, 2},
+        ReadingCase{"Missing", false, kAll, kAll, 0, 0}),
     [](const ::testing::TestParamInfo<ReadingCase>& info) { return info.param.label; });
 
 TEST(HistoryReadingWithoutPath, IsAnEmptyHistory)

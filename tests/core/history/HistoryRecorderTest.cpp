@@ -30,7 +30,10 @@ public:
     {
         return [this](CHistoryRecorder::Failure failure, const std::string& error) {
             const std::lock_guard lock(m_mutex);
-            (failure == CHistoryRecorder::Failure::RecordingOff ? m_errors : m_heldUp)
+            using Failure = CHistoryRecorder::Failure;
+            (failure == Failure::RecordingOff   ? m_errors
+             : failure == Failure::EventsHeldUp ? m_heldUp
+                                                : m_lost)
                 .push_back(error);
         };
     }
@@ -47,10 +50,18 @@ public:
         return m_heldUp;
     }
 
+    // The reports of events lost at the end.
+    std::vector<std::string> Lost() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_lost;
+    }
+
 private:
     mutable std::mutex m_mutex;
     std::vector<std::string> m_errors;
     std::vector<std::string> m_heldUp;
+    std::vector<std::string> m_lost;
 };
 
 // Another program's connection to the same file.
@@ -203,6 +214,124 @@ TEST_F(HistoryRecorderTest, AFileDeletedWhileRecordingIsStartedAfreshForWhatFoll
                     ::testing::ElementsAre(NumberedEvent(3), NumberedEvent(2), NumberedEvent(1)));
         std::filesystem::remove(HistoryPath());
     }
+}
+
+TEST_F(HistoryRecorderTest, AFileReplacedOrMovedAsideKeepsItsEventsAndTheNewOneItsRows)
+{
+    struct Case
+    {
+        const char* label;
+        bool replaced; // another history put in its place; else moved aside, none in its place
+        bool readerInTransaction;
+        bool readBeforeTheNextEvent = false; // by the History window, say
+    };
+    for (const Case& row : {Case{"replaced", true, false}, Case{"moved aside", false, false},
+                            Case{"moved aside while read", false, true},
+                            Case{"replaced, read at once", true, false, true}}) {
+        SCOPED_TRACE(row.label);
+        const std::string aside = PathOf("aside.sqlite");
+        const std::string replacement = PathOf("replacement.sqlite");
+        {
+            CHistoryStore other;
+            ASSERT_TRUE(other.Open(replacement).ok);
+            for (const int number : {100, 101})
+                ASSERT_TRUE(other.Append(NumberedEvent(number)).ok);
+        }
+        FailureLog failures;
+        {
+            CHistoryRecorder recorder(HistoryPath(), failures.Handler());
+            for (int number = 0; number < 3; ++number)
+                recorder.Record(NumberedEvent(number));
+            recorder.WaitUntilIdle();
+            // The History window reading the old file as it goes.
+            std::optional<OtherConnection> reader;
+            if (row.readerInTransaction) {
+                reader.emplace(HistoryPath());
+                reader->Execute("BEGIN; SELECT count(*) FROM events;");
+            }
+            // As `mv history.sqlite aside.sqlite` and `mv replacement.sqlite history.sqlite`.
+            std::filesystem::rename(HistoryPath(), aside);
+            if (row.replaced)
+                std::filesystem::rename(replacement, HistoryPath());
+            if (row.readBeforeTheNextEvent) {
+                // The recorder lets go of the old file by itself, its log emptied.
+                const std::string log = HistoryPath() + "-wal";
+                const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+                while (std::filesystem::exists(log) && std::filesystem::file_size(log) != 0 &&
+                       std::chrono::steady_clock::now() < deadline)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                EXPECT_THAT(StoredEvents(),
+                            ::testing::ElementsAre(NumberedEvent(101), NumberedEvent(100)));
+            }
+            recorder.Record(NumberedEvent(3));
+            recorder.WaitUntilIdle();
+            EXPECT_FALSE(recorder.IsOff());
+        }
+        EXPECT_TRUE(failures.Errors().empty());
+        using ::testing::ElementsAre;
+        if (row.replaced) {
+            EXPECT_THAT(StoredEvents(),
+                        ElementsAre(NumberedEvent(101), NumberedEvent(100), NumberedEvent(3)));
+        } else {
+            EXPECT_THAT(StoredEvents(), ElementsAre(NumberedEvent(3)));
+        }
+        CHistoryStore moved;
+        std::vector<HistoryEvent> kept;
+        ASSERT_TRUE(moved.Open(aside).ok);
+        ASSERT_TRUE(moved.ReadEvents(kept).ok);
+        EXPECT_THAT(kept, ElementsAre(NumberedEvent(2), NumberedEvent(1), NumberedEvent(0)));
+        moved.Close();
+        for (const std::string& path : {HistoryPath(), aside, replacement})
+            std::filesystem::remove(path);
+    }
+}
+
+// The other program holds the file's write lock from before the recorder's first event to
+// after its end; with no patience, the end does not wait for it.
+void RecordWhileLocked(const std::string& path, FailureLog& failures, int first, int last)
+{
+    OtherConnection other(path);
+    other.Execute("BEGIN IMMEDIATE");
+    CHistoryRecorder recorder(path, failures.Handler(), nullptr, std::chrono::milliseconds(0));
+    for (int number = first; number <= last; ++number)
+        recorder.Record(NumberedEvent(number));
+}
+
+TEST_F(HistoryRecorderTest, EventsALockHoldsUpAtTheEndAreWrittenByTheNextStartOnce)
+{
+    FailureLog failures;
+    {
+        CHistoryRecorder recorder(HistoryPath(), failures.Handler());
+        recorder.Record(NumberedEvent(0));
+    }
+    // Two runs end while another program holds the lock; the second one started under it too.
+    RecordWhileLocked(HistoryPath(), failures, 1, 3);
+    RecordWhileLocked(HistoryPath(), failures, 4, 5);
+    EXPECT_TRUE(std::filesystem::exists(HistoryPath() + "-unwritten"));
+    {
+        CHistoryRecorder recorder(HistoryPath(), failures.Handler());
+        recorder.Record(NumberedEvent(6));
+    }
+    EXPECT_TRUE(failures.Errors().empty());
+    EXPECT_TRUE(failures.Lost().empty());
+    std::vector<HistoryEvent> expected;
+    for (int number = 6; number >= 0; --number)
+        expected.push_back(NumberedEvent(number));
+    EXPECT_EQ(StoredEvents(), expected);
+    EXPECT_FALSE(std::filesystem::exists(HistoryPath() + "-unwritten"));
+}
+
+TEST_F(HistoryRecorderTest, EventsThatCannotBeKeptEitherAreCountedAsLost)
+{
+    {
+        CHistoryRecorder recorder(HistoryPath(), m_failures.Handler());
+    }
+    // Where the kept events would go, something that cannot be replaced by a file.
+    std::filesystem::create_directory(HistoryPath() + "-unwritten");
+    std::filesystem::create_directory(HistoryPath() + "-unwritten/inside");
+    RecordWhileLocked(HistoryPath(), m_failures, 1, 3);
+    EXPECT_TRUE(m_failures.Errors().empty());
+    EXPECT_THAT(m_failures.Lost(), ::testing::ElementsAre(::testing::HasSubstr("3 events")));
 }
 
 } // namespace

@@ -44,8 +44,18 @@ DirectoryCheckResult Result(const std::string& name, const std::string& address,
     result.name = name;
     result.address = address;
     result.status = status;
-    result.message = message;
+    result.storedMessage = message;
     result.checkedUtcMs = checkedUtcMs;
+    return result;
+}
+
+// A result of this version: what it found is kept as a finding, put into words when shown.
+DirectoryCheckResult Found(DirectoryCheckResult result, DirectoryCheckFinding finding,
+                           long httpStatus, const std::string& finalAddress = {})
+{
+    result.finding = finding;
+    result.httpStatus = httpStatus;
+    result.finalAddress = finalAddress;
     return result;
 }
 
@@ -181,12 +191,15 @@ void DirectoryCheckWindowTest::showsKeptProblemsMutedWithTheirTooltip()
                                                   Directory("Moved", m_env->server.Url("/old"))}));
     KeepResults({Result("Fine", m_env->server.Url("/form"), DirectoryCheckStatus::Ok, "",
                         UtcMs(thisYear, 1, 15)),
-                 Result("Gone", m_env->server.Url("/gone"), DirectoryCheckStatus::NotFound,
-                        "Not found (404)", UtcMs(thisYear, 1, 15)),
+                 Found(Result("Gone", m_env->server.Url("/gone"), DirectoryCheckStatus::NotFound,
+                              "", UtcMs(thisYear, 1, 15)),
+                       DirectoryCheckFinding::NotFoundAnswer, 404),
+                 // Kept by an earlier version, in words.
                  Result("Down", "http://down.invalid/", DirectoryCheckStatus::Unreachable,
                         "The server name could not be found.", UtcMs(thisYear - 1, 3, 3)),
-                 Result("Moved", m_env->server.Url("/old"), DirectoryCheckStatus::Moved,
-                        "Moved to http://elsewhere/.", UtcMs(thisYear, 1, 15))});
+                 Found(Result("Moved", m_env->server.Url("/old"), DirectoryCheckStatus::Moved, "",
+                              UtcMs(thisYear, 1, 15)),
+                       DirectoryCheckFinding::Moved, 200, "http://elsewhere/")});
     OpenWindow();
     QVERIFY(WaitForCheckStatus(QStringLiteral("Gone [not sent]")));
 
