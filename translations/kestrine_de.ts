@@ -714,6 +714,14 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
             <numerusform>%n Einträge</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Kategorien: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Kategorie übernehmen</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1972,16 +1980,8 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
         <translation>Beschreibung:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Kategorie:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Schlagwörter:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Unterkategorie:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2010,6 +2010,22 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategorie:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Unterkategorie:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Unterkategorie</translation>
     </message>
 </context>
 <context>

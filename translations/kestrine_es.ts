@@ -714,6 +714,14 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
             <numerusform>%n elementos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Categorías: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Usar categoría</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1972,16 +1980,8 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <translation>Descripción:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Categoría:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Etiquetas:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Subcategoría:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2010,6 +2010,22 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoría:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Subcategoría:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Subcategoría</translation>
     </message>
 </context>
 <context>

@@ -714,6 +714,14 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
             <numerusform>%n éléments</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Catégories&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Reprendre la catégorie</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1972,16 +1980,8 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
         <translation>Description&#xa0;:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Catégorie&#xa0;:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Mots-clés&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Sous-catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2010,6 +2010,22 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Catégorie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Sous-catégorie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Sous-catégorie</translation>
     </message>
 </context>
 <context>

@@ -714,6 +714,14 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
             <numerusform>%n elementi</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Categorie: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Usa categoria</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1972,16 +1980,8 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
         <translation>Descrizione:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Categoria:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Tag:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Sottocategoria:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2010,6 +2010,22 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoria:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Sottocategoria:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Sottocategoria</translation>
     </message>
 </context>
 <context>

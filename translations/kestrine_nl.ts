@@ -714,6 +714,14 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
             <numerusform>%n items</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Categorieën: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Categorie overnemen</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1972,16 +1980,8 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
         <translation>Beschrijving:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Categorie:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Tags:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Subcategorie:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2010,6 +2010,22 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categorie:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Subcategorie:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Subcategorie</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,14 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
             <numerusform>%n wpisów</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Kategorie: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Użyj kategorii</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1994,16 +2002,8 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
         <translation>Opis:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Kategoria:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Tagi:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Podkategoria:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2032,6 +2032,22 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategoria:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Podkategoria:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Podkategoria</translation>
     </message>
 </context>
 <context>

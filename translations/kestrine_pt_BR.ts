@@ -714,6 +714,14 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
             <numerusform>%n itens</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Categorias: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Usar categoria</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1972,16 +1980,8 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
         <translation>Descrição:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Categoria:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Tags:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Subcategoria:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2010,6 +2010,22 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoria:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Subcategoria:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Subcategoria</translation>
     </message>
 </context>
 <context>
