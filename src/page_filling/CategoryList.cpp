@@ -13,9 +13,9 @@ bool ByItsOptions(const CCategoryVocabulary& vocabulary, std::span<const Categor
     size_t choices = 0;
     size_t topics = 0;
     for (const CategoryOption& option : options) {
-        const CategoryMentions mentions = vocabulary.Read(option.text);
-        if (option.value.empty() || mentions.choosesNothing)
+        if (ChoosesNothing(option))
             continue;
+        const CategoryMentions mentions = vocabulary.Read(option.text);
         ++choices;
         if (!mentions.topics.empty())
             ++topics;
@@ -40,4 +40,9 @@ bool IsCategoryList(const SelectTexts& select, std::span<const CategoryOption> o
         named = named || mentions.listName;
     }
     return named || ByItsOptions(vocabulary, options);
+}
+
+bool ChoosesNothing(const CategoryOption& option)
+{
+    return option.value.empty() || CCategoryVocabulary::Known().Read(option.text).choosesNothing;
 }

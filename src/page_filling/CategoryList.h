@@ -19,3 +19,7 @@ struct SelectTexts
 // "Rubrik", "cat_id"), or, where they call it nothing, most of its options name topics. A list
 // they call something else ("Language", "Country") never is.
 bool IsCategoryList(const SelectTexts& select, std::span<const CategoryOption> options);
+
+// Whether choosing the option chooses nothing: an empty value, or nothing but words that ask to
+// choose and name the list ("-- Select a category --").
+bool ChoosesNothing(const CategoryOption& option);
