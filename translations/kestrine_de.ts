@@ -1189,6 +1189,13 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1352,6 +1359,10 @@ Adresse: %2
             <numerusform>%n eigenes Verzeichnis in %1 geschrieben</numerusform>
             <numerusform>%n Ihrer Verzeichnisse in %1 geschrieben</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category und --subcategory gehen nur mit --describe-page.</translation>
     </message>
 </context>
 <context>

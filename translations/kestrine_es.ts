@@ -1189,6 +1189,13 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1352,6 +1359,10 @@ Dirección: %2
             <numerusform>%n de sus directorios escrito en %1</numerusform>
             <numerusform>%n de sus directorios escritos en %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category y --subcategory solo se usan con --describe-page.</translation>
     </message>
 </context>
 <context>

@@ -1189,6 +1189,13 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1352,6 +1359,10 @@ Adresse&#xa0;: %2
             <numerusform>%n de vos annuaires écrit dans %1</numerusform>
             <numerusform>%n de vos annuaires écrits dans %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category et --subcategory s&apos;utilisent avec --describe-page.</translation>
     </message>
 </context>
 <context>

@@ -1189,6 +1189,13 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1352,6 +1359,10 @@ Indirizzo: %2
             <numerusform>%n delle tue directory scritta in %1</numerusform>
             <numerusform>%n delle tue directory scritte in %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category e --subcategory vanno usati con --describe-page.</translation>
     </message>
 </context>
 <context>

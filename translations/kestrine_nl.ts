@@ -1189,6 +1189,13 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Categorie</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1352,6 +1359,10 @@ Adres: %2
             <numerusform>%n eigen directory geschreven naar %1</numerusform>
             <numerusform>%n eigen directory&apos;s geschreven naar %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category en --subcategory kunnen alleen samen met --describe-page worden gebruikt.</translation>
     </message>
 </context>
 <context>

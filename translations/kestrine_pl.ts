@@ -1204,6 +1204,13 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1368,6 +1375,10 @@ Adres: %2
             <numerusform>zapisano %n własne katalogi w %1</numerusform>
             <numerusform>zapisano %n własnych katalogów w %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>Opcji --category i --subcategory można używać tylko z --describe-page.</translation>
     </message>
 </context>
 <context>

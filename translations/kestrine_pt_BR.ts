@@ -1189,6 +1189,13 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1352,6 +1359,10 @@ Endereço: %2
             <numerusform>%n dos seus diretórios gravado em %1</numerusform>
             <numerusform>%n dos seus diretórios gravados em %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category e --subcategory só são usados com --describe-page.</translation>
     </message>
 </context>
 <context>
