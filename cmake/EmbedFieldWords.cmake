@@ -1,5 +1,10 @@
-# Writes OUTPUT, a C++ source that defines FieldWordTexts() with the text of every *.words file
-# in FOLDER, sorted by name. Run by the build as "cmake -DFOLDER=… -DOUTPUT=… -P".
+# Writes OUTPUT, a C++ source that defines FUNCTION() (FieldWordTexts() unless told), declared in
+# HEADER, with the text of every *.words file in FOLDER, sorted by name. Run by the build as
+# "cmake -DFOLDER=… -DOUTPUT=… [-DFUNCTION=… -DHEADER=…] -P".
+if(NOT FUNCTION)
+    set(FUNCTION "FieldWordTexts")
+    set(HEADER "page_filling/FieldWordTexts.h")
+endif()
 file(GLOB files RELATIVE "${FOLDER}" "${FOLDER}/*.words")
 if(NOT files)
     message(FATAL_ERROR "${FOLDER} holds no *.words file")
@@ -15,8 +20,8 @@ foreach(file IN LISTS files)
     endif()
     string(APPEND entries "    {\"${file}\", R\"${delimiter}(${text})${delimiter}\"},\n")
 endforeach()
-file(WRITE "${OUTPUT}" "// Written by the build from the field words files: edit those, not this one.
-#include \"page_filling/FieldWordTexts.h\"
+file(WRITE "${OUTPUT}" "// Written by the build from the words files: edit those, not this one.
+#include \"${HEADER}\"
 
 namespace {
 
@@ -25,7 +30,7 @@ ${entries}};
 
 } // namespace
 
-std::span<const FieldWordText> FieldWordTexts()
+std::span<const FieldWordText> ${FUNCTION}()
 {
     return kTexts;
 }

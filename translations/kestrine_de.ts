@@ -714,6 +714,14 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
             <numerusform>%n Einträge</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Kategorien: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Kategorie übernehmen</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1181,6 +1189,13 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1344,6 +1359,10 @@ Adresse: %2
             <numerusform>%n eigenes Verzeichnis in %1 geschrieben</numerusform>
             <numerusform>%n Ihrer Verzeichnisse in %1 geschrieben</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category und --subcategory gehen nur mit --describe-page.</translation>
     </message>
 </context>
 <context>
@@ -1982,16 +2001,8 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
         <translation>Beschreibung:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Kategorie:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Schlagwörter:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Unterkategorie:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2020,6 +2031,22 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategorie:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Unterkategorie:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Unterkategorie</translation>
     </message>
 </context>
 <context>

@@ -714,6 +714,14 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
             <numerusform>%n elementos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Categorías: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Usar categoría</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1181,6 +1189,13 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1344,6 +1359,10 @@ Dirección: %2
             <numerusform>%n de sus directorios escrito en %1</numerusform>
             <numerusform>%n de sus directorios escritos en %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category y --subcategory solo se usan con --describe-page.</translation>
     </message>
 </context>
 <context>
@@ -1982,16 +2001,8 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <translation>Descripción:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Categoría:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Etiquetas:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Subcategoría:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2020,6 +2031,22 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoría:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Subcategoría:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Subcategoría</translation>
     </message>
 </context>
 <context>

@@ -714,6 +714,14 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
             <numerusform>%n éléments</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Catégories&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Reprendre la catégorie</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1181,6 +1189,13 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1344,6 +1359,10 @@ Adresse&#xa0;: %2
             <numerusform>%n de vos annuaires écrit dans %1</numerusform>
             <numerusform>%n de vos annuaires écrits dans %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category et --subcategory s&apos;utilisent avec --describe-page.</translation>
     </message>
 </context>
 <context>
@@ -1982,16 +2001,8 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
         <translation>Description&#xa0;:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Catégorie&#xa0;:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Mots-clés&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Sous-catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2020,6 +2031,22 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Catégorie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Sous-catégorie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Sous-catégorie</translation>
     </message>
 </context>
 <context>

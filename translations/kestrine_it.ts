@@ -714,6 +714,14 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
             <numerusform>%n elementi</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Categorie: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Usa categoria</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1181,6 +1189,13 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1344,6 +1359,10 @@ Indirizzo: %2
             <numerusform>%n delle tue directory scritta in %1</numerusform>
             <numerusform>%n delle tue directory scritte in %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category e --subcategory vanno usati con --describe-page.</translation>
     </message>
 </context>
 <context>
@@ -1982,16 +2001,8 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
         <translation>Descrizione:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Categoria:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Tag:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Sottocategoria:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2020,6 +2031,22 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoria:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Sottocategoria:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Sottocategoria</translation>
     </message>
 </context>
 <context>

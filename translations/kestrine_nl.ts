@@ -714,6 +714,14 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
             <numerusform>%n items</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Categorieën: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Categorie overnemen</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1181,6 +1189,13 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Categorie</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1344,6 +1359,10 @@ Adres: %2
             <numerusform>%n eigen directory geschreven naar %1</numerusform>
             <numerusform>%n eigen directory&apos;s geschreven naar %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category en --subcategory kunnen alleen samen met --describe-page worden gebruikt.</translation>
     </message>
 </context>
 <context>
@@ -1982,16 +2001,8 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
         <translation>Beschrijving:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Categorie:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Tags:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Subcategorie:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2020,6 +2031,22 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categorie:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Subcategorie:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Subcategorie</translation>
     </message>
 </context>
 <context>

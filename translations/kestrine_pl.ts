@@ -724,6 +724,14 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
             <numerusform>%n wpisów</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Kategorie: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Użyj kategorii</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1196,6 +1204,13 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1360,6 +1375,10 @@ Adres: %2
             <numerusform>zapisano %n własne katalogi w %1</numerusform>
             <numerusform>zapisano %n własnych katalogów w %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>Opcji --category i --subcategory można używać tylko z --describe-page.</translation>
     </message>
 </context>
 <context>
@@ -2005,16 +2024,8 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
         <translation>Opis:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Kategoria:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Tagi:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Podkategoria:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2043,6 +2054,22 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategoria:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Podkategoria:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Podkategoria</translation>
     </message>
 </context>
 <context>

@@ -714,6 +714,14 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
             <numerusform>%n itens</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Categories: %1</source>
+        <translation>Categorias: %1</translation>
+    </message>
+    <message>
+        <source>Use category</source>
+        <translation>Usar categoria</translation>
+    </message>
 </context>
 <context>
     <name>CHelpPages</name>
@@ -1181,6 +1189,13 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
 </context>
 <context>
+    <name>CategoryFill</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1344,6 +1359,10 @@ Endereço: %2
             <numerusform>%n dos seus diretórios gravado em %1</numerusform>
             <numerusform>%n dos seus diretórios gravados em %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>--category and --subcategory go with --describe-page.</source>
+        <translation>--category e --subcategory só são usados com --describe-page.</translation>
     </message>
 </context>
 <context>
@@ -1982,16 +2001,8 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
         <translation>Descrição:</translation>
     </message>
     <message>
-        <source>Category:</source>
-        <translation>Categoria:</translation>
-    </message>
-    <message>
         <source>Tags:</source>
         <translation>Tags:</translation>
-    </message>
-    <message>
-        <source>Subcategory:</source>
-        <translation>Subcategoria:</translation>
     </message>
     <message>
         <source>Email:</source>
@@ -2020,6 +2031,22 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoria:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>S&amp;ubcategory:</source>
+        <translation>&amp;Subcategoria:</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Subcategoria</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,15 @@ CCommandLine::CCommandLine()
       m_database(QStringLiteral("database"),
                  QStringLiteral("With --check-directories: checks <file> instead of the data "
                                 "folder's directory database."),
-                 QStringLiteral("file"))
+                 QStringLiteral("file")),
+      m_category(QStringLiteral("category"),
+                 QStringLiteral("With --describe-page: for each category list, the option "
+                                "Kestrine would choose for a profile of category <text>, with "
+                                "its confidence."),
+                 QStringLiteral("text")),
+      m_subcategory(QStringLiteral("subcategory"),
+                    QStringLiteral("With --category: the profile's subcategory."),
+                    QStringLiteral("text"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Kestrine helps you submit your RSS feed to RSS directory web sites."));
@@ -72,6 +80,8 @@ CCommandLine::CCommandLine()
     m_parser.addOption(m_exportReport);
     m_parser.addOption(m_checkDirectories);
     m_parser.addOption(m_database);
+    m_parser.addOption(m_category);
+    m_parser.addOption(m_subcategory);
     m_directoryLists.AddTo(m_parser);
 }
 
@@ -132,6 +142,15 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
                                   "CommandLine", "--describe-page needs an address.")));
         request.action = CommandLineRequest::Action::DescribePage;
         request.json = m_parser.isSet(m_json);
+        if (m_parser.isSet(m_category) || m_parser.isSet(m_subcategory)) {
+            request.pageCategory = m_parser.value(m_category).toStdString();
+            request.pageSubcategory = m_parser.value(m_subcategory).toStdString();
+        }
+    } else if (m_parser.isSet(m_category) || m_parser.isSet(m_subcategory)) {
+        return UsageError(
+            programName,
+            QString::fromStdString(KESTRINE_TEXT(
+                "CommandLine", "--category and --subcategory go with --describe-page.")));
     } else if (m_parser.isSet(m_json)) {
         return UsageError(
             programName,

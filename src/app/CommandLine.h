@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <string>
 
 // What the command line asks the program to do.
@@ -39,6 +40,10 @@ struct CommandLineRequest
     // for the usual folder.
     std::string dataFolder;
     QString pageAddress;
+    // --category and --subcategory with --describe-page: the profile category by which each
+    // category list's option is chosen; unset when not given.
+    std::optional<std::string> pageCategory;
+    std::string pageSubcategory;
     // --check-feed: an address or a file name, as given.
     std::string feedTarget;
     bool json = false; // --json: describe the page or report the feed as JSON
@@ -86,5 +91,7 @@ private:
     QCommandLineOption m_exportReport;
     QCommandLineOption m_checkDirectories;
     QCommandLineOption m_database;
+    QCommandLineOption m_category;
+    QCommandLineOption m_subcategory;
     CDirectoryListOptions m_directoryLists;
 };

@@ -1,6 +1,7 @@
 #include "app/DescribePageCommand.h"
 
 #include "directory_db/DirectoryXml.h"
+#include "page_filling/CategoryList.h"
 #include "page_filling/LearnedDirectory.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/browser/BrowserPage.h"
@@ -52,12 +53,37 @@ QJsonObject FieldJson(const LearnedField& learnt, const FieldClassification& mea
     };
 }
 
-QJsonObject DescriptionJson(const PageDescription& page)
+// For a category list, the option a fill would choose for the profile: {"option": text or
+// null, "confidence"}. Null for any other field.
+QJsonValue CategoryJson(const FieldDescriptor& field, const CategoryProfile& profile)
+{
+    std::vector<CategoryOption> options;
+    for (const std::string& text : field.options)
+        options.push_back({text, text, {}});
+    const SelectTexts texts{field.name, field.id, {field.label, field.nearbyText, field.title}};
+    if (field.tag != "select" || !IsCategoryList(texts, options))
+        return QJsonValue::Null;
+    const CategoryChoice choice = ChooseCategory(options, profile);
+    return QJsonObject{
+        {QStringLiteral("option"),
+         choice.IsChosen() ? QJsonValue(ToQt(field.options[static_cast<size_t>(choice.option)]))
+                           : QJsonValue::Null},
+        {QStringLiteral("confidence"), std::round(choice.confidence * 100) / 100},
+    };
+}
+
+QJsonObject DescriptionJson(const PageDescription& page,
+                            const std::optional<CategoryProfile>& category)
 {
     const LearnProposal proposal = ProposeLearning(page);
     QJsonArray fields;
-    for (size_t i = 0; i < proposal.fields.size(); ++i)
-        fields.append(FieldJson(proposal.fields[i], proposal.meanings[i]));
+    for (size_t i = 0; i < proposal.fields.size(); ++i) {
+        QJsonObject field = FieldJson(proposal.fields[i], proposal.meanings[i]);
+        if (category)
+            field.insert(QStringLiteral("category"),
+                         CategoryJson(proposal.fields[i].field, *category));
+        fields.append(field);
+    }
     const DirectoryRecord record =
         MakeLearnedDirectory(proposal.name, page.address, std::nullopt, proposal.fields);
     return {
@@ -135,7 +161,9 @@ std::optional<PageDescription> DescribePage(const QUrl& address)
 
 } // namespace
 
-int CDescribePageCommand::Run(const QString& address, bool json)
+int CDescribePageCommand::Run(const QString& address, bool json,
+                              const std::optional<std::string>& category,
+                              const std::string& subcategory)
 {
     const std::optional<PageDescription> page = DescribePage(QUrl::fromUserInput(address));
     if (!page) {
@@ -145,7 +173,13 @@ int CDescribePageCommand::Run(const QString& address, bool json)
                 .arg(QCoreApplication::translate("CommandLine", "could not load %1").arg(address)));
         return kFailed;
     }
-    const QJsonObject description = DescriptionJson(*page);
+    std::optional<CategoryProfile> profile;
+    if (category) {
+        profile.emplace();
+        profile->category = *category;
+        profile->subcategory = subcategory;
+    }
+    const QJsonObject description = DescriptionJson(*page, profile);
     Print(stdout, json ? QString::fromUtf8(QJsonDocument(description).toJson())
                        : DescriptionText(description));
     return page->fields.empty() ? kNoForm : 0;

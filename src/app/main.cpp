@@ -79,7 +79,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     language.Load(language.Language());
     if (describePage)
-        return CDescribePageCommand::Run(request.pageAddress, request.json);
+        return CDescribePageCommand::Run(request.pageAddress, request.json, request.pageCategory,
+                                         request.pageSubcategory);
     // Caught before the data folder is made, so that from then on a kill still saves.
     CTerminationSignals termination;
 

@@ -1,6 +1,7 @@
 #include "feeds/AtomReader.h"
 
 #include "directory_db/XmlNodes.h"
+#include "feeds/FeedCategories.h"
 #include "feeds/FeedNodes.h"
 #include "feeds/FeedText.h"
 #include "feeds/ItemTally.h"
@@ -77,6 +78,7 @@ void ReadAtom(const xmlNode* root, FeedReport& report)
     report.description = AtomText(subtitle ? subtitle : FindChild(root, "tagline"));
     report.link = AlternateLink(root);
     report.language = CollapseWhiteSpace(LanguageOf(root));
+    report.categories = ReadFeedCategories(root);
 
     CItemTally tally;
     if (const xmlNode* date = DateOf(root))

@@ -17,6 +17,15 @@ enum class FeedKind
 // "rss", "atom", or "" for None.
 const char* FeedKindName(FeedKind kind);
 
+// A category the feed gives itself ("Technology", subcategory "Software").
+struct FeedCategory
+{
+    std::string name;
+    std::string subcategory;
+
+    bool operator==(const FeedCategory&) const = default;
+};
+
 // What checking a feed found. Texts are plain UTF-8 text: no markup, entities decoded, white
 // space collapsed.
 struct FeedReport
@@ -28,6 +37,7 @@ struct FeedReport
     std::string link; // the site the feed belongs to (Atom: the alternate link)
     std::string description;
     std::string language;
+    std::vector<FeedCategory> categories;
     size_t items = 0;
     std::string newest; // the newest item date, "YYYY-MM-DDThh:mm:ssZ"; empty when none
     // Filled when the address answered with a web page instead of a feed.

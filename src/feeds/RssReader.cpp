@@ -2,6 +2,7 @@
 
 #include "common/TextCatalogue.h"
 #include "directory_db/XmlNodes.h"
+#include "feeds/FeedCategories.h"
 #include "feeds/FeedNodes.h"
 #include "feeds/FeedText.h"
 #include "feeds/ItemTally.h"
@@ -43,6 +44,7 @@ void ReadChannel(const xmlNode* channel, FeedReport& report, CItemTally& tally)
     report.link = LinkText(FindChild(channel, "link"));
     report.description = RssText(ChildOrDublinCore(channel, "description"));
     report.language = CollapseWhiteSpace(ElementContent(ChildOrDublinCore(channel, "language")));
+    report.categories = ReadFeedCategories(channel);
     for (const char* name : {"pubDate", "lastBuildDate"}) {
         if (const xmlNode* date = FindChild(channel, name))
             tally.AddDate(date, false);

@@ -110,6 +110,8 @@ void CBrowserCtrl::InjectScripts()
                                           QStringLiteral("qrc:///kestrine/js/confirmation.js")));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-left"),
                                           QStringLiteral("qrc:///kestrine/js/left.js")));
+    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-category"),
+                                          QStringLiteral("qrc:///kestrine/js/category.js")));
 }
 
 void CBrowserCtrl::ShowTitleAsName(const QString& title)

@@ -1,6 +1,7 @@
 #include "ui/browser/PageFiller.h"
 
 #include "ui/browser/BrowserPage.h"
+#include "ui/browser/CategoryFill.h"
 #include "ui/browser/FillReportJson.h"
 #include "ui/browser/PageQuestion.h"
 #include "ui/browser/PageScriptCall.h"
@@ -49,16 +50,26 @@ void ArmIfWatched(CBrowserPage& page, uint64_t generation, const QJsonObject& an
 
 CPageFiller::CPageFiller(CBrowserPage& page) : m_page(page) {}
 
-void CPageFiller::Fill(const std::vector<FormField>& fields, QObject* context, Completion done)
+void CPageFiller::Fill(const std::vector<FormField>& fields, QObject* context, Completion done,
+                       std::optional<CategoryProfile> category)
 {
     const uint64_t generation = m_page.DocumentGeneration();
     QPointer<CBrowserPage> page = &m_page;
-    CallPageScript(m_page, QStringLiteral("fill(%1)").arg(JsonLiteral(FieldsAsJson(fields))),
-                   context,
-                   [page, generation, done = std::move(done)](const QJsonDocument& answer) {
+    const QString json = JsonLiteral(FieldsAsJson(fields));
+    const QString call = category ? QStringLiteral("fillAndTellLists(%1, %1)").arg(json)
+                                  : QStringLiteral("fill(%1)").arg(json);
+    CallPageScript(m_page, call, context,
+                   [page, generation, category = std::move(category),
+                    done = std::move(done)](const QJsonDocument& answer) {
                        ArmIfWatched(*page, generation, answer.object());
+                       FillReport report = FillReportFromJson(answer).value_or(FillReport{});
+                       if (category) {
+                           ChooseCategoryLists(
+                               *page, answer.object().value(QStringLiteral("lists")).toArray(),
+                               *category, page, report);
+                       }
                        if (done)
-                           done(FillReportFromJson(answer).value_or(FillReport{}));
+                           done(report);
                    });
 }
 

@@ -48,6 +48,19 @@ QString ItemsInWords(const FeedReport& report)
         .arg(kind, items, NewestInWords(report.newest));
 }
 
+// "Sports › Running, Health & Fitness".
+QString CategoriesInWords(const FeedReport& report)
+{
+    QStringList names;
+    for (const FeedCategory& category : report.categories) {
+        names.append(category.subcategory.empty()
+                         ? FromUtf8(category.name)
+                         : FromUtf8(category.name) + QStringLiteral(" \u203A ") +
+                               FromUtf8(category.subcategory));
+    }
+    return CFeedCheckDialog::tr("Categories: %1").arg(names.join(QStringLiteral(", ")));
+}
+
 QString ProblemsInWords(const FeedReport& report)
 {
     QStringList lines;
@@ -77,10 +90,12 @@ void CFeedCheckDialog::CreateControls()
     m_titleLabel = PlainLabel(this, "feedTitleLabel");
     m_descriptionLabel = PlainLabel(this, "feedDescriptionLabel");
     m_itemsLabel = PlainLabel(this, "itemsLabel");
+    m_categoriesLabel = PlainLabel(this, "categoriesLabel");
     m_discoveredList = new QListWidget(this);
     m_discoveredList->setObjectName(QStringLiteral("discoveredList"));
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             m_statusLabel, m_titleLabel, m_descriptionLabel, m_itemsLabel, m_discoveredList})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{m_statusLabel, m_titleLabel, m_descriptionLabel,
+                                         m_itemsLabel, m_categoriesLabel, m_discoveredList})
         layout->addWidget(widget);
 
     auto* buttons = new QHBoxLayout;
@@ -88,16 +103,21 @@ void CFeedCheckDialog::CreateControls()
     m_useDiscoveredButton->setObjectName(QStringLiteral("useDiscoveredButton"));
     m_useTextsButton = new QPushButton(tr("Use title and description"), this);
     m_useTextsButton->setObjectName(QStringLiteral("useTextsButton"));
+    m_useCategoryButton = new QPushButton(tr("Use category"), this);
+    m_useCategoryButton->setObjectName(QStringLiteral("useCategoryButton"));
+    m_useCategoryButton->setVisible(false);
     m_closeButton = new QPushButton(tr("Cancel"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     buttons->addWidget(m_useDiscoveredButton);
     buttons->addStretch();
     buttons->addWidget(m_useTextsButton);
+    buttons->addWidget(m_useCategoryButton);
     buttons->addWidget(m_closeButton);
     layout->addLayout(buttons);
     setMinimumWidth(480);
 
     connect(m_useTextsButton, &QPushButton::clicked, this, &CFeedCheckDialog::OnUseTexts);
+    connect(m_useCategoryButton, &QPushButton::clicked, this, &CFeedCheckDialog::OnUseCategory);
     connect(m_useDiscoveredButton, &QPushButton::clicked, this, &CFeedCheckDialog::OnUseDiscovered);
     connect(m_discoveredList, &QListWidget::itemDoubleClicked, this,
             &CFeedCheckDialog::OnUseDiscovered);
@@ -168,6 +188,8 @@ void CFeedCheckDialog::ShowReport()
     m_itemsLabel->setText(report.kind == FeedKind::None ? QString() : ItemsInWords(report));
     for (QLabel* label : {m_titleLabel, m_descriptionLabel, m_itemsLabel})
         label->setVisible(report.kind != FeedKind::None);
+    m_categoriesLabel->setText(CategoriesInWords(report));
+    m_categoriesLabel->setVisible(!report.categories.empty());
 
     m_discoveredList->clear();
     for (const DiscoveredFeed& feed : report.discovered) {
@@ -183,12 +205,26 @@ void CFeedCheckDialog::ShowReport()
     m_discoveredList->setVisible(!report.discovered.empty());
     m_useDiscoveredButton->setVisible(!report.discovered.empty());
     m_useTextsButton->setEnabled(!report.title.empty() || !report.description.empty());
+    m_useCategoryButton->setEnabled(!report.categories.empty());
     m_closeButton->setText(tr("Close"));
 }
 
 void CFeedCheckDialog::OnUseTexts()
 {
     emit UseTitleAndDescription(FromUtf8(m_report.title), FromUtf8(m_report.description));
+}
+
+void CFeedCheckDialog::OfferCategory()
+{
+    m_useCategoryButton->setVisible(true);
+}
+
+void CFeedCheckDialog::OnUseCategory()
+{
+    if (m_report.categories.empty())
+        return;
+    const FeedCategory& first = m_report.categories.front();
+    emit UseCategory(FromUtf8(first.name), FromUtf8(first.subcategory));
 }
 
 void CFeedCheckDialog::OnUseDiscovered()

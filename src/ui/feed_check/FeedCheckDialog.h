@@ -30,10 +30,14 @@ public:
     bool IsChecking() const { return m_worker.joinable(); }
     // The last finished check's report.
     const FeedReport& Report() const { return m_report; }
+    // Shows "Use category", for a profile that has no category yet.
+    void OfferCategory();
 
 signals:
     void UseTitleAndDescription(const QString& title, const QString& description);
     void UseFeedAddress(const QString& address);
+    // The feed's first category, and its subcategory when it gives one.
+    void UseCategory(const QString& category, const QString& subcategory);
 
 public slots:
     // Escape and Cancel stop a running check as well as closing the window.
@@ -46,6 +50,7 @@ private:
     void ShowReport();
     void OnUseTexts();
     void OnUseDiscovered();
+    void OnUseCategory();
 
     DownloadLimits m_limits;
     std::thread m_worker;
@@ -56,8 +61,10 @@ private:
     QLabel* m_titleLabel = nullptr;
     QLabel* m_descriptionLabel = nullptr;
     QLabel* m_itemsLabel = nullptr;
+    QLabel* m_categoriesLabel = nullptr;
     QListWidget* m_discoveredList = nullptr;
     QPushButton* m_useDiscoveredButton = nullptr;
     QPushButton* m_useTextsButton = nullptr;
+    QPushButton* m_useCategoryButton = nullptr;
     QPushButton* m_closeButton = nullptr;
 };

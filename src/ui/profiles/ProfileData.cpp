@@ -3,65 +3,13 @@
 #include "profiles/ProfileNameCheck.h"
 #include "ui/feed_check/FeedCheckDialog.h"
 #include "ui/feed_check/FeedTexts.h"
+#include "ui/profiles/ProfileCategories.h"
 #include "ui_ProfileData.h"
 
+#include <QCompleter>
 #include <QMessageBox>
 #include <QStringList>
 #include <limits>
-
-namespace {
-
-// In the order in which they are offered; the box sorts them.
-const char* const kCategories[] = {
-    "Accounting",
-    "Aerospace and Defense",
-    "Agriculture and Forestry",
-    "Arts",
-    "Entertainment",
-    "Associations",
-    "Automotive",
-    "Biotechnology and Pharmaceuticals",
-    "Business",
-    "Society",
-    "Business Services",
-    "Chemicals",
-    "Construction and Maintenance",
-    "Consumer Goods and Services",
-    "Cooperatives",
-    "Customer Service",
-    "Directories",
-    "E-Commerce",
-    "Education and Training",
-    "Electronics and Electrical",
-    "Employment",
-    "Energy and Environment",
-    "Financial Services",
-    "Food and Related Products",
-    "Healthcare",
-    "Hospitality",
-    "Human Resources",
-    "Industrial Goods and Services",
-    "Information Technology",
-    "International Business and Trade",
-    "Investing",
-    "Major Companies",
-    "Management",
-    "Marketing and Advertising",
-    "Mining and Drilling",
-    "News and Media",
-    "Opportunities",
-    "Publishing and Printing",
-    "Real Estate",
-    "Resources",
-    "Retail Trade",
-    "Small Business",
-    "Telecommunications",
-    "Textiles and Nonwovens",
-    "Transportation and Logistics",
-    "Wholesale Trade",
-};
-
-} // namespace
 
 CProfileData::CProfileData(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::ProfileData>())
@@ -76,6 +24,9 @@ CProfileData::CProfileData(QWidget* parent)
         binding.edit->setMaxLength(std::numeric_limits<int>::max());
 
     AddCategories();
+    // Completing in a list below the box, never inside the text: a category of the user's own
+    // that begins like a listed one stays as typed.
+    m_ui->categoryBox->completer()->setCompletionMode(QCompleter::PopupCompletion);
     SetValues(ProfileRecord{});
 }
 
@@ -137,8 +88,8 @@ ProfileRecord CProfileData::Values() const
     return values;
 }
 
-// The category and subcategory travel in the edit text of their hidden boxes, which the user
-// never reaches, so they come back exactly as they went in, listed category or not.
+// The category and subcategory travel in the edit text of their boxes, never completed to a
+// listed name, so that a category of the user's own comes back exactly as it went in.
 std::array<CProfileData::FieldBinding, 10> CProfileData::Bindings() const
 {
     return {{
@@ -158,8 +109,8 @@ std::array<CProfileData::FieldBinding, 10> CProfileData::Bindings() const
 void CProfileData::AddCategories()
 {
     QStringList names;
-    for (const char* name : kCategories)
-        names.append(QString::fromUtf8(name));
+    for (const std::string_view name : OfferedCategories())
+        names.append(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     m_ui->categoryBox->addItems(names);
     m_ui->categoryBox->model()->sort(0);
 }
@@ -170,6 +121,10 @@ void CProfileData::OnCheckFeed()
     check->setAttribute(Qt::WA_DeleteOnClose);
     connect(check, &CFeedCheckDialog::UseTitleAndDescription, this, &CProfileData::OnUseFeedTexts);
     connect(check, &CFeedCheckDialog::UseFeedAddress, m_ui->urlEdit, &QLineEdit::setText);
+    if (m_ui->categoryBox->currentText().isEmpty()) {
+        check->OfferCategory();
+        connect(check, &CFeedCheckDialog::UseCategory, this, &CProfileData::OnUseFeedCategory);
+    }
     check->StartCheck(m_ui->urlEdit->text());
     // Modal to the editor only, and without a nested event loop.
     check->open();
@@ -183,4 +138,16 @@ void CProfileData::OnUseFeedTexts(const QString& feedTitle, const QString& feedD
         return;
     m_ui->titleEdit->setText(title);
     m_ui->descEdit->setText(description);
+}
+
+void CProfileData::OnUseFeedCategory(const QString& feedCategory, const QString& feedSubcategory)
+{
+    // Only a profile without a category takes the feed's.
+    if (!m_ui->categoryBox->currentText().isEmpty())
+        return;
+    const std::string proposed =
+        ProposedCategory(feedCategory.toStdString(), feedSubcategory.toStdString());
+    m_ui->categoryBox->setEditText(QString::fromStdString(proposed));
+    if (m_ui->subcategoryBox->currentText().isEmpty())
+        m_ui->subcategoryBox->setEditText(feedSubcategory);
 }

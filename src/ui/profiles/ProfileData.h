@@ -52,6 +52,7 @@ private:
     // title and description, or a feed a web page announces, can be taken into the fields.
     void OnCheckFeed();
     void OnUseFeedTexts(const QString& feedTitle, const QString& feedDescription);
+    void OnUseFeedCategory(const QString& feedCategory, const QString& feedSubcategory);
 
     std::unique_ptr<Ui::ProfileData> m_ui;
     // What SetValues gave, so that a field left alone comes back byte for byte even when the

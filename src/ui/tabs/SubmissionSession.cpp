@@ -183,11 +183,13 @@ void CSubmissionSession::FillCurrentPage(CBrowserPage& page, bool byButton)
 {
     const std::vector<FormField>& fields = m_filledWith.emplace(ComposedFields());
     const int total = static_cast<int>(fields.size());
-    CPageFiller(page).Fill(fields, this,
-                           [this, byButton, directory = m_directory, total,
-                            address = page.url()](const FillReport& report) {
-                               emit filled(directory, address, report, total, byButton);
-                           });
+    const ProfileRecord& profile = m_profile.Record();
+    CPageFiller(page).Fill(
+        fields, this,
+        [this, byButton, directory = m_directory, total, address = page.url()](
+            const FillReport& report) { emit filled(directory, address, report, total, byButton); },
+        CategoryProfile{profile.cat, profile.subcat, profile.keywords, profile.title,
+                        profile.desc});
 }
 
 void CSubmissionSession::CheckSubmission(CBrowserPage& page)

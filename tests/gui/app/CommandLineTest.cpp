@@ -139,6 +139,10 @@ void CommandLineTest::parse_data()
     QTest::newRow("describe an empty address")
         << args({"--describe-page", " "}) << Action::Exit << 2
         << mistake("--describe-page needs an address.") << QString() << QString();
+    QTest::newRow("a category without a page to describe")
+        << args({"--category", "Arts"}) << Action::Exit << 2
+        << mistake("--category and --subcategory go with --describe-page.") << QString()
+        << QString();
     QTest::newRow("json alone") << args({"--json"}) << Action::Exit << 2
                                 << mistake("--json goes with --describe-page, --check-feed or "
                                            "--check-directories.")

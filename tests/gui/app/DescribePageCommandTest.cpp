@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QTest>
 
@@ -19,6 +20,13 @@ constexpr char kFormPage[] = R"(<!DOCTYPE html><html><head><title>Feedkiste – 
 <tr><td>Captcha:</td><td><input name="z"></td></tr>
 <tr><td><input type="hidden" name="token"></td></tr>
 </table></form></body></html>)";
+
+constexpr char kCategoryPage[] = R"(<!DOCTYPE html><html><body><form>
+<label for="t">Titel</label><input name="t" id="t">
+<label for="c">Kategorie</label><select name="c" id="c"><option value="">-- bitte w&auml;hlen --
+</option><option>Computer &amp; Internet</option><option>Sport</option><option>Reisen</option>
+</select><label for="l">Sprache</label><select name="l" id="l"><option>Deutsch</option>
+<option>English</option><option>Sport</option></select></form></body></html>)";
 
 struct Run
 {
@@ -47,6 +55,10 @@ private slots:
     {
         m_server.server.Get("/form", [](const httplib::Request&, httplib::Response& response) {
             response.set_content(kFormPage, "text/html; charset=utf-8");
+        });
+        m_server.server.Get("/categories", [](const httplib::Request&,
+                                              httplib::Response& response) {
+            response.set_content(kCategoryPage, "text/html; charset=utf-8");
         });
         m_server.server.Get("/plain", [](const httplib::Request&, httplib::Response& response) {
             response.set_content("<html><body><p>No form here</p></body></html>", "text/html");
@@ -85,6 +97,42 @@ private slots:
         QVERIFY(directory.contains(
             QStringLiteral(R"(<item name="e" index="0" value="#fname#" type="edit"/>)")));
         QCOMPARE(directory.count(QStringLiteral("<item ")), 5);
+    }
+
+    void tellsTheOptionACategoryWouldChoose_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("subcategory");
+        QTest::addColumn<QString>("option"); // null when none would be chosen
+
+        QTest::newRow("a runner") << "Sports" << "Running" << "Sport";
+        QTest::newRow("software") << "Information Technology" << "Software"
+                                  << "Computer & Internet";
+        QTest::newRow("nothing fits") << "Pets" << "" << "null";
+    }
+
+    void tellsTheOptionACategoryWouldChoose()
+    {
+        QFETCH(QString, category);
+        QFETCH(QString, subcategory);
+        const Run run = Describe({QStringLiteral("--describe-page"),
+                                  QString::fromStdString(m_server.Url("/categories")),
+                                  QStringLiteral("--json"), QStringLiteral("--category"), category,
+                                  QStringLiteral("--subcategory"), subcategory});
+        QCOMPARE(run.exitCode, 0);
+        QMap<QString, QJsonValue> chosen;
+        for (const QJsonValue value :
+             QJsonDocument::fromJson(run.output).object().value(QStringLiteral("fields")).toArray())
+            chosen.insert(value[QStringLiteral("name")].toString(),
+                          value[QStringLiteral("category")]);
+        // Only the category list answers; the language list and the text field do not.
+        QVERIFY(chosen.value(QStringLiteral("t")).isNull());
+        QVERIFY(chosen.value(QStringLiteral("l")).isNull());
+        const QJsonValue list = chosen.value(QStringLiteral("c"));
+        QVERIFY(list.isObject());
+        const QJsonValue option = list[QStringLiteral("option")];
+        QTEST(option.isNull() ? QStringLiteral("null") : option.toString(), "option");
+        QCOMPARE(list[QStringLiteral("confidence")].toDouble() > 0, !option.isNull());
     }
 
     void aPageWithoutFormAndAnUnreachablePageFail()

@@ -21,6 +21,13 @@ const char* const kFeed = R"(<?xml version="1.0"?>
 <item><link>http://kestrel.example/1</link><pubDate>Sat, 07 Sep 2002 00:00:01 GMT</pubDate></item>
 </channel></rss>)";
 
+const char* const kPodcast =
+    "<?xml version=\"1.0\"?>\n"
+    "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\"><channel>"
+    "<title>Byte Talk</title><link>http://bytes.example/</link>"
+    "<itunes:category text=\"Technology\"><itunes:category text=\"Software How-To\"/>"
+    "</itunes:category><category>Sports</category></channel></rss>";
+
 const char* const kPage = R"(<!DOCTYPE html><html><head>
 <link rel="alternate" type="application/rss+xml" title="Posts" href="/feed.xml">
 <link rel="alternate" type="application/atom+xml" title="Comments" href="/comments.atom">
@@ -37,6 +44,8 @@ private slots:
     void cleanupTestCase();
     void copiesTheFeedsTextsIntoEmptyFields();
     void takesAFeedTheWebPageAnnounces();
+    void proposesTheFeedsCategoryToAProfileWithout_data();
+    void proposesTheFeedsCategoryToAProfileWithout();
 
 private:
     // Clicks the editor's Check feed button and waits for the check window to report.
@@ -49,6 +58,9 @@ void FeedCheckDialogTest::initTestCase()
 {
     m_server.server.Get("/feed.xml", [](const httplib::Request&, httplib::Response& response) {
         response.set_content(kFeed, "application/rss+xml");
+    });
+    m_server.server.Get("/podcast.xml", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content(kPodcast, "application/rss+xml");
     });
     m_server.server.Get("/blog/", [](const httplib::Request&, httplib::Response& response) {
         response.set_content(kPage, "text/html");
@@ -120,6 +132,55 @@ void FeedCheckDialogTest::takesAFeedTheWebPageAnnounces()
              QString::fromStdString(m_server.Url("/feed.xml")));
     QVERIFY(WaitUntil([check] { return !check->IsChecking(); }, 10000));
     QVERIFY(check->Report().IsUsable());
+}
+
+void FeedCheckDialogTest::proposesTheFeedsCategoryToAProfileWithout_data()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("subcategory");
+    QTest::addColumn<bool>("offered");
+    QTest::addColumn<QString>("expectedCategory");
+    QTest::addColumn<QString>("expectedSubcategory");
+
+    // The feed's "Technology" is proposed as the offered name that means it.
+    QTest::newRow("no category") << ""
+                                 << "" << true << "Information Technology"
+                                 << "Software How-To";
+    QTest::newRow("a subcategory of its own stays") << ""
+                                                    << "Linux" << true << "Information Technology"
+                                                    << "Linux";
+    QTest::newRow("a category of its own") << "Arts"
+                                           << "" << false << "Arts"
+                                           << "";
+}
+
+void FeedCheckDialogTest::proposesTheFeedsCategoryToAProfileWithout()
+{
+    QFETCH(QString, category);
+    QFETCH(QString, subcategory);
+    QFETCH(bool, offered);
+    QFETCH(QString, expectedCategory);
+    QFETCH(QString, expectedSubcategory);
+    CProfileData editor;
+    ProfileRecord profile;
+    profile.name = "Bytes";
+    profile.url = m_server.Url("/podcast.xml");
+    profile.cat = category.toStdString();
+    profile.subcat = subcategory.toStdString();
+    editor.SetValues(profile);
+    editor.show();
+
+    CFeedCheckDialog* check = CheckFeedOf(editor);
+    QVERIFY(check);
+    QCOMPARE(DialogChild<QLabel>(*check, "categoriesLabel").text(),
+             QStringLiteral("Categories: Technology \u203A Software How-To, Sports"));
+    QPushButton& useCategory = DialogChild<QPushButton>(*check, "useCategoryButton");
+    QCOMPARE(useCategory.isVisible(), offered);
+    if (offered)
+        useCategory.click();
+    const ProfileRecord values = editor.Values();
+    QCOMPARE(QString::fromStdString(values.cat), expectedCategory);
+    QCOMPARE(QString::fromStdString(values.subcat), expectedSubcategory);
 }
 
 QTEST_MAIN(FeedCheckDialogTest)

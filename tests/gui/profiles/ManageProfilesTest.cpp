@@ -7,7 +7,9 @@
 #include "ui/profiles/ProfileData.h"
 #include "ui/profiles/ProfilesConfigurator.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -124,6 +126,8 @@ private slots:
     void selectsTheCurrentProfileByExactName();
     void closingWithoutChangeStillRewritesTheStateFile();
     void aFailedWriteIsShown();
+    void categoryAndSubcategoryRoundTripThroughTheStateFile_data();
+    void categoryAndSubcategoryRoundTripThroughTheStateFile();
 };
 
 void ManageProfilesTest::removingTheCurrentProfileFallsBackToTheFirstInStoreOrder()
@@ -248,6 +252,69 @@ void ManageProfilesTest::aFailedWriteIsShown()
     QCOMPARE(env.windowMessages.messages.size(), size_t(1));
     QCOMPARE(env.windowMessages.messages.front().caption, std::string("Error"));
     QVERIFY(QFileInfo(stateFile).isDir());
+}
+
+void ManageProfilesTest::categoryAndSubcategoryRoundTripThroughTheStateFile_data()
+{
+    QTest::addColumn<QString>("storedCategory");
+    QTest::addColumn<QString>("storedSubcategory");
+    QTest::addColumn<QString>("typedCategory"); // empty: the boxes are left alone
+    QTest::addColumn<QString>("typedSubcategory");
+
+    QTest::newRow("a category of the user's own, left alone") << "Underwater Basketry"
+                                                              << "Deep End"
+                                                              << ""
+                                                              << "";
+    QTest::newRow("a prefix of a listed category, left alone") << "health"
+                                                               << ""
+                                                               << ""
+                                                               << "";
+    QTest::newRow("typed, one of the offered names") << ""
+                                                     << ""
+                                                     << "Healthcare"
+                                                     << "Running";
+    // Completion must not turn it into "Arts".
+    QTest::newRow("typed, the user's own beginning like an offered name") << ""
+                                                                          << ""
+                                                                          << "Art"
+                                                                          << "Sculpture by hand";
+}
+
+void ManageProfilesTest::categoryAndSubcategoryRoundTripThroughTheStateFile()
+{
+    QFETCH(QString, storedCategory);
+    QFETCH(QString, storedSubcategory);
+    QFETCH(QString, typedCategory);
+    QFETCH(QString, typedSubcategory);
+    const auto block = [](const QString& cat, const QString& subcat) {
+        return StateFileLines({"Blog", "http://Blog.example/feed.xml", "Blog title",
+                               "Blog description", cat.toStdString(), subcat.toStdString(),
+                               "Blog keywords", "Blog@example.com", "First", "Last", "0"});
+    };
+    SubmitterTestEnvironment env;
+    auto window =
+        OpenWindow(env, StateFileLines({"Blog", "1"}) + block(storedCategory, storedSubcategory));
+
+    ModalDialogDriver driver;
+    driver.Then<CProfilesConfigurator>(
+        [](auto& manager) { ActOnEntry(manager, QStringLiteral("Blog"), "editButton"); });
+    driver.Then<CProfileData>([&](CProfileData& editor) {
+        if (!typedCategory.isEmpty()) {
+            QComboBox& categoryBox = DialogChild<QComboBox>(editor, "categoryBox");
+            QTest::keyClicks(&categoryBox, typedCategory);
+            // What the list below the box proposes is not taken unless picked.
+            categoryBox.completer()->popup()->hide();
+            QTest::keyClicks(&DialogChild<QComboBox>(editor, "subcategoryBox"), typedSubcategory);
+        }
+        DialogChild<QPushButton>(editor, "okButton").click();
+    });
+    driver.Then<CProfilesConfigurator>(Close);
+    ManageProfiles(*window, driver);
+
+    const QString category = typedCategory.isEmpty() ? storedCategory : typedCategory;
+    const QString subcategory = typedCategory.isEmpty() ? storedSubcategory : typedSubcategory;
+    QCOMPARE(env.ReadProgramFile("sv.dat"),
+             std::optional(StateFileLines({"Blog", "1"}) + block(category, subcategory)));
 }
 
 QTEST_MAIN(ManageProfilesTest)

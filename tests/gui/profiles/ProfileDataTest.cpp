@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
+#include <tuple>
 
 Q_DECLARE_METATYPE(ProfileRecord)
 
@@ -97,8 +99,8 @@ void ProfileDataTest::showsTheTemplate()
         {"urlLabel", "RSS Feed URL:", true},
         {"titleLabel", "RSS Link title:", true},
         {"descLabel", "Description:", true},
-        {"categoryLabel", "Category:", false},
-        {"subcategoryLabel", "Subcategory:", false},
+        {"categoryLabel", "&Category:", true},
+        {"subcategoryLabel", "S&ubcategory:", true},
         {"tagsLabel", "Tags:", true},
         {"emailLabel", "Email:", true},
         {"firstNameLabel", "First name:", true},
@@ -109,20 +111,24 @@ void ProfileDataTest::showsTheTemplate()
         QCOMPARE(label.text(), QString::fromUtf8(expected.text));
         QCOMPARE(label.isVisible(), expected.visible);
     }
-    QVERIFY(!DialogChild<QComboBox>(editor, "categoryBox").isVisible());
-    QVERIFY(!DialogChild<QComboBox>(editor, "subcategoryBox").isVisible());
-    // The hidden rows share their cells with the Tags and Email rows.
+    // Category and Subcategory on rows of their own, each box named and reached by its label's
+    // key.
     const QGridLayout& grid = DialogChild<QGridLayout>(editor, "fieldsLayout");
-    const auto sameCell = [&grid](const QWidget& first, const QWidget& second) {
-        int firstRow, firstColumn, secondRow, secondColumn, span;
-        grid.getItemPosition(grid.indexOf(&first), &firstRow, &firstColumn, &span, &span);
-        grid.getItemPosition(grid.indexOf(&second), &secondRow, &secondColumn, &span, &span);
-        return firstRow == secondRow && firstColumn == secondColumn;
-    };
-    QVERIFY(sameCell(DialogChild<QComboBox>(editor, "categoryBox"),
-                     DialogChild<QLineEdit>(editor, "tagsEdit")));
-    QVERIFY(sameCell(DialogChild<QLabel>(editor, "subcategoryLabel"),
-                     DialogChild<QLabel>(editor, "emailLabel")));
+    QSet<int> rows;
+    for (int i = 0; i < grid.count(); ++i) {
+        int row, column, span;
+        grid.getItemPosition(i, &row, &column, &span, &span);
+        rows.insert(row);
+    }
+    QCOMPARE(rows.size(), 10);
+    for (const auto& [label, box, name] : {std::tuple{"categoryLabel", "categoryBox", "Category"},
+                                           {"subcategoryLabel", "subcategoryBox", "Subcategory"}}) {
+        const QComboBox& combo = DialogChild<QComboBox>(editor, box);
+        QVERIFY(combo.isVisible());
+        QVERIFY(combo.isEditable());
+        QCOMPARE(DialogChild<QLabel>(editor, label).buddy(), &combo);
+        QCOMPARE(combo.accessibleName(), QString::fromLatin1(name));
+    }
 }
 
 void ProfileDataTest::offersTheCategoriesSorted()
