@@ -1,5 +1,16 @@
 # Writes OUTPUT, a C++ source that defines FieldWordTexts() with the text of every *.words file
-# in FOLDER, sorted by name. Run by the build as "cmake -DFOLDER=… -DOUTPUT=… -P".
+# in FOLDER, sorted by name. Run by the build as "cmake -DFOLDER=… -DOUTPUT=… -P". Other word
+# lists use it too, naming their own HEADER (which declares the entry type and the function),
+# FUNCTION and ENTRY_TYPE.
+if(NOT DEFINED HEADER)
+    set(HEADER "page_filling/FieldWordTexts.h")
+endif()
+if(NOT DEFINED FUNCTION)
+    set(FUNCTION "FieldWordTexts")
+endif()
+if(NOT DEFINED ENTRY_TYPE)
+    set(ENTRY_TYPE "FieldWordText")
+endif()
 file(GLOB files RELATIVE "${FOLDER}" "${FOLDER}/*.words")
 if(NOT files)
     message(FATAL_ERROR "${FOLDER} holds no *.words file")
@@ -15,17 +26,17 @@ foreach(file IN LISTS files)
     endif()
     string(APPEND entries "    {\"${file}\", R\"${delimiter}(${text})${delimiter}\"},\n")
 endforeach()
-file(WRITE "${OUTPUT}" "// Written by the build from the field words files: edit those, not this one.
-#include \"page_filling/FieldWordTexts.h\"
+file(WRITE "${OUTPUT}" "// Written by the build from the words files: edit those, not this one.
+#include \"${HEADER}\"
 
 namespace {
 
-constexpr FieldWordText kTexts[] = {
+constexpr ${ENTRY_TYPE} kTexts[] = {
 ${entries}};
 
 } // namespace
 
-std::span<const FieldWordText> FieldWordTexts()
+std::span<const ${ENTRY_TYPE}> ${FUNCTION}()
 {
     return kTexts;
 }

@@ -29,6 +29,9 @@ struct CommandLineRequest
         // --import-directories or --export-directories: `directoryListFile`, without a window.
         ImportDirectories,
         ExportDirectories,
+        // --check-mail: look once for confirmation mails without a window, as JSON when `json`
+        // is set.
+        CheckMail,
     };
 
     Action action = Action::OpenWindow;
@@ -73,6 +76,7 @@ private:
     CommandLineRequest CheckFeed(const QString& programName) const;
     CommandLineRequest CheckDirectories(const QString& programName,
                                         CommandLineRequest request) const;
+    CommandLineRequest CheckMail(const QString& programName, CommandLineRequest request) const;
     static CommandLineRequest Version();
     static CommandLineRequest UsageError(const QString& programName, const QString& what);
 
@@ -86,5 +90,6 @@ private:
     QCommandLineOption m_exportReport;
     QCommandLineOption m_checkDirectories;
     QCommandLineOption m_database;
+    QCommandLineOption m_checkMail;
     CDirectoryListOptions m_directoryLists;
 };
