@@ -117,14 +117,24 @@ MailboxOutcome CImapMailbox::ArrivedSince(int64_t sinceUtcMs, std::vector<Arrive
         return {};
     std::sort(uids.begin(), uids.end());
     uids.erase(std::unique(uids.begin(), uids.end()), uids.end());
-    answer.clear();
-    if (MailboxOutcome described = Exchange(
-            folder, "UID FETCH " + UidSet(uids) + " (UID FLAGS INTERNALDATE RFC822.SIZE)", answer);
-        !described.ok())
-        return described;
-    for (const ArrivedMail& mail : FetchedDescriptions(answer)) {
-        if (mail.receivedUtcMs >= sinceUtcMs)
-            mails.push_back(mail);
+    // libcurl reads the lines of one answer as headers and refuses more than 300 KB of them,
+    // counting some more than once: the descriptions are asked for a few at a time.
+    constexpr size_t kDescriptionsPerExchange = 40;
+    for (size_t first = 0; first < uids.size(); first += kDescriptionsPerExchange) {
+        const std::vector<uint32_t> batch(
+            uids.begin() + static_cast<std::ptrdiff_t>(first),
+            uids.begin() + static_cast<std::ptrdiff_t>(
+                               std::min(uids.size(), first + kDescriptionsPerExchange)));
+        answer.clear();
+        if (MailboxOutcome described = Exchange(
+                folder, "UID FETCH " + UidSet(batch) + " (UID FLAGS INTERNALDATE RFC822.SIZE)",
+                answer);
+            !described.ok())
+            return described;
+        for (const ArrivedMail& mail : FetchedDescriptions(answer)) {
+            if (mail.receivedUtcMs >= sinceUtcMs)
+                mails.push_back(mail);
+        }
     }
     std::sort(mails.begin(), mails.end(),
               [](const ArrivedMail& a, const ArrivedMail& b) { return a.uid < b.uid; });

@@ -114,6 +114,24 @@ TEST_F(MailboxTest, FindsTheConfirmationsAmongEveryKindOfMail)
         EXPECT_FALSE(mail.seen) << mail.uid;
 }
 
+TEST_F(MailboxTest, DescribesEveryMailOfALargeFolder)
+{
+    // libcurl refuses an answer of many lines at once; the descriptions come a few at a time.
+    constexpr int kMails = 600;
+    const int64_t now = NowMs() / 1000;
+    for (int number = 0; number < kMails; ++number)
+        ASSERT_TRUE(m_dovecot.Deliver(Mail("Mail " + std::to_string(number), "", "x\r\n"),
+                                      now - kMails + number, number));
+    ASSERT_TRUE(m_dovecot.Start()) << m_dovecot.Log();
+    CImapMailbox mailbox(Settings(m_dovecot.ImapAddress()), ShortLimits());
+    std::vector<ArrivedMail> arrived;
+    const MailboxOutcome outcome = mailbox.ArrivedSince((now - kMails / 2) * 1000, arrived);
+    ASSERT_TRUE(outcome.ok()) << outcome.detail;
+    ASSERT_EQ(arrived.size(), static_cast<size_t>(kMails / 2));
+    EXPECT_EQ(arrived.front().receivedUtcMs, (now - kMails / 2) * 1000);
+    EXPECT_EQ(arrived.back().receivedUtcMs, (now - 1) * 1000);
+}
+
 TEST_F(MailboxTest, SaysWhyAMailboxCannotBeRead)
 {
     ASSERT_TRUE(m_dovecot.Start()) << m_dovecot.Log();
