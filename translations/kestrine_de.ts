@@ -1345,6 +1345,30 @@ Adresse: %2
             <numerusform>%n Ihrer Verzeichnisse in %1 geschrieben</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--check-mail goes alone, with --json and --data-dir at most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No confirmation mails for the submissions of the last two days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (profile %2), from %3 at %4:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no data folder to read the settings from: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no mailbox is set up: give server and user under [mail] in %1, or use Settings &gt; Confirmation Mails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the history cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DataFolder</name>
@@ -1943,6 +1967,98 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     <message>
         <source>the file cannot be switched to write-ahead logging</source>
         <translation>die Datei kann nicht auf Write-Ahead-Logging umgestellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>MailCheck</name>
+    <message>
+        <source>mail %1 was left unread: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailPassword</name>
+    <message>
+        <source>the desktop&apos;s secret store cannot be reached (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the password command gave no password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the password command took too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no password is kept for this mailbox: enter it in Settings &gt; Confirmation Mails, or set a password command</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailReader</name>
+    <message>
+        <source>the mail is too large to be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>parts nested too deeply were not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only the first text parts were read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only the beginning of a long text was read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the character set %1 is unknown; its text was read as far as it is plain ASCII</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mail has a header line too long to be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mail cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Mailbox</name>
+    <message>
+        <source>%1 is not the address of a mail server (write imaps://host or imap://host)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>login refused by %1: check the user name and the password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not offer an encrypted connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 is missing on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent more than any answer needs; it was not read further</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mailbox cannot be read: libcurl is missing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@
 #include "ui/main_window/StartupReads.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
+#include "ui/settings/ConfirmationMailsDlg.h"
 #include "ui/settings/DatabaseSourceDlg.h"
 #include "ui/settings/ProgramSettings.h"
 #include "ui/tabs/BrowserTabs.h"
@@ -190,6 +191,10 @@ void CSubmitterDlg::CreateMenu()
     settings->addAction(tr("&Language\u2026"), this, [this] {
         CProgramSettings chosen = m_environment.UpdateSettings();
         CLanguageDlg(chosen, this).exec();
+    });
+    settings->addAction(tr("Confirmation &Mails\u2026"), this, [this] {
+        CProgramSettings mailbox = m_environment.UpdateSettings();
+        CConfirmationMailsDlg(mailbox, this).exec();
     });
 
     QMenu* directory = m_directoryCommands->AddMenus();
