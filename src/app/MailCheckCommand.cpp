@@ -1,22 +1,12 @@
 #include "app/MailCheckCommand.h"
 
 #include "common/DataFolderResolver.h"
-#include "common/IniFile.h"
 #include "common/JsonText.h"
 #include "common/TextCatalogue.h"
-#include "history/HistoryReading.h"
 #include "history/LocalTime.h"
 #include "history/UtcTime.h"
-#include "mail/MailCheck.h"
-#include "mail/MailConfig.h"
-#include "mail/MailPassword.h"
-#include "mail/RecentSubmissions.h"
-#include "profiles/ProfileStore.h"
-#include "profiles/StateFile.h"
+#include "mail/MailLook.h"
 
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <sstream>
 
 namespace {
@@ -25,23 +15,6 @@ int Fail(std::ostream& err, const std::string& reason)
 {
     err << "kestrine: " << reason << '\n';
     return 1;
-}
-
-CIniFile ReadSettings(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return CIniFile(std::string(std::istreambuf_iterator<char>(in), {}));
-}
-
-std::map<std::string, std::string> ProfileAddresses(const DataFolder& folder)
-{
-    std::string currentName;
-    CProfileStore profiles;
-    state_file::Load(folder.StateFile(), currentName, profiles);
-    std::map<std::string, std::string> addresses;
-    for (const ProfileRecord& profile : profiles.Profiles())
-        addresses.emplace(profile.name, profile.email);
-    return addresses;
 }
 
 std::string AsJson(const std::vector<ConfirmationMail>& mails)
@@ -86,30 +59,14 @@ int RunMailCheck(const MailCheckCommand& command, std::ostream& out, std::ostrea
         return Fail(err, FillIn(KESTRINE_TEXT("CommandLine",
                                               "no data folder to read the settings from: %1"),
                                 {folder.problem}));
-    const MailConfig config = MailConfig::Read(ReadSettings(folder.SettingsFile()));
-    if (!config.IsSet())
-        return Fail(err, FillIn(KESTRINE_TEXT("CommandLine",
-                                              "no mailbox is set up: give server and user under "
-                                              "[mail] in %1, or use Settings > Confirmation Mails"),
-                                {folder.SettingsFile()}));
-    const PasswordOutcome password = FindPassword(config);
-    if (!password.found)
-        return Fail(err, password.problem);
-    std::vector<HistoryEvent> events;
-    if (HistoryOutcome read =
-            ReadHistoryFile(folder.HistoryFile(), HistorySelection::Every, events);
-        !read.ok)
-        return Fail(err, FillIn(KESTRINE_TEXT("CommandLine", "the history cannot be read (%1)"),
-                                {read.error}));
-    const std::vector<Submission> submissions = RecentSubmissions(
-        events, nowUtcMs ? nowUtcMs : SystemUtcMilliseconds(), ProfileAddresses(folder));
-    CImapMailbox mailbox({config.server, config.user, config.folder, password.password}, limits);
-    const MailCheckReport report = CheckForConfirmations(mailbox, submissions, limits);
-    for (const std::string& note : report.notes)
+    const MailLook look =
+        LookIntoMailbox(folder, nowUtcMs ? nowUtcMs : SystemUtcMilliseconds(), limits);
+    for (const std::string& note : look.report.notes)
         err << "kestrine: " << note << '\n';
-    if (!report.outcome.ok())
-        return Fail(err, MailboxProblemText(report.outcome, config.server, config.folder));
-    out << (command.json ? AsJson(report.confirmations) : AsText(report.confirmations));
+    if (look.stopped != MailLook::Stopped::No)
+        return Fail(err, look.problem);
+    const std::vector<ConfirmationMail>& found = look.report.confirmations;
+    out << (command.json ? AsJson(found) : AsText(found));
     out.flush();
     return 0;
 }

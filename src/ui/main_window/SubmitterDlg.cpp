@@ -12,6 +12,7 @@
 #include "ui/feed_check/FeedCheckCommands.h"
 #include "ui/history/HistoryCommands.h"
 #include "ui/language/LanguageDlg.h"
+#include "ui/mail/ConfirmationMails.h"
 #include "ui/main_window/AssistantStatus.h"
 #include "ui/main_window/KeyboardNavigator.h"
 #include "ui/main_window/StartupReads.h"
@@ -194,10 +195,12 @@ void CSubmitterDlg::CreateMenu()
     });
     settings->addAction(tr("Confirmation &Mails\u2026"), this, [this] {
         CProgramSettings mailbox = m_environment.UpdateSettings();
-        CConfirmationMailsDlg(mailbox, this).exec();
+        if (CConfirmationMailsDlg(mailbox, this).exec() == QDialog::Accepted)
+            m_confirmationMails->SettingsChanged();
     });
 
     QMenu* directory = m_directoryCommands->AddMenus();
+    ConnectConfirmationMails(*directory);
     directory->addSeparator();
     directory->addAction(tr("Check &Directories\u2026"), this, [this] {
         m_directoryCheck->CheckDirectories(m_profile->Record().cat, m_profile->Record().subcat);
