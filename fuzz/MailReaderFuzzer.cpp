@@ -4,18 +4,18 @@
 #include "mail/ConfirmationFinder.h"
 #include "mail/ImapAnswer.h"
 #include "mail/MailReader.h"
+#include "mail/MailText.h"
 #include "mail/SiteAddress.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <glib.h>
 #include <string>
 
 namespace {
 
 void RequireUtf8(const std::string& text)
 {
-    if (!g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr))
+    if (ValidUtf8(text) != text)
         std::abort();
 }
 
