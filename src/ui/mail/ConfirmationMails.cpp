@@ -37,7 +37,7 @@ CConfirmationMails::CConfirmationMails(DataFolder folder, QStatusBar& statusBar,
     m_count->setObjectName(QStringLiteral("confirmationMailsWaiting"));
     m_count->hide();
     statusBar.addPermanentWidget(m_count);
-    m_openLink = new QAction(tr("Open &Confirmation Link"), this);
+    m_openLink = new QAction(tr("Open Confirmation &Link"), this);
     m_openLink->setObjectName(QStringLiteral("openConfirmationLink"));
     connect(m_openLink, &QAction::triggered, this, [this] {
         if (const std::optional<std::string> directory = m_selectedDirectory())
