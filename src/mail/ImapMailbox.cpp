@@ -30,6 +30,11 @@ size_t Receive(char* data, size_t size, size_t count, void* context)
     return bytes;
 }
 
+int GoOnUnlessStopped(void* limits, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<const MailLimits*>(limits)->Stopped() ? 1 : 0;
+}
+
 bool IsThisMachine(const std::string& host)
 {
     return host == "127.0.0.1" || host == "[::1]" || host == "::1" || host == "localhost";
@@ -161,6 +166,8 @@ MailboxOutcome CImapMailbox::Exchange(const std::string& path, const std::string
         return {MailboxProblem::NoLibrary, {}};
     if (m_base.empty())
         return {MailboxProblem::BadAddress, {}};
+    if (m_limits.Stopped())
+        return {MailboxProblem::CannotConnect, {}};
     if (!m_curl) {
         m_curl = m_library.EasyInit();
         if (!m_curl)
@@ -192,6 +199,9 @@ MailboxOutcome CImapMailbox::Exchange(const std::string& path, const std::string
     m_library.EasySetopt(curl, CURLOPT_WRITEFUNCTION, &Receive);
     m_library.EasySetopt(curl, CURLOPT_WRITEDATA, &sink);
     m_library.EasySetopt(curl, CURLOPT_ERRORBUFFER, error.data());
+    m_library.EasySetopt(curl, CURLOPT_NOPROGRESS, 0L);
+    m_library.EasySetopt(curl, CURLOPT_XFERINFOFUNCTION, &GoOnUnlessStopped);
+    m_library.EasySetopt(curl, CURLOPT_XFERINFODATA, &m_limits);
     const CURLcode code = m_library.EasyPerform(curl);
     m_library.EasySetopt(curl, CURLOPT_ERRORBUFFER, static_cast<char*>(nullptr));
     if (code == CURLE_OK)

@@ -34,6 +34,8 @@ MailCheckReport CheckForConfirmations(CImapMailbox& mailbox,
         return report;
     std::string bytes;
     for (const ArrivedMail& mail : arrived) {
+        if (limits.Stopped())
+            break;
         if (mail.size > limits.maxMessageBytes) {
             report.notes.push_back(
                 MailNote(mail, KESTRINE_TEXT("MailReader", "the mail is too large to be read")));

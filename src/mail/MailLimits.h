@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 
@@ -29,4 +30,9 @@ struct MailLimits
     // An exchange slower than this many bytes a second for `lowSpeedTime` has stalled.
     long lowSpeedBytesPerSecond = 64;
     std::chrono::seconds lowSpeedTime{20};
+    // When set and true, the exchange under way ends at once and no other starts: the window
+    // is closing.
+    const std::atomic<bool>* stop = nullptr;
+
+    bool Stopped() const { return stop && stop->load(); }
 };

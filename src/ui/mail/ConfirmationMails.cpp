@@ -33,6 +33,7 @@ CConfirmationMails::CConfirmationMails(DataFolder folder, QStatusBar& statusBar,
     : QObject(parent), m_folder(std::move(folder)),
       m_selectedDirectory(std::move(selectedDirectory)), m_limits(limits)
 {
+    m_limits.stop = &m_closing;
     m_count = new QLabel(&statusBar);
     m_count->setObjectName(QStringLiteral("confirmationMailsWaiting"));
     m_count->hide();
@@ -51,6 +52,7 @@ CConfirmationMails::CConfirmationMails(DataFolder folder, QStatusBar& statusBar,
 
 CConfirmationMails::~CConfirmationMails()
 {
+    m_closing = true;
     m_look.waitForFinished();
 }
 

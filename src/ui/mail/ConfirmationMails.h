@@ -52,7 +52,7 @@ public:
     // Opens the link of `directory`'s mail, when one is waiting.
     bool OpenLinkOf(const std::string& directory);
 
-    // Shorter than a command line's: closing the window waits for the look under way.
+    // Shorter than a command line's: a mailbox that stalls is given up sooner.
     static MailLimits WindowLimits();
 
 signals:
@@ -73,6 +73,7 @@ private:
     MailLimits m_limits;
     QTimer m_timer;
     QFutureWatcher<MailLook> m_look;
+    std::atomic<bool> m_closing{false}; // ends the look under way
     bool m_lookAgain = false;
     bool m_stalled = false; // the mailbox refused us: wait for new settings
     QString m_problem;

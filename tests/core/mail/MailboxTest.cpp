@@ -182,3 +182,30 @@ TEST_F(MailboxTest, SaysWhyAMailboxCannotBeRead)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MailboxStopTest, AnExchangeUnderWayEndsWhenTheWindowCloses)
+{
+    RawImapServer silent(RawImapServer::Conduct::FallsSilent);
+    std::atomic<bool> closing{false};
+    MailLimits limits;
+    limits.exchangeTimeout = std::chrono::minutes(10);
+    limits.lowSpeedTime = std::chrono::minutes(10);
+    limits.stop = &closing;
+    std::thread closer([&] {
+        while (silent.Accepted() == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        closing = true;
+    });
+    CImapMailbox mailbox({silent.Address(), "kim", "INBOX", "secret"}, limits);
+    const MailboxOutcome outcome = mailbox.Open();
+    closer.join();
+    EXPECT_EQ(outcome.problem, MailboxProblem::CannotConnect);
+    EXPECT_THAT(outcome.detail, HasSubstr("abort"));
+    // And none starts after.
+    EXPECT_EQ(mailbox.Open().detail, "");
+    EXPECT_EQ(silent.Accepted(), 1);
+}
+
+} // namespace

@@ -38,6 +38,8 @@ public:
     }
 
     std::string Address() const { return "imap://127.0.0.1:" + std::to_string(m_port); }
+    // The connections taken so far.
+    int Accepted() const { return m_accepted; }
 
 private:
     void Serve()
@@ -46,6 +48,7 @@ private:
             const int connection = accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
             if (connection < 0)
                 return;
+            ++m_accepted;
             Misbehave(connection);
             close(connection);
         }
@@ -75,5 +78,6 @@ private:
     int m_listener = -1;
     int m_port = 0;
     std::atomic<bool> m_stopping{false};
+    std::atomic<int> m_accepted{0};
     std::thread m_thread;
 };
