@@ -1,9 +1,15 @@
-# Writes OUTPUT, a C++ source that defines FUNCTION() (FieldWordTexts() unless told), declared in
-# HEADER, with the text of every *.words file in FOLDER, sorted by name. Run by the build as
-# "cmake -DFOLDER=… -DOUTPUT=… [-DFUNCTION=… -DHEADER=…] -P".
-if(NOT FUNCTION)
-    set(FUNCTION "FieldWordTexts")
+# Writes OUTPUT, a C++ source that defines FieldWordTexts() with the text of every *.words file
+# in FOLDER, sorted by name. Run by the build as "cmake -DFOLDER=… -DOUTPUT=… -P". Other word
+# lists use it too, naming their own HEADER (which declares the entry type and the function),
+# FUNCTION and ENTRY_TYPE.
+if(NOT DEFINED HEADER)
     set(HEADER "page_filling/FieldWordTexts.h")
+endif()
+if(NOT DEFINED FUNCTION)
+    set(FUNCTION "FieldWordTexts")
+endif()
+if(NOT DEFINED ENTRY_TYPE)
+    set(ENTRY_TYPE "FieldWordText")
 endif()
 file(GLOB files RELATIVE "${FOLDER}" "${FOLDER}/*.words")
 if(NOT files)
@@ -25,12 +31,12 @@ file(WRITE "${OUTPUT}" "// Written by the build from the words files: edit those
 
 namespace {
 
-constexpr FieldWordText kTexts[] = {
+constexpr ${ENTRY_TYPE} kTexts[] = {
 ${entries}};
 
 } // namespace
 
-std::span<const FieldWordText> ${FUNCTION}()
+std::span<const ${ENTRY_TYPE}> ${FUNCTION}()
 {
     return kTexts;
 }

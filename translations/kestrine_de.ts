@@ -108,6 +108,87 @@
     </message>
 </context>
 <context>
+    <name>CConfirmationMails</name>
+    <message>
+        <source>Confirmation mails: %1</source>
+        <translation>Bestätigungsmails: %1</translation>
+    </message>
+    <message>
+        <source>1 confirmation mail waiting</source>
+        <translation>1 Bestätigungsmail wartet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n confirmation mails waiting</source>
+        <translation>
+            <numerusform>%n Bestätigungsmail wartet</numerusform>
+            <numerusform>%n Bestätigungsmails warten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No confirmation mails waiting</source>
+        <translation>Keine Bestätigungsmails warten</translation>
+    </message>
+    <message>
+        <source>Open Confirmation &amp;Link</source>
+        <translation>Bestätigungs&amp;link öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>CConfirmationMailsDlg</name>
+    <message>
+        <source>Confirmation Mails</source>
+        <translation>Bestätigungsmails</translation>
+    </message>
+    <message>
+        <source>Many directories list a feed only after you click a link they send by e-mail. Kestrine looks for these mails for two days after each submission, while its window is open, and offers their links. Leave the server empty to turn this off.</source>
+        <translation>Viele Verzeichnisse nehmen einen Feed erst auf, wenn Sie einen Link anklicken, den sie per E-Mail schicken. Kestrine sucht diese Mails zwei Tage lang nach jeder Eintragung, solange sein Fenster offen ist, und bietet ihre Links an. Lassen Sie den Server leer, um dies auszuschalten.</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in kestrine.conf.</source>
+        <translation>Im Passwortspeicher der Arbeitsumgebung aufbewahrt, nie in kestrine.conf.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>A command that prints the password, such as &quot;pass show mail&quot;, used instead of the secret store.</source>
+        <translation>Ein Befehl, der das Passwort ausgibt, etwa „pass show mail“, statt des Passwortspeichers.</translation>
+    </message>
+    <message>
+        <source>Password &amp;command:</source>
+        <translation>Passwort-Befe&amp;hl:</translation>
+    </message>
+    <message>
+        <source>The server must be an imaps:// or imap:// address, as in imaps://mail.example.org or imap://mail.example.org:143.</source>
+        <translation>Der Server muss eine imaps://- oder imap://-Adresse sein, etwa imaps://mail.example.org oder imap://mail.example.org:143.</translation>
+    </message>
+    <message>
+        <source>Give the user name the mail server knows you by.</source>
+        <translation>Geben Sie den Benutzernamen an, unter dem der Mailserver Sie kennt.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Das Passwort konnte nicht aufbewahrt werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>CCurrentProfile</name>
     <message>
         <source>Kestrine could not save your profiles to sv.dat: %1. Fix the problem and close the window again, or choose File &gt; Exit to quit without saving.</source>
@@ -1149,6 +1230,10 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <source>%1 marked sent</source>
         <translation>%1 als gesendet markiert</translation>
     </message>
+    <message>
+        <source>Confirmation &amp;Mails…</source>
+        <translation>Bestätigungs&amp;mails…</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1363,6 +1448,22 @@ Adresse: %2
     <message>
         <source>--category and --subcategory go with --describe-page.</source>
         <translation>--category und --subcategory gehen nur mit --describe-page.</translation>
+    </message>
+    <message>
+        <source>--check-mail goes alone, with --json and --data-dir at most.</source>
+        <translation>--check-mail steht allein, höchstens mit --json und --data-dir.</translation>
+    </message>
+    <message>
+        <source>No confirmation mails for the submissions of the last two days.</source>
+        <translation>Keine Bestätigungsmails zu den Eintragungen der letzten zwei Tage.</translation>
+    </message>
+    <message>
+        <source>%1 (profile %2), from %3 at %4:</source>
+        <translation>%1 (Profil %2), von %3 am %4:</translation>
+    </message>
+    <message>
+        <source>no data folder to read the settings from: %1</source>
+        <translation>kein Datenordner, aus dem die Einstellungen gelesen werden können: %1</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2073,109 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     <message>
         <source>the file cannot be switched to write-ahead logging</source>
         <translation>die Datei kann nicht auf Write-Ahead-Logging umgestellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>MailCheck</name>
+    <message>
+        <source>mail %1 was left unread: %2</source>
+        <translation>Mail %1 wurde nicht gelesen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MailLook</name>
+    <message>
+        <source>no mailbox is set up: give server and user under [mail] in %1, or use Settings &gt; Confirmation Mails</source>
+        <translation>kein Postfach eingerichtet: Geben Sie server und user unter [mail] in %1 an oder nutzen Sie Einstellungen &gt; Bestätigungsmails</translation>
+    </message>
+    <message>
+        <source>the history cannot be read (%1)</source>
+        <translation>der Verlauf kann nicht gelesen werden (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MailPassword</name>
+    <message>
+        <source>the desktop&apos;s secret store cannot be reached (%1)</source>
+        <translation>der Passwortspeicher der Arbeitsumgebung ist nicht erreichbar (%1)</translation>
+    </message>
+    <message>
+        <source>the password command gave no password</source>
+        <translation>der Passwort-Befehl hat kein Passwort geliefert</translation>
+    </message>
+    <message>
+        <source>the password command took too long</source>
+        <translation>der Passwort-Befehl hat zu lange gebraucht</translation>
+    </message>
+    <message>
+        <source>no password is kept for this mailbox: enter it in Settings &gt; Confirmation Mails, or set a password command</source>
+        <translation>für dieses Postfach ist kein Passwort hinterlegt: Geben Sie es unter Einstellungen &gt; Bestätigungsmails ein oder legen Sie einen Passwort-Befehl fest</translation>
+    </message>
+</context>
+<context>
+    <name>MailReader</name>
+    <message>
+        <source>the mail is too large to be read</source>
+        <translation>die Mail ist zu groß, um gelesen zu werden</translation>
+    </message>
+    <message>
+        <source>parts nested too deeply were not read</source>
+        <translation>zu tief verschachtelte Teile wurden nicht gelesen</translation>
+    </message>
+    <message>
+        <source>only the first text parts were read</source>
+        <translation>nur die ersten Textteile wurden gelesen</translation>
+    </message>
+    <message>
+        <source>only the beginning of a long text was read</source>
+        <translation>von einem langen Text wurde nur der Anfang gelesen</translation>
+    </message>
+    <message>
+        <source>the character set %1 is unknown; its text was read as far as it is plain ASCII</source>
+        <translation>der Zeichensatz %1 ist unbekannt; sein Text wurde gelesen, soweit er reines ASCII ist</translation>
+    </message>
+    <message>
+        <source>the mail has a header line too long to be read</source>
+        <translation>die Mail hat eine Kopfzeile, die zu lang zum Lesen ist</translation>
+    </message>
+    <message>
+        <source>the mail cannot be read</source>
+        <translation>die Mail kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>Mailbox</name>
+    <message>
+        <source>%1 is not the address of a mail server (write imaps://host or imap://host)</source>
+        <translation>%1 ist nicht die Adresse eines Mailservers (schreiben Sie imaps://host oder imap://host)</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>keine Verbindung zu %1 möglich</translation>
+    </message>
+    <message>
+        <source>login refused by %1: check the user name and the password</source>
+        <translation>Anmeldung von %1 abgelehnt: Prüfen Sie Benutzername und Passwort</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>das Zertifikat von %1 ist nicht vertrauenswürdig</translation>
+    </message>
+    <message>
+        <source>%1 does not offer an encrypted connection</source>
+        <translation>%1 bietet keine verschlüsselte Verbindung an</translation>
+    </message>
+    <message>
+        <source>the folder %1 is missing on %2</source>
+        <translation>der Ordner %1 fehlt auf %2</translation>
+    </message>
+    <message>
+        <source>%1 sent more than any answer needs; it was not read further</source>
+        <translation>%1 hat mehr gesendet, als eine Antwort braucht; es wurde nicht weiter gelesen</translation>
+    </message>
+    <message>
+        <source>the mailbox cannot be read: libcurl is missing</source>
+        <translation>das Postfach kann nicht gelesen werden: libcurl fehlt</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,87 @@
     </message>
 </context>
 <context>
+    <name>CConfirmationMails</name>
+    <message>
+        <source>Confirmation mails: %1</source>
+        <translation>Correos de confirmación: %1</translation>
+    </message>
+    <message>
+        <source>1 confirmation mail waiting</source>
+        <translation>1 correo de confirmación en espera</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n confirmation mails waiting</source>
+        <translation>
+            <numerusform>%n correo de confirmación en espera</numerusform>
+            <numerusform>%n correos de confirmación en espera</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No confirmation mails waiting</source>
+        <translation>Ningún correo de confirmación en espera</translation>
+    </message>
+    <message>
+        <source>Open Confirmation &amp;Link</source>
+        <translation>Abrir en&amp;lace de confirmación</translation>
+    </message>
+</context>
+<context>
+    <name>CConfirmationMailsDlg</name>
+    <message>
+        <source>Confirmation Mails</source>
+        <translation>Correos de confirmación</translation>
+    </message>
+    <message>
+        <source>Many directories list a feed only after you click a link they send by e-mail. Kestrine looks for these mails for two days after each submission, while its window is open, and offers their links. Leave the server empty to turn this off.</source>
+        <translation>Muchos directorios solo publican un feed después de que usted haga clic en un enlace que envían por correo. Kestrine busca estos correos durante dos días después de cada envío, mientras su ventana está abierta, y le ofrece sus enlaces. Deje el servidor vacío para desactivarlo.</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Carpeta:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in kestrine.conf.</source>
+        <translation>Se guarda en el almacén de secretos del escritorio, nunca en kestrine.conf.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>C&amp;ontraseña:</translation>
+    </message>
+    <message>
+        <source>A command that prints the password, such as &quot;pass show mail&quot;, used instead of the secret store.</source>
+        <translation>Un comando que muestra la contraseña, como «pass show mail», en lugar del almacén de secretos.</translation>
+    </message>
+    <message>
+        <source>Password &amp;command:</source>
+        <translation>Co&amp;mando de contraseña:</translation>
+    </message>
+    <message>
+        <source>The server must be an imaps:// or imap:// address, as in imaps://mail.example.org or imap://mail.example.org:143.</source>
+        <translation>El servidor debe ser una dirección imaps:// o imap://, como imaps://mail.example.org o imap://mail.example.org:143.</translation>
+    </message>
+    <message>
+        <source>Give the user name the mail server knows you by.</source>
+        <translation>Indique el nombre de usuario con el que le conoce el servidor de correo.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>No se pudo guardar la contraseña: %1</translation>
+    </message>
+</context>
+<context>
     <name>CCurrentProfile</name>
     <message>
         <source>Kestrine could not save your profiles to sv.dat: %1. Fix the problem and close the window again, or choose File &gt; Exit to quit without saving.</source>
@@ -1149,6 +1230,10 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <source>%1 marked sent</source>
         <translation>%1 marcado como enviado</translation>
     </message>
+    <message>
+        <source>Confirmation &amp;Mails…</source>
+        <translation>C&amp;orreos de confirmación…</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1363,6 +1448,22 @@ Dirección: %2
     <message>
         <source>--category and --subcategory go with --describe-page.</source>
         <translation>--category y --subcategory solo se usan con --describe-page.</translation>
+    </message>
+    <message>
+        <source>--check-mail goes alone, with --json and --data-dir at most.</source>
+        <translation>--check-mail va solo, como mucho con --json y --data-dir.</translation>
+    </message>
+    <message>
+        <source>No confirmation mails for the submissions of the last two days.</source>
+        <translation>Ningún correo de confirmación para los envíos de los últimos dos días.</translation>
+    </message>
+    <message>
+        <source>%1 (profile %2), from %3 at %4:</source>
+        <translation>%1 (perfil %2), de %3 el %4:</translation>
+    </message>
+    <message>
+        <source>no data folder to read the settings from: %1</source>
+        <translation>no hay carpeta de datos de la que leer la configuración: %1</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2073,109 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
     <message>
         <source>the file cannot be switched to write-ahead logging</source>
         <translation>no se puede pasar el archivo al registro de escritura anticipada (WAL)</translation>
+    </message>
+</context>
+<context>
+    <name>MailCheck</name>
+    <message>
+        <source>mail %1 was left unread: %2</source>
+        <translation>el correo %1 no se leyó: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MailLook</name>
+    <message>
+        <source>no mailbox is set up: give server and user under [mail] in %1, or use Settings &gt; Confirmation Mails</source>
+        <translation>no hay ningún buzón configurado: indique server y user en [mail] en %1, o use Configuración &gt; Correos de confirmación</translation>
+    </message>
+    <message>
+        <source>the history cannot be read (%1)</source>
+        <translation>no se puede leer el historial (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MailPassword</name>
+    <message>
+        <source>the desktop&apos;s secret store cannot be reached (%1)</source>
+        <translation>no se puede acceder al almacén de secretos del escritorio (%1)</translation>
+    </message>
+    <message>
+        <source>the password command gave no password</source>
+        <translation>el comando de contraseña no dio ninguna contraseña</translation>
+    </message>
+    <message>
+        <source>the password command took too long</source>
+        <translation>el comando de contraseña tardó demasiado</translation>
+    </message>
+    <message>
+        <source>no password is kept for this mailbox: enter it in Settings &gt; Confirmation Mails, or set a password command</source>
+        <translation>no hay ninguna contraseña guardada para este buzón: introdúzcala en Configuración &gt; Correos de confirmación, o indique un comando de contraseña</translation>
+    </message>
+</context>
+<context>
+    <name>MailReader</name>
+    <message>
+        <source>the mail is too large to be read</source>
+        <translation>el correo es demasiado grande para leerlo</translation>
+    </message>
+    <message>
+        <source>parts nested too deeply were not read</source>
+        <translation>no se leyeron las partes anidadas a demasiada profundidad</translation>
+    </message>
+    <message>
+        <source>only the first text parts were read</source>
+        <translation>solo se leyeron las primeras partes de texto</translation>
+    </message>
+    <message>
+        <source>only the beginning of a long text was read</source>
+        <translation>solo se leyó el principio de un texto largo</translation>
+    </message>
+    <message>
+        <source>the character set %1 is unknown; its text was read as far as it is plain ASCII</source>
+        <translation>el juego de caracteres %1 es desconocido; su texto se leyó en la medida en que es ASCII simple</translation>
+    </message>
+    <message>
+        <source>the mail has a header line too long to be read</source>
+        <translation>el correo tiene una línea de encabezado demasiado larga para leerla</translation>
+    </message>
+    <message>
+        <source>the mail cannot be read</source>
+        <translation>no se puede leer el correo</translation>
+    </message>
+</context>
+<context>
+    <name>Mailbox</name>
+    <message>
+        <source>%1 is not the address of a mail server (write imaps://host or imap://host)</source>
+        <translation>%1 no es la dirección de un servidor de correo (escriba imaps://host o imap://host)</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>no se puede conectar con %1</translation>
+    </message>
+    <message>
+        <source>login refused by %1: check the user name and the password</source>
+        <translation>%1 rechazó el inicio de sesión: compruebe el usuario y la contraseña</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>el certificado de %1 no es de confianza</translation>
+    </message>
+    <message>
+        <source>%1 does not offer an encrypted connection</source>
+        <translation>%1 no ofrece una conexión cifrada</translation>
+    </message>
+    <message>
+        <source>the folder %1 is missing on %2</source>
+        <translation>falta la carpeta %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 sent more than any answer needs; it was not read further</source>
+        <translation>%1 envió más de lo que necesita cualquier respuesta; no se siguió leyendo</translation>
+    </message>
+    <message>
+        <source>the mailbox cannot be read: libcurl is missing</source>
+        <translation>no se puede leer el buzón: falta libcurl</translation>
     </message>
 </context>
 <context>

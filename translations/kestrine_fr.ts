@@ -108,6 +108,87 @@
     </message>
 </context>
 <context>
+    <name>CConfirmationMails</name>
+    <message>
+        <source>Confirmation mails: %1</source>
+        <translation>Courriels de confirmation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>1 confirmation mail waiting</source>
+        <translation>1 courriel de confirmation en attente</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n confirmation mails waiting</source>
+        <translation>
+            <numerusform>%n courriel de confirmation en attente</numerusform>
+            <numerusform>%n courriels de confirmation en attente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No confirmation mails waiting</source>
+        <translation>Aucun courriel de confirmation en attente</translation>
+    </message>
+    <message>
+        <source>Open Confirmation &amp;Link</source>
+        <translation>Ouvrir le &amp;lien de confirmation</translation>
+    </message>
+</context>
+<context>
+    <name>CConfirmationMailsDlg</name>
+    <message>
+        <source>Confirmation Mails</source>
+        <translation>Courriels de confirmation</translation>
+    </message>
+    <message>
+        <source>Many directories list a feed only after you click a link they send by e-mail. Kestrine looks for these mails for two days after each submission, while its window is open, and offers their links. Leave the server empty to turn this off.</source>
+        <translation>Beaucoup d&apos;annuaires ne publient un flux qu&apos;après que vous avez cliqué sur un lien qu&apos;ils envoient par courriel. Kestrine cherche ces courriels pendant deux jours après chaque soumission, tant que sa fenêtre est ouverte, et vous propose leurs liens. Laissez le serveur vide pour désactiver cette fonction.</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serveur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d&apos;&amp;utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in kestrine.conf.</source>
+        <translation>Conservé dans le trousseau du bureau, jamais dans kestrine.conf.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A command that prints the password, such as &quot;pass show mail&quot;, used instead of the secret store.</source>
+        <translation>Une commande qui affiche le mot de passe, comme «&#xa0;pass show mail&#xa0;», utilisée à la place du trousseau.</translation>
+    </message>
+    <message>
+        <source>Password &amp;command:</source>
+        <translation>&amp;Commande du mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The server must be an imaps:// or imap:// address, as in imaps://mail.example.org or imap://mail.example.org:143.</source>
+        <translation>Le serveur doit être une adresse imaps:// ou imap://, comme imaps://mail.example.org ou imap://mail.example.org:143.</translation>
+    </message>
+    <message>
+        <source>Give the user name the mail server knows you by.</source>
+        <translation>Indiquez le nom d&apos;utilisateur sous lequel le serveur de courriel vous connaît.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Le mot de passe n&apos;a pas pu être conservé&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>CCurrentProfile</name>
     <message>
         <source>Kestrine could not save your profiles to sv.dat: %1. Fix the problem and close the window again, or choose File &gt; Exit to quit without saving.</source>
@@ -1149,6 +1230,10 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
         <source>%1 marked sent</source>
         <translation>%1 marqué comme envoyé</translation>
     </message>
+    <message>
+        <source>Confirmation &amp;Mails…</source>
+        <translation>&amp;Courriels de confirmation…</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1363,6 +1448,22 @@ Adresse&#xa0;: %2
     <message>
         <source>--category and --subcategory go with --describe-page.</source>
         <translation>--category et --subcategory s&apos;utilisent avec --describe-page.</translation>
+    </message>
+    <message>
+        <source>--check-mail goes alone, with --json and --data-dir at most.</source>
+        <translation>--check-mail s&apos;utilise seul, tout au plus avec --json et --data-dir.</translation>
+    </message>
+    <message>
+        <source>No confirmation mails for the submissions of the last two days.</source>
+        <translation>Aucun courriel de confirmation pour les soumissions des deux derniers jours.</translation>
+    </message>
+    <message>
+        <source>%1 (profile %2), from %3 at %4:</source>
+        <translation>%1 (profil %2), de %3 le %4&#xa0;:</translation>
+    </message>
+    <message>
+        <source>no data folder to read the settings from: %1</source>
+        <translation>aucun dossier de données d&apos;où lire les paramètres&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2073,109 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
     <message>
         <source>the file cannot be switched to write-ahead logging</source>
         <translation>le fichier ne peut pas passer en journalisation anticipée (write-ahead logging)</translation>
+    </message>
+</context>
+<context>
+    <name>MailCheck</name>
+    <message>
+        <source>mail %1 was left unread: %2</source>
+        <translation>le courriel %1 n&apos;a pas été lu&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MailLook</name>
+    <message>
+        <source>no mailbox is set up: give server and user under [mail] in %1, or use Settings &gt; Confirmation Mails</source>
+        <translation>aucune boîte aux lettres n&apos;est configurée&#xa0;: indiquez server et user sous [mail] dans %1, ou utilisez Paramètres &gt; Courriels de confirmation</translation>
+    </message>
+    <message>
+        <source>the history cannot be read (%1)</source>
+        <translation>l&apos;historique ne peut pas être lu (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MailPassword</name>
+    <message>
+        <source>the desktop&apos;s secret store cannot be reached (%1)</source>
+        <translation>le trousseau du bureau est injoignable (%1)</translation>
+    </message>
+    <message>
+        <source>the password command gave no password</source>
+        <translation>la commande du mot de passe n&apos;a donné aucun mot de passe</translation>
+    </message>
+    <message>
+        <source>the password command took too long</source>
+        <translation>la commande du mot de passe a pris trop de temps</translation>
+    </message>
+    <message>
+        <source>no password is kept for this mailbox: enter it in Settings &gt; Confirmation Mails, or set a password command</source>
+        <translation>aucun mot de passe n&apos;est conservé pour cette boîte aux lettres&#xa0;: saisissez-le dans Paramètres &gt; Courriels de confirmation, ou indiquez une commande du mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>MailReader</name>
+    <message>
+        <source>the mail is too large to be read</source>
+        <translation>le courriel est trop volumineux pour être lu</translation>
+    </message>
+    <message>
+        <source>parts nested too deeply were not read</source>
+        <translation>les parties trop imbriquées n&apos;ont pas été lues</translation>
+    </message>
+    <message>
+        <source>only the first text parts were read</source>
+        <translation>seules les premières parties de texte ont été lues</translation>
+    </message>
+    <message>
+        <source>only the beginning of a long text was read</source>
+        <translation>seul le début d&apos;un long texte a été lu</translation>
+    </message>
+    <message>
+        <source>the character set %1 is unknown; its text was read as far as it is plain ASCII</source>
+        <translation>le jeu de caractères %1 est inconnu&#xa0;; son texte a été lu dans la mesure où il est en ASCII simple</translation>
+    </message>
+    <message>
+        <source>the mail has a header line too long to be read</source>
+        <translation>le courriel a une ligne d&apos;en-tête trop longue pour être lue</translation>
+    </message>
+    <message>
+        <source>the mail cannot be read</source>
+        <translation>le courriel ne peut pas être lu</translation>
+    </message>
+</context>
+<context>
+    <name>Mailbox</name>
+    <message>
+        <source>%1 is not the address of a mail server (write imaps://host or imap://host)</source>
+        <translation>%1 n&apos;est pas l&apos;adresse d&apos;un serveur de courriel (écrivez imaps://hôte ou imap://hôte)</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>impossible de se connecter à %1</translation>
+    </message>
+    <message>
+        <source>login refused by %1: check the user name and the password</source>
+        <translation>connexion refusée par %1&#xa0;: vérifiez le nom d&apos;utilisateur et le mot de passe</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>le certificat de %1 n&apos;est pas digne de confiance</translation>
+    </message>
+    <message>
+        <source>%1 does not offer an encrypted connection</source>
+        <translation>%1 ne propose pas de connexion chiffrée</translation>
+    </message>
+    <message>
+        <source>the folder %1 is missing on %2</source>
+        <translation>le dossier %1 est absent sur %2</translation>
+    </message>
+    <message>
+        <source>%1 sent more than any answer needs; it was not read further</source>
+        <translation>%1 a envoyé plus qu&apos;aucune réponse n&apos;en demande&#xa0;; la lecture s&apos;est arrêtée</translation>
+    </message>
+    <message>
+        <source>the mailbox cannot be read: libcurl is missing</source>
+        <translation>la boîte aux lettres ne peut pas être lue&#xa0;: libcurl est absente</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,87 @@
     </message>
 </context>
 <context>
+    <name>CConfirmationMails</name>
+    <message>
+        <source>Confirmation mails: %1</source>
+        <translation>E-mail di conferma: %1</translation>
+    </message>
+    <message>
+        <source>1 confirmation mail waiting</source>
+        <translation>1 e-mail di conferma in attesa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n confirmation mails waiting</source>
+        <translation>
+            <numerusform>%n e-mail di conferma in attesa</numerusform>
+            <numerusform>%n e-mail di conferma in attesa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No confirmation mails waiting</source>
+        <translation>Nessuna e-mail di conferma in attesa</translation>
+    </message>
+    <message>
+        <source>Open Confirmation &amp;Link</source>
+        <translation>Apri il &amp;link di conferma</translation>
+    </message>
+</context>
+<context>
+    <name>CConfirmationMailsDlg</name>
+    <message>
+        <source>Confirmation Mails</source>
+        <translation>E-mail di conferma</translation>
+    </message>
+    <message>
+        <source>Many directories list a feed only after you click a link they send by e-mail. Kestrine looks for these mails for two days after each submission, while its window is open, and offers their links. Leave the server empty to turn this off.</source>
+        <translation>Molte directory pubblicano un feed solo dopo che si è fatto clic su un link inviato per e-mail. Kestrine cerca queste e-mail per due giorni dopo ogni invio, finché la sua finestra è aperta, e ne propone i link. Lasciare vuoto il server per disattivare la funzione.</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome &amp;utente:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Cartella:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>invariata</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in kestrine.conf.</source>
+        <translation>Conservata nel portachiavi del desktop, mai in kestrine.conf.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>A command that prints the password, such as &quot;pass show mail&quot;, used instead of the secret store.</source>
+        <translation>Un comando che stampa la password, come «pass show mail», usato al posto del portachiavi.</translation>
+    </message>
+    <message>
+        <source>Password &amp;command:</source>
+        <translation>Co&amp;mando della password:</translation>
+    </message>
+    <message>
+        <source>The server must be an imaps:// or imap:// address, as in imaps://mail.example.org or imap://mail.example.org:143.</source>
+        <translation>Il server deve essere un indirizzo imaps:// o imap://, come imaps://mail.example.org o imap://mail.example.org:143.</translation>
+    </message>
+    <message>
+        <source>Give the user name the mail server knows you by.</source>
+        <translation>Indicare il nome utente con cui il server di posta vi conosce.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Non è stato possibile conservare la password: %1</translation>
+    </message>
+</context>
+<context>
     <name>CCurrentProfile</name>
     <message>
         <source>Kestrine could not save your profiles to sv.dat: %1. Fix the problem and close the window again, or choose File &gt; Exit to quit without saving.</source>
@@ -1149,6 +1230,10 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <source>%1 marked sent</source>
         <translation>%1 segnata come inviata</translation>
     </message>
+    <message>
+        <source>Confirmation &amp;Mails…</source>
+        <translation>E-&amp;mail di conferma…</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1363,6 +1448,22 @@ Indirizzo: %2
     <message>
         <source>--category and --subcategory go with --describe-page.</source>
         <translation>--category e --subcategory vanno usati con --describe-page.</translation>
+    </message>
+    <message>
+        <source>--check-mail goes alone, with --json and --data-dir at most.</source>
+        <translation>--check-mail va da solo, al massimo con --json e --data-dir.</translation>
+    </message>
+    <message>
+        <source>No confirmation mails for the submissions of the last two days.</source>
+        <translation>Nessuna e-mail di conferma per gli invii degli ultimi due giorni.</translation>
+    </message>
+    <message>
+        <source>%1 (profile %2), from %3 at %4:</source>
+        <translation>%1 (profilo %2), da %3 il %4:</translation>
+    </message>
+    <message>
+        <source>no data folder to read the settings from: %1</source>
+        <translation>nessuna cartella dei dati da cui leggere le impostazioni: %1</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2073,109 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     <message>
         <source>the file cannot be switched to write-ahead logging</source>
         <translation>impossibile passare il file al write-ahead logging (WAL)</translation>
+    </message>
+</context>
+<context>
+    <name>MailCheck</name>
+    <message>
+        <source>mail %1 was left unread: %2</source>
+        <translation>l’e-mail %1 non è stata letta: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MailLook</name>
+    <message>
+        <source>no mailbox is set up: give server and user under [mail] in %1, or use Settings &gt; Confirmation Mails</source>
+        <translation>nessuna casella di posta configurata: indicare server e user sotto [mail] in %1, oppure usare Impostazioni &gt; E-mail di conferma</translation>
+    </message>
+    <message>
+        <source>the history cannot be read (%1)</source>
+        <translation>impossibile leggere la cronologia (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MailPassword</name>
+    <message>
+        <source>the desktop&apos;s secret store cannot be reached (%1)</source>
+        <translation>impossibile raggiungere il portachiavi del desktop (%1)</translation>
+    </message>
+    <message>
+        <source>the password command gave no password</source>
+        <translation>il comando della password non ha restituito alcuna password</translation>
+    </message>
+    <message>
+        <source>the password command took too long</source>
+        <translation>il comando della password ha impiegato troppo tempo</translation>
+    </message>
+    <message>
+        <source>no password is kept for this mailbox: enter it in Settings &gt; Confirmation Mails, or set a password command</source>
+        <translation>nessuna password conservata per questa casella di posta: inserirla in Impostazioni &gt; E-mail di conferma, oppure indicare un comando della password</translation>
+    </message>
+</context>
+<context>
+    <name>MailReader</name>
+    <message>
+        <source>the mail is too large to be read</source>
+        <translation>l’e-mail è troppo grande per essere letta</translation>
+    </message>
+    <message>
+        <source>parts nested too deeply were not read</source>
+        <translation>le parti annidate troppo in profondità non sono state lette</translation>
+    </message>
+    <message>
+        <source>only the first text parts were read</source>
+        <translation>sono state lette solo le prime parti di testo</translation>
+    </message>
+    <message>
+        <source>only the beginning of a long text was read</source>
+        <translation>di un testo lungo è stato letto solo l’inizio</translation>
+    </message>
+    <message>
+        <source>the character set %1 is unknown; its text was read as far as it is plain ASCII</source>
+        <translation>il set di caratteri %1 è sconosciuto; il suo testo è stato letto per quanto è ASCII semplice</translation>
+    </message>
+    <message>
+        <source>the mail has a header line too long to be read</source>
+        <translation>l’e-mail ha una riga d’intestazione troppo lunga per essere letta</translation>
+    </message>
+    <message>
+        <source>the mail cannot be read</source>
+        <translation>impossibile leggere l’e-mail</translation>
+    </message>
+</context>
+<context>
+    <name>Mailbox</name>
+    <message>
+        <source>%1 is not the address of a mail server (write imaps://host or imap://host)</source>
+        <translation>%1 non è l’indirizzo di un server di posta (scrivere imaps://host o imap://host)</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>impossibile connettersi a %1</translation>
+    </message>
+    <message>
+        <source>login refused by %1: check the user name and the password</source>
+        <translation>accesso rifiutato da %1: verificare nome utente e password</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>il certificato di %1 non è attendibile</translation>
+    </message>
+    <message>
+        <source>%1 does not offer an encrypted connection</source>
+        <translation>%1 non offre una connessione cifrata</translation>
+    </message>
+    <message>
+        <source>the folder %1 is missing on %2</source>
+        <translation>la cartella %1 manca su %2</translation>
+    </message>
+    <message>
+        <source>%1 sent more than any answer needs; it was not read further</source>
+        <translation>%1 ha inviato più di quanto serva a una risposta; la lettura si è fermata</translation>
+    </message>
+    <message>
+        <source>the mailbox cannot be read: libcurl is missing</source>
+        <translation>impossibile leggere la casella di posta: manca libcurl</translation>
     </message>
 </context>
 <context>

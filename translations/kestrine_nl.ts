@@ -108,6 +108,87 @@
     </message>
 </context>
 <context>
+    <name>CConfirmationMails</name>
+    <message>
+        <source>Confirmation mails: %1</source>
+        <translation>Bevestigingsmails: %1</translation>
+    </message>
+    <message>
+        <source>1 confirmation mail waiting</source>
+        <translation>1 bevestigingsmail wacht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n confirmation mails waiting</source>
+        <translation>
+            <numerusform>%n bevestigingsmail wacht</numerusform>
+            <numerusform>%n bevestigingsmails wachten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No confirmation mails waiting</source>
+        <translation>Geen bevestigingsmails in afwachting</translation>
+    </message>
+    <message>
+        <source>Open Confirmation &amp;Link</source>
+        <translation>Bevestigings&amp;link openen</translation>
+    </message>
+</context>
+<context>
+    <name>CConfirmationMailsDlg</name>
+    <message>
+        <source>Confirmation Mails</source>
+        <translation>Bevestigingsmails</translation>
+    </message>
+    <message>
+        <source>Many directories list a feed only after you click a link they send by e-mail. Kestrine looks for these mails for two days after each submission, while its window is open, and offers their links. Leave the server empty to turn this off.</source>
+        <translation>Veel directory&apos;s nemen een feed pas op nadat u op een link hebt geklikt die ze per e-mail sturen. Kestrine zoekt twee dagen na elke aanmelding naar deze mails, zolang het venster open is, en biedt hun links aan. Laat de server leeg om dit uit te schakelen.</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Gebruikersnaam:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Map:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in kestrine.conf.</source>
+        <translation>Bewaard in de sleutelbos van het bureaublad, nooit in kestrine.conf.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>A command that prints the password, such as &quot;pass show mail&quot;, used instead of the secret store.</source>
+        <translation>Een opdracht die het wachtwoord toont, zoals “pass show mail”, in plaats van de sleutelbos.</translation>
+    </message>
+    <message>
+        <source>Password &amp;command:</source>
+        <translation>Wachtwoord&amp;opdracht:</translation>
+    </message>
+    <message>
+        <source>The server must be an imaps:// or imap:// address, as in imaps://mail.example.org or imap://mail.example.org:143.</source>
+        <translation>De server moet een imaps://- of imap://-adres zijn, zoals imaps://mail.example.org of imap://mail.example.org:143.</translation>
+    </message>
+    <message>
+        <source>Give the user name the mail server knows you by.</source>
+        <translation>Geef de gebruikersnaam op waaronder de mailserver u kent.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Het wachtwoord kon niet worden bewaard: %1</translation>
+    </message>
+</context>
+<context>
     <name>CCurrentProfile</name>
     <message>
         <source>Kestrine could not save your profiles to sv.dat: %1. Fix the problem and close the window again, or choose File &gt; Exit to quit without saving.</source>
@@ -1149,6 +1230,10 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <source>%1 marked sent</source>
         <translation>%1 gemarkeerd als verzonden</translation>
     </message>
+    <message>
+        <source>Confirmation &amp;Mails…</source>
+        <translation>Bevestigings&amp;mails…</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1363,6 +1448,22 @@ Adres: %2
     <message>
         <source>--category and --subcategory go with --describe-page.</source>
         <translation>--category en --subcategory kunnen alleen samen met --describe-page worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>--check-mail goes alone, with --json and --data-dir at most.</source>
+        <translation>--check-mail staat alleen, hooguit met --json en --data-dir.</translation>
+    </message>
+    <message>
+        <source>No confirmation mails for the submissions of the last two days.</source>
+        <translation>Geen bevestigingsmails voor de aanmeldingen van de laatste twee dagen.</translation>
+    </message>
+    <message>
+        <source>%1 (profile %2), from %3 at %4:</source>
+        <translation>%1 (profiel %2), van %3 op %4:</translation>
+    </message>
+    <message>
+        <source>no data folder to read the settings from: %1</source>
+        <translation>geen gegevensmap om de instellingen uit te lezen: %1</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2073,109 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     <message>
         <source>the file cannot be switched to write-ahead logging</source>
         <translation>het bestand kan niet worden omgezet naar write-ahead logging</translation>
+    </message>
+</context>
+<context>
+    <name>MailCheck</name>
+    <message>
+        <source>mail %1 was left unread: %2</source>
+        <translation>mail %1 is niet gelezen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MailLook</name>
+    <message>
+        <source>no mailbox is set up: give server and user under [mail] in %1, or use Settings &gt; Confirmation Mails</source>
+        <translation>er is geen mailbox ingesteld: geef server en user op onder [mail] in %1, of gebruik Instellingen &gt; Bevestigingsmails</translation>
+    </message>
+    <message>
+        <source>the history cannot be read (%1)</source>
+        <translation>de geschiedenis kan niet worden gelezen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MailPassword</name>
+    <message>
+        <source>the desktop&apos;s secret store cannot be reached (%1)</source>
+        <translation>de sleutelbos van het bureaublad is niet bereikbaar (%1)</translation>
+    </message>
+    <message>
+        <source>the password command gave no password</source>
+        <translation>de wachtwoordopdracht gaf geen wachtwoord</translation>
+    </message>
+    <message>
+        <source>the password command took too long</source>
+        <translation>de wachtwoordopdracht duurde te lang</translation>
+    </message>
+    <message>
+        <source>no password is kept for this mailbox: enter it in Settings &gt; Confirmation Mails, or set a password command</source>
+        <translation>voor deze mailbox is geen wachtwoord bewaard: voer het in bij Instellingen &gt; Bevestigingsmails, of stel een wachtwoordopdracht in</translation>
+    </message>
+</context>
+<context>
+    <name>MailReader</name>
+    <message>
+        <source>the mail is too large to be read</source>
+        <translation>de mail is te groot om te lezen</translation>
+    </message>
+    <message>
+        <source>parts nested too deeply were not read</source>
+        <translation>te diep geneste delen zijn niet gelezen</translation>
+    </message>
+    <message>
+        <source>only the first text parts were read</source>
+        <translation>alleen de eerste tekstdelen zijn gelezen</translation>
+    </message>
+    <message>
+        <source>only the beginning of a long text was read</source>
+        <translation>van een lange tekst is alleen het begin gelezen</translation>
+    </message>
+    <message>
+        <source>the character set %1 is unknown; its text was read as far as it is plain ASCII</source>
+        <translation>de tekenset %1 is onbekend; de tekst is gelezen voor zover die gewoon ASCII is</translation>
+    </message>
+    <message>
+        <source>the mail has a header line too long to be read</source>
+        <translation>de mail heeft een kopregel die te lang is om te lezen</translation>
+    </message>
+    <message>
+        <source>the mail cannot be read</source>
+        <translation>de mail kan niet worden gelezen</translation>
+    </message>
+</context>
+<context>
+    <name>Mailbox</name>
+    <message>
+        <source>%1 is not the address of a mail server (write imaps://host or imap://host)</source>
+        <translation>%1 is niet het adres van een mailserver (schrijf imaps://host of imap://host)</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>kan geen verbinding maken met %1</translation>
+    </message>
+    <message>
+        <source>login refused by %1: check the user name and the password</source>
+        <translation>aanmelding geweigerd door %1: controleer de gebruikersnaam en het wachtwoord</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>het certificaat van %1 wordt niet vertrouwd</translation>
+    </message>
+    <message>
+        <source>%1 does not offer an encrypted connection</source>
+        <translation>%1 biedt geen versleutelde verbinding</translation>
+    </message>
+    <message>
+        <source>the folder %1 is missing on %2</source>
+        <translation>de map %1 ontbreekt op %2</translation>
+    </message>
+    <message>
+        <source>%1 sent more than any answer needs; it was not read further</source>
+        <translation>%1 stuurde meer dan een antwoord nodig heeft; er is niet verder gelezen</translation>
+    </message>
+    <message>
+        <source>the mailbox cannot be read: libcurl is missing</source>
+        <translation>de mailbox kan niet worden gelezen: libcurl ontbreekt</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,88 @@
     </message>
 </context>
 <context>
+    <name>CConfirmationMails</name>
+    <message>
+        <source>Confirmation mails: %1</source>
+        <translation>E-maile potwierdzające: %1</translation>
+    </message>
+    <message>
+        <source>1 confirmation mail waiting</source>
+        <translation>1 e-mail potwierdzający czeka</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n confirmation mails waiting</source>
+        <translation>
+            <numerusform>%n e-mail potwierdzający czeka</numerusform>
+            <numerusform>%n e-maile potwierdzające czekają</numerusform>
+            <numerusform>%n e-maili potwierdzających czeka</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No confirmation mails waiting</source>
+        <translation>Brak oczekujących e-maili potwierdzających</translation>
+    </message>
+    <message>
+        <source>Open Confirmation &amp;Link</source>
+        <translation>Otwórz &amp;link potwierdzający</translation>
+    </message>
+</context>
+<context>
+    <name>CConfirmationMailsDlg</name>
+    <message>
+        <source>Confirmation Mails</source>
+        <translation>E-maile potwierdzające</translation>
+    </message>
+    <message>
+        <source>Many directories list a feed only after you click a link they send by e-mail. Kestrine looks for these mails for two days after each submission, while its window is open, and offers their links. Leave the server empty to turn this off.</source>
+        <translation>Wiele katalogów publikuje kanał dopiero po kliknięciu linku wysłanego e-mailem. Kestrine szuka tych wiadomości przez dwa dni po każdym zgłoszeniu, dopóki jego okno jest otwarte, i proponuje ich linki. Zostaw pusty serwer, aby to wyłączyć.</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serwer:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Użytkownik:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Folder:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>bez zmian</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in kestrine.conf.</source>
+        <translation>Przechowywane w magazynie haseł pulpitu, nigdy w kestrine.conf.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>A command that prints the password, such as &quot;pass show mail&quot;, used instead of the secret store.</source>
+        <translation>Polecenie wypisujące hasło, na przykład „pass show mail”, używane zamiast magazynu haseł.</translation>
+    </message>
+    <message>
+        <source>Password &amp;command:</source>
+        <translation>Polecenie &amp;podające hasło:</translation>
+    </message>
+    <message>
+        <source>The server must be an imaps:// or imap:// address, as in imaps://mail.example.org or imap://mail.example.org:143.</source>
+        <translation>Serwer musi być adresem imaps:// lub imap://, na przykład imaps://mail.example.org lub imap://mail.example.org:143.</translation>
+    </message>
+    <message>
+        <source>Give the user name the mail server knows you by.</source>
+        <translation>Podaj nazwę użytkownika, pod którą zna cię serwer poczty.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Nie udało się zachować hasła: %1</translation>
+    </message>
+</context>
+<context>
     <name>CCurrentProfile</name>
     <message>
         <source>Kestrine could not save your profiles to sv.dat: %1. Fix the problem and close the window again, or choose File &gt; Exit to quit without saving.</source>
@@ -1164,6 +1246,10 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <source>%1 marked sent</source>
         <translation>Oznaczono %1 jako wysłany</translation>
     </message>
+    <message>
+        <source>Confirmation &amp;Mails…</source>
+        <translation>&amp;Maile potwierdzające…</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1379,6 +1465,22 @@ Adres: %2
     <message>
         <source>--category and --subcategory go with --describe-page.</source>
         <translation>Opcji --category i --subcategory można używać tylko z --describe-page.</translation>
+    </message>
+    <message>
+        <source>--check-mail goes alone, with --json and --data-dir at most.</source>
+        <translation>--check-mail występuje sam, najwyżej z --json i --data-dir.</translation>
+    </message>
+    <message>
+        <source>No confirmation mails for the submissions of the last two days.</source>
+        <translation>Brak e-maili potwierdzających dla zgłoszeń z ostatnich dwóch dni.</translation>
+    </message>
+    <message>
+        <source>%1 (profile %2), from %3 at %4:</source>
+        <translation>%1 (profil %2), od %3, %4:</translation>
+    </message>
+    <message>
+        <source>no data folder to read the settings from: %1</source>
+        <translation>brak folderu danych, z którego można odczytać ustawienia: %1</translation>
     </message>
 </context>
 <context>
@@ -1995,6 +2097,109 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     <message>
         <source>the file cannot be switched to write-ahead logging</source>
         <translation>nie można przełączyć pliku w tryb dziennika zapisu z wyprzedzeniem (WAL)</translation>
+    </message>
+</context>
+<context>
+    <name>MailCheck</name>
+    <message>
+        <source>mail %1 was left unread: %2</source>
+        <translation>e-mail %1 nie został odczytany: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MailLook</name>
+    <message>
+        <source>no mailbox is set up: give server and user under [mail] in %1, or use Settings &gt; Confirmation Mails</source>
+        <translation>nie skonfigurowano skrzynki pocztowej: podaj server i user w sekcji [mail] w %1 albo użyj Ustawienia &gt; E-maile potwierdzające</translation>
+    </message>
+    <message>
+        <source>the history cannot be read (%1)</source>
+        <translation>nie można odczytać historii (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MailPassword</name>
+    <message>
+        <source>the desktop&apos;s secret store cannot be reached (%1)</source>
+        <translation>magazyn haseł pulpitu jest niedostępny (%1)</translation>
+    </message>
+    <message>
+        <source>the password command gave no password</source>
+        <translation>polecenie podające hasło nie zwróciło hasła</translation>
+    </message>
+    <message>
+        <source>the password command took too long</source>
+        <translation>polecenie podające hasło trwało zbyt długo</translation>
+    </message>
+    <message>
+        <source>no password is kept for this mailbox: enter it in Settings &gt; Confirmation Mails, or set a password command</source>
+        <translation>dla tej skrzynki pocztowej nie zachowano hasła: wpisz je w Ustawienia &gt; E-maile potwierdzające albo ustaw polecenie podające hasło</translation>
+    </message>
+</context>
+<context>
+    <name>MailReader</name>
+    <message>
+        <source>the mail is too large to be read</source>
+        <translation>e-mail jest zbyt duży, aby go odczytać</translation>
+    </message>
+    <message>
+        <source>parts nested too deeply were not read</source>
+        <translation>nie odczytano części zagnieżdżonych zbyt głęboko</translation>
+    </message>
+    <message>
+        <source>only the first text parts were read</source>
+        <translation>odczytano tylko pierwsze części tekstowe</translation>
+    </message>
+    <message>
+        <source>only the beginning of a long text was read</source>
+        <translation>z długiego tekstu odczytano tylko początek</translation>
+    </message>
+    <message>
+        <source>the character set %1 is unknown; its text was read as far as it is plain ASCII</source>
+        <translation>zestaw znaków %1 jest nieznany; tekst odczytano w zakresie, w jakim jest zwykłym ASCII</translation>
+    </message>
+    <message>
+        <source>the mail has a header line too long to be read</source>
+        <translation>e-mail ma wiersz nagłówka zbyt długi, aby go odczytać</translation>
+    </message>
+    <message>
+        <source>the mail cannot be read</source>
+        <translation>nie można odczytać e-maila</translation>
+    </message>
+</context>
+<context>
+    <name>Mailbox</name>
+    <message>
+        <source>%1 is not the address of a mail server (write imaps://host or imap://host)</source>
+        <translation>%1 nie jest adresem serwera poczty (wpisz imaps://host lub imap://host)</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>nie można połączyć się z %1</translation>
+    </message>
+    <message>
+        <source>login refused by %1: check the user name and the password</source>
+        <translation>%1 odrzucił logowanie: sprawdź nazwę użytkownika i hasło</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>certyfikat %1 nie jest zaufany</translation>
+    </message>
+    <message>
+        <source>%1 does not offer an encrypted connection</source>
+        <translation>%1 nie oferuje szyfrowanego połączenia</translation>
+    </message>
+    <message>
+        <source>the folder %1 is missing on %2</source>
+        <translation>na %2 brakuje folderu %1</translation>
+    </message>
+    <message>
+        <source>%1 sent more than any answer needs; it was not read further</source>
+        <translation>%1 wysłał więcej, niż potrzebuje jakakolwiek odpowiedź; nie czytano dalej</translation>
+    </message>
+    <message>
+        <source>the mailbox cannot be read: libcurl is missing</source>
+        <translation>nie można odczytać skrzynki pocztowej: brak libcurl</translation>
     </message>
 </context>
 <context>

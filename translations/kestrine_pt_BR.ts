@@ -108,6 +108,87 @@
     </message>
 </context>
 <context>
+    <name>CConfirmationMails</name>
+    <message>
+        <source>Confirmation mails: %1</source>
+        <translation>E-mails de confirmação: %1</translation>
+    </message>
+    <message>
+        <source>1 confirmation mail waiting</source>
+        <translation>1 e-mail de confirmação aguardando</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n confirmation mails waiting</source>
+        <translation>
+            <numerusform>%n e-mail de confirmação aguardando</numerusform>
+            <numerusform>%n e-mails de confirmação aguardando</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No confirmation mails waiting</source>
+        <translation>Nenhum e-mail de confirmação aguardando</translation>
+    </message>
+    <message>
+        <source>Open Confirmation &amp;Link</source>
+        <translation>Abrir &amp;link de confirmação</translation>
+    </message>
+</context>
+<context>
+    <name>CConfirmationMailsDlg</name>
+    <message>
+        <source>Confirmation Mails</source>
+        <translation>E-mails de confirmação</translation>
+    </message>
+    <message>
+        <source>Many directories list a feed only after you click a link they send by e-mail. Kestrine looks for these mails for two days after each submission, while its window is open, and offers their links. Leave the server empty to turn this off.</source>
+        <translation>Muitos diretórios só publicam um feed depois que você clica em um link que eles enviam por e-mail. O Kestrine procura esses e-mails por dois dias após cada envio, enquanto sua janela estiver aberta, e oferece os links. Deixe o servidor vazio para desativar.</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome de &amp;usuário:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Pasta:</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inalterada</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in kestrine.conf.</source>
+        <translation>Guardada no chaveiro da área de trabalho, nunca em kestrine.conf.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Sen&amp;ha:</translation>
+    </message>
+    <message>
+        <source>A command that prints the password, such as &quot;pass show mail&quot;, used instead of the secret store.</source>
+        <translation>Um comando que imprime a senha, como “pass show mail”, usado no lugar do chaveiro.</translation>
+    </message>
+    <message>
+        <source>Password &amp;command:</source>
+        <translation>&amp;Comando da senha:</translation>
+    </message>
+    <message>
+        <source>The server must be an imaps:// or imap:// address, as in imaps://mail.example.org or imap://mail.example.org:143.</source>
+        <translation>O servidor deve ser um endereço imaps:// ou imap://, como imaps://mail.example.org ou imap://mail.example.org:143.</translation>
+    </message>
+    <message>
+        <source>Give the user name the mail server knows you by.</source>
+        <translation>Informe o nome de usuário pelo qual o servidor de e-mail conhece você.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept: %1</source>
+        <translation>Não foi possível guardar a senha: %1</translation>
+    </message>
+</context>
+<context>
     <name>CCurrentProfile</name>
     <message>
         <source>Kestrine could not save your profiles to sv.dat: %1. Fix the problem and close the window again, or choose File &gt; Exit to quit without saving.</source>
@@ -1149,6 +1230,10 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <source>%1 marked sent</source>
         <translation>%1 marcado como enviado</translation>
     </message>
+    <message>
+        <source>Confirmation &amp;Mails…</source>
+        <translation>E-&amp;mails de confirmação…</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1363,6 +1448,22 @@ Endereço: %2
     <message>
         <source>--category and --subcategory go with --describe-page.</source>
         <translation>--category e --subcategory só são usados com --describe-page.</translation>
+    </message>
+    <message>
+        <source>--check-mail goes alone, with --json and --data-dir at most.</source>
+        <translation>--check-mail vai sozinho, no máximo com --json e --data-dir.</translation>
+    </message>
+    <message>
+        <source>No confirmation mails for the submissions of the last two days.</source>
+        <translation>Nenhum e-mail de confirmação para os envios dos últimos dois dias.</translation>
+    </message>
+    <message>
+        <source>%1 (profile %2), from %3 at %4:</source>
+        <translation>%1 (perfil %2), de %3 em %4:</translation>
+    </message>
+    <message>
+        <source>no data folder to read the settings from: %1</source>
+        <translation>nenhuma pasta de dados da qual ler as configurações: %1</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2073,109 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     <message>
         <source>the file cannot be switched to write-ahead logging</source>
         <translation>não é possível mudar o arquivo para o registro com escrita antecipada (WAL)</translation>
+    </message>
+</context>
+<context>
+    <name>MailCheck</name>
+    <message>
+        <source>mail %1 was left unread: %2</source>
+        <translation>o e-mail %1 não foi lido: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MailLook</name>
+    <message>
+        <source>no mailbox is set up: give server and user under [mail] in %1, or use Settings &gt; Confirmation Mails</source>
+        <translation>nenhuma caixa de correio configurada: informe server e user em [mail] em %1, ou use Configurações &gt; E-mails de confirmação</translation>
+    </message>
+    <message>
+        <source>the history cannot be read (%1)</source>
+        <translation>não é possível ler o histórico (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MailPassword</name>
+    <message>
+        <source>the desktop&apos;s secret store cannot be reached (%1)</source>
+        <translation>não é possível acessar o chaveiro da área de trabalho (%1)</translation>
+    </message>
+    <message>
+        <source>the password command gave no password</source>
+        <translation>o comando da senha não forneceu nenhuma senha</translation>
+    </message>
+    <message>
+        <source>the password command took too long</source>
+        <translation>o comando da senha demorou demais</translation>
+    </message>
+    <message>
+        <source>no password is kept for this mailbox: enter it in Settings &gt; Confirmation Mails, or set a password command</source>
+        <translation>nenhuma senha guardada para esta caixa de correio: informe-a em Configurações &gt; E-mails de confirmação, ou defina um comando da senha</translation>
+    </message>
+</context>
+<context>
+    <name>MailReader</name>
+    <message>
+        <source>the mail is too large to be read</source>
+        <translation>o e-mail é grande demais para ser lido</translation>
+    </message>
+    <message>
+        <source>parts nested too deeply were not read</source>
+        <translation>partes aninhadas profundamente demais não foram lidas</translation>
+    </message>
+    <message>
+        <source>only the first text parts were read</source>
+        <translation>somente as primeiras partes de texto foram lidas</translation>
+    </message>
+    <message>
+        <source>only the beginning of a long text was read</source>
+        <translation>somente o início de um texto longo foi lido</translation>
+    </message>
+    <message>
+        <source>the character set %1 is unknown; its text was read as far as it is plain ASCII</source>
+        <translation>o conjunto de caracteres %1 é desconhecido; o texto foi lido na medida em que é ASCII simples</translation>
+    </message>
+    <message>
+        <source>the mail has a header line too long to be read</source>
+        <translation>o e-mail tem uma linha de cabeçalho longa demais para ser lida</translation>
+    </message>
+    <message>
+        <source>the mail cannot be read</source>
+        <translation>não é possível ler o e-mail</translation>
+    </message>
+</context>
+<context>
+    <name>Mailbox</name>
+    <message>
+        <source>%1 is not the address of a mail server (write imaps://host or imap://host)</source>
+        <translation>%1 não é o endereço de um servidor de e-mail (escreva imaps://host ou imap://host)</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>não é possível conectar a %1</translation>
+    </message>
+    <message>
+        <source>login refused by %1: check the user name and the password</source>
+        <translation>login recusado por %1: verifique o nome de usuário e a senha</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>o certificado de %1 não é confiável</translation>
+    </message>
+    <message>
+        <source>%1 does not offer an encrypted connection</source>
+        <translation>%1 não oferece uma conexão criptografada</translation>
+    </message>
+    <message>
+        <source>the folder %1 is missing on %2</source>
+        <translation>a pasta %1 não existe em %2</translation>
+    </message>
+    <message>
+        <source>%1 sent more than any answer needs; it was not read further</source>
+        <translation>%1 enviou mais do que qualquer resposta precisa; a leitura parou</translation>
+    </message>
+    <message>
+        <source>the mailbox cannot be read: libcurl is missing</source>
+        <translation>não é possível ler a caixa de correio: falta a libcurl</translation>
     </message>
 </context>
 <context>

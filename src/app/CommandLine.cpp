@@ -65,7 +65,12 @@ CCommandLine::CCommandLine()
                  QStringLiteral("text")),
       m_subcategory(QStringLiteral("subcategory"),
                     QStringLiteral("With --category: the profile's subcategory."),
-                    QStringLiteral("text"))
+                    QStringLiteral("text")),
+      m_checkMail(QStringLiteral("check-mail"),
+                  QStringLiteral("Looks once into the mailbox of Settings > Confirmation Mails "
+                                 "for the confirmation mails of the submissions of the last two "
+                                 "days, prints them and exits: 0, or 1 when the mailbox cannot "
+                                 "be read."))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Kestrine helps you submit your RSS feed to RSS directory web sites."));
@@ -82,6 +87,7 @@ CCommandLine::CCommandLine()
     m_parser.addOption(m_database);
     m_parser.addOption(m_category);
     m_parser.addOption(m_subcategory);
+    m_parser.addOption(m_checkMail);
     m_directoryLists.AddTo(m_parser);
 }
 
@@ -110,7 +116,7 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
                 .arg(m_parser.positionalArguments().first()));
     }
 
-    if (m_parser.isSet(m_checkFeed)) {
+    if (m_parser.isSet(m_checkFeed) && !m_parser.isSet(m_checkMail)) {
         if (m_parser.isSet(m_checkDirectories))
             return UsageError(
                 programName,
@@ -132,6 +138,8 @@ CommandLineRequest CCommandLine::Parse(const QStringList& arguments)
                                                "CommandLine", "--data-dir needs a folder.")));
         request.dataFolder = QFile::encodeName(folder).toStdString();
     }
+    if (m_parser.isSet(m_checkMail))
+        return CheckMail(programName, std::move(request));
     if (m_parser.isSet(m_checkDirectories) || m_parser.isSet(m_database))
         return CheckDirectories(programName, std::move(request));
     if (m_parser.isSet(m_describePage)) {
@@ -222,6 +230,26 @@ CommandLineRequest CCommandLine::CheckDirectories(const QString& programName,
         request.databaseFile = QFile::encodeName(file).toStdString();
     }
     request.action = CommandLineRequest::Action::CheckDirectories;
+    request.json = m_parser.isSet(m_json);
+    return request;
+}
+
+CommandLineRequest CCommandLine::CheckMail(const QString& programName,
+                                           CommandLineRequest request) const
+{
+    bool alone = true;
+    for (const QCommandLineOption* other :
+         {&m_checkFeed, &m_checkDirectories, &m_database, &m_describePage, &m_exportReport})
+        alone = alone && !m_parser.isSet(*other);
+    // An import or export asked for as well.
+    alone = alone && m_directoryLists.Read(m_parser, request).isEmpty() &&
+            request.action == CommandLineRequest::Action::OpenWindow;
+    if (!alone)
+        return UsageError(
+            programName,
+            QString::fromStdString(KESTRINE_TEXT(
+                "CommandLine", "--check-mail goes alone, with --json and --data-dir at most.")));
+    request.action = CommandLineRequest::Action::CheckMail;
     request.json = m_parser.isSet(m_json);
     return request;
 }

@@ -30,6 +30,9 @@ struct CommandLineRequest
         // --import-directories or --export-directories: `directoryListFile`, without a window.
         ImportDirectories,
         ExportDirectories,
+        // --check-mail: look once for confirmation mails without a window, as JSON when `json`
+        // is set.
+        CheckMail,
     };
 
     Action action = Action::OpenWindow;
@@ -78,6 +81,7 @@ private:
     CommandLineRequest CheckFeed(const QString& programName) const;
     CommandLineRequest CheckDirectories(const QString& programName,
                                         CommandLineRequest request) const;
+    CommandLineRequest CheckMail(const QString& programName, CommandLineRequest request) const;
     static CommandLineRequest Version();
     static CommandLineRequest UsageError(const QString& programName, const QString& what);
 
@@ -93,5 +97,6 @@ private:
     QCommandLineOption m_database;
     QCommandLineOption m_category;
     QCommandLineOption m_subcategory;
+    QCommandLineOption m_checkMail;
     CDirectoryListOptions m_directoryLists;
 };

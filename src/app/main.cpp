@@ -4,6 +4,7 @@
 #include "app/DirectoryListCommand.h"
 #include "app/FeedCheckCommand.h"
 #include "app/InstanceLock.h"
+#include "app/MailCheckCommand.h"
 #include "app/ReportCommand.h"
 #include "app/TerminationSignals.h"
 #include "common/DataFolderResolver.h"
@@ -61,6 +62,8 @@ int main(int argc, char* argv[])
     if (request.action == CommandLineRequest::Action::CheckDirectories)
         return RunDirectoryCheck({request.json, request.dataFolder, request.databaseFile},
                                  std::cout, std::cerr);
+    if (request.action == CommandLineRequest::Action::CheckMail)
+        return RunMailCheck({request.json, request.dataFolder}, std::cout, std::cerr);
     if (request.action == CommandLineRequest::Action::ImportDirectories)
         return ImportDirectoriesAndExit(request.directoryListFile, request.dataFolder,
                                         request.replaceDirectories, std::cout, std::cerr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/LoopbackListener.h"
+
 #include <arpa/inet.h>
 #include <chrono>
 #include <map>
@@ -31,17 +33,9 @@ public:
 
     void Start()
     {
-        m_listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (m_listener < 0 ||
-            bind(m_listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-            listen(m_listener, 16) != 0 ||
-            getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        m_listener = ListenOnLoopback(m_port);
+        if (m_listener < 0)
             return;
-        m_port = ntohs(address.sin_port);
         m_thread = std::thread([this] { Serve(); });
     }
 

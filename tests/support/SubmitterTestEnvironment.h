@@ -33,9 +33,9 @@ public:
 
     void SetReadyTabs(int readyTabs, bool keepFinishedTabs = false) const
     {
-        WriteProgramFile("kestrine.conf", "[tabs]\nready=" + std::to_string(readyTabs) +
-                                              "\nkeepFinished=" +
-                                              (keepFinishedTabs ? "true" : "false") + "\n");
+        WriteProgramFile("kestrine.conf",
+                         "[tabs]\nready=" + std::to_string(readyTabs) +
+                             "\nkeepFinished=" + (keepFinishedTabs ? "true" : "false") + "\n");
     }
 
     void Start() { server.Start(); }

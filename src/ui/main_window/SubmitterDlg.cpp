@@ -12,11 +12,13 @@
 #include "ui/feed_check/FeedCheckCommands.h"
 #include "ui/history/HistoryCommands.h"
 #include "ui/language/LanguageDlg.h"
+#include "ui/mail/ConfirmationMails.h"
 #include "ui/main_window/AssistantStatus.h"
 #include "ui/main_window/KeyboardNavigator.h"
 #include "ui/main_window/StartupReads.h"
 #include "ui/profiles/CurrentProfile.h"
 #include "ui/profiles/ProfileSelector.h"
+#include "ui/settings/ConfirmationMailsDlg.h"
 #include "ui/settings/DatabaseSourceDlg.h"
 #include "ui/settings/ProgramSettings.h"
 #include "ui/tabs/BrowserTabs.h"
@@ -191,8 +193,14 @@ void CSubmitterDlg::CreateMenu()
         CProgramSettings chosen = m_environment.UpdateSettings();
         CLanguageDlg(chosen, this).exec();
     });
+    settings->addAction(tr("Confirmation &Mails\u2026"), this, [this] {
+        CProgramSettings mailbox = m_environment.UpdateSettings();
+        if (CConfirmationMailsDlg(mailbox, this).exec() == QDialog::Accepted)
+            m_confirmationMails->SettingsChanged();
+    });
 
     QMenu* directory = m_directoryCommands->AddMenus();
+    ConnectConfirmationMails(*directory);
     directory->addSeparator();
     directory->addAction(tr("Check &Directories\u2026"), this, [this] {
         m_directoryCheck->CheckDirectories(m_profile->Record().cat, m_profile->Record().subcat);

@@ -13,6 +13,7 @@
 
 class CAssistantStatus;
 class CBrowserTabs;
+class CConfirmationMails;
 class CCurrentProfile;
 class CDirectoryCheckController;
 class CDirectoryCommands;
@@ -25,6 +26,7 @@ class CProgramSettings;
 class CStartupReads;
 class CWorkAhead;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 // Where the main window finds its files and its vendor, and what it tells the time with.
@@ -94,6 +96,8 @@ private:
     void MarkDirectoryList(const std::string& markingProfileName);
     // The user's mark of a directory, for a profile, by a result page or by hand.
     void RecordSent(const std::string& profile, const std::string& directory);
+    // The confirmation mails: their command in `directoryMenu`, their count in the status bar.
+    void ConnectConfirmationMails(QMenu& directoryMenu);
     void OnAbout();
     void OnUserGuide();
     void OnSupport();
@@ -116,5 +120,6 @@ private:
     CHistoryCommands* m_history = nullptr;
     CFeedCheckCommands* m_feedCheck = nullptr;
     CDirectoryCheckController* m_directoryCheck = nullptr;
+    CConfirmationMails* m_confirmationMails = nullptr;
     bool m_exitWithoutSaving = false; // File > Exit is closing the window
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mail/MailConfig.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -17,6 +19,11 @@ class CIniFile;
 //   keepFinished=false
 //   [ui]
 //   language=de
+//   [mail]
+//   server=imaps://mail.example.org
+//   user=kim
+//   folder=INBOX
+//   password-command=pass show mail
 //
 // A save changes only the keys it sets: the user's comments, other keys and lines stay as they
 // were, byte for byte. A value that is not UTF-8 text is no choice at all.
@@ -52,6 +59,14 @@ public:
     QString InterfaceLanguage() const;
     // The reason it could not be kept, in words for the user, or an empty text.
     QString SetInterfaceLanguage(const QString& language);
+
+    // The mailbox of Settings > Confirmation Mails ([mail]); off until it has a server and user.
+    MailConfig ConfirmationMailbox() const { return MailConfig::Read(Read()); }
+    // The reason it could not be kept, in words for the user, or an empty text.
+    QString SetConfirmationMailbox(const MailConfig& mailbox)
+    {
+        return Save([&](CIniFile& settings) { mailbox.Write(settings); });
+    }
 
     // The settings of the file that go unused because their values are not UTF-8 text, named
     // each once in words for the user; an empty text when there are none.

@@ -49,6 +49,8 @@ private slots:
     void theReportIsWrittenFromTheDataFolderWithoutAWindow();
     void checkDirectoriesTakesItsDatabaseFolderAndJson_data();
     void checkDirectoriesTakesItsDatabaseFolderAndJson();
+    void checkMailGoesAloneWithJsonAndDataFolder_data();
+    void checkMailGoesAloneWithJsonAndDataFolder();
     void directoryListsTakeTheirFile();
     void importSaysWhatItDidAndRefusesAHostileFile();
     void exportRefusesAStrangersLinkInASharedFolder();
@@ -225,6 +227,8 @@ void CommandLineTest::helpListsEveryOptionUnderTheProgramsName()
               "-platform <name[:options]>", "-style <style>", "-reverse", "kestrine.conf",
               "[update]", "source="})
             QVERIFY2(help.contains(QString::fromUtf8(listed)), listed);
+        for (const char* listed : {"--check-mail", "[mail]", "server=", "password-command="})
+            QVERIFY2(help.contains(QString::fromUtf8(listed)), listed);
         QVERIFY2(!help.contains(QStringLiteral("executable_name")), qPrintable(help));
         QVERIFY2(!help.contains(QStringLiteral("--help-all")), "Qt's own options are not read");
     }
@@ -372,6 +376,49 @@ void CommandLineTest::checkDirectoriesTakesItsDatabaseFolderAndJson()
     QCOMPARE(request.action, Action::CheckDirectories);
     QCOMPARE(QString::fromStdString(request.dataFolder), dataFolder);
     QCOMPARE(QString::fromStdString(request.databaseFile), databaseFile);
+    QCOMPARE(request.json, json);
+}
+
+void CommandLineTest::checkMailGoesAloneWithJsonAndDataFolder_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error"); // empty when the look is to run
+    QTest::addColumn<QString>("dataFolder");
+    QTest::addColumn<bool>("json");
+
+    const QString alone = mistake("--check-mail goes alone, with --json and --data-dir at most.");
+    QTest::newRow("alone") << args({"--check-mail"}) << QString() << QString() << false;
+    QTest::newRow("json and data folder") << args({"--json", "--check-mail", "--data-dir", "/d"})
+                                          << QString() << QStringLiteral("/d") << true;
+    QTest::newRow("and a feed") << args({"--check-mail", "--check-feed", "a.xml"}) << alone
+                                << QString() << false;
+    QTest::newRow("and the directories")
+        << args({"--check-directories", "--check-mail"}) << alone << QString() << false;
+    QTest::newRow("and a report") << args({"--check-mail", "--export-report", "r.csv"}) << alone
+                                  << QString() << false;
+    QTest::newRow("and an import")
+        << args({"--check-mail", "--import-directories", "d.xml"}) << alone << QString() << false;
+    QTest::newRow("with a value") << args({"--check-mail=INBOX"})
+                                  << mistake("Unexpected value after '--check-mail'.") << QString()
+                                  << false;
+}
+
+void CommandLineTest::checkMailGoesAloneWithJsonAndDataFolder()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    QFETCH(QString, dataFolder);
+    QFETCH(bool, json);
+
+    CCommandLine commandLine;
+    const CommandLineRequest request = commandLine.Parse(arguments);
+    QCOMPARE(request.error, error);
+    if (!error.isEmpty()) {
+        QCOMPARE(request.exitCode, CCommandLine::kUsageError);
+        return;
+    }
+    QCOMPARE(request.action, Action::CheckMail);
+    QCOMPARE(QString::fromStdString(request.dataFolder), dataFolder);
     QCOMPARE(request.json, json);
 }
 

@@ -1,0 +1,4 @@
+#pragma once
+
+// GMime, set up once for the process before its first use; any thread may call this.
+void EnsureGMime();

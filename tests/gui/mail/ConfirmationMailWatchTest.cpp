@@ -1,0 +1,135 @@
+// The window's watch for confirmation mails: the count in the status bar as mails arrive, the
+// link opened on the user's command, and a refused login that is not tried again until the
+// settings change.
+#include "history/HistoryStore.h"
+#include "support/DovecotServer.h"
+#include "support/FileBytes.h"
+#include "support/TemporaryFolder.h"
+#include "support/WaitUntil.h"
+#include "ui/mail/ConfirmationMails.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <chrono>
+
+namespace {
+
+constexpr int kWaitMs = 30000;
+// Longer than any test: only the start, submissions and new settings make it look.
+constexpr int kNoTimedLooks = 10 * 60 * 1000;
+
+std::string Confirmation(const std::string& site)
+{
+    return "From: Robot <robot@" + site + ">\r\nSubject: Please confirm\r\n\r\nConfirm: https://" +
+           site + "/confirm\r\n";
+}
+
+int Count(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+class ConfirmationMailWatchTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void countsTheMailsAndOpensALinkOnlyWhenAsked();
+    void aRefusedLoginWaitsForNewSettings();
+
+private:
+    void Configure(const std::string& passwordCommand);
+
+    std::unique_ptr<TemporaryFolder> m_folder;
+    std::unique_ptr<DovecotServer> m_dovecot;
+};
+
+void ConfirmationMailWatchTest::init()
+{
+    m_folder = std::make_unique<TemporaryFolder>();
+    m_dovecot = std::make_unique<DovecotServer>();
+    QVERIFY2(m_dovecot->Start(), m_dovecot->Log().c_str());
+    CHistoryStore history;
+    QVERIFY(history.Open(m_folder->File("history.sqlite")).ok);
+    const int64_t anHourAgo = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                  std::chrono::system_clock::now().time_since_epoch())
+                                  .count() -
+                              60 * 60 * 1000;
+    for (const char* directory : {"alpha", "beta"})
+        QVERIFY(history
+                    .Append({anHourAgo, "Blog", directory, HistoryEventKind::Submitted, 0, 0,
+                             std::string("https://") + directory + ".example/submit"})
+                    .ok);
+}
+
+void ConfirmationMailWatchTest::Configure(const std::string& passwordCommand)
+{
+    WriteWholeFile(m_folder->File("kestrine.conf"),
+                   "[mail]\nserver=" + m_dovecot->ImapAddress() + "\nuser=" + DovecotServer::kUser +
+                       "\npassword-command=" + passwordCommand + "\n");
+}
+
+void ConfirmationMailWatchTest::countsTheMailsAndOpensALinkOnlyWhenAsked()
+{
+    Configure("printf secret");
+    QVERIFY(m_dovecot->Append(Confirmation("alpha.example")));
+    QStatusBar statusBar;
+    CConfirmationMails mails(
+        DataFolder::At(m_folder->Path()), statusBar,
+        [] { return std::optional<std::string>("alpha"); }, nullptr,
+        CConfirmationMails::WindowLimits(), kNoTimedLooks);
+    QSignalSpy opened(&mails, &CConfirmationMails::linkOpening);
+    QSignalSpy announced(&mails, &CConfirmationMails::announced);
+    auto* count = statusBar.findChild<QLabel*>(QStringLiteral("confirmationMailsWaiting"));
+    QVERIFY(count);
+    QVERIFY(WaitUntil([&] { return mails.Waiting().size() == 1; }, kWaitMs));
+    QCOMPARE(count->text(), QStringLiteral("1 confirmation mail waiting"));
+
+    QVERIFY(m_dovecot->Append(Confirmation("beta.example")));
+    mails.LookAfterSubmission();
+    QVERIFY(WaitUntil([&] { return mails.Waiting().size() == 2; }, kWaitMs));
+    QCOMPARE(count->text(), QStringLiteral("2 confirmation mails waiting"));
+    QCOMPARE(count->accessibleName(), count->text());
+    QCOMPARE(announced.last().at(0).toString(), count->text());
+    QCOMPARE(opened.count(), 0);
+
+    QVERIFY(mails.OpenLinkOf("alpha"));
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(opened.at(0).at(0).toString(), QStringLiteral("https://alpha.example/confirm"));
+    QCOMPARE(count->text(), QStringLiteral("1 confirmation mail waiting"));
+    // An opened link is not offered again, however often the mailbox is read.
+    mails.LookAfterSubmission();
+    QVERIFY(WaitUntil([&] { return Count(m_dovecot->Log(), "Login: user=<kim>") >= 3; }, kWaitMs));
+    QVERIFY(!mails.OpenLinkOf("alpha"));
+}
+
+void ConfirmationMailWatchTest::aRefusedLoginWaitsForNewSettings()
+{
+    Configure("printf guess");
+    QStatusBar statusBar;
+    CConfirmationMails mails(
+        DataFolder::At(m_folder->Path()), statusBar, [] { return std::nullopt; }, nullptr,
+        CConfirmationMails::WindowLimits(), kNoTimedLooks);
+    QSignalSpy announced(&mails, &CConfirmationMails::announced);
+    QVERIFY(WaitUntil([&] { return announced.count() == 1; }, kWaitMs));
+    QVERIFY2(announced.at(0).at(0).toString().contains(QStringLiteral("login refused")),
+             qPrintable(announced.at(0).at(0).toString()));
+    for (int submission = 0; submission < 3; ++submission)
+        mails.LookAfterSubmission();
+    Configure("printf secret");
+    mails.SettingsChanged();
+    QVERIFY(WaitUntil([&] { return Count(m_dovecot->Log(), "Login: user=<kim>") == 1; }, kWaitMs));
+    // One refusal: the submissions in between did not try the wrong password again.
+    QCOMPARE(Count(m_dovecot->Log(), "Password mismatch"), 1);
+}
+
+QTEST_MAIN(ConfirmationMailWatchTest)
+#include "ConfirmationMailWatchTest.moc"
