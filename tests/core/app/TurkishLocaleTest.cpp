@@ -1,7 +1,6 @@
 // Under a Turkish desktop the C library lowers 'I' to 'I' (its small letter is the dotless ı,
 // not one byte): protocol text in capitals must still read as in small letters.
 #include "directory_check/AnswerReader.h"
-#include "directory_check/PageFields.h"
 #include "feeds/FeedDiscovery.h"
 #include "net/CurlLibrary.h"
 #include "net/CurlTransfer.h"
@@ -51,15 +50,6 @@ std::string RedirectTwice(const std::string& locationLine)
     return reader.Answer().redirectLoop ? "loop" : "no loop";
 }
 
-std::string FieldNames(const std::string& html)
-{
-    const PageFields fields = ReadPageFields(html);
-    std::string names = fields.hasForm ? "form:" : "";
-    for (const PageFields::Control& control : fields.controls)
-        names += control.name + ' ';
-    return names;
-}
-
 class TurkishLocaleTest : public ::testing::TestWithParam<CaseRow>
 {
 };
@@ -81,10 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                 R"(<html><LINK REL="ALTERNATE" TYPE="APPLICATION/RSS+XML" HREF="/feed">)",
                 R"(<html><link rel="alternate" type="application/rss+xml" href="/feed">)"},
         CaseRow{"host_name", &Server, "http://WIKI.IO/submit", "http://wiki.io/submit"},
-        CaseRow{"header_name", &RedirectTwice, "LOCATION: /b\r\n", "location: /b\r\n"},
-        CaseRow{"form_element_names", &FieldNames,
-                R"(<html><FORM><INPUT NAME="site"><TEXTAREA NAME="info"></TEXTAREA></FORM>)",
-                R"(<html><form><input name="site"><textarea name="info"></textarea></form>)"}),
+        CaseRow{"header_name", &RedirectTwice, "LOCATION: /b\r\n", "location: /b\r\n"}),
     [](const ::testing::TestParamInfo<CaseRow>& info) { return info.param.label; });
 
 } // namespace
