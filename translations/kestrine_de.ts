@@ -7,6 +7,10 @@
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
         <translation>es ist ein symbolischer Link, den ein anderer Benutzer in %1 angelegt hat, einem Ordner, in den jeder schreiben darf; daher folgt Kestrine ihm nicht</translation>
     </message>
+    <message>
+        <source>its folder %1 is a symbolic link that another user made in %2, a folder everyone may write to, so Kestrine does not follow it</source>
+        <translation>der Ordner %1 ist ein symbolischer Link, den ein anderer Benutzer in %2 angelegt hat, einem Ordner, in den jeder schreiben darf; daher folgt Kestrine ihm nicht</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>

@@ -7,6 +7,10 @@
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
         <translation>es un enlace simbólico que otro usuario creó en %1, una carpeta en la que todos pueden escribir, así que Kestrine no lo sigue</translation>
     </message>
+    <message>
+        <source>its folder %1 is a symbolic link that another user made in %2, a folder everyone may write to, so Kestrine does not follow it</source>
+        <translation>su carpeta %1 es un enlace simbólico que otro usuario creó en %2, una carpeta en la que todos pueden escribir, así que Kestrine no lo sigue</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>

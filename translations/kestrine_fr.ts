@@ -7,6 +7,10 @@
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
         <translation>c&apos;est un lien symbolique créé par un autre utilisateur dans %1, un dossier où tout le monde peut écrire&#xa0;; Kestrine ne le suit donc pas</translation>
     </message>
+    <message>
+        <source>its folder %1 is a symbolic link that another user made in %2, a folder everyone may write to, so Kestrine does not follow it</source>
+        <translation>son dossier %1 est un lien symbolique créé par un autre utilisateur dans %2, un dossier où tout le monde peut écrire&#xa0;; Kestrine ne le suit donc pas</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>

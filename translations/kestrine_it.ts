@@ -7,6 +7,10 @@
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
         <translation>è un collegamento simbolico creato da un altro utente in %1, una cartella in cui tutti possono scrivere, quindi Kestrine non lo segue</translation>
     </message>
+    <message>
+        <source>its folder %1 is a symbolic link that another user made in %2, a folder everyone may write to, so Kestrine does not follow it</source>
+        <translation>la sua cartella %1 è un collegamento simbolico creato da un altro utente in %2, una cartella in cui tutti possono scrivere, quindi Kestrine non lo segue</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>

@@ -7,6 +7,10 @@
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
         <translation>het is een symbolische koppeling die een andere gebruiker heeft gemaakt in %1, een map waarin iedereen mag schrijven, dus Kestrine volgt deze niet</translation>
     </message>
+    <message>
+        <source>its folder %1 is a symbolic link that another user made in %2, a folder everyone may write to, so Kestrine does not follow it</source>
+        <translation>de map %1 is een symbolische koppeling die een andere gebruiker heeft gemaakt in %2, een map waarin iedereen mag schrijven, dus Kestrine volgt deze niet</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>

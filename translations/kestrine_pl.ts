@@ -7,6 +7,10 @@
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
         <translation>jest to dowiązanie symboliczne utworzone przez innego użytkownika w %1, folderze, do którego każdy może zapisywać, więc Kestrine za nim nie podąża</translation>
     </message>
+    <message>
+        <source>its folder %1 is a symbolic link that another user made in %2, a folder everyone may write to, so Kestrine does not follow it</source>
+        <translation>folder %1 jest dowiązaniem symbolicznym utworzonym przez innego użytkownika w %2, folderze, do którego każdy może zapisywać, więc Kestrine za nim nie podąża</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>

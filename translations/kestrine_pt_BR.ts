@@ -7,6 +7,10 @@
         <source>it is a symbolic link that another user made in %1, a folder everyone may write to, so Kestrine does not follow it</source>
         <translation>é um link simbólico que outro usuário criou em %1, uma pasta em que todos podem gravar, por isso o Kestrine não o segue</translation>
     </message>
+    <message>
+        <source>its folder %1 is a symbolic link that another user made in %2, a folder everyone may write to, so Kestrine does not follow it</source>
+        <translation>sua pasta %1 é um link simbólico que outro usuário criou em %2, uma pasta em que todos podem gravar, por isso o Kestrine não o segue</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <deque>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -38,12 +39,46 @@ std::string FileNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Whether the kernel would follow the link at `link` (whose lstat is `status`) for this
-// process: only a link of its own or of the folder's owner in a sticky folder everyone may
-// write to, where anybody can plant one.
-bool KernelWouldFollow(const std::string& link, const struct stat& status, WriteOutcome& refusal)
+// The parts of a path between its slashes, in order; "." and empty ones left out.
+std::deque<std::string> PartsOf(std::string_view path)
 {
-    const std::string folder = FolderOf(link);
+    std::deque<std::string> parts;
+    while (!path.empty()) {
+        const size_t slash = path.find('/');
+        const std::string_view part = path.substr(0, slash);
+        if (!part.empty() && part != ".")
+            parts.emplace_back(part);
+        path.remove_prefix(slash == std::string_view::npos ? path.size() : slash + 1);
+    }
+    return parts;
+}
+
+// `folder` holds no symbolic link, so its parent is what its text says; "" is the current
+// folder.
+std::string ParentOf(const std::string& folder)
+{
+    if (folder.empty() || folder == ".." || folder.ends_with("/.."))
+        return folder.empty() ? ".." : folder + "/..";
+    const size_t slash = folder.rfind('/');
+    if (slash == std::string::npos)
+        return "";
+    return slash == 0 ? "/" : folder.substr(0, slash);
+}
+
+std::string Join(const std::string& folder, const std::string& name)
+{
+    if (folder.empty())
+        return name;
+    return folder.ends_with('/') ? folder + name : folder + "/" + name;
+}
+
+// Whether the kernel would follow the link `link` (whose lstat is `status`) in `folder` for
+// this process: only a link of its own or of the folder's owner in a sticky folder everyone may
+// write to, where anybody can plant one. `lastName` tells whether the link is the name the save
+// goes to or one of the folders on the way there.
+bool KernelWouldFollow(const std::string& folder, const std::string& link,
+                       const struct stat& status, bool lastName, WriteOutcome& refusal)
+{
     struct stat parent
     {
     };
@@ -54,36 +89,65 @@ bool KernelWouldFollow(const std::string& link, const struct stat& status, Write
     const bool shared = (parent.st_mode & S_ISVTX) != 0 && (parent.st_mode & S_IWOTH) != 0;
     if (!shared || status.st_uid == geteuid() || status.st_uid == parent.st_uid)
         return true;
-    refusal = {false, FillIn(KESTRINE_TEXT("AtomicFileWriter",
-                                           "it is a symbolic link that another user made in %1, "
-                                           "a folder everyone may write to, so Kestrine does not "
-                                           "follow it"),
-                             {folder})};
+    if (lastName) {
+        refusal = {false, FillIn(KESTRINE_TEXT("AtomicFileWriter",
+                                               "it is a symbolic link that another user made in "
+                                               "%1, a folder everyone may write to, so Kestrine "
+                                               "does not follow it"),
+                                 {folder})};
+    } else {
+        refusal = {false, FillIn(KESTRINE_TEXT("AtomicFileWriter",
+                                               "its folder %1 is a symbolic link that another "
+                                               "user made in %2, a folder everyone may write to, "
+                                               "so Kestrine does not follow it"),
+                                 {link, folder})};
+    }
     return false;
 }
 
-// The file a path leads to once its last part stops being a symbolic link; it need not exist
-// yet (a link to a file not made so far). Renaming over a link would replace the link itself
-// with a plain file and leave the user's real file behind, stale.
+// The file a path leads to once no part of it is a symbolic link, whether the link stands for
+// a folder on the way or for the file itself; it need not exist yet (a link to a file not made
+// so far). Renaming over a link would replace the link itself with a plain file and leave the
+// user's real file behind, stale. A link another user planted in /tmp is as dangerous as a
+// folder of the path as it is as its last name, so `trust` judges each one.
 WriteOutcome FollowLinks(std::string& path, LinkTrust trust)
 {
-    for (int links = 0; links < kMaximumLinks; ++links) {
+    std::deque<std::string> rest = PartsOf(path);
+    std::string resolved = path.starts_with('/') ? "/" : "";
+    for (int links = 0; !rest.empty();) {
+        const std::string part = std::move(rest.front());
+        rest.pop_front();
+        if (part == "..") {
+            resolved = ParentOf(resolved);
+            continue;
+        }
+        const std::string next = Join(resolved, part);
         struct stat status
         {
         };
-        if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
-            return {};
+        if (lstat(next.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            resolved = next;
+            continue;
+        }
+        if (++links > kMaximumLinks)
+            return Failure(ELOOP);
         WriteOutcome refusal;
-        if (trust == LinkTrust::AsTheKernel && !KernelWouldFollow(path, status, refusal))
+        if (trust == LinkTrust::AsTheKernel &&
+            !KernelWouldFollow(resolved.empty() ? "." : resolved, next, status, rest.empty(),
+                               refusal))
             return refusal;
         std::string target(PATH_MAX, '\0');
-        const ssize_t length = readlink(path.c_str(), target.data(), target.size());
+        const ssize_t length = readlink(next.c_str(), target.data(), target.size());
         if (length < 0)
             return Failure(errno);
         target.resize(static_cast<size_t>(length));
-        path = !target.empty() && target.front() == '/' ? target : FolderOf(path) + "/" + target;
+        if (target.starts_with('/'))
+            resolved = "/";
+        std::deque<std::string> targetParts = PartsOf(target);
+        rest.insert(rest.begin(), targetParts.begin(), targetParts.end());
     }
-    return Failure(ELOOP);
+    path = resolved.empty() ? "." : resolved;
+    return {};
 }
 
 // New files get the permissions an ordinary save would give them; a replaced file keeps its own.

@@ -19,8 +19,16 @@ std::string_view Trim(std::string_view text)
     return first == std::string_view::npos ? std::string_view() : TrimEnd(text.substr(first));
 }
 
-// Where the value lies in a key's line: from the first character after '=' and its blanks to
-// the closing quote, or to a comment or the end of the line without the blanks before it.
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Where the value lies in a key's line: from the first character after '=' and its blanks to a
+// comment or the end of the line, without the blanks before them. A value may begin in double
+// quotes, which hold ';' and blanks; outside them a ';' begins a comment where it begins the
+// value or follows a blank or the closing quote, so that "http://a/x;y" is one value and
+// "x ; note" is a value and a note.
 struct Span
 {
     size_t begin;
@@ -32,26 +40,37 @@ Span ValueSpan(std::string_view line)
     const size_t begin = line.find_first_not_of(kBlanks, line.find('=') + 1);
     if (begin == std::string_view::npos)
         return {line.size(), line.size()};
-    if (line[begin] != '"') {
-        const std::string_view value = line.substr(begin, line.find(';', begin) - begin);
-        return {begin, begin + TrimEnd(value).size()};
+    bool quoted = line[begin] == '"';
+    size_t closedAt = std::string_view::npos; // just past the closing quote
+    size_t end = quoted ? begin + 1 : begin;
+    for (size_t at = quoted ? begin + 1 : begin; at < line.size();) {
+        const char c = line[at];
+        if (!quoted && c == ';' && (at == begin || at == closedAt || IsBlank(line[at - 1])))
+            break;
+        at = std::min(line.size(), at + (c == '\\' ? 2 : 1));
+        if (quoted && c == '"') {
+            quoted = false;
+            closedAt = at;
+        }
+        if (!IsBlank(c) || quoted)
+            end = at;
     }
-    size_t end = begin + 1;
-    while (end < line.size() && line[end] != '"')
-        end += line[end] == '\\' ? 2 : 1;
-    return {begin, std::min(end + 1, line.size())};
+    return {begin, end};
 }
 
+// The value of a span: without the quotes that begin it and close them, escapes undone.
 std::string Unescape(std::string_view raw)
 {
-    if (!raw.empty() && raw.front() == '"') {
+    bool quoted = !raw.empty() && raw.front() == '"';
+    if (quoted)
         raw.remove_prefix(1);
-        if (!raw.empty() && raw.back() == '"')
-            raw.remove_suffix(1);
-    }
     std::string value;
     for (size_t index = 0; index < raw.size(); ++index) {
         char c = raw[index];
+        if (quoted && c == '"') {
+            quoted = false;
+            continue;
+        }
         if (c == '\\' && index + 1 < raw.size()) {
             c = raw[++index];
             if (c == 'n')
@@ -100,19 +119,21 @@ CIniFile::CIniFile(std::string_view bytes)
     }
     std::string section;
     while (!bytes.empty()) {
-        const size_t newline = bytes.find('\n');
-        std::string_view text = bytes.substr(0, newline);
+        // Lines end in "\n", "\r\n" or, as old Mac editors write them, "\r" alone.
+        const size_t breakAt = bytes.find_first_of("\r\n");
+        const std::string_view text = bytes.substr(0, breakAt);
         Line line;
-        if (newline != std::string_view::npos) {
-            line.ending = !text.empty() && text.back() == '\r' ? "\r\n" : "\n";
-            text.remove_suffix(line.ending.size() - 1);
+        if (breakAt != std::string_view::npos) {
+            const std::string_view next = bytes.substr(breakAt);
+            line.ending = next.starts_with("\r\n") ? "\r\n" : next[0] == '\r' ? "\r" : "\n";
         }
-        bytes.remove_prefix(std::min(bytes.size(), text.size() + line.ending.size()));
+        bytes.remove_prefix(text.size() + line.ending.size());
         line.text = text;
         const std::string_view content = Trim(text);
         if (!content.empty() && content.front() == '[') {
-            const size_t close = content.rfind(']');
-            section = Trim(content.substr(1, close == std::string_view::npos ? close : close - 1));
+            // A section's name holds no ']' (QSettings writes it as %5D): what follows the
+            // first one is a note, such as "; see [notes]".
+            section = Trim(content.substr(1, content.find(']', 1) - 1));
             line.header = true;
         } else if (!content.empty() && content.front() != ';' && content.front() != '#') {
             const size_t equals = content.find('=');
@@ -139,7 +160,11 @@ void CIniFile::SetValue(std::string_view section, std::string_view key, std::str
     if (const std::optional<size_t> index = LastLineOf(section, key)) {
         std::string& text = m_lines[*index].text;
         const Span span = ValueSpan(text);
-        text.replace(span.begin, span.end - span.begin, Encode(value));
+        std::string encoded = Encode(value);
+        // A note written right after the old value ("x";note) stays a note after the new one.
+        if (span.end < text.size() && text[span.end] == ';')
+            encoded += ' ';
+        text.replace(span.begin, span.end - span.begin, encoded);
         return;
     }
     Add(section, key, value);
@@ -179,8 +204,11 @@ void CIniFile::Add(std::string_view section, std::string_view key, std::string_v
     const std::string ending = m_lines.empty() || m_lines.front().ending.empty()
                                    ? std::string("\n")
                                    : m_lines.front().ending;
-    if (!m_lines.empty() && m_lines.back().ending.empty())
-        m_lines.back().ending = ending;
+    // A last line without an ending gets one only when a line comes after it.
+    const auto endLastLine = [&] {
+        if (!m_lines.empty() && m_lines.back().ending.empty())
+            m_lines.back().ending = ending;
+    };
     const Line added{std::string(key) + '=' + Encode(value), ending, std::string(section),
                      std::string(key)};
     // After the last key of the section, or its header; comments and blank lines that follow
@@ -192,6 +220,8 @@ void CIniFile::Add(std::string_view section, std::string_view key, std::string_v
             after = index;
     }
     if (after) {
+        if (*after + 1 == m_lines.size())
+            endLastLine();
         m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(*after) + 1, added);
         return;
     }
@@ -200,6 +230,7 @@ void CIniFile::Add(std::string_view section, std::string_view key, std::string_v
         return;
     }
     // A section of its own at the end, a blank line apart as QSettings writes them.
+    endLastLine();
     if (!m_lines.empty() && !Trim(m_lines.back().text).empty())
         m_lines.push_back({std::string(), ending, m_lines.back().section, std::string()});
     m_lines.push_back(

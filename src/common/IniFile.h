@@ -6,9 +6,10 @@
 #include <vector>
 
 // A settings file in the INI form QSettings writes: [section] headers, key=value lines,
-// comments from ';' or '#', values in double quotes where they hold separators. The file is
-// kept line by line: setting a key changes that key's line alone, and every other byte stays as
-// the user wrote it, whatever its encoding.
+// comment lines from ';' or '#', a note after a value from a ';' that follows a blank or the
+// closing quote, values in double quotes where they hold separators. The file is kept line by
+// line: setting a key changes that key's line alone, and every other byte stays as the user
+// wrote it, whatever its encoding.
 class CIniFile final
 {
 public:
@@ -30,7 +31,7 @@ private:
     struct Line
     {
         std::string text;    // without its line ending
-        std::string ending;  // "\n", "\r\n", or nothing for a last line without one
+        std::string ending;  // "\n", "\r\n", "\r", or nothing for a last line without one
         std::string section; // the section the line is in; a header's own
         std::string key;     // empty unless the line sets a key
         bool header = false;

@@ -1,8 +1,9 @@
 #include "directory_check/AnswerReader.h"
 
+#include "common/AsciiCase.h"
+
 #include <cstdlib>
 #include <optional>
-#include <strings.h>
 #include <utility>
 
 namespace {
@@ -23,7 +24,7 @@ std::optional<long> StatusOf(std::string_view line)
 std::optional<std::string_view> HeaderValue(std::string_view line, std::string_view name)
 {
     if (line.size() <= name.size() || line[name.size()] != ':' ||
-        strncasecmp(line.data(), name.data(), name.size()) != 0)
+        !EqualsNoCase(line.substr(0, name.size()), name))
         return std::nullopt;
     std::string_view value = line.substr(name.size() + 1);
     const size_t first = value.find_first_not_of(" \t");

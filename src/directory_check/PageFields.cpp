@@ -1,10 +1,10 @@
 #include "directory_check/PageFields.h"
 
+#include "common/AsciiCase.h"
 #include "directory_db/UntrustedXml.h"
 
 #include <libxml/HTMLparser.h>
 #include <memory>
-#include <strings.h>
 
 namespace {
 
@@ -15,7 +15,7 @@ struct HtmlParserFree
 
 bool NameIs(const xmlChar* name, const char* expected)
 {
-    return name && strcasecmp(reinterpret_cast<const char*>(name), expected) == 0;
+    return name && EqualsNoCase(reinterpret_cast<const char*>(name), expected);
 }
 
 std::string AttributeValue(const xmlChar** attributes, const char* wanted)

@@ -11,11 +11,17 @@
 
 namespace {
 
+// The braille pattern without dots: a symbol to Unicode, a blank to the eye.
+constexpr UChar32 kBrailleBlank = 0x2800;
+
 // A character that takes no room on the screen: controls, format characters (zero-width
-// space and joiners, the byte order mark, direction marks), line and paragraph separators, and
-// whatever Unicode tells renderers to leave out (variation selectors, fillers).
+// space and joiners, the byte order mark, direction marks), line and paragraph separators,
+// whatever Unicode tells renderers to leave out (variation selectors, fillers), and the blank
+// braille pattern.
 bool IsInvisible(UChar32 c)
 {
+    if (c == kBrailleBlank)
+        return true;
     switch (u_charType(c)) {
     case U_CONTROL_CHAR:
     case U_FORMAT_CHAR:
@@ -92,6 +98,10 @@ std::string DirectoryNameKey(std::string_view name)
     text.trim();
     // Folding is defined on the decomposed form and may take a character apart.
     text = Normalized(&icu::Normalizer2::getNFDInstance, text);
+    // Turkish and Azeri write the capital of i as İ and the small letter of I as ı; the default
+    // folding would keep "İZMİR" (i and a combining dot) and "ızmır" apart from "izmir".
+    text.findAndReplace(icu::UnicodeString(u"I\u0307"), icu::UnicodeString(u"i"));
+    text.findAndReplace(icu::UnicodeString(u"\u0131"), icu::UnicodeString(u"i"));
     text.foldCase(U_FOLD_CASE_DEFAULT);
     text = Normalized(&icu::Normalizer2::getNFCInstance, text);
     std::string key;

@@ -1,6 +1,6 @@
 #include "directory_db/SubmitAddress.h"
 
-#include "common/NoCasePrefix.h"
+#include "common/AsciiCase.h"
 #include "common/TextCatalogue.h"
 
 namespace {

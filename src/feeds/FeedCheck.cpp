@@ -1,6 +1,6 @@
 #include "feeds/FeedCheck.h"
 
-#include "common/NoCasePrefix.h"
+#include "common/AsciiCase.h"
 #include "common/TextCatalogue.h"
 #include "directory_db/UntrustedXml.h"
 #include "feeds/FeedDiscovery.h"

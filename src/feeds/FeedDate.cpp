@@ -1,7 +1,8 @@
 #include "feeds/FeedDate.h"
 
+#include "common/AsciiCase.h"
+
 #include <array>
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 
@@ -19,7 +20,7 @@ public:
 
     void SkipSpaces()
     {
-        while (!AtEnd() && (std::isspace(static_cast<unsigned char>(Peek())) || Peek() == ','))
+        while (!AtEnd() && (IsAsciiSpace(Peek()) || Peek() == ','))
             ++m_at;
     }
 
@@ -36,7 +37,7 @@ public:
     {
         size_t count = 0;
         int value = 0;
-        while (count < maxDigits && std::isdigit(static_cast<unsigned char>(Peek()))) {
+        while (count < maxDigits && IsAsciiDigit(Peek())) {
             value = value * 10 + (Peek() - '0');
             ++m_at;
             ++count;
@@ -49,8 +50,8 @@ public:
     std::string Word()
     {
         std::string word;
-        while (std::isalpha(static_cast<unsigned char>(Peek()))) {
-            word += static_cast<char>(std::tolower(static_cast<unsigned char>(Peek())));
+        while (IsAsciiLetter(Peek())) {
+            word += AsciiLower(Peek());
             ++m_at;
         }
         return word;
@@ -183,7 +184,7 @@ std::optional<FeedTime> ParseRfc822Date(std::string_view text)
     DateScanner scanner(text);
     CivilTime t;
     scanner.SkipSpaces();
-    if (std::isalpha(static_cast<unsigned char>(scanner.Peek()))) {
+    if (IsAsciiLetter(scanner.Peek())) {
         scanner.Word(); // the weekday, which says nothing the date does not
         scanner.SkipSpaces();
     }

@@ -1,5 +1,6 @@
 #include "feeds/FeedDiscovery.h"
 
+#include "common/AsciiCase.h"
 #include "directory_db/UntrustedXml.h"
 #include "directory_db/XmlNodes.h"
 #include "feeds/FeedNodes.h"
@@ -7,24 +8,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <libxml/HTMLparser.h>
 #include <sstream>
 
 namespace {
-
-std::string LowerCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() &&
-           LowerCase(std::string(text.substr(0, prefix.size()))) == prefix;
-}
 
 // Drops what may come before the first tag or declaration of a document.
 std::string_view SkipProlog(std::string_view text)
@@ -52,13 +39,13 @@ bool IsFeedType(const std::string& type)
 {
     static constexpr std::array kTypes = {"application/rss+xml", "application/atom+xml",
                                           "application/rdf+xml"};
-    const std::string bare = LowerCase(CollapseWhiteSpace(type.substr(0, type.find(';'))));
+    const std::string bare = AsciiLowerCase(CollapseWhiteSpace(type.substr(0, type.find(';'))));
     return std::find(kTypes.begin(), kTypes.end(), bare) != kTypes.end();
 }
 
 bool HasAlternateRel(const std::string& rel)
 {
-    std::istringstream tokens(LowerCase(rel));
+    std::istringstream tokens(AsciiLowerCase(rel));
     std::string token;
     while (tokens >> token) {
         if (token == "alternate")

@@ -1,22 +1,18 @@
 #include "feeds/FeedText.h"
 
+#include "common/AsciiCase.h"
 #include "directory_db/XmlNodes.h"
 #include "feeds/Base64.h"
 #include "feeds/FeedNodes.h"
 #include "feeds/PlainText.h"
 
-#include <algorithm>
-#include <cctype>
 #include <libxml/xmlstring.h>
 
 namespace {
 
 std::string LowerCaseAttribute(const xmlNode* element, const char* name)
 {
-    std::string value = CollapseWhiteSpace(ReadAttribute(element, name).value_or(""));
-    std::transform(value.begin(), value.end(), value.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return value;
+    return AsciiLowerCase(CollapseWhiteSpace(ReadAttribute(element, name).value_or("")));
 }
 
 bool IsXmlMediaType(const std::string& type)

@@ -1,7 +1,6 @@
 #include "net/CurlTransfer.h"
 
-#include <algorithm>
-#include <cctype>
+#include "common/AsciiCase.h"
 
 void ApplyTransferOptions(const CCurlLibrary& library, CURL* curl, const DownloadLimits& limits)
 {
@@ -58,9 +57,6 @@ std::string ServerOf(const CCurlLibrary& library, const std::string& url)
         library.Free(text);
         return copy;
     };
-    std::string server = part(CURLUPART_HOST, 0) + ":" + part(CURLUPART_PORT, CURLU_DEFAULT_PORT);
     // Host names are compared without regard to case, by libcurl as by DNS.
-    std::transform(server.begin(), server.end(), server.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return server;
+    return AsciiLowerCase(part(CURLUPART_HOST, 0)) + ":" + part(CURLUPART_PORT, CURLU_DEFAULT_PORT);
 }

@@ -1,10 +1,10 @@
 #include "page_filling/TextEvidence.h"
 
+#include "common/AsciiCase.h"
 #include "page_filling/KnownFieldWords.h"
 #include "page_filling/TextWords.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -152,7 +152,7 @@ bool IsQualified(const Match& match, const std::vector<std::string>& words, Text
         return true;
     // Numbers and single letters count items ("2. Name"), they qualify nothing.
     const auto qualifies = [source](const std::string& word) {
-        return word.size() > 1 && !std::isdigit(static_cast<unsigned char>(word[0])) &&
+        return word.size() > 1 && !IsAsciiDigit(word[0]) &&
                !IsListed(word, KnownFieldWords().personQualifiers) &&
                !(source == TextSource::Key && IsListed(word, KnownFieldWords().keyPrefixes));
     };

@@ -11,7 +11,8 @@
 #include <unistd.h>
 
 // The setting of a planted link: an ordinary user's notes, and a folder holding a symbolic link
-// to them under the name the user is about to save to, made by `linkOwner`. Making files of
+// to them under the name the user is about to save to, and one to the folder of the notes, both
+// made by `linkOwner`. Making files of
 // other users needs root; root itself ignores the kernel's protection of such links, so the
 // save runs in a child that has become the user (RunAsUser).
 class SharedFolderLink
@@ -34,7 +35,9 @@ public:
                      mkdir(Shared().c_str(), 0755) == 0 &&
                      chmod(Shared().c_str(), folderMode) == 0 &&
                      symlink(Notes().c_str(), Link().c_str()) == 0 &&
-                     lchown(Link().c_str(), linkOwner, linkOwner) == 0;
+                     lchown(Link().c_str(), linkOwner, linkOwner) == 0 &&
+                     symlink(Home().c_str(), FolderLink().c_str()) == 0 &&
+                     lchown(FolderLink().c_str(), linkOwner, linkOwner) == 0;
         }
     }
 
@@ -43,6 +46,9 @@ public:
     std::string Notes() const { return m_folder.File("home/notes.txt"); }
     std::string Shared() const { return m_folder.File("shared"); }
     std::string Link() const { return m_folder.File("shared/export.xml"); }
+    // The link to the folder of the notes, and the notes' name through it.
+    std::string FolderLink() const { return m_folder.File("shared/documents"); }
+    std::string ThroughFolderLink() const { return FolderLink() + "/notes.txt"; }
     // A folder of the test's own that the user may read, for other files a save needs.
     std::string Readable(const std::string& name) const { return m_folder.File(name); }
 

@@ -1,6 +1,7 @@
 // A file the user names is written through a symbolic link only as the kernel would follow the
 // link for them (fs.protected_symlinks): in a sticky folder everyone may write to, another
-// user's link is refused and nothing is written. The program's own files keep following links.
+// user's link is refused and nothing is written, whether it stands for the file or for a folder
+// of its path. The program's own files keep following links.
 #include "support/SharedFolderLink.h"
 
 #include "common/AtomicFileWriter.h"
@@ -41,22 +42,26 @@ TEST_P(SharedFolderLinkTest, IsFollowedOnlyWhereTheKernelWouldFollowIt)
     const SharedFolderLink setting(row.folderMode, row.linkOwner);
     ASSERT_TRUE(setting.IsMade());
 
-    const std::string error = SharedFolderLink::RunAsUser([&] {
-        const WriteOutcome outcome = CAtomicFileWriter(row.trust).Write(setting.Link(), "export");
-        return outcome.ok ? std::string() : outcome.error;
-    });
-
-    if (row.followed) {
-        EXPECT_EQ(error, "");
-        EXPECT_EQ(ReadWholeFile(setting.Notes()), "export");
-    } else {
-        EXPECT_THAT(error, ::testing::HasSubstr("another user"));
-        EXPECT_THAT(error, ::testing::HasSubstr(setting.Shared()));
-        EXPECT_EQ(ReadWholeFile(setting.Notes()), "notes");
+    // The link as the file's name, then as a folder of its path, each save with bytes of its own.
+    for (const std::string& path : {setting.Link(), setting.ThroughFolderLink()}) {
+        SCOPED_TRACE(path);
+        const std::string error = SharedFolderLink::RunAsUser([&] {
+            const WriteOutcome outcome = CAtomicFileWriter(row.trust).Write(path, path);
+            return outcome.ok ? std::string() : outcome.error;
+        });
+        if (row.followed) {
+            EXPECT_EQ(error, "");
+            EXPECT_EQ(ReadWholeFile(setting.Notes()), path);
+        } else {
+            EXPECT_THAT(error, ::testing::HasSubstr("another user"));
+            EXPECT_THAT(error, ::testing::HasSubstr(setting.Shared()));
+            EXPECT_EQ(ReadWholeFile(setting.Notes()), "notes");
+        }
     }
     EXPECT_TRUE(fs::is_symlink(setting.Link()));
+    EXPECT_TRUE(fs::is_symlink(setting.FolderLink()));
     EXPECT_EQ(Entries(setting.Home()), 1u) << "no temporary beside the notes";
-    EXPECT_EQ(Entries(setting.Shared()), 1u) << "no temporary beside the link";
+    EXPECT_EQ(Entries(setting.Shared()), 2u) << "no temporary beside the links";
 }
 
 using Link = SharedFolderLink;

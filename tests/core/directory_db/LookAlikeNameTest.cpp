@@ -17,7 +17,7 @@ struct NameRow
     const char* label;
     const char* name;     // in the imported list, UTF-8
     bool sameAddress;     // the list says what the user's directory says
-    ImportAction action;  // against the user's "Alpha", "Café" and "Straße"
+    ImportAction action;  // against the user's "Alpha", "Café", "Straße" and "İzmir"
     const char* listedAs; // the candidate's name: the user's own when it matches one
 };
 
@@ -44,7 +44,7 @@ TEST_P(LookAlikeNameTest, MatchesTheUsersDirectoryOrIsRefused)
                                 Directory("Stra\xc3\x9f"
                                           "e",
                                           "http://127.0.0.1:9/s") +
-                                "</r>");
+                                Directory("\xc4\xb0zmir", "http://127.0.0.1:9/i") + "</r>");
     m_database.LoadFile(PathOf("dirdata.xml"), PathOf("mydirs.xml"));
     const std::string address = row.sameAddress ? "http://127.0.0.1:9/a" : "http://10.0.0.1/other";
     const std::string list = WriteFile("list.xml", "<r>" + Directory(row.name, address) + "</r>");
@@ -77,7 +77,7 @@ TEST_P(LookAlikeNameTest, MatchesTheUsersDirectoryOrIsRefused)
     ASSERT_TRUE(file.Save(writer).ok);
     m_database.ReloadUserFile(PathOf("mydirs.xml"));
     const size_t added = row.action == ImportAction::Add ? 1 : 0;
-    EXPECT_EQ(Names().size(), 3 + added);
+    EXPECT_EQ(Names().size(), 4 + added);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,6 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "\xef\xbb\xbf"
                 "Alpha"},
         NameRow{"soft_hyphen", "Al\xc2\xadpha", false, ImportAction::Refuse, "Al\xc2\xadpha"},
+        NameRow{"braille_blank", "Alpha\xe2\xa0\x80", false, ImportAction::Refuse,
+                "Alpha\xe2\xa0\x80"},
         NameRow{"next_line_control", "Alpha\xc2\x85", false, ImportAction::Refuse, "Alpha\xc2\x85"},
         NameRow{"decomposed", "Cafe\xcc\x81", false, ImportAction::Replace, "Caf\xc3\xa9"},
         NameRow{"decomposed_upper_case", "CAFE\xcc\x81", false, ImportAction::Replace,
@@ -112,6 +114,13 @@ INSTANTIATE_TEST_SUITE_P(
         NameRow{"full_case_folding", "STRASSE", false, ImportAction::Replace,
                 "Stra\xc3\x9f"
                 "e"},
+        // Turkish pairs İ with i and I with ı: each spelling of one city is one directory.
+        NameRow{"turkish_capitals", "\xc4\xb0ZM\xc4\xb0R", false, ImportAction::Replace,
+                "\xc4\xb0zmir"},
+        NameRow{"turkish_small_letters", "izmir", false, ImportAction::Replace, "\xc4\xb0zmir"},
+        NameRow{"dotless_small_letters", "\xc4\xb1zm\xc4\xb1r", false, ImportAction::Replace,
+                "\xc4\xb0zmir"},
+        NameRow{"plain_capitals", "IZMIR", false, ImportAction::Replace, "\xc4\xb0zmir"},
         NameRow{"another_name", "Alphabet", false, ImportAction::Add, "Alphabet"},
         NameRow{"accent_is_not_case", "Cafe", false, ImportAction::Add, "Cafe"}),
     [](const ::testing::TestParamInfo<NameRow>& info) { return info.param.label; });

@@ -98,16 +98,19 @@ TEST_F(ReportExportTest, AReportItCannotWriteSaysWhy)
     EXPECT_THAT(outcome.written.error, ::testing::HasSubstr("No such file"));
 }
 
-// The user names the report's file, maybe in /tmp: another user's link there is not followed.
+// The user names the report's file, maybe in /tmp: another user's link there is not followed,
+// neither as the file's name nor as a folder of its path.
 TEST_F(ReportExportTest, AStrangersLinkInASharedFolderIsNotWrittenThrough)
 {
     if (!SharedFolderLink::CanBeMade())
         GTEST_SKIP() << "needs root to make files of other users";
     const SharedFolderLink setting(01777, SharedFolderLink::kStranger);
     ASSERT_TRUE(setting.IsMade());
-    const std::string error = SharedFolderLink::RunAsUser(
-        [&] { return ExportReport(setting.Link(), {}, m_profiles, &m_blog).written.error; });
-    EXPECT_THAT(error, ::testing::HasSubstr("another user"));
+    for (const std::string& path : {setting.Link(), setting.ThroughFolderLink()}) {
+        const std::string error = SharedFolderLink::RunAsUser(
+            [&] { return ExportReport(path, {}, m_profiles, &m_blog).written.error; });
+        EXPECT_THAT(error, ::testing::HasSubstr("another user")) << path;
+    }
     EXPECT_EQ(ReadWholeFile(setting.Notes()), "notes");
 }
 

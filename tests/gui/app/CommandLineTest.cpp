@@ -477,17 +477,27 @@ void CommandLineTest::exportRefusesAStrangersLinkInASharedFolder()
     WriteWholeFile(data + "/mydirs.xml",
                    R"(<r><directory name="Atlas" submiturl="http://127.0.0.1/atlas"/></r>)");
 
-    const std::string said = SharedFolderLink::RunAsUser([&] {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = ExportDirectoriesAndExit(setting.Link(), data, out, err);
-        return std::to_string(status) + " " + err.str();
-    });
+    const auto exportTo = [&](const std::string& path) {
+        return SharedFolderLink::RunAsUser([&] {
+            std::ostringstream out;
+            std::ostringstream err;
+            const int status = ExportDirectoriesAndExit(path, data, out, err);
+            return std::to_string(status) + " " + err.str();
+        });
+    };
+    const std::string said = exportTo(setting.Link());
     QVERIFY2(said.rfind("1 kestrine: cannot write " + setting.Link() +
                             ": it is a symbolic link "
                             "that another user made",
                         0) == 0,
              said.c_str());
+    // The link as a folder of the path the user named.
+    const std::string saidThroughFolder = exportTo(setting.ThroughFolderLink());
+    QVERIFY2(saidThroughFolder.rfind("1 kestrine: cannot write " + setting.ThroughFolderLink() +
+                                         ": its folder " + setting.FolderLink() +
+                                         " is a symbolic link that another user made",
+                                     0) == 0,
+             saidThroughFolder.c_str());
     QCOMPARE(ReadWholeFile(setting.Notes()), std::string("notes"));
 }
 
