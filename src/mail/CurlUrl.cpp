@@ -1,8 +1,5 @@
 #include "mail/CurlUrl.h"
 
-#include <algorithm>
-#include <cctype>
-
 std::string UrlPart(const CCurlLibrary& library, CURLU* url, CURLUPart which)
 {
     char* text = nullptr;
@@ -11,11 +8,4 @@ std::string UrlPart(const CCurlLibrary& library, CURLU* url, CURLUPart which)
     std::string copy(text);
     library.Free(text);
     return copy;
-}
-
-std::string LowerAscii(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }

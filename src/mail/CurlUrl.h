@@ -7,6 +7,3 @@
 // One part of an address libcurl has read (CURLUPART_HOST, CURLUPART_SCHEME…); empty when it
 // has none.
 std::string UrlPart(const CCurlLibrary& library, CURLU* url, CURLUPart which);
-
-// `text` with its ASCII letters in lower case, as schemes and host names compare.
-std::string LowerAscii(std::string text);

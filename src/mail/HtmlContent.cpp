@@ -1,9 +1,10 @@
 #include "mail/HtmlContent.h"
 
+#include "common/AsciiCase.h"
+
 #include <libxml/HTMLparser.h>
 #include <libxml/tree.h>
 #include <memory>
-#include <strings.h>
 
 namespace {
 
@@ -14,7 +15,7 @@ struct DocumentDeleter
 
 bool Named(const xmlNode* node, const char* name)
 {
-    return node->name && strcasecmp(reinterpret_cast<const char*>(node->name), name) == 0;
+    return node->name && EqualsNoCase(reinterpret_cast<const char*>(node->name), name);
 }
 
 std::string AttributeOf(xmlNode* node, const char* name)

@@ -1,11 +1,11 @@
 #include "mail/ImapMailbox.h"
 
+#include "common/AsciiCase.h"
 #include "mail/CurlUrl.h"
 #include "mail/ImapAnswer.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace {
 
@@ -46,7 +46,8 @@ std::string PathOf(const std::string& folder)
     std::string path = "/";
     constexpr char kHex[] = "0123456789ABCDEF";
     for (unsigned char c : folder) {
-        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~') {
+        if (IsAsciiLetter(static_cast<char>(c)) || IsAsciiDigit(static_cast<char>(c)) || c == '-' ||
+            c == '.' || c == '_' || c == '~') {
             path += static_cast<char>(c);
         } else {
             path += '%';
@@ -78,8 +79,8 @@ CImapMailbox::CImapMailbox(MailboxSettings settings, MailLimits limits, const CC
     if (!url ||
         m_library.UrlSet(url.get(), CURLUPART_URL, m_settings.server.c_str(), 0) != CURLUE_OK)
         return;
-    const std::string scheme = LowerAscii(UrlPart(m_library, url.get(), CURLUPART_SCHEME));
-    const std::string host = LowerAscii(UrlPart(m_library, url.get(), CURLUPART_HOST));
+    const std::string scheme = AsciiLowerCase(UrlPart(m_library, url.get(), CURLUPART_SCHEME));
+    const std::string host = AsciiLowerCase(UrlPart(m_library, url.get(), CURLUPART_HOST));
     const std::string path = UrlPart(m_library, url.get(), CURLUPART_PATH);
     // A password written into the address would end up where addresses are shown.
     if ((scheme != "imap" && scheme != "imaps") || host.empty() || (!path.empty() && path != "/") ||

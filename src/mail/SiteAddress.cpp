@@ -1,18 +1,18 @@
 #include "mail/SiteAddress.h"
 
+#include "common/AsciiCase.h"
 #include "mail/CurlUrl.h"
 
 #include <algorithm>
-#include <cctype>
 #include <libpsl.h>
 
 namespace {
 
 bool IsNumeric(const std::string& host)
 {
-    return host.find(':') != std::string::npos ||
-           std::all_of(host.begin(), host.end(),
-                       [](unsigned char c) { return std::isdigit(c) || c == '.'; });
+    return host.find(':') != std::string::npos || std::all_of(host.begin(), host.end(), [](char c) {
+               return IsAsciiDigit(c) || c == '.';
+           });
 }
 
 // The list the system keeps up to date, or the one libpsl was built with.
@@ -35,10 +35,10 @@ std::optional<std::string> WebHostOf(const std::string& address)
     const CCurlLibrary::UrlHandle url = library.UrlInit();
     if (!url || library.UrlSet(url.get(), CURLUPART_URL, address.c_str(), 0) != CURLUE_OK)
         return std::nullopt;
-    const std::string scheme = LowerAscii(UrlPart(library, url.get(), CURLUPART_SCHEME));
+    const std::string scheme = AsciiLowerCase(UrlPart(library, url.get(), CURLUPART_SCHEME));
     if (scheme != "http" && scheme != "https")
         return std::nullopt;
-    std::string host = LowerAscii(UrlPart(library, url.get(), CURLUPART_HOST));
+    std::string host = AsciiLowerCase(UrlPart(library, url.get(), CURLUPART_HOST));
     while (!host.empty() && host.back() == '.')
         host.pop_back();
     if (host.empty())

@@ -1,14 +1,15 @@
 #include "mail/TextLinks.h"
 
+#include "common/AsciiCase.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
 bool EndsLink(char c)
 {
-    return std::isspace(static_cast<unsigned char>(c)) || c == '<' || c == '>' || c == '"' ||
-           c == '\'' || c == '`' || static_cast<unsigned char>(c) < 0x20;
+    return IsAsciiSpace(c) || c == '<' || c == '>' || c == '"' || c == '\'' || c == '`' ||
+           static_cast<unsigned char>(c) < 0x20;
 }
 
 // "Click https://example.com/confirm." or "(https://example.com/confirm)": the sentence's
@@ -19,14 +20,6 @@ size_t TrimmedEnd(std::string_view link)
     while (end > 0 && std::string_view(".,;:!?)]}").find(link[end - 1]) != std::string_view::npos)
         --end;
     return end;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return a == std::tolower(static_cast<unsigned char>(b));
-           });
 }
 
 size_t FindScheme(std::string_view text, size_t from)
