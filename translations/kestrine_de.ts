@@ -95,10 +95,6 @@
         <translation>&amp;Tab schließen</translation>
     </message>
     <message>
-        <source>Ne&amp;xt Tab</source>
-        <translation>&amp;Nächster Tab</translation>
-    </message>
-    <message>
         <source>Pre&amp;vious Tab</source>
         <translation>&amp;Vorheriger Tab</translation>
     </message>
@@ -109,6 +105,10 @@
     <message>
         <source>Pages</source>
         <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>&amp;Nächster Tab</translation>
     </message>
 </context>
 <context>
@@ -229,10 +229,6 @@
         <translation>Verzeichnisse prüfen</translation>
     </message>
     <message>
-        <source>%1 of the directories were checked in the last 7 days. Check them again, or only the others?</source>
-        <translation>%1 der Verzeichnisse wurden in den letzten 7 Tagen geprüft. Alle erneut prüfen oder nur die übrigen?</translation>
-    </message>
-    <message>
         <source>Only the Others</source>
         <translation>Nur die übrigen</translation>
     </message>
@@ -276,6 +272,13 @@
         <source>The page of %1 did not load. Try Directory &gt; Repair again later.</source>
         <translation>Die Seite von %1 wurde nicht geladen. Versuchen Sie „Verzeichnis &gt; Reparieren“ später erneut.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the directories were checked in the last 7 days. Check them again, or only the others?</source>
+        <translation>
+            <numerusform>%n Verzeichnis wurde in den letzten 7 Tagen geprüft. Alle erneut prüfen oder nur die übrigen?</numerusform>
+            <numerusform>%n der Verzeichnisse wurden in den letzten 7 Tagen geprüft. Alle erneut prüfen oder nur die übrigen?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDirectoryCheckDialog</name>
@@ -313,10 +316,6 @@
             <numerusform>%n in den letzten 7 Tagen geprüfte Verzeichnisse wurden ausgelassen.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
-        <translation>Abgebrochen nach %1 von %2 Verzeichnissen. „Fortsetzen“ macht dort weiter, wo die Prüfung aufgehört hat.</translation>
-    </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
         <translation>
@@ -329,6 +328,27 @@
         <translation>
             <numerusform>%1 von %n Verzeichnis geprüft</numerusform>
             <numerusform>%1 von %n Verzeichnissen geprüft</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2. Resume goes on where the check stopped.</source>
+        <extracomment>%1 is the number of directories checked, %2 how many there are (&quot;12 directories&quot;); the noun may go with either, as the language wants it.</extracomment>
+        <translation>Abgebrochen nach %1 von %2. „Fortsetzen“ macht dort weiter, wo die Prüfung aufgehört hat.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n</source>
+        <comment>the directories checked before the check was cancelled</comment>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directories</source>
+        <comment>all the directories of the cancelled check</comment>
+        <translation>
+            <numerusform>%n Verzeichnis</numerusform>
+            <numerusform>%n Verzeichnissen</numerusform>
         </translation>
     </message>
 </context>
@@ -357,10 +377,6 @@
     <message>
         <source>&amp;Next unsent</source>
         <translation>&amp;Nächstes offenes</translation>
-    </message>
-    <message>
-        <source>&amp;Find directory</source>
-        <translation>Verzeichnis &amp;suchen</translation>
     </message>
     <message>
         <source>&amp;Directory</source>
@@ -479,6 +495,10 @@
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine weiß noch nicht, wie „%1“ eine Eintragung bestätigt.
 Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text unten: Kestrine sucht nach späteren Eintragungen danach und markiert das Verzeichnis jetzt als gesendet.</translation>
+    </message>
+    <message>
+        <source>Find &amp;directory</source>
+        <translation>Verzeichnis &amp;suchen</translation>
     </message>
 </context>
 <context>
@@ -865,10 +885,6 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
 <context>
     <name>CHistoryCommands</name>
     <message>
-        <source>Export Report…</source>
-        <translation>Bericht exportieren…</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
@@ -903,6 +919,10 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
         <translation>Kestrine kann den Eintragungsverlauf derzeit nicht in history.sqlite schreiben: %1. Ein anderes Programm hält die Datei gesperrt; die Ereignisse warten und werden geschrieben, sobald sie frei ist.</translation>
+    </message>
+    <message>
+        <source>Export &amp;Report…</source>
+        <translation>Be&amp;richt exportieren…</translation>
     </message>
 </context>
 <context>
@@ -1010,12 +1030,41 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <translation>&amp;Importieren</translation>
     </message>
     <message>
-        <source>Adds %1 and replaces %2 of your directories; %3 you have already, %4 cannot be used.</source>
-        <translation>Fügt %1 hinzu und ersetzt %2 Ihrer Verzeichnisse; %3 haben Sie bereits, %4 sind nicht verwendbar.</translation>
-    </message>
-    <message>
         <source>Directories in the list</source>
         <translation>Verzeichnisse in der Liste</translation>
+    </message>
+    <message>
+        <source>%1 and %2; %3, %4.</source>
+        <extracomment>The four parts below: &quot;Adds 3&quot;, &quot;replaces 1 of your directories&quot;, &quot;2 you have already&quot;, &quot;0 cannot be used&quot;.</extracomment>
+        <translation>%1 und %2; %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Adds %n</source>
+        <translation>
+            <numerusform>Fügt %n hinzu</numerusform>
+            <numerusform>Fügt %n hinzu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>replaces %n of your directories</source>
+        <translation>
+            <numerusform>ersetzt %n Ihrer Verzeichnisse</numerusform>
+            <numerusform>ersetzt %n Ihrer Verzeichnisse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n you have already</source>
+        <translation>
+            <numerusform>%n haben Sie bereits</numerusform>
+            <numerusform>%n haben Sie bereits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cannot be used</source>
+        <translation>
+            <numerusform>%n ist nicht verwendbar</numerusform>
+            <numerusform>%n sind nicht verwendbar</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1127,16 +1176,8 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
 <context>
     <name>CSubmitterDlg</name>
     <message>
-        <source>Kestrine V1.0</source>
-        <translation>Kestrine V1.0</translation>
-    </message>
-    <message>
         <source>Profile:</source>
         <translation>Profil:</translation>
-    </message>
-    <message>
-        <source>&amp;Fill current page</source>
-        <translation>Seite &amp;ausfüllen</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1149,22 +1190,6 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     <message>
         <source>&amp;Settings</source>
         <translation>&amp;Einstellungen</translation>
-    </message>
-    <message>
-        <source>Manage Profiles</source>
-        <translation>Profile verwalten</translation>
-    </message>
-    <message>
-        <source>Update RSS Directory Database</source>
-        <translation>RSS-Verzeichnisdatenbank aktualisieren</translation>
-    </message>
-    <message>
-        <source>Database Source…</source>
-        <translation>Datenbankquelle…</translation>
-    </message>
-    <message>
-        <source>Check Feed</source>
-        <translation>Feed prüfen</translation>
     </message>
     <message>
         <source>&amp;Work Ahead…</source>
@@ -1185,14 +1210,6 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>User Guide</source>
-        <translation>Benutzerhandbuch</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Support</translation>
     </message>
     <message>
         <source>&amp;About Kestrine</source>
@@ -1238,6 +1255,34 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <source>Confirmation &amp;Mails…</source>
         <translation>Bestätigungs&amp;mails…</translation>
     </message>
+    <message>
+        <source>Fill current &amp;page</source>
+        <translation>&amp;Seite ausfüllen</translation>
+    </message>
+    <message>
+        <source>Manage &amp;Profiles</source>
+        <translation>&amp;Profile verwalten</translation>
+    </message>
+    <message>
+        <source>&amp;Update RSS Directory Database</source>
+        <translation>RSS-Verzeichnisdatenbank &amp;aktualisieren</translation>
+    </message>
+    <message>
+        <source>Database &amp;Source…</source>
+        <translation>&amp;Datenbankquelle…</translation>
+    </message>
+    <message>
+        <source>Check &amp;Feed</source>
+        <translation>&amp;Feed prüfen</translation>
+    </message>
+    <message>
+        <source>User &amp;Guide</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>&amp;Support</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1249,9 +1294,12 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
         <source>Please wait while the RSS directory database is updated</source>
         <translation>Bitte warten Sie, während die RSS-Verzeichnisdatenbank aktualisiert wird</translation>
     </message>
-    <message>
-        <source>%1 bytes received</source>
-        <translation>%1 Bytes empfangen</translation>
+    <message numerus="yes">
+        <source>%Ln bytes received</source>
+        <translation>
+            <numerusform>%Ln Byte empfangen</numerusform>
+            <numerusform>%Ln Bytes empfangen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1388,7 +1436,7 @@ Adresse: %2
     </message>
     <message>
         <source>kept yours (--replace takes the list&apos;s): %1</source>
-        <translation>Ihres behalten (--replace übernimmt das der Liste): %1</translation>
+        <translation>Ihre behalten (--replace übernimmt das der Liste): %1</translation>
     </message>
     <message>
         <source>already there: %1</source>
@@ -1401,10 +1449,6 @@ Adresse: %2
     <message>
         <source>cannot save %1: %2</source>
         <translation>%1 kann nicht gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 replaced, %3 already there, %4 kept yours, %5 refused</source>
-        <translation>%1 hinzugefügt, %2 ersetzt, %3 bereits vorhanden, %4 mit Ihrem behalten, %5 abgelehnt</translation>
     </message>
     <message>
         <source>no data folder to read your directories from: %1</source>
@@ -1468,6 +1512,41 @@ Adresse: %2
     <message>
         <source>no data folder to read the settings from: %1</source>
         <translation>kein Datenordner, aus dem die Einstellungen gelesen werden können: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n hinzugefügt</numerusform>
+            <numerusform>%n hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n ersetzt</numerusform>
+            <numerusform>%n ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there</source>
+        <translation>
+            <numerusform>%n bereits vorhanden</numerusform>
+            <numerusform>%n bereits vorhanden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept yours</source>
+        <translation>
+            <numerusform>%n Ihre behalten</numerusform>
+            <numerusform>%n Ihre behalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n abgelehnt</numerusform>
+            <numerusform>%n abgelehnt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1609,9 +1688,61 @@ Adresse: %2
         <source>%1, checked %2</source>
         <translation>%1, geprüft am %2</translation>
     </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>%n ok</source>
+        <translation>
+            <numerusform>%n ok</numerusform>
+            <numerusform>%n ok</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved</source>
+        <translation>
+            <numerusform>%n umgezogen</numerusform>
+            <numerusform>%n umgezogen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n form changed</source>
+        <translation>
+            <numerusform>%n Formular geändert</numerusform>
+            <numerusform>%n Formulare geändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>%n nicht gefunden</numerusform>
+            <numerusform>%n nicht gefunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n server error</source>
+        <translation>
+            <numerusform>%n Serverfehler</numerusform>
+            <numerusform>%n Serverfehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n abgelehnt</numerusform>
+            <numerusform>%n abgelehnt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreachable</source>
+        <translation>
+            <numerusform>%n nicht erreichbar</numerusform>
+            <numerusform>%n nicht erreichbar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timeout</source>
+        <translation>
+            <numerusform>%n Zeitüberschreitung</numerusform>
+            <numerusform>%n Zeitüberschreitungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1627,10 +1758,6 @@ Adresse: %2
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Error while GetDirectorySubmitPage</source>
-        <translation>Fehler in GetDirectorySubmitPage</translation>
     </message>
     <message>
         <source>unsuported control type</source>
@@ -1771,10 +1898,6 @@ Adresse: %2
     <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 Bytes</translation>
     </message>
     <message>
         <source>The answer is larger than %1.</source>
@@ -1929,13 +2052,6 @@ Adresse: %2
         <translation>Der einzige Eintrag des Feeds hat keinen Link.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items have no link.</source>
-        <translation>
-            <numerusform>%n von %1 Einträgen hat keinen Link.</numerusform>
-            <numerusform>%n von %1 Einträgen haben keinen Link.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
         <translation>
             <numerusform>Das Datum „%1“ kann nicht gelesen werden (%n weiteres ebenfalls nicht).</numerusform>
@@ -1951,10 +2067,31 @@ Adresse: %2
         <translation>Der Feed hat kein RSS-Element &lt;channel&gt;.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items has no link.</source>
+        <source>%n bytes</source>
         <translation>
-            <numerusform>%n von %1 Einträgen hat keinen Link.</numerusform>
-            <numerusform>%n von %1 Einträgen haben keinen Link.</numerusform>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 has no link.</source>
+        <translation>
+            <numerusform>%n von %1 hat keinen Link.</numerusform>
+            <numerusform>%n von %1 haben keinen Link.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 have no link.</source>
+        <translation>
+            <numerusform>%n von %1 hat keinen Link.</numerusform>
+            <numerusform>%n von %1 haben keinen Link.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträgen</numerusform>
         </translation>
     </message>
 </context>

@@ -95,10 +95,6 @@
         <translation>&amp;Cerrar pestaña</translation>
     </message>
     <message>
-        <source>Ne&amp;xt Tab</source>
-        <translation>Pestaña si&amp;guiente</translation>
-    </message>
-    <message>
         <source>Pre&amp;vious Tab</source>
         <translation>Pestaña &amp;anterior</translation>
     </message>
@@ -109,6 +105,10 @@
     <message>
         <source>Pages</source>
         <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>Pestaña si&amp;guiente</translation>
     </message>
 </context>
 <context>
@@ -229,10 +229,6 @@
         <translation>Comprobar directorios</translation>
     </message>
     <message>
-        <source>%1 of the directories were checked in the last 7 days. Check them again, or only the others?</source>
-        <translation>%1 de los directorios se comprobaron en los últimos 7 días. ¿Comprobarlos todos de nuevo o solo los demás?</translation>
-    </message>
-    <message>
         <source>Only the Others</source>
         <translation>Solo los demás</translation>
     </message>
@@ -276,6 +272,13 @@
         <source>The page of %1 did not load. Try Directory &gt; Repair again later.</source>
         <translation>La página de %1 no se ha cargado. Vuelva a intentar «Directorio &gt; Reparar» más tarde.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the directories were checked in the last 7 days. Check them again, or only the others?</source>
+        <translation>
+            <numerusform>%n directorio se comprobó en los últimos 7 días. ¿Comprobarlos todos de nuevo o solo los demás?</numerusform>
+            <numerusform>%n directorios se comprobaron en los últimos 7 días. ¿Comprobarlos todos de nuevo o solo los demás?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDirectoryCheckDialog</name>
@@ -313,10 +316,6 @@
             <numerusform>Se han omitido %n directorios comprobados en los últimos 7 días.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
-        <translation>Cancelado tras %1 de %2 directorios. «Reanudar» continúa donde se detuvo la comprobación.</translation>
-    </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
         <translation>
@@ -329,6 +328,27 @@
         <translation>
             <numerusform>%1 de %n directorio comprobado</numerusform>
             <numerusform>%1 de %n directorios comprobados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2. Resume goes on where the check stopped.</source>
+        <extracomment>%1 is the number of directories checked, %2 how many there are (&quot;12 directories&quot;); the noun may go with either, as the language wants it.</extracomment>
+        <translation>Cancelado tras %1 de %2. «Reanudar» continúa donde se detuvo la comprobación.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n</source>
+        <comment>the directories checked before the check was cancelled</comment>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directories</source>
+        <comment>all the directories of the cancelled check</comment>
+        <translation>
+            <numerusform>%n directorio</numerusform>
+            <numerusform>%n directorios</numerusform>
         </translation>
     </message>
 </context>
@@ -357,10 +377,6 @@
     <message>
         <source>&amp;Next unsent</source>
         <translation>&amp;Siguiente sin enviar</translation>
-    </message>
-    <message>
-        <source>&amp;Find directory</source>
-        <translation>&amp;Buscar directorio</translation>
     </message>
     <message>
         <source>&amp;Directory</source>
@@ -479,6 +495,10 @@
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine aún no sabe cómo confirma «%1» un envío.
 Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine lo buscará tras los próximos envíos, y ahora marca el directorio como enviado.</translation>
+    </message>
+    <message>
+        <source>Find &amp;directory</source>
+        <translation>&amp;Buscar directorio</translation>
     </message>
 </context>
 <context>
@@ -865,10 +885,6 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
 <context>
     <name>CHistoryCommands</name>
     <message>
-        <source>Export Report…</source>
-        <translation>Exportar informe…</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Ver</translation>
     </message>
@@ -903,6 +919,10 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
         <translation>Kestrine no puede escribir por ahora el historial de envíos en history.sqlite: %1. Otro programa mantiene el archivo bloqueado; los eventos esperan y se escribirán en cuanto quede libre.</translation>
+    </message>
+    <message>
+        <source>Export &amp;Report…</source>
+        <translation>Exportar in&amp;forme…</translation>
     </message>
 </context>
 <context>
@@ -1010,12 +1030,41 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <translation>&amp;Importar</translation>
     </message>
     <message>
-        <source>Adds %1 and replaces %2 of your directories; %3 you have already, %4 cannot be used.</source>
-        <translation>Añade %1 y reemplaza %2 de sus directorios; %3 ya los tiene, %4 no se pueden usar.</translation>
-    </message>
-    <message>
         <source>Directories in the list</source>
         <translation>Directorios de la lista</translation>
+    </message>
+    <message>
+        <source>%1 and %2; %3, %4.</source>
+        <extracomment>The four parts below: &quot;Adds 3&quot;, &quot;replaces 1 of your directories&quot;, &quot;2 you have already&quot;, &quot;0 cannot be used&quot;.</extracomment>
+        <translation>%1 y %2; %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Adds %n</source>
+        <translation>
+            <numerusform>Añade %n</numerusform>
+            <numerusform>Añade %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>replaces %n of your directories</source>
+        <translation>
+            <numerusform>reemplaza %n de sus directorios</numerusform>
+            <numerusform>reemplaza %n de sus directorios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n you have already</source>
+        <translation>
+            <numerusform>%n ya lo tiene</numerusform>
+            <numerusform>%n ya los tiene</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cannot be used</source>
+        <translation>
+            <numerusform>%n no se puede usar</numerusform>
+            <numerusform>%n no se pueden usar</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1127,16 +1176,8 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
 <context>
     <name>CSubmitterDlg</name>
     <message>
-        <source>Kestrine V1.0</source>
-        <translation>Kestrine V1.0</translation>
-    </message>
-    <message>
         <source>Profile:</source>
         <translation>Perfil:</translation>
-    </message>
-    <message>
-        <source>&amp;Fill current page</source>
-        <translation>&amp;Rellenar página</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1149,22 +1190,6 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     <message>
         <source>&amp;Settings</source>
         <translation>&amp;Configuración</translation>
-    </message>
-    <message>
-        <source>Manage Profiles</source>
-        <translation>Gestionar perfiles</translation>
-    </message>
-    <message>
-        <source>Update RSS Directory Database</source>
-        <translation>Actualizar base de datos de directorios RSS</translation>
-    </message>
-    <message>
-        <source>Database Source…</source>
-        <translation>Origen de la base de datos…</translation>
-    </message>
-    <message>
-        <source>Check Feed</source>
-        <translation>Comprobar feed</translation>
     </message>
     <message>
         <source>&amp;Work Ahead…</source>
@@ -1185,14 +1210,6 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>User Guide</source>
-        <translation>Guía del usuario</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Soporte</translation>
     </message>
     <message>
         <source>&amp;About Kestrine</source>
@@ -1238,6 +1255,34 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <source>Confirmation &amp;Mails…</source>
         <translation>C&amp;orreos de confirmación…</translation>
     </message>
+    <message>
+        <source>Fill current &amp;page</source>
+        <translation>&amp;Rellenar página</translation>
+    </message>
+    <message>
+        <source>Manage &amp;Profiles</source>
+        <translation>&amp;Gestionar perfiles</translation>
+    </message>
+    <message>
+        <source>&amp;Update RSS Directory Database</source>
+        <translation>&amp;Actualizar base de datos de directorios RSS</translation>
+    </message>
+    <message>
+        <source>Database &amp;Source…</source>
+        <translation>&amp;Origen de la base de datos…</translation>
+    </message>
+    <message>
+        <source>Check &amp;Feed</source>
+        <translation>Comprobar &amp;feed</translation>
+    </message>
+    <message>
+        <source>User &amp;Guide</source>
+        <translation>&amp;Guía del usuario</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>&amp;Soporte</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1249,9 +1294,12 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
         <source>Please wait while the RSS directory database is updated</source>
         <translation>Espere mientras se actualiza la base de datos de directorios RSS</translation>
     </message>
-    <message>
-        <source>%1 bytes received</source>
-        <translation>%1 bytes recibidos</translation>
+    <message numerus="yes">
+        <source>%Ln bytes received</source>
+        <translation>
+            <numerusform>%Ln byte recibido</numerusform>
+            <numerusform>%Ln bytes recibidos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1403,10 +1451,6 @@ Dirección: %2
         <translation>no se puede guardar %1: %2</translation>
     </message>
     <message>
-        <source>%1 added, %2 replaced, %3 already there, %4 kept yours, %5 refused</source>
-        <translation>%1 añadidos, %2 reemplazados, %3 ya existentes, %4 conservados (los suyos), %5 rechazados</translation>
-    </message>
-    <message>
         <source>no data folder to read your directories from: %1</source>
         <translation>no hay carpeta de datos de la que leer sus directorios: %1</translation>
     </message>
@@ -1468,6 +1512,41 @@ Dirección: %2
     <message>
         <source>no data folder to read the settings from: %1</source>
         <translation>no hay carpeta de datos de la que leer la configuración: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n añadido</numerusform>
+            <numerusform>%n añadidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n reemplazado</numerusform>
+            <numerusform>%n reemplazados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there</source>
+        <translation>
+            <numerusform>%n ya existente</numerusform>
+            <numerusform>%n ya existentes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept yours</source>
+        <translation>
+            <numerusform>%n conservado (el suyo)</numerusform>
+            <numerusform>%n conservados (los suyos)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n rechazado</numerusform>
+            <numerusform>%n rechazados</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1609,9 +1688,61 @@ Dirección: %2
         <source>%1, checked %2</source>
         <translation>%1, comprobado el %2</translation>
     </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>%n ok</source>
+        <translation>
+            <numerusform>%n correcto</numerusform>
+            <numerusform>%n correctos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved</source>
+        <translation>
+            <numerusform>%n trasladado</numerusform>
+            <numerusform>%n trasladados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n form changed</source>
+        <translation>
+            <numerusform>%n formulario cambiado</numerusform>
+            <numerusform>%n formularios cambiados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>%n no encontrado</numerusform>
+            <numerusform>%n no encontrados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n server error</source>
+        <translation>
+            <numerusform>%n error del servidor</numerusform>
+            <numerusform>%n errores del servidor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n rechazado</numerusform>
+            <numerusform>%n rechazados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreachable</source>
+        <translation>
+            <numerusform>%n inaccesible</numerusform>
+            <numerusform>%n inaccesibles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timeout</source>
+        <translation>
+            <numerusform>%n tiempo agotado</numerusform>
+            <numerusform>%n tiempos agotados</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1627,10 +1758,6 @@ Dirección: %2
     <message>
         <source>Error</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>Error while GetDirectorySubmitPage</source>
-        <translation>Error en GetDirectorySubmitPage</translation>
     </message>
     <message>
         <source>unsuported control type</source>
@@ -1771,10 +1898,6 @@ Dirección: %2
     <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>The answer is larger than %1.</source>
@@ -1929,13 +2052,6 @@ Dirección: %2
         <translation>El único elemento del feed no tiene enlace.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items have no link.</source>
-        <translation>
-            <numerusform>%n de %1 elementos no tiene enlace.</numerusform>
-            <numerusform>%n de %1 elementos no tienen enlace.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
         <translation>
             <numerusform>No se puede leer la fecha «%1» (ni %n más).</numerusform>
@@ -1951,10 +2067,31 @@ Dirección: %2
         <translation>El feed no tiene ningún &lt;channel&gt; RSS.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items has no link.</source>
+        <source>%n bytes</source>
         <translation>
-            <numerusform>%n de %1 elementos no tiene enlace.</numerusform>
-            <numerusform>%n de %1 elementos no tienen enlace.</numerusform>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 has no link.</source>
+        <translation>
+            <numerusform>%n de %1 no tiene enlace.</numerusform>
+            <numerusform>%n de %1 no tienen enlace.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 have no link.</source>
+        <translation>
+            <numerusform>%n de %1 no tiene enlace.</numerusform>
+            <numerusform>%n de %1 no tienen enlace.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
         </translation>
     </message>
 </context>
@@ -2047,11 +2184,11 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
     </message>
     <message>
         <source>nothing left for you</source>
-        <translation>nada más que rellenar por usted</translation>
+        <translation>no le queda nada por rellenar</translation>
     </message>
     <message>
         <source>left for you: %1</source>
-        <translation>por rellenar usted: %1</translation>
+        <translation>le queda por rellenar: %1</translation>
     </message>
 </context>
 <context>

@@ -95,10 +95,6 @@
         <translation>&amp;Fermer l&apos;onglet</translation>
     </message>
     <message>
-        <source>Ne&amp;xt Tab</source>
-        <translation>Onglet &amp;suivant</translation>
-    </message>
-    <message>
         <source>Pre&amp;vious Tab</source>
         <translation>Onglet &amp;précédent</translation>
     </message>
@@ -109,6 +105,10 @@
     <message>
         <source>Pages</source>
         <translation>Pages</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>Onglet &amp;suivant</translation>
     </message>
 </context>
 <context>
@@ -229,10 +229,6 @@
         <translation>Vérifier les annuaires</translation>
     </message>
     <message>
-        <source>%1 of the directories were checked in the last 7 days. Check them again, or only the others?</source>
-        <translation>%1 des annuaires ont été vérifiés au cours des 7 derniers jours. Les vérifier de nouveau, ou seulement les autres&#xa0;?</translation>
-    </message>
-    <message>
         <source>Only the Others</source>
         <translation>Seulement les autres</translation>
     </message>
@@ -276,6 +272,13 @@
         <source>The page of %1 did not load. Try Directory &gt; Repair again later.</source>
         <translation>La page de %1 ne s&apos;est pas chargée. Réessayez «&#xa0;Annuaire &gt; Réparer&#xa0;» plus tard.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the directories were checked in the last 7 days. Check them again, or only the others?</source>
+        <translation>
+            <numerusform>%n annuaire a été vérifié au cours des 7 derniers jours. Les vérifier tous de nouveau, ou seulement les autres&#xa0;?</numerusform>
+            <numerusform>%n annuaires ont été vérifiés au cours des 7 derniers jours. Les vérifier tous de nouveau, ou seulement les autres&#xa0;?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDirectoryCheckDialog</name>
@@ -313,10 +316,6 @@
             <numerusform>%n annuaires vérifiés au cours des 7 derniers jours ont été ignorés.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
-        <translation>Annulé après %1 annuaires sur %2. «&#xa0;Reprendre&#xa0;» continue là où la vérification s&apos;est arrêtée.</translation>
-    </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
         <translation>
@@ -327,8 +326,29 @@
     <message numerus="yes">
         <source>Checked %1 of %n directories</source>
         <translation>
-            <numerusform>%1 annuaire sur %n vérifié</numerusform>
-            <numerusform>%1 annuaires sur %n vérifiés</numerusform>
+            <numerusform>Annuaires vérifiés&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Annuaires vérifiés&#xa0;: %1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2. Resume goes on where the check stopped.</source>
+        <extracomment>%1 is the number of directories checked, %2 how many there are (&quot;12 directories&quot;); the noun may go with either, as the language wants it.</extracomment>
+        <translation>Annulé après %1 sur %2. «&#xa0;Reprendre&#xa0;» continue là où la vérification s&apos;est arrêtée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n</source>
+        <comment>the directories checked before the check was cancelled</comment>
+        <translation>
+            <numerusform>%n annuaire</numerusform>
+            <numerusform>%n annuaires</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directories</source>
+        <comment>all the directories of the cancelled check</comment>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
         </translation>
     </message>
 </context>
@@ -357,10 +377,6 @@
     <message>
         <source>&amp;Next unsent</source>
         <translation>Suivant à &amp;envoyer</translation>
-    </message>
-    <message>
-        <source>&amp;Find directory</source>
-        <translation>Rec&amp;hercher un annuaire</translation>
     </message>
     <message>
         <source>&amp;Directory</source>
@@ -479,6 +495,10 @@
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine ne sait pas encore comment «&#xa0;%1&#xa0;» confirme une soumission.
 Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: Kestrine le recherchera après les prochaines soumissions et marque l&apos;annuaire comme envoyé dès maintenant.</translation>
+    </message>
+    <message>
+        <source>Find &amp;directory</source>
+        <translation>Rec&amp;hercher un annuaire</translation>
     </message>
 </context>
 <context>
@@ -667,7 +687,7 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
     </message>
     <message>
         <source>Hide unreachable</source>
-        <translation>Sans injoignables</translation>
+        <translation>Joignables seuls</translation>
     </message>
     <message>
         <source>Please create a profile first!</source>
@@ -865,10 +885,6 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
 <context>
     <name>CHistoryCommands</name>
     <message>
-        <source>Export Report…</source>
-        <translation>Exporter le rapport…</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
@@ -903,6 +919,10 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
         <translation>Kestrine ne peut pas écrire pour l&apos;instant l&apos;historique des soumissions dans history.sqlite&#xa0;: %1. Un autre programme garde le fichier verrouillé&#xa0;; les événements attendent et seront écrits dès qu&apos;il sera libre.</translation>
+    </message>
+    <message>
+        <source>Export &amp;Report…</source>
+        <translation>Exporter le &amp;rapport…</translation>
     </message>
 </context>
 <context>
@@ -1010,12 +1030,41 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
         <translation>&amp;Importer</translation>
     </message>
     <message>
-        <source>Adds %1 and replaces %2 of your directories; %3 you have already, %4 cannot be used.</source>
-        <translation>Ajoute %1 et remplace %2 de vos annuaires&#xa0;; vous avez déjà %3, %4 sont inutilisables.</translation>
-    </message>
-    <message>
         <source>Directories in the list</source>
         <translation>Annuaires de la liste</translation>
+    </message>
+    <message>
+        <source>%1 and %2; %3, %4.</source>
+        <extracomment>The four parts below: &quot;Adds 3&quot;, &quot;replaces 1 of your directories&quot;, &quot;2 you have already&quot;, &quot;0 cannot be used&quot;.</extracomment>
+        <translation>%1 et %2&#xa0;; %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Adds %n</source>
+        <translation>
+            <numerusform>Ajoute %n</numerusform>
+            <numerusform>Ajoute %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>replaces %n of your directories</source>
+        <translation>
+            <numerusform>remplace %n de vos annuaires</numerusform>
+            <numerusform>remplace %n de vos annuaires</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n you have already</source>
+        <translation>
+            <numerusform>vous en avez déjà %n</numerusform>
+            <numerusform>vous en avez déjà %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cannot be used</source>
+        <translation>
+            <numerusform>%n est inutilisable</numerusform>
+            <numerusform>%n sont inutilisables</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1127,16 +1176,8 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
 <context>
     <name>CSubmitterDlg</name>
     <message>
-        <source>Kestrine V1.0</source>
-        <translation>Kestrine V1.0</translation>
-    </message>
-    <message>
         <source>Profile:</source>
         <translation>Profil&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&amp;Fill current page</source>
-        <translation>Re&amp;mplir la page</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1149,22 +1190,6 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
     <message>
         <source>&amp;Settings</source>
         <translation>&amp;Paramètres</translation>
-    </message>
-    <message>
-        <source>Manage Profiles</source>
-        <translation>Gérer les profils</translation>
-    </message>
-    <message>
-        <source>Update RSS Directory Database</source>
-        <translation>Mettre à jour la base des annuaires RSS</translation>
-    </message>
-    <message>
-        <source>Database Source…</source>
-        <translation>Source de la base…</translation>
-    </message>
-    <message>
-        <source>Check Feed</source>
-        <translation>Vérifier le flux</translation>
     </message>
     <message>
         <source>&amp;Work Ahead…</source>
@@ -1185,14 +1210,6 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
     <message>
         <source>&amp;Help</source>
         <translation>Aid&amp;e</translation>
-    </message>
-    <message>
-        <source>User Guide</source>
-        <translation>Guide de l&apos;utilisateur</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Assistance</translation>
     </message>
     <message>
         <source>&amp;About Kestrine</source>
@@ -1238,6 +1255,34 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
         <source>Confirmation &amp;Mails…</source>
         <translation>&amp;Courriels de confirmation…</translation>
     </message>
+    <message>
+        <source>Fill current &amp;page</source>
+        <translation>Re&amp;mplir la page</translation>
+    </message>
+    <message>
+        <source>Manage &amp;Profiles</source>
+        <translation>Gérer les &amp;profils</translation>
+    </message>
+    <message>
+        <source>&amp;Update RSS Directory Database</source>
+        <translation>Mettre à jo&amp;ur la base des annuaires RSS</translation>
+    </message>
+    <message>
+        <source>Database &amp;Source…</source>
+        <translation>&amp;Source de la base…</translation>
+    </message>
+    <message>
+        <source>Check &amp;Feed</source>
+        <translation>Vérifier le &amp;flux</translation>
+    </message>
+    <message>
+        <source>User &amp;Guide</source>
+        <translation>&amp;Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>A&amp;ssistance</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1249,9 +1294,12 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
         <source>Please wait while the RSS directory database is updated</source>
         <translation>Veuillez patienter pendant la mise à jour de la base des annuaires RSS</translation>
     </message>
-    <message>
-        <source>%1 bytes received</source>
-        <translation>%1 octets reçus</translation>
+    <message numerus="yes">
+        <source>%Ln bytes received</source>
+        <translation>
+            <numerusform>%Ln octet reçu</numerusform>
+            <numerusform>%Ln octets reçus</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1403,10 +1451,6 @@ Adresse&#xa0;: %2
         <translation>impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>%1 added, %2 replaced, %3 already there, %4 kept yours, %5 refused</source>
-        <translation>%1 ajoutés, %2 remplacés, %3 déjà présents, %4 où le vôtre est gardé, %5 refusés</translation>
-    </message>
-    <message>
         <source>no data folder to read your directories from: %1</source>
         <translation>pas de dossier de données où lire vos annuaires&#xa0;: %1</translation>
     </message>
@@ -1468,6 +1512,41 @@ Adresse&#xa0;: %2
     <message>
         <source>no data folder to read the settings from: %1</source>
         <translation>aucun dossier de données d&apos;où lire les paramètres&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n ajouté</numerusform>
+            <numerusform>%n ajoutés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n remplacé</numerusform>
+            <numerusform>%n remplacés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there</source>
+        <translation>
+            <numerusform>%n déjà présent</numerusform>
+            <numerusform>%n déjà présents</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept yours</source>
+        <translation>
+            <numerusform>%n gardé (le vôtre)</numerusform>
+            <numerusform>%n gardés (les vôtres)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n refusé</numerusform>
+            <numerusform>%n refusés</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1609,9 +1688,61 @@ Adresse&#xa0;: %2
         <source>%1, checked %2</source>
         <translation>%1, vérifié le %2</translation>
     </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>%n ok</source>
+        <translation>
+            <numerusform>%n ok</numerusform>
+            <numerusform>%n ok</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved</source>
+        <translation>
+            <numerusform>%n déplacé</numerusform>
+            <numerusform>%n déplacés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n form changed</source>
+        <translation>
+            <numerusform>%n formulaire modifié</numerusform>
+            <numerusform>%n formulaires modifiés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>%n introuvable</numerusform>
+            <numerusform>%n introuvables</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n server error</source>
+        <translation>
+            <numerusform>%n erreur du serveur</numerusform>
+            <numerusform>%n erreurs du serveur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n refusé</numerusform>
+            <numerusform>%n refusés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreachable</source>
+        <translation>
+            <numerusform>%n injoignable</numerusform>
+            <numerusform>%n injoignables</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timeout</source>
+        <translation>
+            <numerusform>%n délai dépassé</numerusform>
+            <numerusform>%n délais dépassés</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1627,10 +1758,6 @@ Adresse&#xa0;: %2
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Error while GetDirectorySubmitPage</source>
-        <translation>Erreur dans GetDirectorySubmitPage</translation>
     </message>
     <message>
         <source>unsuported control type</source>
@@ -1771,10 +1898,6 @@ Adresse&#xa0;: %2
     <message>
         <source>%1 MB</source>
         <translation>%1&#xa0;Mo</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1&#xa0;octets</translation>
     </message>
     <message>
         <source>The answer is larger than %1.</source>
@@ -1929,13 +2052,6 @@ Adresse&#xa0;: %2
         <translation>L&apos;unique élément du flux n&apos;a pas de lien.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items have no link.</source>
-        <translation>
-            <numerusform>%n élément sur %1 n&apos;a pas de lien.</numerusform>
-            <numerusform>%n éléments sur %1 n&apos;ont pas de lien.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
         <translation>
             <numerusform>La date «&#xa0;%1&#xa0;» ne peut pas être lue (ni %n autre).</numerusform>
@@ -1951,10 +2067,31 @@ Adresse&#xa0;: %2
         <translation>Le flux n&apos;a pas d&apos;élément RSS &lt;channel&gt;.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items has no link.</source>
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 has no link.</source>
         <translation>
             <numerusform>%n élément sur %1 n&apos;a pas de lien.</numerusform>
             <numerusform>%n éléments sur %1 n&apos;ont pas de lien.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 have no link.</source>
+        <translation>
+            <numerusform>%n élément sur %1 n&apos;a pas de lien.</numerusform>
+            <numerusform>%n éléments sur %1 n&apos;ont pas de lien.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
         </translation>
     </message>
 </context>
@@ -2037,8 +2174,8 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
     <message numerus="yes">
         <source>Filled %1 of %n fields</source>
         <translation>
-            <numerusform>%1 champ sur %n rempli</numerusform>
-            <numerusform>%1 champs sur %n remplis</numerusform>
+            <numerusform>Champs remplis&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Champs remplis&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
     <message>
@@ -2363,8 +2500,8 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
     <message numerus="yes">
         <source>%1 of %n directories sent for %2</source>
         <translation>
-            <numerusform>%1 annuaire sur %n envoyé pour %2</numerusform>
-            <numerusform>%1 annuaires sur %n envoyés pour %2</numerusform>
+            <numerusform>Annuaires envoyés pour %2&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Annuaires envoyés pour %2&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
 </context>

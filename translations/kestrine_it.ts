@@ -95,10 +95,6 @@
         <translation>&amp;Chiudi scheda</translation>
     </message>
     <message>
-        <source>Ne&amp;xt Tab</source>
-        <translation>Scheda &amp;successiva</translation>
-    </message>
-    <message>
         <source>Pre&amp;vious Tab</source>
         <translation>Scheda p&amp;recedente</translation>
     </message>
@@ -109,6 +105,10 @@
     <message>
         <source>Pages</source>
         <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>Scheda &amp;successiva</translation>
     </message>
 </context>
 <context>
@@ -229,10 +229,6 @@
         <translation>Verifica directory</translation>
     </message>
     <message>
-        <source>%1 of the directories were checked in the last 7 days. Check them again, or only the others?</source>
-        <translation>%1 delle directory sono state verificate negli ultimi 7 giorni. Verificarle di nuovo tutte o solo le altre?</translation>
-    </message>
-    <message>
         <source>Only the Others</source>
         <translation>Solo le altre</translation>
     </message>
@@ -276,6 +272,13 @@
         <source>The page of %1 did not load. Try Directory &gt; Repair again later.</source>
         <translation>La pagina di %1 non è stata caricata. Riprova «Directory &gt; Ripara» più tardi.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the directories were checked in the last 7 days. Check them again, or only the others?</source>
+        <translation>
+            <numerusform>%n directory è stata verificata negli ultimi 7 giorni. Verificarle di nuovo tutte o solo le altre?</numerusform>
+            <numerusform>%n directory sono state verificate negli ultimi 7 giorni. Verificarle di nuovo tutte o solo le altre?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDirectoryCheckDialog</name>
@@ -313,10 +316,6 @@
             <numerusform>%n directory verificate negli ultimi 7 giorni sono state tralasciate.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
-        <translation>Annullata dopo %1 directory su %2. «Riprendi» continua da dove la verifica si è fermata.</translation>
-    </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
         <translation>
@@ -327,8 +326,29 @@
     <message numerus="yes">
         <source>Checked %1 of %n directories</source>
         <translation>
-            <numerusform>Verificata %1 directory su %n</numerusform>
-            <numerusform>Verificate %1 directory su %n</numerusform>
+            <numerusform>Directory verificate: %1 su %n</numerusform>
+            <numerusform>Directory verificate: %1 su %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2. Resume goes on where the check stopped.</source>
+        <extracomment>%1 is the number of directories checked, %2 how many there are (&quot;12 directories&quot;); the noun may go with either, as the language wants it.</extracomment>
+        <translation>Annullata dopo %1 su %2. «Riprendi» continua da dove la verifica si è fermata.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n</source>
+        <comment>the directories checked before the check was cancelled</comment>
+        <translation>
+            <numerusform>%n directory</numerusform>
+            <numerusform>%n directory</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directories</source>
+        <comment>all the directories of the cancelled check</comment>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
         </translation>
     </message>
 </context>
@@ -357,10 +377,6 @@
     <message>
         <source>&amp;Next unsent</source>
         <translation>&amp;Prossima da inviare</translation>
-    </message>
-    <message>
-        <source>&amp;Find directory</source>
-        <translation>&amp;Trova directory</translation>
     </message>
     <message>
         <source>&amp;Directory</source>
@@ -479,6 +495,10 @@
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine non sa ancora come «%1» conferma un invio.
 Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestrine lo cercherà dopo i prossimi invii, e ora segna la directory come inviata.</translation>
+    </message>
+    <message>
+        <source>Find &amp;directory</source>
+        <translation>&amp;Trova directory</translation>
     </message>
 </context>
 <context>
@@ -679,11 +699,11 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     </message>
     <message>
         <source>Mark as sent</source>
-        <translation>Segna come inviato</translation>
+        <translation>Segna come inviata</translation>
     </message>
     <message>
         <source>Mark as not sent</source>
-        <translation>Segna come non inviato</translation>
+        <translation>Segna come non inviata</translation>
     </message>
     <message>
         <source>Directories</source>
@@ -865,10 +885,6 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
 <context>
     <name>CHistoryCommands</name>
     <message>
-        <source>Export Report…</source>
-        <translation>Esporta rapporto…</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>Vi&amp;sualizza</translation>
     </message>
@@ -903,6 +919,10 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
         <translation>Kestrine per ora non può scrivere la cronologia degli invii in history.sqlite: %1. Un altro programma tiene il file bloccato; gli eventi restano in attesa e vengono scritti appena è libero.</translation>
+    </message>
+    <message>
+        <source>Export &amp;Report…</source>
+        <translation>Esporta rapp&amp;orto…</translation>
     </message>
 </context>
 <context>
@@ -1010,12 +1030,41 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <translation>&amp;Importa</translation>
     </message>
     <message>
-        <source>Adds %1 and replaces %2 of your directories; %3 you have already, %4 cannot be used.</source>
-        <translation>Aggiunge %1 e sostituisce %2 delle tue directory; %3 le hai già, %4 non sono utilizzabili.</translation>
-    </message>
-    <message>
         <source>Directories in the list</source>
         <translation>Directory nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>%1 and %2; %3, %4.</source>
+        <extracomment>The four parts below: &quot;Adds 3&quot;, &quot;replaces 1 of your directories&quot;, &quot;2 you have already&quot;, &quot;0 cannot be used&quot;.</extracomment>
+        <translation>%1 e %2; %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Adds %n</source>
+        <translation>
+            <numerusform>Aggiunge %n</numerusform>
+            <numerusform>Aggiunge %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>replaces %n of your directories</source>
+        <translation>
+            <numerusform>sostituisce %n delle tue directory</numerusform>
+            <numerusform>sostituisce %n delle tue directory</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n you have already</source>
+        <translation>
+            <numerusform>%n ce l&apos;hai già</numerusform>
+            <numerusform>%n le hai già</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cannot be used</source>
+        <translation>
+            <numerusform>%n non è utilizzabile</numerusform>
+            <numerusform>%n non sono utilizzabili</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1127,16 +1176,8 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
 <context>
     <name>CSubmitterDlg</name>
     <message>
-        <source>Kestrine V1.0</source>
-        <translation>Kestrine V1.0</translation>
-    </message>
-    <message>
         <source>Profile:</source>
         <translation>Profilo:</translation>
-    </message>
-    <message>
-        <source>&amp;Fill current page</source>
-        <translation>&amp;Compila pagina</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1149,22 +1190,6 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     <message>
         <source>&amp;Settings</source>
         <translation>&amp;Impostazioni</translation>
-    </message>
-    <message>
-        <source>Manage Profiles</source>
-        <translation>Gestisci profili</translation>
-    </message>
-    <message>
-        <source>Update RSS Directory Database</source>
-        <translation>Aggiorna database delle directory RSS</translation>
-    </message>
-    <message>
-        <source>Database Source…</source>
-        <translation>Origine del database…</translation>
-    </message>
-    <message>
-        <source>Check Feed</source>
-        <translation>Verifica feed</translation>
     </message>
     <message>
         <source>&amp;Work Ahead…</source>
@@ -1185,14 +1210,6 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
-    </message>
-    <message>
-        <source>User Guide</source>
-        <translation>Guida per l&apos;utente</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Supporto</translation>
     </message>
     <message>
         <source>&amp;About Kestrine</source>
@@ -1238,6 +1255,34 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <source>Confirmation &amp;Mails…</source>
         <translation>E-&amp;mail di conferma…</translation>
     </message>
+    <message>
+        <source>Fill current &amp;page</source>
+        <translation>&amp;Compila pagina</translation>
+    </message>
+    <message>
+        <source>Manage &amp;Profiles</source>
+        <translation>Gestisci &amp;profili</translation>
+    </message>
+    <message>
+        <source>&amp;Update RSS Directory Database</source>
+        <translation>&amp;Aggiorna database delle directory RSS</translation>
+    </message>
+    <message>
+        <source>Database &amp;Source…</source>
+        <translation>&amp;Origine del database…</translation>
+    </message>
+    <message>
+        <source>Check &amp;Feed</source>
+        <translation>Verifica &amp;feed</translation>
+    </message>
+    <message>
+        <source>User &amp;Guide</source>
+        <translation>&amp;Guida per l&apos;utente</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>Su&amp;pporto</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1249,9 +1294,12 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
         <source>Please wait while the RSS directory database is updated</source>
         <translation>Attendi l&apos;aggiornamento del database delle directory RSS</translation>
     </message>
-    <message>
-        <source>%1 bytes received</source>
-        <translation>%1 byte ricevuti</translation>
+    <message numerus="yes">
+        <source>%Ln bytes received</source>
+        <translation>
+            <numerusform>%Ln byte ricevuto</numerusform>
+            <numerusform>%Ln byte ricevuti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1403,10 +1451,6 @@ Indirizzo: %2
         <translation>impossibile salvare %1: %2</translation>
     </message>
     <message>
-        <source>%1 added, %2 replaced, %3 already there, %4 kept yours, %5 refused</source>
-        <translation>%1 aggiunte, %2 sostituite, %3 già presenti, %4 mantenute le tue, %5 rifiutate</translation>
-    </message>
-    <message>
         <source>no data folder to read your directories from: %1</source>
         <translation>nessuna cartella dei dati da cui leggere le tue directory: %1</translation>
     </message>
@@ -1468,6 +1512,41 @@ Indirizzo: %2
     <message>
         <source>no data folder to read the settings from: %1</source>
         <translation>nessuna cartella dei dati da cui leggere le impostazioni: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n aggiunta</numerusform>
+            <numerusform>%n aggiunte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n sostituita</numerusform>
+            <numerusform>%n sostituite</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there</source>
+        <translation>
+            <numerusform>%n già presente</numerusform>
+            <numerusform>%n già presenti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept yours</source>
+        <translation>
+            <numerusform>%n mantenuta la tua</numerusform>
+            <numerusform>%n mantenute le tue</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n rifiutata</numerusform>
+            <numerusform>%n rifiutate</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1609,9 +1688,61 @@ Indirizzo: %2
         <source>%1, checked %2</source>
         <translation>%1, verificata il %2</translation>
     </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>%n ok</source>
+        <translation>
+            <numerusform>%n ok</numerusform>
+            <numerusform>%n ok</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved</source>
+        <translation>
+            <numerusform>%n spostata</numerusform>
+            <numerusform>%n spostate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n form changed</source>
+        <translation>
+            <numerusform>%n modulo cambiato</numerusform>
+            <numerusform>%n moduli cambiati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>%n non trovata</numerusform>
+            <numerusform>%n non trovate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n server error</source>
+        <translation>
+            <numerusform>%n errore del server</numerusform>
+            <numerusform>%n errori del server</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n rifiutata</numerusform>
+            <numerusform>%n rifiutate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreachable</source>
+        <translation>
+            <numerusform>%n irraggiungibile</numerusform>
+            <numerusform>%n irraggiungibili</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timeout</source>
+        <translation>
+            <numerusform>%n tempo scaduto</numerusform>
+            <numerusform>%n tempi scaduti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1627,10 +1758,6 @@ Indirizzo: %2
     <message>
         <source>Error</source>
         <translation>Errore</translation>
-    </message>
-    <message>
-        <source>Error while GetDirectorySubmitPage</source>
-        <translation>Errore in GetDirectorySubmitPage</translation>
     </message>
     <message>
         <source>unsuported control type</source>
@@ -1680,11 +1807,11 @@ Indirizzo: %2
     <name>DirectoryListEntry</name>
     <message>
         <source>sent</source>
-        <translation>inviato</translation>
+        <translation>inviata</translation>
     </message>
     <message>
         <source>not sent</source>
-        <translation>non inviato</translation>
+        <translation>non inviata</translation>
     </message>
 </context>
 <context>
@@ -1771,10 +1898,6 @@ Indirizzo: %2
     <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 byte</translation>
     </message>
     <message>
         <source>The answer is larger than %1.</source>
@@ -1929,13 +2052,6 @@ Indirizzo: %2
         <translation>L&apos;unico elemento del feed non ha un link.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items have no link.</source>
-        <translation>
-            <numerusform>%n elemento su %1 non ha un link.</numerusform>
-            <numerusform>%n elementi su %1 non hanno un link.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
         <translation>
             <numerusform>Impossibile leggere la data «%1» (né %n altra).</numerusform>
@@ -1951,10 +2067,31 @@ Indirizzo: %2
         <translation>Il feed non ha un &lt;channel&gt; RSS.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items has no link.</source>
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 has no link.</source>
         <translation>
             <numerusform>%n elemento su %1 non ha un link.</numerusform>
             <numerusform>%n elementi su %1 non hanno un link.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 have no link.</source>
+        <translation>
+            <numerusform>%n elemento su %1 non ha un link.</numerusform>
+            <numerusform>%n elementi su %1 non hanno un link.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
         </translation>
     </message>
 </context>
@@ -2037,8 +2174,8 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     <message numerus="yes">
         <source>Filled %1 of %n fields</source>
         <translation>
-            <numerusform>Compilato %1 campo su %n</numerusform>
-            <numerusform>Compilati %1 campi su %n</numerusform>
+            <numerusform>Campi compilati: %1 su %n</numerusform>
+            <numerusform>Campi compilati: %1 su %n</numerusform>
         </translation>
     </message>
     <message>
@@ -2331,11 +2468,11 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     </message>
     <message>
         <source>Marked as sent</source>
-        <translation>Segnato come inviato</translation>
+        <translation>Segnata come inviata</translation>
     </message>
     <message>
         <source>Marked as not sent</source>
-        <translation>Segnato come non inviato</translation>
+        <translation>Segnata come non inviata</translation>
     </message>
     <message>
         <source>(in a frame from %1)</source>
@@ -2363,8 +2500,8 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     <message numerus="yes">
         <source>%1 of %n directories sent for %2</source>
         <translation>
-            <numerusform>%1 directory su %n inviata per %2</numerusform>
-            <numerusform>%1 directory su %n inviate per %2</numerusform>
+            <numerusform>Directory inviate per %2: %1 su %n</numerusform>
+            <numerusform>Directory inviate per %2: %1 su %n</numerusform>
         </translation>
     </message>
 </context>

@@ -95,10 +95,6 @@
         <translation>&amp;Tabblad sluiten</translation>
     </message>
     <message>
-        <source>Ne&amp;xt Tab</source>
-        <translation>&amp;Volgend tabblad</translation>
-    </message>
-    <message>
         <source>Pre&amp;vious Tab</source>
         <translation>V&amp;orig tabblad</translation>
     </message>
@@ -109,6 +105,10 @@
     <message>
         <source>Pages</source>
         <translation>Pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>&amp;Volgend tabblad</translation>
     </message>
 </context>
 <context>
@@ -229,10 +229,6 @@
         <translation>Directory&apos;s controleren</translation>
     </message>
     <message>
-        <source>%1 of the directories were checked in the last 7 days. Check them again, or only the others?</source>
-        <translation>%1 van de directory&apos;s zijn in de afgelopen 7 dagen gecontroleerd. Wilt u ze allemaal opnieuw controleren of alleen de overige?</translation>
-    </message>
-    <message>
         <source>Only the Others</source>
         <translation>Alleen de overige</translation>
     </message>
@@ -276,6 +272,13 @@
         <source>The page of %1 did not load. Try Directory &gt; Repair again later.</source>
         <translation>De pagina van %1 is niet geladen. Probeer Directory &gt; Repareren later opnieuw.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the directories were checked in the last 7 days. Check them again, or only the others?</source>
+        <translation>
+            <numerusform>%n directory is in de afgelopen 7 dagen gecontroleerd. Wilt u ze allemaal opnieuw controleren of alleen de overige?</numerusform>
+            <numerusform>%n directory&apos;s zijn in de afgelopen 7 dagen gecontroleerd. Wilt u ze allemaal opnieuw controleren of alleen de overige?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDirectoryCheckDialog</name>
@@ -313,10 +316,6 @@
             <numerusform>%n directory&apos;s die in de afgelopen 7 dagen zijn gecontroleerd, zijn overgeslagen.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
-        <translation>Geannuleerd na %1 van %2 directory&apos;s. ‘Hervatten’ gaat verder waar de controle stopte.</translation>
-    </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
         <translation>
@@ -329,6 +328,27 @@
         <translation>
             <numerusform>%1 van %n directory gecontroleerd</numerusform>
             <numerusform>%1 van %n directory&apos;s gecontroleerd</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2. Resume goes on where the check stopped.</source>
+        <extracomment>%1 is the number of directories checked, %2 how many there are (&quot;12 directories&quot;); the noun may go with either, as the language wants it.</extracomment>
+        <translation>Geannuleerd na %1 van %2. ‘Hervatten’ gaat verder waar de controle stopte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n</source>
+        <comment>the directories checked before the check was cancelled</comment>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directories</source>
+        <comment>all the directories of the cancelled check</comment>
+        <translation>
+            <numerusform>%n directory</numerusform>
+            <numerusform>%n directory&apos;s</numerusform>
         </translation>
     </message>
 </context>
@@ -356,11 +376,7 @@
     </message>
     <message>
         <source>&amp;Next unsent</source>
-        <translation>Volgende &amp;niet-verzonden</translation>
-    </message>
-    <message>
-        <source>&amp;Find directory</source>
-        <translation>Directory &amp;zoeken</translation>
+        <translation>Volgende &amp;open</translation>
     </message>
     <message>
         <source>&amp;Directory</source>
@@ -479,6 +495,10 @@
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine weet nog niet hoe ‘%1’ een aanmelding bevestigt.
 Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder: Kestrine zoekt ernaar na latere aanmeldingen en markeert de directory nu als verzonden.</translation>
+    </message>
+    <message>
+        <source>Find &amp;directory</source>
+        <translation>Directory &amp;zoeken</translation>
     </message>
 </context>
 <context>
@@ -636,7 +656,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>gone</source>
-        <translation>onbereikbaar</translation>
+        <translation>verdwenen</translation>
     </message>
     <message>
         <source>checked</source>
@@ -865,10 +885,6 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
 <context>
     <name>CHistoryCommands</name>
     <message>
-        <source>Export Report…</source>
-        <translation>Rapport exporteren…</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Weergave</translation>
     </message>
@@ -903,6 +919,10 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
         <translation>Kestrine kan de aanmeldgeschiedenis momenteel niet naar history.sqlite schrijven: %1. Een ander programma houdt het bestand vergrendeld; de gebeurtenissen wachten en worden geschreven zodra het vrij is.</translation>
+    </message>
+    <message>
+        <source>Export &amp;Report…</source>
+        <translation>&amp;Rapport exporteren…</translation>
     </message>
 </context>
 <context>
@@ -968,7 +988,7 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     </message>
     <message>
         <source>Page address</source>
-        <translation>Paginaadres</translation>
+        <translation>Pagina-adres</translation>
     </message>
 </context>
 <context>
@@ -1010,12 +1030,41 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <translation>&amp;Importeren</translation>
     </message>
     <message>
-        <source>Adds %1 and replaces %2 of your directories; %3 you have already, %4 cannot be used.</source>
-        <translation>Voegt %1 toe en vervangt %2 van uw directory&apos;s; %3 hebt u al, %4 zijn onbruikbaar.</translation>
-    </message>
-    <message>
         <source>Directories in the list</source>
         <translation>Directory&apos;s in de lijst</translation>
+    </message>
+    <message>
+        <source>%1 and %2; %3, %4.</source>
+        <extracomment>The four parts below: &quot;Adds 3&quot;, &quot;replaces 1 of your directories&quot;, &quot;2 you have already&quot;, &quot;0 cannot be used&quot;.</extracomment>
+        <translation>%1 en %2; %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Adds %n</source>
+        <translation>
+            <numerusform>Voegt %n toe</numerusform>
+            <numerusform>Voegt %n toe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>replaces %n of your directories</source>
+        <translation>
+            <numerusform>vervangt %n van uw directory&apos;s</numerusform>
+            <numerusform>vervangt %n van uw directory&apos;s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n you have already</source>
+        <translation>
+            <numerusform>%n hebt u al</numerusform>
+            <numerusform>%n hebt u al</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cannot be used</source>
+        <translation>
+            <numerusform>%n is onbruikbaar</numerusform>
+            <numerusform>%n zijn onbruikbaar</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1127,16 +1176,8 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
 <context>
     <name>CSubmitterDlg</name>
     <message>
-        <source>Kestrine V1.0</source>
-        <translation>Kestrine V1.0</translation>
-    </message>
-    <message>
         <source>Profile:</source>
         <translation>Profiel:</translation>
-    </message>
-    <message>
-        <source>&amp;Fill current page</source>
-        <translation>&amp;Pagina invullen</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1149,22 +1190,6 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     <message>
         <source>&amp;Settings</source>
         <translation>&amp;Instellingen</translation>
-    </message>
-    <message>
-        <source>Manage Profiles</source>
-        <translation>Profielen beheren</translation>
-    </message>
-    <message>
-        <source>Update RSS Directory Database</source>
-        <translation>RSS-directorydatabase bijwerken</translation>
-    </message>
-    <message>
-        <source>Database Source…</source>
-        <translation>Databasebron…</translation>
-    </message>
-    <message>
-        <source>Check Feed</source>
-        <translation>Feed controleren</translation>
     </message>
     <message>
         <source>&amp;Work Ahead…</source>
@@ -1187,16 +1212,8 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <source>User Guide</source>
-        <translation>Gebruikershandleiding</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Ondersteuning</translation>
-    </message>
-    <message>
         <source>&amp;About Kestrine</source>
-        <translation>&amp;Over Kestrine</translation>
+        <translation>Over &amp;Kestrine</translation>
     </message>
     <message>
         <source>The directory &quot;%1&quot; is no longer in the directory database.</source>
@@ -1238,6 +1255,34 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <source>Confirmation &amp;Mails…</source>
         <translation>Bevestigings&amp;mails…</translation>
     </message>
+    <message>
+        <source>Fill current &amp;page</source>
+        <translation>&amp;Pagina invullen</translation>
+    </message>
+    <message>
+        <source>Manage &amp;Profiles</source>
+        <translation>&amp;Profielen beheren</translation>
+    </message>
+    <message>
+        <source>&amp;Update RSS Directory Database</source>
+        <translation>RSS-directorydatabase &amp;bijwerken</translation>
+    </message>
+    <message>
+        <source>Database &amp;Source…</source>
+        <translation>&amp;Databasebron…</translation>
+    </message>
+    <message>
+        <source>Check &amp;Feed</source>
+        <translation>&amp;Feed controleren</translation>
+    </message>
+    <message>
+        <source>User &amp;Guide</source>
+        <translation>&amp;Gebruikershandleiding</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>&amp;Ondersteuning</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1249,9 +1294,12 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
         <source>Please wait while the RSS directory database is updated</source>
         <translation>Een ogenblik geduld, de RSS-directorydatabase wordt bijgewerkt</translation>
     </message>
-    <message>
-        <source>%1 bytes received</source>
-        <translation>%1 bytes ontvangen</translation>
+    <message numerus="yes">
+        <source>%Ln bytes received</source>
+        <translation>
+            <numerusform>%Ln byte ontvangen</numerusform>
+            <numerusform>%Ln bytes ontvangen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1403,10 +1451,6 @@ Adres: %2
         <translation>kan %1 niet opslaan: %2</translation>
     </message>
     <message>
-        <source>%1 added, %2 replaced, %3 already there, %4 kept yours, %5 refused</source>
-        <translation>%1 toegevoegd, %2 vervangen, %3 al aanwezig, %4 de uwe behouden, %5 geweigerd</translation>
-    </message>
-    <message>
         <source>no data folder to read your directories from: %1</source>
         <translation>geen gegevensmap om uw directory&apos;s uit te lezen: %1</translation>
     </message>
@@ -1468,6 +1512,41 @@ Adres: %2
     <message>
         <source>no data folder to read the settings from: %1</source>
         <translation>geen gegevensmap om de instellingen uit te lezen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n toegevoegd</numerusform>
+            <numerusform>%n toegevoegd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n vervangen</numerusform>
+            <numerusform>%n vervangen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there</source>
+        <translation>
+            <numerusform>%n al aanwezig</numerusform>
+            <numerusform>%n al aanwezig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept yours</source>
+        <translation>
+            <numerusform>%n de uwe behouden</numerusform>
+            <numerusform>%n de uwe behouden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n geweigerd</numerusform>
+            <numerusform>%n geweigerd</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1609,9 +1688,61 @@ Adres: %2
         <source>%1, checked %2</source>
         <translation>%1, gecontroleerd op %2</translation>
     </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>%n ok</source>
+        <translation>
+            <numerusform>%n ok</numerusform>
+            <numerusform>%n ok</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved</source>
+        <translation>
+            <numerusform>%n verhuisd</numerusform>
+            <numerusform>%n verhuisd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n form changed</source>
+        <translation>
+            <numerusform>%n formulier gewijzigd</numerusform>
+            <numerusform>%n formulieren gewijzigd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>%n niet gevonden</numerusform>
+            <numerusform>%n niet gevonden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n server error</source>
+        <translation>
+            <numerusform>%n serverfout</numerusform>
+            <numerusform>%n serverfouten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n geweigerd</numerusform>
+            <numerusform>%n geweigerd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreachable</source>
+        <translation>
+            <numerusform>%n onbereikbaar</numerusform>
+            <numerusform>%n onbereikbaar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timeout</source>
+        <translation>
+            <numerusform>%n time-out</numerusform>
+            <numerusform>%n time-outs</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1627,10 +1758,6 @@ Adres: %2
     <message>
         <source>Error</source>
         <translation>Fout</translation>
-    </message>
-    <message>
-        <source>Error while GetDirectorySubmitPage</source>
-        <translation>Fout in GetDirectorySubmitPage</translation>
     </message>
     <message>
         <source>unsuported control type</source>
@@ -1771,10 +1898,6 @@ Adres: %2
     <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>The answer is larger than %1.</source>
@@ -1929,13 +2052,6 @@ Adres: %2
         <translation>Het enige item van de feed heeft geen link.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items have no link.</source>
-        <translation>
-            <numerusform>%n van %1 items heeft geen link.</numerusform>
-            <numerusform>%n van %1 items hebben geen link.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
         <translation>
             <numerusform>De datum ‘%1’ kan niet worden gelezen (net als %n andere datum).</numerusform>
@@ -1951,10 +2067,31 @@ Adres: %2
         <translation>De feed heeft geen RSS-element &lt;channel&gt;.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items has no link.</source>
+        <source>%n bytes</source>
         <translation>
-            <numerusform>%n van %1 items heeft geen link.</numerusform>
-            <numerusform>%n van %1 items hebben geen link.</numerusform>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 has no link.</source>
+        <translation>
+            <numerusform>%n van %1 heeft geen link.</numerusform>
+            <numerusform>%n van %1 hebben geen link.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 have no link.</source>
+        <translation>
+            <numerusform>%n van %1 heeft geen link.</numerusform>
+            <numerusform>%n van %1 hebben geen link.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
         </translation>
     </message>
 </context>
@@ -2350,7 +2487,7 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     <name>SubmissionProgress</name>
     <message>
         <source>The directories still unsent for %1 were found dead by the last check</source>
-        <translation>De directory&apos;s die voor %1 nog niet zijn verzonden, waren bij de laatste controle onbereikbaar</translation>
+        <translation>De directory&apos;s die voor %1 nog niet zijn verzonden, waren bij de laatste controle verdwenen</translation>
     </message>
     <message>
         <source>No directory shown is unsent for %1</source>

@@ -97,10 +97,6 @@
         <translation>Zamknij &amp;kartę</translation>
     </message>
     <message>
-        <source>Ne&amp;xt Tab</source>
-        <translation>&amp;Następna karta</translation>
-    </message>
-    <message>
         <source>Pre&amp;vious Tab</source>
         <translation>&amp;Poprzednia karta</translation>
     </message>
@@ -111,6 +107,10 @@
     <message>
         <source>Pages</source>
         <translation>Strony</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>&amp;Następna karta</translation>
     </message>
 </context>
 <context>
@@ -232,10 +232,6 @@
         <translation>Sprawdź katalogi</translation>
     </message>
     <message>
-        <source>%1 of the directories were checked in the last 7 days. Check them again, or only the others?</source>
-        <translation>Liczba katalogów sprawdzonych w ciągu ostatnich 7 dni: %1. Sprawdzić wszystkie ponownie czy tylko pozostałe?</translation>
-    </message>
-    <message>
         <source>Only the Others</source>
         <translation>Tylko pozostałe</translation>
     </message>
@@ -279,6 +275,14 @@
         <source>The page of %1 did not load. Try Directory &gt; Repair again later.</source>
         <translation>Nie udało się wczytać strony katalogu %1. Spróbuj później ponownie użyć polecenia Katalog &gt; Napraw.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the directories were checked in the last 7 days. Check them again, or only the others?</source>
+        <translation>
+            <numerusform>%n katalog został sprawdzony w ciągu ostatnich 7 dni. Sprawdzić wszystkie ponownie czy tylko pozostałe?</numerusform>
+            <numerusform>%n katalogi zostały sprawdzone w ciągu ostatnich 7 dni. Sprawdzić wszystkie ponownie czy tylko pozostałe?</numerusform>
+            <numerusform>%n katalogów zostało sprawdzonych w ciągu ostatnich 7 dni. Sprawdzić wszystkie ponownie czy tylko pozostałe?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDirectoryCheckDialog</name>
@@ -318,10 +322,6 @@
             <numerusform>Pominięto %n katalogów sprawdzonych w ciągu ostatnich 7 dni.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
-        <translation>Anulowano po sprawdzeniu %1 z %2 katalogów. „Wznów” kontynuuje sprawdzanie od miejsca, w którym zostało przerwane.</translation>
-    </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
         <translation>
@@ -336,6 +336,29 @@
             <numerusform>Sprawdzono %1 z %n katalogu</numerusform>
             <numerusform>Sprawdzono %1 z %n katalogów</numerusform>
             <numerusform>Sprawdzono %1 z %n katalogów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2. Resume goes on where the check stopped.</source>
+        <extracomment>%1 is the number of directories checked, %2 how many there are (&quot;12 directories&quot;); the noun may go with either, as the language wants it.</extracomment>
+        <translation>Anulowano po sprawdzeniu %1 %2. „Wznów” kontynuuje sprawdzanie od miejsca, w którym zostało przerwane.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n</source>
+        <comment>the directories checked before the check was cancelled</comment>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directories</source>
+        <comment>all the directories of the cancelled check</comment>
+        <translation>
+            <numerusform>z %n katalogu</numerusform>
+            <numerusform>z %n katalogów</numerusform>
+            <numerusform>z %n katalogów</numerusform>
         </translation>
     </message>
 </context>
@@ -364,10 +387,6 @@
     <message>
         <source>&amp;Next unsent</source>
         <translation>Kolejny &amp;niewysłany</translation>
-    </message>
-    <message>
-        <source>&amp;Find directory</source>
-        <translation>&amp;Znajdź katalog</translation>
     </message>
     <message>
         <source>&amp;Directory</source>
@@ -486,6 +505,10 @@
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>Kestrine nie wie jeszcze, jak katalog „%1” potwierdza zgłoszenie.
 Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Kestrine będzie go szukać po kolejnych zgłoszeniach, a teraz oznaczy katalog jako wysłany.</translation>
+    </message>
+    <message>
+        <source>Find &amp;directory</source>
+        <translation>&amp;Znajdź katalog</translation>
     </message>
 </context>
 <context>
@@ -645,7 +668,7 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     </message>
     <message>
         <source>gone</source>
-        <translation>nieosiągalny</translation>
+        <translation>nie istnieje</translation>
     </message>
     <message>
         <source>checked</source>
@@ -881,10 +904,6 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
 <context>
     <name>CHistoryCommands</name>
     <message>
-        <source>Export Report…</source>
-        <translation>Eksportuj raport…</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Widok</translation>
     </message>
@@ -919,6 +938,10 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
         <translation>Nie można teraz zapisać historii zgłoszeń w history.sqlite: %1. Inny program blokuje plik; zdarzenia czekają i zostaną zapisane, gdy tylko plik zostanie zwolniony.</translation>
+    </message>
+    <message>
+        <source>Export &amp;Report…</source>
+        <translation>Eksportuj &amp;raport…</translation>
     </message>
 </context>
 <context>
@@ -1026,12 +1049,45 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <translation>&amp;Importuj</translation>
     </message>
     <message>
-        <source>Adds %1 and replaces %2 of your directories; %3 you have already, %4 cannot be used.</source>
-        <translation>Dodane: %1, zastąpione własne katalogi: %2, już istniejące: %3, nie do użycia: %4.</translation>
-    </message>
-    <message>
         <source>Directories in the list</source>
         <translation>Katalogi na liście</translation>
+    </message>
+    <message>
+        <source>%1 and %2; %3, %4.</source>
+        <extracomment>The four parts below: &quot;Adds 3&quot;, &quot;replaces 1 of your directories&quot;, &quot;2 you have already&quot;, &quot;0 cannot be used&quot;.</extracomment>
+        <translation>%1 i %2; %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Adds %n</source>
+        <translation>
+            <numerusform>Dodaje %n katalog</numerusform>
+            <numerusform>Dodaje %n katalogi</numerusform>
+            <numerusform>Dodaje %n katalogów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>replaces %n of your directories</source>
+        <translation>
+            <numerusform>zastępuje %n z Twoich katalogów</numerusform>
+            <numerusform>zastępuje %n z Twoich katalogów</numerusform>
+            <numerusform>zastępuje %n z Twoich katalogów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n you have already</source>
+        <translation>
+            <numerusform>%n już masz</numerusform>
+            <numerusform>%n już masz</numerusform>
+            <numerusform>%n już masz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cannot be used</source>
+        <translation>
+            <numerusform>%n nie nadaje się do użycia</numerusform>
+            <numerusform>%n nie nadają się do użycia</numerusform>
+            <numerusform>%n nie nadaje się do użycia</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1143,16 +1199,8 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
 <context>
     <name>CSubmitterDlg</name>
     <message>
-        <source>Kestrine V1.0</source>
-        <translation>Kestrine V1.0</translation>
-    </message>
-    <message>
         <source>Profile:</source>
         <translation>Profil:</translation>
-    </message>
-    <message>
-        <source>&amp;Fill current page</source>
-        <translation>Wypełnij &amp;stronę</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1165,22 +1213,6 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     <message>
         <source>&amp;Settings</source>
         <translation>&amp;Ustawienia</translation>
-    </message>
-    <message>
-        <source>Manage Profiles</source>
-        <translation>Zarządzaj profilami</translation>
-    </message>
-    <message>
-        <source>Update RSS Directory Database</source>
-        <translation>Zaktualizuj bazę katalogów RSS</translation>
-    </message>
-    <message>
-        <source>Database Source…</source>
-        <translation>Źródło bazy danych…</translation>
-    </message>
-    <message>
-        <source>Check Feed</source>
-        <translation>Sprawdź kanał</translation>
     </message>
     <message>
         <source>&amp;Work Ahead…</source>
@@ -1201,14 +1233,6 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     <message>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
-    </message>
-    <message>
-        <source>User Guide</source>
-        <translation>Podręcznik użytkownika</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Wsparcie</translation>
     </message>
     <message>
         <source>&amp;About Kestrine</source>
@@ -1254,6 +1278,34 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <source>Confirmation &amp;Mails…</source>
         <translation>&amp;Maile potwierdzające…</translation>
     </message>
+    <message>
+        <source>Fill current &amp;page</source>
+        <translation>Wypełnij &amp;stronę</translation>
+    </message>
+    <message>
+        <source>Manage &amp;Profiles</source>
+        <translation>Zarządzaj &amp;profilami</translation>
+    </message>
+    <message>
+        <source>&amp;Update RSS Directory Database</source>
+        <translation>Zaktualizuj &amp;bazę katalogów RSS</translation>
+    </message>
+    <message>
+        <source>Database &amp;Source…</source>
+        <translation>Źródło bazy &amp;danych…</translation>
+    </message>
+    <message>
+        <source>Check &amp;Feed</source>
+        <translation>Sprawdź &amp;kanał</translation>
+    </message>
+    <message>
+        <source>User &amp;Guide</source>
+        <translation>&amp;Podręcznik użytkownika</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>&amp;Wsparcie</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1265,9 +1317,13 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
         <source>Please wait while the RSS directory database is updated</source>
         <translation>Zaczekaj, trwa aktualizacja bazy katalogów RSS</translation>
     </message>
-    <message>
-        <source>%1 bytes received</source>
-        <translation>Odebrane bajty: %1</translation>
+    <message numerus="yes">
+        <source>%Ln bytes received</source>
+        <translation>
+            <numerusform>Odebrano %Ln bajt</numerusform>
+            <numerusform>Odebrano %Ln bajty</numerusform>
+            <numerusform>Odebrano %Ln bajtów</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1419,10 +1475,6 @@ Adres: %2
         <translation>nie można zapisać %1: %2</translation>
     </message>
     <message>
-        <source>%1 added, %2 replaced, %3 already there, %4 kept yours, %5 refused</source>
-        <translation>dodano: %1, zastąpiono: %2, już istniało: %3, zachowano własne: %4, odrzucono: %5</translation>
-    </message>
-    <message>
         <source>no data folder to read your directories from: %1</source>
         <translation>brak folderu danych, z którego można odczytać własne katalogi: %1</translation>
     </message>
@@ -1485,6 +1537,46 @@ Adres: %2
     <message>
         <source>no data folder to read the settings from: %1</source>
         <translation>brak folderu danych, z którego można odczytać ustawienia: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>dodano: %n</numerusform>
+            <numerusform>dodano: %n</numerusform>
+            <numerusform>dodano: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>zastąpiono: %n</numerusform>
+            <numerusform>zastąpiono: %n</numerusform>
+            <numerusform>zastąpiono: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there</source>
+        <translation>
+            <numerusform>już istniało: %n</numerusform>
+            <numerusform>już istniało: %n</numerusform>
+            <numerusform>już istniało: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept yours</source>
+        <translation>
+            <numerusform>zachowano własne: %n</numerusform>
+            <numerusform>zachowano własne: %n</numerusform>
+            <numerusform>zachowano własne: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>odrzucono: %n</numerusform>
+            <numerusform>odrzucono: %n</numerusform>
+            <numerusform>odrzucono: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1626,9 +1718,69 @@ Adres: %2
         <source>%1, checked %2</source>
         <translation>%1, sprawdzono %2</translation>
     </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>%n ok</source>
+        <translation>
+            <numerusform>%n ok</numerusform>
+            <numerusform>%n ok</numerusform>
+            <numerusform>%n ok</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved</source>
+        <translation>
+            <numerusform>%n przeniesiony</numerusform>
+            <numerusform>%n przeniesione</numerusform>
+            <numerusform>%n przeniesionych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n form changed</source>
+        <translation>
+            <numerusform>%n ze zmienionym formularzem</numerusform>
+            <numerusform>%n ze zmienionym formularzem</numerusform>
+            <numerusform>%n ze zmienionym formularzem</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>%n nieznaleziony</numerusform>
+            <numerusform>%n nieznalezione</numerusform>
+            <numerusform>%n nieznalezionych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n server error</source>
+        <translation>
+            <numerusform>%n z błędem serwera</numerusform>
+            <numerusform>%n z błędem serwera</numerusform>
+            <numerusform>%n z błędem serwera</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n odrzucony</numerusform>
+            <numerusform>%n odrzucone</numerusform>
+            <numerusform>%n odrzuconych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreachable</source>
+        <translation>
+            <numerusform>%n nieosiągalny</numerusform>
+            <numerusform>%n nieosiągalne</numerusform>
+            <numerusform>%n nieosiągalnych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timeout</source>
+        <translation>
+            <numerusform>%n z przekroczonym limitem czasu</numerusform>
+            <numerusform>%n z przekroczonym limitem czasu</numerusform>
+            <numerusform>%n z przekroczonym limitem czasu</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1644,10 +1796,6 @@ Adres: %2
     <message>
         <source>Error</source>
         <translation>Błąd</translation>
-    </message>
-    <message>
-        <source>Error while GetDirectorySubmitPage</source>
-        <translation>Błąd w GetDirectorySubmitPage</translation>
     </message>
     <message>
         <source>unsuported control type</source>
@@ -1790,10 +1938,6 @@ Adres: %2
     <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 B</translation>
     </message>
     <message>
         <source>The answer is larger than %1.</source>
@@ -1948,14 +2092,6 @@ Adres: %2
         <translation>Jedyny wpis kanału nie ma odnośnika.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items have no link.</source>
-        <translation>
-            <numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform>
-            <numerusform>%n z %1 wpisów nie mają odnośnika.</numerusform>
-            <numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
         <translation>
             <numerusform>Nie można odczytać daty „%1” (ani %n innej).</numerusform>
@@ -1972,11 +2108,35 @@ Adres: %2
         <translation>Kanał nie ma elementu RSS &lt;channel&gt;.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items has no link.</source>
+        <source>%n bytes</source>
         <translation>
-            <numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform>
-            <numerusform>%n z %1 wpisów nie mają odnośnika.</numerusform>
-            <numerusform>%n z %1 wpisów nie ma odnośnika.</numerusform>
+            <numerusform>%n bajt</numerusform>
+            <numerusform>%n bajty</numerusform>
+            <numerusform>%n bajtów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 has no link.</source>
+        <translation>
+            <numerusform>%n %1 nie ma odnośnika.</numerusform>
+            <numerusform>%n %1 nie mają odnośnika.</numerusform>
+            <numerusform>%n %1 nie ma odnośnika.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 have no link.</source>
+        <translation>
+            <numerusform>%n %1 nie ma odnośnika.</numerusform>
+            <numerusform>%n %1 nie mają odnośnika.</numerusform>
+            <numerusform>%n %1 nie ma odnośnika.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>z %n wpisu</numerusform>
+            <numerusform>z %n wpisów</numerusform>
+            <numerusform>z %n wpisów</numerusform>
         </translation>
     </message>
 </context>
@@ -2375,7 +2535,7 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     <name>SubmissionProgress</name>
     <message>
         <source>The directories still unsent for %1 were found dead by the last check</source>
-        <translation>Katalogi jeszcze niewysłane dla profilu %1 były nieosiągalne podczas ostatniego sprawdzania</translation>
+        <translation>Katalogi jeszcze niewysłane dla profilu %1 według ostatniego sprawdzania już nie istnieją</translation>
     </message>
     <message>
         <source>No directory shown is unsent for %1</source>

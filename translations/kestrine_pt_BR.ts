@@ -95,10 +95,6 @@
         <translation>&amp;Fechar aba</translation>
     </message>
     <message>
-        <source>Ne&amp;xt Tab</source>
-        <translation>&amp;Próxima aba</translation>
-    </message>
-    <message>
         <source>Pre&amp;vious Tab</source>
         <translation>Aba &amp;anterior</translation>
     </message>
@@ -109,6 +105,10 @@
     <message>
         <source>Pages</source>
         <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>&amp;Próxima aba</translation>
     </message>
 </context>
 <context>
@@ -229,10 +229,6 @@
         <translation>Verificar diretórios</translation>
     </message>
     <message>
-        <source>%1 of the directories were checked in the last 7 days. Check them again, or only the others?</source>
-        <translation>%1 dos diretórios foram verificados nos últimos 7 dias. Verificar todos novamente ou só os outros?</translation>
-    </message>
-    <message>
         <source>Only the Others</source>
         <translation>Só os outros</translation>
     </message>
@@ -276,6 +272,13 @@
         <source>The page of %1 did not load. Try Directory &gt; Repair again later.</source>
         <translation>A página de %1 não carregou. Tente Diretório &gt; Reparar novamente mais tarde.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the directories were checked in the last 7 days. Check them again, or only the others?</source>
+        <translation>
+            <numerusform>%n diretório foi verificado nos últimos 7 dias. Verificar todos novamente ou só os outros?</numerusform>
+            <numerusform>%n diretórios foram verificados nos últimos 7 dias. Verificar todos novamente ou só os outros?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDirectoryCheckDialog</name>
@@ -313,10 +316,6 @@
             <numerusform>%n diretórios verificados nos últimos 7 dias foram deixados de fora.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Cancelled after %1 of %2 directories. Resume goes on where the check stopped.</source>
-        <translation>Cancelado após %1 de %2 diretórios. “Retomar” continua de onde a verificação parou.</translation>
-    </message>
     <message numerus="yes">
         <source>Checked %n directory.</source>
         <translation>
@@ -329,6 +328,27 @@
         <translation>
             <numerusform>%1 de %n diretório verificado</numerusform>
             <numerusform>%1 de %n diretórios verificados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2. Resume goes on where the check stopped.</source>
+        <extracomment>%1 is the number of directories checked, %2 how many there are (&quot;12 directories&quot;); the noun may go with either, as the language wants it.</extracomment>
+        <translation>Cancelado após %1 de %2. “Retomar” continua de onde a verificação parou.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n</source>
+        <comment>the directories checked before the check was cancelled</comment>
+        <translation>
+            <numerusform>%n</numerusform>
+            <numerusform>%n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directories</source>
+        <comment>all the directories of the cancelled check</comment>
+        <translation>
+            <numerusform>%n diretório</numerusform>
+            <numerusform>%n diretórios</numerusform>
         </translation>
     </message>
 </context>
@@ -357,10 +377,6 @@
     <message>
         <source>&amp;Next unsent</source>
         <translation>&amp;Próximo a enviar</translation>
-    </message>
-    <message>
-        <source>&amp;Find directory</source>
-        <translation>&amp;Localizar diretório</translation>
     </message>
     <message>
         <source>&amp;Directory</source>
@@ -479,6 +495,10 @@
 If this page confirms yours, keep or change the text below: Kestrine will look for it after later submissions and marks the directory sent now.</source>
         <translation>O Kestrine ainda não sabe como “%1” confirma um envio.
 Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine vai procurá-lo após os próximos envios e marca o diretório como enviado agora.</translation>
+    </message>
+    <message>
+        <source>Find &amp;directory</source>
+        <translation>&amp;Localizar diretório</translation>
     </message>
 </context>
 <context>
@@ -636,7 +656,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>gone</source>
-        <translation>inacessível</translation>
+        <translation>fora do ar</translation>
     </message>
     <message>
         <source>checked</source>
@@ -667,7 +687,7 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>Hide unreachable</source>
-        <translation>Sem inacessíveis</translation>
+        <translation>Ocultar inacessíveis</translation>
     </message>
     <message>
         <source>Please create a profile first!</source>
@@ -865,10 +885,6 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
 <context>
     <name>CHistoryCommands</name>
     <message>
-        <source>Export Report…</source>
-        <translation>Exportar relatório…</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>E&amp;xibir</translation>
     </message>
@@ -903,6 +919,10 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     <message>
         <source>Kestrine cannot write the submission history to history.sqlite for now: %1. Another program keeps the file locked; the events wait and are written as soon as it is free.</source>
         <translation>O Kestrine não consegue gravar o histórico de envios em history.sqlite no momento: %1. Outro programa mantém o arquivo bloqueado; os eventos aguardam e são gravados assim que ele for liberado.</translation>
+    </message>
+    <message>
+        <source>Export &amp;Report…</source>
+        <translation>Exportar &amp;relatório…</translation>
     </message>
 </context>
 <context>
@@ -1010,12 +1030,41 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <translation>&amp;Importar</translation>
     </message>
     <message>
-        <source>Adds %1 and replaces %2 of your directories; %3 you have already, %4 cannot be used.</source>
-        <translation>Adiciona %1 e substitui %2 dos seus diretórios; %3 você já tem, %4 não podem ser usados.</translation>
-    </message>
-    <message>
         <source>Directories in the list</source>
         <translation>Diretórios da lista</translation>
+    </message>
+    <message>
+        <source>%1 and %2; %3, %4.</source>
+        <extracomment>The four parts below: &quot;Adds 3&quot;, &quot;replaces 1 of your directories&quot;, &quot;2 you have already&quot;, &quot;0 cannot be used&quot;.</extracomment>
+        <translation>%1 e %2; %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Adds %n</source>
+        <translation>
+            <numerusform>Adiciona %n</numerusform>
+            <numerusform>Adiciona %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>replaces %n of your directories</source>
+        <translation>
+            <numerusform>substitui %n dos seus diretórios</numerusform>
+            <numerusform>substitui %n dos seus diretórios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n you have already</source>
+        <translation>
+            <numerusform>%n você já tem</numerusform>
+            <numerusform>%n você já tem</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cannot be used</source>
+        <translation>
+            <numerusform>%n não pode ser usado</numerusform>
+            <numerusform>%n não podem ser usados</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1127,16 +1176,8 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
 <context>
     <name>CSubmitterDlg</name>
     <message>
-        <source>Kestrine V1.0</source>
-        <translation>Kestrine V1.0</translation>
-    </message>
-    <message>
         <source>Profile:</source>
         <translation>Perfil:</translation>
-    </message>
-    <message>
-        <source>&amp;Fill current page</source>
-        <translation>&amp;Preencher página</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1149,22 +1190,6 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     <message>
         <source>&amp;Settings</source>
         <translation>&amp;Configurações</translation>
-    </message>
-    <message>
-        <source>Manage Profiles</source>
-        <translation>Gerenciar perfis</translation>
-    </message>
-    <message>
-        <source>Update RSS Directory Database</source>
-        <translation>Atualizar base de dados de diretórios RSS</translation>
-    </message>
-    <message>
-        <source>Database Source…</source>
-        <translation>Origem da base de dados…</translation>
-    </message>
-    <message>
-        <source>Check Feed</source>
-        <translation>Verificar feed</translation>
     </message>
     <message>
         <source>&amp;Work Ahead…</source>
@@ -1180,19 +1205,11 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     </message>
     <message>
         <source>Re&amp;pair…</source>
-        <translation>&amp;Reparar…</translation>
+        <translation>Re&amp;parar…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <translation>Aj&amp;uda</translation>
-    </message>
-    <message>
-        <source>User Guide</source>
-        <translation>Guia do usuário</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Suporte</translation>
     </message>
     <message>
         <source>&amp;About Kestrine</source>
@@ -1238,6 +1255,34 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <source>Confirmation &amp;Mails…</source>
         <translation>E-&amp;mails de confirmação…</translation>
     </message>
+    <message>
+        <source>Fill current &amp;page</source>
+        <translation>&amp;Preencher página</translation>
+    </message>
+    <message>
+        <source>Manage &amp;Profiles</source>
+        <translation>&amp;Gerenciar perfis</translation>
+    </message>
+    <message>
+        <source>&amp;Update RSS Directory Database</source>
+        <translation>&amp;Atualizar base de dados de diretórios RSS</translation>
+    </message>
+    <message>
+        <source>Database &amp;Source…</source>
+        <translation>&amp;Origem da base de dados…</translation>
+    </message>
+    <message>
+        <source>Check &amp;Feed</source>
+        <translation>&amp;Verificar feed</translation>
+    </message>
+    <message>
+        <source>User &amp;Guide</source>
+        <translation>&amp;Guia do usuário</translation>
+    </message>
+    <message>
+        <source>&amp;Support</source>
+        <translation>&amp;Suporte</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateDialog</name>
@@ -1249,9 +1294,12 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
         <source>Please wait while the RSS directory database is updated</source>
         <translation>Aguarde enquanto a base de dados de diretórios RSS é atualizada</translation>
     </message>
-    <message>
-        <source>%1 bytes received</source>
-        <translation>%1 bytes recebidos</translation>
+    <message numerus="yes">
+        <source>%Ln bytes received</source>
+        <translation>
+            <numerusform>%Ln byte recebido</numerusform>
+            <numerusform>%Ln bytes recebidos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1403,10 +1451,6 @@ Endereço: %2
         <translation>não é possível salvar %1: %2</translation>
     </message>
     <message>
-        <source>%1 added, %2 replaced, %3 already there, %4 kept yours, %5 refused</source>
-        <translation>%1 adicionados, %2 substituídos, %3 já existentes, %4 mantidos (os seus), %5 recusados</translation>
-    </message>
-    <message>
         <source>no data folder to read your directories from: %1</source>
         <translation>sem pasta de dados para ler seus diretórios: %1</translation>
     </message>
@@ -1468,6 +1512,41 @@ Endereço: %2
     <message>
         <source>no data folder to read the settings from: %1</source>
         <translation>nenhuma pasta de dados da qual ler as configurações: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n adicionado</numerusform>
+            <numerusform>%n adicionados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n substituído</numerusform>
+            <numerusform>%n substituídos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there</source>
+        <translation>
+            <numerusform>%n já existente</numerusform>
+            <numerusform>%n já existentes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept yours</source>
+        <translation>
+            <numerusform>%n mantido (o seu)</numerusform>
+            <numerusform>%n mantidos (os seus)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n recusado</numerusform>
+            <numerusform>%n recusados</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1609,9 +1688,61 @@ Endereço: %2
         <source>%1, checked %2</source>
         <translation>%1, verificado em %2</translation>
     </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>%n ok</source>
+        <translation>
+            <numerusform>%n ok</numerusform>
+            <numerusform>%n ok</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved</source>
+        <translation>
+            <numerusform>%n movido</numerusform>
+            <numerusform>%n movidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n form changed</source>
+        <translation>
+            <numerusform>%n formulário alterado</numerusform>
+            <numerusform>%n formulários alterados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>%n não encontrado</numerusform>
+            <numerusform>%n não encontrados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n server error</source>
+        <translation>
+            <numerusform>%n erro do servidor</numerusform>
+            <numerusform>%n erros do servidor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n recusado</numerusform>
+            <numerusform>%n recusados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreachable</source>
+        <translation>
+            <numerusform>%n inacessível</numerusform>
+            <numerusform>%n inacessíveis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n timeout</source>
+        <translation>
+            <numerusform>%n tempo esgotado</numerusform>
+            <numerusform>%n tempos esgotados</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1627,10 +1758,6 @@ Endereço: %2
     <message>
         <source>Error</source>
         <translation>Erro</translation>
-    </message>
-    <message>
-        <source>Error while GetDirectorySubmitPage</source>
-        <translation>Erro em GetDirectorySubmitPage</translation>
     </message>
     <message>
         <source>unsuported control type</source>
@@ -1771,10 +1898,6 @@ Endereço: %2
     <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 bytes</source>
-        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>The answer is larger than %1.</source>
@@ -1929,13 +2052,6 @@ Endereço: %2
         <translation>O único item do feed não tem link.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items have no link.</source>
-        <translation>
-            <numerusform>%n de %1 itens não tem link.</numerusform>
-            <numerusform>%n de %1 itens não têm link.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The date “%1” cannot be read (nor %n more).</source>
         <translation>
             <numerusform>A data “%1” não pode ser lida (nem mais %n).</numerusform>
@@ -1951,10 +2067,31 @@ Endereço: %2
         <translation>O feed não tem um &lt;channel&gt; RSS.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of %1 items has no link.</source>
+        <source>%n bytes</source>
         <translation>
-            <numerusform>%n de %1 itens não tem link.</numerusform>
-            <numerusform>%n de %1 itens não têm link.</numerusform>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 has no link.</source>
+        <translation>
+            <numerusform>%n de %1 não tem link.</numerusform>
+            <numerusform>%n de %1 não têm link.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 have no link.</source>
+        <translation>
+            <numerusform>%n de %1 não tem link.</numerusform>
+            <numerusform>%n de %1 não têm link.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n itens</numerusform>
         </translation>
     </message>
 </context>
@@ -2350,7 +2487,7 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     <name>SubmissionProgress</name>
     <message>
         <source>The directories still unsent for %1 were found dead by the last check</source>
-        <translation>Os diretórios ainda não enviados para %1 estavam inacessíveis na última verificação</translation>
+        <translation>Os diretórios ainda não enviados para %1 estavam fora do ar na última verificação</translation>
     </message>
     <message>
         <source>No directory shown is unsent for %1</source>

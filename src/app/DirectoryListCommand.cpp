@@ -89,14 +89,23 @@ int ImportDirectoriesAndExit(const std::string& listFile, const std::string& cho
         }
     }
     PrintCandidates(import, out);
-    out << FillIn(
-               KESTRINE_TEXT("CommandLine",
-                             "%1 added, %2 replaced, %3 already there, %4 kept yours, %5 refused"),
-               {std::to_string(import.Count(ImportAction::Add)),
-                std::to_string(replace ? import.Count(ImportAction::Replace) : 0),
-                std::to_string(import.Count(ImportAction::Leave)),
-                std::to_string(replace ? 0 : import.Count(ImportAction::Replace)),
-                std::to_string(import.Count(ImportAction::Refuse))})
+    // Each count in a text of its own, so that each carries its own grammatical number.
+    const auto counted = [](CountedText text, size_t count) {
+        return TranslatedText(text, static_cast<int>(count));
+    };
+    out << counted(KESTRINE_COUNT_TEXT("CommandLine", "%n added"), import.Count(ImportAction::Add))
+        << ", "
+        << counted(KESTRINE_COUNT_TEXT("CommandLine", "%n replaced"),
+                   replace ? import.Count(ImportAction::Replace) : 0)
+        << ", "
+        << counted(KESTRINE_COUNT_TEXT("CommandLine", "%n already there"),
+                   import.Count(ImportAction::Leave))
+        << ", "
+        << counted(KESTRINE_COUNT_TEXT("CommandLine", "%n kept yours"),
+                   replace ? 0 : import.Count(ImportAction::Replace))
+        << ", "
+        << counted(KESTRINE_COUNT_TEXT("CommandLine", "%n refused"),
+                   import.Count(ImportAction::Refuse))
         << '\n';
     return 0;
 }

@@ -47,11 +47,23 @@ void TellAlreadyRunning()
 
 int main(int argc, char* argv[])
 {
+    // Both must be settled before any application object exists: the browser engine learns
+    // its URL schemes once, and shares its OpenGL contexts with the widgets.
+    RegisterResourceScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+
     // The command line speaks the desktop's language; the window, the one of the settings.
     CInterfaceLanguage language;
-    language.Load(CInterfaceLanguage::Choose({}, CInterfaceLanguage::DesktopPreferences()));
-    CCommandLine commandLine;
-    const CommandLineRequest request = commandLine.Parse(CCommandLine::Arguments(argc, argv));
+    CommandLineRequest request;
+    {
+        // Qt's parser words its own mistakes ("Unknown option") through the catalogues of an
+        // application object. One without a display holds them while the line is read, so that
+        // --help and a mistake need no screen.
+        QCoreApplication reading(argc, argv);
+        language.Load(CInterfaceLanguage::Choose({}, CInterfaceLanguage::DesktopPreferences()));
+        CCommandLine commandLine;
+        request = commandLine.Parse(CCommandLine::Arguments(argc, argv));
+    }
     if (request.action == CommandLineRequest::Action::Exit)
         return PrintAndExit(request);
     // The feed check needs no window, nor a display to open one on.
@@ -75,10 +87,6 @@ int main(int argc, char* argv[])
     if (describePage && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    // Both must be settled before the application object exists: the browser engine learns
-    // its URL schemes once, and shares its OpenGL contexts with the widgets.
-    RegisterResourceScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     language.Load(language.Language());
     if (describePage)

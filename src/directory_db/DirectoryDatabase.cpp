@@ -22,6 +22,9 @@ CDirectoryDatabase::~CDirectoryDatabase() = default;
 
 namespace {
 
+// Names the query that failed, as the program calls it: a term, the same in every language.
+constexpr const char* kSubmitPageError = "Error while GetDirectorySubmitPage";
+
 // The file at `path`, or null when it is missing, malformed or hostile.
 SharedDirectorySource ReadDirectorySource(const std::string& path)
 {
@@ -146,9 +149,8 @@ std::string CDirectoryDatabase::GetDirectorySubmitPage(const std::string& name,
     } catch (const std::exception&) {
         // A half-composed address is no address to open; the caller gets none.
     }
-    m_presenter.ShowMessage(
-        KESTRINE_TEXT("DirectoryDatabase", "Error while GetDirectorySubmitPage"),
-        KESTRINE_TEXT("DirectoryDatabase", "Error"), MessageIcon::Error);
+    m_presenter.ShowMessage(kSubmitPageError, KESTRINE_TEXT("DirectoryDatabase", "Error"),
+                            MessageIcon::Error);
     return {};
 }
 
@@ -215,9 +217,7 @@ bool CDirectoryDatabase::GetDirectoryItems(const std::string& name, const std::s
         WorkOutVariables(*document, name, category, subcategory, variables, m_presenter);
         AppendFormFields(*document, name, variables, fields, m_presenter);
     } catch (const std::exception&) {
-        m_presenter.ShowMessage(
-            KESTRINE_TEXT("DirectoryDatabase", "Error while GetDirectorySubmitPage"), name,
-            MessageIcon::Error);
+        m_presenter.ShowMessage(kSubmitPageError, name, MessageIcon::Error);
     }
     return true;
 }

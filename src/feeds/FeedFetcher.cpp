@@ -10,7 +10,8 @@ std::string SizeInWords(uint64_t bytes)
 {
     return bytes >= (uint64_t{1} << 20)
                ? FillIn(KESTRINE_TEXT("FeedCheck", "%1 MB"), {std::to_string(bytes >> 20)})
-               : FillIn(KESTRINE_TEXT("FeedCheck", "%1 bytes"), {std::to_string(bytes)});
+               : TranslatedText(KESTRINE_COUNT_TEXT("FeedCheck", "%n bytes"),
+                                static_cast<int>(bytes));
 }
 
 std::string ErrorInWords(const HttpTransferOutcome& outcome, const DownloadLimits& limits)

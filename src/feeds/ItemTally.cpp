@@ -38,12 +38,14 @@ void CItemTally::Report(FeedReport& report) const
         const std::string message =
             m_withoutLink == 1 && m_items == 1
                 ? KESTRINE_TEXT("FeedCheck", "The feed's only item has no link.")
+                // Each count in a text of its own, so that each carries its own number.
                 : FillIn(TranslatedText(
                              m_withoutLink == 1
-                                 ? KESTRINE_COUNT_TEXT("FeedCheck", "%n of %1 items has no link.")
-                                 : KESTRINE_COUNT_TEXT("FeedCheck", "%n of %1 items have no link."),
+                                 ? KESTRINE_COUNT_TEXT("FeedCheck", "%n of %1 has no link.")
+                                 : KESTRINE_COUNT_TEXT("FeedCheck", "%n of %1 have no link."),
                              static_cast<int>(m_withoutLink)),
-                         {std::to_string(m_items)});
+                         {TranslatedText(KESTRINE_COUNT_TEXT("FeedCheck", "%n items"),
+                                         static_cast<int>(m_items))});
         report.problems.push_back({message, m_firstWithoutLinkLine, 0});
     }
     if (m_unreadableDates > 0) {

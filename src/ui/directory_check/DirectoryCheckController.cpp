@@ -114,9 +114,9 @@ std::optional<bool> CDirectoryCheckController::AskWhichToCheck() const
     if (recent == 0)
         return false;
     QMessageBox box(QMessageBox::Question, tr("Check Directories"),
-                    tr("%1 of the directories were checked in the last 7 days. Check them "
-                       "again, or only the others?")
-                        .arg(recent),
+                    tr("%n of the directories were checked in the last 7 days. Check them "
+                       "again, or only the others?",
+                       nullptr, static_cast<int>(recent)),
                     QMessageBox::Cancel, m_window);
     QPushButton* others = box.addButton(tr("Only the Others"), QMessageBox::AcceptRole);
     QPushButton* all = box.addButton(tr("Check All"), QMessageBox::AcceptRole);

@@ -99,10 +99,14 @@ void CDirectoryCheckDialog::ShowFinished(size_t skipped, const QString& problem)
 
 void CDirectoryCheckDialog::ShowCancelled()
 {
-    m_status->setText(tr("Cancelled after %1 of %2 directories. Resume goes on where the check "
-                         "stopped.")
-                          .arg(m_progress.done)
-                          .arg(m_progress.total));
+    // Each count in a text of its own, so that each carries its own grammatical number.
+    //: %1 is the number of directories checked, %2 how many there are ("12 directories"); the
+    //: noun may go with either, as the language wants it.
+    m_status->setText(tr("Cancelled after %1 of %2. Resume goes on where the check stopped.")
+                          .arg(tr("%n", "the directories checked before the check was cancelled",
+                                  static_cast<int>(m_progress.done)),
+                               tr("%n directories", "all the directories of the cancelled check",
+                                  static_cast<int>(m_progress.total))));
     if (m_bar->maximum() == 0)
         m_bar->setRange(0, 1);
     SetRunning(false, true);

@@ -22,6 +22,19 @@ constexpr std::array kStatusWords{
 };
 static_assert(kStatusWords.size() == std::size(kAllDirectoryCheckStatuses));
 
+// How many directories have each status, in the same order: the count chooses the words' form.
+constexpr std::array kStatusCounts{
+    QT_TRANSLATE_N_NOOP("DirectoryCheckText", "%n ok"),
+    QT_TRANSLATE_N_NOOP("DirectoryCheckText", "%n moved"),
+    QT_TRANSLATE_N_NOOP("DirectoryCheckText", "%n form changed"),
+    QT_TRANSLATE_N_NOOP("DirectoryCheckText", "%n not found"),
+    QT_TRANSLATE_N_NOOP("DirectoryCheckText", "%n server error"),
+    QT_TRANSLATE_N_NOOP("DirectoryCheckText", "%n refused"),
+    QT_TRANSLATE_N_NOOP("DirectoryCheckText", "%n unreachable"),
+    QT_TRANSLATE_N_NOOP("DirectoryCheckText", "%n timeout"),
+};
+static_assert(kStatusCounts.size() == std::size(kAllDirectoryCheckStatuses));
+
 QString StatusInWords(DirectoryCheckStatus status)
 {
     for (size_t i = 0; i < kStatusWords.size(); ++i) {
@@ -55,9 +68,9 @@ QString DirectoryCheckCounts(const DirectoryCheckProgress& progress)
     QStringList counts;
     for (size_t i = 0; i < progress.counts.size(); ++i) {
         if (progress.counts[i] != 0)
-            counts.append(QCoreApplication::translate("DirectoryCheckText", "%1 %2")
-                              .arg(progress.counts[i])
-                              .arg(StatusInWords(kAllDirectoryCheckStatuses[i])));
+            counts.append(QCoreApplication::translate("DirectoryCheckText", kStatusCounts[i],
+                                                      nullptr,
+                                                      static_cast<int>(progress.counts[i])));
     }
     return counts.join(QStringLiteral(", "));
 }

@@ -57,7 +57,7 @@ QMenu* CDirectoryCommands::AddMenus()
         go->addAction(tr("&Next unsent"), &m_panel, &CDirectoryListPanel::OnNextUnsent);
     nextUnsent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     QAction* find =
-        go->addAction(tr("&Find directory"), &m_panel, &CDirectoryListPanel::FocusSearch);
+        go->addAction(tr("Find &directory"), &m_panel, &CDirectoryListPanel::FocusSearch);
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
     QMenu* directory = m_window.menuBar()->addMenu(tr("&Directory"));

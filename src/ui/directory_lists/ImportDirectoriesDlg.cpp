@@ -101,11 +101,16 @@ void CImportDirectoriesDlg::ShowSummary()
         if (candidate.accepted && candidate.action == ImportAction::Replace)
             ++replaces;
     }
-    m_summary->setText(tr("Adds %1 and replaces %2 of your directories; %3 you have already, %4 "
-                          "cannot be used.")
-                           .arg(adds)
-                           .arg(replaces)
-                           .arg(m_import.Count(ImportAction::Leave))
-                           .arg(m_import.Count(ImportAction::Refuse)));
+    // Each count in a text of its own, so that each carries its own grammatical number.
+    m_summary->setText(
+        //: The four parts below: "Adds 3", "replaces 1 of your directories", "2 you have
+        //: already", "0 cannot be used".
+        tr("%1 and %2; %3, %4.")
+            .arg(tr("Adds %n", nullptr, static_cast<int>(adds)),
+                 tr("replaces %n of your directories", nullptr, static_cast<int>(replaces)),
+                 tr("%n you have already", nullptr,
+                    static_cast<int>(m_import.Count(ImportAction::Leave))),
+                 tr("%n cannot be used", nullptr,
+                    static_cast<int>(m_import.Count(ImportAction::Refuse)))));
     m_importButton->setEnabled(adds + replaces > 0);
 }

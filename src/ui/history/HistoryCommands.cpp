@@ -42,7 +42,7 @@ CHistoryCommands::~CHistoryCommands() = default;
 void CHistoryCommands::AddCommands(QMenuBar& menuBar, QMenu& fileMenu)
 {
     QAction* exportReport =
-        fileMenu.addAction(tr("Export Report\u2026"), this, &CHistoryCommands::OnExportReport);
+        fileMenu.addAction(tr("Export &Report\u2026"), this, &CHistoryCommands::OnExportReport);
     exportReport->setObjectName(QStringLiteral("exportReport"));
     fileMenu.addSeparator();
     QMenu* view = menuBar.addMenu(tr("&View"));

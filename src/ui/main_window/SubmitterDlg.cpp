@@ -80,7 +80,8 @@ CSubmitterDlg::CSubmitterDlg(SubmitterEnvironment environment, QWidget* parent)
       m_database(m_presenters.Database())
 {
     InitIconResource();
-    setWindowTitle(tr("Kestrine V1.0"));
+    // The program's name and version, the same in every language.
+    setWindowTitle(QStringLiteral("Kestrine V1.0"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kestrine.svg")));
     m_profile = new CCurrentProfile(m_profileManager.Profiles(), m_environment.dataFolder,
                                     m_presenters.Window(), this);
@@ -141,7 +142,7 @@ void CSubmitterDlg::CreateControls()
     m_profileLabel = new QLabel(tr("Profile:"), client);
     m_profileLabel->setObjectName(QStringLiteral("profileLabel"));
     m_profileLabel->setBuddy(m_profileCombo);
-    m_fillButton = new QPushButton(tr("&Fill current page"), client);
+    m_fillButton = new QPushButton(tr("Fill current &page"), client);
     m_fillButton->setObjectName(QStringLiteral("fillButton"));
     m_directoryPanel->TabThrough({m_profileCombo, m_fillButton});
     new CKeyboardNavigator(*this, *m_directoryPanel, *m_tabs, *m_profileCombo);
@@ -180,14 +181,14 @@ void CSubmitterDlg::CreateMenu()
     file->addAction(tr("E&xit"), this, &CSubmitterDlg::OnExit);
 
     QMenu* settings = menuBar()->addMenu(tr("&Settings"));
-    settings->addAction(tr("Manage Profiles"), this, &CSubmitterDlg::OnManageProfiles);
-    QAction* update = settings->addAction(tr("Update RSS Directory Database"), this,
+    settings->addAction(tr("Manage &Profiles"), this, &CSubmitterDlg::OnManageProfiles);
+    QAction* update = settings->addAction(tr("&Update RSS Directory Database"), this,
                                           &CSubmitterDlg::OnUpdateDatabase);
-    settings->addAction(tr("Database Source…"), this, [this] {
+    settings->addAction(tr("Database &Source…"), this, [this] {
         CProgramSettings source = m_environment.UpdateSettings();
         CDatabaseSourceDlg(source, this).exec();
     });
-    settings->addAction(tr("Check Feed"), this, &CSubmitterDlg::OnCheckFeed);
+    settings->addAction(tr("Check &Feed"), this, &CSubmitterDlg::OnCheckFeed);
     settings->addAction(tr("&Work Ahead\u2026"), this, [this] { m_workAhead->Configure(this); });
     settings->addAction(tr("&Language\u2026"), this, [this] {
         CProgramSettings chosen = m_environment.UpdateSettings();
@@ -211,8 +212,8 @@ void CSubmitterDlg::CreateMenu()
     });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("User Guide"), this, &CSubmitterDlg::OnUserGuide);
-    help->addAction(tr("Support"), this, &CSubmitterDlg::OnSupport);
+    help->addAction(tr("User &Guide"), this, &CSubmitterDlg::OnUserGuide);
+    help->addAction(tr("&Support"), this, &CSubmitterDlg::OnSupport);
     help->addAction(tr("&About Kestrine"), this, &CSubmitterDlg::OnAbout);
 
     m_directoryPanel->OfferWhenEmpty(

@@ -57,7 +57,7 @@ CBrowserTabs::CBrowserTabs(SessionContext context, QWidget* parent)
     auto* close = new QAction(tr("Close &Tab"), this);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(close, &QAction::triggered, this, [this] { CloseTab(currentIndex()); });
-    auto* next = new QAction(tr("Ne&xt Tab"), this);
+    auto* next = new QAction(tr("&Next Tab"), this);
     next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
     connect(next, &QAction::triggered, this,
             [this] { setCurrentIndex((currentIndex() + 1) % count()); });

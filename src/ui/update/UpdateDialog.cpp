@@ -4,7 +4,6 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -98,8 +97,9 @@ void CUpdateDialog::PostProgress(uint64_t bytesReceived)
 void CUpdateDialog::OnProgress()
 {
     m_progressPosted = false;
-    const auto bytes = static_cast<qulonglong>(m_bytesReceived.load());
-    m_progressLabel->setText(tr("%1 bytes received").arg(QLocale().toString(bytes)));
+    // The download stops far below what an int holds (DownloadLimits::ForUpdate).
+    const auto bytes = static_cast<int>(m_bytesReceived.load());
+    m_progressLabel->setText(tr("%Ln bytes received", nullptr, bytes));
 }
 
 void CUpdateDialog::OnFinished(int result)

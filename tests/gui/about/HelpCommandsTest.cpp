@@ -94,11 +94,11 @@ void HelpCommandsTest::helpPagesDropAPendingFillButNotAPageAwaitingItsResult_dat
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("submitted");
 
-    QTest::newRow("User Guide, fill pending") << "User Guide"
+    QTest::newRow("User Guide, fill pending") << "User &Guide"
                                               << "/faqs/help.shtml" << false;
-    QTest::newRow("Support, fill pending") << "Support"
+    QTest::newRow("Support, fill pending") << "&Support"
                                            << "/contact/" << false;
-    QTest::newRow("User Guide, result awaited") << "User Guide"
+    QTest::newRow("User Guide, result awaited") << "User &Guide"
                                                 << "/faqs/help.shtml" << true;
 }
 

@@ -16,6 +16,11 @@
 #include <functional>
 #include <sys/stat.h>
 
+// The languages of translations/desktop-entry.ini.
+const QStringList kTranslatedLanguages{
+    QStringLiteral("de"),    QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("it"),
+    QStringLiteral("pt_BR"), QStringLiteral("nl"), QStringLiteral("pl")};
+
 // Installs this build into a temporary prefix, as a packager would, and checks what a desktop
 // needs to list and start the program, and what the installed program does with a user's files.
 class InstalledTreeTest : public QObject
@@ -143,8 +148,16 @@ void InstalledTreeTest::desktopEntryIsValidAndPointsAtTheProgram()
     QVERIFY2(validate.exitCode() == 0 && complaints.isEmpty(), complaints.constData());
 
     QCOMPARE(DesktopEntryValue(entry, QStringLiteral("Name")), QStringLiteral("Kestrine"));
-    // The texts of translations/desktop-entry.ini, German the first language to have them.
-    QVERIFY(!DesktopEntryValue(entry, QStringLiteral("Comment[de]")).isEmpty());
+    // The texts of translations/desktop-entry.ini, in every language the program speaks.
+    for (const QString& language : kTranslatedLanguages) {
+        for (const QString& key : {QStringLiteral("GenericName"), QStringLiteral("Comment"),
+                                   QStringLiteral("Keywords")}) {
+            const QString localized = QStringLiteral("%1[%2]").arg(key, language);
+            const QString value = DesktopEntryValue(entry, localized);
+            QVERIFY2(!value.isEmpty() && value != DesktopEntryValue(entry, key),
+                     qPrintable(localized));
+        }
+    }
     const QString program =
         DesktopEntryValue(entry, QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
     QVERIFY(QFileInfo(Installed(QStringLiteral("bin/") + program)).isExecutable());
@@ -184,7 +197,17 @@ void InstalledTreeTest::metainfoIsValidAndPointsAtTheEntry()
     QVERIFY(content.contains("<launchable type=\"desktop-id\">kestrine.desktop</launchable>"));
     QVERIFY(QFileInfo(Installed(QStringLiteral("share/applications/kestrine.desktop"))).isFile());
     QVERIFY(content.contains("<binary>kestrine</binary>"));
-    QVERIFY(content.contains("<summary xml:lang=\"de\">"));
+    // Every language says all of it: the summary, each paragraph and list item, the keywords.
+    const auto count = [&content](const QString& element) {
+        return content.count(element.toUtf8());
+    };
+    for (const QString& language : kTranslatedLanguages) {
+        for (const char* element : {"summary", "p", "li", "keyword"}) {
+            const QString name = QString::fromLatin1(element);
+            QCOMPARE(count(QStringLiteral("<%1 xml:lang=\"%2\">").arg(name, language)),
+                     count(QStringLiteral("<%1>").arg(name)));
+        }
+    }
     QVERIFY(content.contains("<id>" KESTRINE_APPSTREAM_ID "</id>"));
 }
 
@@ -241,14 +264,28 @@ void InstalledTreeTest::commandLineAnswersBeforeAnyWindow_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("output");
     QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<QString>("locale"); // LANG, or empty for the test's own
 
     QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
-                          << QByteArray("Usage: kestrine [options]\n") << QByteArray();
+                          << QByteArray("Usage: kestrine [options]\n") << QByteArray() << QString();
     QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0
-                             << QByteArray("Kestrine 1.0\nQt ") << QByteArray();
+                             << QByteArray("Kestrine 1.0\nQt ") << QByteArray() << QString();
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 2 << QByteArray()
                                     << QByteArray("kestrine: Unknown option 'bogus'.\n"
-                                                  "Try 'kestrine --help' for more information.\n");
+                                                  "Try 'kestrine --help' for more information.\n")
+                                    << QString();
+    // Qt's own words for the mistake come in the language of the line after them.
+    QTest::newRow("unknown option, German")
+        << QStringList{QStringLiteral("--bogus")} << 2 << QByteArray()
+        << QByteArray("kestrine: Unbekannte Option 'bogus'.\n"
+                      "\u201ekestrine --help\u201c liefert weitere Informationen.\n")
+        << QStringLiteral("de_DE.UTF-8");
+    QTest::newRow("unknown option, Polish")
+        << QStringList{QStringLiteral("--bogus")} << 2 << QByteArray()
+        << QByteArray(
+               "kestrine: Nieznana opcja \"bogus\".\n"
+               "Polecenie \u201ekestrine --help\u201d wy\u015bwietli wi\u0119cej informacji.\n")
+        << QStringLiteral("pl_PL.UTF-8");
 }
 
 void InstalledTreeTest::commandLineAnswersBeforeAnyWindow()
@@ -257,6 +294,7 @@ void InstalledTreeTest::commandLineAnswersBeforeAnyWindow()
     QFETCH(int, exitCode);
     QFETCH(QByteArray, output);
     QFETCH(QByteArray, error);
+    QFETCH(QString, locale);
 
     QProcess program;
     // A platform that does not exist: the program would abort if it made its application
@@ -265,6 +303,11 @@ void InstalledTreeTest::commandLineAnswersBeforeAnyWindow()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"),
                        m_home.path() + QStringLiteral("/untouched"));
+    if (!locale.isEmpty()) {
+        for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QString::fromLatin1(variable));
+        environment.insert(QStringLiteral("LANG"), locale);
+    }
     program.setProcessEnvironment(environment);
     program.start(Installed(QStringLiteral("bin/kestrine")), arguments);
     QVERIFY(program.waitForFinished(30000));

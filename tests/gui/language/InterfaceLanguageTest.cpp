@@ -7,6 +7,7 @@
 #include "support/WaitUntil.h"
 #include "ui/about/HelpPages.h"
 #include "ui/about/ResourceScheme.h"
+#include "ui/about/ResourceSchemeHandler.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/language/LanguageDlg.h"
 #include "ui/profiles/ProfileData.h"
@@ -16,10 +17,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QWebEngineProfile>
 
 namespace {
 
@@ -59,6 +63,35 @@ QStringList CutOffTexts(QWidget& dialog)
             cut.append(label ? label->text() : qobject_cast<QAbstractButton*>(control)->text());
     }
     return cut;
+}
+
+// The program's own pages, as res/pages names their English sources.
+const QList<QPair<CHelpPages::Page, QString>> kOwnPages{
+    {CHelpPages::Page::Start, QStringLiteral("start.html")},
+    {CHelpPages::Page::Guide, QStringLiteral("guide.html")},
+    {CHelpPages::Page::Support, QStringLiteral("support.html.in")},
+};
+
+QString PageSource(const QString& relativePath)
+{
+    QFile file(QStringLiteral(KESTRINE_PAGES_SOURCE_DIR "/") + relativePath);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The values of `attribute` in the page's markup, in order.
+QStringList AttributeValues(const QString& page, const QString& attribute)
+{
+    const QRegularExpression value(QStringLiteral("\\b%1=\"([^\"]*)\"").arg(attribute));
+    QStringList values;
+    for (const QRegularExpressionMatch& found : value.globalMatch(page))
+        values.append(found.captured(1));
+    return values;
+}
+
+QString TitleOf(const QString& page)
+{
+    static const QRegularExpression title(QStringLiteral("<title>([^<]*)</title>"));
+    return title.match(page).captured(1);
 }
 
 } // namespace
@@ -176,6 +209,43 @@ private slots:
         WAIT_COMPARE(browser.title(), QStringLiteral("Erste Schritte mit Kestrine"), 15000);
         browser.Navigate(CHelpPages::OwnAddress(CHelpPages::Page::Guide).toString());
         WAIT_COMPARE(browser.title(), QStringLiteral("Kestrine-Benutzerhandbuch"), 15000);
+    }
+
+    void everyPageSpeaksEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("source");
+        for (const QString& language : CInterfaceLanguage::Spoken()) {
+            if (language == CInterfaceLanguage::kEnglish)
+                continue;
+            for (const auto& [page, source] : kOwnPages)
+                QTest::addRow("%s, %s", qPrintable(language), qPrintable(source))
+                    << language << static_cast<int>(page) << source;
+        }
+    }
+
+    // Each of the program's own pages has a copy in every language, with every id and link of
+    // the English page, and the program shows that copy while it speaks the language.
+    void everyPageSpeaksEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, page);
+        QFETCH(QString, source);
+        const QString english = PageSource(source);
+        const QString translated = PageSource(language + QLatin1Char('/') + source);
+        QVERIFY2(!english.isEmpty(), qPrintable(source));
+        QVERIFY2(!translated.isEmpty(), "the page has a copy in the language");
+        for (const QString& attribute : {QStringLiteral("id"), QStringLiteral("href")})
+            QCOMPARE(AttributeValues(translated, attribute), AttributeValues(english, attribute));
+        QVERIFY(TitleOf(translated) != TitleOf(english));
+
+        CInterfaceLanguage speaking;
+        QVERIFY(speaking.Load(language));
+        CBrowserCtrl browser;
+        CResourceSchemeHandler::InstallOn(browser.page()->profile());
+        browser.Navigate(CHelpPages::OwnAddress(static_cast<CHelpPages::Page>(page)).toString());
+        WAIT_COMPARE(browser.title(), TitleOf(translated), 15000);
     }
 
     // A language is the program's while it is loaded: its catalogues, its dates and numbers

@@ -9,11 +9,14 @@ namespace {
 
 TsMessage ReadMessage(QXmlStreamReader& xml, const QString& context)
 {
-    TsMessage message{context, {}, {}, false};
+    TsMessage message{context, {}, {}, false, {}, false};
+    message.counted = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
     bool unfinished = false;
     while (xml.readNextStartElement()) {
         if (xml.name() == QLatin1String("source")) {
             message.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("comment")) {
+            message.comment = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
             // Either the text itself or one <numerusform> per plural form.

@@ -10,6 +10,8 @@ struct TsMessage
 {
     QString context;
     QString source;
+    QString comment;      // tells two messages with one source apart
+    bool counted = false; // chooses its form by %n
     QStringList translations;
     bool finished = false; // translated, every form of it, and not marked unfinished
 };

@@ -15,7 +15,7 @@ const char* const kFeed = R"(<rss version="2.0"><channel><title>Kestrel &amp; Co
 void TriggerCheckFeed(CSubmitterDlg& window)
 {
     for (QAction* action : window.findChildren<QAction*>()) {
-        if (action->text() == QStringLiteral("Check Feed"))
+        if (action->text() == QStringLiteral("Check &Feed"))
             return action->trigger();
     }
     QFAIL("no Check Feed command");

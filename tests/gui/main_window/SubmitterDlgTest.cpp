@@ -199,20 +199,20 @@ private slots:
         QCOMPARE(menus, (QStringList{"&File",
                                      "  &Import Directories…",
                                      "  Export &My Directories…",
-                                     "  Export Report\u2026",
+                                     "  Export &Report\u2026",
                                      "  ",
                                      "  Close &Tab",
-                                     "  Ne&xt Tab",
+                                     "  &Next Tab",
                                      "  Pre&vious Tab",
                                      "  ",
                                      "  E&xit",
                                      "&View",
                                      "  &History",
                                      "&Settings",
-                                     "  Manage Profiles",
-                                     "  Update RSS Directory Database",
-                                     "  Database Source…",
-                                     "  Check Feed",
+                                     "  Manage &Profiles",
+                                     "  &Update RSS Directory Database",
+                                     "  Database &Source…",
+                                     "  Check &Feed",
                                      "  &Work Ahead\u2026",
                                      "  &Language\u2026",
                                      "  Confirmation &Mails\u2026",
@@ -222,7 +222,7 @@ private slots:
                                      "  &Forward",
                                      "  ",
                                      "  &Next unsent",
-                                     "  &Find directory",
+                                     "  Find &directory",
                                      "&Directory",
                                      "  &Add This Page…",
                                      "  &Edit…",
@@ -233,11 +233,11 @@ private slots:
                                      "  Check &Directories\u2026",
                                      "  Re&pair\u2026",
                                      "&Help",
-                                     "  User Guide",
-                                     "  Support",
+                                     "  User &Guide",
+                                     "  &Support",
                                      "  &About Kestrine"}));
         QCOMPARE(Inspect(*window).ProfileLabel()->text(), QStringLiteral("Profile:"));
-        QCOMPARE(Inspect(*window).FillButton()->text(), QStringLiteral("&Fill current page"));
+        QCOMPARE(Inspect(*window).FillButton()->text(), QStringLiteral("Fill current &page"));
         QVERIFY(!Inspect(*window).FillButton()->isDefault());
         QVERIFY(!Inspect(*window).ProfileCombo()->isEditable());
         // Entries stay in database order: the list's model does not sort.
@@ -422,7 +422,7 @@ private slots:
         QVERIFY(hint->isVisible());
 
         follow(QStringLiteral("Update RSS Directory Database"),
-               QStringLiteral("Update RSS Directory Database"));
+               QStringLiteral("&Update RSS Directory Database"));
         QCOMPARE(Entries(*controls.DirectoryList()), QStringList({"Fresh"}));
         QVERIFY(!hint->isVisible());
         QVERIFY(controls.DirectoryList()->isVisible());

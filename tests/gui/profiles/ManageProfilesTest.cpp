@@ -85,7 +85,7 @@ private:
     {
         for (QAction* menu : window.menuBar()->actions()) {
             for (QAction* action : menu->menu()->actions()) {
-                if (action->text() == QStringLiteral("Manage Profiles"))
+                if (action->text() == QStringLiteral("Manage &Profiles"))
                     action->trigger();
             }
         }

@@ -50,15 +50,15 @@ void PendingFillTest::aPageOpenedBeforeThePickedOneArrivesIsNotFilled_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("shown"); // the path of the page it brings
 
-    QTest::newRow("Support") << QStringList() << "Support"
+    QTest::newRow("Support") << QStringList() << "&Support"
                              << "/contact/";
-    QTest::newRow("User Guide") << QStringList() << "User Guide"
+    QTest::newRow("User Guide") << QStringList() << "User &Guide"
                                 << "/faqs/help.shtml";
     QTest::newRow("Open Address") << QStringList() << "Open &Address…"
                                   << "/contact/";
-    QTest::newRow("Reload") << QStringList{"Support"} << "Reload"
+    QTest::newRow("Reload") << QStringList{"&Support"} << "Reload"
                             << "/contact/";
-    QTest::newRow("Back") << QStringList{"Support", "User Guide"} << "&Back"
+    QTest::newRow("Back") << QStringList{"&Support", "User &Guide"} << "&Back"
                           << "/contact/";
 }
 

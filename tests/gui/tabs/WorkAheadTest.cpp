@@ -399,7 +399,7 @@ void WorkAheadTest::aPageOfTheUsersOwnNeverReplacesOneWaitingForItsResult()
     WAIT_COMPARE(Inspect(*window).Tabs()->CurrentTab()->State(), TabState::Submitted, kTimeoutMs);
 
     // The guide comes in a tab of its own; D0's page goes on to its result.
-    Inspect(*window).MenuCommand(QStringLiteral("User Guide"))->trigger();
+    Inspect(*window).MenuCommand(QStringLiteral("User &Guide"))->trigger();
     QCOMPARE(TabDirectories(*window), QStringList({"D0", ""}));
     QCOMPARE(Inspect(*window).Tabs()->currentIndex(), 1);
     QVERIFY(site.env.WaitForRequest("/result/D0"));
