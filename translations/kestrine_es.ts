@@ -1929,6 +1929,10 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <source>left for you: %1</source>
         <translation>por rellenar usted: %1</translation>
     </message>
+    <message>
+        <source>in a frame of %1</source>
+        <translation>en un marco de %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryStore</name>

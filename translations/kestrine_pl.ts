@@ -1951,6 +1951,10 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
         <source>left for you: %1</source>
         <translation>do wypełnienia ręcznie: %1</translation>
     </message>
+    <message>
+        <source>in a frame of %1</source>
+        <translation>w ramce witryny %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryStore</name>

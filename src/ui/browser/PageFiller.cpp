@@ -11,15 +11,31 @@
 
 namespace {
 
-QJsonDocument FieldsAsJson(const std::vector<FormField>& fields)
+QString RoleName(FieldRole role)
+{
+    switch (role) {
+    case FieldRole::Feed:
+        return QStringLiteral("feed");
+    case FieldRole::Contact:
+        return QStringLiteral("contact");
+    case FieldRole::Other:
+        break;
+    }
+    return QStringLiteral("other");
+}
+
+QJsonDocument FieldsAsJson(const std::vector<FormField>& fields,
+                           const std::vector<FieldRole>& roles)
 {
     QJsonArray list;
-    for (const FormField& field : fields) {
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const FormField& field = fields[i];
         list.append(QJsonObject{
             {QStringLiteral("name"), QString::fromStdString(field.name)},
             {QStringLiteral("index"), field.index},
             {QStringLiteral("value"), QString::fromStdString(field.value)},
             {QStringLiteral("checkbox"), field.type == FieldType::CheckBox},
+            {QStringLiteral("role"), RoleName(i < roles.size() ? roles[i] : FieldRole::Other)},
         });
     }
     return QJsonDocument(list);
@@ -32,15 +48,18 @@ QJsonDocument ValuesAsJson(const std::vector<CPageFiller::MeaningValue>& values)
         list.append(QJsonObject{
             {QStringLiteral("ordinal"), value.ordinal},
             {QStringLiteral("value"), QString::fromStdString(value.value)},
+            {QStringLiteral("role"), RoleName(value.role)},
         });
     }
     return QJsonDocument(list);
 }
 
 // A watched form's submission by the page's own form.submit() fires no event, so the page
-// notices the navigation it starts instead.
+// notices the navigation it starts instead. Requests count for the submission only from the
+// document that got the values.
 void ArmIfWatched(CBrowserPage& page, uint64_t generation, const QJsonObject& answer)
 {
+    page.NoteFilledSite(generation, answer.value(QStringLiteral("origin")).toString());
     if (answer.value(QStringLiteral("armed")).toBool())
         page.ArmSubmissionFallback(generation);
 }
@@ -49,11 +68,12 @@ void ArmIfWatched(CBrowserPage& page, uint64_t generation, const QJsonObject& an
 
 CPageFiller::CPageFiller(CBrowserPage& page) : m_page(page) {}
 
-void CPageFiller::Fill(const std::vector<FormField>& fields, QObject* context, Completion done)
+void CPageFiller::Fill(const std::vector<FormField>& fields, QObject* context, Completion done,
+                       const std::vector<FieldRole>& roles)
 {
     const uint64_t generation = m_page.DocumentGeneration();
     QPointer<CBrowserPage> page = &m_page;
-    CallPageScript(m_page, QStringLiteral("fill(%1)").arg(JsonLiteral(FieldsAsJson(fields))),
+    CallPageScript(m_page, QStringLiteral("fill(%1)").arg(JsonLiteral(FieldsAsJson(fields, roles))),
                    context,
                    [page, generation, done = std::move(done)](const QJsonDocument& answer) {
                        ArmIfWatched(*page, generation, answer.object());

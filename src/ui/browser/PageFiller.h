@@ -2,6 +2,7 @@
 
 #include "directory_db/FormField.h"
 #include "page_filling/FillReport.h"
+#include "page_filling/PlaceholderComposer.h"
 
 #include <functional>
 #include <string>
@@ -26,6 +27,7 @@ public:
     {
         int ordinal = 0;
         std::string value;
+        FieldRole role = FieldRole::Other;
     };
     struct MeaningOutcome
     {
@@ -38,8 +40,11 @@ public:
     explicit CPageFiller(CBrowserPage& page);
 
     // The page fills itself asynchronously. `done` runs only if `context` still exists and the
-    // page still shows the document that was filled.
-    void Fill(const std::vector<FormField>& fields, QObject* context, Completion done = {});
+    // page still shows the document that was filled. `roles` gives each field's role (none:
+    // every field's is Other): the document that gets the values is the one whose form takes
+    // the feed's address or most of the fields, never one that takes only contact fields.
+    void Fill(const std::vector<FormField>& fields, QObject* context, Completion done = {},
+              const std::vector<FieldRole>& roles = {});
     // Fills fields found by the page's own description (given by its token) instead of a
     // directory's rules: exactly the elements described that are still in the page, and never
     // one the user typed into. The form of the last field set is watched, as by Fill.
