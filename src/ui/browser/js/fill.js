@@ -171,9 +171,10 @@
         return field && typeof field.name === "string" && Number.isInteger(field.index);
     }
 
-    // done({candidates}): this document and every frame below it that answered, in walk order,
-    // each with what it holds of the fields and the path that names it.
-    function survey(fields, waitMs, done) {
+    // done({candidates}): this document and every frame below it that answered (below `only`
+    // alone when given), in walk order, each with what it holds of the fields and the path
+    // that names it.
+    function survey(fields, waitMs, only, done) {
         var candidates = [Object.assign({ path: [], origin: location.origin,
                                           address: location.href }, matchHere(fields))];
         kestrine.frames.ask("survey", { fields: fields }, function (answer, frame, from) {
@@ -186,12 +187,12 @@
                                       feed: c.feed === true, contactOnly: c.contactOnly === true });
                 }
             });
-        }, function () { done({ candidates: candidates }); }, waitMs);
+        }, function () { done({ candidates: candidates }); }, waitMs, only ? [only] : null);
     }
 
     kestrine.frames.handle("survey", function (request, reply, waitMs) {
         if (request && Array.isArray(request.fields))
-            survey(request.fields.filter(isSurveyField), waitMs, reply);
+            survey(request.fields.filter(isSurveyField), waitMs, null, reply);
     });
 
     // The document that gets the values, of those the survey found; null for none.
@@ -230,20 +231,22 @@
                                     });
     }
 
-    function surveyFrames(fill) {
-        if (fill.surveying)
+    // The whole page is surveyed once at a time; a frame whose document becomes ready is
+    // surveyed by itself at once, since a survey under way asked the document it had before.
+    function surveyFrames(fill, frame) {
+        if (!frame && fill.surveying)
             return;
-        fill.surveying = true;
-        survey(surveyFields(fill.fields), 0, function (result) {
-            fill.surveying = false;
+        fill.surveying = fill.surveying || !frame;
+        survey(surveyFields(fill.fields), 0, frame, function (result) {
+            if (!frame)
+                fill.surveying = false;
             decide(fill, result.candidates);
         });
     }
 
-    // A frame whose document was not ready at the fill may hold the form the page lacks.
-    kestrine.frames.onFrameReady(function () {
+    kestrine.frames.onFrameReady(function (frame) {
         if (current && current.watching && !current.place)
-            surveyFrames(current);
+            surveyFrames(current, frame);
     });
 
     // Pages that build their form with scripts add fields after the document is ready; those

@@ -13,10 +13,10 @@
 // document's site only, so that a frame that has moved on to another site cannot hear it.
 //
 // kestrine.frames:
-//   ask(kind, request, answered, done, waitMs)  sends the request to every frame the user sees
-//                        at once; once all have answered, or waitMs (a second by default) has
-//                        passed, answered(answer, frame, document, origin) runs for each
-//                        answer in walk order, then done().
+//   ask(kind, request, answered, done, waitMs, frames)  sends the request to every frame the
+//                        user sees (or to those given) at once; once all have answered, or
+//                        waitMs (a second by default) has passed, answered(answer, frame,
+//                        document, origin) runs for each answer in walk order, then done().
 //   askDocument(path, kind, request, answered, waitMs)  sends the request to the document that
 //                        `path` names (the ids of the documents from a child of this one down
 //                        to it); answered(answer) runs once, with null when none came in time.
@@ -125,8 +125,8 @@
                   function (answer) { answered(answer === undefined ? null : answer); });
     }
 
-    function ask(kind, request, answered, done, waitMs) {
-        var frames = kestrine.fields.frames();
+    function ask(kind, request, answered, done, waitMs, only) {
+        var frames = only || kestrine.fields.frames();
         var answers = frames.map(function () { return null; });
         var left = frames.length + 1;
         function arrived() {
