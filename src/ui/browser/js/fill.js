@@ -190,9 +190,17 @@
         }, function () { done({ candidates: candidates }); }, waitMs, only ? [only] : null);
     }
 
+    // A frame asked while its document is still being read answers once it is ready.
     kestrine.frames.handle("survey", function (request, reply, waitMs) {
-        if (request && Array.isArray(request.fields))
+        if (!request || !Array.isArray(request.fields))
+            return;
+        var answer = function () {
             survey(request.fields.filter(isSurveyField), waitMs, null, reply);
+        };
+        if (document.readyState === "loading")
+            document.addEventListener("DOMContentLoaded", answer);
+        else
+            answer();
     });
 
     // The document that gets the values, of those the survey found; null for none.

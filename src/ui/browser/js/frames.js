@@ -25,7 +25,8 @@
 //   tell(kind, notice)   passes a notice up to the top document's listen(kind, listener).
 //   listen(kind, listener)  in the top document, listener(notice, path) for each notice told,
 //                        `path` naming the document that told it ([] for the top document).
-//   onFrameReady(listener)  listener(frame) once a frame's document is ready.
+//   onFrameReady(listener)  listener(frame) once a frame's document is there, and again once
+//                        it is ready.
 //   originOf(id)         the site of the child document of that id, as the engine gave it.
 //   isTop                whether this is the top document.
 "use strict";
@@ -227,12 +228,13 @@
             onChildMessage(body, frame, event.source, event.origin);
     }, true);
 
-    // A frame says when its document is ready: the parent may have work for it that its own
-    // document lacked. The notice names nobody and carries nothing.
+    // A frame says when its document is there, and again when it is ready: the parent may
+    // have work for it that its own document lacked, and a question asked early is answered as
+    // soon as the document is ready. The notice names nobody and carries nothing.
     if (!isTop) {
-        document.addEventListener("DOMContentLoaded", function () {
-            post(window.parent, "*", { type: "ready", to: "" });
-        });
+        var announce = function () { post(window.parent, "*", { type: "ready", to: "" }); };
+        announce();
+        document.addEventListener("DOMContentLoaded", announce);
     }
 
     kestrine.frames = {
