@@ -1953,7 +1953,7 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     </message>
     <message>
         <source>in a frame of %1</source>
-        <translation>w ramce witryny %1</translation>
+        <translation>w ramce z %1</translation>
     </message>
 </context>
 <context>
