@@ -85,8 +85,10 @@ constexpr char kNewsletterFrame[] = R"(<!DOCTYPE html><html><body style="margin:
 </body></html>)";
 
 // The directory's form beside a newsletter of another site, in plain view or faint and tiny.
-constexpr char kNewsletterPage[] = R"(<!DOCTYPE html><html><body>DIRECTORY_FORM
-<iframe src="ADS/newsletter" style="STYLE"></iframe></body></html>)";
+constexpr char kNewsletterPage[] = R"page(<!DOCTYPE html><html><body>DIRECTORY_FORM
+<iframe src="ADS/newsletter" style="STYLE"
+  onload="setTimeout(function () { trapReady = true; }, 500)"></iframe>
+<script>var trapReady = false;</script></body></html>)page";
 
 // No form of the directory's: only another site's newsletter box.
 constexpr char kNewsletterOnlyPage[] = R"(<!DOCTYPE html><html><body><p>Welcome!</p>
@@ -137,8 +139,11 @@ for (var i = 0; i < 8; ++i) {
   var frame = document.createElement('iframe');
   frame.style.cssText = 'width:120px;height:40px';
   document.body.appendChild(frame);
-  frame.contentDocument.write('<p>ad ' + i + '</p>');
-  frame.contentDocument.close();
+  var ad = frame.contentDocument;
+  ad.open();
+  ad.write('<p>ad ' + i + '</p><script>addEventListener("message", function () {});</scr' +
+           'ipt>');
+  ad.close();
 }
 document.getElementById('f').addEventListener('submit', function (e) {
   e.preventDefault();

@@ -92,12 +92,26 @@
     // the navigation starts. The event stays inside a shadow root, so a watched form there is
     // listened to itself.
     var collected = new WeakSet();
+    var lastSubmit = null;
     function onFormData(event) {
-        var events = kestrine.objects && kestrine.objects.pageEvents;
-        if (!event.isTrusted || !events || collected.has(event))
+        if (!event.isTrusted || collected.has(event))
             return;
         collected.add(event);
-        events.formDataCollected(holdsFilledField(event.target));
+        var holds = holdsFilledField(event.target);
+        if (kestrine.frames.isTop) {
+            var events = kestrine.objects && kestrine.objects.pageEvents;
+            if (events)
+                events.formDataCollected(holds);
+            return;
+        }
+        // A frame's submission that goes through leaves the frame's document before a later
+        // task could tell of it: the data collected for the submit event still going on says
+        // that no handler refused it.
+        if (lastSubmit && lastSubmit.target === event.target && !lastSubmit.defaultPrevented &&
+            !reported.has(lastSubmit)) {
+            reported.add(lastSubmit);
+            kestrine.frames.tell("submit", { holds: holds, cancelled: false });
+        }
     }
     window.addEventListener("formdata", onFormData, true);
 
@@ -132,12 +146,17 @@
     // the browser's sending as well; the program tells that from a refusal by the request that
     // follows.
     function onSubmit(event) {
-        if (!event.isTrusted || reported.has(event))
+        if (!event.isTrusted)
             return;
-        reported.add(event);
+        lastSubmit = event;
+        if (reported.has(event))
+            return;
         snapshot(event);
         var holds = holdsFilledField(event.target);
         setTimeout(function () {
+            if (reported.has(event))
+                return;
+            reported.add(event);
             var notice = { holds: holds, cancelled: event.defaultPrevented };
             if (kestrine.frames.isTop)
                 tellSink(notice);
