@@ -2190,6 +2190,10 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
         <source>left for you: %1</source>
         <translation>für Sie noch auszufüllen: %1</translation>
     </message>
+    <message>
+        <source>in a frame of %1</source>
+        <translation>in einem Frame von %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

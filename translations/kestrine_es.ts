@@ -2200,6 +2200,10 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
             <numerusform>%n eventos no se pudieron escribir en el historial ni guardar para el próximo inicio, y se han perdido: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>in a frame of %1</source>
+        <translation>en un marco de %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryStore</name>

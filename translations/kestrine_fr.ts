@@ -2190,6 +2190,10 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
         <source>left for you: %1</source>
         <translation>reste à faire pour vous&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>in a frame of %1</source>
+        <translation>dans un cadre de %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -2190,6 +2190,10 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
         <source>left for you: %1</source>
         <translation>resta per te: %1</translation>
     </message>
+    <message>
+        <source>in a frame of %1</source>
+        <translation>in un frame di %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

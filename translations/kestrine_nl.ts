@@ -2190,6 +2190,10 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
         <source>left for you: %1</source>
         <translation>nog voor u in te vullen: %1</translation>
     </message>
+    <message>
+        <source>in a frame of %1</source>
+        <translation>in een frame van %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

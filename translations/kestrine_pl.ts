@@ -2236,6 +2236,10 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
         <source>left for you: %1</source>
         <translation>do wypełnienia ręcznie: %1</translation>
     </message>
+    <message>
+        <source>in a frame of %1</source>
+        <translation>w ramce z %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -2190,6 +2190,10 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
         <source>left for you: %1</source>
         <translation>para você preencher: %1</translation>
     </message>
+    <message>
+        <source>in a frame of %1</source>
+        <translation>em um quadro de %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

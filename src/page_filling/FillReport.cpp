@@ -42,9 +42,13 @@ StatusMessage DescribeFill(const FillReport& report)
         FillIn(TranslatedText(KESTRINE_COUNT_TEXT("FillReport", "Filled %1 of %n fields"),
                               report.fieldsTotal),
                {std::to_string(report.fieldsSet)});
+    // The user should know that the profile went into a frame, and whose.
+    if (!report.frame.empty())
+        text +=
+            kSeparator + FillIn(KESTRINE_TEXT("FillReport", "in a frame of %1"), {report.frame});
     if (!report.missing.empty())
-        text += kSeparator + FillIn(KESTRINE_TEXT("FillReport", "not found: %1"),
-                                    {ListedOnce(report.missing)});
+        text += kSeparator +
+                FillIn(KESTRINE_TEXT("FillReport", "not found: %1"), {ListedOnce(report.missing)});
     // Without a watched form the sent mark can never come, which the user should know now
     // rather than after submitting.
     if (!report.formWatched)

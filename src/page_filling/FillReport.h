@@ -16,6 +16,10 @@ struct FillReport
     // Captions of the fields of the filled form that only the user can answer (shown, enabled,
     // still empty), required ones first.
     std::vector<std::string> leftForUser;
+    // The host of the frame that got the values; empty when the page itself got them.
+    std::string frame;
+    // The origin of the document that got the values ("http://host:port"); empty for none.
+    std::string site;
 };
 
 // A line for the status bar; `warning` asks for the warning colour.
@@ -25,7 +29,8 @@ struct StatusMessage
     bool warning = false;
 };
 
-// "Filled 7 of 9 fields · not found: tags, email · left for you: Type the word in the picture",
+// "Filled 7 of 9 fields · in a frame of forms.example.net · not found: tags, email · left for
+// you: Type the word in the picture",
 // or the warning that nothing was found.
 StatusMessage DescribeFill(const FillReport& report);
 

@@ -17,9 +17,9 @@
 #include <memory>
 
 // One page's submission session on a browser of its own, without a main window: a database of
-// the one directory given, Ann's profile as the current one, a browser shown with a probe on
-// its channel, and the session's 100 ms tick. The session's clock reads `now`, which the test
-// moves on.
+// the one directory given, Ann's profile (title, feed, e-mail) as the current one, a browser
+// shown with a probe on its channel, and the session's 100 ms tick. The session's clock reads
+// `now`, which the test moves on.
 class DirectorySessionRig
 {
 public:
@@ -32,6 +32,8 @@ public:
         ProfileRecord ann;
         ann.name = "Ann";
         ann.title = "Ann's feed";
+        ann.url = "http://ann.example/feed.xml";
+        ann.email = "ann@mail.example";
         m_store.AddProfile(ann);
         m_profile = std::make_unique<CCurrentProfile>(m_store, DataFolder::At(m_folder.File("")),
                                                       messages, nullptr);

@@ -3,6 +3,7 @@
 #include "ui/browser/BrowserPage.h"
 #include "ui/browser/PageEvents.h"
 
+#include <QRandomGenerator>
 #include <QWebChannel>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -50,6 +51,17 @@ bool CanShow(const QUrl& url)
            !QWebEngineUrlScheme::schemeByName(scheme.toLatin1()).name().isEmpty();
 }
 
+// 32 random bytes in hex: a fresh key for every browser.
+QString NewMessageKey()
+{
+    quint32 words[8];
+    QRandomGenerator::system()->fillRange(words);
+    QString key;
+    for (quint32 word : words)
+        key += QStringLiteral("%1").arg(word, 8, 16, QLatin1Char('0'));
+    return key;
+}
+
 } // namespace
 
 CBrowserCtrl::CBrowserCtrl(QWidget* parent)
@@ -63,6 +75,7 @@ CBrowserCtrl::CBrowserCtrl(QWidget* parent)
     InjectScripts();
     // A form that only late fields brought is watched like one filled at once.
     connect(m_pageEvents, &CPageEvents::fillReported, this, [this](const FillReport& report) {
+        m_page->NoteFilledSite(m_page->DocumentGeneration(), QString::fromStdString(report.site));
         if (report.formWatched)
             m_page->ArmSubmissionFallback(m_page->DocumentGeneration());
     });
@@ -94,24 +107,17 @@ void CBrowserCtrl::InjectScripts()
                                           false));
     scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-bridge"),
                                           QStringLiteral("qrc:///kestrine/js/bridge.js")));
-    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-fields"),
-                                          QStringLiteral("qrc:///kestrine/js/fields.js")));
-    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-frames"),
-                                          QStringLiteral("qrc:///kestrine/js/frames.js")));
-    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-visible"),
-                                          QStringLiteral("qrc:///kestrine/js/visible.js")));
-    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-fill"),
-                                          QStringLiteral("qrc:///kestrine/js/fill.js")));
-    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-captions"),
-                                          QStringLiteral("qrc:///kestrine/js/captions.js")));
-    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-describe"),
-                                          QStringLiteral("qrc:///kestrine/js/describe.js")));
-    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-confirmation"),
-                                          QStringLiteral("qrc:///kestrine/js/confirmation.js")));
-    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-left"),
-                                          QStringLiteral("qrc:///kestrine/js/left.js")));
-    scripts.insert(ApplicationWorldScript(QStringLiteral("kestrine-category"),
-                                          QStringLiteral("qrc:///kestrine/js/category.js")));
+    // The key that authenticates the messages between the frames' scripts lives only in the
+    // source of the scripts themselves, which no page script can read.
+    QWebEngineScript key = ApplicationWorldScript(QStringLiteral("kestrine-key"), QString());
+    key.setSourceCode(QStringLiteral("kestrine.key = \"%1\";").arg(NewMessageKey()));
+    scripts.insert(key);
+    for (const char* name : {"mac", "fields", "frames", "visible", "values", "submission", "fill",
+                             "captions", "describe", "confirmation", "left", "category"}) {
+        scripts.insert(ApplicationWorldScript(
+            QStringLiteral("kestrine-") + QLatin1String(name),
+            QStringLiteral("qrc:///kestrine/js/%1.js").arg(QLatin1String(name))));
+    }
 }
 
 void CBrowserCtrl::ShowTitleAsName(const QString& title)

@@ -34,6 +34,19 @@ void CBrowserPage::ArmSubmissionFallback(uint64_t generation)
         m_submissionWatch.Arm(generation);
 }
 
+void CBrowserPage::NoteFilledSite(uint64_t generation, const QString& origin)
+{
+    if (generation != m_documentGeneration || origin.isEmpty())
+        return;
+    m_filledGeneration = generation;
+    m_filledSite = origin.toStdString();
+}
+
+std::string CBrowserPage::FilledSite() const
+{
+    return m_filledGeneration == m_documentGeneration ? m_filledSite : std::string();
+}
+
 void CBrowserPage::NoteFormDataCollected(bool holdsFilledField)
 {
     m_submissionWatch.OnFormDataCollected(m_documentGeneration, holdsFilledField);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "page_filling/BackgroundSendWatch.h"
 #include "page_filling/SubmissionWatch.h"
 
 #include <QList>
@@ -29,6 +30,11 @@ public:
     // The fill of document `generation` set fields: the submission of a form holding one of
     // them that leaves that document counts even when no submit event fired.
     void ArmSubmissionFallback(uint64_t generation);
+    // The fill of document `generation` put its values into a document of site `origin` (the
+    // page's own, or a frame's).
+    void NoteFilledSite(uint64_t generation, const QString& origin);
+    // That site while document `generation` is shown; empty before a fill.
+    std::string FilledSite() const;
     // The document shown collects a form's data to submit it.
     void NoteFormDataCollected(bool holdsFilledField);
     // A submit event of the document shown went through: true when it is the filled form's.
@@ -51,7 +57,7 @@ public:
 signals:
     void armedFormSubmitted();
     // The page or one of its frames sent a request of its own (see CPageRequestSpy).
-    void requestSent();
+    void requestSent(const PageRequest& request);
     // The program or the user asked for another document: an address opened, Back, Forward or
     // Reload. The page's own ways of moving on (links, forms, redirects) are not among them.
     void documentRequested();
@@ -76,6 +82,8 @@ private:
     CPageEvents* m_events;
     uint64_t m_documentGeneration = 0;
     CSubmissionWatch m_submissionWatch;
+    uint64_t m_filledGeneration = UINT64_MAX;
+    std::string m_filledSite;
     bool m_inBackground = false;
     bool m_unansweredQuestion = false;
     bool m_showsFormResult = false;

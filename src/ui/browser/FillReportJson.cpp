@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUrl>
 
 std::optional<FillReport> FillReportFromJson(const QString& json)
 {
@@ -22,6 +23,8 @@ std::optional<FillReport> FillReportFromJson(const QJsonDocument& document)
     for (const QJsonValue& name : answer.value(QStringLiteral("missing")).toArray())
         report.missing.push_back(name.toString().toStdString());
     report.leftForUser = LeftForUserFromJson(answer);
+    report.frame = QUrl(answer.value(QStringLiteral("frame")).toString()).host().toStdString();
+    report.site = answer.value(QStringLiteral("origin")).toString().toStdString();
     return report;
 }
 

@@ -12,15 +12,31 @@
 
 namespace {
 
-QJsonDocument FieldsAsJson(const std::vector<FormField>& fields)
+QString RoleName(FieldRole role)
+{
+    switch (role) {
+    case FieldRole::Feed:
+        return QStringLiteral("feed");
+    case FieldRole::Contact:
+        return QStringLiteral("contact");
+    case FieldRole::Other:
+        break;
+    }
+    return QStringLiteral("other");
+}
+
+QJsonDocument FieldsAsJson(const std::vector<FormField>& fields,
+                           const std::vector<FieldRole>& roles)
 {
     QJsonArray list;
-    for (const FormField& field : fields) {
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const FormField& field = fields[i];
         list.append(QJsonObject{
             {QStringLiteral("name"), QString::fromStdString(field.name)},
             {QStringLiteral("index"), field.index},
             {QStringLiteral("value"), QString::fromStdString(field.value)},
             {QStringLiteral("checkbox"), field.type == FieldType::CheckBox},
+            {QStringLiteral("role"), RoleName(i < roles.size() ? roles[i] : FieldRole::Other)},
         });
     }
     return QJsonDocument(list);
@@ -33,15 +49,18 @@ QJsonDocument ValuesAsJson(const std::vector<CPageFiller::MeaningValue>& values)
         list.append(QJsonObject{
             {QStringLiteral("ordinal"), value.ordinal},
             {QStringLiteral("value"), QString::fromStdString(value.value)},
+            {QStringLiteral("role"), RoleName(value.role)},
         });
     }
     return QJsonDocument(list);
 }
 
 // A watched form's submission by the page's own form.submit() fires no event, so the page
-// notices the navigation it starts instead.
+// notices the navigation it starts instead. Requests count for the submission only from the
+// document that got the values.
 void ArmIfWatched(CBrowserPage& page, uint64_t generation, const QJsonObject& answer)
 {
+    page.NoteFilledSite(generation, answer.value(QStringLiteral("origin")).toString());
     if (answer.value(QStringLiteral("armed")).toBool())
         page.ArmSubmissionFallback(generation);
 }
@@ -51,11 +70,11 @@ void ArmIfWatched(CBrowserPage& page, uint64_t generation, const QJsonObject& an
 CPageFiller::CPageFiller(CBrowserPage& page) : m_page(page) {}
 
 void CPageFiller::Fill(const std::vector<FormField>& fields, QObject* context, Completion done,
-                       std::optional<CategoryProfile> category)
+                       const std::vector<FieldRole>& roles, std::optional<CategoryProfile> category)
 {
     const uint64_t generation = m_page.DocumentGeneration();
     QPointer<CBrowserPage> page = &m_page;
-    const QString json = JsonLiteral(FieldsAsJson(fields));
+    const QString json = JsonLiteral(FieldsAsJson(fields, roles));
     const QString call = category ? QStringLiteral("fillAndTellLists(%1, %1)").arg(json)
                                   : QStringLiteral("fill(%1)").arg(json);
     CallPageScript(m_page, call, context,

@@ -3,6 +3,7 @@
 #include "directory_db/FormField.h"
 #include "page_filling/CategoryChooser.h"
 #include "page_filling/FillReport.h"
+#include "page_filling/PlaceholderComposer.h"
 
 #include <functional>
 #include <optional>
@@ -28,6 +29,7 @@ public:
     {
         int ordinal = 0;
         std::string value;
+        FieldRole role = FieldRole::Other;
     };
     struct MeaningOutcome
     {
@@ -40,10 +42,13 @@ public:
     explicit CPageFiller(CBrowserPage& page);
 
     // The page fills itself asynchronously. `done` runs only if `context` still exists and the
-    // page still shows the document that was filled. Given a profile's `category`, the page's
-    // category lists that the fields left unanswered are then chosen by meaning, and the report
-    // says which are left for the user.
+    // page still shows the document that was filled. `roles` gives each field's role (none:
+    // every field's is Other): the document that gets the values is the one whose form takes
+    // the feed's address or most of the fields, never one that takes only contact fields.
+    // Given a profile's `category`, the page's category lists that the fields left unanswered
+    // are then chosen by meaning, and the report says which are left for the user.
     void Fill(const std::vector<FormField>& fields, QObject* context, Completion done = {},
+              const std::vector<FieldRole>& roles = {},
               std::optional<CategoryProfile> category = std::nullopt);
     // Fills fields found by the page's own description (given by its token) instead of a
     // directory's rules: exactly the elements described that are still in the page, and never

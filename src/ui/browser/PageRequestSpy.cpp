@@ -8,7 +8,11 @@ void CPageRequestSpy::interceptRequest(QWebEngineUrlRequestInfo& info)
     const QByteArray method = info.requestMethod();
     const bool reads = method == "GET" || method == "HEAD" || method == "OPTIONS";
     const auto type = info.resourceType();
-    if (!reads || type == QWebEngineUrlRequestInfo::ResourceTypeXhr ||
-        type == QWebEngineUrlRequestInfo::ResourceTypePing)
-        emit requestSent();
+    const bool beacon = type == QWebEngineUrlRequestInfo::ResourceTypePing;
+    if (reads && type != QWebEngineUrlRequestInfo::ResourceTypeXhr && !beacon)
+        return;
+    // The initiator is the origin of the document that sent the request, whichever frame.
+    const QUrl address = info.requestUrl().adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment);
+    emit requestSent({info.initiator().toString(QUrl::RemovePath).toStdString(),
+                      method.toStdString(), address.toString().toStdString(), beacon});
 }

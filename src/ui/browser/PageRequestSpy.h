@@ -1,5 +1,7 @@
 #pragma once
 
+#include "page_filling/BackgroundSendWatch.h"
+
 #include <QWebEngineUrlRequestInterceptor>
 
 // Hears the requests a page and its frames send on their own, as a page's scripts send a form
@@ -15,5 +17,5 @@ public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override;
 
 signals:
-    void requestSent();
+    void requestSent(const PageRequest& request);
 };

@@ -35,11 +35,12 @@ MeaningFill ValuesByMeaning(const PageDescription& page, const ProfileRecord& pr
     for (size_t i = 0; i < meanings.size(); ++i) {
         if (!meanings[i].IsConfident())
             continue;
-        const std::string value = ComposeFieldValue(PlaceholderFor(meanings[i].meaning), profile);
+        const std::string placeholders = PlaceholderFor(meanings[i].meaning);
+        const std::string value = ComposeFieldValue(placeholders, profile);
         if (value.empty())
             continue;
         const int ordinal = page.fields[i].ordinal;
-        fill.values.push_back({ordinal, value});
+        fill.values.push_back({ordinal, value, RoleOfFieldValue(placeholders)});
         fill.meaningOf[ordinal] = MeaningText(meanings[i].meaning);
     }
     return fill;

@@ -169,18 +169,27 @@ bool CSubmissionSession::IsOpenedForCurrentProfile() const
     return !m_filledWith || SameFields(*m_filledWith, ComposedFields());
 }
 
-std::vector<FormField> CSubmissionSession::ComposedFields() const
+std::vector<FormField> CSubmissionSession::DirectoryFields() const
 {
     const ProfileRecord& profile = m_profile.Record();
     std::vector<FormField> fields;
     m_database.GetDirectoryItems(m_directory, profile.cat, profile.subcat, fields);
+    return fields;
+}
+
+std::vector<FormField> CSubmissionSession::ComposedFields() const
+{
+    std::vector<FormField> fields = DirectoryFields();
     for (FormField& field : fields)
-        field.value = ComposeFieldValue(field.value, profile);
+        field.value = ComposeFieldValue(field.value, m_profile.Record());
     return fields;
 }
 
 void CSubmissionSession::FillCurrentPage(CBrowserPage& page, bool byButton)
 {
+    std::vector<FieldRole> roles;
+    for (const FormField& field : DirectoryFields())
+        roles.push_back(RoleOfFieldValue(field.value));
     const std::vector<FormField>& fields = m_filledWith.emplace(ComposedFields());
     const int total = static_cast<int>(fields.size());
     const ProfileRecord& profile = m_profile.Record();
@@ -188,6 +197,7 @@ void CSubmissionSession::FillCurrentPage(CBrowserPage& page, bool byButton)
         fields, this,
         [this, byButton, directory = m_directory, total, address = page.url()](
             const FillReport& report) { emit filled(directory, address, report, total, byButton); },
+        roles,
         CategoryProfile{profile.cat, profile.subcat, profile.keywords, profile.title,
                         profile.desc});
 }
@@ -230,18 +240,22 @@ void CSubmissionSession::JudgeResultPage(const std::string& directory, const std
     // Without a confirmation text there was nothing to look for: not a refusal.
     if (!confirmation)
         return;
-    if (IsSubmissionConfirmed(html, confirmation)) {
+    // A page that stayed where it was held the text, as often as not, before the submission
+    // (a testimonial, a hidden template): there only text shown since counts, which the
+    // page's scripts judge. A result page that loaded is the directory's answer.
+    const bool stayed = m_browser.GetDocument()->DocumentGeneration() == m_submitDocument;
+    if (!stayed && IsSubmissionConfirmed(html, confirmation)) {
         ReportResult(directory, profile, address, true);
         return;
     }
     // The confirmation may stand in a frame, or, on a page that stayed where it was, appear
     // only when the page has its answer.
-    const bool stayed = m_browser.GetDocument()->DocumentGeneration() == m_submitDocument;
     const int watchMs = stayed ? kConfirmationWatchMs : 0;
     const QJsonDocument text(QJsonArray{QString::fromStdString(*confirmation)});
-    const auto call = [text, watchMs](int question) {
-        return QStringLiteral("lookForText(%1, %2[0], %3)")
-            .arg(QString::number(question), JsonLiteral(text), QString::number(watchMs));
+    const auto call = [text, watchMs, stayed](int question) {
+        return QStringLiteral("lookForText(%1, %2[0], %3, %4)")
+            .arg(QString::number(question), JsonLiteral(text), QString::number(watchMs),
+                 stayed ? QStringLiteral("true") : QStringLiteral("false"));
     };
     AskPageScript(
         *m_browser.GetDocument(), call, watchMs + kConfirmationLookMs, this,
@@ -306,9 +320,9 @@ void CSubmissionSession::OnSubmitCancelled()
         OnFormSentInBackground();
 }
 
-void CSubmissionSession::OnPageRequest()
+void CSubmissionSession::OnPageRequest(const PageRequest& request)
 {
-    if (m_backgroundSend.OnRequest(m_clock()))
+    if (m_backgroundSend.OnRequest(request, m_browser.GetDocument()->FilledSite(), m_clock()))
         OnFormSentInBackground();
 }
 

@@ -2,8 +2,8 @@
 
 #include "common/MessagePresenter.h"
 #include "common/MillisecondClock.h"
-#include "page_filling/BackgroundSendWatch.h"
 #include "directory_db/FormField.h"
+#include "page_filling/BackgroundSendWatch.h"
 #include "page_filling/FillReport.h"
 
 #include <QDeadlineTimer>
@@ -98,8 +98,10 @@ private:
     void ReportResult(const std::string& directory, const std::string& profile, const QUrl& address,
                       bool isConfirmed);
     void OnSubmitCancelled();
-    void OnPageRequest();
+    void OnPageRequest(const PageRequest& request);
     void OnPageReadSettled(const std::string& directory);
+    // The directory's fields for the current profile's category, placeholders in place.
+    std::vector<FormField> DirectoryFields() const;
     // The directory's fields with the current profile's values: what a fill puts in.
     std::vector<FormField> ComposedFields() const;
 

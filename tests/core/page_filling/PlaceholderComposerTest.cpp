@@ -92,3 +92,26 @@ INSTANTIATE_TEST_SUITE_P(
         // Where two placeholders share a "#", the one that starts first wins.
         ProfileTextCase{"LeftToRight", &ProfileRecord::fname, "Ada", "#fname#email#", "Adaemail#"}),
     [](const ::testing::TestParamInfo<ProfileTextCase>& info) { return info.param.label; });
+
+TEST(PlaceholderComposer, RoleOfAValueIsWhatItsPlaceholdersTake)
+{
+    const struct
+    {
+        const char* value;
+        FieldRole role;
+    } cases[] = {
+        {"#url#", FieldRole::Feed},
+        {"#title# (#url#)", FieldRole::Feed},
+        {"#email#", FieldRole::Contact},
+        {"#fname# #lname#", FieldRole::Contact},
+        {"#fname# <#email#>", FieldRole::Contact},
+        {"#email# #title#", FieldRole::Other},
+        {"#title#", FieldRole::Other},
+        {"on", FieldRole::Other},
+        {"", FieldRole::Other},
+        {"#email#s", FieldRole::Contact},    // "#email#" and a stray "s"
+        {"#emails# #url", FieldRole::Other}, // no placeholder at all
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RoleOfFieldValue(c.value), c.role) << c.value;
+}

@@ -57,6 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "Filled 6 of 6 fields \u00b7 left for you: Type the word in the picture, I agree "
                  "to the terms, Category",
                  false},
+        FillCase{"frame",
+                 {2, 2, {}, true, false, {}, "forms.example.net", "https://forms.example.net"},
+                 "Filled 2 of 2 fields \u00b7 in a frame of forms.example.net \u00b7 nothing left "
+                 "for you",
+                 false},
         FillCase{"none",
                  {3, 0, {"a", "b", "c"}, false},
                  "No field of this directory was found on the page",

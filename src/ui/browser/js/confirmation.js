@@ -1,6 +1,12 @@
-// Looks for a directory's confirmation text after a submission: in the document, its open
-// shadow roots and its frames and, while the page may still show it (a page that sent its form
-// in the background shows the answer when it arrives), again a little later.
+// Looks for a directory's confirmation text after a submission and, while the page may still
+// show it (a page that sent its form in the background shows the answer when it arrives),
+// again a little later.
+//
+// A result page that loaded is the directory's answer: the text counts anywhere in it, in its
+// open shadow roots and its frames. On a page that stayed, the text was there all along as
+// often as not (a testimonial, a hidden template, an advertisement): there it counts only once
+// the user sees it more often than at the submission, in the document that was submitted or in
+// the top document of the same site.
 "use strict";
 
 (function () {
@@ -21,25 +27,47 @@
     }
 
     // done(found): whether this document or one of the frames the user sees holds the text.
-    function lookHereAndInFrames(text, done) {
+    function lookHereAndInFrames(text, waitMs, done) {
         if (inDocument(text)) {
             done(true);
             return;
         }
         var found = false;
-        kestrine.frames.ask("lookForText", function () { return { text: text }; },
+        kestrine.frames.ask("lookForText", { text: text },
                             function (answer) { found = found || answer === true; },
-                            function () { done(found); });
+                            function () { done(found); }, waitMs);
     }
 
-    kestrine.frames.handle("lookForText", function (request, reply) {
+    kestrine.frames.handle("lookForText", function (request, reply, waitMs) {
         if (request && typeof request.text === "string")
-            lookHereAndInFrames(request.text, reply);
+            lookHereAndInFrames(request.text, waitMs, reply);
     });
 
+    kestrine.frames.handle("lookForShownText", function (request, reply) {
+        if (request && typeof request.text === "string")
+            reply(kestrine.submission.isNewlyShown(request.text));
+    });
+
+    // done(found) for a page that stayed after its submission.
+    function lookAtSubmitted(text, done) {
+        var path = kestrine.submission.filledPath();
+        var sameSite = kestrine.submission.filledOrigin() === location.origin;
+        if (sameSite && kestrine.submission.isNewlyShown(text)) {
+            done(true);
+            return;
+        }
+        if (!path || path.length === 0) {
+            done(false);
+            return;
+        }
+        kestrine.frames.askDocument(path, "lookForShownText", { text: text }, function (answer) {
+            done(answer === true);
+        });
+    }
+
     // Answers question `question` with JSON true or false once the text was found, or once
-    // `waitMs` have passed without it.
-    kestrine.lookForText = function (question, text, waitMs) {
+    // `waitMs` have passed without it. `stayed`: the submitted page is still shown.
+    kestrine.lookForText = function (question, text, waitMs, stayed) {
         var deadline = Date.now() + waitMs;
         function answer(found) {
             var events = kestrine.objects && kestrine.objects.pageEvents;
@@ -47,7 +75,10 @@
                 events.answered(question, JSON.stringify([found]));
         }
         function round() {
-            lookHereAndInFrames(text, function (found) {
+            var look = stayed ? lookAtSubmitted : function (t, done) {
+                lookHereAndInFrames(t, 0, done);
+            };
+            look(text, function (found) {
                 if (found || Date.now() >= deadline)
                     answer(found);
                 else

@@ -75,6 +75,8 @@
     // elements described; a field the page inserts meanwhile shifts nothing. The isolated world
     // ends with its document: a token cannot reach a page loaded since.
     var descriptions = new Map();
+    // A frame fills at once; the time is for one that still loads.
+    var kFrameFillWaitMs = 5000;
     var kDescriptionsKept = 4;
 
     function newToken() {
@@ -110,28 +112,30 @@
 
     // The document's description followed by those of the frames the user sees, in walk order.
     // A frame's field says which frame it stands in; the description's token reaches it through
-    // the frame's own token.
-    function describeWithFrames(done) {
+    // the frame's own token. Frames of another site count only when this document has no field:
+    // a form of the page's own is the one to learn, not a newsletter box beside it.
+    function describeWithFrames(waitMs, done) {
         var page = describeHere();
         var targets = descriptions.get(page.token);
-        kestrine.frames.ask("describe", function () { return {}; }, function (answer, frame) {
-            if (!answer || !Array.isArray(answer.fields) || !Array.isArray(answer.forms))
+        var hasOwnFields = page.fields.length > 0;
+        kestrine.frames.ask("describe", {}, function (answer, frame, from, origin) {
+            if (!answer || !Array.isArray(answer.fields) || !Array.isArray(answer.forms) ||
+                hasOwnFields && origin !== location.origin)
                 return;
             var formsBefore = page.forms.length;
             answer.forms.forEach(function (form) { page.forms.push(form); });
             answer.fields.forEach(function (field) {
-                targets.push({ frame: frame, token: answer.token,
-                               ordinal: field.ordinal });
+                targets.push({ frame: from, token: answer.token, ordinal: field.ordinal });
                 field.ordinal = page.fields.length;
                 field.form = field.form >= 0 ? field.form + formsBefore : -1;
                 field.frame = field.frame || clean(answer.address);
                 page.fields.push(field);
             });
-        }, function () { done(page); });
+        }, function () { done(page); }, waitMs);
     }
 
-    kestrine.frames.handle("describe", function (request, reply) {
-        describeWithFrames(reply);
+    kestrine.frames.handle("describe", function (request, reply, waitMs) {
+        describeWithFrames(waitMs, reply);
     });
 
     // Returns JSON: the page's title and address, its fields and the token that fills them.
@@ -143,7 +147,7 @@
     // Answers question `question` with what describe() returns, the fields of the frames the
     // user sees included.
     kestrine.describeWithFrames = function (question) {
-        describeWithFrames(function (page) {
+        describeWithFrames(0, function (page) {
             var events = kestrine.objects && kestrine.objects.pageEvents;
             if (events)
                 events.answered(question, JSON.stringify(page));
@@ -151,67 +155,106 @@
         return null;
     };
 
-    // token: as a description gave it; values: [{ordinal, value}], ordinals of that description.
-    // Only described elements still in the document are filled, never one the user typed into.
-    // done() gets the ordinals filled, how many fields were kept because the user typed into
-    // them, whether a form is now watched, and the captions of the fields left for the user.
-    function fillByMeaning(token, values, done) {
-        var targets = descriptions.get(token) || [];
-        var outcome = { filled: [], kept: 0, armed: false };
-        var form = null;
-        var inFrames = new Map(); // frame element -> {token, values, ordinals}
+    // The document that gets the values, as the fill by rules chooses it: the one the most
+    // values are meant for, this one first; a frame of another site only when this document
+    // gets none and the frame's share is the form's (the feed's address, or most of the
+    // values, and more than an e-mail address or a name). Returns the frame's id, "" for this
+    // document, null for none.
+    function documentFor(values, targets) {
+        var shares = new Map(); // "" or a frame's id -> {count, feed, contactOnly, origin}
         values.forEach(function (entry) {
             var target = targets[entry.ordinal];
-            if (target && !(target instanceof Element)) {
-                var part = inFrames.get(target.frame) ||
-                           { token: target.token, values: [], ordinals: [] };
-                part.values.push({ ordinal: target.ordinal, value: entry.value });
-                part.ordinals[target.ordinal] = entry.ordinal;
-                inFrames.set(target.frame, part);
+            if (!target)
                 return;
-            }
-            if (!target || !target.isConnected)
+            var key = target instanceof Element ? "" : target.frame;
+            var share = shares.get(key) || { count: 0, feed: false, contactOnly: true };
+            ++share.count;
+            share.feed = share.feed || entry.role === "feed";
+            share.contactOnly = share.contactOnly && entry.role === "contact";
+            shares.set(key, share);
+        });
+        var best = null;
+        shares.forEach(function (share, key) {
+            var otherSite = key !== "" && kestrine.frames.originOf(key) !== location.origin;
+            var isForm = !share.contactOnly && (share.feed || share.count * 2 > values.length);
+            if (otherSite && (shares.has("") || !isForm))
+                return;
+            if (best === null || share.count > shares.get(best).count)
+                best = key;
+        });
+        return best;
+    }
+
+    // token: as a description gave it; values: [{ordinal, value, role}], ordinals of that
+    // description. Only described elements still in the document are filled, never one the
+    // user typed into, and only those of the one document documentFor() chooses. done() gets
+    // the ordinals filled, how many fields were kept because the user typed into them, whether
+    // a form is now watched, and the captions of the fields left for the user.
+    function fillByMeaning(token, values, done) {
+        var targets = descriptions.get(token) || [];
+        var outcome = { filled: [], kept: 0, armed: false, left: [] };
+        var chosen = documentFor(values, targets);
+        if (chosen === null) {
+            done(outcome);
+            return;
+        }
+        if (chosen !== "") {
+            fillFrameByMeaning(chosen, values, targets, outcome, done);
+            return;
+        }
+        if (kestrine.frames.isTop)
+            kestrine.submission.filledAt([], location.origin);
+        outcome.origin = location.origin;
+        var form = null;
+        values.forEach(function (entry) {
+            var target = targets[entry.ordinal];
+            if (!(target instanceof Element) || !target.isConnected)
                 return;
             if (typed.has(target)) {
                 ++outcome.kept;
                 return;
             }
-            var elementForm = kestrine.setField(target, entry.value);
-            if (elementForm === undefined)
+            var set = kestrine.values.set(target, { value: entry.value });
+            if (!set)
                 return;
-            form = elementForm;
+            kestrine.submission.markFilled(set);
+            form = set.form;
             outcome.filled.push(entry.ordinal);
         });
         if (form)
-            kestrine.watchSubmission(form);
+            kestrine.submission.watch(form);
         outcome.armed = form !== null;
-        var frames = Array.from(inFrames.keys());
-        outcome.left = kestrine.leftForUser(outcome.filled.length + outcome.kept > 0, form,
-                                            frames.length > 0);
-        var asked = 0;
-        function next() {
-            if (asked === frames.length) {
-                done(outcome);
+        outcome.left = kestrine.leftForUser(outcome.filled.length + outcome.kept > 0, form);
+        done(outcome);
+    }
+
+    function fillFrameByMeaning(frame, values, targets, outcome, done) {
+        var part = { token: null, values: [], ordinals: [] };
+        values.forEach(function (entry) {
+            var target = targets[entry.ordinal];
+            if (!target || target instanceof Element || target.frame !== frame)
                 return;
+            part.token = target.token;
+            part.values.push({ ordinal: target.ordinal, value: entry.value, role: entry.role });
+            part.ordinals[target.ordinal] = entry.ordinal;
+        });
+        outcome.origin = kestrine.frames.originOf(frame);
+        if (kestrine.frames.isTop)
+            kestrine.submission.filledAt([frame], outcome.origin);
+        kestrine.frames.askDocument([frame], "fillByMeaning",
+                                    { token: part.token, values: part.values }, function (answer) {
+            if (answer && Array.isArray(answer.filled)) {
+                answer.filled.forEach(function (ordinal) {
+                    if (part.ordinals[ordinal] !== undefined)
+                        outcome.filled.push(part.ordinals[ordinal]);
+                });
+                outcome.kept += answer.kept | 0;
+                outcome.armed = answer.armed === true;
+                if (Array.isArray(answer.left))
+                    outcome.left = answer.left;
             }
-            var frame = frames[asked++];
-            var part = inFrames.get(frame);
-            kestrine.frames.askOne(frame, "fillByMeaning",
-                                   { token: part.token, values: part.values }, function (answer) {
-                if (answer && Array.isArray(answer.filled)) {
-                    answer.filled.forEach(function (ordinal) {
-                        if (part.ordinals[ordinal] !== undefined)
-                            outcome.filled.push(part.ordinals[ordinal]);
-                    });
-                    outcome.kept += answer.kept | 0;
-                    outcome.armed = outcome.armed || answer.armed === true;
-                    if (Array.isArray(answer.left))
-                        outcome.left = outcome.left.concat(answer.left);
-                }
-                next();
-            });
-        }
-        next();
+            done(outcome);
+        }, kFrameFillWaitMs);
     }
 
     kestrine.frames.handle("fillByMeaning", function (request, reply) {

@@ -17,8 +17,6 @@
 
     // The form the last fill went into; the whole document when its fields stand in none.
     var filledScope = null;
-    // Whether frames of this document filled fields of the last fill.
-    var filledInFrames = false;
 
     var kNoAnswer = ["hidden", "submit", "button", "reset", "image"];
     // A whole sentence of terms stands in the status bar by its beginning.
@@ -121,12 +119,11 @@
         return required.concat(optional);
     }
 
-    // Called by each fill, with whether it set any field here, the form it filled (null for
-    // fields outside any) and whether frames filled some: the captions of what is left here,
-    // for the fill's report. A fill that set nothing here found no form of the directory's
-    // here, so nothing is left in it either.
-    kestrine.leftForUser = function (anyFilled, form, inFrames) {
-        filledInFrames = inFrames === true;
+    // Called by each fill, with whether it set any field here and the form it filled (null for
+    // fields outside any): the captions of what is left here, for the fill's report. A fill
+    // that set nothing here found no form of the directory's here, so nothing is left in it
+    // either.
+    kestrine.leftForUser = function (anyFilled, form) {
         filledScope = anyFilled ? form || document : null;
         return filledScope ? fieldsLeft(filledScope).map(function (left) { return left.caption; })
                            : [];
@@ -157,45 +154,25 @@
         return left.length > 0 ? "field" : "submit";
     }
 
-    // A frame puts the caret into its own filled form, else asks its frames, unless a frame
-    // before it has done so already.
+    // The frame that got the fill's values puts the caret into its own filled form.
     kestrine.frames.handle("focusLeft", function (request, reply) {
-        if (!request || request.placed || touched) {
-            reply("nothing");
-            return;
-        }
-        var place = placeCaretHere();
-        if (place !== "nothing") {
-            reply(place);
-            return;
-        }
-        var placed = "nothing";
-        kestrine.frames.ask("focusLeft", function () { return { placed: placed !== "nothing" }; },
-                            function (answer) {
-                                if (answer === "field" || answer === "submit")
-                                    placed = answer;
-                            },
-                            function () { reply(placed); });
+        reply(touched ? "nothing" : placeCaretHere());
     });
 
     // Puts the caret into the first field left for the user, scrolled into view, or, with
     // nothing left, onto the form's submit button so that Enter submits. A page the user has
     // clicked or typed into keeps its caret. The filled form may stand in a frame, whose own
     // scripts then place the caret. Returns JSON, an array holding what took the focus
-    // ("field", "submit"), "frame" when the frames were asked, or why nothing did ("touched",
-    // "nothing").
+    // ("field", "submit"), "frame" when the frame that got the values was asked, or why
+    // nothing did ("touched", "nothing").
     kestrine.focusLeft = function () {
         var answer = function (place) { return JSON.stringify([place]); };
         if (touched)
             return answer("touched");
-        var place = placeCaretHere();
-        if (place !== "nothing" || !filledInFrames)
-            return answer(place);
-        var placed = false;
-        kestrine.frames.ask("focusLeft", function () { return { placed: placed }; },
-                            function (reply) {
-                                placed = placed || reply === "field" || reply === "submit";
-                            });
+        var path = kestrine.submission.filledPath();
+        if (!path || path.length === 0)
+            return answer(placeCaretHere());
+        kestrine.frames.askDocument(path, "focusLeft", {}, function () {});
         return answer("frame");
     };
 })();
