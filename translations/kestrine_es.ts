@@ -1253,7 +1253,7 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     </message>
     <message>
         <source>Confirmation &amp;Mails…</source>
-        <translation>C&amp;orreos de confirmación…</translation>
+        <translation>&amp;Correos de confirmación…</translation>
     </message>
     <message>
         <source>Fill current &amp;page</source>

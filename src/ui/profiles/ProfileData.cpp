@@ -27,6 +27,9 @@ CProfileData::CProfileData(QWidget* parent)
     // Completing in a list below the box, never inside the text: a category of the user's own
     // that begins like a listed one stays as typed.
     m_ui->categoryBox->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    // The text field inside each box is what a screen reader lands in: it says the box's name.
+    for (QComboBox* box : {m_ui->categoryBox, m_ui->subcategoryBox})
+        box->lineEdit()->setAccessibleName(box->accessibleName());
     SetValues(ProfileRecord{});
 }
 

@@ -109,7 +109,7 @@ void CategoryFillTest::choosesTheCategoryOrLeavesIt()
     std::optional<FillReport> report;
     CPageFiller(*m_browser->GetDocument())
         .Fill(
-            fields, &context, [&report](const FillReport& done) { report = done; },
+            fields, &context, [&report](const FillReport& done) { report = done; }, {},
             CategoryProfile{"Information Technology", "Software", {}, {}, {}});
     WAIT_VERIFY(report.has_value(), BrowserDriver::kTimeoutMs);
 
