@@ -1948,6 +1948,10 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
         <source>left for you: %1</source>
         <translation>für Sie noch auszufüllen: %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Kategorie: wie von Ihnen beim letzten Mal gewählt</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -1948,6 +1948,10 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <source>left for you: %1</source>
         <translation>por rellenar usted: %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Categoría: la que eligió la última vez</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

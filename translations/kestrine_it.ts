@@ -1948,6 +1948,10 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
         <source>left for you: %1</source>
         <translation>resta per te: %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Categoria: come l&apos;hai scelta l&apos;ultima volta</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

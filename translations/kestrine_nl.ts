@@ -1948,6 +1948,10 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
         <source>left for you: %1</source>
         <translation>nog voor u in te vullen: %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Categorie: zoals u de vorige keer koos</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -1970,6 +1970,10 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
         <source>left for you: %1</source>
         <translation>do wypełnienia ręcznie: %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Kategoria: jak wybrano ostatnim razem</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

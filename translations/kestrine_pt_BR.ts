@@ -1948,6 +1948,10 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
         <source>left for you: %1</source>
         <translation>para você preencher: %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Categoria: como você escolheu da última vez</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -43,12 +43,14 @@ StatusMessage DescribeFill(const FillReport& report)
                               report.fieldsTotal),
                {std::to_string(report.fieldsSet)});
     if (!report.missing.empty())
-        text += kSeparator + FillIn(KESTRINE_TEXT("FillReport", "not found: %1"),
-                                    {ListedOnce(report.missing)});
+        text += kSeparator +
+                FillIn(KESTRINE_TEXT("FillReport", "not found: %1"), {ListedOnce(report.missing)});
     // Without a watched form the sent mark can never come, which the user should know now
     // rather than after submitting.
     if (!report.formWatched)
         text += kSeparator + KESTRINE_TEXT("FillReport", "the submission will not be noticed");
+    if (report.categoryAsChosenBefore)
+        text += kSeparator + KESTRINE_TEXT("FillReport", "Category: as you chose last time");
     text += kSeparator + DescribeLeftForUser(report.leftForUser);
     return {text, false};
 }

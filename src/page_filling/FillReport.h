@@ -16,6 +16,8 @@ struct FillReport
     // Captions of the fields of the filled form that only the user can answer (shown, enabled,
     // still empty), required ones first.
     std::vector<std::string> leftForUser;
+    // A category list got the option the user chose by hand on it the last time.
+    bool categoryAsChosenBefore = false;
 };
 
 // A line for the status bar; `warning` asks for the warning colour.
