@@ -6,7 +6,9 @@
 #include "ui/profiles/ProfileCategories.h"
 #include "ui_ProfileData.h"
 
+#include <QComboBox>
 #include <QCompleter>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 #include <limits>
@@ -27,6 +29,9 @@ CProfileData::CProfileData(QWidget* parent)
     // Completing in a list below the box, never inside the text: a category of the user's own
     // that begins like a listed one stays as typed.
     m_ui->categoryBox->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    // The text is typed into the boxes' own edits, which screen readers name apart.
+    for (QComboBox* box : {m_ui->categoryBox, m_ui->subcategoryBox})
+        box->lineEdit()->setAccessibleName(box->accessibleName());
     SetValues(ProfileRecord{});
 }
 

@@ -26,8 +26,10 @@ void CCategoryPicks::OnFill(const std::string& directory, const std::string& cat
                             const std::string& subcategory)
 {
     m_fill = {directory, category, subcategory, {}};
+    // A list the user picked from keeps the pick through a second fill of the same document.
+    if (m_page.DocumentGeneration() != m_document)
+        m_picks.clear();
     m_document = m_page.DocumentGeneration();
-    m_picks.clear();
 }
 
 std::optional<CategoryOption> CCategoryPicks::ChosenBefore(const std::string& list) const

@@ -48,8 +48,8 @@ public:
     CCategoryPicks(const CBrowserPage& page, std::shared_ptr<CCategoryChoiceFile> file,
                    QObject* parent);
 
-    // A fill of the page's current document begins: the picks heard so far were made on
-    // another one, or before the fill.
+    // A fill of the page's current document begins: the picks heard on another one are
+    // forgotten.
     void OnFill(const std::string& directory, const std::string& category,
                 const std::string& subcategory);
     // The option chosen by hand on the list the last time, for the fill begun.
