@@ -64,44 +64,26 @@ TEST_F(CategoryChoiceStoreTest, EachKeyKeepsItsOwnLastPickAcrossRestarts)
         EXPECT_EQ(RecallFrom(HistoryPath(), row.key), row.option) << row.key.directory;
 }
 
-TEST_F(CategoryChoiceStoreTest, AFileOfTheLayoutBeforeIsBroughtUpToDateWithItsEvents)
+// A file of the layout before choices were kept is brought up to date with its events; a
+// write-protected one cannot be, and keeps none; a write-protected file of the current layout is
+// read as it stands. None that cannot be written is changed.
+TEST_F(CategoryChoiceStoreTest, AFileKeepsItsEventsAndIsChangedOnlyWhereItCanBeWritten)
 {
+    const struct
     {
-        CHistoryStore events;
-        ASSERT_TRUE(events.Open(HistoryPath()).ok);
-        ASSERT_TRUE(events.Append({1, "Ann", "Atlas", HistoryEventKind::Opened, 0, 0, "x"}).ok);
-    }
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(HistoryPath().c_str(), &raw), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(raw, "DROP TABLE category_choices; PRAGMA user_version = 3;", nullptr,
-                           nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(raw);
-
-    CCategoryChoiceStore store;
-    const HistoryOutcome opened = store.Open(HistoryPath());
-    ASSERT_TRUE(opened.ok) << opened.error;
-    EXPECT_TRUE(store.Remember(kKey, kSoftware).ok);
-    CHistoryStore events;
-    std::vector<HistoryEvent> read;
-    ASSERT_TRUE(events.Open(HistoryPath()).ok);
-    ASSERT_TRUE(events.ReadEvents(read).ok);
-    EXPECT_EQ(read.size(), 1u);
-    EXPECT_EQ(RecallFrom(HistoryPath(), kKey), kSoftware);
-}
-
-// A write-protected file cannot be brought up to date: one that keeps choices is read as it
-// stands, an older one keeps none; neither is changed.
-TEST_F(CategoryChoiceStoreTest, AWriteProtectedFileIsReadAsItStands)
-{
-    for (const int layout : {history_schema::kCurrentVersion, 3}) {
+        int layout;
+        bool writable;
+    } rows[] = {{3, true}, {3, false}, {history_schema::kCurrentVersion, false}};
+    for (const auto& row : rows) {
         fs::remove(HistoryPath());
         {
-            CCategoryChoiceStore store;
-            ASSERT_TRUE(store.Open(HistoryPath()).ok);
-            ASSERT_TRUE(store.Remember(kKey, kSoftware).ok);
+            CHistoryStore events;
+            CCategoryChoiceStore choices;
+            ASSERT_TRUE(events.Open(HistoryPath()).ok && choices.Open(HistoryPath()).ok);
+            ASSERT_TRUE(events.Append({1, "Ann", "Atlas", HistoryEventKind::Opened, 0, 0, "x"}).ok);
+            ASSERT_TRUE(choices.Remember(kKey, kSoftware).ok);
         }
-        if (layout < history_schema::kCategoryChoicesKeptSince) {
+        if (row.layout < history_schema::kCategoryChoicesKeptSince) {
             sqlite3* raw = nullptr;
             ASSERT_EQ(sqlite3_open(HistoryPath().c_str(), &raw), SQLITE_OK);
             EXPECT_EQ(sqlite3_exec(raw, "DROP TABLE category_choices; PRAGMA user_version = 3;",
@@ -110,26 +92,41 @@ TEST_F(CategoryChoiceStoreTest, AWriteProtectedFileIsReadAsItStands)
             sqlite3_close(raw);
         }
         const std::string before = ReadWholeFile(HistoryPath());
-        fs::permissions(HistoryPath(),
-                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(HistoryPath(), row.writable
+                                           ? fs::perms::all
+                                           : fs::perms::owner_read | fs::perms::group_read |
+                                                 fs::perms::others_read);
         fs::permissions(Folder(), fs::perms::all);
-        const bool keepsChoices = layout >= history_schema::kCategoryChoicesKeptSince;
+        const bool keepsChoices =
+            row.writable || row.layout >= history_schema::kCategoryChoicesKeptSince;
+        // The layout before kept none: the pick written before went with its table.
+        const std::optional<ChosenOption> kept =
+            row.layout >= history_schema::kCategoryChoicesKeptSince ? std::optional(kSoftware)
+                                                                    : std::nullopt;
         EXPECT_TRUE(PassesWithoutPrivileges([&]() -> std::string {
             CCategoryChoiceStore store;
             std::optional<ChosenOption> option;
             const HistoryOutcome opened = store.Open(HistoryPath());
             if (opened.ok != keepsChoices)
                 return "opened: " + std::to_string(opened.ok) + " " + opened.error;
-            if (!keepsChoices)
-                return {};
-            if (!store.Recall(kKey, option).ok || option != kSoftware)
-                return "the choice was not read";
-            return store.Remember(kKey, {"3", "Arts", ""}).ok ? "written" : "";
+            if (keepsChoices && !store.Recall(kKey, option).ok)
+                return "not read";
+            if (option != kept)
+                return "the wrong choice was read";
+            if (keepsChoices && store.Remember(kKey, kSoftware).ok != row.writable)
+                return "written: " + std::to_string(row.writable);
+            std::vector<HistoryEvent> events;
+            CHistoryStore history;
+            if (!history.OpenToRead(HistoryPath()).ok || !history.ReadEvents(events).ok ||
+                events.size() != 1)
+                return "events lost";
+            return {};
         })) << "layout "
-            << layout;
+            << row.layout << (row.writable ? ", writable" : ", write-protected");
         fs::permissions(Folder(), fs::perms::owner_all);
         fs::permissions(HistoryPath(), fs::perms::owner_read | fs::perms::owner_write);
-        EXPECT_TRUE(ReadWholeFile(HistoryPath()) == before) << "layout " << layout;
+        if (!row.writable)
+            EXPECT_TRUE(ReadWholeFile(HistoryPath()) == before) << "layout " << row.layout;
     }
 }
 
