@@ -2194,6 +2194,10 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
         <source>in a frame of %1</source>
         <translation>in einem Frame von %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Kategorie: wie von Ihnen beim letzten Mal gewählt</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -2190,6 +2190,14 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
         <source>left for you: %1</source>
         <translation>le queda por rellenar: %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Categoría: la que eligió la última vez</translation>
+    </message>
+    <message>
+        <source>in a frame of %1</source>
+        <translation>en un marco de %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
@@ -2199,10 +2207,6 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
             <numerusform>%n evento no se pudo escribir en el historial ni guardar para el próximo inicio, y se ha perdido: %1</numerusform>
             <numerusform>%n eventos no se pudieron escribir en el historial ni guardar para el próximo inicio, y se han perdido: %1</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>in a frame of %1</source>
-        <translation>en un marco de %1</translation>
     </message>
 </context>
 <context>

@@ -2194,6 +2194,10 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
         <source>in a frame of %1</source>
         <translation>dans un cadre de %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Catégorie&#xa0;: comme vous l&apos;aviez choisie la dernière fois</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -2194,6 +2194,10 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
         <source>in a frame of %1</source>
         <translation>in un frame di %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Categoria: come l&apos;hai scelta l&apos;ultima volta</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

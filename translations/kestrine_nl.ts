@@ -2194,6 +2194,10 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
         <source>in a frame of %1</source>
         <translation>in een frame van %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Categorie: zoals u de vorige keer koos</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -2240,6 +2240,10 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
         <source>in a frame of %1</source>
         <translation>w ramce z %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Kategoria: jak wybrano ostatnim razem</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

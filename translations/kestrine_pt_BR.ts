@@ -2194,6 +2194,10 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
         <source>in a frame of %1</source>
         <translation>em um quadro de %1</translation>
     </message>
+    <message>
+        <source>Category: as you chose last time</source>
+        <translation>Categoria: como você escolheu da última vez</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -1,7 +1,6 @@
 #include "directory_check/DirectoryCheckStore.h"
 
 #include "history/HistorySchema.h"
-#include "history/HistoryStore.h"
 
 namespace {
 
@@ -43,21 +42,11 @@ HistoryOutcome CDirectoryCheckStore::Open(const std::string& path)
 {
     m_replace = {};
     m_selectAll = {};
-    sqlite3* db = nullptr;
-    const int opened =
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    m_db.reset(db);
-    HistoryOutcome outcome = opened == SQLITE_OK ? HistoryOutcome{} : Failure();
-    if (outcome.ok) {
-        // Shared with the window's history and perhaps another instance of the program.
-        sqlite3_busy_timeout(db, CHistoryStore::kBusyTimeoutMs);
-        outcome = history_schema::Migrate(db);
-    }
+    HistoryOutcome outcome = history_schema::OpenFile(path, history_schema::kChecksKeptSince, m_db);
+    sqlite3* db = m_db.get();
     // A write-protected file cannot be brought up to date: it is read as it stands, and Save
     // fails.
-    const bool readOnly = m_db && sqlite3_db_readonly(db, "main") == 1;
-    if (!outcome.ok && readOnly)
-        outcome = history_schema::CheckReadable(db, history_schema::kChecksKeptSince);
+    const bool readOnly = db && sqlite3_db_readonly(db, "main") == 1;
     if (outcome.ok && !m_selectAll.Prepare(db, kSelectAll) &&
         !(readOnly && m_selectAll.Prepare(db, kSelectBeforeFindings)))
         outcome = Failure();

@@ -1,6 +1,7 @@
 #include "history/HistorySchema.h"
 
 #include "common/TextCatalogue.h"
+#include "history/HistoryStore.h"
 #include "history/SqliteFailure.h"
 #include "history/SqliteStatement.h"
 
@@ -50,6 +51,21 @@ constexpr std::array kMigrations{
     Migration{3, R"sql(
         ALTER TABLE directory_checks ADD COLUMN finding TEXT NOT NULL DEFAULT '';
         ALTER TABLE directory_checks ADD COLUMN finding_number INTEGER NOT NULL DEFAULT 0;
+    )sql"},
+    // The option the user picked by hand on a directory's category list, for the profiles of
+    // one category and subcategory; list is the select's name (else its id), as a page may hold
+    // more than one category list.
+    Migration{4, R"sql(
+        CREATE TABLE category_choices (
+            directory BLOB NOT NULL,
+            category BLOB NOT NULL,
+            subcategory BLOB NOT NULL,
+            list TEXT NOT NULL,
+            option_value TEXT NOT NULL,
+            option_text TEXT NOT NULL,
+            option_group TEXT NOT NULL,
+            PRIMARY KEY (directory, category, subcategory, list)
+        );
     )sql"},
 };
 static_assert(kMigrations.back().toVersion == kCurrentVersion);
@@ -129,6 +145,26 @@ HistoryOutcome CheckReadable(sqlite3* db, int oldestReadable)
             "HistoryStore", "it has the layout of an older version of the program, and cannot be "
                             "written to bring it up to date"));
     return {};
+}
+
+HistoryOutcome OpenFile(const std::string& path, int oldestReadable, SqliteConnection& db)
+{
+    sqlite3* opened = nullptr;
+    const int result =
+        sqlite3_open_v2(path.c_str(), &opened, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    db.reset(opened);
+    if (!db)
+        return HistoryOutcome::Failed(sqlite3_errstr(SQLITE_NOMEM));
+    HistoryOutcome outcome = result == SQLITE_OK ? HistoryOutcome{} : SqliteFailure(opened);
+    if (outcome.ok) {
+        sqlite3_busy_timeout(opened, CHistoryStore::kBusyTimeoutMs);
+        outcome = Migrate(opened);
+    }
+    if (!outcome.ok && sqlite3_db_readonly(opened, "main") == 1)
+        outcome = CheckReadable(opened, oldestReadable);
+    if (!outcome.ok)
+        db.reset();
+    return outcome;
 }
 
 } // namespace history_schema

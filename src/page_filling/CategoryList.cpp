@@ -46,3 +46,19 @@ bool ChoosesNothing(const CategoryOption& option)
 {
     return option.value.empty() || CCategoryVocabulary::Known().Read(option.text).choosesNothing;
 }
+
+int FindChosenOption(std::span<const CategoryOption> options, const CategoryOption& chosen)
+{
+    int sameText = -1;
+    int sameTexts = 0;
+    for (size_t index = 0; index < options.size(); ++index) {
+        const CategoryOption& option = options[index];
+        if (option.text != chosen.text || option.group != chosen.group || ChoosesNothing(option))
+            continue;
+        if (option.value == chosen.value)
+            return static_cast<int>(index);
+        sameText = static_cast<int>(index);
+        ++sameTexts;
+    }
+    return sameTexts == 1 ? sameText : -1;
+}

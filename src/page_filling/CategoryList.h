@@ -23,3 +23,9 @@ bool IsCategoryList(const SelectTexts& select, std::span<const CategoryOption> o
 // Whether choosing the option chooses nothing: an empty value, or nothing but words that ask to
 // choose and name the list ("-- Select a category --").
 bool ChoosesNothing(const CategoryOption& option);
+
+// The position of the option the user chose earlier, found again: the one with its text, group
+// and value, else the only one with its text and group, its value given anew (numbered
+// categories renumbered). -1 when it is gone, ambiguous, or no longer chooses anything: an
+// option renamed may now mean another category.
+int FindChosenOption(std::span<const CategoryOption> options, const CategoryOption& chosen);

@@ -53,6 +53,8 @@ StatusMessage DescribeFill(const FillReport& report)
     // rather than after submitting.
     if (!report.formWatched)
         text += kSeparator + KESTRINE_TEXT("FillReport", "the submission will not be noticed");
+    if (report.categoryAsChosenBefore)
+        text += kSeparator + KESTRINE_TEXT("FillReport", "Category: as you chose last time");
     text += kSeparator + DescribeLeftForUser(report.leftForUser);
     return {text, false};
 }

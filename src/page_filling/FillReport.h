@@ -20,6 +20,8 @@ struct FillReport
     std::string frame;
     // The origin of the document that got the values ("http://host:port"); empty for none.
     std::string site;
+    // A category list got the option the user chose by hand on it the last time.
+    bool categoryAsChosenBefore = false;
 };
 
 // A line for the status bar; `warning` asks for the warning colour.

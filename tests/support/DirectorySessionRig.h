@@ -9,6 +9,7 @@
 #include "support/TemporaryFolder.h"
 #include "ui/browser/BrowserCtrl.h"
 #include "ui/profiles/CurrentProfile.h"
+#include "ui/tabs/CategoryPicks.h"
 #include "ui/tabs/SubmissionSession.h"
 
 #include <QTest>
@@ -23,7 +24,8 @@
 class DirectorySessionRig
 {
 public:
-    // `directoryXml` is the database's one directory element.
+    // `directoryXml` is the database's one directory element. Ann's category and the file her
+    // category picks are remembered in are the members below, when set before.
     [[nodiscard]] bool Start(const std::string& directoryXml)
     {
         WriteWholeFile(m_folder.File("dirdata.xml"), "<r>" + directoryXml + "</r>");
@@ -34,6 +36,8 @@ public:
         ann.title = "Ann's feed";
         ann.url = "http://ann.example/feed.xml";
         ann.email = "ann@mail.example";
+        ann.cat = category;
+        ann.subcat = subcategory;
         m_store.AddProfile(ann);
         m_profile = std::make_unique<CCurrentProfile>(m_store, DataFolder::At(m_folder.File("")),
                                                       messages, nullptr);
@@ -45,7 +49,8 @@ public:
         if (!QTest::qWaitForWindowExposed(&browser))
             return false;
         session = std::make_unique<CSubmissionSession>(
-            browser, m_database, *m_profile, [this] { return now; }, messages, nullptr);
+            browser, m_database, *m_profile, [this] { return now; }, messages, nullptr,
+            categoryChoices);
         QObject::connect(&m_ticks, &QTimer::timeout, session.get(), &CSubmissionSession::Tick);
         m_ticks.start(100);
         return true;
@@ -59,6 +64,9 @@ public:
 
     // Declared in the order they are built in: the session outlives nothing it refers to.
     RecordingPresenter messages;
+    std::string category;
+    std::string subcategory;
+    std::shared_ptr<CCategoryChoiceFile> categoryChoices;
 
 private:
     TemporaryFolder m_folder;

@@ -67,7 +67,8 @@ std::vector<std::string>::iterator FindCaption(std::vector<std::string>& caption
 } // namespace
 
 void ChooseCategoryLists(CBrowserPage& page, const QJsonArray& lists,
-                         const CategoryProfile& profile, QObject* context, FillReport& report)
+                         const CategoryProfile& profile, const ChosenCategory& chosenBefore,
+                         QObject* context, FillReport& report)
 {
     for (const QJsonValue value : lists) {
         const QJsonObject list = value.toObject();
@@ -76,19 +77,25 @@ void ChooseCategoryLists(CBrowserPage& page, const QJsonArray& lists,
         const bool missed = list.value(QStringLiteral("missed")).toBool();
         if (!IsCategoryList(texts, options) || (!missed && !IsUnanswered(list, options)))
             continue;
+        const std::string name = texts.name.empty() ? texts.id : texts.name;
+        const std::optional<CategoryOption> before =
+            chosenBefore ? chosenBefore(name) : std::nullopt;
+        const int again = before ? FindChosenOption(options, *before) : -1;
+        const int chosen = again >= 0 ? again : ChooseCategory(options, profile).option;
+        // A list left as it is is watched too: the user's pick there is the one to remember.
+        CallPageScript(
+            page,
+            QStringLiteral("chooseCategory(%1, %2, %3[0])")
+                .arg(list.value(QStringLiteral("key")).toInt())
+                .arg(chosen)
+                .arg(JsonLiteral(QJsonDocument(QJsonArray{QString::fromStdString(name)}))),
+            context, [](const QJsonDocument&) {});
         const std::string caption = CaptionOf(texts);
         const auto left = FindCaption(report.leftForUser, caption);
-        const CategoryChoice choice = ChooseCategory(options, profile);
-        if (choice.IsChosen()) {
-            CallPageScript(page,
-                           QStringLiteral("chooseCategory(%1, %2)")
-                               .arg(list.value(QStringLiteral("key")).toInt())
-                               .arg(choice.option),
-                           context, [](const QJsonDocument&) {});
-            if (left != report.leftForUser.end())
-                report.leftForUser.erase(left);
-        } else if (left == report.leftForUser.end()) {
+        if (chosen >= 0 && left != report.leftForUser.end())
+            report.leftForUser.erase(left);
+        else if (chosen < 0 && left == report.leftForUser.end())
             report.leftForUser.push_back(caption);
-        }
+        report.categoryAsChosenBefore = report.categoryAsChosenBefore || again >= 0;
     }
 }

@@ -70,26 +70,27 @@ void ArmIfWatched(CBrowserPage& page, uint64_t generation, const QJsonObject& an
 CPageFiller::CPageFiller(CBrowserPage& page) : m_page(page) {}
 
 void CPageFiller::Fill(const std::vector<FormField>& fields, QObject* context, Completion done,
-                       const std::vector<FieldRole>& roles, std::optional<CategoryProfile> category)
+                       const std::vector<FieldRole>& roles, std::optional<CategoryProfile> category,
+                       ChosenCategory chosenBefore)
 {
     const uint64_t generation = m_page.DocumentGeneration();
     QPointer<CBrowserPage> page = &m_page;
     const QString json = JsonLiteral(FieldsAsJson(fields, roles));
     const QString call = category ? QStringLiteral("fillAndTellLists(%1, %1)").arg(json)
                                   : QStringLiteral("fill(%1)").arg(json);
-    CallPageScript(m_page, call, context,
-                   [page, generation, category = std::move(category),
-                    done = std::move(done)](const QJsonDocument& answer) {
-                       ArmIfWatched(*page, generation, answer.object());
-                       FillReport report = FillReportFromJson(answer).value_or(FillReport{});
-                       if (category) {
-                           ChooseCategoryLists(
-                               *page, answer.object().value(QStringLiteral("lists")).toArray(),
-                               *category, page, report);
-                       }
-                       if (done)
-                           done(report);
-                   });
+    CallPageScript(
+        m_page, call, context,
+        [page, generation, category = std::move(category), chosenBefore = std::move(chosenBefore),
+         done = std::move(done)](const QJsonDocument& answer) {
+            ArmIfWatched(*page, generation, answer.object());
+            FillReport report = FillReportFromJson(answer).value_or(FillReport{});
+            if (category) {
+                ChooseCategoryLists(*page, answer.object().value(QStringLiteral("lists")).toArray(),
+                                    *category, chosenBefore, page, report);
+            }
+            if (done)
+                done(report);
+        });
 }
 
 void CPageFiller::FillByMeaning(const std::string& descriptionToken,

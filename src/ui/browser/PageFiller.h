@@ -1,9 +1,9 @@
 #pragma once
 
 #include "directory_db/FormField.h"
-#include "page_filling/CategoryChooser.h"
 #include "page_filling/FillReport.h"
 #include "page_filling/PlaceholderComposer.h"
+#include "ui/browser/CategoryFill.h"
 
 #include <functional>
 #include <optional>
@@ -46,10 +46,12 @@ public:
     // every field's is Other): the document that gets the values is the one whose form takes
     // the feed's address or most of the fields, never one that takes only contact fields.
     // Given a profile's `category`, the page's category lists that the fields left unanswered
-    // are then chosen by meaning, and the report says which are left for the user.
+    // are then chosen as the user chose before (`chosenBefore`) or by meaning, and the report
+    // says which are left for the user.
     void Fill(const std::vector<FormField>& fields, QObject* context, Completion done = {},
               const std::vector<FieldRole>& roles = {},
-              std::optional<CategoryProfile> category = std::nullopt);
+              std::optional<CategoryProfile> category = std::nullopt,
+              ChosenCategory chosenBefore = {});
     // Fills fields found by the page's own description (given by its token) instead of a
     // directory's rules: exactly the elements described that are still in the page, and never
     // one the user typed into. The form of the last field set is watched, as by Fill.

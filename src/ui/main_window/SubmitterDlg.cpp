@@ -22,6 +22,7 @@
 #include "ui/settings/DatabaseSourceDlg.h"
 #include "ui/settings/ProgramSettings.h"
 #include "ui/tabs/BrowserTabs.h"
+#include "ui/tabs/CategoryPicks.h"
 #include "ui/tabs/SubmissionSession.h"
 #include "ui/tabs/WorkAhead.h"
 
@@ -102,8 +103,13 @@ void CSubmitterDlg::CreateControls()
     client->setMinimumSize(kMinimumClientSize);
     setCentralWidget(client);
 
-    m_tabs = new CBrowserTabs({m_database, *m_profile, m_environment.clock, m_presenters.Window()},
-                              client);
+    // Where the history cannot be kept, neither can the user's category picks.
+    const DataFolder& folder = m_environment.dataFolder;
+    m_tabs = new CBrowserTabs(
+        {m_database, *m_profile, m_environment.clock, m_presenters.Window(),
+         std::make_shared<CCategoryChoiceFile>(
+             folder.problem.empty() && !folder.path.empty() ? folder.HistoryFile() : "")},
+        client);
     // The start page does not depend on anything else of the window, and loads while the rest
     // is built and the database is read. It shows the user's work once that is known.
     m_helpPages = new CHelpPages(

@@ -6,7 +6,9 @@
 #include "ui/profiles/ProfileCategories.h"
 #include "ui_ProfileData.h"
 
+#include <QComboBox>
 #include <QCompleter>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 #include <limits>

@@ -67,7 +67,7 @@ CBrowserTab::CBrowserTab(const SessionContext& context, QWidget* parent)
     // The object names let tests and accessibility tools find them.
     m_browser->setObjectName(QStringLiteral("browser"));
     m_session = new CSubmissionSession(*m_browser, context.database, context.profile, context.clock,
-                                       context.presenter, this);
+                                       context.presenter, this, context.categoryChoices);
     m_session->setObjectName(QStringLiteral("submissionSession"));
 
     connect(m_session, &CSubmissionSession::opened, this, [this] { SetState(TabState::Loading); });

@@ -6,11 +6,13 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 class CBrowserCtrl;
+class CCategoryChoiceFile;
 class CCurrentProfile;
 class CDirectoryDatabase;
 class CSubmissionSession;
@@ -33,6 +35,8 @@ struct SessionContext
     const CCurrentProfile& profile;
     MillisecondClock clock;
     MessagePresenter& presenter;
+    // Where the user's category picks are remembered; none, nowhere.
+    std::shared_ptr<CCategoryChoiceFile> categoryChoices;
 };
 
 // One tab: a page and its own submission session. A tab may be opened ahead in the background

@@ -13,6 +13,7 @@
 #include "ui/browser/PageQuestion.h"
 #include "ui/browser/PageScriptCall.h"
 #include "ui/profiles/CurrentProfile.h"
+#include "ui/tabs/CategoryPicks.h"
 #include "ui/tabs/SubmitEventSink.h"
 
 #include <QEventLoop>
@@ -61,11 +62,12 @@ std::shared_ptr<void> OnRelease(std::function<void()> action)
 
 CSubmissionSession::CSubmissionSession(CBrowserCtrl& browser, const CDirectoryDatabase& database,
                                        const CCurrentProfile& profile, MillisecondClock clock,
-                                       MessagePresenter& presenter, QObject* parent)
+                                       MessagePresenter& presenter, QObject* parent,
+                                       std::shared_ptr<CCategoryChoiceFile> categoryChoices)
     : QObject(parent), m_browser(browser), m_database(database), m_profile(profile),
       m_clock(std::move(clock)), m_presenter(presenter)
 {
-    InstallSubmitEventSink();
+    InstallSubmitEventSink(std::move(categoryChoices));
     connect(m_browser.PageEvents(), &CPageEvents::pageReady, this,
             &CSubmissionSession::OnPageReady);
     // Only the document opened for the directory is filled by itself, never one the user or
@@ -76,10 +78,15 @@ CSubmissionSession::CSubmissionSession(CBrowserCtrl& browser, const CDirectoryDa
     });
 }
 
-void CSubmissionSession::InstallSubmitEventSink()
+void CSubmissionSession::InstallSubmitEventSink(
+    std::shared_ptr<CCategoryChoiceFile> categoryChoices)
 {
     auto* sink = new CSubmitEventSink(*m_browser.GetDocument(), this);
     m_browser.Channel()->registerObject(QString::fromLatin1(kSubmitSinkChannelName), sink);
+    m_categoryPicks =
+        new CCategoryPicks(*m_browser.GetDocument(), std::move(categoryChoices), this);
+    m_browser.Channel()->registerObject(QString::fromLatin1(kCategoryPicksChannelName),
+                                        m_categoryPicks);
     connect(sink, &CSubmitEventSink::formSubmitted, this, &CSubmissionSession::OnFormSubmit);
     connect(sink, &CSubmitEventSink::formSubmitCancelled, this,
             &CSubmissionSession::OnSubmitCancelled);
@@ -193,13 +200,15 @@ void CSubmissionSession::FillCurrentPage(CBrowserPage& page, bool byButton)
     const std::vector<FormField>& fields = m_filledWith.emplace(ComposedFields());
     const int total = static_cast<int>(fields.size());
     const ProfileRecord& profile = m_profile.Record();
+    m_categoryPicks->OnFill(m_directory, profile.cat, profile.subcat);
     CPageFiller(page).Fill(
         fields, this,
         [this, byButton, directory = m_directory, total, address = page.url()](
             const FillReport& report) { emit filled(directory, address, report, total, byButton); },
         roles,
-        CategoryProfile{profile.cat, profile.subcat, profile.keywords, profile.title,
-                        profile.desc});
+        CategoryProfile{profile.cat, profile.subcat, profile.keywords, profile.title, profile.desc},
+        // Asked only while the session, and so its picks, exist.
+        [picks = m_categoryPicks](const std::string& list) { return picks->ChosenBefore(list); });
 }
 
 void CSubmissionSession::CheckSubmission(CBrowserPage& page)
@@ -303,6 +312,7 @@ void CSubmissionSession::OnFormSubmit()
     m_submitTime = m_clock();
     if (firstNotice) {
         m_submitProfile = m_profile.HasProfile() ? m_profile.Record().name : std::string();
+        m_categoryPicks->OnSubmitted();
         emit submitted(m_directory, m_browser.url());
     }
     m_submitDocument = UINT64_MAX;

@@ -17,6 +17,8 @@
 
 class CBrowserCtrl;
 class CBrowserPage;
+class CCategoryChoiceFile;
+class CCategoryPicks;
 class CCurrentProfile;
 class CDirectoryDatabase;
 class QEventLoop;
@@ -40,9 +42,11 @@ public:
         std::string submitProfile;
     };
 
+    // The user's category picks are remembered in `categoryChoices`; without it, not at all.
     CSubmissionSession(CBrowserCtrl& browser, const CDirectoryDatabase& database,
                        const CCurrentProfile& profile, MillisecondClock clock,
-                       MessagePresenter& presenter, QObject* parent);
+                       MessagePresenter& presenter, QObject* parent,
+                       std::shared_ptr<CCategoryChoiceFile> categoryChoices = nullptr);
 
     // Opens the directory's submission page for the current profile and arms its fill. An
     // address the browser cannot open leaves the page shown, ready for the Fill button.
@@ -87,7 +91,7 @@ signals:
     void resultSettled(const std::string& directory);
 
 private:
-    void InstallSubmitEventSink();
+    void InstallSubmitEventSink(std::shared_ptr<CCategoryChoiceFile> categoryChoices);
     // A document is ready: when it is the pending fill's, the fill need not wait for the tick.
     void OnPageReady(const QUrl& url);
     void FillCurrentPage(CBrowserPage& page, bool byButton);
@@ -123,6 +127,7 @@ private:
     std::string m_submitProfile;   // whose values the submitted form carried
     uint64_t m_submitDocument = 0; // the document the form was submitted from
     CBackgroundSendWatch m_backgroundSend;
+    CCategoryPicks* m_categoryPicks = nullptr;
     int m_pendingPageReads = 0;
     QEventLoop* m_pageReadWait = nullptr; // while a close waits for the page reads
 };

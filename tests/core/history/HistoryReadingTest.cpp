@@ -99,6 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"WriteProtected", true, kAll, kReadOnly, 3, 2},
         ReadingCase{"WriteProtectedInAReadOnlyFolder", true, kReadOnly, kReadOnly, 3, 2},
         ReadingCase{"WriteProtectedOfAnEarlierLayout", true, kAll, kReadOnly, 3, 2, 2},
+        ReadingCase{"WriteProtectedWithoutCategoryChoices", true, kAll, kReadOnly, 3, 2, 3},
         ReadingCase{"Missing", false, kAll, kAll, 0, 0}),
     [](const ::testing::TestParamInfo<ReadingCase>& info) { return info.param.label; });
 

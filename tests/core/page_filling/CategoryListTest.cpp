@@ -58,4 +58,52 @@ TEST_P(CategoryListTest, TellsCategoryListsFromOthers)
 
 INSTANTIATE_TEST_SUITE_P(Selects, CategoryListTest, ::testing::ValuesIn(kCases));
 
+struct ChosenCase
+{
+    const char* label;
+    std::vector<CategoryOption> options;
+    int found;
+};
+
+void PrintTo(const ChosenCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
+
+// The user chose "Software" (value 7) in the group "Computers".
+const CategoryOption kChosen{"Software", "7", "Computers"};
+
+const ChosenCase kChosenCases[] = {
+    {"as it was", {{"Arts", "3", ""}, {"Software", "7", "Computers"}}, 1},
+    {"renumbered", {{"Arts", "3", ""}, {"Software", "12", "Computers"}}, 1},
+    {"renumbered, its value now another's",
+     {{"Software", "12", "Computers"}, {"Sports", "7", "Computers"}},
+     0},
+    {"the same text under another group first",
+     {{"Software", "4", "Business"}, {"Software", "7", "Computers"}},
+     1},
+    {"only under another group", {{"Software", "7", "Business"}}, -1},
+    {"renamed", {{"Apps", "7", "Computers"}}, -1},
+    {"twice, neither with its value",
+     {{"Software", "8", "Computers"}, {"Software", "9", "Computers"}},
+     -1},
+    {"twice, one with its value",
+     {{"Software", "8", "Computers"}, {"Software", "7", "Computers"}},
+     1},
+    {"now disabled", {{"Software", "", "Computers"}}, -1},
+    {"gone", {}, -1},
+};
+
+class FindChosenOptionTest : public ::testing::TestWithParam<ChosenCase>
+{
+};
+
+TEST_P(FindChosenOptionTest, FindsTheUsersOptionAgainOrNone)
+{
+    const ChosenCase& c = GetParam();
+    EXPECT_EQ(FindChosenOption(c.options, kChosen), c.found) << c.label;
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, FindChosenOptionTest, ::testing::ValuesIn(kChosenCases));
+
 } // namespace

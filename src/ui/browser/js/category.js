@@ -9,19 +9,40 @@
 
     // Selects the user picked from; their choice stays.
     var picked = new WeakSet();
+    // The category lists the program chose or left: the name it knows each by, and the option
+    // the fill left it at.
+    var watched = new WeakMap();
+
+    function groupOf(option) {
+        var parent = option.parentElement;
+        return parent instanceof HTMLOptGroupElement ? parent.label : "";
+    }
+
+    // The user's pick on a watched list goes to the program at once: a submission may take the
+    // document away before anyone could ask it.
+    function tellPick(select) {
+        var fill = watched.get(select);
+        var picks = kestrine.objects && kestrine.objects.categoryPicks;
+        var option = select.options[select.selectedIndex];
+        if (!fill || !picks || !option)
+            return;
+        picks.picked(fill.list, option.value, kestrine.clean(option.text), groupOf(option),
+                     select.selectedIndex !== fill.index);
+    }
+
     window.addEventListener("change", function (event) {
-        if (event.isTrusted && event.target instanceof HTMLSelectElement)
-            picked.add(event.target);
+        if (!event.isTrusted || !(event.target instanceof HTMLSelectElement))
+            return;
+        picked.add(event.target);
+        tellPick(event.target);
     }, true);
 
     var lists = [];
 
     function optionsOf(select) {
         return Array.prototype.slice.call(select.options, 0, kMostOptions).map(function (option) {
-            var group = option.parentElement instanceof HTMLOptGroupElement
-                ? option.parentElement.label : "";
-            return { text: kestrine.clean(option.text), value: option.value, group: group,
-                     disabled: option.disabled };
+            return { text: kestrine.clean(option.text), value: option.value,
+                     group: groupOf(option), disabled: option.disabled };
         });
     }
 
@@ -89,17 +110,19 @@
         return JSON.stringify(report);
     };
 
-    // Chooses option `index` of the list told under `key`, with the events a user's pick sends.
-    // Answers whether it did: not when the user has picked meanwhile.
-    kestrine.chooseCategory = function (key, index) {
+    // Chooses option `index` of the list told under `key` (-1: leaves it as the page set it),
+    // with the events a user's pick sends, and from then on tells the user's picks on it under
+    // the name `list`. Answers whether it did: not when the user has picked meanwhile.
+    kestrine.chooseCategory = function (key, index, list) {
         var select = lists[key];
-        if (!select || picked.has(select) || index < 0 || index >= select.options.length)
+        if (!select || picked.has(select) || index < -1 || index >= select.options.length)
             return JSON.stringify(false);
-        if (select.selectedIndex !== index) {
+        if (index >= 0 && select.selectedIndex !== index) {
             select.selectedIndex = index;
             select.dispatchEvent(new Event("input", { bubbles: true }));
             select.dispatchEvent(new Event("change", { bubbles: true }));
         }
+        watched.set(select, { list: list, index: select.selectedIndex });
         return JSON.stringify(true);
     };
 })();
