@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iomanip>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -15,8 +16,10 @@ std::string SaysText(const FieldVerdict& verdict, const std::vector<FieldDescrip
     if (verdict.fields.empty())
         return "(not shown)";
     const FieldDescriptor& field = fields[verdict.fields.front()];
-    std::string says = field.tag + (field.type.empty() ? "" : "/" + field.type);
-    const std::pair<const char*, const std::string*> parts[] = {
+    std::string says = field.tag;
+    if (!field.type.empty())
+        says.append("/").append(field.type);
+    const std::pair<std::string_view, const std::string*> parts[] = {
         {"label", &field.label},
         {"placeholder", &field.placeholder},
         {"nearby", &field.nearbyText},
@@ -26,7 +29,7 @@ std::string SaysText(const FieldVerdict& verdict, const std::vector<FieldDescrip
     };
     for (const auto& [what, text] : parts) {
         if (!text->empty())
-            says += std::string(" ") + what + "=\"" + *text + '"';
+            says.append(" ").append(what).append("=\"").append(*text).append("\"");
     }
     return says;
 }
