@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iomanip>
 #include <sstream>
-#include <string_view>
 
 namespace {
 
@@ -16,10 +15,8 @@ std::string SaysText(const FieldVerdict& verdict, const std::vector<FieldDescrip
     if (verdict.fields.empty())
         return "(not shown)";
     const FieldDescriptor& field = fields[verdict.fields.front()];
-    std::string says = field.tag;
-    if (!field.type.empty())
-        says.append("/").append(field.type);
-    const std::pair<std::string_view, const std::string*> parts[] = {
+    std::string says = field.tag + (field.type.empty() ? "" : "/" + field.type);
+    const std::pair<const char*, const std::string*> parts[] = {
         {"label", &field.label},
         {"placeholder", &field.placeholder},
         {"nearby", &field.nearbyText},
@@ -29,7 +26,7 @@ std::string SaysText(const FieldVerdict& verdict, const std::vector<FieldDescrip
     };
     for (const auto& [what, text] : parts) {
         if (!text->empty())
-            says.append(" ").append(what).append("=\"").append(*text).append("\"");
+            says += std::string(" ") + what + "=\"" + *text + '"';
     }
     return says;
 }
@@ -87,7 +84,9 @@ void CScorecard::Add(const std::string& page, const std::vector<FieldVerdict>& v
             continue;
         for (FieldMeaning meaning : found) {
             FieldVerdict alone = verdict;
-            alone.found = {meaning};
+            // assign, not an initializer list: GCC 14 misreads the one-element copy as an
+            // overread (-Wstringop-overread).
+            alone.found.assign(1, meaning);
             if (!alone.Wrong())
                 continue;
             ++m_meanings[meaning].wrong;
