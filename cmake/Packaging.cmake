@@ -56,6 +56,7 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kestrine)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${KESTRINE_DEBIAN_REVISION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${summary}")
@@ -65,7 +66,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION ${section})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What dpkg-shlibdeps cannot see: libcurl is loaded when an update or a check needs it, and Qt
 # loads its platform plugins (the desktop's windows) and the SVG plugin (the icon) itself.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4, qt6-qpa-plugins, libqt6svg6")
+# Debian 13 renamed libcurl's package and moved the SVG plugins into a package of their own.
+if(KESTRINE_DEBIAN_RELEASE MATCHES "^[0-9]+$" AND KESTRINE_DEBIAN_RELEASE LESS 13)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4, qt6-qpa-plugins, libqt6svg6")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4t64, qt6-qpa-plugins, qt6-svg-plugins")
+endif()
 # Kestrine's own catalogues are inside the program; Qt's, for its standard buttons and dialogs
 # in the user's language, come from this package.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

@@ -84,7 +84,9 @@ void CScorecard::Add(const std::string& page, const std::vector<FieldVerdict>& v
             continue;
         for (FieldMeaning meaning : found) {
             FieldVerdict alone = verdict;
-            alone.found = {meaning};
+            // assign, not an initializer list: GCC 14 misreads the one-element copy as an
+            // overread (-Wstringop-overread).
+            alone.found.assign(1, meaning);
             if (!alone.Wrong())
                 continue;
             ++m_meanings[meaning].wrong;

@@ -57,7 +57,7 @@ QVariant CHistoryTableModel::data(const QModelIndex& index, int role) const
     switch (index.column()) {
     case kTime:
         // The history keeps UTC; the user reads the time of their own zone.
-        return QDateTime::fromMSecsSinceEpoch(event.timeUtcMs, Qt::LocalTime)
+        return QDateTime::fromMSecsSinceEpoch(event.timeUtcMs)
             .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     case kProfile:
         return NameText(event.profile);

@@ -91,7 +91,8 @@ void InstalledTreeTest::programIsInstalled()
     const QFileInfo program(Installed(QStringLiteral("bin/kestrine")));
     QVERIFY(program.isFile());
     QVERIFY(program.isExecutable());
-    for (const char* document : {"share/doc/kestrine/copyright", "share/doc/kestrine/changelog.gz"})
+    for (const char* document :
+         {"share/doc/kestrine/copyright", "share/doc/kestrine/changelog.Debian.gz"})
         QVERIFY2(QFileInfo(Installed(QString::fromLatin1(document))).isFile(), document);
 }
 

@@ -65,6 +65,12 @@ private slots:
 private:
     FillReport Fill(const std::vector<FormField>& fields);
     QString Run(const QString& source) { return m_driver->RunText(source); }
+    // A mouse click on the element with this id; true once the element has the focus.
+    bool ClickInto(const QString& id)
+    {
+        m_driver->Click(id);
+        return Run(QStringLiteral("document.activeElement.id")) == id;
+    }
 
     LocalHttpServer m_server;
     std::unique_ptr<CBrowserCtrl> m_browser;
@@ -121,8 +127,13 @@ void FillAssistantTest::fillsAFieldThePageAddsLater()
 void FillAssistantTest::neverOverwritesWhatTheUserTyped()
 {
     QVERIFY(m_driver->WaitForRenderedFrame(m_probe.renderedFrames));
+    // Typed as a user types: into the active window, after a click into the field. Right after
+    // a page has loaded the engine may still drop input, so the click is repeated until the
+    // field has the caret.
+    m_browser->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_browser.get()));
     m_browser->setFocus();
-    Run(QStringLiteral("document.getElementById('email').focus()"));
+    WAIT_VERIFY(ClickInto(QStringLiteral("email")), BrowserDriver::kTimeoutMs);
     QTest::keyClicks(m_browser->focusProxy(), QStringLiteral("mine"));
     QTRY_COMPARE_WITH_TIMEOUT(Run(QStringLiteral("document.getElementById('email').value")),
                               QStringLiteral("mine"), BrowserDriver::kTimeoutMs);
