@@ -97,12 +97,20 @@ bool CConfirmationMails::OpenLinkOf(const std::string& directory)
         });
     if (mail == m_waiting.end())
         return false;
-    const QString link = QString::fromStdString(mail->link);
-    m_opened.insert(mail->link);
+    const ConfirmationMail opened = *mail;
+    m_opened.insert(opened.link);
     m_waiting.erase(mail);
     ShowCount();
-    emit linkOpening(link);
+    emit linkOpening(QString::fromStdString(opened.link), opened);
     return true;
+}
+
+std::set<std::string> CConfirmationMails::WaitingDirectories() const
+{
+    std::set<std::string> directories;
+    for (const ConfirmationMail& mail : m_waiting)
+        directories.insert(mail.directory);
+    return directories;
 }
 
 void CConfirmationMails::Look()

@@ -49,6 +49,8 @@ public:
     void SettingsChanged();
 
     const std::vector<ConfirmationMail>& Waiting() const { return m_waiting; }
+    // The directories whose confirmation mail is waiting.
+    std::set<std::string> WaitingDirectories() const;
     // Opens the link of `directory`'s mail, when one is waiting.
     bool OpenLinkOf(const std::string& directory);
 
@@ -57,8 +59,8 @@ public:
 
 signals:
     void waitingChanged(int count);
-    // The window opens `link` in a tab.
-    void linkOpening(const QString& link);
+    // The window opens the link of `mail` in a tab.
+    void linkOpening(const QString& link, const ConfirmationMail& mail);
     // Words for screen readers: the count as it changes, why the mailbox cannot be read.
     void announced(const QString& text);
 
