@@ -61,6 +61,7 @@ MailLook LookIntoMailbox(const DataFolder& folder, int64_t nowUtcMs, const MailL
             FillIn(KESTRINE_TEXT("MailLook", "the history cannot be read (%1)"), {read.error}));
     const std::vector<Submission> submissions =
         RecentSubmissions(events, nowUtcMs, ProfileAddresses(folder));
+    look.submissions = submissions.size();
     if (submissions.empty() && !evenWithoutSubmissions)
         return look;
     const PasswordOutcome password = FindPassword(look.config);

@@ -24,6 +24,7 @@ struct MailLook
     Stopped stopped = Stopped::No;
     std::string problem; // why it stopped, in the user's language; empty when it did not
     MailConfig config;
+    size_t submissions = 0; // of the two days, whose mails were looked for
     MailCheckReport report;
 };
 

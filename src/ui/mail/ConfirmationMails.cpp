@@ -164,8 +164,9 @@ void CConfirmationMails::Finished()
     const MailLook look = m_look.result();
     if (look.stopped == MailLook::Stopped::No) {
         Take(look.report.confirmations);
-        // The mailbox can be read: from now on it is also waited on, where it lets us.
-        if (!m_watch && !m_watchStarted) {
+        // The mailbox can be read and a mail is expected: from now on it is also waited on,
+        // where it lets us.
+        if (look.submissions > 0 && !m_watch && !m_watchStarted) {
             m_watchStarted = true;
             WatchMailbox();
         }
