@@ -110,6 +110,10 @@
         <source>&amp;Next Tab</source>
         <translation>&amp;Nächster Tab</translation>
     </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>Bestätigungsmail eingetroffen</translation>
+    </message>
 </context>
 <context>
     <name>CConfirmationMails</name>
@@ -669,6 +673,14 @@ Wenn diese Seite Ihre Eintragung bestätigt, behalten oder ändern Sie den Text 
     <message>
         <source>one of your own</source>
         <translation>eines Ihrer eigenen Verzeichnisse</translation>
+    </message>
+    <message>
+        <source>Its confirmation mail has arrived: Enter opens the link</source>
+        <translation>Die Bestätigungsmail ist eingetroffen: Die Eingabetaste öffnet den Link</translation>
+    </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>Bestätigungsmail eingetroffen</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2501,10 @@ Durch die des Feeds ersetzen? „Nein“ füllt nur die leeren Felder aus.</tran
     <message>
         <source>%1 (in a frame from %2)</source>
         <translation>%1 (in einem Frame von %2)</translation>
+    </message>
+    <message>
+        <source>Confirmed by e-mail</source>
+        <translation>Per E-Mail bestätigt</translation>
     </message>
 </context>
 <context>

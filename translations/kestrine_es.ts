@@ -110,6 +110,10 @@
         <source>&amp;Next Tab</source>
         <translation>Pestaña si&amp;guiente</translation>
     </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>correo de confirmación recibido</translation>
+    </message>
 </context>
 <context>
     <name>CConfirmationMails</name>
@@ -669,6 +673,14 @@ Si esta página confirma el suyo, conserve o cambie el texto de abajo: Kestrine 
     <message>
         <source>one of your own</source>
         <translation>uno de sus propios directorios</translation>
+    </message>
+    <message>
+        <source>Its confirmation mail has arrived: Enter opens the link</source>
+        <translation>Ha llegado su correo de confirmación: Intro abre el enlace</translation>
+    </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>correo de confirmación recibido</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2501,10 @@ Replace them with the feed&apos;s? No fills only the empty fields.</source>
     <message>
         <source>%1 (in a frame from %2)</source>
         <translation>%1 (en un marco de %2)</translation>
+    </message>
+    <message>
+        <source>Confirmed by e-mail</source>
+        <translation>Confirmado por correo</translation>
     </message>
 </context>
 <context>

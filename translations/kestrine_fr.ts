@@ -110,6 +110,10 @@
         <source>&amp;Next Tab</source>
         <translation>Onglet &amp;suivant</translation>
     </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>courriel de confirmation arrivé</translation>
+    </message>
 </context>
 <context>
     <name>CConfirmationMails</name>
@@ -669,6 +673,14 @@ Si cette page confirme la vôtre, gardez ou modifiez le texte ci-dessous&#xa0;: 
     <message>
         <source>one of your own</source>
         <translation>l&apos;un de vos annuaires</translation>
+    </message>
+    <message>
+        <source>Its confirmation mail has arrived: Enter opens the link</source>
+        <translation>Son courriel de confirmation est arrivé&#xa0;: Entrée ouvre le lien</translation>
+    </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>courriel de confirmation arrivé</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2501,10 @@ Les remplacer par ceux du flux&#xa0;? «&#xa0;Non&#xa0;» ne remplit que les cha
     <message>
         <source>%1 (in a frame from %2)</source>
         <translation>%1 (dans un cadre de %2)</translation>
+    </message>
+    <message>
+        <source>Confirmed by e-mail</source>
+        <translation>Confirmé par courriel</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,10 @@
         <source>&amp;Next Tab</source>
         <translation>Scheda &amp;successiva</translation>
     </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>e-mail di conferma arrivata</translation>
+    </message>
 </context>
 <context>
     <name>CConfirmationMails</name>
@@ -669,6 +673,14 @@ Se questa pagina conferma il tuo, mantieni o modifica il testo qui sotto: Kestri
     <message>
         <source>one of your own</source>
         <translation>una delle tue directory personali</translation>
+    </message>
+    <message>
+        <source>Its confirmation mail has arrived: Enter opens the link</source>
+        <translation>La sua e-mail di conferma è arrivata: Invio apre il link</translation>
+    </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>e-mail di conferma arrivata</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2501,10 @@ Sostituirli con quelli del feed? «No» compila solo i campi vuoti.</translation
     <message>
         <source>%1 (in a frame from %2)</source>
         <translation>%1 (in un frame di %2)</translation>
+    </message>
+    <message>
+        <source>Confirmed by e-mail</source>
+        <translation>Confermato via e-mail</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,10 @@
         <source>&amp;Next Tab</source>
         <translation>&amp;Volgend tabblad</translation>
     </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>bevestigingsmail ontvangen</translation>
+    </message>
 </context>
 <context>
     <name>CConfirmationMails</name>
@@ -669,6 +673,14 @@ Als deze pagina uw aanmelding bevestigt, behoud of wijzig dan de tekst hieronder
     <message>
         <source>one of your own</source>
         <translation>een eigen directory</translation>
+    </message>
+    <message>
+        <source>Its confirmation mail has arrived: Enter opens the link</source>
+        <translation>De bevestigingsmail is binnen: Enter opent de link</translation>
+    </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>bevestigingsmail ontvangen</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2501,10 @@ Vervangen door die van de feed? Met ‘Nee’ worden alleen de lege velden ingev
     <message>
         <source>%1 (in a frame from %2)</source>
         <translation>%1 (in een frame van %2)</translation>
+    </message>
+    <message>
+        <source>Confirmed by e-mail</source>
+        <translation>Per e-mail bevestigd</translation>
     </message>
 </context>
 <context>

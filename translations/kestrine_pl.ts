@@ -112,6 +112,10 @@
         <source>&amp;Next Tab</source>
         <translation>&amp;Następna karta</translation>
     </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>nadszedł e-mail potwierdzający</translation>
+    </message>
 </context>
 <context>
     <name>CConfirmationMails</name>
@@ -681,6 +685,14 @@ Jeśli ta strona potwierdza zgłoszenie, zachowaj lub zmień poniższy tekst: Ke
     <message>
         <source>one of your own</source>
         <translation>własny katalog</translation>
+    </message>
+    <message>
+        <source>Its confirmation mail has arrived: Enter opens the link</source>
+        <translation>Nadszedł e-mail potwierdzający: Enter otwiera link</translation>
+    </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>nadszedł e-mail potwierdzający</translation>
     </message>
 </context>
 <context>
@@ -2537,6 +2549,10 @@ Zastąpić je danymi z kanału? Odpowiedź „Nie” wypełnia tylko puste pola.
     <message>
         <source>%1 (in a frame from %2)</source>
         <translation>%1 (w ramce z %2)</translation>
+    </message>
+    <message>
+        <source>Confirmed by e-mail</source>
+        <translation>Potwierdzono e-mailem</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,10 @@
         <source>&amp;Next Tab</source>
         <translation>&amp;Próxima aba</translation>
     </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>e-mail de confirmação recebido</translation>
+    </message>
 </context>
 <context>
     <name>CConfirmationMails</name>
@@ -669,6 +673,14 @@ Se esta página confirma o seu, mantenha ou altere o texto abaixo: o Kestrine va
     <message>
         <source>one of your own</source>
         <translation>um dos seus diretórios</translation>
+    </message>
+    <message>
+        <source>Its confirmation mail has arrived: Enter opens the link</source>
+        <translation>O e-mail de confirmação chegou: Enter abre o link</translation>
+    </message>
+    <message>
+        <source>confirmation mail arrived</source>
+        <translation>e-mail de confirmação recebido</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2501,10 @@ Substituí-los pelos do feed? “Não” preenche apenas os campos vazios.</tran
     <message>
         <source>%1 (in a frame from %2)</source>
         <translation>%1 (em um quadro de %2)</translation>
+    </message>
+    <message>
+        <source>Confirmed by e-mail</source>
+        <translation>Confirmado por e-mail</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<HistoryEventKind, std::string_view>, 7> kKindNames{{
+constexpr std::array<std::pair<HistoryEventKind, std::string_view>, 8> kKindNames{{
     {HistoryEventKind::Opened, "opened"},
     {HistoryEventKind::Filled, "filled"},
     {HistoryEventKind::Submitted, "submitted"},
@@ -13,6 +13,7 @@ constexpr std::array<std::pair<HistoryEventKind, std::string_view>, 7> kKindName
     {HistoryEventKind::NotConfirmed, "not_confirmed"},
     {HistoryEventKind::MarkedByHand, "marked_by_hand"},
     {HistoryEventKind::Unmarked, "unmarked"},
+    {HistoryEventKind::ConfirmedByEmail, "confirmed_by_email"},
 }};
 
 } // namespace

@@ -16,6 +16,9 @@ enum class HistoryEventKind
     NotConfirmed, // the result page was checked and the confirmation text was absent
     MarkedByHand, // the user marked the directory sent
     Unmarked,     // the user marked the directory not sent
+    // The page a confirmation mail's link opened held the confirmation text, or said it was
+    // confirmed
+    ConfirmedByEmail,
 };
 
 std::string_view KindName(HistoryEventKind kind);

@@ -10,7 +10,7 @@
 enum class HistorySelection
 {
     Every,          // newest first: the history window
-    LastOfEachPair, // the newest of every profile and directory pair: the report
+    LastOfEachPair, // the newest of every pair, then confirmations by e-mail: the report
 };
 
 // Reads the history as the history window and the report do, which never create the file and

@@ -21,11 +21,16 @@ std::string SelectAll()
     return std::string("SELECT ") + kColumns + " FROM events ORDER BY time_ms DESC, id DESC";
 }
 
+// The newest event of each pair first; then, where it is not that one, the pair's newest
+// confirmation by e-mail, which the report has a column of its own for.
 std::string SelectLast()
 {
     return std::string("SELECT ") + kColumns +
            " FROM (SELECT *, row_number() OVER (PARTITION BY profile, directory"
-           " ORDER BY time_ms DESC, id DESC) AS newness FROM events) WHERE newness = 1";
+           " ORDER BY time_ms DESC, id DESC) AS newness, row_number() OVER (PARTITION BY"
+           " profile, directory, kind ORDER BY time_ms DESC, id DESC) AS kind_newness"
+           " FROM events) WHERE newness = 1 OR (kind = 'confirmed_by_email' AND"
+           " kind_newness = 1) ORDER BY newness";
 }
 
 bool CannotBeWritten(const std::string& path)

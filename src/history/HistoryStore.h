@@ -40,7 +40,8 @@ public:
     HistoryOutcome AppendAll(const std::vector<HistoryEvent>& events);
     // Every event, newest first; events of the same millisecond in reverse order of recording.
     HistoryOutcome ReadEvents(std::vector<HistoryEvent>& events);
-    // The newest event of every profile and directory pair, in no particular order.
+    // The newest event of every profile and directory pair, all of them ahead of the newest
+    // confirmation by e-mail of each pair whose newest event is another.
     HistoryOutcome ReadLastEvents(std::vector<HistoryEvent>& events);
 
 private:

@@ -77,8 +77,18 @@ std::string ComposeReportCsv(const std::vector<ReportDirectory>& directories,
                              const std::vector<HistoryEvent>& lastEvents)
 {
     std::map<PairKey, const HistoryEvent*> lastByPair;
-    for (const HistoryEvent& event : lastEvents)
-        lastByPair[{event.profile, event.directory}] = &event;
+    std::map<PairKey, const HistoryEvent*> confirmedByEmail;
+    for (const HistoryEvent& event : lastEvents) {
+        const PairKey pair{event.profile, event.directory};
+        lastByPair.try_emplace(pair, &event);
+        if (event.kind == HistoryEventKind::ConfirmedByEmail)
+            confirmedByEmail.try_emplace(pair, &event);
+    }
+    const auto timeOf = [](const std::map<PairKey, const HistoryEvent*>& events,
+                           const PairKey& pair) {
+        const auto found = events.find(pair);
+        return found == events.end() ? std::string() : FormatIsoLocalTime(found->second->timeUtcMs);
+    };
     const std::vector<ProfileColumn> columns = ProfileColumns(profiles);
 
     CCsvWriter csv;
@@ -88,6 +98,8 @@ std::string ComposeReportCsv(const std::vector<ReportDirectory>& directories,
         csv.AddField(*profile.name + " status");
         csv.AddField(*profile.name + " last event");
     }
+    for (const ProfileColumn& profile : columns)
+        csv.AddField(*profile.name + " confirmed by e-mail");
     csv.EndRecord();
 
     for (const ReportDirectory& directory :
@@ -100,6 +112,8 @@ std::string ComposeReportCsv(const std::vector<ReportDirectory>& directories,
             csv.AddField(Status(profile, directory.name, last));
             csv.AddField(last ? FormatIsoLocalTime(last->timeUtcMs) : std::string());
         }
+        for (const ProfileColumn& profile : columns)
+            csv.AddField(timeOf(confirmedByEmail, {*profile.name, directory.name}));
         csv.EndRecord();
     }
     return csv.Text();

@@ -30,11 +30,6 @@ size_t Receive(char* data, size_t size, size_t count, void* context)
     return bytes;
 }
 
-int GoOnUnlessStopped(void* limits, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
-{
-    return static_cast<const MailLimits*>(limits)->Stopped() ? 1 : 0;
-}
-
 bool IsThisMachine(const std::string& host)
 {
     return host == "127.0.0.1" || host == "[::1]" || host == "::1" || host == "localhost";
@@ -68,6 +63,11 @@ std::string CommandText(const std::string& command)
 }
 
 } // namespace
+
+int GoOnUnlessStopped(void* limits, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<const MailLimits*>(limits)->Stopped() ? 1 : 0;
+}
 
 CImapMailbox::CImapMailbox(MailboxSettings settings, MailLimits limits, const CCurlLibrary& library)
     : m_settings(std::move(settings)), m_limits(limits), m_library(library),

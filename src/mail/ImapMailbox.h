@@ -18,6 +18,10 @@ struct ArrivedMail
     bool seen = false; // the user has read it
 };
 
+// libcurl's progress callback for a transfer that ends when the window closes: `limits` is the
+// transfer's MailLimits.
+int GoOnUnlessStopped(void* limits, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
+
 // One IMAP folder, read through libcurl over one connection that its calls share. Only
 // imaps://, or imap:// with STARTTLS; imap:// without encryption only to this machine. A
 // certificate that does not verify ends the connection. Each exchange is bounded by `limits`
@@ -37,6 +41,8 @@ public:
     MailboxOutcome Fetch(const ArrivedMail& mail, std::string& bytes);
 
     const std::string& ServerAddress() const { return m_base; }
+    // imap:// to this machine, where STARTTLS is used only when the server offers it.
+    bool IsEncryptionOptional() const { return m_encryptionOptional; }
 
 private:
     // Runs `command` (or fetches when it is empty) at `path` under the server's address and

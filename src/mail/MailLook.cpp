@@ -3,6 +3,7 @@
 #include "common/IniFile.h"
 #include "common/TextCatalogue.h"
 #include "history/HistoryReading.h"
+#include "mail/ImapIdle.h"
 #include "mail/MailPassword.h"
 #include "mail/RecentSubmissions.h"
 #include "profiles/ProfileStore.h"
@@ -60,6 +61,7 @@ MailLook LookIntoMailbox(const DataFolder& folder, int64_t nowUtcMs, const MailL
             FillIn(KESTRINE_TEXT("MailLook", "the history cannot be read (%1)"), {read.error}));
     const std::vector<Submission> submissions =
         RecentSubmissions(events, nowUtcMs, ProfileAddresses(folder));
+    look.submissions = submissions.size();
     if (submissions.empty() && !evenWithoutSubmissions)
         return look;
     const PasswordOutcome password = FindPassword(look.config);
@@ -73,4 +75,24 @@ MailLook LookIntoMailbox(const DataFolder& folder, int64_t nowUtcMs, const MailL
             std::move(look), MailLook::Stopped::Mailbox,
             MailboxProblemText(look.report.outcome, look.config.server, look.config.folder));
     return look;
+}
+
+void WatchForNewMail(const DataFolder& folder, const MailLimits& limits,
+                     const std::function<void()>& arrived)
+{
+    const MailConfig config = MailConfig::Read(ReadSettings(folder.SettingsFile()));
+    if (folder.path.empty() || !config.IsSet())
+        return;
+    const PasswordOutcome password = FindPassword(config);
+    if (!password.found)
+        return;
+    CImapIdle idle({config.server, config.user, config.folder, password.password}, limits);
+    // Connected and idling at once: a mail that came since the last look is looked for then.
+    CImapIdle::Outcome outcome = idle.WaitForMail(std::chrono::milliseconds(0));
+    while (outcome == CImapIdle::Outcome::NewMail || outcome == CImapIdle::Outcome::Quiet) {
+        arrived();
+        do
+            outcome = idle.WaitForMail(CImapIdle::kLongestIdle);
+        while (outcome == CImapIdle::Outcome::Quiet);
+    }
 }

@@ -5,6 +5,7 @@
 #include "mail/MailConfig.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // What one look into the mailbox of a data folder's kestrine.conf found, for the submissions
@@ -23,6 +24,7 @@ struct MailLook
     Stopped stopped = Stopped::No;
     std::string problem; // why it stopped, in the user's language; empty when it did not
     MailConfig config;
+    size_t submissions = 0; // of the two days, whose mails were looked for
     MailCheckReport report;
 };
 
@@ -30,3 +32,10 @@ struct MailLook
 // (to tell whether it can be read at all).
 MailLook LookIntoMailbox(const DataFolder& folder, int64_t nowUtcMs, const MailLimits& limits,
                          bool evenWithoutSubmissions = true);
+
+// Waits on the data folder's mailbox with IMAP IDLE and calls `arrived` (on this thread) for
+// each new mail, and once when it starts waiting, for what came before; until `limits.stop`.
+// Returns at once when no mailbox is set up or no password is found, and when the server does
+// not offer IDLE or the connection fails: looking every so often must do then.
+void WatchForNewMail(const DataFolder& folder, const MailLimits& limits,
+                     const std::function<void()>& arrived);

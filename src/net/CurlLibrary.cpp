@@ -42,7 +42,9 @@ bool CCurlLibrary::Resolve(void* handle)
            ResolveSymbol(handle, "curl_easy_cleanup", m_easyCleanup) &&
            ResolveSymbol(handle, "curl_easy_setopt", m_easySetopt) &&
            ResolveSymbol(handle, "curl_easy_getinfo", m_easyGetinfo) &&
-           ResolveSymbol(handle, "curl_easy_perform", m_easyPerform);
+           ResolveSymbol(handle, "curl_easy_perform", m_easyPerform) &&
+           ResolveSymbol(handle, "curl_easy_send", m_easySend) &&
+           ResolveSymbol(handle, "curl_easy_recv", m_easyRecv);
 }
 
 bool CCurlLibrary::ResolveMulti(void* handle)

@@ -41,6 +41,15 @@ public:
     {
         return m_easyGetinfo(curl, info, value);
     }
+    // On a connection made with CURLOPT_CONNECT_ONLY: bytes as they are, through its TLS.
+    CURLcode EasySend(CURL* curl, const void* bytes, size_t length, size_t* sent) const
+    {
+        return m_easySend(curl, bytes, length, sent);
+    }
+    CURLcode EasyRecv(CURL* curl, void* buffer, size_t length, size_t* received) const
+    {
+        return m_easyRecv(curl, buffer, length, received);
+    }
 
     // Many transfers on one thread. Empty when libcurl could not make a handle.
     MultiHandle MultiInit() const { return {m_multiInit(), m_multiCleanup}; }
@@ -95,6 +104,8 @@ private:
     decltype(&curl_easy_setopt) m_easySetopt = nullptr;
     decltype(&curl_easy_getinfo) m_easyGetinfo = nullptr;
     decltype(&curl_easy_perform) m_easyPerform = nullptr;
+    decltype(&curl_easy_send) m_easySend = nullptr;
+    decltype(&curl_easy_recv) m_easyRecv = nullptr;
     decltype(&curl_multi_init) m_multiInit = nullptr;
     decltype(&curl_multi_cleanup) m_multiCleanup = nullptr;
     decltype(&curl_multi_add_handle) m_multiAddHandle = nullptr;

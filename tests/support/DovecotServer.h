@@ -33,6 +33,9 @@ public:
     static constexpr const char* kPassword = "secret";
 
     explicit DovecotServer(bool tls = false) : m_tls(tls) {}
+
+    // Settings added to the configuration before Start(), one a line.
+    std::string extraSettings;
     ~DovecotServer() { Stop(); }
 
     bool Start()
@@ -208,7 +211,8 @@ private:
                << "  inet_listener imap {\n    address = 127.0.0.1\n    port = " << m_port
                << "\n  }\n  inet_listener imaps {\n    address = 127.0.0.1\n    port = "
                << m_tlsPort << "\n  }\n}\n"
-               << "service anvil {\n  chroot =\n}\n";
+               << "service anvil {\n  chroot =\n}\n"
+               << extraSettings;
         if (!root)
             config << "default_internal_user = " << mailUser
                    << "\ndefault_login_user = " << mailUser << "\n";

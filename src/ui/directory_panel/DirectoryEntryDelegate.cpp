@@ -14,6 +14,8 @@ const QColor kUserDirectoryColour(0x1f, 0x6f, 0x3f);
 // wrongly or not in time, or that moved or changed its form.
 const QString kDeadMarker = QStringLiteral(" \u2020");
 const QString kDoubtMarker = QStringLiteral(" ?");
+// An envelope for a directory whose confirmation mail has arrived.
+const QString kMailMarker = QStringLiteral(" \u2709");
 
 // The entries say "[sent]" in English, as the list's other users read them; shown, the marker is
 // in the language of the interface.
@@ -36,7 +38,8 @@ void CDirectoryEntryDelegate::initStyleOption(QStyleOptionViewItem* option,
     TranslateSentMarker(option->text);
     const bool mine = index.data(CDirectoryListModel::kUserDirectoryRole).toBool();
     const QVariant checkStatus = index.data(CDirectoryListModel::kCheckStatusRole);
-    if (!mine && !checkStatus.isValid())
+    const bool mailArrived = index.data(CDirectoryListModel::kConfirmationMailRole).toBool();
+    if (!mine && !checkStatus.isValid() && !mailArrived)
         return;
     // Before the sent marker, which ends the entry.
     const qsizetype sentMarker = option->text.lastIndexOf(QStringLiteral(" ["));
@@ -47,7 +50,11 @@ void CDirectoryEntryDelegate::initStyleOption(QStyleOptionViewItem* option,
                          : kDoubtMarker;
     if (mine)
         additions += tr(" (mine)");
+    if (mailArrived)
+        additions += kMailMarker;
     option->text.insert(sentMarker < 0 ? option->text.size() : sentMarker, additions);
+    if (!mine && !checkStatus.isValid())
+        return;
     // A directory with a problem is muted, even one of the user's own.
     option->palette.setColor(QPalette::Text,
                              checkStatus.isValid()

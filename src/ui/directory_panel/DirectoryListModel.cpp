@@ -85,6 +85,19 @@ void CDirectoryListModel::MergeCheckResults(const std::vector<DirectoryCheckResu
     MarksChanged(first, last);
 }
 
+void CDirectoryListModel::SetConfirmationMails(std::set<std::string> directories)
+{
+    if (directories == m_confirmationMails)
+        return;
+    m_confirmationMails = std::move(directories);
+    MarksChanged(0, rowCount() - 1);
+}
+
+bool CDirectoryListModel::HasConfirmationMail(size_t directory) const
+{
+    return m_confirmationMails.contains(DirectoryName(directory));
+}
+
 bool CDirectoryListModel::IsFoundDead(size_t directory) const
 {
     const DirectoryCheckResult* problem = CheckProblem(DirectoryName(directory));
@@ -141,6 +154,8 @@ QVariant CDirectoryListModel::data(const QModelIndex& index, int role) const
         const DirectoryCheckResult* problem = CheckProblem(name);
         return problem ? QVariant(static_cast<int>(problem->status)) : QVariant();
     }
+    if (role == kConfirmationMailRole)
+        return HasConfirmationMail(directory);
     if (role == kUserDirectoryRole || role == Qt::ToolTipRole) {
         const bool mine = m_isUserDirectory && m_isUserDirectory(name);
         if (role == kUserDirectoryRole)
@@ -150,6 +165,8 @@ QVariant CDirectoryListModel::data(const QModelIndex& index, int role) const
             lines.append(DirectoryCheckTooltip(*problem, QDateTime::currentDateTime()));
         if (mine)
             lines.append(tr("One of your own directories, kept in mydirs.xml"));
+        if (HasConfirmationMail(directory))
+            lines.append(tr("Its confirmation mail has arrived: Enter opens the link"));
         return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
     }
     if (role == Qt::AccessibleTextRole)
@@ -178,6 +195,8 @@ QString CDirectoryListModel::StateInWords(size_t directory) const
         words.append(m_checked.count(name) > 0 ? tr("checked") : tr("not checked"));
     if (m_isUserDirectory && m_isUserDirectory(name))
         words.append(tr("one of your own"));
+    if (HasConfirmationMail(directory))
+        words.append(tr("confirmation mail arrived"));
     return words.join(QStringLiteral(", "));
 }
 
@@ -186,5 +205,5 @@ void CDirectoryListModel::MarksChanged(int first, int last)
     if (first <= last)
         emit dataChanged(index(first), index(last),
                          {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleDescriptionRole,
-                          kUserDirectoryRole, kCheckStatusRole});
+                          kUserDirectoryRole, kCheckStatusRole, kConfirmationMailRole});
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -31,6 +32,8 @@ public:
     static constexpr int kUserDirectoryRole = Qt::UserRole + 1;
     // The DirectoryCheckStatus (as int) of a directory whose last check was not ok; none else.
     static constexpr int kCheckStatusRole = Qt::UserRole + 2;
+    // True for a directory whose confirmation mail has arrived.
+    static constexpr int kConfirmationMailRole = Qt::UserRole + 3;
 
     explicit CDirectoryListModel(QObject* parent = nullptr);
 
@@ -49,6 +52,9 @@ public:
     // have now, by a check of this session; results read from the file are compared with the
     // address when first needed.
     void MergeCheckResults(const std::vector<DirectoryCheckResult>& results, bool justChecked);
+    // The directories whose confirmation mail has arrived, by name.
+    void SetConfirmationMails(std::set<std::string> directories);
+    bool HasConfirmationMail(size_t directory) const;
 
     size_t DirectoryCount() const { return m_names ? m_names->size() : 0; }
     bool HasMarkers() const { return m_withMarkers; }
@@ -74,7 +80,7 @@ private:
     };
 
     void MarksChanged(int first, int last);
-    // "not sent, gone, one of your own".
+    // "not sent, gone, one of your own, confirmation mail arrived".
     QString StateInWords(size_t directory) const;
     // The directory's last check when it was not ok, and made at the address it has now.
     const DirectoryCheckResult* CheckProblem(const std::string& name) const;
@@ -87,7 +93,8 @@ private:
     UserDirectoryTest m_isUserDirectory;
     AddressLookup m_addressOf;
     std::unordered_map<std::string, CheckProblemEntry> m_checkProblems; // by name, not ok only
-    std::unordered_set<std::string> m_checked; // by name, every one
+    std::unordered_set<std::string> m_checked;                          // by name, every one
+    std::set<std::string> m_confirmationMails;                          // by name
     // Each name's row, into m_names; made when check results first arrive for these names.
     std::unordered_map<std::string_view, size_t> m_rows;
 };

@@ -63,7 +63,7 @@ CDirectoryListPanel::CDirectoryListPanel(MessagePresenter& presenter, QWidget* p
         if (!m_changingSelection)
             emit directoryPicked();
     });
-    connect(m_list, &CDirectoryListView::entered, this, &CDirectoryListPanel::pageWanted);
+    connect(m_list, &CDirectoryListView::entered, this, &CDirectoryListPanel::OnEnter);
     connect(m_list, &QAbstractItemView::doubleClicked, this, &CDirectoryListPanel::pageWanted);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             &CDirectoryListPanel::OnContextMenu);
@@ -159,6 +159,21 @@ void CDirectoryListPanel::MarkSent(const std::string& directory, bool select)
         SelectEntry(select ? entry : selected);
     }
     emit progressChanged(ProgressText());
+}
+
+void CDirectoryListPanel::SetConfirmationMails(std::set<std::string> directories)
+{
+    m_model->SetConfirmationMails(std::move(directories));
+}
+
+void CDirectoryListPanel::OnEnter()
+{
+    // An entry whose confirmation mail has arrived is waiting for its link, not for its form.
+    const std::optional<size_t> entry = SelectedEntry();
+    if (entry && m_model->HasConfirmationMail(*entry))
+        emit confirmationLinkWanted(m_model->DirectoryName(*entry));
+    else
+        emit pageWanted();
 }
 
 std::optional<std::string> CDirectoryListPanel::SelectedDirectory() const

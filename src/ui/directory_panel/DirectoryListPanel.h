@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,9 @@ public:
     size_t SentCount() const;
     // The findings of a directory check, shown on the entries they concern.
     void MergeCheckResults(const std::vector<DirectoryCheckResult>& results, bool justChecked);
+    // The directories whose confirmation mail has arrived: their entries say so, and Enter on
+    // one asks for its link instead of going into its page.
+    void SetConfirmationMails(std::set<std::string> directories);
     // "12 of 48 directories sent for Blog", or nothing without a current profile.
     QString ProgressText() const;
 
@@ -91,6 +95,8 @@ signals:
     // After the pick, the user wants to go on in the page: Next unsent, Enter or a double
     // click. A pick by arrow keys or a single click means browsing the list.
     void pageWanted();
+    // Enter on an entry whose confirmation mail has arrived.
+    void confirmationLinkWanted(const std::string& directory);
     void markRequested(const std::string& directory, bool sent);
     void statusReported(const StatusMessage& message);
     void progressChanged(const QString& progress);
@@ -104,6 +110,7 @@ protected:
 
 private:
     void OnFilterChanged();
+    void OnEnter();
     void OnContextMenu(const QPoint& position);
     void ShowHintWhenEmpty();
     std::optional<size_t> SelectedEntry() const;

@@ -68,6 +68,14 @@ void CHistoryCommands::Record(HistoryEventKind kind, const std::string& director
                         fieldsSet, fieldsTotal, page.toEncoded().toStdString()});
 }
 
+void CHistoryCommands::RecordFor(const std::string& profile, HistoryEventKind kind,
+                                 const std::string& directory, const QUrl& page)
+{
+    if (m_recorder)
+        m_recorder->Record({SystemUtcMilliseconds(), profile, directory, kind, 0, 0,
+                            page.toEncoded().toStdString()});
+}
+
 void CHistoryCommands::OnHistoryFailure(CHistoryRecorder::Failure failure, const std::string& error)
 {
     if (failure == CHistoryRecorder::Failure::EventsHeldUp) {

@@ -34,6 +34,10 @@ public:
     // An event of the current profile; nothing while no profile is current.
     void Record(HistoryEventKind kind, const std::string& directory, const QUrl& page,
                 int fieldsSet = 0, int fieldsTotal = 0);
+    // An event of `profile`, current or not: a confirmation mail answers the profile whose
+    // submission it confirms.
+    void RecordFor(const std::string& profile, HistoryEventKind kind, const std::string& directory,
+                   const QUrl& page);
     // Marks the directory sent or not sent for the current profile, saves sv.dat at once.
     void SetSentByHand(const std::string& directory, bool sent);
 

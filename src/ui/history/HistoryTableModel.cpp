@@ -24,6 +24,8 @@ QString KindText(HistoryEventKind kind)
         return QObject::tr("Marked as sent");
     case HistoryEventKind::Unmarked:
         return QObject::tr("Marked as not sent");
+    case HistoryEventKind::ConfirmedByEmail:
+        return QObject::tr("Confirmed by e-mail");
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
+#include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
@@ -53,7 +54,32 @@ CConfirmationMails::CConfirmationMails(DataFolder folder, QStatusBar& statusBar,
 CConfirmationMails::~CConfirmationMails()
 {
     m_closing = true;
+    m_watchEnding = true;
     m_look.waitForFinished();
+    if (m_watch)
+        m_watch->wait();
+}
+
+void CConfirmationMails::WatchMailbox()
+{
+    m_watchEnding = false;
+    MailLimits limits = m_limits;
+    limits.stop = &m_watchEnding;
+    // A thread of its own: the watch lasts as long as the window, which would hold one of the
+    // few threads of the shared pool all that time.
+    m_watch = QThread::create([this, folder = m_folder, limits] {
+        WatchForNewMail(folder, limits, [this] {
+            QMetaObject::invokeMethod(this, &CConfirmationMails::Look, Qt::QueuedConnection);
+        });
+    });
+    m_watch->setParent(this);
+    connect(m_watch, &QThread::finished, this, [this] {
+        m_watch->deleteLater();
+        m_watch = nullptr;
+        if (std::exchange(m_watchAgain, false))
+            m_watchStarted = false;
+    });
+    m_watch->start();
 }
 
 MailLimits CConfirmationMails::WindowLimits()
@@ -87,6 +113,13 @@ void CConfirmationMails::SettingsChanged()
     m_stalled = false;
     m_problem.clear();
     Look();
+    // The watch under way has the old settings; a new one starts after the next good look.
+    if (m_watch) {
+        m_watchAgain = true;
+        m_watchEnding = true;
+    } else {
+        m_watchStarted = false;
+    }
 }
 
 bool CConfirmationMails::OpenLinkOf(const std::string& directory)
@@ -97,12 +130,20 @@ bool CConfirmationMails::OpenLinkOf(const std::string& directory)
         });
     if (mail == m_waiting.end())
         return false;
-    const QString link = QString::fromStdString(mail->link);
-    m_opened.insert(mail->link);
+    const ConfirmationMail opened = *mail;
+    m_opened.insert(opened.link);
     m_waiting.erase(mail);
     ShowCount();
-    emit linkOpening(link);
+    emit linkOpening(QString::fromStdString(opened.link), opened);
     return true;
+}
+
+std::set<std::string> CConfirmationMails::WaitingDirectories() const
+{
+    std::set<std::string> directories;
+    for (const ConfirmationMail& mail : m_waiting)
+        directories.insert(mail.directory);
+    return directories;
 }
 
 void CConfirmationMails::Look()
@@ -123,6 +164,12 @@ void CConfirmationMails::Finished()
     const MailLook look = m_look.result();
     if (look.stopped == MailLook::Stopped::No) {
         Take(look.report.confirmations);
+        // The mailbox can be read and a mail is expected: from now on it is also waited on,
+        // where it lets us.
+        if (look.submissions > 0 && !m_watch && !m_watchStarted) {
+            m_watchStarted = true;
+            WatchMailbox();
+        }
     } else {
         m_stalled = IsLasting(look);
         const QString problem = QString::fromStdString(look.problem);

@@ -18,10 +18,12 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStatusBar;
+class QThread;
 
 // The confirmation mails of the last two days' submissions, looked for in the mailbox of
-// Settings > Confirmation Mails while the window is open: at once, after each submission and
-// every two minutes, on a thread of their own. The status bar counts the mails waiting
+// Settings > Confirmation Mails while the window is open: at once, after each submission, every
+// two minutes and, where the server offers IMAP IDLE, as soon as a mail arrives; on threads of
+// their own. The status bar counts the mails waiting
 // ("3 confirmation mails waiting"); Directory > Open Confirmation Link asks for the link of the
 // directory selected, which the window opens in a tab, never without the user. A mailbox that
 // refuses the login or whose certificate is not trusted is not asked again until its settings
@@ -49,6 +51,8 @@ public:
     void SettingsChanged();
 
     const std::vector<ConfirmationMail>& Waiting() const { return m_waiting; }
+    // The directories whose confirmation mail is waiting.
+    std::set<std::string> WaitingDirectories() const;
     // Opens the link of `directory`'s mail, when one is waiting.
     bool OpenLinkOf(const std::string& directory);
 
@@ -57,13 +61,16 @@ public:
 
 signals:
     void waitingChanged(int count);
-    // The window opens `link` in a tab.
-    void linkOpening(const QString& link);
+    // The window opens the link of `mail` in a tab.
+    void linkOpening(const QString& link, const ConfirmationMail& mail);
     // Words for screen readers: the count as it changes, why the mailbox cannot be read.
     void announced(const QString& text);
 
 private:
     void Look();
+    // Where the server offers IMAP IDLE, a thread of its own waits there and looks as soon
+    // as a mail arrives. Started by the first good look; new settings start it anew.
+    void WatchMailbox();
     void Finished();
     void Take(const std::vector<ConfirmationMail>& found);
     void ShowCount();
@@ -73,7 +80,11 @@ private:
     MailLimits m_limits;
     QTimer m_timer;
     QFutureWatcher<MailLook> m_look;
-    std::atomic<bool> m_closing{false}; // ends the look under way
+    std::atomic<bool> m_closing{false};     // ends the look under way
+    std::atomic<bool> m_watchEnding{false}; // ends the watch: closing, or new settings
+    QThread* m_watch = nullptr;
+    bool m_watchAgain = false;   // new settings: the next good look starts it anew
+    bool m_watchStarted = false; // for these settings; a watch that failed is not retried
     bool m_lookAgain = false;
     bool m_stalled = false; // the mailbox refused us: wait for new settings
     QString m_problem;

@@ -25,6 +25,9 @@ CProfileData::CProfileData(QWidget* parent)
     for (const FieldBinding& binding : Bindings())
         binding.edit->setMaxLength(std::numeric_limits<int>::max());
 
+    // Typed into, the boxes' own text fields are what a screen reader meets.
+    for (QComboBox* box : {m_ui->categoryBox, m_ui->subcategoryBox})
+        box->lineEdit()->setAccessibleName(box->accessibleName());
     AddCategories();
     // Completing in a list below the box, never inside the text: a category of the user's own
     // that begins like a listed one stays as typed.

@@ -320,10 +320,28 @@ void CBrowserTabs::ShowTabText(CBrowserTab& tab)
     const int index = indexOf(&tab);
     if (index < 0)
         return;
+    QString title = tab.Title();
+    QString toolTip = tab.ToolTip();
+    QString accessibleName = tab.AccessibleName();
+    if (tab.State() != TabState::Page && m_confirmationMails.contains(tab.Directory())) {
+        const QString arrived = tr("confirmation mail arrived");
+        title.prepend(QStringLiteral("\u2709 "));
+        accessibleName += QStringLiteral(", ") + arrived;
+        toolTip.prepend(arrived + QLatin1Char('\n'));
+    }
     // A directory's name is text, never a mnemonic.
-    setTabText(index, tab.Title().replace(QLatin1Char('&'), QStringLiteral("&&")));
-    setTabToolTip(index, tab.ToolTip());
-    tabBar()->setAccessibleTabName(index, tab.AccessibleName());
+    setTabText(index, title.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    setTabToolTip(index, toolTip);
+    tabBar()->setAccessibleTabName(index, accessibleName);
+}
+
+void CBrowserTabs::SetConfirmationMails(std::set<std::string> directories)
+{
+    if (directories == m_confirmationMails)
+        return;
+    m_confirmationMails = std::move(directories);
+    for (CBrowserTab* tab : Tabs())
+        ShowTabText(*tab);
 }
 
 void CBrowserTabs::ReportPendingResults()

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,8 @@ public:
     // The tabs kept ready were filled for another profile, or for a database now replaced.
     void DropReadyTabs();
     void MarkSent(const std::string& directory);
+    // The directories whose confirmation mail has arrived: their tabs say so.
+    void SetConfirmationMails(std::set<std::string> directories);
 
     // Ctrl+W, the tab's close button and a middle click. The last tab never closes.
     void CloseTab(int index);
@@ -100,4 +103,5 @@ private:
     CBrowserTab* m_front = nullptr; // the tab shown, until the next one takes its place
     int m_pendingResults = 0;
     QList<QAction*> m_commands;
+    std::set<std::string> m_confirmationMails; // by directory
 };

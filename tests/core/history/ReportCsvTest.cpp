@@ -133,7 +133,7 @@ struct StatusRow
     const char* name;
     bool sentInStateFile;
     std::vector<HistoryEvent> lastEvents;
-    std::string expected; // the status and date fields of the one record
+    std::string expected; // the status, date and confirmed by e-mail fields of the one record
 };
 
 void PrintTo(const StatusRow& row, std::ostream* out)
@@ -154,39 +154,53 @@ TEST_P(ReportStatus, ComesFromTheStateFileAndTheLastEvent)
     const std::string csv =
         ComposeReportCsv({{"Atlas", "http://127.0.0.1/atlas"}}, profiles, GetParam().lastEvents);
     EXPECT_THAT(csv,
-                ::testing::StartsWith("Directory,Submission address,Blog status,Blog last event\r\n"
+                ::testing::StartsWith("Directory,Submission address,Blog status,Blog last event,"
+                                      "Blog confirmed by e-mail\r\n"
                                       "Atlas,http://127.0.0.1/atlas," +
                                       GetParam().expected + "\r\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Statuses, ReportStatus,
-    ::testing::Values(StatusRow{"NeverTouched", false, {}, "not sent,"},
-                      StatusRow{"SentBeforeTheHistory", true, {}, "sent,"},
+    ::testing::Values(StatusRow{"NeverTouched", false, {}, "not sent,,"},
+                      StatusRow{"SentBeforeTheHistory", true, {}, "sent,,"},
                       StatusRow{"Refused",
                                 false,
                                 {Last(0, "Blog", "Atlas", HistoryEventKind::NotConfirmed)},
-                                "refused,1970-01-01T00:00:00+00:00"},
+                                "refused,1970-01-01T00:00:00+00:00,"},
                       StatusRow{"SentAfterAnEarlierRefusal",
                                 true,
                                 {Last(60000, "Blog", "Atlas", HistoryEventKind::NotConfirmed)},
-                                "sent,1970-01-01T00:01:00+00:00"},
+                                "sent,1970-01-01T00:01:00+00:00,"},
                       StatusRow{"Unmarked",
                                 false,
                                 {Last(0, "Blog", "Atlas", HistoryEventKind::Unmarked)},
-                                "not sent,1970-01-01T00:00:00+00:00"},
+                                "not sent,1970-01-01T00:00:00+00:00,"},
                       StatusRow{"OpenedAgainAfterARefusal",
                                 false,
                                 {Last(0, "Blog", "Atlas", HistoryEventKind::Opened)},
-                                "not sent,1970-01-01T00:00:00+00:00"},
+                                "not sent,1970-01-01T00:00:00+00:00,"},
                       StatusRow{"OtherProfileRefused",
                                 false,
                                 {Last(0, "Podcast", "Atlas", HistoryEventKind::NotConfirmed)},
-                                "not sent,"},
+                                "not sent,,"},
                       StatusRow{"OtherDirectoryRefused",
                                 false,
                                 {Last(0, "Blog", "Atlas Extra", HistoryEventKind::NotConfirmed)},
-                                "not sent,"}),
+                                "not sent,,"},
+                      StatusRow{"ConfirmedByEmailLast",
+                                false,
+                                {Last(60000, "Blog", "Atlas", HistoryEventKind::ConfirmedByEmail)},
+                                "not sent,1970-01-01T00:01:00+00:00,1970-01-01T00:01:00+00:00"},
+                      StatusRow{"ConfirmedByEmailBeforeAMarkByHand",
+                                true,
+                                {Last(120000, "Blog", "Atlas", HistoryEventKind::MarkedByHand),
+                                 Last(60000, "Blog", "Atlas", HistoryEventKind::ConfirmedByEmail)},
+                                "sent,1970-01-01T00:02:00+00:00,1970-01-01T00:01:00+00:00"},
+                      StatusRow{"OtherProfileConfirmedByEmail",
+                                false,
+                                {Last(0, "Podcast", "Atlas", HistoryEventKind::ConfirmedByEmail)},
+                                "not sent,,"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReportCsv, QuotesNamesAndKeepsDirectoriesTheDatabaseNoLongerHas)
@@ -204,13 +218,15 @@ TEST(ReportCsv, QuotesNamesAndKeepsDirectoriesTheDatabaseNoLongerHas)
     const std::string csv =
         ComposeReportCsv({{"Feeds, \"Best\"", "http://127.0.0.1/add?a=1,2"}, {"Two\r\nlines", ""}},
                          profiles, lastEvents);
-    EXPECT_EQ(csv, "Directory,Submission address,Caf\xc3\xa9 status,Caf\xc3\xa9 last event,"
-                   "\"News, daily status\",\"News, daily last event\"\r\n"
-                   "\"Feeds, \"\"Best\"\"\",\"http://127.0.0.1/add?a=1,2\",sent,,not sent,\r\n"
-                   "\"Two\r\nlines\",,not sent,,refused,2025-12-06T06:46:40+01:00\r\n"
-                   "Also gone,,not sent,,not sent,2025-12-06T06:46:40+01:00\r\n"
-                   "Atlas,,sent,,not sent,\r\n"
-                   "Gone,,sent,,not sent,\r\n");
+    EXPECT_EQ(csv,
+              "Directory,Submission address,Caf\xc3\xa9 status,Caf\xc3\xa9 last event,"
+              "\"News, daily status\",\"News, daily last event\",Caf\xc3\xa9 confirmed by e-mail,"
+              "\"News, daily confirmed by e-mail\"\r\n"
+              "\"Feeds, \"\"Best\"\"\",\"http://127.0.0.1/add?a=1,2\",sent,,not sent,,,\r\n"
+              "\"Two\r\nlines\",,not sent,,refused,2025-12-06T06:46:40+01:00,,\r\n"
+              "Also gone,,not sent,,not sent,2025-12-06T06:46:40+01:00,,\r\n"
+              "Atlas,,sent,,not sent,,,\r\n"
+              "Gone,,sent,,not sent,,,\r\n");
 }
 
 // The list asks every profile of a name whether a directory was sent; the report says the same.
@@ -223,10 +239,10 @@ TEST(ReportCsv, ProfilesOfOneNameAreOneColumnWithTheMarksOfAll)
     const std::string csv =
         ComposeReportCsv({{"Atlas", ""}, {"Feedling", ""}, {"Zeno", ""}}, profiles, {});
     EXPECT_EQ(csv, "Directory,Submission address,Blog status,Blog last event,Podcast status,"
-                   "Podcast last event\r\n"
-                   "Atlas,,sent,,not sent,\r\n"
-                   "Feedling,,sent,,not sent,\r\n"
-                   "Zeno,,not sent,,not sent,\r\n");
+                   "Podcast last event,Blog confirmed by e-mail,Podcast confirmed by e-mail\r\n"
+                   "Atlas,,sent,,not sent,,,\r\n"
+                   "Feedling,,sent,,not sent,,,\r\n"
+                   "Zeno,,not sent,,not sent,,,\r\n");
 }
 
 // sv.dat holds the line feed of a directory's name as a space; the report still finds the mark.
@@ -238,8 +254,9 @@ TEST(ReportCsv, ADirectoryWhoseNameHoldsALineFeedIsSentAndListedOnce)
     const std::string csv =
         ComposeReportCsv({{"Two\nlines", "http://127.0.0.1/two"}}, profiles,
                          {Last(0, "Blog", "Two\nlines", HistoryEventKind::Confirmed)});
-    EXPECT_EQ(csv, "Directory,Submission address,Blog status,Blog last event\r\n"
-                   "\"Two\nlines\",http://127.0.0.1/two,sent,1970-01-01T01:00:00+01:00\r\n");
+    EXPECT_EQ(csv, "Directory,Submission address,Blog status,Blog last event,"
+                   "Blog confirmed by e-mail\r\n"
+                   "\"Two\nlines\",http://127.0.0.1/two,sent,1970-01-01T01:00:00+01:00,\r\n");
 }
 
 } // namespace

@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr const char* kHeader = "Directory,Submission address,Blog status,Blog last event\r\n";
+constexpr const char* kHeader =
+    "Directory,Submission address,Blog status,Blog last event,Blog confirmed by e-mail\r\n";
 
 class ReportExportTest : public HistoryTestFolder
 {
@@ -61,11 +62,10 @@ TEST_F(ReportExportTest, JoinsTheDatabaseTheProfilesAndTheHistory)
     EXPECT_TRUE(outcome.written.ok) << outcome.written.error;
     EXPECT_EQ(outcome.historyError, "");
     // The address is the one the current profile's category opens.
-    EXPECT_EQ(
-        ReadWholeFile(ReportPath()),
-        std::string(kHeader) +
-            "Sample Directory,http://127.0.0.1/submit?cat=104,refused,1970-01-01T00:00:01+00:00\r\n"
-            "Feeds & More,http://127.0.0.1/add,sent,\r\n");
+    EXPECT_EQ(ReadWholeFile(ReportPath()),
+              std::string(kHeader) + "Sample Directory,http://127.0.0.1/submit?cat=104,refused,"
+                                     "1970-01-01T00:00:01+00:00,\r\n"
+                                     "Feeds & More,http://127.0.0.1/add,sent,,\r\n");
 }
 
 TEST_F(ReportExportTest, AHistoryItCannotReadLeavesTheDatesOutAndIsNamed)
@@ -76,8 +76,8 @@ TEST_F(ReportExportTest, AHistoryItCannotReadLeavesTheDatesOutAndIsNamed)
     EXPECT_THAT(outcome.historyError, ::testing::HasSubstr("not a database"));
     EXPECT_EQ(ReadWholeFile(ReportPath()),
               std::string(kHeader) +
-                  "Sample Directory,http://127.0.0.1/submit?cat=104,not sent,\r\n"
-                  "Feeds & More,http://127.0.0.1/add,sent,\r\n");
+                  "Sample Directory,http://127.0.0.1/submit?cat=104,not sent,,\r\n"
+                  "Feeds & More,http://127.0.0.1/add,sent,,\r\n");
     EXPECT_EQ(ReadWholeFile(HistoryPath()), "garbage, not SQLite");
 }
 
@@ -132,9 +132,9 @@ TEST_F(ReportExportTest, FromTheFilesReadsThemAsTheWindowDoes)
     EXPECT_EQ(outcome.historyError, "");
     EXPECT_EQ(ReadWholeFile(ReportPath()),
               std::string(kHeader) +
-                  "Sample Directory,http://127.0.0.1/submit?cat=100,not sent,\r\n"
-                  "Feeds & More,http://127.0.0.1/add,not sent,1970-01-01T00:00:02+00:00\r\n"
-                  "\"Gone, \"\"old\"\"\",,sent,\r\n");
+                  "Sample Directory,http://127.0.0.1/submit?cat=100,not sent,,\r\n"
+                  "Feeds & More,http://127.0.0.1/add,not sent,1970-01-01T00:00:02+00:00,\r\n"
+                  "\"Gone, \"\"old\"\"\",,sent,,\r\n");
 }
 
 TEST_F(ReportExportTest, AVariableThatDoesNotWorkOutLeavesItsNameInTheAddress)
@@ -149,8 +149,8 @@ TEST_F(ReportExportTest, AVariableThatDoesNotWorkOutLeavesItsNameInTheAddress)
         ExportReport(ReportPath(), {database, {}, HistoryPath()}, m_profiles, &m_blog);
     EXPECT_TRUE(outcome.written.ok);
     EXPECT_EQ(ReadWholeFile(ReportPath()), std::string(kHeader) +
-                                               "Picky,http://127.0.0.1/?c=CATID,not sent,\r\n"
-                                               "Feeds & More,,sent,\r\n");
+                                               "Picky,http://127.0.0.1/?c=CATID,not sent,,\r\n"
+                                               "Feeds & More,,sent,,\r\n");
 }
 
 // The window's File > Export Report and `kestrine --export-report` list the directories as the
@@ -185,9 +185,9 @@ TEST_P(ReportUserDirectoriesTest, AreInTheReportAsInTheList)
     EXPECT_TRUE(outcome.written.ok) << outcome.written.error;
     EXPECT_EQ(ReadWholeFile(ReportPath()),
               std::string(kHeader) +
-                  "Sample Directory,http://127.0.0.1/submit?cat=104,not sent,\r\n"
-                  "Feeds & More,http://127.0.0.1/fixed,sent,\r\n"
-                  "Mine,http://127.0.0.1/mine,sent,\r\n");
+                  "Sample Directory,http://127.0.0.1/submit?cat=104,not sent,,\r\n"
+                  "Feeds & More,http://127.0.0.1/fixed,sent,,\r\n"
+                  "Mine,http://127.0.0.1/mine,sent,,\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWays, ReportUserDirectoriesTest, ::testing::Bool(),

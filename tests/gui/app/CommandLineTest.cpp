@@ -323,8 +323,9 @@ void CommandLineTest::theReportIsWrittenFromTheDataFolderWithoutAWindow()
 
     QCOMPARE(ExportReportAndExit(report, data.Path()), 0);
     QCOMPARE(ReadWholeFile(report),
-             std::string("Directory,Submission address,Blog status,Blog last event\r\n"
-                         "Atlas,http://127.0.0.1/atlas,sent,\r\n"));
+             std::string("Directory,Submission address,Blog status,Blog last event,"
+                         "Blog confirmed by e-mail\r\n"
+                         "Atlas,http://127.0.0.1/atlas,sent,,\r\n"));
     QCOMPARE(ExportReportAndExit(data.File("no folder/report.csv"), data.Path()), 1);
 }
 

@@ -1,9 +1,13 @@
 // The window's watch for confirmation mails: the count in the status bar as mails arrive, the
 // link opened on the user's command, and a refused login that is not tried again until the
-// settings change.
+// settings change; in the whole window, the entry and the tab that say so, Enter that opens the
+// link, and the page it opens that records the confirmation for the history and the report.
+#include "common/DataFolder.h"
 #include "history/HistoryStore.h"
+#include "history/ReportExport.h"
 #include "support/DovecotServer.h"
 #include "support/FileBytes.h"
+#include "support/SubmitterSession.h"
 #include "support/TemporaryFolder.h"
 #include "support/WaitUntil.h"
 #include "ui/mail/ConfirmationMails.h"
@@ -11,6 +15,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTest>
 #include <chrono>
 
@@ -34,6 +39,14 @@ int Count(const std::string& text, const std::string& part)
     return count;
 }
 
+int64_t AnHourAgo()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+               .count() -
+           60 * 60 * 1000;
+}
+
 } // namespace
 
 class ConfirmationMailWatchTest : public QObject
@@ -44,6 +57,9 @@ private slots:
     void init();
     void countsTheMailsAndOpensALinkOnlyWhenAsked();
     void aRefusedLoginWaitsForNewSettings();
+    void aMailArrivingLaterIsFoundWithoutBeingAskedFor();
+    void theWindowOffersTheLinkAndRecordsTheConfirmedPage_data();
+    void theWindowOffersTheLinkAndRecordsTheConfirmedPage();
 
 private:
     void Configure(const std::string& passwordCommand);
@@ -59,10 +75,7 @@ void ConfirmationMailWatchTest::init()
     QVERIFY2(m_dovecot->Start(), m_dovecot->Log().c_str());
     CHistoryStore history;
     QVERIFY(history.Open(m_folder->File("history.sqlite")).ok);
-    const int64_t anHourAgo = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  std::chrono::system_clock::now().time_since_epoch())
-                                  .count() -
-                              60 * 60 * 1000;
+    const int64_t anHourAgo = AnHourAgo();
     for (const char* directory : {"alpha", "beta"})
         QVERIFY(history
                     .Append({anHourAgo, "Blog", directory, HistoryEventKind::Submitted, 0, 0,
@@ -126,9 +139,109 @@ void ConfirmationMailWatchTest::aRefusedLoginWaitsForNewSettings()
         mails.LookAfterSubmission();
     Configure("printf secret");
     mails.SettingsChanged();
-    QVERIFY(WaitUntil([&] { return Count(m_dovecot->Log(), "Login: user=<kim>") == 1; }, kWaitMs));
+    QVERIFY(WaitUntil([&] { return Count(m_dovecot->Log(), "Login: user=<kim>") >= 1; }, kWaitMs));
     // One refusal: the submissions in between did not try the wrong password again.
     QCOMPARE(Count(m_dovecot->Log(), "Password mismatch"), 1);
+}
+
+void ConfirmationMailWatchTest::aMailArrivingLaterIsFoundWithoutBeingAskedFor()
+{
+    Configure("printf secret");
+    QStatusBar statusBar;
+    CConfirmationMails mails(
+        DataFolder::At(m_folder->Path()), statusBar, [] { return std::nullopt; }, nullptr,
+        CConfirmationMails::WindowLimits(), kNoTimedLooks);
+    // The look at start, and the watch it starts on the same mailbox.
+    QVERIFY(WaitUntil([&] { return Count(m_dovecot->Log(), "Login: user=<kim>") >= 2; }, kWaitMs));
+    QVERIFY(mails.Waiting().empty());
+    QVERIFY(m_dovecot->Append(Confirmation("beta.example")));
+    // Neither a submission nor the timer: only the server's word that a mail came.
+    QVERIFY(WaitUntil([&] { return mails.Waiting().size() == 1; }, kWaitMs));
+    QCOMPARE(mails.Waiting().front().directory, std::string("beta"));
+}
+
+void ConfirmationMailWatchTest::theWindowOffersTheLinkAndRecordsTheConfirmedPage_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::newRow("the directory's confirmation text") << QStringLiteral("<p>Thank you</p>");
+    QTest::newRow("confirmed in words") << QStringLiteral("<h1>Your feed is now CONFIRMED</h1>");
+}
+
+void ConfirmationMailWatchTest::theWindowOffersTheLinkAndRecordsTheConfirmedPage()
+{
+    QFETCH(QString, page);
+    SubmitterTestEnvironment env;
+    env.server.server.Get("/form", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content("<form><input name=title></form>", "text/html");
+    });
+    env.server.server.Get("/confirm", [page](const httplib::Request&, httplib::Response& response) {
+        response.set_content(page.toStdString(), "text/html");
+    });
+    env.Start();
+    env.WriteProgramFile("dirdata.xml",
+                         DirectoryDatabaseXml({PlainDirectory("Alpha", env.server.Url("/form"))}));
+    env.WriteProgramFile("sv.dat",
+                         StateFileLines({"Alice"}) + "1\r\n" + ProfileBlock("Alice", "Business"));
+    env.WriteProgramFile("kestrine.conf",
+                         "[tabs]\nready=0\n[mail]\nserver=" + m_dovecot->ImapAddress() + "\nuser=" +
+                             DovecotServer::kUser + "\npassword-command=printf secret\n");
+    {
+        CHistoryStore history;
+        QVERIFY(history.Open(env.ProgramFolder() + "history.sqlite").ok);
+        QVERIFY(history
+                    .Append({AnHourAgo(), "Alice", "Alpha", HistoryEventKind::Submitted, 0, 0,
+                             env.server.Url("/form")})
+                    .ok);
+    }
+    const std::string link = env.server.Url("/confirm?key=7");
+    QVERIFY(m_dovecot->Append("From: robot@127.0.0.1\r\nSubject: Please confirm\r\n\r\n"
+                              "Confirm your feed: " +
+                              link + "\r\n"));
+
+    SubmitterSession session(env);
+    QVERIFY(session.Open());
+    SubmitterDlgInspector window = Inspect(session.Window());
+    QVERIFY(session.ChooseDirectory(0));
+    QVERIFY(WaitUntil([&] { return !window.FillPending(); }, kWaitMs));
+    const QModelIndex entry = window.DirectoryList()->model()->index(0, 0);
+    QVERIFY(WaitUntil(
+        [&] {
+            return entry.data(Qt::AccessibleDescriptionRole)
+                .toString()
+                .endsWith(QStringLiteral("confirmation mail arrived"));
+        },
+        kWaitMs));
+    QTabBar* tabBar = window.Tabs()->tabBar();
+    QVERIFY(WaitUntil(
+        [&] {
+            return tabBar->accessibleTabName(0) ==
+                   QStringLiteral("Alpha: Filled, confirmation mail arrived");
+        },
+        kWaitMs));
+    QCOMPARE(env.RequestCount("/confirm"), size_t(0)); // never without the user
+
+    window.DirectoryList()->setFocus();
+    QTest::keyClick(window.DirectoryList(), Qt::Key_Return);
+    std::vector<HistoryEvent> events;
+    QVERIFY(WaitUntil(
+        [&] {
+            CHistoryStore store;
+            return store.Open(env.ProgramFolder() + "history.sqlite").ok &&
+                   store.ReadEvents(events).ok && !events.empty() &&
+                   events.front().kind == HistoryEventKind::ConfirmedByEmail;
+        },
+        kWaitMs));
+    QCOMPARE(window.Browser()->url().toString().toStdString(), link);
+    QCOMPARE(events.front(), (HistoryEvent{events.front().timeUtcMs, "Alice", "Alpha",
+                                           HistoryEventKind::ConfirmedByEmail, 0, 0, link}));
+    // Opened, the mail waits no more: the entry no longer offers it.
+    QVERIFY(!entry.data(Qt::AccessibleDescriptionRole).toString().contains(QStringLiteral("mail")));
+
+    const std::string report = env.ProgramFolder() + "report.csv";
+    QVERIFY(ExportReportFromFiles(report, DataFolder::At(env.ProgramFolder())).written.ok);
+    const std::string csv = ReadWholeFile(report);
+    QVERIFY2(csv.find(",Alice confirmed by e-mail\r\nAlpha,") != std::string::npos, csv.c_str());
+    QVERIFY2(!csv.ends_with(",\r\n"), csv.c_str()); // the column holds the time
 }
 
 QTEST_MAIN(ConfirmationMailWatchTest)

@@ -285,7 +285,8 @@ void HistoryRecordingTest::theReportCarriesTheMarksAndTheRefusals()
     AnswerFileDialog([exportReport] { exportReport->trigger(); }, path);
     QVERIFY(m_env->windowMessages.messages.empty());
     const std::string csv = ReadWholeFile(path.toStdString());
-    QVERIFY2(csv.starts_with("Directory,Submission address,Alice status,Alice last event\r\n"),
+    QVERIFY2(csv.starts_with("Directory,Submission address,Alice status,Alice last event,"
+                             "Alice confirmed by e-mail\r\n"),
              csv.c_str());
     // Sent by hand, and refused by the result page; both dated this century.
     const std::string thanks = "\r\nThanks," + m_env->server.Url("/form?thanks") + ",sent,20";
@@ -294,7 +295,7 @@ void HistoryRecordingTest::theReportCarriesTheMarksAndTheRefusals()
     QVERIFY2(csv.find(thanks) != std::string::npos, csv.c_str());
     QVERIFY2(csv.find(refusing) != std::string::npos, csv.c_str());
     // The user's own directories are listed as in the window's list.
-    QVERIFY2(csv.find("\r\nMine,http://127.0.0.1:9/mine,not sent,\r\n") != std::string::npos,
+    QVERIFY2(csv.find("\r\nMine,http://127.0.0.1:9/mine,not sent,,\r\n") != std::string::npos,
              csv.c_str());
 }
 
