@@ -25,6 +25,12 @@ TEST(ConfirmedPageTest, TheDirectorysTextOrWordsOfADoneConfirmationCount)
         {"<script>var confirmed = 1;</script><p>Link expired</p>", std::nullopt, false},
         {"<p>Link expired</p><!-- Thank you -->", thanks, true},
         {"", thanks, false},
+        {"<p>Your address is unconfirmed</p>", std::nullopt, false},
+        {"<p>Your feed has not been confirmed: the link expired</p>", std::nullopt, false},
+        {"<p>This address wasn't verified</p>", std::nullopt, false},
+        {"<p>Adresse nicht bestätigt</p>", std::nullopt, false},
+        {"<p>Votre adresse n'est pas confirmée</p>", std::nullopt, false},
+        {"<p>Not found. Elsewhere: your feed was confirmed</p>", std::nullopt, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.page);
